@@ -1,0 +1,47 @@
+# Warnings apply to our own targets only; third-party headers come in as system headers.
+function(comisiones_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
+endfunction()
+
+# A static library of every .cpp in the given folders (not their subfolders).
+# Links are PUBLIC: the libraries of this project form a one-way stack.
+function(comisiones_library target)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LINKS" ${ARGN})
+  set(_sources "")
+  set(_cpp "")
+  foreach(_folder IN LISTS ARG_FOLDERS)
+    file(GLOB _found CONFIGURE_DEPENDS ${_folder}/*.cpp ${_folder}/*.h)
+    file(GLOB _found_cpp CONFIGURE_DEPENDS ${_folder}/*.cpp)
+    list(APPEND _sources ${_found})
+    list(APPEND _cpp ${_found_cpp})
+  endforeach()
+  if(NOT _cpp)
+    # A layer whose folders hold no code yet still stands in the stack.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${ARG_LINKS})
+    return()
+  endif()
+  add_library(${target} STATIC ${_sources})
+  comisiones_warnings(${target})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+endfunction()
+
+# One GoogleTest executable for a test folder, registered with CTest.
+# A folder that holds no test yet makes no executable.
+function(comisiones_test_folder target folder)
+  file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h)
+  file(GLOB _cpp CONFIGURE_DEPENDS ${folder}/*.cpp)
+  if(NOT _cpp)
+    return()
+  endif()
+  add_executable(${target} ${_sources})
+  comisiones_warnings(${target})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE test_support GTest::gmock GTest::gtest_main ${ARGN})
+  gtest_discover_tests(${target}
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;COMISIONES_SOURCE_DIR=${PROJECT_SOURCE_DIR};COMISIONES_BUILD_DIR=${PROJECT_BINARY_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/ado/Engine.h"
+#include "platform/ado/Error.h"
+#include "platform/ado/Recordset.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace ado {
+
+enum ObjectState : int { adStateClosed = 0, adStateOpen = 1 };
+enum CursorLocation : int { adUseServer = 2, adUseClient = 3 };
+enum IsolationLevel : long { adXactReadUncommitted = 256, adXactReadCommitted = 4096 };
+enum SchemaEnum : int { adSchemaColumns = 4, adSchemaTables = 20 };
+
+// An ADO connection over one engine. Every Open, Execute, recordset open and schema call
+// clears Errors first; a failure fills Errors and throws rt::RuntimeError with the ADO number
+// of the first error; a warning fills Errors without throwing.
+class Connection {
+public:
+    // The engine is chosen from the connection string when it opens (see EngineFactory).
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Replaces the engine chooser of every connection opened after the call (tests: scripted
+    // engine). Passing nullptr restores the standard one.
+    static void setEngineFactory(EngineFactory factory);
+
+    // Throws RuntimeError 3705 when already open, or the provider's error.
+    void Open(const QString &connectionString = {}, const QString &user = {}, const QString &password = {});
+    // Throws RuntimeError 3704 when closed.
+    void Close();
+    // Throws RuntimeError 3709 when closed, or the provider's error. The recordset is closed
+    // when the text gives no rows.
+    Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = -1);
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    Recordset OpenSchema(int schema, const QStringList &restrictions = {});
+
+    ado::Errors &Errors() { return m_errors; }
+    const ado::Errors &Errors() const { return m_errors; }
+
+    QString ConnectionString() const { return m_connectionString; }
+    void setConnectionString(const QString &text) { m_connectionString = text; }
+    long CommandTimeout() const { return m_commandTimeout; }
+    void setCommandTimeout(long seconds);
+    int CursorLocation() const { return m_cursorLocation; }
+    void setCursorLocation(int location) { m_cursorLocation = location; }
+    QString DefaultDatabase() const;
+    void setDefaultDatabase(const QString &name);
+    long IsolationLevel() const { return m_isolationLevel; }
+    void setIsolationLevel(long level);
+    int State() const { return m_engine ? adStateOpen : adStateClosed; }
+
+    // For Recordset: runs a query or inserts a row through the engine, with the Errors rules.
+    ExecResult run(const QString &text);
+    long long insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values);
+
+private:
+    Engine &openEngine(); // throws 3709 when closed
+    [[noreturn]] void fail(const EngineError &error);
+
+    std::unique_ptr<Engine> m_engine;
+    ado::Errors m_errors;
+    QString m_connectionString;
+    long m_commandTimeout = 30;
+    int m_cursorLocation = adUseServer;
+    long m_isolationLevel = adXactReadCommitted;
+};
+
+} // namespace ado
