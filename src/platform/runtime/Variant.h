@@ -3,15 +3,18 @@
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/DateTime.h"
 
+#include <QByteArray>
 #include <QString>
 #include <variant>
 
 namespace rt {
 
 // The VarType codes VB gives these kinds of value.
-enum class VarType { Empty = 0, Null = 1, Integer = 2, Long = 3, Double = 5, Currency = 6, Date = 7, String = 8, Boolean = 11 };
+enum class VarType { Empty = 0, Null = 1, Integer = 2, Long = 3, Double = 5, Currency = 6, Date = 7, String = 8, Boolean = 11,
+                     ByteArray = 8209 /* vbArray + vbByte: BLOB values */ };
 
-// A VB Variant: Empty, Null, Boolean, Integer (16 bits), Long (32 bits), Double, Currency, Date or String.
+// A VB Variant: Empty, Null, Boolean, Integer (16 bits), Long (32 bits), Double, Currency, Date,
+// String, or a byte array (binary columns).
 // Conversions between kinds live in Conversions.h (CStr, CDbl, CCur, ...).
 class Variant {
 public:
@@ -25,6 +28,7 @@ public:
     Variant(DateTime value);
     Variant(const QString &value);
     Variant(const char *utf8);
+    Variant(const QByteArray &bytes);
 
     VarType type() const;
     bool isEmpty() const { return type() == VarType::Empty; }
@@ -38,6 +42,7 @@ public:
     Currency asCurrency() const;
     DateTime asDate() const;
     const QString &asString() const;
+    const QByteArray &asBytes() const;
 
     // Same kind and same value; text compared exactly.
     bool operator==(const Variant &other) const;
@@ -46,7 +51,7 @@ private:
     struct EmptyTag { bool operator==(const EmptyTag &) const = default; };
     struct NullTag { bool operator==(const NullTag &) const = default; };
     struct Int16 { qint16 value; bool operator==(const Int16 &) const = default; };
-    std::variant<EmptyTag, NullTag, bool, Int16, qint32, double, Currency, DateTime, QString> m_value;
+    std::variant<EmptyTag, NullTag, bool, Int16, qint32, double, Currency, DateTime, QString, QByteArray> m_value;
 };
 
 } // namespace rt

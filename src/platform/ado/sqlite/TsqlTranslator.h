@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace ado::sqlite {
+
+// One statement of a T-SQL text, rewritten for SQLite.
+struct TranslatedStatement {
+    enum class Kind {
+        Sql,        // run `sql`
+        IfExists,   // run `sql` only when `condition` gives a row (no row when `negated`)
+        Begin,      // BEGIN TRAN[SACTION]
+        Commit,     // COMMIT TRAN[SACTION]
+        Rollback,   // ROLLBACK TRAN[SACTION]
+        Nothing     // a statement SQLite has no use for (SET NOCOUNT ...)
+    };
+    Kind kind = Kind::Sql;
+    QString sql;
+    QString condition;
+    bool negated = false;
+};
+
+// Rewrites the SQL Server text the program writes into statements SQLite runs with the
+// functions and collation of TsqlFunctions registered. Pure: it reads no database.
+class TsqlTranslator {
+public:
+    // Splits a batch into statements and rewrites each. Throws EngineError (syntax, native 102)
+    // on an unterminated literal, bracket or comment.
+    QList<TranslatedStatement> translate(const QString &tsql) const;
+};
+
+} // namespace ado::sqlite
