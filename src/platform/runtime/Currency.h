@@ -20,7 +20,7 @@ public:
     Currency operator-() const { return fromRaw(-m_raw); }
     Currency operator+(Currency other) const; // throws RuntimeError 6 on overflow
     Currency operator-(Currency other) const; // throws RuntimeError 6 on overflow
-    Currency operator*(Currency other) const; // rounded half to even
+    Currency operator*(Currency other) const; // rounded half to even; throws RuntimeError 6 on overflow
     Currency operator/(Currency other) const; // throws RuntimeError 11 on division by zero
     Currency &operator+=(Currency other) { return *this = *this + other; }
     Currency &operator-=(Currency other) { return *this = *this - other; }

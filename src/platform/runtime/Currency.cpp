@@ -1,0 +1,108 @@
+#include "platform/runtime/Currency.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rt {
+
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+[[noreturn]] void throwOverflow()
+{
+    throw RuntimeError(err::Overflow, QStringLiteral("Desbordamiento"));
+}
+
+std::int64_t narrow(Wide value)
+{
+    if (value > INT64_MAX || value < INT64_MIN)
+        throwOverflow();
+    return static_cast<std::int64_t>(value);
+}
+
+// Quotient rounded half to even, as the money arithmetic of the original rounds.
+Wide divideHalfEven(Wide numerator, Wide denominator)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    Wide quotient = numerator / denominator;
+    Wide remainder = numerator % denominator;
+    if (remainder < 0) { // make the remainder non-negative: floor division
+        --quotient;
+        remainder += denominator;
+    }
+    const Wide twice = remainder * 2;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+} // namespace
+
+Currency Currency::fromDouble(double value)
+{
+    if (!std::isfinite(value))
+        throwOverflow();
+    // Rounded from the value as shown with 15 significant digits, so that an amount written
+    // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
+    char text[32];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    const bool negative = text[0] == '-';
+    const char *p = text + (negative ? 1 : 0);
+    Wide mantissa = 0;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            mantissa = mantissa * 10 + (*p - '0');
+    }
+    const int shift = std::atoi(p + 1) - 10; // mantissa * 10^shift ten-thousandths
+    Wide scaled = 0;
+    if (shift >= 0) {
+        if (shift > 5)
+            throwOverflow();
+        scaled = mantissa;
+        for (int i = 0; i < shift; ++i)
+            scaled *= 10;
+    } else if (shift > -18) {
+        Wide divisor = 1;
+        for (int i = 0; i < -shift; ++i)
+            divisor *= 10;
+        scaled = divideHalfEven(mantissa, divisor);
+    }
+    return fromRaw(narrow(negative ? -scaled : scaled));
+}
+
+Currency Currency::operator+(Currency other) const
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(m_raw, other.m_raw, &sum))
+        throwOverflow();
+    return fromRaw(sum);
+}
+
+Currency Currency::operator-(Currency other) const
+{
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(m_raw, other.m_raw, &difference))
+        throwOverflow();
+    return fromRaw(difference);
+}
+
+Currency Currency::operator*(Currency other) const
+{
+    return fromRaw(narrow(divideHalfEven(Wide(m_raw) * Wide(other.m_raw), 10000)));
+}
+
+Currency Currency::operator/(Currency other) const
+{
+    if (other.m_raw == 0)
+        throw RuntimeError(err::DivisionByZero, QStringLiteral("División por cero"));
+    return fromRaw(narrow(divideHalfEven(Wide(m_raw) * 10000, other.m_raw)));
+}
+
+} // namespace rt
