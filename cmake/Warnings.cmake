@@ -30,6 +30,8 @@ endfunction()
 
 # One GoogleTest executable for a test folder, registered with CTest.
 # A folder that holds no test yet makes no executable.
+# Its main is tests/support/TestMain.cpp (QApplication, EndProgram throwing): the linker takes it
+# from the test_support archive, since no test defines main.
 function(comisiones_test_folder target folder)
   file(GLOB _sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h)
   file(GLOB _cpp CONFIGURE_DEPENDS ${folder}/*.cpp)
@@ -39,7 +41,7 @@ function(comisiones_test_folder target folder)
   add_executable(${target} ${_sources})
   comisiones_warnings(${target})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${target} PRIVATE test_support GTest::gmock GTest::gtest_main ${ARGN})
+  target_link_libraries(${target} PRIVATE test_support GTest::gmock GTest::gtest ${ARGN})
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT
       "QT_QPA_PLATFORM=offscreen;COMISIONES_SOURCE_DIR=${PROJECT_SOURCE_DIR};COMISIONES_BUILD_DIR=${PROJECT_BINARY_DIR}"

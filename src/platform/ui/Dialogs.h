@@ -30,6 +30,9 @@ public:
 DialogService &dialogService();
 void setDialogService(DialogService *service);
 
+// The application's title, "comisiones": the title of every box given an empty one.
+QString applicationTitle();
+
 // An empty title shows the application's title ("comisiones").
 int MsgBox(const QString &text, int style = vbOKOnly, const QString &title = {});
 QString InputBox(const QString &prompt, const QString &title = {}, const QString &defaultText = {});

@@ -1,0 +1,96 @@
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/QtDialogService.h"
+
+#include "support/ProgramGlobals.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace ui;
+using support::BoxMatch;
+
+namespace {
+
+constexpr int CaughtProgramEnded = 3;
+
+// A window whose close handler leaves a trace, as a form's Unload would save its settings.
+class TracingWindow : public QWidget {
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        std::fputs("close handler ran\n", stderr);
+        QWidget::closeEvent(event);
+    }
+};
+
+void traceAtExit()
+{
+    std::fputs("exit handler ran\n", stderr);
+}
+
+class DialogsTest : public support::ProgramTest {};
+
+TEST_F(DialogsTest, MsgBoxAndInputBoxGoThroughTheServiceInUse)
+{
+    support::ScriptedDialogs dialogs;
+    dialogs.expectMsgBox(BoxMatch::text("¿Borrar?").withTitle("Liquidación"), vbNo);
+    dialogs.expectInputBox(BoxMatch::text("Clave"), QStringLiteral("secreta"));
+
+    EXPECT_EQ(MsgBox(QStringLiteral("¿Borrar?"), vbYesNo + vbQuestion, QStringLiteral("Liquidación")), vbNo);
+    EXPECT_EQ(InputBox(QStringLiteral("Clave"), {}, QStringLiteral("x")), QStringLiteral("secreta"));
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].style, vbYesNo + vbQuestion);
+    EXPECT_EQ(dialogs.shown()[1].defaultText, QStringLiteral("x"));
+}
+
+TEST_F(DialogsTest, NoReplacementMeansTheQtService)
+{
+    support::ScriptedDialogs dialogs;
+    EXPECT_EQ(&dialogService(), &dialogs);
+    setDialogService(nullptr);
+    EXPECT_NE(dynamic_cast<QtDialogService *>(&dialogService()), nullptr);
+}
+
+TEST_F(DialogsTest, EndProgramThrowsUnderTests)
+{
+    // Run apart: were EndProgram to end the process here, the test would otherwise pass unseen.
+    EXPECT_EXIT(
+        {
+            try {
+                EndProgram();
+            } catch (const ProgramEnded &) {
+                std::_Exit(CaughtProgramEnded);
+            }
+        },
+        testing::ExitedWithCode(CaughtProgramEnded), "");
+}
+
+TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
+{
+    EXPECT_EXIT(
+        {
+            TracingWindow window;
+            window.show();
+            std::atexit(traceAtExit);
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { std::fputs("quit handler ran\n", stderr); });
+            setEndProgramThrows(false);
+            EndProgram();
+        },
+        testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("ran")));
+}
+
+TEST_F(DialogsTest, DoEventsRunsPendingEvents)
+{
+    bool ran = false;
+    QMetaObject::invokeMethod(qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
+    EXPECT_FALSE(ran);
+    DoEvents();
+    EXPECT_TRUE(ran);
+}
+
+} // namespace
