@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace ui;
-using support::BoxMatch;
 
 namespace {
 
@@ -34,19 +33,6 @@ void traceAtExit()
 }
 
 class DialogsTest : public support::ProgramTest {};
-
-TEST_F(DialogsTest, MsgBoxAndInputBoxGoThroughTheServiceInUse)
-{
-    support::ScriptedDialogs dialogs;
-    dialogs.expectMsgBox(BoxMatch::text("¿Borrar?").withTitle("Liquidación"), vbNo);
-    dialogs.expectInputBox(BoxMatch::text("Clave"), QStringLiteral("secreta"));
-
-    EXPECT_EQ(MsgBox(QStringLiteral("¿Borrar?"), vbYesNo + vbQuestion, QStringLiteral("Liquidación")), vbNo);
-    EXPECT_EQ(InputBox(QStringLiteral("Clave"), {}, QStringLiteral("x")), QStringLiteral("secreta"));
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].style, vbYesNo + vbQuestion);
-    EXPECT_EQ(dialogs.shown()[1].defaultText, QStringLiteral("x"));
-}
 
 TEST_F(DialogsTest, NoReplacementMeansTheQtService)
 {

@@ -91,10 +91,4 @@ TEST(DialogText, EveryKindOfLineEndBecomesOneLineBreak)
         EXPECT_EQ(normalizeLineBreaks(QString::fromUtf8(given)), QString::fromUtf8(shown)) << given;
 }
 
-TEST(DialogText, AnEmptyTitleShowsTheApplicationTitle)
-{
-    EXPECT_EQ(shownTitle({}), QStringLiteral("comisiones"));
-    EXPECT_EQ(shownTitle(QStringLiteral("Atención")), QStringLiteral("Atención"));
-}
-
 } // namespace
