@@ -1,10 +1,9 @@
 #include "platform/runtime/Currency.h"
 
+#include "platform/runtime/NumberText.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace rt {
 
@@ -51,19 +50,15 @@ Currency Currency::fromDouble(double value)
         throwOverflow();
     // Rounded from the value as shown with 15 significant digits, so that an amount written
     // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
-    char text[32];
-    std::snprintf(text, sizeof text, "%.14e", value);
-    const bool negative = text[0] == '-';
-    const char *p = text + (negative ? 1 : 0);
+    const numbertext::Decimal decimal = numbertext::toDecimal(value);
     Wide mantissa = 0;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.')
-            mantissa = mantissa * 10 + (*p - '0');
-    }
-    const int shift = std::atoi(p + 1) - 10; // mantissa * 10^shift ten-thousandths
+    for (const QChar digit : decimal.digits)
+        mantissa = mantissa * 10 + (digit.unicode() - '0');
+    // The count of ten-thousandths is mantissa * 10^shift.
+    const int shift = decimal.point - static_cast<int>(decimal.digits.size()) + 4;
     Wide scaled = 0;
     if (shift >= 0) {
-        if (shift > 5)
+        if (shift > 19) // beyond any count of ten-thousandths
             throwOverflow();
         scaled = mantissa;
         for (int i = 0; i < shift; ++i)
@@ -74,7 +69,7 @@ Currency Currency::fromDouble(double value)
             divisor *= 10;
         scaled = divideHalfEven(mantissa, divisor);
     }
-    return fromRaw(narrow(negative ? -scaled : scaled));
+    return fromRaw(narrow(decimal.negative ? -scaled : scaled));
 }
 
 Currency Currency::operator+(Currency other) const

@@ -16,6 +16,7 @@ inline constexpr long FileNotFound = 53;
 inline constexpr long BadFileMode = 54;
 inline constexpr long PermissionDenied = 70;
 inline constexpr long PathNotFound = 76;
+inline constexpr long InvalidUseOfNull = 94;
 inline constexpr long ObjectRequired = 424;
 inline constexpr long AdoBofOrEof = 3021;
 inline constexpr long AdoItemNotFound = 3265;

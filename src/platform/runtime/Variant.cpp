@@ -39,9 +39,9 @@ Variant::Variant(const QByteArray &bytes) : m_value(bytes) {}
 VarType Variant::type() const
 {
     // Same order as the alternatives of m_value.
-    static constexpr VarType kinds[] = {VarType::Empty, VarType::Null, VarType::Boolean, VarType::Integer, VarType::Long,
-                                        VarType::Double, VarType::Currency, VarType::Date, VarType::String,
-                                        VarType::ByteArray};
+    static constexpr VarType kinds[] = {VarType::Empty,    VarType::Null,     VarType::Boolean, VarType::Integer,
+                                        VarType::Long,     VarType::Double,   VarType::Currency, VarType::Date,
+                                        VarType::String,   VarType::ByteArray};
     return kinds[m_value.index()];
 }
 

@@ -1,24 +1,14 @@
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/RuntimeError.h"
+#include "ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 
 using rt::Currency;
 
 namespace {
-
-long errorNumber(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const rt::RuntimeError &e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 TEST(Currency, FromDoubleRoundsToFourDecimalsHalfToEven)
 {

@@ -1,0 +1,22 @@
+#include "platform/runtime/StepRunner.h"
+
+namespace rt {
+
+StepResult runStep(const std::function<void()> &statement, const ErrorHandler &handler)
+{
+    for (;;) {
+        int answer = 0;
+        try {
+            statement();
+            return StepResult::Continue;
+        } catch (const RuntimeError &error) {
+            answer = handler(error);
+        }
+        if (answer == AnswerIgnore)
+            return StepResult::Continue;
+        if (answer != AnswerRetry)
+            return StepResult::Leave;
+    }
+}
+
+} // namespace rt

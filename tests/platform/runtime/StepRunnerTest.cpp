@@ -1,0 +1,85 @@
+#include "platform/runtime/StepRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <stdexcept>
+
+using namespace rt;
+
+namespace {
+
+// A routine of three statements; the second fails `failures` times before it works.
+struct Routine {
+    int failures = 1;
+    QStringList ran;
+    QList<long> reported;
+
+    void run(const ErrorHandler &answer)
+    {
+        StepRunner steps([&](const RuntimeError &e) {
+            reported.append(e.Number);
+            return answer(e);
+        });
+        if (steps.run([&] { ran.append(QStringLiteral("uno")); }) == StepResult::Leave)
+            return;
+        const StepResult second = steps.run([&] {
+            ran.append(QStringLiteral("dos"));
+            if (failures-- > 0)
+                throw RuntimeError(err::AdoNoConnection, QStringLiteral("sin conexión"));
+            ran.append(QStringLiteral("dos hecho"));
+        });
+        if (second == StepResult::Leave)
+            return;
+        steps.run([&] { ran.append(QStringLiteral("tres")); });
+    }
+};
+
+TEST(StepRunner, RetryRunsTheFailedStatementAgain)
+{
+    Routine routine;
+    routine.failures = 2;
+    routine.run([](const RuntimeError &) { return AnswerRetry; });
+    EXPECT_EQ(routine.ran, QStringList({"uno", "dos", "dos", "dos", "dos hecho", "tres"}));
+    EXPECT_EQ(routine.reported, QList<long>({err::AdoNoConnection, err::AdoNoConnection}));
+}
+
+TEST(StepRunner, IgnoreGoesOnWithTheNextStatement)
+{
+    Routine routine;
+    routine.run([](const RuntimeError &) { return AnswerIgnore; });
+    EXPECT_EQ(routine.ran, QStringList({"uno", "dos", "tres"}));
+    EXPECT_EQ(routine.reported.size(), 1);
+}
+
+TEST(StepRunner, AnyOtherAnswerLeaves)
+{
+    for (const int answer : {0, 1, 2, 3, 6, 7}) {
+        Routine routine;
+        routine.run([answer](const RuntimeError &) { return answer; });
+        EXPECT_EQ(routine.ran, QStringList({"uno", "dos"})) << answer;
+    }
+}
+
+TEST(StepRunner, SuccessContinuesWithoutAskingTheHandler)
+{
+    int asked = 0;
+    const StepResult result = runStep([] {}, [&](const RuntimeError &) { return ++asked; });
+    EXPECT_EQ(result, StepResult::Continue);
+    EXPECT_EQ(asked, 0);
+}
+
+TEST(StepRunner, OtherExceptionsPassThrough)
+{
+    int asked = 0;
+    const ErrorHandler handler = [&](const RuntimeError &) {
+        ++asked;
+        return AnswerIgnore;
+    };
+    EXPECT_THROW(runStep([] { throw std::runtime_error("no es de VB"); }, handler), std::runtime_error);
+    EXPECT_EQ(asked, 0);
+    const ErrorHandler failing = [](const RuntimeError &) -> int { throw RuntimeError(err::Overflow, {}); };
+    EXPECT_THROW(runStep([] { throw RuntimeError(err::TypeMismatch, {}); }, failing), RuntimeError);
+}
+
+} // namespace
