@@ -38,6 +38,32 @@ void incrementLastDigit(Decimal &value)
     ++value.point;
 }
 
+// Cuts the digits after `decimals` places; a dropped part of exactly one half goes to the even
+// digit when `halfToEven`, else away from zero.
+Decimal rounded(Decimal value, int decimals, bool halfToEven)
+{
+    const int keep = value.point + decimals;
+    if (keep >= value.digits.size())
+        return value;
+    if (keep < 0)
+        return Decimal{value.negative, {}, 0};
+    const QChar first = value.digits.at(keep);
+    const bool tie = first == QLatin1Char('5') && keep == value.digits.size() - 1; // no digit after the 5
+    const bool previousOdd = keep > 0 && (value.digits.at(keep - 1).unicode() - '0') % 2 != 0;
+    const bool up = first > QLatin1Char('5') || (first == QLatin1Char('5') && (!halfToEven || !tie || previousOdd));
+    value.digits.truncate(keep);
+    if (up) {
+        if (value.digits.isEmpty()) { // rounds up to a place before the first digit
+            value.digits = QStringLiteral("1");
+            ++value.point;
+        } else {
+            incrementLastDigit(value);
+        }
+    }
+    stripTrailingZeros(value);
+    return value;
+}
+
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -80,23 +106,23 @@ Decimal fromCurrencyRaw(qint64 tenThousandths)
 
 Decimal roundedAwayFromZero(Decimal value, int decimals)
 {
-    const int keep = value.point + decimals;
-    if (keep >= value.digits.size())
-        return value;
-    if (keep < 0)
-        return Decimal{value.negative, {}, 0};
-    const bool up = value.digits.at(keep) >= QLatin1Char('5');
-    value.digits.truncate(keep);
-    if (up) {
-        if (value.digits.isEmpty()) { // 0.5 at a place before the first digit
-            value.digits = QStringLiteral("1");
-            ++value.point;
-        } else {
-            incrementLastDigit(value);
-        }
-    }
-    stripTrailingZeros(value);
-    return value;
+    return rounded(std::move(value), decimals, false);
+}
+
+Decimal roundedHalfToEven(Decimal value, int decimals)
+{
+    return rounded(std::move(value), decimals, true);
+}
+
+double toDouble(const Decimal &value)
+{
+    if (value.digits.isEmpty())
+        return 0.0;
+    const std::string text = (value.negative ? "-0." : "0.") + value.digits.toStdString() + 'e'
+                             + std::to_string(value.point);
+    double result = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), result);
+    return result;
 }
 
 QString integerDigits(const Decimal &value)

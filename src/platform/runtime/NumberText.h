@@ -25,6 +25,12 @@ Decimal fromCurrencyRaw(qint64 tenThousandths);
 // Rounded to `decimals` places, halves away from zero (as Format rounds what it shows).
 Decimal roundedAwayFromZero(Decimal value, int decimals);
 
+// Rounded to `decimals` places, ties to the even digit (as Round, CLng and CCur round).
+Decimal roundedHalfToEven(Decimal value, int decimals);
+
+// The Double nearest to the digits.
+double toDouble(const Decimal &value);
+
 // The digits before the decimal point ("" for a value below 1) and exactly `decimals` after it.
 QString integerDigits(const Decimal &value);
 QString fractionDigits(const Decimal &value, int decimals);
