@@ -86,6 +86,8 @@ std::string valPrefix(const QString &text)
     for (const QChar c : text) {
         if (isBlankForVal(c))
             continue;
+        if (c.unicode() > 127)
+            break;
         const char ch = static_cast<char>(c.toLower().unicode());
         const bool atStart = plain.empty() || plain.back() == 'e';
         if (isDigit(c)) {

@@ -48,9 +48,11 @@ Decimal rounded(Decimal value, int decimals, bool halfToEven)
     if (keep < 0)
         return Decimal{value.negative, {}, 0};
     const QChar first = value.digits.at(keep);
-    const bool tie = first == QLatin1Char('5') && keep == value.digits.size() - 1; // no digit after the 5
+    const bool lastDigit = keep == value.digits.size() - 1;
+    const bool exactlyHalf = first == QLatin1Char('5') && lastDigit;
+    const bool moreThanHalf = first > QLatin1Char('5') || (first == QLatin1Char('5') && !lastDigit);
     const bool previousOdd = keep > 0 && (value.digits.at(keep - 1).unicode() - '0') % 2 != 0;
-    const bool up = first > QLatin1Char('5') || (first == QLatin1Char('5') && (!halfToEven || !tie || previousOdd));
+    const bool up = moreThanHalf || (exactlyHalf && (!halfToEven || previousOdd));
     value.digits.truncate(keep);
     if (up) {
         if (value.digits.isEmpty()) { // rounds up to a place before the first digit

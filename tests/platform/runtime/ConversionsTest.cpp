@@ -165,7 +165,7 @@ TEST(Conversions, ValReadsTheLeadingNumberWithAPoint)
         {"  12abc", 12.0}, {"1 2 3", 123.0}, {"1234.5", 1234.5}, {"1,5", 1.0},   {"", 0.0},
         {"abc", 0.0},      {"-3.25x", -3.25}, {" - 4", -4.0},    {"+7", 7.0},    {"1.2.3", 1.2},
         {"1e3", 1000.0},   {"2D2", 200.0},    {"1e", 1.0},        {".5", 0.5},    {"\t8\n9", 89.0},
-        {"-", 0.0},        {"12-3", 12.0},
+        {"-", 0.0},        {"12-3", 12.0},    {"7ť5", 7.0}, // a letter whose low byte is "e"
     };
     for (const Case &c : cases)
         EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.value) << c.text;
