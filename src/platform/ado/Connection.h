@@ -60,6 +60,8 @@ public:
     // For Recordset: runs a query or inserts a row through the engine, with the Errors rules.
     ExecResult run(const QString &text);
     long long insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values);
+    // Expires when this connection is destroyed; recordsets keep it to add rows safely.
+    std::weak_ptr<Connection *> lifetime() const { return m_lifetime; }
 
 private:
     Engine &openEngine(); // throws 3709 when closed
@@ -71,6 +73,7 @@ private:
     long m_commandTimeout = 30;
     int m_cursorLocation = adUseServer;
     long m_isolationLevel = adXactReadCommitted;
+    std::shared_ptr<Connection *> m_lifetime = std::make_shared<Connection *>(this);
 };
 
 } // namespace ado

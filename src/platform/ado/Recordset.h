@@ -35,7 +35,7 @@ private:
 // A client-side recordset: every row is fetched when it opens.
 class Recordset {
 public:
-    Recordset() = default;
+    Recordset(); // closed
     Recordset(Recordset &&) noexcept;
     Recordset &operator=(Recordset &&) noexcept;
     Recordset(const Recordset &) = delete;
@@ -43,7 +43,8 @@ public:
     ~Recordset();
 
     // Runs the text on the connection and keeps every row. Throws RuntimeError 3705 when
-    // open, 3709 when the connection is closed, or the provider's error.
+    // open, 3709 when the connection is closed, or the provider's error. A text that gives no
+    // rows (an action statement) leaves the recordset closed.
     void Open(const QString &source, Connection &connection, int cursorType = adOpenForwardOnly,
               int lockType = adLockReadOnly, long options = -1);
     // Throws RuntimeError 3704 when closed, 3219 when an AddNew is pending.
@@ -51,10 +52,11 @@ public:
     int State() const;
 
     // EOF is a macro of the C library, hence the trailing underscore.
+    // These and every member below throw RuntimeError 3704 when the recordset is closed.
     bool BOF() const;
     bool EOF_() const;
-    long RecordCount() const;       // -1 when closed
-    long AbsolutePosition() const;  // 1-based; -1 (unknown) at BOF, -3 at EOF
+    long RecordCount() const;
+    long AbsolutePosition() const;  // 1-based; -2 at BOF (and when empty), -3 at EOF
     void MoveFirst();               // throws 3021 on an empty recordset
     void MoveLast();
     void MoveNext();                // throws 3021 at EOF
@@ -67,7 +69,8 @@ public:
     // The current row's value of a column: rs("Campo").
     const rt::Variant &operator()(const QString &name);
 
-    // Adding rows needs lock type 3 and a one-table SELECT; throws RuntimeError 3251 otherwise.
+    // Adding rows needs lock type 3 (or 2) and a one-table SELECT; throws RuntimeError 3251
+    // otherwise. A pending row is inserted first; moving while adding inserts it too.
     void AddNew();
     void Update();        // inserts the pending row; the provider's error is thrown
     void CancelUpdate();

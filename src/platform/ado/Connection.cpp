@@ -1,0 +1,192 @@
+#include "platform/ado/Connection.h"
+
+#include "platform/ado/AdoErrors.h"
+#include "platform/ado/EngineFactory.h"
+#include "platform/runtime/RuntimeError.h"
+
+namespace ado {
+
+namespace {
+
+EngineFactory g_factory = nullptr;
+
+const QString &source()
+{
+    static const QString text = QStringLiteral("ADODB.Connection");
+    return text;
+}
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection()
+{
+    if (!m_engine)
+        return;
+    try {
+        m_engine->close();
+    } catch (const EngineError &) {
+        // A connection going away cannot report anything; the engine releases its handle anyway.
+    }
+}
+
+void Connection::setEngineFactory(EngineFactory factory)
+{
+    g_factory = factory;
+}
+
+void Connection::Open(const QString &connectionString, const QString &user, const QString &password)
+{
+    if (m_engine)
+        raiseAdoError(rt::err::AdoObjectOpen, source());
+    m_errors.Clear();
+    const QString text = connectionString.isEmpty() ? m_connectionString : connectionString;
+    try {
+        std::unique_ptr<Engine> engine = (g_factory ? g_factory : makeStandardEngine)(text);
+        engine->open(ConnectionTarget{text, user, password});
+        engine->setCommandTimeout(static_cast<int>(m_commandTimeout));
+        engine->setIsolationLevel(m_isolationLevel);
+        m_engine = std::move(engine);
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+    m_connectionString = text;
+}
+
+void Connection::Close()
+{
+    if (!m_engine)
+        raiseAdoError(rt::err::AdoObjectClosed, source());
+    std::unique_ptr<Engine> engine = std::move(m_engine);
+    try {
+        engine->close();
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+Recordset Connection::Execute(const QString &text, long *recordsAffected, long)
+{
+    ExecResult result = run(text);
+    if (recordsAffected)
+        *recordsAffected = result.recordsAffected;
+    if (!result.hasResultSet)
+        return {};
+    return Recordset::fromResult(std::move(result.resultSet), this);
+}
+
+void Connection::BeginTrans()
+{
+    Engine &engine = openEngine();
+    try {
+        engine.beginTransaction();
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+void Connection::CommitTrans()
+{
+    Engine &engine = openEngine();
+    try {
+        engine.commitTransaction();
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+void Connection::RollbackTrans()
+{
+    Engine &engine = openEngine();
+    try {
+        engine.rollbackTransaction();
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+Recordset Connection::OpenSchema(int schema, const QStringList &restrictions)
+{
+    Engine &engine = openEngine();
+    m_errors.Clear();
+    try {
+        return Recordset::fromResult(engine.openSchema(schema, restrictions), this);
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+void Connection::setCommandTimeout(long seconds)
+{
+    m_commandTimeout = seconds;
+    if (m_engine)
+        m_engine->setCommandTimeout(static_cast<int>(seconds));
+}
+
+QString Connection::DefaultDatabase() const
+{
+    return m_engine ? m_engine->defaultDatabase() : QString();
+}
+
+void Connection::setDefaultDatabase(const QString &name)
+{
+    Engine &engine = openEngine();
+    try {
+        engine.setDefaultDatabase(name);
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+void Connection::setIsolationLevel(long level)
+{
+    m_isolationLevel = level;
+    if (m_engine)
+        m_engine->setIsolationLevel(level);
+}
+
+ExecResult Connection::run(const QString &text)
+{
+    Engine &engine = openEngine();
+    m_errors.Clear();
+    try {
+        ExecResult result = engine.execute(text);
+        for (const Error &warning : result.warnings)
+            m_errors.Append(warning);
+        return result;
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+long long Connection::insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values)
+{
+    Engine &engine = openEngine();
+    m_errors.Clear();
+    try {
+        return engine.insertRow(table, columns, values);
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
+Engine &Connection::openEngine()
+{
+    if (!m_engine)
+        raiseAdoError(rt::err::AdoNoConnection, source());
+    return *m_engine;
+}
+
+void Connection::fail(const EngineError &error)
+{
+    m_errors.Clear();
+    for (const Error &item : error.errors())
+        m_errors.Append(item);
+    if (m_errors.Count() == 0)
+        m_errors.Append(providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"), QStringLiteral("Unspecified error")));
+    const Error &first = m_errors(0);
+    throw rt::RuntimeError(first.Number, first.Description, first.Source);
+}
+
+} // namespace ado

@@ -1,0 +1,79 @@
+#include "platform/ado/EngineFactory.h"
+
+#include "platform/ado/AdoErrors.h"
+#include "platform/ado/ConnectionString.h"
+#include "platform/ado/sqlite/EmbeddedDatabase.h"
+#include "platform/ado/sqlite/SqliteEngine.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ado {
+
+namespace {
+
+std::unique_ptr<Engine> odbcEngine(const ConnectionString &)
+{
+    throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("IM002"),
+                                     QStringLiteral("ODBC engine not available: this build reaches SQL Server and "
+                                                    "Oracle servers through no engine yet."))});
+}
+
+// SQL Server matches database names without regard to case; so does the data folder.
+QString databaseFile(const QString &database)
+{
+    const QDir folder(sqlite::dataFolder());
+    const QString fileName = database + QStringLiteral(".db");
+    if (!folder.exists(fileName)) {
+        for (const QString &present : folder.entryList({QStringLiteral("*.db")}, QDir::Files)) {
+            if (present.compare(fileName, Qt::CaseInsensitive) == 0)
+                return folder.filePath(present);
+        }
+    }
+    return folder.filePath(fileName);
+}
+
+std::unique_ptr<Engine> embeddedServerEngine(const ConnectionString &settings)
+{
+    const QString database = settings.database().trimmed();
+    sqlite::EmbeddedTarget target;
+    target.path = databaseFile(database);
+    target.catalog = database;
+    target.missingFile = sqlite::MissingFileReport::SqlServerLogin;
+    return std::make_unique<sqlite::SqliteEngine>(target);
+}
+
+std::unique_ptr<Engine> embeddedFileEngine(const ConnectionString &settings)
+{
+    sqlite::EmbeddedTarget target;
+    target.path = settings.dataSource();
+    target.catalog = QFileInfo(target.path).completeBaseName();
+    target.missingFile = sqlite::MissingFileReport::JetFile;
+    return std::make_unique<sqlite::SqliteEngine>(target);
+}
+
+bool startsWith(const QString &text, const char *prefix)
+{
+    return text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+std::unique_ptr<Engine> makeStandardEngine(const QString &connectionString)
+{
+    const ConnectionString settings(connectionString);
+    const QString provider = settings.provider().trimmed();
+    if (startsWith(provider, "sqloledb")) {
+        if (settings.server().trimmed().compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0)
+            return embeddedServerEngine(settings);
+        return odbcEngine(settings);
+    }
+    if (startsWith(provider, "oraoledb"))
+        return odbcEngine(settings);
+    if (startsWith(provider, "microsoft.jet.oledb"))
+        return embeddedFileEngine(settings);
+    raiseAdoError(AdoProviderNotFound, QStringLiteral("ADODB.Connection"));
+}
+
+} // namespace ado

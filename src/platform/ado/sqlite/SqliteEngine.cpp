@@ -1,0 +1,269 @@
+#include "platform/ado/sqlite/SqliteEngine.h"
+
+#include "platform/ado/AdoErrors.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/SqliteHandle.h"
+#include "platform/ado/sqlite/SqliteResult.h"
+#include "platform/ado/sqlite/SqliteSchema.h"
+#include "platform/ado/sqlite/SqliteTypes.h"
+#include "platform/ado/sqlite/StatementCache.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QFileInfo>
+#include <climits>
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+struct SqliteEngine::Session {
+    explicit Session(const QString &path) : handle(path, SqliteHandle::Mode::OpenExisting), statements(handle.get()) {}
+
+    SqliteHandle handle; // declared first: the statements are finalised before it closes
+    StatementCache statements;
+};
+
+namespace {
+
+constexpr int TranslationCacheSize = 1024;
+
+[[noreturn]] void throwError(long number, long native, const char *sqlState, const QString &description)
+{
+    throw EngineError({providerError(number, native, QString::fromLatin1(sqlState), description)});
+}
+
+[[noreturn]] void throwMissingFile(const EmbeddedTarget &target)
+{
+    if (target.missingFile == MissingFileReport::JetFile)
+        throw EngineError({providerError(rt::err::AdoEFail, -1, QStringLiteral("3024"),
+                                         QStringLiteral("Could not find file '%1'.").arg(target.path),
+                                         QStringLiteral("Microsoft JET Database Engine"))});
+    throwError(rt::err::AdoEFail, 4060, "42000",
+               QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.")
+                   .arg(target.catalog));
+}
+
+bool isRowChange(sqlite3_stmt *statement)
+{
+    const QByteArray sql = QByteArray(sqlite3_sql(statement)).trimmed().left(7).toUpper();
+    return sql.startsWith("INSERT") || sql.startsWith("UPDATE") || sql.startsWith("DELETE")
+           || sql.startsWith("REPLACE");
+}
+
+QString quotedName(const QString &name)
+{
+    QString inner = name;
+    return u'"' + inner.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine(EmbeddedTarget target) : m_target(std::move(target)) {}
+
+SqliteEngine::~SqliteEngine() = default;
+
+void SqliteEngine::open(const ConnectionTarget &)
+{
+    if (!QFileInfo(m_target.path).isFile())
+        throwMissingFile(m_target);
+    m_session = std::make_unique<Session>(m_target.path);
+    m_session->handle.setBusyTimeout(m_busyTimeoutMs);
+    m_transactionDepth = 0;
+}
+
+void SqliteEngine::close()
+{
+    m_session.reset();
+    m_transactionDepth = 0;
+}
+
+ExecResult SqliteEngine::execute(const QString &text)
+{
+    session();
+    ExecResult result;
+    for (const TranslatedStatement &statement : translated(text))
+        runStatement(statement, result);
+    return result;
+}
+
+void SqliteEngine::beginTransaction()
+{
+    syncTransactionDepth();
+    if (m_transactionDepth == 0)
+        runControl("BEGIN");
+    ++m_transactionDepth;
+}
+
+void SqliteEngine::commitTransaction()
+{
+    syncTransactionDepth();
+    if (m_transactionDepth == 0)
+        throwError(rt::err::AdoEFail, 3902, "25000",
+                   QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+    if (m_transactionDepth == 1)
+        runControl("COMMIT");
+    --m_transactionDepth;
+}
+
+void SqliteEngine::rollbackTransaction()
+{
+    syncTransactionDepth();
+    if (m_transactionDepth == 0)
+        throwError(rt::err::AdoEFail, 3903, "25000",
+                   QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+    runControl("ROLLBACK");
+    m_transactionDepth = 0;
+}
+
+ResultSet SqliteEngine::openSchema(int schema, const QStringList &restrictions)
+{
+    sqlite3 *db = session().handle.get();
+    if (schema == adSchemaTables)
+        return tablesRowset(db, m_target.catalog, restrictions);
+    if (schema == adSchemaColumns)
+        return columnsRowset(db, m_target.catalog, restrictions);
+    throwError(AdoOperationNotSupported, 0, "HY000",
+               QStringLiteral("Object or provider is not capable of performing requested operation."));
+}
+
+long long SqliteEngine::insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values)
+{
+    Session &current = session();
+    QString sql = QStringLiteral("INSERT INTO ") + quotedName(table);
+    if (columns.isEmpty()) {
+        sql += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        QStringList names;
+        for (const QString &column : columns)
+            names.append(quotedName(column));
+        sql += QStringLiteral(" (%1) VALUES (?%2)").arg(names.join(QStringLiteral(", ")),
+                                                        QStringLiteral(", ?").repeated(columns.size() - 1));
+    }
+    QByteArray rest;
+    sqlite3_stmt *statement = current.statements.prepare(sql.toUtf8(), rest);
+    StatementReset reset(statement);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (bindValue(statement, static_cast<int>(i + 1), values.at(i)) != SQLITE_OK)
+            throwSqliteError(current.handle.get(), sql);
+    }
+    if (sqlite3_step(statement) != SQLITE_DONE)
+        throwSqliteError(current.handle.get(), sql);
+    return sqlite3_last_insert_rowid(current.handle.get());
+}
+
+void SqliteEngine::setCommandTimeout(int seconds)
+{
+    m_busyTimeoutMs = seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000;
+    if (m_session)
+        m_session->handle.setBusyTimeout(m_busyTimeoutMs);
+}
+
+void SqliteEngine::setDefaultDatabase(const QString &name)
+{
+    if (name.trimmed().compare(m_target.catalog, Qt::CaseInsensitive) != 0)
+        throwError(rt::err::AdoEFail, 911, "42000",
+                   QStringLiteral("Database '%1' does not exist. Make sure that the name is entered correctly.")
+                       .arg(name.trimmed()));
+}
+
+SqliteEngine::Session &SqliteEngine::session()
+{
+    if (!m_session)
+        throwError(rt::err::AdoEFail, 0, "08003", QStringLiteral("The connection is closed."));
+    return *m_session;
+}
+
+QList<TranslatedStatement> SqliteEngine::translated(const QString &text)
+{
+    const auto found = m_translations.constFind(text);
+    if (found != m_translations.constEnd())
+        return *found;
+    QList<TranslatedStatement> statements = m_translator.translate(text);
+    if (m_translations.size() >= TranslationCacheSize)
+        m_translations.clear();
+    m_translations.insert(text, statements);
+    return statements;
+}
+
+void SqliteEngine::runStatement(const TranslatedStatement &statement, ExecResult &result)
+{
+    using Kind = TranslatedStatement::Kind;
+    switch (statement.kind) {
+    case Kind::Sql:
+        runSql(statement.sql, result);
+        break;
+    case Kind::IfExists:
+        if (givesRow(statement.condition) != statement.negated)
+            runSql(statement.sql, result);
+        break;
+    case Kind::Begin:
+        beginTransaction();
+        break;
+    case Kind::Commit:
+        commitTransaction();
+        break;
+    case Kind::Rollback:
+        rollbackTransaction();
+        break;
+    case Kind::Nothing:
+        break;
+    }
+}
+
+void SqliteEngine::runSql(const QString &sql, ExecResult &result)
+{
+    Session &current = session();
+    sqlite3 *db = current.handle.get();
+    QByteArray text = sql.toUtf8();
+    while (!text.isEmpty()) {
+        QByteArray rest;
+        sqlite3_stmt *statement = current.statements.prepare(text, rest);
+        text = rest;
+        if (!statement)
+            continue;
+        StatementReset reset(statement);
+        if (sqlite3_column_count(statement) > 0) {
+            result.resultSet = readResult(db, statement, sql);
+            result.hasResultSet = true;
+            continue;
+        }
+        if (sqlite3_step(statement) != SQLITE_DONE)
+            throwSqliteError(db, sql);
+        if (isRowChange(statement))
+            result.recordsAffected = std::max(result.recordsAffected, 0L) + static_cast<long>(sqlite3_changes64(db));
+    }
+}
+
+bool SqliteEngine::givesRow(const QString &sql)
+{
+    Session &current = session();
+    QByteArray rest;
+    sqlite3_stmt *statement = current.statements.prepare(sql.toUtf8(), rest);
+    if (!statement)
+        return false;
+    StatementReset reset(statement);
+    const int rc = sqlite3_step(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throwSqliteError(current.handle.get(), sql);
+    return rc == SQLITE_ROW;
+}
+
+void SqliteEngine::runControl(const char *sql)
+{
+    Session &current = session();
+    QByteArray rest;
+    sqlite3_stmt *statement = current.statements.prepare(QByteArray(sql), rest);
+    StatementReset reset(statement);
+    if (sqlite3_step(statement) != SQLITE_DONE)
+        throwSqliteError(current.handle.get(), QString::fromLatin1(sql));
+}
+
+// A failure inside a transaction (a full disk, an interrupted COMMIT) can make SQLite roll it
+// back by itself; the depth follows what SQLite holds.
+void SqliteEngine::syncTransactionDepth()
+{
+    if (m_transactionDepth > 0 && sqlite3_get_autocommit(session().handle.get()))
+        m_transactionDepth = 0;
+}
+
+} // namespace ado::sqlite

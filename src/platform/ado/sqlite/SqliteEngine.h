@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlTranslator.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+namespace ado::sqlite {
+
+// How opening a file that does not exist is reported: as SQL Server refuses an unknown
+// database (native 4060), or as the Jet provider reports a missing file (SQL state "3024").
+enum class MissingFileReport { SqlServerLogin, JetFile };
+
+struct EmbeddedTarget {
+    QString path;    // the database file
+    QString catalog; // the database name the connection reports (DefaultDatabase, schema rowsets)
+    MissingFileReport missingFile = MissingFileReport::SqlServerLogin;
+};
+
+// The embedded engine: SQL Server text translated for SQLite and run on one database file.
+// Never creates the file. Every function throws EngineError with SQL Server's error numbers.
+class SqliteEngine final : public Engine {
+public:
+    explicit SqliteEngine(EmbeddedTarget target);
+    ~SqliteEngine() override;
+
+    void open(const ConnectionTarget &target) override;
+    void close() override;
+    // Translates the text (once per distinct text), then runs its statements in order; keeps
+    // the last result set and adds up the rows touched by INSERT, UPDATE and DELETE.
+    ExecResult execute(const QString &text) override;
+    // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    ResultSet openSchema(int schema, const QStringList &restrictions) override;
+    long long insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values) override;
+
+    // How long a statement waits for a lock held by another connection (0: without limit).
+    void setCommandTimeout(int seconds) override;
+    // Only the connection's own database can be chosen; another name fails as an unknown database.
+    void setDefaultDatabase(const QString &name) override;
+    QString defaultDatabase() const override { return m_target.catalog; }
+    // One writer at a time and no dirty reads in SQLite: every level reads committed data.
+    void setIsolationLevel(long) override {}
+
+private:
+    struct Session;
+
+    Session &session();
+    QList<TranslatedStatement> translated(const QString &text);
+    void runStatement(const TranslatedStatement &statement, ExecResult &result);
+    void runSql(const QString &sql, ExecResult &result);
+    bool givesRow(const QString &sql);
+    void runControl(const char *sql);
+    void syncTransactionDepth();
+
+    EmbeddedTarget m_target;
+    std::unique_ptr<Session> m_session;
+    TsqlTranslator m_translator;
+    QHash<QString, QList<TranslatedStatement>> m_translations;
+    int m_transactionDepth = 0;
+    int m_busyTimeoutMs = 30000;
+};
+
+} // namespace ado::sqlite

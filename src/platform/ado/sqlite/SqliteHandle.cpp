@@ -1,0 +1,71 @@
+#include "platform/ado/sqlite/SqliteHandle.h"
+
+#include "platform/ado/AdoErrors.h"
+#include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/TsqlFunctions.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <sqlite3.h>
+#include <utility>
+
+namespace ado::sqlite {
+
+SqliteHandle::SqliteHandle(const QString &path, Mode mode)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == Mode::CreateNew)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"),
+                                         QStringLiteral("%1: %2").arg(message, path))});
+    }
+    try {
+        // The program commits one statement at a time; WAL with NORMAL sync keeps that fast.
+        exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;"));
+        registerTsqlFunctions(m_db);
+    } catch (...) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw;
+    }
+}
+
+SqliteHandle::~SqliteHandle()
+{
+    // close_v2 lets statements still cached elsewhere be finalised later without leaking the file.
+    sqlite3_close_v2(m_db);
+}
+
+SqliteHandle::SqliteHandle(SqliteHandle &&other) noexcept : m_db(std::exchange(other.m_db, nullptr)) {}
+
+SqliteHandle &SqliteHandle::operator=(SqliteHandle &&other) noexcept
+{
+    if (this != &other) {
+        sqlite3_close_v2(m_db);
+        m_db = std::exchange(other.m_db, nullptr);
+    }
+    return *this;
+}
+
+void SqliteHandle::exec(const QString &sql)
+{
+    char *message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc == SQLITE_OK)
+        return;
+    const QString text = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
+    sqlite3_free(message);
+    throw EngineError(sqlServerErrors(sqlite3_extended_errcode(m_db), text, sql));
+}
+
+void SqliteHandle::setBusyTimeout(int milliseconds)
+{
+    sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+} // namespace ado::sqlite

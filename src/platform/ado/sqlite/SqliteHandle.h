@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// One open SQLite database file, set up as the embedded engine needs it: WAL journal,
+// synchronous=NORMAL, foreign keys enforced, the T-SQL functions and collation registered.
+// Move-only; closes the file when destroyed.
+class SqliteHandle {
+public:
+    enum class Mode { OpenExisting, CreateNew };
+
+    // Throws EngineError when the file cannot be opened (a missing file is never created
+    // with OpenExisting) or set up.
+    SqliteHandle(const QString &path, Mode mode);
+    ~SqliteHandle();
+    SqliteHandle(SqliteHandle &&other) noexcept;
+    SqliteHandle &operator=(SqliteHandle &&other) noexcept;
+    SqliteHandle(const SqliteHandle &) = delete;
+    SqliteHandle &operator=(const SqliteHandle &) = delete;
+
+    sqlite3 *get() const { return m_db; }
+
+    // Runs SQLite text as it stands (several statements allowed). Throws EngineError.
+    void exec(const QString &sql);
+    // How long a statement waits for another connection's lock before failing.
+    void setBusyTimeout(int milliseconds);
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+} // namespace ado::sqlite

@@ -1,0 +1,89 @@
+#include "platform/ado/sqlite/SqliteResult.h"
+
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/SqliteTypes.h"
+
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+namespace {
+
+QString utf8(const char *text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+QList<ColumnInfo> declaredColumns(sqlite3_stmt *statement)
+{
+    const int count = sqlite3_column_count(statement);
+    QList<ColumnInfo> columns;
+    columns.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const AdoType type = adoTypeOfDeclared(utf8(sqlite3_column_decltype(statement, i)));
+        columns.append(ColumnInfo{utf8(sqlite3_column_name(statement, i)), type.type, type.definedSize,
+                                  utf8(sqlite3_column_table_name(statement, i))});
+    }
+    return columns;
+}
+
+// The size of an expression's text column is the longest text it gave.
+void measureTexts(ResultSet &result, const QList<int> &columns)
+{
+    for (const int column : columns) {
+        long longest = 1;
+        for (const QList<rt::Variant> &row : std::as_const(result.rows)) {
+            const rt::Variant &value = row.at(column);
+            if (value.type() == rt::VarType::String)
+                longest = std::max(longest, static_cast<long>(value.asString().size()));
+        }
+        result.columns[column].definedSize = longest;
+    }
+}
+
+} // namespace
+
+ResultSet readResult(sqlite3 *db, sqlite3_stmt *statement, const QString &sql)
+{
+    // Columns are read after the first step: a cached statement that SQLite compiled again
+    // after a schema change only tells its new columns then.
+    int rc = sqlite3_step(statement);
+    ResultSet result;
+    result.columns = declaredColumns(statement);
+    const int count = static_cast<int>(result.columns.size());
+    QList<int> untyped;
+    for (int i = 0; i < count; ++i) {
+        if (result.columns.at(i).type == adEmpty)
+            untyped.append(i);
+    }
+    QList<int> measured;
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
+        for (qsizetype i = 0; i < untyped.size();) {
+            const int column = untyped.at(i);
+            const AdoType type = adoTypeOfValue(statement, column);
+            if (type.type == adEmpty) {
+                ++i;
+                continue;
+            }
+            result.columns[column].type = type.type;
+            result.columns[column].definedSize = type.definedSize;
+            if (type.definedSize == 0)
+                measured.append(column);
+            untyped.removeAt(i);
+        }
+        QList<rt::Variant> row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row.append(readValue(statement, i, result.columns.at(i).type));
+        result.rows.append(std::move(row));
+    }
+    if (rc != SQLITE_DONE)
+        throwSqliteError(db, sql);
+    // A column that only held Nulls has no type to learn; text is the provider's choice too.
+    for (const int column : std::as_const(untyped))
+        result.columns[column].type = adVarWChar;
+    measureTexts(result, measured);
+    return result;
+}
+
+} // namespace ado::sqlite

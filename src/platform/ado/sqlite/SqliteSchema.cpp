@@ -1,0 +1,127 @@
+#include "platform/ado/sqlite/SqliteSchema.h"
+
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/SqliteTypes.h"
+
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+
+namespace {
+
+const QString ownerSchema = QStringLiteral("dbo");
+
+// Restriction `index` is absent, empty or equal to `value` ignoring case.
+bool allows(const QStringList &restrictions, int index, const QString &value)
+{
+    if (index >= restrictions.size())
+        return true;
+    const QString wanted = restrictions.at(index).trimmed();
+    return wanted.isEmpty() || wanted.compare(value.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+ColumnInfo column(const char *name, int type, long size = 0)
+{
+    return ColumnInfo{QString::fromLatin1(name), type, size, {}};
+}
+
+class Query {
+public:
+    Query(sqlite3 *db, const char *sql) : m_db(db)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK)
+            throwSqliteError(db, QString::fromUtf8(sql));
+    }
+    ~Query() { sqlite3_finalize(m_statement); }
+    Query(const Query &) = delete;
+    Query &operator=(const Query &) = delete;
+
+    bool next()
+    {
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throwSqliteError(m_db, QString::fromUtf8(sqlite3_sql(m_statement)));
+        return false;
+    }
+    QString text(int column) const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column)));
+    }
+    int integer(int column) const { return sqlite3_column_int(m_statement, column); }
+    bool isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
+
+private:
+    sqlite3 *m_db;
+    sqlite3_stmt *m_statement = nullptr;
+};
+
+// A schema rowset names the catalog of the connection; other catalogs hold nothing here.
+bool catalogAllowed(const QString &catalog, const QStringList &restrictions)
+{
+    return allows(restrictions, 0, catalog) && allows(restrictions, 1, ownerSchema);
+}
+
+QList<rt::Variant> columnRow(const QString &catalog, const Query &query)
+{
+    const QString declared = query.text(3);
+    const AdoType type = adoTypeOfDeclared(declared);
+    const int adoType = type.type == adEmpty ? adVarWChar : type.type;
+    const bool text = adoType == adVarChar || adoType == adVarWChar || adoType == adChar || adoType == adWChar
+                      || adoType == adLongVarWChar || adoType == adLongVarChar;
+    const bool hasDefault = !query.isNull(5);
+    return {catalog,
+            ownerSchema,
+            query.text(0),
+            query.text(1),
+            query.integer(2) + 1,
+            hasDefault,
+            hasDefault ? rt::Variant(query.text(5)) : rt::Variant::null(),
+            query.integer(4) == 0,
+            adoType,
+            text ? rt::Variant(static_cast<int>(type.definedSize)) : rt::Variant::null()};
+}
+
+} // namespace
+
+ResultSet tablesRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions)
+{
+    ResultSet result;
+    result.columns = {column("TABLE_CATALOG", adVarWChar, 128), column("TABLE_SCHEMA", adVarWChar, 128),
+                      column("TABLE_NAME", adVarWChar, 128),    column("TABLE_TYPE", adVarWChar, 32),
+                      column("TABLE_GUID", adVarWChar, 38),     column("DESCRIPTION", adVarWChar, 128)};
+    if (!catalogAllowed(catalog, restrictions))
+        return result;
+    Query query(db, "SELECT name, upper(type) FROM sqlite_master WHERE type IN ('table', 'view') "
+                    "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY type, name");
+    while (query.next()) {
+        const QString name = query.text(0);
+        const QString type = query.text(1);
+        if (allows(restrictions, 2, name) && allows(restrictions, 3, type))
+            result.rows.append({catalog, ownerSchema, name, type, rt::Variant::null(), rt::Variant::null()});
+    }
+    return result;
+}
+
+ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions)
+{
+    ResultSet result;
+    result.columns = {column("TABLE_CATALOG", adVarWChar, 128), column("TABLE_SCHEMA", adVarWChar, 128),
+                      column("TABLE_NAME", adVarWChar, 128),    column("COLUMN_NAME", adVarWChar, 128),
+                      column("ORDINAL_POSITION", adInteger, 4), column("COLUMN_HASDEFAULT", adBoolean, 2),
+                      column("COLUMN_DEFAULT", adVarWChar, 128), column("IS_NULLABLE", adBoolean, 2),
+                      column("DATA_TYPE", adSmallInt, 2),       column("CHARACTER_MAXIMUM_LENGTH", adInteger, 4)};
+    if (!catalogAllowed(catalog, restrictions))
+        return result;
+    Query query(db, "SELECT m.name, p.name, p.cid, p.type, p.\"notnull\", p.dflt_value FROM sqlite_master m, "
+                    "pragma_table_info(m.name) p WHERE m.type IN ('table', 'view') "
+                    "AND m.name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY m.name, p.cid");
+    while (query.next()) {
+        if (allows(restrictions, 2, query.text(0)) && allows(restrictions, 3, query.text(1)))
+            result.rows.append(columnRow(catalog, query));
+    }
+    return result;
+}
+
+} // namespace ado::sqlite

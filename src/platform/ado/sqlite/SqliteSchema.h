@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/ado/Engine.h"
+
+#include <QString>
+#include <QStringList>
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// Schema rowset 20: one row per table and view (TABLE_CATALOG, TABLE_SCHEMA "dbo", TABLE_NAME,
+// TABLE_TYPE "TABLE" or "VIEW", ...), restricted by catalog, schema, name and type (empty: any;
+// compared without regard to case). Throws EngineError.
+ResultSet tablesRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions);
+
+// Schema rowset 4: one row per column of those tables and views (TABLE_NAME, COLUMN_NAME,
+// ORDINAL_POSITION, IS_NULLABLE, DATA_TYPE as an ADO code, CHARACTER_MAXIMUM_LENGTH, ...),
+// restricted by catalog, schema, table and column. Throws EngineError.
+ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions);
+
+} // namespace ado::sqlite

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ado::sqlite {
+
+// Prepared statements kept per SQL text, so a text the program sends again is not compiled
+// again. Statements are handed out reset; the cache finalises them all when destroyed.
+class StatementCache {
+public:
+    explicit StatementCache(sqlite3 *db) : m_db(db) {}
+    ~StatementCache();
+    StatementCache(const StatementCache &) = delete;
+    StatementCache &operator=(const StatementCache &) = delete;
+
+    // The prepared first statement of `sql`; `rest` receives the text after it (SQLite prepares
+    // one statement at a time). Null with an empty `rest` when `sql` holds only blanks or
+    // comments. Throws EngineError when SQLite refuses the text.
+    sqlite3_stmt *prepare(const QByteArray &sql, QByteArray &rest);
+
+private:
+    struct Entry {
+        sqlite3_stmt *statement = nullptr;
+        QByteArray rest;
+    };
+    static constexpr int Capacity = 256;
+
+    void clear();
+
+    sqlite3 *m_db;
+    QHash<QByteArray, Entry> m_entries;
+};
+
+// Resets a statement (and clears its parameters) when leaving a scope, however it is left.
+class StatementReset {
+public:
+    explicit StatementReset(sqlite3_stmt *statement) : m_statement(statement) {}
+    ~StatementReset();
+    StatementReset(const StatementReset &) = delete;
+    StatementReset &operator=(const StatementReset &) = delete;
+
+private:
+    sqlite3_stmt *m_statement;
+};
+
+} // namespace ado::sqlite
