@@ -1,0 +1,292 @@
+#include "platform/ado/sqlite/TsqlConvertFunctions.h"
+
+#include "platform/ado/sqlite/TsqlDateStyles.h"
+#include "platform/ado/sqlite/TsqlFunctionSupport.h"
+
+#include <array>
+#include <cmath>
+
+namespace ado::sqlite {
+
+namespace {
+
+constexpr int DefaultTextLength = 30; // CONVERT(NVARCHAR, x) without a length
+
+// An operand of + and -: a number, or a date as its serial number of days.
+struct Operand {
+    enum class Kind { Integer, Real, Date } kind = Kind::Integer;
+    sqlite3_int64 integer = 0;
+    double real = 0;
+};
+
+// Text takes part as a stored date or as the number it holds; other text does not convert.
+std::optional<Operand> operandOf(sqlite3_value *value)
+{
+    if (sqlite3_value_type(value) == SQLITE_INTEGER)
+        return Operand{Operand::Kind::Integer, sqlite3_value_int64(value), sqlite3_value_double(value)};
+    if (sqlite3_value_type(value) == SQLITE_FLOAT)
+        return Operand{Operand::Kind::Real, 0, sqlite3_value_double(value)};
+    const QString text = textOf(value);
+    if (const auto date = storedDate(text))
+        return Operand{Operand::Kind::Date, 0, date->serial()};
+    bool whole = false;
+    const qint64 integer = text.trimmed().toLongLong(&whole);
+    if (whole)
+        return Operand{Operand::Kind::Integer, integer, static_cast<double>(integer)};
+    if (const auto number = numberFromText(text))
+        return Operand{Operand::Kind::Real, 0, *number};
+    return std::nullopt;
+}
+
+// a + b (sign 1) or a - b (sign -1) as SQL Server computes them once both are numbers or dates.
+void arithmetic(sqlite3_context *context, sqlite3_value *a, sqlite3_value *b, int sign)
+{
+    const auto left = operandOf(a);
+    const auto right = operandOf(b);
+    if (!left || !right) {
+        sqlite3_value *failed = left ? b : a;
+        sqlite3_value *other = left ? a : b;
+        return resultConversionError(context, textOf(failed), sqlite3_value_type(other) == SQLITE_FLOAT ? "float" : "int");
+    }
+    if (left->kind == Operand::Kind::Date || right->kind == Operand::Kind::Date)
+        return resultDate(context, TsqlDateTime::fromSerial(left->real + sign * right->real));
+    if (left->kind == Operand::Kind::Integer && right->kind == Operand::Kind::Integer) {
+        sqlite3_int64 result = 0;
+        const bool overflow = sign > 0 ? __builtin_add_overflow(left->integer, right->integer, &result)
+                                       : __builtin_sub_overflow(left->integer, right->integer, &result);
+        if (!overflow)
+            return sqlite3_result_int64(context, result);
+    }
+    sqlite3_result_double(context, left->real + sign * right->real);
+}
+
+bool isText(sqlite3_value *value)
+{
+    const int type = sqlite3_value_type(value);
+    return type == SQLITE_TEXT || type == SQLITE_BLOB;
+}
+
+void tsqlAdd(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(context);
+    if (isText(argv[0]) && isText(argv[1]))
+        return resultText(context, textOf(argv[0]) + textOf(argv[1]));
+    arithmetic(context, argv[0], argv[1], 1);
+}
+
+void tsqlSubtract(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(context);
+    arithmetic(context, argv[0], argv[1], -1);
+}
+
+// A CONVERT target: "NVARCHAR(30)" gives name NVARCHAR and sizes {30}.
+struct TargetType {
+    QString name;
+    QList<int> sizes;
+    bool unlimited = false; // (MAX)
+};
+
+TargetType targetOf(const QString &text)
+{
+    TargetType type;
+    const qsizetype open = text.indexOf(u'(');
+    type.name = (open < 0 ? text : text.left(open)).trimmed().toUpper();
+    if (open >= 0) {
+        const QString inside = text.mid(open + 1).chopped(text.endsWith(u')') ? 1 : 0);
+        type.unlimited = inside.trimmed().compare(QLatin1String("MAX"), Qt::CaseInsensitive) == 0;
+        for (const QString &size : inside.split(u','))
+            type.sizes.append(size.trimmed().toInt());
+    }
+    return type;
+}
+
+bool isOneOf(const QString &name, std::initializer_list<const char *> names)
+{
+    for (const char *candidate : names) {
+        if (name == QLatin1String(candidate))
+            return true;
+    }
+    return false;
+}
+
+void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_value *value, std::optional<int> style)
+{
+    QString text;
+    const int kind = sqlite3_value_type(value);
+    if (kind == SQLITE_INTEGER) {
+        text = QString::number(sqlite3_value_int64(value));
+    } else if (kind == SQLITE_FLOAT) {
+        text = numberText(sqlite3_value_double(value));
+    } else {
+        text = textOf(value);
+        const auto date = style ? storedDate(text) : std::nullopt;
+        if (date) {
+            const auto styled = dateWithStyle(*date, *style);
+            if (!styled)
+                return resultError(context, QStringLiteral("%1 is not a valid style number when converting from datetime to a character string.")
+                                                .arg(*style));
+            text = *styled;
+        }
+    }
+    if (!type.unlimited) {
+        const int length = type.sizes.isEmpty() ? DefaultTextLength : type.sizes.first();
+        text.truncate(length);
+        if (isOneOf(type.name, {"CHAR", "NCHAR"}))
+            text = text.leftJustified(length, u' ');
+    }
+    resultText(context, text);
+}
+
+void convertToDate(sqlite3_context *context, const TargetType &type, sqlite3_value *value, std::optional<int> style)
+{
+    if (isText(value) && textOf(value).trimmed().isEmpty())
+        return resultDate(context, TsqlDateTime::fromSerial(0));
+    auto date = dateOf(value, style == 101 || style == 1 ? DayOrder::MonthFirst : DayOrder::DayFirst);
+    if (!date)
+        return resultError(context, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    if (type.name == QLatin1String("DATE"))
+        date->msecs = 0;
+    else if (type.name == QLatin1String("SMALLDATETIME"))
+        *date = date->plusMsecs((date->msecs + 30000) / 60000 * 60000 - date->msecs);
+    resultDate(context, *date);
+}
+
+void convertToInteger(sqlite3_context *context, sqlite3_value *value)
+{
+    if (sqlite3_value_type(value) == SQLITE_INTEGER)
+        return sqlite3_result_int64(context, sqlite3_value_int64(value));
+    if (sqlite3_value_type(value) == SQLITE_FLOAT)
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(std::trunc(sqlite3_value_double(value))));
+    const QString text = textOf(value).trimmed();
+    if (text.isEmpty())
+        return sqlite3_result_int64(context, 0);
+    bool ok = false;
+    const qint64 number = text.toLongLong(&ok);
+    if (!ok)
+        return resultConversionError(context, textOf(value), "int");
+    sqlite3_result_int64(context, number);
+}
+
+// FLOAT, MONEY, DECIMAL(p, s): `scale` decimals, none for a float.
+void convertToNumber(sqlite3_context *context, const TargetType &type, sqlite3_value *value)
+{
+    const bool money = isOneOf(type.name, {"MONEY", "SMALLMONEY"});
+    const bool exact = money || isOneOf(type.name, {"DECIMAL", "NUMERIC"});
+    std::optional<double> number;
+    if (isText(value)) {
+        QString text = textOf(value);
+        if (money)
+            text.remove(u',').remove(u'$');
+        // An empty text is 0 for FLOAT and MONEY; DECIMAL refuses it.
+        if (text.trimmed().isEmpty())
+            number = exact && !money ? std::nullopt : std::optional<double>(0.0);
+        else
+            number = numberFromText(text);
+    } else {
+        number = sqlite3_value_double(value);
+    }
+    if (!number)
+        return resultError(context, QStringLiteral("Error converting data type nvarchar to %1.")
+                                        .arg(exact && !money ? QStringLiteral("numeric") : type.name.toLower()));
+    if (!exact)
+        return sqlite3_result_double(context, *number);
+    const int scale = money ? 4 : (type.sizes.size() > 1 ? type.sizes.at(1) : 0);
+    const double rounded = roundHalfAway(*number, scale);
+    if (scale == 0 && std::abs(rounded) < 9.0e18)
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(rounded));
+    sqlite3_result_double(context, rounded);
+}
+
+void convertToBit(sqlite3_context *context, sqlite3_value *value)
+{
+    const QString text = textOf(value).trimmed();
+    if (isText(value) && (text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0
+                          || text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0))
+        return sqlite3_result_int(context, text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0 ? 1 : 0);
+    const auto number = numberOf(value);
+    if (!number)
+        return resultConversionError(context, text, "bit");
+    sqlite3_result_int(context, *number != 0 ? 1 : 0);
+}
+
+// tsql_convert(type, value[, style]): CONVERT and CAST.
+void tsqlConvert(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    const TargetType type = targetOf(textOf(argv[0]));
+    const std::optional<int> style = argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL
+        ? std::optional<int>(sqlite3_value_int(argv[2])) : std::nullopt;
+    if (isOneOf(type.name, {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT", "SYSNAME"}))
+        return convertToText(context, type, argv[1], style);
+    if (isOneOf(type.name, {"DATETIME", "SMALLDATETIME", "DATE", "DATETIME2"}))
+        return convertToDate(context, type, argv[1], style);
+    if (isOneOf(type.name, {"INT", "INTEGER", "BIGINT", "SMALLINT", "TINYINT"}))
+        return convertToInteger(context, argv[1]);
+    if (isOneOf(type.name, {"FLOAT", "REAL", "MONEY", "SMALLMONEY", "DECIMAL", "NUMERIC"}))
+        return convertToNumber(context, type, argv[1]);
+    if (type.name == QLatin1String("BIT"))
+        return convertToBit(context, argv[1]);
+    sqlite3_result_value(context, argv[1]);
+}
+
+// ROUND(number, places[, truncate]): whole numbers stay whole.
+void round(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(context);
+    const int places = sqlite3_value_int(argv[1]);
+    const bool truncate = argc > 2 && sqlite3_value_int(argv[2]) != 0;
+    const double value = sqlite3_value_double(argv[0]);
+    const double scale = std::pow(10.0, places);
+    const double result = truncate ? std::trunc(value * scale) / scale : roundHalfAway(value, places);
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
+        return sqlite3_result_int64(context, places >= 0 ? sqlite3_value_int64(argv[0]) : static_cast<sqlite3_int64>(result));
+    sqlite3_result_double(context, result);
+}
+
+void wholeNumber(sqlite3_context *context, sqlite3_value *value, double (*towards)(double))
+{
+    const int type = sqlite3_value_type(value);
+    if (type == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    if (type == SQLITE_INTEGER)
+        return sqlite3_result_int64(context, sqlite3_value_int64(value));
+    const auto number = numberOf(value);
+    if (!number)
+        return resultError(context, QStringLiteral("Error converting data type nvarchar to float."));
+    sqlite3_result_double(context, towards(*number));
+}
+
+void ceiling(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    wholeNumber(context, argv[0], [](double x) { return std::ceil(x); });
+}
+
+void floor(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    wholeNumber(context, argv[0], [](double x) { return std::floor(x); });
+}
+
+const std::array convertFunctions{
+    TsqlFunction{"tsql_add", 2, tsqlAdd},
+    TsqlFunction{"tsql_sub", 2, tsqlSubtract},
+    TsqlFunction{"tsql_convert", 2, tsqlConvert},
+    TsqlFunction{"tsql_convert", 3, tsqlConvert},
+    TsqlFunction{"round", 2, round},
+    TsqlFunction{"round", 3, round},
+    TsqlFunction{"ceiling", 1, ceiling},
+    TsqlFunction{"floor", 1, floor},
+};
+
+} // namespace
+
+void registerTsqlConvertFunctions(sqlite3 *db)
+{
+    registerFunctions(db, convertFunctions);
+}
+
+} // namespace ado::sqlite

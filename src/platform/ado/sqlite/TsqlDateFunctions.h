@@ -1,0 +1,12 @@
+#pragma once
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// Registers SQL Server's date functions over the stored date text: getdate, year, month, day,
+// datepart, datediff (boundaries crossed, as SQL Server counts) and dateadd (the part as a
+// string: 'day', 'dd', 'month', ...). Throws EngineError when SQLite refuses one.
+void registerTsqlDateFunctions(sqlite3 *db);
+
+} // namespace ado::sqlite

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace ado::sqlite {
+
+// A date and time of day as the embedded engine stores it: no time zone, whole milliseconds.
+struct TsqlDateTime {
+    QDate date;
+    qint64 msecs = 0; // since midnight
+
+    // Moves by a signed number of milliseconds, carrying into the date.
+    TsqlDateTime plusMsecs(qint64 delta) const;
+    // Days since 1900-01-01 with the time as a fraction (SQL Server's number for a datetime).
+    double serial() const;
+    static TsqlDateTime fromSerial(double days);
+    static TsqlDateTime now();
+};
+
+// How a text gives day and month when both are numbers.
+enum class DayOrder { DayFirst, MonthFirst };
+
+// Reads a date as SQL Server reads text under a day-first language: 'yyyy-mm-dd' (or with
+// '/'), 'dd/mm/yyyy' (also '-' or '.', one-digit day and month, two-digit years from 50 in the
+// 1900s), 'yyyymmdd', each with an optional time 'hh:mm[:ss[.fff]]'. Nothing for any other text.
+std::optional<TsqlDateTime> parseTsqlDate(QStringView text, DayOrder order = DayOrder::DayFirst);
+
+// The stored form 'yyyy-mm-dd hh:mm:ss', always 19 characters.
+QString isoDateTime(const TsqlDateTime &value);
+
+// A string literal of the program's SQL that stands for a date ('dd/mm/yyyy[ hh:mm[:ss]]',
+// 'yyyy-mm-dd[ hh:mm[:ss]]') rewritten in the stored form; nothing for any other literal.
+std::optional<QString> isoFromDateLiteral(const QString &literal);
+
+} // namespace ado::sqlite

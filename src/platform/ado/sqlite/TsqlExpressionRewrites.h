@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/ado/sqlite/TsqlSyntax.h"
+
+namespace ado::sqlite {
+
+// Rewrites the expressions of a statement, groups included:
+// - every additive chain becomes nested tsql_add(a, b) and tsql_sub(a, b) calls, left to right
+//   ("a - b + c" -> tsql_add(tsql_sub(a, b), c)), so that + joins texts and a date plus or
+//   minus a number moves by days as in SQL Server; *, / and % bind tighter, as in T-SQL;
+// - a string literal compared (=, <>, <, >, ...) with an expression that is not a plain column
+//   gets COLLATE TSQLCI, and so does an expression tested with IN against string literals:
+//   SQLite compares expressions byte by byte, SQL Server by the database's collation. A plain
+//   column brings its declared collation itself.
+void rewriteExpressions(TsqlNodes &nodes);
+
+} // namespace ado::sqlite

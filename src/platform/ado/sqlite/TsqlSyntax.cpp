@@ -1,0 +1,186 @@
+#include "platform/ado/sqlite/TsqlSyntax.h"
+
+#include "platform/ado/sqlite/TsqlSyntaxError.h"
+
+#include <QSet>
+
+namespace ado::sqlite {
+
+namespace {
+
+using Kind = TsqlToken::Kind;
+
+void appendToken(QString &out, const TsqlToken &token)
+{
+    if (token.spaced && !out.isEmpty())
+        out.append(u' ');
+    switch (token.kind) {
+    case Kind::QuotedName:
+        out.append(u'"').append(QString(token.text).replace(u'"', QStringLiteral("\"\""))).append(u'"');
+        break;
+    case Kind::TempName:
+        out.append(u'"').append(token.text).append(u'"');
+        break;
+    case Kind::String:
+        out.append(u'\'').append(QString(token.text).replace(u'\'', QStringLiteral("''"))).append(u'\'');
+        break;
+    default:
+        out.append(token.text);
+        break;
+    }
+}
+
+void renderInto(QString &out, const TsqlNodes &nodes)
+{
+    for (const TsqlNode &node : nodes) {
+        appendToken(out, node.token);
+        if (node.kind != TsqlNode::Kind::Token) {
+            renderInto(out, node.children);
+            appendToken(out, node.close);
+        }
+    }
+}
+
+} // namespace
+
+TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens)
+{
+    QList<TsqlNode> open; // the groups still open, innermost last
+    TsqlNodes top;
+    const auto target = [&]() -> TsqlNodes & { return open.isEmpty() ? top : open.last().children; };
+    for (const TsqlToken &token : tokens) {
+        const bool caseStart = token.kind == Kind::Word && token.text.compare(QLatin1String("CASE"), Qt::CaseInsensitive) == 0;
+        const bool caseEnd = token.kind == Kind::Word && token.text.compare(QLatin1String("END"), Qt::CaseInsensitive) == 0
+            && !open.isEmpty() && open.last().kind == TsqlNode::Kind::Case;
+        if (token.kind == Kind::OpenParen || caseStart) {
+            open.append(TsqlNode{caseStart ? TsqlNode::Kind::Case : TsqlNode::Kind::Parens, token, {}, {}});
+        } else if (token.kind == Kind::CloseParen || caseEnd) {
+            if (open.isEmpty() || (token.kind == Kind::CloseParen) != (open.last().kind == TsqlNode::Kind::Parens))
+                throwTsqlSyntaxError(token.text);
+            TsqlNode group = open.takeLast();
+            group.close = token;
+            target().append(std::move(group));
+        } else {
+            target().append(TsqlNode{TsqlNode::Kind::Token, token, {}, {}});
+        }
+    }
+    if (!open.isEmpty())
+        throwTsqlSyntaxError(tokens.last().text);
+    return top;
+}
+
+QString renderSqlite(const TsqlNodes &nodes)
+{
+    QString out;
+    renderInto(out, nodes);
+    return out;
+}
+
+bool isKind(const TsqlNode &node, TsqlToken::Kind kind)
+{
+    return node.kind == TsqlNode::Kind::Token && node.token.kind == kind;
+}
+
+bool isWord(const TsqlNode &node, const char *upperCaseWord)
+{
+    return isKind(node, Kind::Word) && node.token.text.compare(QLatin1String(upperCaseWord), Qt::CaseInsensitive) == 0;
+}
+
+bool isAnyWord(const TsqlNode &node, std::initializer_list<const char *> upperCaseWords)
+{
+    for (const char *word : upperCaseWords) {
+        if (isWord(node, word))
+            return true;
+    }
+    return false;
+}
+
+bool isOperator(const TsqlNode &node, const char *op)
+{
+    return isKind(node, Kind::Operator) && node.token.text == QLatin1String(op);
+}
+
+bool isParens(const TsqlNode &node)
+{
+    return node.kind == TsqlNode::Kind::Parens;
+}
+
+bool isReservedWord(const TsqlNode &node)
+{
+    static const QSet<QString> reserved{
+        "ADD", "ALL", "ALTER", "AND", "AS", "ASC", "BEGIN", "BETWEEN", "BY", "CASE", "CHECK", "COLLATE",
+        "COMMIT", "CONSTRAINT", "CREATE", "CROSS", "DEFAULT", "DELETE", "DESC", "DISTINCT", "DROP", "ELSE",
+        "END", "ESCAPE", "EXCEPT", "EXISTS", "FOREIGN", "FROM", "FULL", "GROUP", "HAVING", "IF", "IN",
+        "INDEX", "INNER", "INSERT", "INTERSECT", "INTO", "IS", "JOIN", "KEY", "LEFT", "LIKE", "LIMIT", "NOT",
+        "ON", "OR", "ORDER", "OUTER", "PERCENT", "PRIMARY", "REFERENCES", "RIGHT", "ROLLBACK", "SELECT",
+        "SET", "TABLE", "THEN", "TIES", "TOP", "TRUNCATE", "UNION", "UNIQUE", "UPDATE", "VALUES", "VIEW",
+        "WHEN", "WHERE", "WITH"};
+    return isKind(node, Kind::Word) && reserved.contains(node.token.text.toUpper());
+}
+
+bool isName(const TsqlNode &node)
+{
+    return (isKind(node, Kind::Word) && !isReservedWord(node)) || isKind(node, Kind::QuotedName)
+        || isKind(node, Kind::TempName);
+}
+
+qsizetype nameEnd(const TsqlNodes &nodes, qsizetype start)
+{
+    if (start >= nodes.size() || !isName(nodes.at(start)))
+        return start;
+    qsizetype end = start + 1;
+    while (end + 1 < nodes.size() && isKind(nodes.at(end), Kind::Dot) && isName(nodes.at(end + 1)))
+        end += 2;
+    return end;
+}
+
+bool sameName(const TsqlNode &a, const TsqlNode &b)
+{
+    return isName(a) && isName(b) && a.token.text.compare(b.token.text, Qt::CaseInsensitive) == 0;
+}
+
+TsqlNode makeToken(TsqlToken::Kind kind, const QString &text, bool spaced)
+{
+    return TsqlNode{TsqlNode::Kind::Token, TsqlToken{kind, text, spaced}, {}, {}};
+}
+
+TsqlNode makeWord(const QString &text, bool spaced)
+{
+    return makeToken(Kind::Word, text, spaced);
+}
+
+TsqlNode makeParens(TsqlNodes children, bool spaced)
+{
+    return TsqlNode{TsqlNode::Kind::Parens, TsqlToken{Kind::OpenParen, QStringLiteral("("), spaced}, std::move(children),
+                    TsqlToken{Kind::CloseParen, QStringLiteral(")"), false}};
+}
+
+TsqlNodes makeCall(const QString &name, const QList<TsqlNodes> &arguments, bool spaced)
+{
+    TsqlNodes content;
+    for (const TsqlNodes &argument : arguments) {
+        if (!content.isEmpty())
+            content.append(makeToken(Kind::Comma, QStringLiteral(","), false));
+        content.append(argument);
+    }
+    return TsqlNodes{makeWord(name, spaced), makeParens(std::move(content))};
+}
+
+QList<TsqlNodes> splitAtCommas(const TsqlNodes &nodes)
+{
+    QList<TsqlNodes> parts{TsqlNodes{}};
+    for (const TsqlNode &node : nodes) {
+        if (isKind(node, Kind::Comma))
+            parts.append(TsqlNodes{});
+        else
+            parts.last().append(node);
+    }
+    return parts;
+}
+
+QString firstText(const TsqlNodes &nodes)
+{
+    return nodes.isEmpty() ? QString() : nodes.first().token.text;
+}
+
+} // namespace ado::sqlite

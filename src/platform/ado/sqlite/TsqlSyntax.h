@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+
+#include <QList>
+#include <QString>
+#include <initializer_list>
+
+namespace ado::sqlite {
+
+// A token, or a bracketed group: ( ... ) or CASE ... END, holding its content.
+struct TsqlNode {
+    enum class Kind { Token, Parens, Case };
+    Kind kind = Kind::Token;
+    TsqlToken token;          // the token, or the group's opening token
+    QList<TsqlNode> children; // a group's content
+    TsqlToken close;          // a group's closing token
+};
+
+using TsqlNodes = QList<TsqlNode>;
+
+// Nests the tokens into groups. Throws EngineError (syntax) on an unbalanced parenthesis or
+// an unfinished CASE.
+TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens);
+
+// SQLite text of the nodes: quoted names and temporary-table names in double quotes, strings
+// in single quotes with inner quotes doubled.
+QString renderSqlite(const TsqlNodes &nodes);
+
+// Node tests and makers used by the rewrites.
+bool isWord(const TsqlNode &node, const char *upperCaseWord);
+bool isAnyWord(const TsqlNode &node, std::initializer_list<const char *> upperCaseWords);
+bool isKind(const TsqlNode &node, TsqlToken::Kind kind);
+bool isOperator(const TsqlNode &node, const char *op);
+bool isParens(const TsqlNode &node);
+// A keyword that cannot stand for a name or a value (SELECT, FROM, AND, WHEN, ...).
+bool isReservedWord(const TsqlNode &node);
+// A plain, [quoted] or #temporary name.
+bool isName(const TsqlNode &node);
+// The end of the dotted name that starts at `start` (`start` itself when none starts there).
+qsizetype nameEnd(const TsqlNodes &nodes, qsizetype start);
+// Same name, letter case ignored.
+bool sameName(const TsqlNode &a, const TsqlNode &b);
+TsqlNode makeToken(TsqlToken::Kind kind, const QString &text, bool spaced = true);
+TsqlNode makeWord(const QString &text, bool spaced = true);
+TsqlNode makeParens(TsqlNodes children, bool spaced = false);
+// `name(arguments...)` as two nodes, the arguments separated by commas.
+TsqlNodes makeCall(const QString &name, const QList<TsqlNodes> &arguments, bool spaced = true);
+// The content of a group split at its top-level commas.
+QList<TsqlNodes> splitAtCommas(const TsqlNodes &nodes);
+// The text of the first token of the nodes, for error messages.
+QString firstText(const TsqlNodes &nodes);
+
+} // namespace ado::sqlite

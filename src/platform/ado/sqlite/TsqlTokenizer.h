@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace ado::sqlite {
+
+// One lexical unit of a T-SQL text.
+struct TsqlToken {
+    enum class Kind {
+        Word,       // keyword or plain name, as written
+        QuotedName, // [name] or "name"; text holds the name without its quotes
+        String,     // 'text' or N'text'; text holds the value, quotes undoubled
+        Number,     // 12, 1.5, .5, 1e3, 0x1F
+        Variable,   // @name or @@name, with its at signs
+        TempName,   // #name or ##name, with its number signs
+        Operator,   // = <> != < > <= >= !< !> + - * / % & | ^ ~
+        Comma,
+        Dot,
+        Semicolon,
+        OpenParen,
+        CloseParen,
+        Other       // any other character, passed on as it stands
+    };
+    Kind kind = Kind::Other;
+    QString text;
+    bool spaced = false; // blanks, line breaks or a comment stood before it
+};
+
+// Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,
+// /* */ nested as SQL Server nests them). Throws EngineError (syntax, native 102) on an
+// unterminated string literal, quoted name or comment.
+QList<TsqlToken> tokenizeTsql(const QString &text);
+
+} // namespace ado::sqlite

@@ -1,0 +1,93 @@
+#include "platform/ado/sqlite/TsqlTranslator.h"
+
+#include "platform/ado/sqlite/TsqlBatch.h"
+#include "platform/ado/sqlite/TsqlClauseRewrites.h"
+#include "platform/ado/sqlite/TsqlExpressionRewrites.h"
+#include "platform/ado/sqlite/TsqlSyntaxError.h"
+#include "platform/ado/sqlite/TsqlTermRewrites.h"
+
+namespace ado::sqlite {
+
+namespace {
+
+using Kind = TsqlToken::Kind;
+using StatementKind = TranslatedStatement::Kind;
+
+QString sqliteText(TsqlNodes statement)
+{
+    rewriteTerms(statement);
+    rewriteClauses(statement);
+    rewriteExpressions(statement);
+    if (!statement.isEmpty())
+        statement.first().token.spaced = false;
+    return renderSqlite(statement);
+}
+
+// BEGIN/COMMIT/ROLLBACK [TRAN | TRANSACTION | WORK] [name]
+bool isTransactionCommand(const TsqlNodes &body, bool begin)
+{
+    qsizetype next = 1;
+    if (begin && next < body.size() && isWord(body.at(next), "DISTRIBUTED"))
+        ++next;
+    const bool named = next < body.size() && isAnyWord(body.at(next), {"TRAN", "TRANSACTION", "WORK"});
+    if (named)
+        ++next;
+    if (begin && !named)
+        return false;
+    return next == body.size() || (next + 1 == body.size() && (isName(body.at(next)) || isKind(body.at(next), Kind::Variable)));
+}
+
+StatementKind kindOf(const TsqlNodes &body)
+{
+    const TsqlNode &first = body.first();
+    if (isWord(first, "BEGIN")) {
+        if (!isTransactionCommand(body, true))
+            throwTsqlSyntaxError(first.token.text);
+        return StatementKind::Begin;
+    }
+    if (isWord(first, "COMMIT") || isWord(first, "ROLLBACK")) {
+        if (!isTransactionCommand(body, false))
+            throwTsqlSyntaxError(body.last().token.text);
+        return isWord(first, "COMMIT") ? StatementKind::Commit : StatementKind::Rollback;
+    }
+    if (isWord(first, "SET")) {
+        // Session options (NOCOUNT, DATEFORMAT, TRANSACTION ISOLATION LEVEL...) have no
+        // meaning for the embedded engine; a variable would need a procedural batch.
+        if (body.size() < 2 || !isKind(body.at(1), Kind::Word))
+            throwTsqlSyntaxError(body.size() < 2 ? first.token.text : body.at(1).token.text);
+        return StatementKind::Nothing;
+    }
+    if (isWord(first, "PRINT"))
+        return StatementKind::Nothing;
+    if (isAnyWord(first, {"ELSE", "WHILE"}))
+        throwTsqlSyntaxError(first.token.text);
+    return StatementKind::Sql;
+}
+
+TranslatedStatement translateStatement(const TsqlStatement &statement)
+{
+    TranslatedStatement out;
+    out.kind = kindOf(statement.body);
+    if (statement.guarded && out.kind != StatementKind::Sql)
+        throwTsqlSyntaxError(statement.body.first().token.text);
+    if (out.kind == StatementKind::Sql)
+        out.sql = sqliteText(statement.body);
+    if (statement.guarded) {
+        out.kind = StatementKind::IfExists;
+        out.condition = sqliteText(statement.guard);
+        out.negated = statement.negated;
+    }
+    return out;
+}
+
+} // namespace
+
+QList<TranslatedStatement> TsqlTranslator::translate(const QString &tsql) const
+{
+    QList<TranslatedStatement> statements;
+    for (const TsqlStatement &statement : splitTsqlBatch(buildTsqlTree(tokenizeTsql(tsql))))
+        statements.append(translateStatement(statement));
+    return statements;
+}
+
+} // namespace ado::sqlite

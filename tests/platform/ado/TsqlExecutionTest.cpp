@@ -1,0 +1,172 @@
+// The program's T-SQL, translated and run on SQLite: the rows must be those SQL Server gives.
+#include "TsqlTestDatabase.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct ExecutionCase {
+    const char *name;
+    const char *tsql;
+    std::vector<std::vector<const char *>> rows;
+};
+
+void PrintTo(const ExecutionCase &c, std::ostream *out)
+{
+    *out << c.tsql;
+}
+
+TsqlTestDatabase::Rows expectedRows(const ExecutionCase &c)
+{
+    TsqlTestDatabase::Rows rows;
+    for (const auto &row : c.rows)
+        rows.emplace_back(row.begin(), row.end());
+    return rows;
+}
+
+class TsqlExecution : public ::testing::TestWithParam<ExecutionCase> {};
+
+TEST_P(TsqlExecution, GivesSqlServerRows)
+{
+    TsqlTestDatabase db;
+    EXPECT_EQ(db.run(QString::fromUtf8(GetParam().tsql)), expectedRows(GetParam()));
+}
+
+const ExecutionCase executionCases[] = {
+    // + decides by the values
+    {"PlusJoinsTexts", "SELECT 'ab' + 'cd', SUCURSAL + NUMERO + LETRA FROM MV_ASIENTOS WHERE NUMERO = '00000004'",
+     {{"abcd", "000200000004A"}}},
+    {"PlusAddsNumbersAfterProducts", "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1", {{"7", "1", "11", "4"}}},
+    {"PlusWithNullGivesNull", "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
+     {{"NULL", "NULL", "201"}}},
+    {"PlusOfNumericTextAndNumberAdds", "SELECT '12' + 3, 3 + '1.5'", {{"15", "4.5"}}},
+    {"PlusOfDateAndNumberAddsDays", "SELECT FECHA + 1, FECHA - 0 + 0.5 FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+     {{"2024-04-01 00:00:00", "2024-03-31 12:00:00"}}},
+    {"PlusInsideLiteralsIsText", "SELECT 'a+b' + '+', 'x' + CONVERT(NVARCHAR, 5) + 'y'", {{"a+b+", "x5y"}}},
+    {"PlusInsideCaseAndCalls",
+     "SELECT CASE WHEN TC = 'NC' THEN (IMPORTE + 1) * -1 ELSE IMPORTE + 1 END, LEN(TC + LETRA) FROM MV_ASIENTOS "
+     "WHERE SECUENCIA = 1 AND (TC = 'nc' OR NUMERO = '00000002') ORDER BY NUMERO",
+     {{"201", "3"}, {"-51", "3"}}},
+    // TOP
+    {"TopBecomesLimitAfterOrderBy", "SELECT TOP 2 NUMERO FROM MV_ASIENTOS WHERE SECUENCIA = 1 ORDER BY NUMERO DESC",
+     {{"00000004"}, {"00000003"}}},
+    {"TopInSubqueries",
+     "SELECT NOMBRE FROM TA_USUARIOS WHERE ID IN (SELECT TOP (1) ID FROM TA_USUARIOS ORDER BY ID DESC) "
+     "OR ID = (SELECT TOP 1 ID FROM TA_USUARIOS ORDER BY ID) ORDER BY ID",
+     {{"admin"}, {"Nuñez"}}},
+    {"TopWithDistinct", "SELECT DISTINCT TOP 1 TC FROM MV_ASIENTOS ORDER BY TC", {{"cb"}}},
+    // table hints, owner, brackets
+    {"NolockInJoins",
+     "SELECT A.NUMERO, M.MEDIODEPAGO FROM dbo.MV_ASIENTOS A with(nolock) INNER JOIN MA_CUENTAS M WITH (NOLOCK) "
+     "ON A.CUENTA = M.CODIGO WHERE A.NUMERO = '00000001' ORDER BY A.SECUENCIA",
+     {{"00000001", "EF"}, {"00000001", "ch"}}},
+    {"OldStyleHintAndOwner", "SELECT COUNT(*) FROM [dbo].[MA_CUENTAS] (NOLOCK)", {{"3"}}},
+    {"BracketedNames", "SELECT [DEBE-HABER], [Tc] FROM [MV_ASIENTOS] WHERE [NUMERO] = '00000001' AND [SECUENCIA] = 2",
+     {{"D", "cb"}}},
+    // DELETE forms
+    {"DeleteWithoutFrom", "DELETE MV_ASIENTOS WHERE TC = 'nc' SELECT COUNT(*) FROM MV_ASIENTOS", {{"4"}}},
+    {"DeleteThroughJoinAlias",
+     "DELETE a FROM MV_ASIENTOS a INNER JOIN MA_CUENTAS m ON a.CUENTA = m.CODIGO WHERE m.MEDIODEPAGO = 'CH'; "
+     "SELECT COUNT(*) FROM MV_ASIENTOS",
+     {{"4"}}},
+    {"TruncateTable", "TRUNCATE TABLE MA_CUENTAS SELECT COUNT(*) FROM MA_CUENTAS", {{"0"}}},
+    // functions the program calls
+    {"IsNull", "SELECT ISNULL(IDVENDEDOR, ''), isnull(IDVENDEDOR,'x') + '|' FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+     {{"", "x|"}}},
+    {"ConvertDateWithStyle103", "SELECT CONVERT(NVARCHAR, FECHA, 103) FROM MV_ASIENTOS WHERE NUMERO = '00000003'",
+     {{"31/03/2024"}}},
+    {"LenIgnoresTrailingBlanks", "SELECT LEN('ab  '), LEN('  ab'), LEN(''), LEN(NULL)", {{"2", "4", "0", "NULL"}}},
+    {"CharIndexIgnoresCase", "SELECT CHARINDEX('b', 'abcB'), CHARINDEX('B', 'abcb', 3), CHARINDEX('x', 'abc')",
+     {{"2", "4", "0"}}},
+    {"IdentityOfLastInsert",
+     "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('nuevo') SELECT @@IDENTITY, SCOPE_IDENTITY()", {{"5", "5"}}},
+    // date literals keep SQL Server's midnight at the ends of a range
+    {"DayFirstLiteralsAtRangeEnds",
+     "SELECT NUMERO FROM MV_ASIENTOS WHERE Fecha>='01/03/2024' And Fecha<='31/03/2024' AND SECUENCIA = 1 ORDER BY NUMERO",
+     {{"00000001"}, {"00000002"}}},
+    {"DayFirstLiteralWithTime",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN '1/3/2024' AND '31/03/2024 23:59:59' AND SECUENCIA = 1", {{"3"}}},
+    {"IsoDateLiteralWithoutTime", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA = '2024-03-31'", {{"1"}}},
+    {"DateLiteralStoredInIsoForm",
+     "INSERT INTO V_COMISIONES_VENDEDOR_COB (IDLIQUIDACION, FECHACOB) VALUES (1, '05/03/2024') "
+     "SELECT FECHACOB FROM V_COMISIONES_VENDEDOR_COB",
+     {{"2024-03-05 00:00:00"}}},
+    // text comparisons as SQL Server makes them
+    {"ColumnEqualsIgnoresCaseAndTrailingBlanks", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'ADMIN  '", {{"x1"}}},
+    {"ColumnEqualsKeepsAccents", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'NUÑEZ'", {{"x4"}}},
+    {"TrimmedExpressionEqualsIgnoresCase", "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(RTRIM(OBSERV)) = 'JEFE'", {{"x1"}}},
+    {"ExpressionNotEqualIgnoresCase",
+     "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(OBSERV) <> 'CAJERO' AND UPPER(OBSERV) <> 'x' ORDER BY CLAVE", {{"x1"}}},
+    {"ExpressionInListIgnoresCase", "SELECT COUNT(*) FROM TA_USUARIOS WHERE RTRIM(OBSERV) NOT IN ('CAJERO', 'nadie')",
+     {{"1"}}},
+    {"ConcatenationEqualsColumnAndLiteral",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE SUCURSAL + NUMERO + LETRA = '000100000001a' AND TC + '' = 'CB'", {{"2"}}},
+    {"LikeIgnoresCaseBeyondAscii",
+     "SELECT NOMBRE FROM TA_USUARIOS WHERE NOMBRE LIKE 'NÚ%' OR CONVERT(NVARCHAR, [OBSERV]) LIKE '%JEF%' ORDER BY ID",
+     {{"admin"}, {"Núñez"}}},
+    {"OrderByPutsAccentsAfterPlainLetters", "SELECT NOMBRE FROM TA_USUARIOS WHERE NOMBRE LIKE 'n%' ORDER BY NOMBRE",
+     {{"nuno"}, {"Nuñez"}, {"Núñez"}}},
+    {"DoubledApostrophes",
+     "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('O''Brien') SELECT NOMBRE, 'it''s' FROM TA_USUARIOS WHERE NOMBRE = N'o''brien'",
+     {{"O'Brien", "it's"}}},
+    // batches, guards, transactions, temporary tables
+    {"IfNotExistsInsertsOnce",
+     "IF NOT EXISTS (SELECT * FROM TA_USUARIOS WHERE NOMBRE = 'otro') INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('otro')\n"
+     "IF NOT EXISTS(SELECT * FROM TA_USUARIOS WHERE NOMBRE = 'OTRO') INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('otro')\n"
+     "SELECT COUNT(*) FROM TA_USUARIOS WHERE NOMBRE = 'otro'",
+     {{"1"}}},
+    {"IfExistsUpdatesWhenFound",
+     "IF EXISTS (SELECT TOP 1 * FROM TA_USUARIOS WHERE NOMBRE = 'admin') UPDATE TA_USUARIOS SET CLAVE = 'y' WHERE NOMBRE = 'admin' "
+     "IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE NOMBRE = 'nadie') DELETE TA_USUARIOS "
+     "SELECT CLAVE FROM TA_USUARIOS WHERE ID = 1",
+     {{"y"}}},
+    {"SelectIntoTemporaryTable",
+     "SELECT NUMERO, IMPORTE INTO #cob FROM MV_ASIENTOS WHERE TC = 'CB' AND SECUENCIA = 1\n"
+     "SELECT COUNT(*), SUM(#cob.IMPORTE) FROM #cob\nDROP TABLE #cob",
+     {{"2", "300.5"}}},
+    {"CreatedTemporaryTableComparesLikeSqlServer",
+     "CREATE TABLE #w (CODIGO VARCHAR(10), N INT) INSERT INTO #w VALUES ('abc  ', 1) "
+     "SELECT N FROM #w WHERE CODIGO = 'ABC'",
+     {{"1"}}},
+    {"AddedTextColumnComparesLikeSqlServer",
+     "ALTER TABLE dbo.TA_USUARIOS ADD ZONA varchar(10) Null ; UPDATE TA_USUARIOS SET ZONA = 'norte' WHERE ID = 2 "
+     "SELECT ID FROM TA_USUARIOS WHERE ZONA = 'NORTE'",
+     {{"2"}}},
+    {"RolledBackTransactionLeavesNoRow",
+     "SET NOCOUNT ON BEGIN TRANSACTION INSERT INTO MA_CUENTAS VALUES ('9', 'EF') ROLLBACK TRAN "
+     "SELECT COUNT(*) FROM MA_CUENTAS",
+     {{"3"}}},
+    {"CommittedTransactionKeepsRows",
+     "BEGIN TRAN; INSERT INTO MA_CUENTAS VALUES ('9', 'EF'); INSERT INTO MA_CUENTAS VALUES ('8', 'EF'); COMMIT TRANSACTION; "
+     "SELECT COUNT(*) FROM MA_CUENTAS",
+     {{"5"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Statements, TsqlExecution, ::testing::ValuesIn(executionCases),
+                         [](const auto &testInfo) { return std::string(testInfo.param.name); });
+
+// The settlement generator's collection insert: run twice, it takes each collection once,
+// matching the stored key by the concatenated branch, number and letter.
+TEST(TsqlExecutionSettlement, CollectionInsertSkipsStoredCollections)
+{
+    TsqlTestDatabase db;
+    const QString insert = QStringLiteral(
+        " INSERT INTO V_COMISIONES_VENDEDOR_COB ( IdLiquidacion, CbTc, IdCobranza, FechaCob, TotalCobrado, Comision, idVendedor )"
+        " SELECT %1, Tc, SUCURSAL  + NUMERO + LETRA, Fecha, Importe, 0, ISNULL(idVendedor,'') From mv_asientos"
+        " WHERE (Fecha>='01/03/2024' And Fecha<='%2') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')"
+        "  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 "
+        "  AND NOT EXISTS(  SELECT * FROM V_COMISIONES_VENDEDOR_COB A"
+        "  WHERE MV_ASIENTOS.TC = A.CBTC AND MV_ASIENTOS.SUCURSAL  + MV_ASIENTOS.NUMERO + MV_ASIENTOS.LETRA = A.IDCOBRANZA)");
+    db.run(insert.arg(1).arg(QStringLiteral("31/03/2024")));
+    db.run(insert.arg(2).arg(QStringLiteral("01/04/2024")));
+    const TsqlTestDatabase::Rows expected{
+        {"1", "000100000001A", "2024-03-01 00:00:00", "0001"},
+        {"1", "000100000002A", "2024-03-31 00:00:00", ""},
+        {"2", "000100000003B", "2024-03-31 15:30:00", "0002"}};
+    EXPECT_EQ(db.run(QStringLiteral("SELECT IdLiquidacion, IdCobranza, FechaCob, IdVendedor FROM V_COMISIONES_VENDEDOR_COB "
+                                    "ORDER BY IdCobranza")),
+              expected);
+}
+
+} // namespace

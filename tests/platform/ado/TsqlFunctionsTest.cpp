@@ -1,0 +1,190 @@
+// SQL Server's functions as the embedded engine answers them, each called through the translator.
+#include "TsqlTestDatabase.h"
+
+#include "platform/ado/sqlite/TsqlCollation.h"
+
+#include <QRegularExpression>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FunctionCase {
+    const char *expression;
+    const char *expected;
+};
+
+void PrintTo(const FunctionCase &c, std::ostream *out)
+{
+    *out << c.expression;
+}
+
+class TsqlFunction : public ::testing::TestWithParam<FunctionCase> {};
+
+TEST_P(TsqlFunction, AnswersAsSqlServer)
+{
+    TsqlTestDatabase db;
+    EXPECT_EQ(db.value(QStringLiteral("SELECT ") + QString::fromUtf8(GetParam().expression)), GetParam().expected);
+}
+
+const FunctionCase conversions[] = {
+    {"CONVERT(NVARCHAR, '2024-03-05 07:08:09', 103)", "05/03/2024"},
+    {"CONVERT(VARCHAR(8), '2024-03-05 07:08:09', 3)", "05/03/24"},
+    {"CONVERT(NVARCHAR(8), '2024-03-05 07:08:09', 112)", "20240305"},
+    {"CONVERT(NVARCHAR, '2024-03-05 07:08:09', 108)", "07:08:09"},
+    {"CONVERT(NVARCHAR, '2024-03-05 07:08:09', 120)", "2024-03-05 07:08:09"},
+    {"CONVERT(NVARCHAR, '2024-03-05 17:08:09', 100)", "Mar  5 2024  5:08PM"},
+    {"CONVERT(NVARCHAR, 'texto', 103)", "texto"},
+    {"CONVERT(VARCHAR(3), 'abcdef')", "abc"},
+    {"CONVERT(NVARCHAR, 12) + '|' + CONVERT(NVARCHAR, 12.5)", "12|12.5"},
+    {"CAST(5 AS CHAR(3)) + '|'", "5  |"},
+    {"CONVERT(DATETIME, '05/03/2024')", "2024-03-05 00:00:00"},
+    {"CONVERT(DATETIME, '05/03/2024 14:30', 103)", "2024-03-05 14:30:00"},
+    {"CONVERT(DATETIME, '03/05/2024', 101)", "2024-03-05 00:00:00"},
+    {"CONVERT(DATETIME, '20240305')", "2024-03-05 00:00:00"},
+    {"CAST('2024-03-05 14:30:00' AS DATE)", "2024-03-05 00:00:00"},
+    {"CONVERT(DATETIME, '')", "1900-01-01 00:00:00"},
+    {"CONVERT(INT, ' 42 ') + 1", "43"},
+    {"CONVERT(INT, 4.9)", "4"},
+    {"CONVERT(INT, '')", "0"},
+    {"CAST('12.5' AS FLOAT)", "12.5"},
+    {"CONVERT(NUMERIC(10,2), 2.675)", "2.68"},
+    {"CONVERT(decimal(10,2), '-1.005')", "-1.01"},
+    {"CONVERT(MONEY, '1,234.5')", "1234.5"},
+    {"CONVERT(BIT, 'true') + CONVERT(BIT, 7)", "2"},
+    {"CONVERT(NVARCHAR, NULL)", "NULL"},
+};
+INSTANTIATE_TEST_SUITE_P(Conversions, TsqlFunction, ::testing::ValuesIn(conversions));
+
+const FunctionCase dates[] = {
+    {"DATEDIFF(day, '2024-03-31 23:00:00', '2024-04-01 01:00:00')", "1"},
+    {"DATEDIFF(dd, '01/04/2024', '31/03/2024')", "-1"},
+    {"DATEDIFF(month, '31/01/2024', '01/02/2024')", "1"},
+    {"DATEDIFF(yy, '31/12/2023', '01/01/2024')", "1"},
+    {"DATEDIFF(hour, '2024-03-31 23:59:00', '2024-04-01 00:01:00')", "1"},
+    {"DATEDIFF(minute, '2024-03-31 10:00:59', '2024-03-31 10:01:00')", "1"},
+    {"DATEDIFF(week, '2024-03-30', '2024-03-31')", "1"},
+    {"DATEDIFF(week, '2024-03-31', '2024-04-06')", "0"},
+    {"DATEADD(month, 1, '31/01/2024')", "2024-02-29 00:00:00"},
+    {"DATEADD(dd, -1, '01/03/2024')", "2024-02-29 00:00:00"},
+    {"DATEADD(yy, 1, '29/02/2024')", "2025-02-28 00:00:00"},
+    {"DATEADD(hour, 25, '2024-03-31 00:00:00')", "2024-04-01 01:00:00"},
+    {"DATEADD(minute, -1, '2024-01-01 00:00:00')", "2023-12-31 23:59:00"},
+    {"DATEADD(day, 30, NULL)", "NULL"},
+    {"YEAR('31/03/2024') * 10000 + MONTH('31/03/2024') * 100 + DAY('31/03/2024')", "20240331"},
+    {"DATEPART(weekday, '2024-03-31')", "7"},
+    {"DATEPART(dw, '2024-04-01')", "1"},
+    {"DATEPART(quarter, '2024-08-01')", "3"},
+    {"DATEPART(week, '2024-01-08')", "2"},
+    {"DATEPART(hh, '2024-01-08 13:45:00')", "13"},
+    {"'31/03/2024' + 0", "2024-03-31 00:00:00"},
+    {"CONVERT(DATETIME, '01/03/2024') - 1", "2024-02-29 00:00:00"},
+};
+INSTANTIATE_TEST_SUITE_P(Dates, TsqlFunction, ::testing::ValuesIn(dates));
+
+const FunctionCase texts[] = {
+    {"LEFT('abcdef', 3) + RIGHT('abcdef', 2)", "abcef"},
+    {"LEFT('ab', 5) + '|' + RIGHT(NULL, 1)", "NULL"},
+    {"SUBSTRING('abcdef', 2, 3)", "bcd"},
+    {"SUBSTRING('abcdef', 0, 3)", "ab"},
+    {"SUBSTRING('abcdef', -1, 2)", ""},
+    {"SUBSTRING('abcdef', 5, 10)", "ef"},
+    {"SPACE(3) + '|'", "   |"},
+    {"REPLICATE('ab', 3)", "ababab"},
+    {"REPLICATE('x', -1)", "NULL"},
+    {"STR(123.456, 10, 2)", "    123.46"},
+    {"STR(3.7)", "         4"},
+    {"STR(12345678901)", "**********"},
+    {"STR(123.456, 5, 2)", "123.5"},
+    {"UPPER('ñandú') + LOWER('ÁRBOL')", "ÑANDÚárbol"},
+    {"REPLACE('Abcabc', 'B', 'x')", "Axcaxc"},
+    {"LTRIM('  a ') + '|' + RTRIM(' a  ') + '|'", "a | a|"},
+    {"ISNUMERIC('12.5') + ISNUMERIC('1,000') + ISNUMERIC(' -3 ') + ISNUMERIC(7)", "4"},
+    {"ISNUMERIC('abc') + ISNUMERIC('') + ISNUMERIC(NULL) + ISNUMERIC('1.2.3')", "0"},
+    {"CHARINDEX('ñ', 'PIÑA')", "3"},
+    {"CHARINDEX('', 'abc') + CHARINDEX('c', 'abc', 0)", "3"},
+};
+INSTANTIATE_TEST_SUITE_P(Texts, TsqlFunction, ::testing::ValuesIn(texts));
+
+const FunctionCase numbers[] = {
+    {"ROUND(2.675, 2)", "2.68"},
+    {"ROUND(-2.5, 0)", "-3"},
+    {"ROUND(1234, -2)", "1200"},
+    {"ROUND(1234, 2)", "1234"},
+    {"ROUND(2.679, 2, 1)", "2.67"},
+    {"CEILING(1.2) + FLOOR(-1.2)", "0"},
+    {"CEILING(5)", "5"},
+    {"ABS(-3)", "3"},
+};
+INSTANTIATE_TEST_SUITE_P(Numbers, TsqlFunction, ::testing::ValuesIn(numbers));
+
+const FunctionCase patterns[] = {
+    {"CASE WHEN 'ÁRBOL' LIKE 'árbol' THEN 1 ELSE 0 END", "1"},
+    {"CASE WHEN 'abc' LIKE 'a[a-c]c' THEN 1 ELSE 0 END", "1"},
+    {"CASE WHEN 'abc' LIKE 'a[^b]c' THEN 1 ELSE 0 END", "0"},
+    {"CASE WHEN 'abcd' LIKE '%c_' THEN 1 ELSE 0 END", "1"},
+    {"CASE WHEN 'abcd' LIKE '%c' THEN 1 ELSE 0 END", "0"},
+    {"CASE WHEN '10%' LIKE '10!%' ESCAPE '!' THEN 1 ELSE 0 END", "1"},
+    {"CASE WHEN '105' LIKE '10!%' ESCAPE '!' THEN 1 ELSE 0 END", "0"},
+    {"CASE WHEN 'a' LIKE 'á' THEN 1 ELSE 0 END", "0"},
+};
+INSTANTIATE_TEST_SUITE_P(Like, TsqlFunction, ::testing::ValuesIn(patterns));
+
+// Values SQL Server refuses make the statement fail, with SQL Server's message.
+TEST(TsqlFunctionErrors, RefusedValuesFailTheStatement)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"SELECT 'abc' + 1", "Conversion failed when converting the nvarchar value 'abc' to data type int."},
+        {"SELECT CONVERT(INT, '12.5')", "Conversion failed when converting the nvarchar value '12.5' to data type int."},
+        {"SELECT CONVERT(DATETIME, '31/02/2024')", "Conversion failed when converting date and/or time from character string."},
+        {"SELECT LEFT('abc', -1)", "Invalid length parameter passed to the left function."},
+        {"SELECT DATEADD(fortnight, 1, '01/01/2024')", "'fortnight' is not a recognized dateadd option."},
+        {"SELECT CONVERT(NVARCHAR, '2024-01-01 00:00:00', 999)",
+         "999 is not a valid style number when converting from datetime to a character string."},
+    };
+    for (const auto &[tsql, message] : cases) {
+        TsqlTestDatabase db;
+        try {
+            db.run(QString::fromUtf8(tsql));
+            ADD_FAILURE() << tsql << " did not fail";
+        } catch (const std::runtime_error &error) {
+            EXPECT_NE(std::strstr(error.what(), message), nullptr) << tsql << ": " << error.what();
+        }
+    }
+}
+
+TEST(TsqlFunctionDates, GetDateGivesTheStoredForm)
+{
+    TsqlTestDatabase db;
+    const QString now = QString::fromStdString(db.value(QStringLiteral("SELECT getDate()")));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$")).match(now).hasMatch())
+        << now.toStdString();
+    EXPECT_EQ(db.value(QStringLiteral("SELECT ABS(DATEDIFF(second, GETDATE(), '") + now + QStringLiteral("')) <= 2")), "1");
+}
+
+struct Ordering {
+    const char *left;
+    const char *right;
+    int sign;
+};
+
+// TSQLCI orders as a case-insensitive, accent-sensitive Spanish collation.
+TEST(TsqlCollation, OrdersAsSqlServer)
+{
+    const Ordering cases[] = {
+        {"abc", "ABC", 0},      {"abc", "abc   ", 0},  {"", "   ", 0},        {"abc", "abd", -1},
+        {"ab", "abc", -1},      {"ñu", "nz", 1},       {"ña", "o", -1},      {"Ñandú", "ñANDÚ", 0},
+        {"camión", "CAMION", 1}, {"camión", "camiona", -1}, {"ábaco", "b", -1}, {"Zeta", "ábaco", 1},
+        {" a", "a", -1},
+    };
+    for (const Ordering &c : cases) {
+        const int result = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.left)), c.left,
+                                                         static_cast<int>(std::strlen(c.right)), c.right);
+        const int reverse = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.right)), c.right,
+                                                          static_cast<int>(std::strlen(c.left)), c.left);
+        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.left << " vs " << c.right;
+        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.sign) << c.right << " vs " << c.left;
+    }
+}
+
+} // namespace
