@@ -73,9 +73,9 @@ rt::Variant wholeNumber(sqlite3_int64 value)
 
 // Money amounts are stored with at most four decimals; only a value with more goes through
 // the rounding of Currency::fromDouble.
-rt::Variant currency(sqlite3_stmt *statement, int column)
+rt::Variant currency(sqlite3_stmt *statement, int column, int storage)
 {
-    if (sqlite3_column_type(statement, column) == SQLITE_INTEGER) {
+    if (storage == SQLITE_INTEGER) {
         const sqlite3_int64 whole = sqlite3_column_int64(statement, column);
         if (whole > std::numeric_limits<std::int64_t>::max() / 10000 || whole < std::numeric_limits<std::int64_t>::min() / 10000)
             return rt::Variant(static_cast<double>(whole));
@@ -93,9 +93,9 @@ rt::Variant currency(sqlite3_stmt *statement, int column)
     }
 }
 
-rt::Variant byStorage(sqlite3_stmt *statement, int column)
+rt::Variant byStorage(sqlite3_stmt *statement, int column, int storage)
 {
-    switch (sqlite3_column_type(statement, column)) {
+    switch (storage) {
     case SQLITE_INTEGER:
         return wholeNumber(sqlite3_column_int64(statement, column));
     case SQLITE_FLOAT:
@@ -113,15 +113,15 @@ rt::Variant byStorage(sqlite3_stmt *statement, int column)
     }
 }
 
-rt::Variant date(sqlite3_stmt *statement, int column)
+rt::Variant date(sqlite3_stmt *statement, int column, int storage)
 {
-    if (sqlite3_column_type(statement, column) == SQLITE_TEXT) {
+    if (storage == SQLITE_TEXT) {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
         rt::DateTime value;
         if (parseIsoDate(text, sqlite3_column_bytes(statement, column), value))
             return rt::Variant(value);
     }
-    return byStorage(statement, column);
+    return byStorage(statement, column, storage);
 }
 
 } // namespace
@@ -176,34 +176,35 @@ AdoType adoTypeOfValue(sqlite3_stmt *statement, int column)
 
 rt::Variant readValue(sqlite3_stmt *statement, int column, int adoType)
 {
-    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+    const int storage = sqlite3_column_type(statement, column);
+    if (storage == SQLITE_NULL)
         return rt::Variant::null();
     switch (adoType) {
     case adDBTimeStamp:
-        return date(statement, column);
+        return date(statement, column, storage);
     case adCurrency:
-        return currency(statement, column);
+        return currency(statement, column, storage);
     case adBoolean:
-        if (sqlite3_column_type(statement, column) == SQLITE_INTEGER)
+        if (storage == SQLITE_INTEGER)
             return rt::Variant(sqlite3_column_int64(statement, column) != 0);
-        return byStorage(statement, column);
+        break;
     case adSmallInt:
-    case adTinyInt: {
-        if (sqlite3_column_type(statement, column) != SQLITE_INTEGER)
-            return byStorage(statement, column);
-        const sqlite3_int64 value = sqlite3_column_int64(statement, column);
-        if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max())
-            return rt::Variant::integer(static_cast<qint16>(value));
-        return wholeNumber(value);
-    }
+    case adTinyInt:
+        if (storage == SQLITE_INTEGER) {
+            const sqlite3_int64 value = sqlite3_column_int64(statement, column);
+            if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max())
+                return rt::Variant::integer(static_cast<qint16>(value));
+        }
+        break;
     case adDouble:
     case adNumeric:
-        if (sqlite3_column_type(statement, column) == SQLITE_INTEGER)
+        if (storage == SQLITE_INTEGER)
             return rt::Variant(static_cast<double>(sqlite3_column_int64(statement, column)));
-        return byStorage(statement, column);
+        break;
     default:
-        return byStorage(statement, column);
+        break;
     }
+    return byStorage(statement, column, storage);
 }
 
 int bindValue(sqlite3_stmt *statement, int parameter, const rt::Variant &value)
