@@ -1,5 +1,9 @@
 #include "support/ProgramGlobals.h"
 
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "db/DialogoAcceso.h"
 #include "platform/ui/Dialogs.h"
 
 namespace support {
@@ -12,9 +16,21 @@ void resetDialogs()
     ui::setEndProgramThrows(true);
 }
 
+// The connection objects, the outside helper objects and the session variables.
+void resetSession()
+{
+    gBaseDatos.reset();
+    gBaseEstadisticas.reset();
+    gBaseAuxiliar.reset();
+    setDialogoAcceso(nullptr);
+    liberarObjetosExternos();
+    reiniciarSesion();
+}
+
 // One step per area that keeps globals, in the order they were set up at start-up.
 constexpr void (*resetSteps[])() = {
     resetDialogs,
+    resetSession,
 };
 
 } // namespace

@@ -1,0 +1,5 @@
+#include "db/Conexiones.h"
+
+core::LazyInstance<DB_Dll> gBaseDatos;
+core::LazyInstance<DB_Dll> gBaseEstadisticas;
+core::LazyInstance<DB_Dll> gBaseAuxiliar;

@@ -1,0 +1,221 @@
+#include "db/DB_Dll.h"
+
+#include "core/Sesion.h"
+#include "db/ConfidencialidadSQL.h"
+#include "db/Conexiones.h"
+#include "db/OracleSQL.h"
+#include "db/PoliticaReconexion.h"
+#include "db/RegistroErrores.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+using rt::CompareMode;
+
+constexpr long NativoConexionPerdida = 11;
+constexpr long NativoTruncamiento = 8152;
+constexpr long AvisoOracleTransaccion = 265929;
+
+bool holds(const QString &text, const QString &find)
+{
+    return rt::InStr(text, find, CompareMode::Text) > 0;
+}
+
+// Statements that open, commit or roll back a transaction are never repeated nor excused.
+bool esTransaccion(const QString &sentencia)
+{
+    return holds(sentencia, QStringLiteral("TRANS"));
+}
+
+bool primerNativo(const ado::Errors &errores, long nativo)
+{
+    return errores.Count() > 0 && errores(0).NativeError == nativo;
+}
+
+// The "@Admin_" and confidentiality rules of action statements: only batches that create and
+// drop objects are read through the confidentiality views.
+QString reescribirAccion(const QString &sentencia, const DB_Dll &db)
+{
+    if (holds(sentencia, QStringLiteral("CREATE")) && holds(sentencia, QStringLiteral("DROP"))) {
+        if (holds(sentencia, QStringLiteral("DELETE")) || holds(sentencia, QStringLiteral("@ADMIN_")))
+            return ConfidencialidadSQL::quitarPrefijoAdmin(sentencia);
+        return db.SS_TSinonimos(sentencia);
+    }
+    return ConfidencialidadSQL::quitarPrefijoAdmin(sentencia);
+}
+
+} // namespace
+
+QString DB_Dll::SS_TSinonimos(const QString &sql) const
+{
+    return ConfidencialidadSQL::reescribir(sql, gEsAdmin, gConfidencialidad);
+}
+
+QString DB_Dll::ORACLE_Dicc(const QString &Valor)
+{
+    if (!holds(gConnString, QStringLiteral("ORACLE")))
+        return Valor;
+    if (m_util.ContarPalabras(Valor) < 2)
+        return Valor.compare(QStringLiteral("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : Valor;
+    return OracleSQL::aplicarReglas(Valor);
+}
+
+QString DB_Dll::FiltraSentenciaOracle(QString &sentencia) const
+{
+    if (OracleSQL::sinEquivalente(sentencia))
+        sentencia.clear();
+    return sentencia;
+}
+
+void DB_Dll::EjecutaScriptOracle(QString &SentenciaSQL, long &RecordsAffected)
+{
+    SentenciaSQL = OracleSQL::normalizarLote(SentenciaSQL);
+    while (const auto tramo = OracleSQL::siguienteSentencia(SentenciaSQL)) {
+        // On a failure the caller's text holds the batch from the failing statement on.
+        SentenciaSQL = SentenciaSQL.mid(tramo->inicio);
+        const qsizetype largo = tramo->fin - tramo->inicio;
+        const QString pieza = rt::Trim(SentenciaSQL.left(largo));
+        if (pieza.compare(QStringLiteral("SET TRANSACTION"), Qt::CaseInsensitive) == 0) {
+            gCnn.BeginTrans();
+        } else if (pieza.compare(QStringLiteral("COMMIT"), Qt::CaseInsensitive) == 0) {
+            gCnn.CommitTrans();
+        } else if (pieza.compare(QStringLiteral("ROLLBACK"), Qt::CaseInsensitive) == 0) {
+            gCnn.RollbackTrans();
+        } else {
+            QString sentencia = ORACLE_Dicc(pieza);
+            if (!rt::Trim(FiltraSentenciaOracle(sentencia)).isEmpty()) {
+                long filas = 0;
+                gCnn.Execute(sentencia, &filas, -1);
+                RecordsAffected += qMax(filas, 0L);
+            }
+        }
+        SentenciaSQL = SentenciaSQL.mid(largo);
+    }
+    if (gCnn.Errors().Count() == 1 && gCnn.Errors()(0).Number == AvisoOracleTransaccion)
+        gCnn.Errors().Clear();
+}
+
+// A truncated row is excused silently to the caller, as the program always did, but the log
+// keeps a trace of the row that was not written.
+void DB_Dll::avisarTruncamiento(const QString &rutina, const ado::Error &error, const QString &sentencia)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.Number)
+                            + QStringLiteral(") ") + rt::Trim(error.Description) + QStringLiteral(" Sentencia: ")
+                            + QString(sentencia).replace(lineBreaks, QStringLiteral(" "));
+    RegistroErrores::agregar(gLogErr.isEmpty() ? RegistroErrores::archivoPorDefecto() : gLogErr, rutina, mensaje, 0);
+}
+
+void DB_Dll::ejecutarAccion(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS)
+{
+    if (holds(gCnn.ConnectionString(), QStringLiteral("ORACLE"))) {
+        EjecutaScriptOracle(SentenciaSQL, RecordsAffected);
+        return;
+    }
+    ado::Recordset resultado = gCnn.Execute(SentenciaSQL, &RecordsAffected, -1);
+    if (LRCS)
+        *LRCS = std::move(resultado);
+}
+
+// A statement that succeeded with one or two truncation warnings counts as done.
+void DB_Dll::excusarAvisoTruncamiento(ado::Errors &errores, const QString &rutina, const QString &sentencia)
+{
+    if ((errores.Count() == 1 || errores.Count() == 2) && !esTransaccion(sentencia)
+        && primerNativo(errores, NativoTruncamiento)) {
+        avisarTruncamiento(rutina, errores(0), sentencia);
+        errores.Clear();
+    }
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS)
+{
+    const QString rutina = QStringLiteral("EjecutaConsultaSQL");
+    PoliticaReconexion politica(*this, 0, PoliticaReconexion::Modo::Insistente);
+    const rt::StepRunner steps([&](const rt::RuntimeError &) -> int {
+        ado::Errors &errores = gBaseDatos->gCnn.Errors();
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoConexionPerdida) && politica.recuperar())
+            return rt::AnswerRetry;
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
+            avisarTruncamiento(rutina, errores(0), SentenciaSQL);
+            errores.Clear();
+        }
+        return 0;
+    });
+    if (steps.run([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }) == rt::StepResult::Leave)
+        return;
+    if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
+        return;
+    excusarAvisoTruncamiento(gBaseDatos->gCnn.Errors(), rutina, SentenciaSQL);
+}
+
+void DB_Dll::EjecutaConsultaSQL(const QString &SentenciaSQL, long RecordsAffected, ado::Recordset *LRCS)
+{
+    QString sentencia = SentenciaSQL;
+    EjecutaConsultaSQL(sentencia, RecordsAffected, LRCS);
+}
+
+void DB_Dll::EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS)
+{
+    const QString rutina = QStringLiteral("EjecutaConsultaRSQL");
+    const rt::StepRunner steps([&](const rt::RuntimeError &error) -> int {
+        ado::Errors &errores = gBaseAuxiliar->gCnn.Errors();
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
+            avisarTruncamiento(rutina, errores(0), SentenciaSQL);
+            errores.Clear();
+            return 0;
+        }
+        const bool conocido = error.Number == rt::err::AdoEFail || error.Number == rt::err::AdoSyntaxError
+                              || error.Number == rt::err::AdoUnknownObject
+                              || error.Number == rt::err::AdoIntegrityViolation;
+        if (!conocido && !esTransaccion(SentenciaSQL))
+            ui::MsgBox(error.Description, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador!!!"));
+        return 0;
+    });
+    if (steps.run([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }) == rt::StepResult::Leave)
+        return;
+    if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
+        return;
+    excusarAvisoTruncamiento(gBaseAuxiliar->gCnn.Errors(), rutina, SentenciaSQL);
+}
+
+void DB_Dll::EjecutaConsultaRSQL(const QString &SentenciaSQL, long RecordsAffected, ado::Recordset *LRCS)
+{
+    QString sentencia = SentenciaSQL;
+    EjecutaConsultaRSQL(sentencia, RecordsAffected, LRCS);
+}
+
+void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva,
+                            long CursorType, long LockType, long Options, bool ConvOracle)
+{
+    PoliticaReconexion politica(*this, 2, PoliticaReconexion::Modo::Insistente);
+    const rt::StepRunner steps([&](const rt::RuntimeError &error) -> int {
+        const bool perdida = error.Number == rt::err::AdoEFail || error.Number == rt::err::AdoNoConnection;
+        if (perdida && gCnn.Errors().Count() > 0 && politica.recuperar())
+            return rt::AnswerRetry;
+        return TratamientoErrores(error, std::nullopt, QStringLiteral("AbrirRecordset"));
+    });
+    if (steps.run([&] { CierraRecordset(LRCS); }) == rt::StepResult::Leave)
+        return;
+    if (steps.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }) == rt::StepResult::Leave)
+        return;
+    const bool abierto = steps.run([&] {
+        ado::Connection &conexion = Conexionactiva ? *Conexionactiva : gCnn;
+        const bool oracle = ConvOracle && rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), CompareMode::Text) > 1;
+        LRCS.Open(oracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion, static_cast<int>(CursorType),
+                  static_cast<int>(LockType), Options);
+    }) == rt::StepResult::Continue;
+    if (!abierto)
+        return;
+    steps.run([] { ui::DoEvents(); });
+}
+
+void DB_Dll::AbrirRecordset(const QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva,
+                            long CursorType, long LockType, long Options, bool ConvOracle)
+{
+    QString sentencia = SentenciaSQL;
+    AbrirRecordset(sentencia, LRCS, Conexionactiva, CursorType, LockType, Options, ConvOracle);
+}

@@ -1,0 +1,132 @@
+#include "db/DB_Dll.h"
+
+#include "db/Conexiones.h"
+#include "db/RegistroErrores.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
+
+namespace {
+
+bool seguir(rt::StepResult result)
+{
+    return result == rt::StepResult::Continue;
+}
+
+// The schema rowsets report through the main connection's error dialog.
+rt::StepRunner pasosDeEsquema(const QString &rutina)
+{
+    return rt::StepRunner([rutina](const rt::RuntimeError &error) {
+        return gBaseDatos->TratamientoErrores(error, std::nullopt, rutina);
+    });
+}
+
+} // namespace
+
+QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
+{
+    if (Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0) {
+        const rt::Currency numero = m_util.ValorNumerico(Valor.isNull() ? rt::Variant(0) : Valor);
+        return m_util.ReemplazarTexto(rt::CStr(rt::Variant(numero)), QStringLiteral(","), QStringLiteral("."));
+    }
+    if (Valor.isNull())
+        return QStringLiteral("NULL");
+    if (Tipo == QLatin1String("'")) {
+        // Quotes inside the value are doubled: a name with an apostrophe must neither break
+        // the statement nor change it.
+        return QLatin1Char('\'') + rt::CStr(Valor).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    }
+    return rt::CStr(Valor);
+}
+
+rt::Variant DB_Dll::BuscaUltimoCodigo(const QString &QueTabla, const QString &QueCampo, const rt::Variant &,
+                                      const QString &Condicion)
+{
+    QString texto = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+    if (!rt::Trim(Condicion).isEmpty())
+        texto += QStringLiteral(" WHERE ") + Condicion;
+    ado::Recordset rs;
+    rs.Open(texto, gCnn, 0, 1, -1);
+    rt::Variant resultado;
+    if (!rs.BOF())
+        resultado = rt::Val(m_util.ValorCampo(rs.Fields(QStringLiteral("MAYOR"))));
+    rs.Close();
+    return resultado;
+}
+
+void DB_Dll::AddField(const QString &Tabla, const QString &Campo, const QString &Tipo, bool PermiteNulos,
+                      const std::optional<rt::Variant> &ValorDefault)
+{
+    QString texto;
+    const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("errAddField"));
+    if (!seguir(steps.run([&] {
+            texto = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + QStringLiteral(" ")
+                    + Tipo + (PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null "));
+            if (ValorDefault)
+                texto += QStringLiteral(" CONSTRAINT DF_") + rt::Trim(Tabla) + QStringLiteral("_") + rt::Trim(Campo)
+                         + QStringLiteral(" DEFAULT (") + rt::CStr(*ValorDefault) + QStringLiteral(")");
+        })))
+        return;
+    long filas = 0;
+    steps.run([&] { EjecutaConsultaSQL(texto, filas, nullptr); });
+}
+
+bool DB_Dll::ExisteTablaDB(const QString &Tabla)
+{
+    bool existe = false;
+    const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("VerificaCampos"));
+    ado::Recordset tablas;
+    if (!seguir(steps.run([&] { tablas = gCnn.OpenSchema(ado::adSchemaTables); })))
+        return existe;
+    steps.run([&] {
+        for (; !existe && !tablas.EOF_(); tablas.MoveNext())
+            existe = rt::Trim(m_util.ValorCampo(tablas.Fields(QStringLiteral("TABLE_NAME"))))
+                         .compare(rt::Trim(Tabla), Qt::CaseInsensitive) == 0;
+    });
+    return existe;
+}
+
+bool DB_Dll::ExisteCampoDB(const QString &Tabla, const QString &Campo)
+{
+    if (rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), rt::CompareMode::Text) > 0)
+        return true;
+    bool existe = false;
+    const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("VerificaCampos"));
+    ado::Recordset columnas;
+    if (!seguir(steps.run([&] { columnas = gCnn.OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla}); })))
+        return existe;
+    steps.run([&] {
+        for (; !existe && !columnas.EOF_(); columnas.MoveNext())
+            existe = rt::Trim(m_util.ValorCampo(columnas.Fields(QStringLiteral("COLUMN_NAME"))))
+                         .compare(rt::Trim(Campo), Qt::CaseInsensitive) == 0;
+    });
+    return existe;
+}
+
+bool DB_Dll::VerCampoDB(const QString &Tabla, const QString &Campo, bool Agregar, const QString &Tipo,
+                        bool PermiteNulos, const std::optional<rt::Variant> &ValorDefault)
+{
+    if (ExisteTablaDB(Tabla) && !ExisteCampoDB(Tabla, Campo) && Agregar)
+        AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
+    return true;
+}
+
+void DB_Dll::setArchivoErrores(const rt::Variant &archivo)
+{
+    gLogErr = rt::CStr(archivo);
+}
+
+int DB_Dll::TratamientoErrores(const rt::RuntimeError &CodErr, std::optional<int> Botones, const QString &Rutina)
+{
+    if (CodErr.Number == 0)
+        return 0;
+    const QString archivo = gLogErr.isEmpty() ? RegistroErrores::archivoPorDefecto() : gLogErr;
+    const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(CodErr.Number)
+                            + QStringLiteral(") ") + rt::Trim(CodErr.Description);
+    const QString parteRutina = Rutina.isEmpty() ? QString() : QStringLiteral(" - ") + Rutina;
+    const QString titulo = CodErr.Source + parteRutina + QStringLiteral(" Aviso al operador!!! - 5 ");
+    const int respuesta = ui::MsgBox(mensaje, Botones.value_or(ui::vbCritical + ui::vbAbortRetryIgnore), titulo);
+    RegistroErrores::agregar(archivo, Rutina, mensaje, respuesta);
+    return respuesta;
+}

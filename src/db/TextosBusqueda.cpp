@@ -1,0 +1,108 @@
+#include "db/TextosBusqueda.h"
+
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/NumberText.h"
+#include "platform/runtime/Text.h"
+
+namespace {
+
+bool esNumero(int tipo)
+{
+    return tipo == 3 || tipo == 4 || tipo == 5;
+}
+
+// A condition that already holds its WHERE is joined after one blank.
+QString conCondicion(const QString &condicion)
+{
+    const bool hasWhere = rt::InStr(condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
+    return (hasWhere ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + condicion;
+}
+
+// The comparison of the key column with the value, for the types other than text.
+QString comparacion(const QString &valor, int tipo)
+{
+    if (tipo == 7)
+        return QStringLiteral(" = ") + rt::Trim(valor) + QStringLiteral(" ");
+    if (esNumero(tipo))
+        return QStringLiteral(" = ") + TextosBusqueda::comoNumero(valor);
+    return QStringLiteral(" = ") + valor;
+}
+
+} // namespace
+
+int TextosBusqueda::codigoTipo(const rt::Variant &tipo)
+{
+    if (tipo.isNumber())
+        return rt::CLng(tipo);
+    if (tipo.type() == rt::VarType::String && rt::IsNumeric(tipo))
+        return rt::CLng(tipo);
+    return -1;
+}
+
+QString TextosBusqueda::comoNumero(const QString &valor)
+{
+    // Written with "." whatever the region: a decimal comma would break the statement.
+    return rt::numbertext::generalText(rt::Val(valor), QLatin1Char('.'));
+}
+
+QString TextosBusqueda::escaparComillas(const QString &valor)
+{
+    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+QString TextosBusqueda::buscaMaximo(const QString &tabla, const QString &campo, const std::optional<QString> &condicion)
+{
+    QString text = QStringLiteral("SELECT MAX(") + campo + QStringLiteral(") AS MAYOR FROM ") + tabla;
+    if (condicion)
+        text += QStringLiteral(" WHERE ") + rt::Trim(*condicion);
+    return text;
+}
+
+QString TextosBusqueda::buscaMinimo(const QString &tabla, const QString &campo, const std::optional<QString> &condicion)
+{
+    QString text = QStringLiteral("SELECT MIN(") + campo + QStringLiteral(") AS MENOR FROM ") + tabla
+                   + QStringLiteral("  with(nolock) ");
+    if (condicion)
+        text += QStringLiteral(" WHERE ") + rt::Trim(*condicion);
+    return text;
+}
+
+QString TextosBusqueda::existeEnTablaST(const QString &tabla, const QString &valor, const QString &campo, int tipo,
+                                        const QString &condicion)
+{
+    if (!condicion.isEmpty())
+        return QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" with(nolock)  ") + conCondicion(condicion);
+    const QString base = QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" with(nolock)   WHERE ") + campo;
+    if (tipo == 8)
+        return base + QStringLiteral(" ='") + escaparComillas(valor) + QStringLiteral("'");
+    return base + comparacion(valor, tipo);
+}
+
+QString TextosBusqueda::existeEnTabla(const QString &tabla, const QString &valor, const QString &campo, int tipo,
+                                      const QString &condicion)
+{
+    if (!condicion.isEmpty())
+        return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock) ") + conCondicion(condicion);
+    if (tipo == 8)
+        return QStringLiteral("SELECT TOP 1  * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(")
+               + campo + QStringLiteral(")) ='") + escaparComillas(rt::Trim(valor)) + QStringLiteral("'");
+    return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE ") + campo
+           + comparacion(valor, tipo);
+}
+
+QString TextosBusqueda::datosTabla(const QString &tabla, const QString &valor, const QString &campo, int tipo,
+                                   const QString &condicion, bool usaTrim)
+{
+    const QString y = rt::Trim(condicion).isEmpty() ? QString() : QStringLiteral(" AND ");
+    const QString base = QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE ");
+    if (tipo == 8 && usaTrim)
+        return base + QStringLiteral("LTRIM(RTRIM(") + campo + QStringLiteral(")) ='") + escaparComillas(rt::Trim(valor))
+               + QStringLiteral("' ") + y + condicion;
+    if (tipo == 8)
+        return base + campo + QStringLiteral(" ='") + escaparComillas(valor) + QStringLiteral("' ") + y + condicion;
+    if (tipo == 7)
+        return base + campo + QStringLiteral(" = #") + rt::Trim(valor) + QStringLiteral("# ") + y + condicion;
+    if (esNumero(tipo))
+        return base + campo + QStringLiteral(" = ") + comoNumero(valor) + y + condicion;
+    return base + campo + QStringLiteral(" = ") + valor + y + condicion;
+}

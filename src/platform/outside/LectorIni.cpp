@@ -1,0 +1,63 @@
+#include "platform/outside/LectorIni.h"
+
+#include "platform/outside/WritableFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <optional>
+
+namespace outside {
+
+namespace {
+
+QString locate(const QString &archivo)
+{
+    if (archivo.contains(QLatin1Char('/')) || archivo.contains(QLatin1Char('\\')))
+        return archivo;
+    const QStringList folders = {applicationFolder(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(archivo);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+std::optional<QString> findKey(QTextStream &in, const QString &seccion, const QString &clave)
+{
+    bool inSection = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            inSection = line.mid(1, line.size() - 2).trimmed().compare(seccion.trimmed(), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (inSection && equals > 0
+            && line.left(equals).trimmed().compare(clave.trimmed(), Qt::CaseInsensitive) == 0)
+            return line.mid(equals + 1).trimmed();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void LectorIni::LeerIni(const QString &archivo, const QString &seccion, const QString &clave,
+                        const QString &defecto, QString &valor) const
+{
+    valor = defecto;
+    QFile file(locate(archivo));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QTextStream in(&file);
+    if (const auto found = findKey(in, seccion, clave))
+        valor = *found;
+}
+
+} // namespace outside
