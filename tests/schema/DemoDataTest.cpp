@@ -1,0 +1,222 @@
+// The demo generator's rows honour the rules the program's SQL relies on.
+
+#include "demo/DemoDatabase.h"
+#include "demo/DemoSettings.h"
+#include "platform/runtime/Conversions.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Rule {
+    const char *name;
+    const char *countQuery;
+    bool mustBeZero; // the query counts breaches (must be 0) or instances of a case (must be some)
+};
+
+class DemoDataRules : public ::testing::TestWithParam<Rule> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_db = new TestDatabase;
+        s_db->fillDemo(300, 1);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_db;
+        s_db = nullptr;
+    }
+    static TestDatabase *s_db;
+};
+
+TestDatabase *DemoDataRules::s_db = nullptr;
+
+TEST_P(DemoDataRules, Hold)
+{
+    const Rule &rule = GetParam();
+    const qint32 count = rt::CLng(s_db->value(QString::fromUtf8(rule.countQuery)));
+    if (rule.mustBeZero)
+        EXPECT_EQ(count, 0) << rule.name;
+    else
+        EXPECT_GT(count, 0) << rule.name;
+}
+
+const Rule Rules[] = {
+    // Keys and codes
+    {"KeysAre4Plus8Plus1", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE LENGTH(SUCURSAL) <> 4 OR LENGTH(NUMERO) <> 8 OR "
+                           "LENGTH(LETRA) <> 1", true},
+    {"ApplicationKeysJoinTheirPieces",
+     "SELECT COUNT(*) FROM MV_APLICACION WHERE IdComprobante <> Sucursal || Numero || letra OR IDCOMPROBANTE_ORIGEN <> "
+     "SUCURSAL_ORIGEN || NUMERO_ORIGEN || LETRA_ORIGEN OR IDCOMPROBANTE_PRINT <> IdComprobante", true},
+    {"TypesStoredUpperCase", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE CAST(TC AS BLOB) <> CAST(UPPER(TC) AS BLOB)", true},
+    {"SalespersonCodesKnown",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE idVendedor IS NOT NULL AND idVendedor NOT IN (SELECT IdVendedor FROM "
+     "V_TA_VENDEDORES)", true},
+    // Accounting entries
+    {"EveryEntryBalances",
+     "SELECT COUNT(*) FROM (SELECT 1 FROM MV_ASIENTOS GROUP BY TC, SUCURSAL, NUMERO, LETRA HAVING ABS(SUM(CASE WHEN "
+     "[DEBE-HABER] = 'D' THEN Importe ELSE -Importe END)) > 0.001)", true},
+    {"EveryAccountExists", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS)", true},
+    {"CollectionsCreditTheirFirstLine",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP','NC','NCFP') AND SECUENCIA = 1 AND "
+     "[DEBE-HABER] <> 'H'", true},
+    {"CollectionsApplyTheirWholeTotal",
+     "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA = 1 AND ABS(m.Importe - "
+     "(SELECT SUM(a.IMPORTE) FROM MV_APLICACION a WHERE a.TC = m.TC AND a.IdComprobante = m.SUCURSAL || m.NUMERO || "
+     "m.LETRA)) > 0.001", true},
+    {"DatesWithinTheDemoRange",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE LENGTH(Fecha) <> 19 OR Fecha < '2024-03-01 00:00:00' OR Fecha > "
+     "'2024-04-30 00:00:00'", true},
+    {"AmountsHaveTwoDecimals", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE ABS(Importe * 100 - ROUND(Importe * 100)) > 0.0001",
+     true},
+    // Vouchers
+    {"EveryAppliedVoucherHasAHeader",
+     "SELECT COUNT(*) FROM MV_APLICACION a WHERE NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = a.TCO_ORIGEN AND "
+     "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN)", true},
+    {"EveryCollectionHasAHeader",
+     "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE m.SECUENCIA = 1 AND NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = "
+     "m.TC AND h.IdComprobante = m.SUCURSAL || m.NUMERO || m.LETRA)", true},
+    {"LinesAddUpToTheHeader",
+     "SELECT COUNT(*) FROM V_MV_CPTE h WHERE h.TC IN ('FC','FP','NC','NCFP') AND ABS(h.Importe - (SELECT SUM(l.Total) "
+     "FROM V_MV_CPTEINSUMOS l WHERE l.TC = h.TC AND l.IdComprobante = h.IdComprobante)) > 0.001", true},
+    {"LinesCarryAPriceList", "SELECT COUNT(*) FROM V_MV_CPTEINSUMOS WHERE IdLista IS NULL", true},
+    {"NoVoucherOverpaid", "SELECT COUNT(*) FROM VE_CPTES_SALDOS WHERE Saldo < 0", true},
+    {"SalesTypesAreNotAccountingTypes",
+     "SELECT COUNT(*) FROM V_MV_CPTE h WHERE NOT EXISTS (SELECT 1 FROM V_TA_CPTE t WHERE t.Codigo = h.TC AND t.SISTEMA = "
+     "'VENTAS')", true},
+    // The cases every settlement test needs
+    {"AnInvoicePaidInPart",
+     "SELECT COUNT(*) FROM VE_CPTES_SALDOS s WHERE s.TC = 'FC' AND s.Saldo > 0 AND EXISTS (SELECT 1 FROM MV_APLICACION a "
+     "WHERE a.TCO_ORIGEN = s.TC AND a.IDCOMPROBANTE_ORIGEN = s.Sucursal || s.Numero || s.letra AND a.TC LIKE 'CB%')", false},
+    {"AnInvoicePaidByTwoCollections",
+     "SELECT COUNT(*) FROM (SELECT 1 FROM MV_APLICACION WHERE TC IN ('CB','CBCT','CBFP') GROUP BY TCO_ORIGEN, "
+     "IDCOMPROBANTE_ORIGEN HAVING COUNT(*) > 1)", false},
+    {"ACollectionPayingTwoInvoices",
+     "SELECT COUNT(*) FROM (SELECT 1 FROM MV_APLICACION WHERE TC IN ('CB','CBCT','CBFP') GROUP BY TC, IdComprobante "
+     "HAVING COUNT(*) > 1)", false},
+    {"ACreditNoteCancellingAnInvoice",
+     "SELECT COUNT(*) FROM MV_APLICACION a JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE "
+     "a.TC = 'NC' AND a.TCO_ORIGEN = 'FC' AND a.TC_PRINT IS NOT NULL AND a.IMPORTE = n.Importe", false},
+    {"ACreditNoteAppliedInPart",
+     "SELECT COUNT(*) FROM MV_APLICACION a JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE "
+     "a.TC IN ('NC','NCFP') AND a.IMPORTE <> n.Importe", false},
+    {"EveryMeansOfPaymentAndTheDiscountAppear",
+     "SELECT 9 - COUNT(DISTINCT IFNULL(c.MedioDePago, 'DESCUENTO')) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON c.Codigo = "
+     "m.Cuenta WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1", true},
+    {"ACollectionWithoutSalesperson",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA = 1 AND idVendedor IS NULL", false},
+    {"ACurrentAccountCollectionOfAnInvoice",
+     "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBCT' AND TCO_ORIGEN = 'FC'", false},
+    {"AProformaCollection", "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBFP' AND TCO_ORIGEN = 'FP'", false},
+    {"AnArticleListWithoutRate",
+     "SELECT COUNT(*) FROM V_MA_ARTICULOS a CROSS JOIN (SELECT '0001' AS l UNION ALL SELECT '0002') p WHERE NOT EXISTS "
+     "(SELECT 1 FROM DEMO_COMISION_ARTICULO r WHERE r.IdArticulo = a.IdArticulo AND r.IdLista = p.l)", false},
+    // Settings
+    {"OneTaxAccountsRow", "SELECT COUNT(*) - 1 FROM TA_CUENTASIVA", true},
+    {"DiscountAccountAgrees",
+     "SELECT COUNT(*) FROM TA_CUENTASIVA c JOIN TA_CONFIGURACION k ON k.CLAVE = 'CuentaDesCuentosOtorgados' AND k.VALOR = "
+     "c.CB_DESCUENTO JOIN MA_CUENTAS m ON m.Codigo = c.CB_DESCUENTO AND m.MedioDePago IS NULL", false},
+    {"OtherRetentionIsSocialSecurity",
+     "SELECT COUNT(*) FROM MA_CUENTAS m JOIN TA_CONFIGURACION k ON k.CLAVE = 'CTA_RET_OTRA_' || m.Codigo WHERE "
+     "m.MedioDePago = 'RO' AND k.VALOR = 'SU'", false},
+    {"BothUsersMayRunTheProgram",
+     "SELECT COUNT(*) - 2 FROM TA_TAREAS t JOIN TA_MENU m ON t.TAREA = m.Clave WHERE m.Proceso LIKE '%comisiones%' AND "
+     "t.USUARIO IN ('ADMIN', 'OPERADOR')", true},
+    {"SettlementTablesStartEmpty",
+     "SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_CAB) + (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB) + (SELECT "
+     "COUNT(*) FROM AUX_MV_CPTE) + (SELECT COUNT(*) FROM Control_Acceso) + (SELECT COUNT(*) FROM AUX_ERR)", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Demo, DemoDataRules, ::testing::ValuesIn(Rules),
+                         [](const ::testing::TestParamInfo<Rule> &rule) { return std::string(rule.param.name); });
+
+TEST(DemoDatabase, WritesTheRequestedNumberOfCollectionsOverBothMonthsAndAllTypes)
+{
+    for (const int collections : {demo::MinimumCollections, 37}) {
+        TestDatabase db;
+        db.fillDemo(collections, 5);
+        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND "
+                                                    "SECUENCIA = 1"))),
+                  collections);
+        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT TC) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))), 3);
+        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT SUBSTR(Fecha, 1, 7)) FROM MV_ASIENTOS WHERE "
+                                                    "TC LIKE 'CB%'"))),
+                  2);
+        EXPECT_GE(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT idVendedor) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))),
+                  2);
+        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM V_TA_VENDEDORES"))), 8);
+    }
+}
+
+TEST(DemoDatabase, RefusesTooFewCollections)
+{
+    TestDatabase db;
+    EXPECT_THROW(db.fillDemo(demo::MinimumCollections - 1, 1), std::invalid_argument);
+}
+
+TEST(DemoDatabase, StoresTheDocumentedPasswordsAndRoles)
+{
+    TestDatabase db;
+    db.fillDemo(demo::MinimumCollections, 1);
+    const auto users = db.rows(QStringLiteral("SELECT NOMBRE, SISTEMA, Password, Administrador, UNegocio, verproforma "
+                                              "FROM TA_USUARIOS ORDER BY NOMBRE"));
+    ASSERT_EQ(users.size(), 2);
+    EXPECT_EQ(rt::CStr(users[0][0]), "ADMIN");
+    EXPECT_EQ(rt::CStr(users[0][2]), demo::storedPassword(demo::adminPassword()));
+    EXPECT_EQ(rt::CLng(users[0][3]), 1);
+    EXPECT_EQ(rt::CStr(users[1][0]), "OPERADOR");
+    EXPECT_EQ(rt::CStr(users[1][2]), demo::storedPassword(demo::operatorPassword()));
+    EXPECT_EQ(rt::CLng(users[1][3]), 0);
+    for (const auto &user : users) {
+        EXPECT_EQ(rt::CStr(user[1]), "cn000pr");
+        EXPECT_EQ(rt::CStr(user[4]), "0001");
+        EXPECT_EQ(rt::CLng(user[5]), 0);
+    }
+}
+
+// Settings whose values look like dates keep the text the readers parse themselves.
+TEST(DemoDatabase, KeepsDateLikeSettingsAsTyped)
+{
+    TestDatabase db;
+    db.fillDemo(demo::MinimumCollections, 1);
+    EXPECT_EQ(rt::CStr(db.value(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'FechaInicioeFacQR'"))),
+              "01/03/2021");
+    EXPECT_EQ(rt::CStr(db.value(QStringLiteral("SELECT VALORAUX FROM TA_CONFIGURACION WHERE CLAVE = "
+                                               "'FormaDePago_UN_0001'"))),
+              "Contado");
+}
+
+QStringList dumpOf(TestDatabase &db)
+{
+    QStringList dump;
+    const auto tables = db.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                                               "'sqlite%' ORDER BY name"));
+    for (const auto &table : tables) {
+        const QString name = rt::CStr(table.first());
+        dump.append(name);
+        for (const auto &row : db.rows(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(name))) {
+            QStringList values;
+            for (const auto &value : row)
+                values.append(value.isNull() ? QStringLiteral("<null>") : rt::CStr(value));
+            dump.append(values.join(QLatin1Char('|')));
+        }
+    }
+    return dump;
+}
+
+TEST(DemoDatabase, SameSeedGivesTheSameRowsAndAnotherSeedOthers)
+{
+    TestDatabase first;
+    first.fillDemo(60, 42);
+    TestDatabase second;
+    second.fillDemo(60, 42);
+    TestDatabase third;
+    third.fillDemo(60, 43);
+    const QStringList dump = dumpOf(first);
+    EXPECT_GT(dump.size(), 1000);
+    EXPECT_EQ(dump, dumpOf(second));
+    EXPECT_NE(dump, dumpOf(third));
+}
+
+} // namespace
