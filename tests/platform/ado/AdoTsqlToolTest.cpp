@@ -1,5 +1,6 @@
 #include "AdoFixture.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace {
@@ -24,7 +25,8 @@ protected:
 
     ToolRun run(const QString &input)
     {
-        const QString tool = qEnvironmentVariable("COMISIONES_BUILD_DIR") + QStringLiteral("/tools/tsql");
+        // The build puts the tool in <build>/tools and this test in <build>/tests.
+        const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/tsql");
         QProcess process;
         process.start(tool, {databasePath(QStringLiteral("DEMO"))});
         process.write(input.toUtf8());
