@@ -169,4 +169,17 @@ TEST(TsqlExecutionSettlement, CollectionInsertSkipsStoredCollections)
               expected);
 }
 
+// A plain column compared with a literal keeps its declared collation, so its index still
+// serves the look-up the program makes on every key.
+TEST(TsqlExecutionPlan, PlainColumnComparisonUsesTheColumnsIndex)
+{
+    TsqlTestDatabase db;
+    const auto statements = ado::sqlite::TsqlTranslator().translate(
+        QStringLiteral("SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE Codigo ='1.1.01'"));
+    ASSERT_EQ(statements.size(), 1);
+    const TsqlTestDatabase::Rows plan = db.sqlite(QStringLiteral("EXPLAIN QUERY PLAN ") + statements.first().sql);
+    ASSERT_FALSE(plan.empty());
+    EXPECT_NE(plan.front().back().find("USING INDEX"), std::string::npos) << plan.front().back();
+}
+
 } // namespace

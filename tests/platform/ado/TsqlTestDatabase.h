@@ -91,6 +91,14 @@ public:
         return rows.front().front();
     }
 
+    // The rows of SQLite text run as it stands.
+    Rows sqlite(const QString &sql)
+    {
+        Rows rows;
+        query(sql, rows);
+        return rows;
+    }
+
 private:
     // Runs one statement; a statement that gives a result replaces `rows` with it.
     void query(const QString &sql, Rows &rows)

@@ -26,7 +26,8 @@ struct TranslatedStatement {
 class TsqlTranslator {
 public:
     // Splits a batch into statements and rewrites each. Throws EngineError (syntax, native 102)
-    // on an unterminated literal, bracket or comment.
+    // on an unterminated literal, bracket or comment, an unbalanced parenthesis, and control flow
+    // the engine does not run (IF without EXISTS, ELSE, WHILE, BEGIN ... END blocks).
     QList<TranslatedStatement> translate(const QString &tsql) const;
 };
 
