@@ -37,6 +37,7 @@ const ExecutionCase executionCases[] = {
     // + decides by the values
     {"PlusJoinsTexts", "SELECT 'ab' + 'cd', SUCURSAL + NUMERO + LETRA FROM MV_ASIENTOS WHERE NUMERO = '00000004'",
      {{"abcd", "000200000004A"}}},
+    {"NotLessAndNotGreater", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE SECUENCIA !< 2 OR IMPORTE !> 50", {{"2"}}},
     {"PlusAddsNumbersAfterProducts", "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1", {{"7", "1", "11", "4"}}},
     {"PlusWithNullGivesNull", "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
      {{"NULL", "NULL", "201"}}},

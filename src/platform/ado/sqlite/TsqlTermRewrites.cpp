@@ -139,9 +139,11 @@ bool rewriteTerm(TsqlNodes &nodes, qsizetype i, bool convertArguments)
     } else if (isKind(node, Kind::String) && !(convertArguments && isConvertedLiteral(nodes, i))) {
         if (const auto iso = isoFromDateLiteral(node.token.text))
             node.token.text = *iso;
+    } else if (isOperator(node, "!<") || isOperator(node, "!>")) {
+        node.token.text = node.token.text == QLatin1String("!<") ? QStringLiteral(">=") : QStringLiteral("<=");
     } else if (isCallOf(nodes, i, {"SCOPE_IDENTITY"})) {
         node.token.text = QStringLiteral("last_insert_rowid");
-    } else if (isCallOf(nodes, i, {"DATEADD", "DATEDIFF", "DATEPART", "DATENAME"})) {
+    } else if (isCallOf(nodes, i, {"DATEADD", "DATEDIFF", "DATEPART"})) {
         quoteDatePart(nodes[i + 1]);
     } else if (isCallOf(nodes, i, {"LEFT", "RIGHT"})) {
         node.token.text = QStringLiteral("tsql_") + node.token.text.toLower();
