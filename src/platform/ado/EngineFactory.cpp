@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/ConnectionString.h"
+#include "platform/ado/odbc/OdbcEngine.h"
 #include "platform/ado/sqlite/EmbeddedDatabase.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
 #include "platform/runtime/RuntimeError.h"
@@ -13,11 +14,10 @@ namespace ado {
 
 namespace {
 
+// The ODBC engine reads its driver names from the environment and builds its own ODBC string.
 std::unique_ptr<Engine> odbcEngine(const ConnectionString &)
 {
-    throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("IM002"),
-                                     QStringLiteral("ODBC engine not available: this build reaches SQL Server and "
-                                                    "Oracle servers through no engine yet."))});
+    return std::make_unique<odbc::OdbcEngine>();
 }
 
 // SQL Server matches database names without regard to case; so does the data folder.

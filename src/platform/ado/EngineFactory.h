@@ -12,8 +12,7 @@ namespace ado {
 //   <data folder>/<Database>.db;
 // - the Jet providers: the embedded engine on the file named by "Data Source";
 // - SQLOLEDB with any other server, and OraOLEDB: the ODBC engine.
-// Throws EngineError (the ODBC engine is not built in yet) or RuntimeError 3706 for a provider
-// it does not know.
+// Throws RuntimeError 3706 for a provider it does not know.
 std::unique_ptr<Engine> makeStandardEngine(const QString &connectionString);
 
 } // namespace ado
