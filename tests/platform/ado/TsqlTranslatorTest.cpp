@@ -42,6 +42,8 @@ const BatchCase batchCases[] = {
     {"SemicolonInsideLiteralDoesNotSplit", "INSERT INTO a VALUES ('x; SELECT 1')", {Kind::Sql}},
     {"SubqueriesDoNotSplit", "UPDATE a SET x = (SELECT MAX(y) FROM b) WHERE z IN (SELECT z FROM c)", {Kind::Sql}},
     {"CreateViewAsSelect", "CREATE VIEW v AS SELECT 1 AS x", {Kind::Sql}},
+    {"CommonTableExpression", "WITH x AS (SELECT 1 AS a), y AS (SELECT 2 AS a) SELECT * FROM x UNION SELECT * FROM y SELECT 3",
+     {Kind::Sql, Kind::Sql}},
     {"AlterTableDropColumn", "ALTER TABLE t DROP COLUMN c", {Kind::Sql}},
     {"CreateThenDrop", "CREATE TABLE #t (a int) INSERT INTO #t VALUES (1) DROP TABLE #t", {Kind::Sql, Kind::Sql, Kind::Sql}},
     {"Transactions",

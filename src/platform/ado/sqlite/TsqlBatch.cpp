@@ -60,7 +60,8 @@ private:
             return false;
         const TsqlNode &head = m_current.body.first();
         const TsqlNode &previous = m_current.body.last();
-        if (isKind(previous, Kind::Comma))
+        // WITH name AS (query) SELECT ...: the common table expression belongs to the statement.
+        if (isKind(previous, Kind::Comma) || (isWord(head, "WITH") && isParens(previous)))
             return false;
         if (isAnyWord(node, {"SELECT", "EXEC", "EXECUTE"})) {
             // INSERT ... SELECT, ... UNION SELECT, CREATE VIEW ... AS SELECT
