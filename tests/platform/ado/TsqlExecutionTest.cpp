@@ -56,6 +56,9 @@ const ExecutionCase executionCases[] = {
      "SELECT NOMBRE FROM TA_USUARIOS WHERE ID IN (SELECT TOP (1) ID FROM TA_USUARIOS ORDER BY ID DESC) "
      "OR ID = (SELECT TOP 1 ID FROM TA_USUARIOS ORDER BY ID) ORDER BY ID",
      {{"admin"}, {"Nuñez"}}},
+    {"TopBeforeUnion",
+     "SELECT TOP 1 NOMBRE FROM TA_USUARIOS UNION ALL SELECT TOP 1 CODIGO FROM MA_CUENTAS ORDER BY 1 DESC",
+     {{"admin"}, {"1.1.01"}}},
     {"TopWithDistinct", "SELECT DISTINCT TOP 1 TC FROM MV_ASIENTOS ORDER BY TC", {{"cb"}}},
     // table hints, owner, brackets
     {"NolockInJoins",

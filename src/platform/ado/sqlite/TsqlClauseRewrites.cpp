@@ -2,6 +2,8 @@
 
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 
+#include <algorithm>
+
 namespace ado::sqlite {
 
 namespace {
@@ -13,14 +15,34 @@ bool isRowCount(const TsqlNode &node)
     return isKind(node, Kind::Number) || isParens(node) || isKind(node, Kind::Variable);
 }
 
-// Where the SELECT that starts at `select` ends: before a UNION that follows it, or at the end.
-qsizetype selectEnd(const TsqlNodes &level, qsizetype select)
+bool isCompoundOperator(const TsqlNode &node)
+{
+    return isAnyWord(node, {"UNION", "EXCEPT", "INTERSECT"});
+}
+
+// Where the member of a UNION that starts at `select` ends: at the next UNION, or, for the
+// last member, before the ORDER BY that sorts the whole UNION.
+qsizetype memberEnd(const TsqlNodes &level, qsizetype select)
 {
     for (qsizetype i = select + 1; i < level.size(); ++i) {
-        if (isAnyWord(level.at(i), {"UNION", "EXCEPT", "INTERSECT"}))
+        if (isCompoundOperator(level.at(i)) || (isWord(level.at(i), "ORDER") && i + 1 < level.size() && isWord(level.at(i + 1), "BY")))
             return i;
     }
     return level.size();
+}
+
+// SQLite takes LIMIT only at the end of a whole UNION: a limited member becomes a subquery,
+// SELECT * FROM (SELECT ... LIMIT n) UNION ...
+void wrapCompoundMember(TsqlNodes &level, qsizetype start, qsizetype end)
+{
+    TsqlNodes member = level.mid(start, end - start);
+    const bool spaced = member.first().token.spaced;
+    member.first().token.spaced = false;
+    level.remove(start, end - start);
+    const TsqlNodes wrapper{makeWord(QStringLiteral("SELECT"), spaced), makeToken(Kind::Operator, QStringLiteral("*")),
+                            makeWord(QStringLiteral("FROM")), makeParens(member, true)};
+    for (qsizetype k = 0; k < wrapper.size(); ++k)
+        level.insert(start + k, wrapper.at(k));
 }
 
 void rewriteTop(TsqlNodes &level)
@@ -40,9 +62,12 @@ void rewriteTop(TsqlNodes &level)
         TsqlNode count = level.at(top + 1);
         count.token.spaced = true;
         level.remove(top, 2);
-        const qsizetype end = selectEnd(level, i);
+        const bool compound = std::any_of(level.cbegin(), level.cend(), isCompoundOperator);
+        const qsizetype end = compound ? memberEnd(level, i) : level.size();
         level.insert(end, count);
         level.insert(end, makeWord(QStringLiteral("LIMIT")));
+        if (compound)
+            wrapCompoundMember(level, i, end + 2);
     }
     for (TsqlNode &node : level) {
         if (node.kind != TsqlNode::Kind::Token)

@@ -6,7 +6,7 @@ namespace ado::sqlite {
 
 // Rewrites the clauses of one statement that SQLite writes otherwise:
 // - SELECT [DISTINCT] TOP n ... -> SELECT ... LIMIT n at the end of the same SELECT, in
-//   subqueries too (before a UNION that follows it);
+//   subqueries too; a limited member of a UNION becomes a subquery of its own;
 // - SELECT ... INTO t FROM ... -> CREATE [TEMP] TABLE t AS SELECT ... FROM ...;
 // - DELETE t WHERE ... gets its FROM; DELETE a FROM t a JOIN ... WHERE ... deletes the rows
 //   of t that the join selects; TRUNCATE TABLE t -> DELETE FROM t;
