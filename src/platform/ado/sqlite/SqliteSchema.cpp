@@ -80,7 +80,7 @@ QList<rt::Variant> columnRow(const QString &catalog, const Query &query)
             hasDefault ? rt::Variant(query.text(5)) : rt::Variant::null(),
             query.integer(4) == 0,
             adoType,
-            text ? rt::Variant(static_cast<int>(type.definedSize)) : rt::Variant::null()};
+            text && type.definedSize > 0 ? rt::Variant(static_cast<int>(type.definedSize)) : rt::Variant::null()};
 }
 
 } // namespace
