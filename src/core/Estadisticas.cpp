@@ -1,0 +1,47 @@
+#include "core/Estadisticas.h"
+
+#include "core/Configuracion.h"
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/StepRunner.h"
+
+namespace {
+
+constexpr qint16 TiempoEsperaPorDefecto = 90;
+
+void ignorando(const std::function<void()> &sentencia)
+{
+    rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
+}
+
+} // namespace
+
+void ConectarEstadisticas()
+{
+    gTiempoEspera = TiempoEsperaPorDefecto;
+    DB_Dll &estadisticas = *gBaseEstadisticas;
+    ignorando([&] {
+        if (estadisticas.gOpenFlag)
+            estadisticas.gCnn.Close();
+    });
+    estadisticas.gProveedor = gBaseDatos->pSQLOLEDB();
+    estadisticas.gServidor = gBaseDatos->gServidor;
+    estadisticas.gDBName = QStringLiteral("QV_ESTADISTICAS");
+    estadisticas.gUsuario = QStringLiteral("QV_ESTADISTICAS");
+    estadisticas.gUserPassWord = QStringLiteral("ZX_PALABRACLAVE");
+    ignorando([&] { estadisticas.OpenServerADODB(false, 3, {}, true, false); });
+    if (estadisticas.gOpenFlag) {
+        ignorando([&] { estadisticas.gCnn.setDefaultDatabase(QStringLiteral("QV_ESTADISTICAS")); });
+        ignorando([&] { gTiempoEspera = rt::CInt(gUtil->ValorNumerico(CfgQV(QStringLiteral("TimeOut")))); });
+        if (gTiempoEspera == 0) {
+            ignorando([&] {
+                GrabaCfgQV(QStringLiteral("TimeOut"), rt::Variant::integer(gTiempoEspera), {}, false,
+                           QStringLiteral("BaseDeDatos"), true);
+            });
+        }
+    }
+    if (gTiempoEspera == 0)
+        gTiempoEspera = TiempoEsperaPorDefecto;
+}

@@ -1,0 +1,168 @@
+#include "core/ServiciosVarios.h"
+
+#include "core/Configuracion.h"
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "platform/outside/CatalogoConsultas.h"
+#include "platform/outside/WritableFolder.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QFileInfo>
+#include <array>
+
+namespace {
+
+constexpr long ErrorAccesoArchivo = 75;
+constexpr qint64 TamanoRegistro = outside::CatalogoConsultas::RecordSize;
+
+rt::DateTime fechaSinServidor()
+{
+    if (gUtilizarFechaDia) {
+        const QString fecha = Cfg(QStringLiteral("FECHAOPERHASTA"));
+        if (rt::IsDate(fecha))
+            return rt::CDate(fecha);
+    }
+    return rt::Now();
+}
+
+bool esAbsoluta(const QString &ruta)
+{
+    return ruta.startsWith(QStringLiteral("\\\\")) || ruta.startsWith(QLatin1Char('/'))
+           || rt::Mid(ruta, 2, 1) == QStringLiteral(":");
+}
+
+QString carpetaAplicacion()
+{
+    return gUtil->AgregarBarra(outside::applicationFolder());
+}
+
+// One look-up of the catalogue as the look-up object reads it.
+struct Busqueda {
+    const char *vista;
+    const char *titulo;
+    const char *campos;
+};
+
+constexpr std::array<Busqueda, 11> Busquedas = {{
+    {"V_MA_ARTICULOS", "ARTICULOS", "|DESCRIPCION|IDARTICULO|"},
+    {"VT_CLIENTES", "CLIENTES", "|RAZON_SOCIAL|CODIGO|CONTACTO|"},
+    {"VT_PROVEEDORES", "PROVEEDORES", "|RAZON_SOCIAL|CODIGO|"},
+    {"MA_CONTACTOS", "CONTACTOS", "|Nombre_y_Apellido|Domicilio|Localidad|Telefono|"},
+    {"V_TA_VENDEDORES", "VENDEDORES", "|NOMBRE|IDVENDEDOR|"},
+    {"V_TA_TECNICOS", "TECNICOS", "|NOMBRE|IDTECNICO|"},
+    {"V_MA_MANTENIMIENTOS", "MANTENIMIENTOS", "|DESCRIPCION|CODIGO|"},
+    {"MA_CUENTAS", "CUENTAS", "|DESCRIPCION|CODIGO|"},
+    {"V_TA_Tareas  ", "TAREAS", "|Descripcion|IdTarea| "},
+    {"V_TA_UnidadNegocio", "UnidadNegocio", "|Descripcion|Codigo|"},
+    {"V_TA_DEPOSITO", "DEPOSITO", "|Descripcion|IdDeposito|"},
+}};
+
+QByteArray campoFijo(const QString &texto, int ancho)
+{
+    return texto.left(ancho).leftJustified(ancho, QLatin1Char(' ')).toLatin1();
+}
+
+QByteArray registroCatalogo(const Busqueda &busqueda)
+{
+    return campoFijo(rt::Trim(QString::fromLatin1(busqueda.titulo)), 100)
+           + campoFijo(QString::fromLatin1(busqueda.vista), 100)
+           + campoFijo(rt::Trim(QString::fromLatin1(busqueda.campos)), 500) + campoFijo({}, 500) + "\r\n";
+}
+
+} // namespace
+
+rt::DateTime FechaServidor()
+{
+    ado::Recordset rs;
+    rt::DateTime resultado;
+    const auto ignorar = [](const rt::RuntimeError &) { return rt::AnswerIgnore; };
+    rt::runStep([&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); },
+                ignorar);
+    bool conFila = false;
+    rt::runStep([&] { conFila = !rs.BOF(); }, ignorar);
+    if (conFila) {
+        // Through its text to the second: the server's fractions of a second are dropped.
+        rt::runStep(
+            [&] {
+                resultado = rt::CDate(rt::Format(rs(QStringLiteral("Fecha")), QStringLiteral("dd/mm/yyyy hh:mm:ss")));
+            },
+            ignorar);
+    } else {
+        rt::runStep([&] { resultado = fechaSinServidor(); }, ignorar);
+    }
+    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+    return resultado;
+}
+
+bool ExisteArchivo(const QString &Ruta)
+{
+    if (Ruta.isEmpty() || QFileInfo(Ruta).isDir())
+        return false;
+    QFile archivo(Ruta);
+    return archivo.open(QIODevice::ReadOnly);
+}
+
+bool ExisteArchivoSinComillas(const QString &Ruta)
+{
+    return ExisteArchivo(QString(Ruta).remove(QLatin1Char('"')));
+}
+
+QString RutaCompleta(const QString &Ruta)
+{
+    if (Ruta.size() <= 2)
+        return {};
+    const bool absoluta = esAbsoluta(Ruta);
+    if (rt::InStr(2, Ruta, QStringLiteral(".")) > 0)
+        return absoluta ? Ruta : carpetaAplicacion() + Ruta;
+    return gUtil->AgregarBarra(absoluta ? Ruta : carpetaAplicacion() + Ruta);
+}
+
+void CargarTablasBusqueda()
+{
+    QFile archivo(gBuscador->ArchivoConsultas());
+    if (!archivo.open(QIODevice::ReadWrite))
+        throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"));
+    for (const Busqueda &busqueda : Busquedas) {
+        const qint64 registro = archivo.size() / TamanoRegistro;
+        if (!archivo.seek(registro * TamanoRegistro) || archivo.write(registroCatalogo(busqueda)) != TamanoRegistro)
+            throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"));
+    }
+}
+
+void EjecutarPrograma(const QString &Destino, bool Ventana)
+{
+    QString destino = Destino;
+    if (!destino.contains(QLatin1Char('"')) && destino.contains(QLatin1Char(' ')))
+        destino = QLatin1Char('"') + destino + QLatin1Char('"');
+    long resultado = 0;
+    gEquipo->EjecutarArchivo(0, {}, destino, {}, {}, Ventana ? 6 : 0, resultado);
+}
+
+void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Color, const QString &Texto)
+{
+    QImage imagen(Picture->size(), QImage::Format_RGB32);
+    imagen.fill(Picture->palette().color(QPalette::Window));
+    const QString leyenda = Texto + QStringLiteral(" ") + rt::Format(Porcentaje, QStringLiteral("###")) + QStringLiteral("%");
+    const double ancho = rt::CDbl(Porcentaje) * imagen.width() / 100.0;
+    QPainter pintor(&imagen);
+    pintor.setPen(Picture->palette().color(QPalette::WindowText));
+    pintor.drawText(imagen.rect(), Qt::AlignCenter, leyenda);
+    // The bar inverts what lies under it, so the caption stays readable where it is covered.
+    pintor.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor color(static_cast<int>(Color & 0xFF), static_cast<int>((Color >> 8) & 0xFF),
+                       static_cast<int>((Color >> 16) & 0xFF));
+    pintor.fillRect(QRectF(0, 0, ancho, imagen.height()), color);
+    pintor.end();
+    Picture->setPixmap(QPixmap::fromImage(imagen));
+    Picture->repaint();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Variant.h"
+
+#include <QString>
+
+class QLabel;
+
+// Small services of the application: server date, file tests, paths, the look-up catalogue,
+// a drawn progress bar and opening documents.
+
+// The server's date and time to the second ("select  getDate() as fecha"). Without an answer:
+// the configured "FECHAOPERHASTA" when gUtilizarFechaDia and it is a date, else the
+// workstation's clock. Never throws.
+rt::DateTime FechaServidor();
+
+// Whether the file can be opened for reading (False for folders, missing files, empty paths).
+bool ExisteArchivo(const QString &Ruta);
+// As ExisteArchivo, after removing every double quote from the path.
+bool ExisteArchivoSinComillas(const QString &Ruta);
+
+// A path completed against the application folder: "" for 2 characters or fewer; an absolute
+// path ("\\...", "/...", "X:...") as it is; a relative one under the application folder. Folders
+// (no "." after the first character) end with a separator.
+QString RutaCompleta(const QString &Ruta);
+
+// Appends the eleven look-ups of the program to the catalogue file named by
+// gBuscador->ArchivoConsultas(). Throws RuntimeError 75 when the file cannot be written.
+void CargarTablasBusqueda();
+
+// Draws on the picture a bar of `Porcentaje` (0 to 100) in `Color` (blue-green-red order) under
+// the centred caption `Texto` " " percentage "%", the bar inverting the text it covers.
+void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Color, const QString &Texto);
+
+// Opens a document, address or program through the workstation object; a target holding
+// blanks is quoted unless it already holds a double quote.
+void EjecutarPrograma(const QString &Destino, bool Ventana);

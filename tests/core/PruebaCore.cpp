@@ -1,0 +1,69 @@
+#include "PruebaCore.h"
+
+#include "components/Dll_Display.h"
+#include "core/ConfiguracionSesion.h"
+#include "core/ModError.h"
+#include "core/ObjetosExternos.h"
+#include "core/SentenciasSQL.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "platform/runtime/DateFunctions.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+VariableEntorno::VariableEntorno(const char *nombre, const std::optional<QString> &valor) : m_nombre(nombre)
+{
+    if (qEnvironmentVariableIsSet(nombre))
+        m_anterior = qgetenv(nombre);
+    if (valor)
+        qputenv(nombre, valor->toLocal8Bit());
+    else
+        qunsetenv(nombre);
+}
+
+VariableEntorno::~VariableEntorno()
+{
+    if (m_anterior)
+        qputenv(m_nombre, *m_anterior);
+    else
+        qunsetenv(m_nombre);
+}
+
+void reiniciarCore()
+{
+    gBaseDatos.reset();
+    gBaseEstadisticas.reset();
+    gCartel.reset();
+    liberarObjetosExternos();
+    reiniciarSesion();
+    reiniciarConfiguracionSesion();
+    reiniciarSentenciasSQL();
+    rt::setClockForTests(std::nullopt);
+}
+
+PruebaCore::PruebaCore()
+{
+    reiniciarCore();
+}
+
+PruebaCore::~PruebaCore()
+{
+    reiniciarCore();
+}
+
+void PruebaCore::abrirBaseDatos()
+{
+    gBaseDatos->gServidor = QStringLiteral("sqlite");
+    gBaseDatos->gDBName = QStringLiteral("DEMO");
+    gBaseDatos->gUsuario = QStringLiteral("DEMO");
+    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
+    gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
+    ASSERT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+}
+
+QString PruebaCore::textoLog() const
+{
+    QFile log(ArchivoLogErrores());
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "support/ProgramGlobals.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestDatabase.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+#include <ostream>
+
+// Texts show as texts in the failures of the tests.
+inline void PrintTo(const QString &texto, std::ostream *os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
+
+// Sets an environment variable for its lifetime and puts back what was there.
+class VariableEntorno {
+public:
+    VariableEntorno(const char *nombre, const std::optional<QString> &valor);
+    ~VariableEntorno();
+    VariableEntorno(const VariableEntorno &) = delete;
+    VariableEntorno &operator=(const VariableEntorno &) = delete;
+
+private:
+    const char *m_nombre;
+    std::optional<QByteArray> m_anterior;
+};
+
+// Puts the core's globals back to their start: connections, session, settings, SQL lists, banner
+// and the clock.
+void reiniciarCore();
+
+// A fresh demo database (empty tables) with the error log kept in a temporary folder, scripted
+// dialogs, and every core global at its start before and after the test.
+class PruebaCore : public support::ProgramTest {
+protected:
+    PruebaCore();
+    ~PruebaCore() override;
+
+    // Opens the program's main connection on the test database, as start-up does for a
+    // database DEMO logged in as DEMO.
+    void abrirBaseDatos();
+    // The text of the error log of MostrarError ("" when there is none).
+    QString textoLog() const;
+
+    support::ScriptedDialogs dialogos;
+    TestDatabase db;
+    QTemporaryDir temporal;
+    VariableEntorno temp{"TEMP", QStringLiteral("x")};
+    VariableEntorno tmp{"TMP", temporal.path()};
+};

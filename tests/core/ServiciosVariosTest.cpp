@@ -1,0 +1,144 @@
+#include "core/ServiciosVarios.h"
+
+#include "PruebaCore.h"
+
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "platform/outside/CatalogoConsultas.h"
+#include "platform/outside/WritableFolder.h"
+#include "platform/runtime/DateFunctions.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QThread>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using support::BoxMatch;
+
+class ServiciosVarios : public PruebaCore {};
+
+TEST_F(ServiciosVarios, ServerDateIsTheServersToTheSecond)
+{
+    abrirBaseDatos();
+    const rt::DateTime antes = rt::DateTime::fromQDateTime(QDateTime::currentDateTime().addSecs(-2));
+    const rt::DateTime fecha = FechaServidor();
+    const rt::DateTime despues = rt::DateTime::fromQDateTime(QDateTime::currentDateTime().addSecs(2));
+    EXPECT_GE(fecha, antes);
+    EXPECT_LE(fecha, despues);
+    EXPECT_EQ(fecha.toQDateTime().time().msec(), 0);
+}
+
+TEST_F(ServiciosVarios, WithoutServerTheWorkstationClockIsUsed)
+{
+    rt::setClockForTests(rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9));
+    gUtilizarFechaDia = true;
+    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("(3709)")), ui::vbAbort);
+    EXPECT_EQ(FechaServidor(), rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9));
+}
+
+TEST_F(ServiciosVarios, FileTestsOpenTheFileForReading)
+{
+    const QString ruta = temporal.filePath(QStringLiteral("con blanco.txt"));
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.close();
+    const QString entreComillas = QLatin1Char('"') + ruta + QLatin1Char('"');
+    EXPECT_TRUE(ExisteArchivo(ruta));
+    EXPECT_FALSE(ExisteArchivo(entreComillas));
+    EXPECT_TRUE(ExisteArchivoSinComillas(entreComillas));
+    EXPECT_FALSE(ExisteArchivo(temporal.filePath(QStringLiteral("no.txt"))));
+    EXPECT_FALSE(ExisteArchivo(temporal.path()));
+    EXPECT_FALSE(ExisteArchivo(QString()));
+}
+
+struct CasoRuta {
+    const char *ruta;
+    const char *esperado; // "@" stands for the application folder with its separator
+};
+
+class RutaCompletaTabla : public ServiciosVarios, public ::testing::WithParamInterface<CasoRuta> {};
+
+TEST_P(RutaCompletaTabla, CompletesRelativePathsUnderTheApplicationFolder)
+{
+    const QString carpeta = outside::applicationFolder() + QLatin1Char('/');
+    EXPECT_EQ(RutaCompleta(QString::fromUtf8(GetParam().ruta)),
+              QString::fromUtf8(GetParam().esperado).replace(QLatin1Char('@'), carpeta));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rutas, RutaCompletaTabla,
+                         ::testing::Values(CasoRuta{"Reportes", "@Reportes/"}, CasoRuta{"logo.bmp", "@logo.bmp"},
+                                           CasoRuta{"C:\\Temp", "C:\\Temp/"}, CasoRuta{"C:\\Temp\\", "C:\\Temp\\"},
+                                           CasoRuta{"\\\\srv\\logo.bmp", "\\\\srv\\logo.bmp"},
+                                           CasoRuta{"/srv/logo.bmp", "/srv/logo.bmp"}, CasoRuta{"/srv/img", "/srv/img/"},
+                                           CasoRuta{".\\a", "@.\\a/"}, CasoRuta{"ab", ""}, CasoRuta{"", ""}));
+
+TEST_F(ServiciosVarios, LookUpCatalogueHoldsTheElevenLookUps)
+{
+    const QString archivo = temporal.filePath(QStringLiteral("consultas.ntw"));
+    gBuscador->setArchivoConsultas(archivo);
+    CargarTablasBusqueda();
+    EXPECT_EQ(QFileInfo(archivo).size(), 11 * outside::CatalogoConsultas::RecordSize);
+
+    const auto tareas = outside::CatalogoConsultas::buscar(archivo, QStringLiteral("v_ta_tareas"));
+    ASSERT_TRUE(tareas.has_value());
+    EXPECT_EQ(tareas->titulo, QStringLiteral("TAREAS"));
+    EXPECT_EQ(tareas->campos, (QStringList{QStringLiteral("Descripcion"), QStringLiteral("IdTarea")}));
+    const auto clientes = outside::CatalogoConsultas::buscar(archivo, QStringLiteral("VT_CLIENTES"));
+    ASSERT_TRUE(clientes.has_value());
+    EXPECT_EQ(clientes->campos.size(), 3);
+
+    QFile leido(archivo);
+    ASSERT_TRUE(leido.open(QIODevice::ReadOnly));
+    const QByteArray primero = leido.read(outside::CatalogoConsultas::RecordSize);
+    EXPECT_EQ(primero.left(9), QByteArray("ARTICULOS"));
+    EXPECT_EQ(primero.mid(100, 15), QByteArray("V_MA_ARTICULOS "));
+    EXPECT_TRUE(primero.endsWith("\r\n"));
+
+    CargarTablasBusqueda();
+    EXPECT_EQ(QFileInfo(archivo).size(), 22 * outside::CatalogoConsultas::RecordSize);
+}
+
+TEST_F(ServiciosVarios, UnwritableCatalogueIsAnError)
+{
+    gBuscador->setArchivoConsultas(temporal.filePath(QStringLiteral("no/existe/consultas.ntw")));
+    EXPECT_THROW(CargarTablasBusqueda(), rt::RuntimeError);
+}
+
+TEST_F(ServiciosVarios, ProgressBarCoversItsShareInTheGivenColour)
+{
+    QLabel picture;
+    picture.resize(200, 20);
+    DibujarProgreso(&picture, 50, 0x0000FF, QString());
+    const QImage imagen = picture.pixmap().toImage();
+    ASSERT_EQ(imagen.size(), QSize(200, 20));
+    const QColor fondo = picture.palette().color(QPalette::Window);
+    // A red bar (blue-green-red order) inverting the background over the first half only.
+    EXPECT_EQ(imagen.pixelColor(10, 2).rgb(), (fondo.rgb() ^ QColor(255, 0, 0).rgb()) | 0xFF000000);
+    EXPECT_EQ(imagen.pixelColor(190, 2).rgb(), fondo.rgb());
+}
+
+TEST_F(ServiciosVarios, ProgramsWithBlanksInTheirPathAreStarted)
+{
+    const QString marca = temporal.filePath(QStringLiteral("arrancado"));
+    const QString programa = temporal.filePath(QStringLiteral("mi programa.sh"));
+    QFile guion(programa);
+    ASSERT_TRUE(guion.open(QIODevice::WriteOnly));
+    guion.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marca).toUtf8());
+    guion.close();
+    guion.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EjecutarPrograma(programa, true);
+    const QDeadlineTimer limite(5000);
+    while (!QFile::exists(marca) && !limite.hasExpired())
+        QThread::msleep(20);
+    EXPECT_TRUE(QFile::exists(marca));
+}
+
+} // namespace
