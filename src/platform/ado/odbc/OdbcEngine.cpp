@@ -180,6 +180,7 @@ void OdbcEngine::endTransaction(SQLSMALLINT completion)
     check(SQLEndTran(SQL_HANDLE_DBC, dbc.get(), completion), dbc);
     m_transactionDepth = 0;
     check(SQLSetConnectAttrW(dbc.get(), SQL_ATTR_AUTOCOMMIT, integerAttribute(SQL_AUTOCOMMIT_ON), 0), dbc);
+    applyIsolationLevel();
 }
 
 ResultSet OdbcEngine::openSchema(int schema, const QStringList &restrictions)
@@ -252,8 +253,9 @@ void OdbcEngine::setIsolationLevel(long level)
 
 void OdbcEngine::applyIsolationLevel()
 {
+    // ODBC refuses a new level inside a transaction; as in ADO, it then applies to the next one.
     const SQLUINTEGER level = odbcIsolation(m_isolationLevel);
-    if (level == 0 || (m_driver.isolationLevels & level) == 0)
+    if (level == 0 || (m_driver.isolationLevels & level) == 0 || m_transactionDepth > 0)
         return;
     check(SQLSetConnectAttrW(m_connection.get(), SQL_ATTR_TXN_ISOLATION, integerAttribute(level), 0), m_connection);
 }
