@@ -629,7 +629,9 @@ FROM C_MV_CPTE h;
 -- Commission figures per article line: one row per (line of a voucher x collection that
 -- paid it), carrying the whole line value, and one row per line of every credit note, keyed
 -- by the credit note itself with negated figures. The discount percentage of a collection is
--- its debits on the collections' discount account over its total.
+-- its debits on the collections' discount account over its total. The collections' branch
+-- stands last: SQLite takes the declared types of a compound's columns (MONEY, DATETIME) from
+-- its last branch.
 CREATE VIEW VT_COMISIONES_LISTA_CB_DESCUENTO AS
 SELECT tc, idcomprobante, Articulo, cantidad, ValorVtaConIVA, AlicuotaIVA, ValorVenta,
        PorcDescuentoCobranza,
@@ -639,6 +641,15 @@ SELECT tc, idcomprobante, Articulo, cantidad, ValorVtaConIVA, AlicuotaIVA, Valor
        ROUND(TotalCobradoIncluyeDto * PorcDescuentoCobranza / 100.0, 2) AS ImporteDescuento,
        ROUND(TotalCobradoIncluyeDto - ROUND(TotalCobradoIncluyeDto * PorcDescuentoCobranza / 100.0, 2), 2) AS ImporteCobrado
 FROM (
+    SELECT l.TC AS tc, l.IdComprobante AS idcomprobante, l.IdArticulo AS Articulo, l.Cantidad AS cantidad,
+           -l.Total AS ValorVtaConIVA, l.alicIva AS AlicuotaIVA, -ROUND(l.Importe_S_IVA * l.Cantidad, 2) AS ValorVenta,
+           0 AS PorcDescuentoCobranza, r.Comision AS Comision, l.IdLista AS IdLista, l.TC AS cbtc,
+           l.IdComprobante AS idcobranza, h.Fecha AS FechaCobranza, -h.Importe AS TotalCobradoIncluyeDto
+    FROM V_MV_CPTEINSUMOS l
+    JOIN V_MV_CPTE h ON h.TC = l.TC AND h.IdComprobante = l.IdComprobante AND h.IdComplemento = l.IdComplemento
+    LEFT JOIN DEMO_COMISION_ARTICULO r ON r.IdArticulo = l.IdArticulo AND r.IdLista = l.IdLista
+    WHERE l.TC IN ('NC', 'NCFP')
+    UNION ALL
     SELECT l.TC AS tc, l.IdComprobante AS idcomprobante, l.IdArticulo AS Articulo, l.Cantidad AS cantidad,
            l.Total AS ValorVtaConIVA, l.alicIva AS AlicuotaIVA,
            ROUND(l.Importe_S_IVA * l.Cantidad, 2) AS ValorVenta,
@@ -656,14 +667,6 @@ FROM (
     JOIN V_MV_CPTEINSUMOS l ON l.TC = a.TCO_ORIGEN AND l.IdComprobante = a.IDCOMPROBANTE_ORIGEN
     LEFT JOIN DEMO_COMISION_ARTICULO r ON r.IdArticulo = l.IdArticulo AND r.IdLista = l.IdLista
     WHERE a.TC IN ('CB', 'CBCT', 'CBFP')
-    UNION ALL
-    SELECT l.TC, l.IdComprobante, l.IdArticulo, l.Cantidad,
-           -l.Total, l.alicIva, -ROUND(l.Importe_S_IVA * l.Cantidad, 2), 0,
-           r.Comision, l.IdLista, l.TC, l.IdComprobante, h.Fecha, -h.Importe
-    FROM V_MV_CPTEINSUMOS l
-    JOIN V_MV_CPTE h ON h.TC = l.TC AND h.IdComprobante = l.IdComprobante AND h.IdComplemento = l.IdComplemento
-    LEFT JOIN DEMO_COMISION_ARTICULO r ON r.IdArticulo = l.IdArticulo AND r.IdLista = l.IdLista
-    WHERE l.TC IN ('NC', 'NCFP')
 );
 
 CREATE VIEW VT_V_MV_Insumos_NPPendiente AS

@@ -11,22 +11,43 @@ namespace {
 
 const QString CompanyDatabase = QStringLiteral("DEMO");
 
-std::unique_ptr<ado::Connection> openConnection(const QString &connectionString)
+// The fixture's own connections name their file, so they reach this fixture's database even
+// while another fixture holds COMISIONES_DATOS.
+std::unique_ptr<ado::Connection> openFile(const QString &path)
 {
     auto connection = std::make_unique<ado::Connection>();
-    connection->Open(connectionString);
+    connection->Open(QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source=\"%1\";").arg(path));
     return connection;
 }
 
 } // namespace
 
-TestDatabase::TestDatabase()
+TestDatabase::TestDatabase() : TestDatabase(Files::FromSchema)
+{
+}
+
+TestDatabase::TestDatabase(Files files)
     : m_previousDataFolder(qgetenv("COMISIONES_DATOS")), m_hadDataFolder(qEnvironmentVariableIsSet("COMISIONES_DATOS"))
 {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder for the test database");
-    schema::createDatabases(m_dir.path(), CompanyDatabase);
+    if (files == Files::FromSchema)
+        schema::createDatabases(m_dir.path(), CompanyDatabase);
     qputenv("COMISIONES_DATOS", QFile::encodeName(m_dir.path()));
+}
+
+std::unique_ptr<TestDatabase> TestDatabase::copyOf(TestDatabase &model)
+{
+    // Closing the last connection folds the write-ahead log into the database file.
+    model.m_company.reset();
+    model.m_statistics.reset();
+    std::unique_ptr<TestDatabase> copy(new TestDatabase(Files::None));
+    const QDir from(model.folder());
+    for (const QString &name : from.entryList(QDir::Files)) {
+        if (!QFile::copy(from.filePath(name), QDir(copy->folder()).filePath(name)))
+            throw std::runtime_error("cannot copy the test database file " + name.toStdString());
+    }
+    return copy;
 }
 
 TestDatabase::~TestDatabase()
@@ -62,14 +83,14 @@ QString TestDatabase::statisticsConnectionString()
 ado::Connection &TestDatabase::connection()
 {
     if (!m_company)
-        m_company = openConnection(connectionString(CompanyDatabase));
+        m_company = openFile(path());
     return *m_company;
 }
 
 ado::Connection &TestDatabase::statisticsConnection()
 {
     if (!m_statistics)
-        m_statistics = openConnection(statisticsConnectionString());
+        m_statistics = openFile(QDir(m_dir.path()).filePath(schema::statisticsDatabaseName() + QStringLiteral(".db")));
     return *m_statistics;
 }
 
