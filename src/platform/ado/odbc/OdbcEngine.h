@@ -40,8 +40,8 @@ public:
     void setDefaultDatabase(const QString &name) override;
     QString defaultDatabase() const override;
     // ADO isolation level (256 read uncommitted, 4096 read committed, 65536 repeatable read,
-    // 1048576 serializable). A level the driver does not offer leaves its own, stricter one; a
-    // level set during a transaction applies from its end.
+    // 1048576 serializable). A level the driver does not offer leaves the driver's own; a level
+    // set during a transaction applies from its end.
     void setIsolationLevel(long level) override;
 
 private:
