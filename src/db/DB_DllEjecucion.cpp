@@ -78,7 +78,8 @@ void DB_Dll::EjecutaScriptOracle(QString &SentenciaSQL, long &RecordsAffected)
         // On a failure the caller's text holds the batch from the failing statement on.
         SentenciaSQL = SentenciaSQL.mid(tramo->inicio);
         const qsizetype largo = tramo->fin - tramo->inicio;
-        const QString pieza = rt::Trim(SentenciaSQL.left(largo));
+        // Line feeds stay in the batch; they are blanks around a statement as much as blanks are.
+        const QString pieza = SentenciaSQL.left(largo).trimmed();
         if (pieza.compare(QStringLiteral("SET TRANSACTION"), Qt::CaseInsensitive) == 0) {
             gCnn.BeginTrans();
         } else if (pieza.compare(QStringLiteral("COMMIT"), Qt::CaseInsensitive) == 0) {
@@ -137,8 +138,17 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
     PoliticaReconexion politica(*this, 0, PoliticaReconexion::Modo::Insistente);
     const rt::StepRunner steps([&](const rt::RuntimeError &) -> int {
         ado::Errors &errores = gBaseDatos->gCnn.Errors();
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoConexionPerdida) && politica.recuperar())
-            return rt::AnswerRetry;
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoConexionPerdida)) {
+            const QList<ado::Error> perdida = errores.items();
+            if (politica.recuperar())
+                return rt::AnswerRetry;
+            // The reconnection emptied the list; the caller must still learn that the
+            // statement did not run.
+            if (errores.Count() == 0) {
+                for (const ado::Error &error : perdida)
+                    errores.Append(error);
+            }
+        }
         if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
             avisarTruncamiento(rutina, errores(0), SentenciaSQL);
             errores.Clear();

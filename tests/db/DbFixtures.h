@@ -8,6 +8,12 @@
 
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
+
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // The connection dialog of tests: gives the scripted answers in order and keeps what it was shown.
 class ScriptedAcceso : public DialogoAcceso {
@@ -49,6 +55,14 @@ private:
 // gBaseDatos on a scripted server, with the error log in a temporary folder.
 class ScriptedConnectionTest : public support::ProgramTest {
 protected:
+    // The connections are closed while the scripted server they talk to still exists.
+    ~ScriptedConnectionTest() override
+    {
+        gBaseDatos.reset();
+        gBaseEstadisticas.reset();
+        gBaseAuxiliar.reset();
+    }
+
     static QString serverConnectionString()
     {
         return QStringLiteral("PROVIDER=SQLOLEDB;Server=srv;Database =DEMO;UId=DEMO;Pwd=DEMO;");

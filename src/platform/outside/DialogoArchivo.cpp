@@ -1,6 +1,7 @@
 #include "platform/outside/DialogoArchivo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -38,7 +39,8 @@ QString DialogoArchivo::qtFilter(const QString &filter)
 void DialogoArchivo::ShowOpen()
 {
     // Qt's own dialog, so it behaves the same on every desktop and under the tests.
-    QFileDialog dialog(QApplication::activeWindow(), m_title, QFileInfo(m_fileName).path(), qtFilter(m_filter));
+    const QString folder = QFileInfo(m_fileName).absolutePath();
+    QFileDialog dialog(QApplication::activeWindow(), m_title, QDir(folder).exists() ? folder : QString(), qtFilter(m_filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
