@@ -1,0 +1,174 @@
+#include "platform/report/Expression.h"
+
+#include "platform/report/FormulaLexer.h"
+#include "platform/report/ReportError.h"
+
+namespace report {
+
+namespace {
+
+using Kind = FormulaToken::Kind;
+
+class Parser {
+public:
+    explicit Parser(const QString &text) : m_text(text), m_tokens(tokenizeFormula(text)) {}
+
+    ExpressionPtr run()
+    {
+        ExpressionPtr result = orExpression();
+        if (peek().kind != Kind::End)
+            fail(QStringLiteral("sobra texto desde la posición %1").arg(peek().position + 1));
+        return result;
+    }
+
+private:
+    [[noreturn]] void fail(const QString &message) const { raiseFormulaError(message, m_text); }
+
+    const FormulaToken &peek() const { return m_tokens[m_pos]; }
+    const FormulaToken &take() { return m_tokens[m_pos++]; }
+
+    bool takeWord(const char *word)
+    {
+        if (peek().kind == Kind::Word && peek().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+
+    static std::shared_ptr<Expression> binary(Expression::Kind kind, ExpressionPtr left, ExpressionPtr right)
+    {
+        auto node = std::make_shared<Expression>();
+        node->kind = kind;
+        node->left = std::move(left);
+        node->right = std::move(right);
+        return node;
+    }
+
+    ExpressionPtr orExpression()
+    {
+        ExpressionPtr left = andExpression();
+        while (takeWord("or"))
+            left = binary(Expression::Kind::Or, left, andExpression());
+        return left;
+    }
+
+    ExpressionPtr andExpression()
+    {
+        ExpressionPtr left = notExpression();
+        while (takeWord("and"))
+            left = binary(Expression::Kind::And, left, notExpression());
+        return left;
+    }
+
+    ExpressionPtr notExpression()
+    {
+        if (takeWord("not"))
+            return binary(Expression::Kind::Not, notExpression(), nullptr);
+        return comparison();
+    }
+
+    ExpressionPtr comparison()
+    {
+        ExpressionPtr left = operand();
+        if (peek().kind != Kind::Operator)
+            return left;
+        const CompareOp op = compareOp(take().text);
+        auto node = binary(Expression::Kind::Compare, left, operand());
+        node->op = op;
+        return node;
+    }
+
+    static CompareOp compareOp(const QString &op)
+    {
+        if (op == QLatin1String("<>") || op == QLatin1String("!="))
+            return CompareOp::NotEqual;
+        if (op == QLatin1String("<"))
+            return CompareOp::Less;
+        if (op == QLatin1String("<="))
+            return CompareOp::LessEqual;
+        if (op == QLatin1String(">"))
+            return CompareOp::Greater;
+        if (op == QLatin1String(">="))
+            return CompareOp::GreaterEqual;
+        return CompareOp::Equal;
+    }
+
+    static ExpressionPtr literal(const rt::Variant &value)
+    {
+        auto node = std::make_shared<Expression>();
+        node->value = value;
+        return node;
+    }
+
+    ExpressionPtr operand()
+    {
+        const FormulaToken &token = take();
+        switch (token.kind) {
+        case Kind::Field: {
+            auto node = std::make_shared<Expression>();
+            node->kind = Expression::Kind::Field;
+            node->field = {token.text, token.field};
+            return node;
+        }
+        case Kind::Formula:
+        case Kind::Sum: {
+            auto node = std::make_shared<Expression>();
+            node->kind = token.kind == Kind::Formula ? Expression::Kind::Formula : Expression::Kind::Sum;
+            node->name = token.text;
+            return node;
+        }
+        case Kind::Text:
+        case Kind::Number:
+            return literal(token.value);
+        case Kind::OpenParen: {
+            ExpressionPtr inner = orExpression();
+            expectClose();
+            return inner;
+        }
+        case Kind::Word:
+            return wordOperand(token);
+        default:
+            break;
+        }
+        fail(token.kind == Kind::End ? QStringLiteral("la fórmula termina antes de tiempo")
+                                     : QStringLiteral("se esperaba un valor en la posición %1").arg(token.position + 1));
+    }
+
+    ExpressionPtr wordOperand(const FormulaToken &token)
+    {
+        if (token.text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return literal(rt::Variant(true));
+        if (token.text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return literal(rt::Variant(false));
+        if (token.text.compare(QLatin1String("isnull"), Qt::CaseInsensitive) == 0) {
+            if (take().kind != Kind::OpenParen)
+                fail(QStringLiteral("IsNull necesita su valor entre paréntesis"));
+            auto node = binary(Expression::Kind::IsNull, operand(), nullptr);
+            expectClose();
+            return node;
+        }
+        fail(QStringLiteral("palabra desconocida '%1'").arg(token.text));
+    }
+
+    void expectClose()
+    {
+        if (take().kind != Kind::CloseParen)
+            fail(QStringLiteral("falta un paréntesis de cierre"));
+    }
+
+    const QString &m_text;
+    QList<FormulaToken> m_tokens;
+    int m_pos = 0;
+};
+
+} // namespace
+
+ExpressionPtr parseFormula(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return nullptr;
+    return Parser(text).run();
+}
+
+} // namespace report

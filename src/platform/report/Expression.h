@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/runtime/Variant.h"
+
+#include <QString>
+#include <memory>
+
+namespace report {
+
+enum class CompareOp { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
+
+// A {TABLE.FIELD} as a formula writes it: the table by its name or its alias, any letter case.
+struct FieldName {
+    QString table;
+    QString field;
+};
+
+struct Expression;
+using ExpressionPtr = std::shared_ptr<const Expression>;
+
+// A parsed formula.
+struct Expression {
+    enum class Kind { Field, Formula, Sum, Literal, Compare, And, Or, Not, IsNull };
+    Kind kind = Kind::Literal;
+    FieldName field;    // Field
+    QString name;       // Formula ({@Name}) and Sum ({#Name})
+    rt::Variant value;  // Literal
+    CompareOp op = CompareOp::Equal;
+    ExpressionPtr left; // Compare, And, Or; the operand of Not and IsNull
+    ExpressionPtr right;
+};
+
+// Parses a formula: comparisons of {TABLE.FIELD}, {@Formula}, {#Sum}, texts, numbers and
+// True/False, joined by AND, OR, NOT and parentheses; IsNull(value); a lone value stands for
+// "is true". Words ignore letter case. A blank text gives nullptr (no condition).
+// Throws rt::RuntimeError err::Formula for a text it cannot read.
+ExpressionPtr parseFormula(const QString &text);
+
+} // namespace report

@@ -1,0 +1,21 @@
+#include "platform/report/ReportError.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+namespace report {
+
+namespace {
+const QString kSource = QStringLiteral("ImpresionReportes");
+}
+
+void raiseFormulaError(const QString &message, const QString &formula)
+{
+    throw rt::RuntimeError(err::Formula, QStringLiteral("Error en la fórmula: %1 (%2)").arg(message, formula), kSource);
+}
+
+void raiseReportFileError(const QString &message)
+{
+    throw rt::RuntimeError(err::ReportFile, message, kSource);
+}
+
+} // namespace report

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/report/ExpressionEvaluator.h"
+#include "platform/report/FormulaValues.h"
+#include "platform/report/ReportQuery.h"
+#include "platform/report/TableResolver.h"
+
+#include <QHash>
+#include <memory>
+
+namespace report {
+
+// A report body with what it prints: its rows and its formulas' values.
+struct BodyData {
+    BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values)
+        : body(reportBody), tables(reportBody.tables), rows(std::move(reportRows)), formulas(std::move(values))
+    {
+    }
+
+    const ReportBody &body;
+    TableResolver tables;
+    ReportRows rows;
+    FormulaValues formulas;
+};
+
+// Running sums by name (in lower case).
+using SumValues = QHash<QString, rt::Variant>;
+
+// The values one row of a body shows: its fields, the body's formulas and the running sums as
+// they stand. Row -1 (no rows) gives Null fields.
+class RowScope : public ValueScope {
+public:
+    RowScope(const BodyData &data, int row, const SumValues &sums) : m_data(data), m_row(row), m_sums(sums) {}
+
+    rt::Variant field(const FieldName &field) const override;
+    rt::Variant formula(const QString &name) const override;
+    // Throws rt::RuntimeError err::Formula for a sum the body does not define.
+    rt::Variant sum(const QString &name) const override;
+
+private:
+    const BodyData &m_data;
+    int m_row;
+    const SumValues &m_sums;
+};
+
+} // namespace report

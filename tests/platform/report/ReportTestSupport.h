@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/report/ReportDocument.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace reporttest {
+
+// The text of a PDF as `pdftotext -layout` reads it back; fails the test when it cannot.
+QString pdfText(const QString &pdfPath);
+
+// The texts of each page of a laid-out report, one line per text item, in placing order.
+QStringList pageTexts(const report::ReportDocument &document);
+
+// Writes `json` as <folder>/<name> and gives its path.
+QString writeFile(const QString &folder, const QString &name, const QByteArray &json);
+
+// The folder of the report definitions in the source tree.
+QString sourceReportsFolder();
+
+} // namespace reporttest
