@@ -1,11 +1,6 @@
 #include "PruebaCore.h"
 
-#include "components/Dll_Display.h"
-#include "core/ConfiguracionSesion.h"
 #include "core/ModError.h"
-#include "core/ObjetosExternos.h"
-#include "core/SentenciasSQL.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
 
@@ -34,11 +29,6 @@ void reiniciarCore()
 {
     gBaseDatos.reset();
     gBaseEstadisticas.reset();
-    gCartel.reset();
-    liberarObjetosExternos();
-    reiniciarSesion();
-    reiniciarConfiguracionSesion();
-    reiniciarSentenciasSQL();
     rt::setClockForTests(std::nullopt);
 }
 

@@ -29,8 +29,7 @@ private:
     std::optional<QByteArray> m_anterior;
 };
 
-// Puts the core's globals back to their start: connections, session, settings, SQL lists, banner
-// and the clock.
+// Closes the program's connections (before the test database goes) and gives the clock back.
 void reiniciarCore();
 
 // A fresh demo database (empty tables) with the error log kept in a temporary folder, scripted
