@@ -1,0 +1,58 @@
+#include "platform/outside/Equipo.h"
+#include "platform/outside/WritableFolder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFile>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Equipo, NamesTheWorkstation)
+{
+    const outside::Equipo equipo;
+    EXPECT_EQ(equipo.NombreEquipo(), QSysInfo::machineHostName());
+    EXPECT_FALSE(equipo.UsuarioEquipo().isEmpty());
+    EXPECT_FALSE(equipo.CarpetaAlternativa().isEmpty());
+}
+
+TEST(Equipo, StartsAProgramWithItsParameters)
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("escribe.sh"));
+    const QString output = dir.filePath(QStringLiteral("salida.txt"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\necho \"$1\" > \"$2\"\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    long resultado = -1;
+    outside::Equipo().EjecutarArchivo(0, QString(), QLatin1Char('"') + script + QLatin1Char('"'),
+                                      QStringLiteral("hola \"") + output + QLatin1Char('"'), QString(), 0, resultado);
+    EXPECT_EQ(resultado, 1);
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(output) && clock.elapsed() < 5000)
+        QThread::msleep(10);
+    QFile written(output);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("hola\n"));
+}
+
+TEST(WritableFolder, PrefersTheGivenFolderAndFallsBackToTheUsersDataFolder)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(outside::writableFolder(dir.path()), dir.path());
+    const QString fallback = outside::writableFolder(dir.filePath(QStringLiteral("no/existe")));
+    EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    EXPECT_TRUE(QFileInfo(fallback).isDir());
+    EXPECT_EQ(outside::applicationFolder(), QCoreApplication::applicationDirPath());
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "platform/ado/Recordset.h"
+#include "platform/outside/Utilidades.h"
+#include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/Regional.h"
+#include "support/ScriptedDialogs.h"
+#include "support/WidgetTest.h"
+
+#include <QCalendarWidget>
+#include <QScreen>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+using support::BoxMatch;
+
+class UtilidadesTest : public support::WidgetTest {
+protected:
+    outside::Utilidades util;
+};
+
+TEST_F(UtilidadesTest, TextoSQLGivesExactlyTheWidthAndNoApostrophe)
+{
+    struct Case {
+        const char *text;
+        int width;
+        const char *result;
+    };
+    const Case cases[] = {
+        {"abc", 5, "abc  "}, {"abcdef", 3, "abc"}, {"O'Brien", 7, "O´Brien"}, {"'';--", 10, "´´;--     "}, {"x", 0, ""},
+        {"", 2, "  "},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(util.TextoSQL(QString::fromUtf8(c.text), c.width), QString::fromUtf8(c.result)) << c.text;
+}
+
+TEST_F(UtilidadesTest, FormatoCodigoRightAlignsNumericCodesOnly)
+{
+    struct Case {
+        const char *code;
+        const char *result;
+    };
+    for (const Case &c : {Case{"1", "   1"}, Case{" 12 ", "  12"}, Case{"0001", "0001"}, Case{"CB", "CB"}, Case{" FCE ", "FCE"},
+                          Case{"12345", "12345"}, Case{"", ""}})
+        EXPECT_EQ(util.FormatoCodigo(QString::fromUtf8(c.code), 4), QString::fromUtf8(c.result)) << c.code;
+}
+
+TEST_F(UtilidadesTest, ValorNumericoReadsAmountsWithTheRegionalSeparators)
+{
+    const rt::RegionalScope spanish(rt::RegionalSettings::spanishArgentina());
+    EXPECT_EQ(util.ValorNumerico(QStringLiteral("1234,5")), rt::Currency::fromDouble(1234.5));
+    EXPECT_EQ(util.ValorNumerico(QStringLiteral("1.234,56")), rt::Currency::fromDouble(1234.56));
+    EXPECT_EQ(util.ValorNumerico(12.25), rt::Currency::fromDouble(12.25));
+    for (const rt::Variant &zero : {rt::Variant(QString()), rt::Variant(QStringLiteral("  ")), rt::Variant(QStringLiteral("ABC")),
+                                    rt::Variant::null(), rt::Variant()})
+        EXPECT_EQ(util.ValorNumerico(zero), rt::Currency());
+}
+
+TEST_F(UtilidadesTest, TextHelpers)
+{
+    EXPECT_EQ(util.ContarPalabras(QStringLiteral("LEN")), 1);
+    EXPECT_EQ(util.ContarPalabras(QStringLiteral("  select  a\r\nfrom\tb ")), 4);
+    EXPECT_EQ(util.ContarPalabras(QString()), 0);
+    EXPECT_EQ(util.QuitarCaracter(QStringLiteral("=a=b|c"), QStringLiteral("=")), QStringLiteral("ab|c"));
+    EXPECT_EQ(util.ReemplazarTexto(QStringLiteral("1,5,0"), QStringLiteral(","), QStringLiteral(".")), QStringLiteral("1.5.0"));
+    EXPECT_EQ(util.AgregarBarra(QStringLiteral("/opt/app")), QStringLiteral("/opt/app/"));
+    EXPECT_EQ(util.AgregarBarra(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(util.AgregarBarra(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
+    EXPECT_EQ(util.AgregarBarra(QString()), QString());
+}
+
+TEST_F(UtilidadesTest, ValorCampoGivesEmptyTextForNullAndPastTheLastRow)
+{
+    ado::ResultSet result;
+    result.columns = {ado::ColumnInfo{QStringLiteral("A"), ado::adVarWChar, 10, {}}};
+    result.rows = {{rt::Variant::null()}, {rt::Variant(QStringLiteral("x"))}};
+    ado::Recordset rs = ado::Recordset::fromResult(result);
+    EXPECT_EQ(util.ValorCampo(rs.Fields(QStringLiteral("A"))), QString());
+    rs.MoveNext();
+    EXPECT_EQ(util.ValorCampo(rs.Fields(QStringLiteral("A"))), QStringLiteral("x"));
+    rs.MoveNext();
+    EXPECT_EQ(util.ValorCampo(rs.Fields(QStringLiteral("A"))), QString());
+    EXPECT_EQ(util.ValorCampo(rt::Variant(12)), QStringLiteral("12"));
+}
+
+TEST_F(UtilidadesTest, TratarErrorShowsTheErrorAndReturnsTheAnswer)
+{
+    support::ScriptedDialogs dialogs;
+    dialogs.expectMsgBox(BoxMatch::text(QStringLiteral("Ha ocurrido el Siguiente Error (3021) Sin registro actual."))
+                             .withTitle(QStringLiteral("ADODB.Recordset - LlenarCombos")),
+                         ui::vbIgnore);
+    EXPECT_EQ(util.TratarError(rt::RuntimeError(3021, QStringLiteral(" Sin registro actual. "), QStringLiteral("ADODB.Recordset")),
+                               std::nullopt, QStringLiteral("LlenarCombos")),
+              ui::vbIgnore);
+    EXPECT_EQ(dialogs.shown().front().style, ui::vbCritical + ui::vbAbortRetryIgnore);
+    EXPECT_EQ(util.TratarError(rt::RuntimeError(0, QString())), 0);
+}
+
+TEST_F(UtilidadesTest, ElegirFechaGivesTheChosenDayOrNothing)
+{
+    rt::setClockForTests(rt::DateTime::fromParts(2024, 2, 10));
+    onNextModal([](QWidget *window) {
+        auto *calendar = window->findChild<QCalendarWidget *>(QStringLiteral("calFecha"));
+        ASSERT_NE(calendar, nullptr);
+        EXPECT_EQ(calendar->selectedDate(), QDate(2024, 2, 10));
+        calendar->setSelectedDate(QDate(2024, 2, 29));
+        window->findChild<QPushButton *>(QStringLiteral("cmdAceptar"))->click();
+    });
+    EXPECT_EQ(util.ElegirFecha(), QStringLiteral("29/02/2024"));
+    onNextModal([](QWidget *window) { window->findChild<QPushButton *>(QStringLiteral("cmdCancelar"))->click(); });
+    EXPECT_EQ(util.ElegirFecha(), QString());
+    rt::setClockForTests(std::nullopt);
+}
+
+TEST_F(UtilidadesTest, PrepararFormularioKeepsTheFormOnItsScreen)
+{
+    QWidget form;
+    form.setGeometry(-500, -500, 100000, 300);
+    util.PrepararFormulario(&form, 0);
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(form.geometry())) << form.geometry().x() << "," << form.geometry().width();
+    EXPECT_LE(qAbs(form.geometry().center().y() - area.center().y()), 1);
+}
+
+} // namespace
