@@ -10,6 +10,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -36,6 +37,12 @@ struct CasoAccion {
     bool error;
     const char *tipo;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoAccion &c, std::ostream *os)
+{
+    *os << c.tipo;
+}
 
 class TipoDeAccion : public Auditoria, public ::testing::WithParamInterface<CasoAccion> {};
 

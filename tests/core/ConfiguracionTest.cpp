@@ -7,6 +7,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -29,6 +30,12 @@ struct CasoClave {
     const char *valor;
     const char *auxiliar;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoClave &c, std::ostream *os)
+{
+    *os << '"' << c.clave << '"';
+}
 
 class CfgTabla : public Configuracion, public ::testing::WithParamInterface<CasoClave> {};
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -50,6 +51,12 @@ struct CasoTimeOut {
     qint16 tiempo;
     bool escribeCero;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoTimeOut &c, std::ostream *os)
+{
+    *os << (c.guardado ? c.guardado : "(sin fila)");
+}
 
 class TimeOutTabla : public Estadisticas, public ::testing::WithParamInterface<CasoTimeOut> {};
 

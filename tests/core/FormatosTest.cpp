@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <clocale>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -32,6 +33,12 @@ struct CasoMoneda {
     bool miles;
     const char *esperado;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoMoneda &c, std::ostream *os)
+{
+    *os << c.importe << " con " << c.decimales;
+}
 
 class FmtMonedaTabla : public FormatosEnC, public ::testing::WithParamInterface<CasoMoneda> {};
 
@@ -65,6 +72,12 @@ struct CasoConfigurado {
     const char *configurado;
     const char *esperado;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoConfigurado &c, std::ostream *os)
+{
+    *os << '"' << c.configurado << '"';
+}
 
 class FmtMonedaConfigurada : public FormatosEnC, public ::testing::WithParamInterface<CasoConfigurado> {};
 
@@ -115,6 +128,12 @@ struct CasoHoras {
     qint32 horas;
     qint32 resto;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoHoras &c, std::ostream *os)
+{
+    *os << c.minutos << " minutos";
+}
 
 class MinutosAHorasTabla : public FormatosEnC, public ::testing::WithParamInterface<CasoHoras> {};
 

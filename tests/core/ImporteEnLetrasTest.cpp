@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <clocale>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -26,6 +27,12 @@ struct CasoNumero {
     const char *numero;
     const char *palabras;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoNumero &c, std::ostream *os)
+{
+    *os << c.numero;
+}
 
 class NumeroEnLetrasTabla : public EnLetras, public ::testing::WithParamInterface<CasoNumero> {};
 
@@ -67,6 +74,12 @@ struct CasoImporte {
     const char *moneda; // nullptr: no currency
     const char *texto;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoImporte &c, std::ostream *os)
+{
+    *os << c.importe;
+}
 
 class ImporteEnLetrasTabla : public EnLetras, public ::testing::WithParamInterface<CasoImporte> {};
 

@@ -7,6 +7,7 @@
 #include "db/Conexiones.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -36,6 +37,12 @@ struct CasoLogin {
     bool valido;
     bool encontrado; // gUsuarioLogeado takes the name as typed
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoLogin &c, std::ostream *os)
+{
+    *os << c.usuario << " / " << c.clave;
+}
 
 class LoginTabla : public Login, public ::testing::WithParamInterface<CasoLogin> {};
 

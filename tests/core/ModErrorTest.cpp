@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -28,6 +29,12 @@ struct CasoRespuesta {
     int respuesta;
     const char *palabra;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoRespuesta &c, std::ostream *os)
+{
+    *os << c.palabra;
+}
 
 class RespuestasDelOperador : public ReporteDeErrores, public ::testing::WithParamInterface<CasoRespuesta> {};
 
@@ -107,6 +114,12 @@ struct CasoCarpeta {
     const char *tmp;  // nullptr: unset; "@" stands for the temporary folder
     bool enTmp;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoCarpeta &c, std::ostream *os)
+{
+    *os << "TEMP=" << (c.temp ? c.temp : "-") << " TMP=" << (c.tmp ? c.tmp : "-");
+}
 
 class CarpetaDelLog : public ReporteDeErrores, public ::testing::WithParamInterface<CasoCarpeta> {
 protected:

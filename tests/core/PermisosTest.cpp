@@ -8,6 +8,7 @@
 #include "platform/runtime/DateFunctions.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -40,6 +41,12 @@ struct CasoPermiso {
     const char *tarea;
     const char *usuarioGuardado;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoPermiso &c, std::ostream *os)
+{
+    *os << c.usuario;
+}
 
 class PermisosTabla : public Permisos, public ::testing::WithParamInterface<CasoPermiso> {};
 

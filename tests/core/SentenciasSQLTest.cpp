@@ -6,6 +6,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -66,6 +67,12 @@ struct CasoMotor {
     const char *sentencia;
     const char *resultado;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoMotor &c, std::ostream *os)
+{
+    *os << c.sentencia;
+}
 
 class AdaptarSQLMotorTabla : public SentenciasSQL, public ::testing::WithParamInterface<CasoMotor> {};
 

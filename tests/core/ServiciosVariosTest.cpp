@@ -17,6 +17,7 @@
 #include <QThread>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -62,6 +63,12 @@ struct CasoRuta {
     const char *ruta;
     const char *esperado; // "@" stands for the application folder with its separator
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoRuta &c, std::ostream *os)
+{
+    *os << '"' << c.ruta << '"';
+}
 
 class RutaCompletaTabla : public ServiciosVarios, public ::testing::WithParamInterface<CasoRuta> {};
 
