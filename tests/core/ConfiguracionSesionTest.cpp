@@ -5,6 +5,7 @@
 #include "core/Sesion.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -47,6 +48,12 @@ struct CasoFlag {
     bool *setting;
     bool esperado;
 };
+
+// The case as the test names show it.
+void PrintTo(const CasoFlag &c, std::ostream *os)
+{
+    *os << c.clave << "=\"" << c.valor << '"';
+}
 
 class FlagsTabla : public ConfiguracionSesion, public ::testing::WithParamInterface<CasoFlag> {};
 
