@@ -1,6 +1,9 @@
 #include "support/ProgramGlobals.h"
 
+#include "components/Dll_Display.h"
+#include "core/ConfiguracionSesion.h"
 #include "core/ObjetosExternos.h"
+#include "core/SentenciasSQL.h"
 #include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "db/DialogoAcceso.h"
@@ -27,10 +30,19 @@ void resetSession()
     reiniciarSesion();
 }
 
+// The business settings, the SQL builders' lists and the progress banner.
+void resetCoreSettings()
+{
+    reiniciarConfiguracionSesion();
+    reiniciarSentenciasSQL();
+    gCartel.reset();
+}
+
 // One step per area that keeps globals, in the order they were set up at start-up.
 constexpr void (*resetSteps[])() = {
     resetDialogs,
     resetSession,
+    resetCoreSettings,
 };
 
 } // namespace
