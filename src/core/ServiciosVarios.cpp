@@ -91,10 +91,13 @@ rt::DateTime FechaServidor()
     bool conFila = false;
     rt::runStep([&] { conFila = !rs.BOF(); }, ignorar);
     if (conFila) {
-        // Through its text to the second: the server's fractions of a second are dropped.
+        // Kept to the second, without a round trip through text that a month-first region
+        // would read back with day and month swapped.
         rt::runStep(
             [&] {
-                resultado = rt::CDate(rt::Format(rs(QStringLiteral("Fecha")), QStringLiteral("dd/mm/yyyy hh:mm:ss")));
+                QDateTime fecha = rt::CDate(rs(QStringLiteral("Fecha"))).toQDateTime();
+                fecha.setTime(QTime(fecha.time().hour(), fecha.time().minute(), fecha.time().second()));
+                resultado = rt::DateTime::fromQDateTime(fecha);
             },
             ignorar);
     } else {

@@ -7,6 +7,7 @@
 #include "platform/outside/CatalogoConsultas.h"
 #include "platform/outside/WritableFolder.h"
 #include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/Regional.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QCoreApplication>
@@ -25,8 +26,12 @@ using support::BoxMatch;
 
 class ServiciosVarios : public PruebaCore {};
 
-TEST_F(ServiciosVarios, ServerDateIsTheServersToTheSecond)
+class FechaDelServidor : public ServiciosVarios, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FechaDelServidor, IsTheServersToTheSecondInAnyRegion)
 {
+    const rt::RegionalScope region(GetParam() ? rt::RegionalSettings::englishUnitedStates()
+                                              : rt::RegionalSettings::spanishArgentina());
     abrirBaseDatos();
     const rt::DateTime antes = rt::DateTime::fromQDateTime(QDateTime::currentDateTime().addSecs(-2));
     const rt::DateTime fecha = FechaServidor();
@@ -35,6 +40,11 @@ TEST_F(ServiciosVarios, ServerDateIsTheServersToTheSecond)
     EXPECT_LE(fecha, despues);
     EXPECT_EQ(fecha.toQDateTime().time().msec(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Regiones, FechaDelServidor, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &caso) {
+                             return caso.param ? "MesPrimero" : "DiaPrimero";
+                         });
 
 TEST_F(ServiciosVarios, WithoutServerTheWorkstationClockIsUsed)
 {
