@@ -4,6 +4,7 @@
 #include "demo/DemoCatalog.h"
 #include "demo/SqlLiteral.h"
 #include "platform/ado/Recordset.h"
+#include "platform/outside/ClaveGuardada.h"
 
 #include <utility>
 
@@ -112,7 +113,7 @@ QString operatorPassword()
 
 QString storedPassword(const QString &plain)
 {
-    return plain;
+    return outside::codificarClave(plain);
 }
 
 void writeSettings(ado::Connection &company)

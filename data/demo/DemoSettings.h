@@ -11,7 +11,7 @@ QString adminPassword();
 QString operatorPassword();
 
 // The form in which TA_USUARIOS stores a password. The one place where a demo password is
-// turned into what the login check decodes: plain text until the program encodes passwords.
+// turned into what the login check decodes: the program's own stored form (CodificarClave).
 QString storedPassword(const QString &plain);
 
 // Company settings of TA_CONFIGURACION, the users with their grants on the program's menu

@@ -64,6 +64,10 @@ TEST_F(DemoDatabase, EveryCallStartsWithAnEmptyErrorList)
             gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_VENDEDORES"), rs);
         },
         [] { gBaseDatos->ExisteTablaDB(QStringLiteral("V_TA_VENDEDORES")); },
+        [] {
+            gBaseDatos->gCnn.Close();
+            gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), false, false);
+        },
         [] { gBaseDatos->ExisteEnTabla(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("0001"), QStringLiteral("IdVendedor")); },
     };
     for (const auto &call : calls) {
