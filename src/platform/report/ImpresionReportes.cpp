@@ -37,7 +37,8 @@ void ImpresionReportes::AsignarFormulas(const QStringList &formulas)
 
 QStringList ImpresionReportes::reportFolders() const
 {
-    QString folder = QDir::fromNativeSeparators(m_carpetaAplicacion.trimmed());
+    // The program writes its folder with "\" on every system.
+    QString folder = m_carpetaAplicacion.trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (folder.isEmpty())
         folder = QCoreApplication::applicationDirPath();
     return {QDir(folder).filePath(QStringLiteral("Reportes")), folder};

@@ -129,13 +129,14 @@ void loadBody(ReportBody &body, const QJsonObject &object, const FontSpec &font,
 PageSetup loadPage(const QJsonObject &object, const QString &name)
 {
     PageSetup page;
-    const QString size = object.value(QLatin1String("size")).toString(QStringLiteral("A4")).toLower();
+    const QString written = object.value(QLatin1String("size")).toString(QStringLiteral("A4"));
+    const QString size = written.toLower();
     if (size == QLatin1String("letter"))
         page.size = QPageSize::Letter;
     else if (size == QLatin1String("legal"))
         page.size = QPageSize::Legal;
     else if (size != QLatin1String("a4"))
-        malformed(name, QStringLiteral("tamaño de página desconocido \"%1\"").arg(size));
+        malformed(name, QStringLiteral("tamaño de página desconocido \"%1\"").arg(written));
     if (object.value(QLatin1String("orientation")).toString().compare(QLatin1String("landscape"), Qt::CaseInsensitive) == 0)
         page.orientation = QPageLayout::Landscape;
     const QJsonArray margins = object.value(QLatin1String("margins")).toArray();
