@@ -1,0 +1,254 @@
+#include "PruebaComponentes.h"
+
+#include "components/FhOcx.h"
+#include "platform/runtime/DateFunctions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using support::BoxMatch;
+
+namespace {
+
+struct CasoPeriodo {
+    const char *nombre;
+    int anio, mes, dia;
+    const char *periodo;
+    const char *desde;
+    const char *hasta;
+};
+
+void PrintTo(const CasoPeriodo &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
+class Periodos : public PruebaComponentes, public ::testing::WithParamInterface<CasoPeriodo> {};
+
+TEST_P(Periodos, ChoosingAPeriodGivesItsDates)
+{
+    const CasoPeriodo &caso = GetParam();
+    rt::setClockForTests(rt::DateTime::fromParts(caso.anio, caso.mes, caso.dia, 10, 30));
+    FhOcx control;
+    control.CmbComboFH()->setCurrentText(caso.periodo);
+
+    control.CmbComboFH_Click();
+
+    EXPECT_EQ(control.Fh_Desde, caso.desde);
+    EXPECT_EQ(control.Fh_Hasta, caso.hasta);
+    EXPECT_EQ(control.txtFechas(0)->text(), caso.desde);
+    EXPECT_EQ(control.txtFechas(1)->text(), caso.hasta);
+    EXPECT_EQ(control.PeriodoSeleccionado, QString(caso.periodo).trimmed());
+}
+
+// 15/05/2024 is a Wednesday; 12/05/2024 a Sunday; 18/05/2024 a Saturday.
+INSTANTIATE_TEST_SUITE_P(
+    PinnedClock, Periodos,
+    ::testing::Values(
+        CasoPeriodo{"TodayOnAWednesday", 2024, 5, 15, "Fecha", "15/05/2024", "15/05/2024"},
+        CasoPeriodo{"ThisWeekOnAWednesday", 2024, 5, 15, "Semana Actual", "12/05/2024", "18/05/2024"},
+        CasoPeriodo{"ThisWeekOnASunday", 2024, 5, 12, "Semana Actual", "12/05/2024", "18/05/2024"},
+        CasoPeriodo{"ThisWeekOnASaturday", 2024, 5, 18, "Semana Actual", "12/05/2024", "18/05/2024"},
+        CasoPeriodo{"NextWeekOnAWednesday", 2024, 5, 15, "Semana Proxima", "19/05/2024", "25/05/2024"},
+        CasoPeriodo{"NextWeekAcrossTheYear", 2024, 12, 27, "Semana Proxima", "29/12/2024", "04/01/2025"},
+        CasoPeriodo{"LastWeekOnAWednesday", 2024, 5, 15, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        CasoPeriodo{"LastWeekOnASaturday", 2024, 5, 18, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        CasoPeriodo{"LastWeekOnASunday", 2024, 5, 12, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        CasoPeriodo{"ThisMonth", 2024, 5, 15, "Mes Actual", "01/05/2024", "31/05/2024"},
+        CasoPeriodo{"ThisMonthInALeapFebruary", 2024, 2, 10, "Mes Actual", "01/02/2024", "29/02/2024"},
+        CasoPeriodo{"ThisMonthInAPlainFebruary", 2023, 2, 10, "Mes Actual", "01/02/2023", "28/02/2023"},
+        CasoPeriodo{"ThisYear", 2024, 5, 15, "Año Actual", "01/01/2024", "31/12/2024"},
+        CasoPeriodo{"LastMonth", 2024, 5, 15, "Mes Pasado", "01/04/2024", "30/04/2024"},
+        CasoPeriodo{"LastMonthInJanuary", 2025, 1, 10, "Mes Pasado", "01/12/2024", "31/12/2024"},
+        CasoPeriodo{"LastMonthInALeapMarch", 2024, 3, 31, "Mes Pasado", "01/02/2024", "29/02/2024"},
+        CasoPeriodo{"LastYear", 2024, 5, 15, "Año pasado", "01/01/2023", "31/12/2023"},
+        CasoPeriodo{"Everything", 2024, 5, 15, "Todo", "01/01/1980", "31/12/2220"},
+        CasoPeriodo{"TextIgnoresCaseAndBlanks", 2024, 5, 15, "  semana ACTUAL ", "12/05/2024", "18/05/2024"}),
+    [](const auto &prueba) { return std::string(prueba.param.nombre); });
+
+TEST_F(PruebaComponentes, AFreshControlHasNoRangeAndShowsFecha)
+{
+    FhOcx control;
+    EXPECT_EQ(control.Fh_Desde, "");
+    EXPECT_EQ(control.Fh_Hasta, "");
+    EXPECT_EQ(control.CmbComboFH()->currentText(), "Fecha");
+    EXPECT_EQ(control.CmbComboFH()->count(), 9);
+    EXPECT_EQ(Tag(control.txtFechas(1)), "FECHA");
+    EXPECT_EQ(MaxLength(control.txtFechas(0)), 10);
+    EXPECT_EQ(DataField(control.txtFechas(1)), "FECHA_HASTA");
+}
+
+TEST_F(PruebaComponentes, AnUnknownPeriodKeepsTheRangeAndShowsIt)
+{
+    FhOcx control;
+    control.Fh_Desde = "01/03/2024";
+    control.Fh_Hasta = "31/03/2024";
+    control.setComboText("Quincena");
+    control.CmbComboFH_Click();
+    EXPECT_EQ(control.Fh_Desde, "01/03/2024");
+    EXPECT_EQ(control.txtFechas(1)->text(), "31/03/2024");
+    EXPECT_EQ(control.PeriodoSeleccionado, "Quincena");
+}
+
+TEST_F(PruebaComponentes, TheOperatorsChoiceInTheListComputesTheRange)
+{
+    rt::setClockForTests(rt::DateTime::fromParts(2024, 5, 15));
+    FhOcx control;
+    control.CmbComboFH()->setCurrentIndex(FhOcx::Periodos.indexOf("Todo"));
+    EXPECT_EQ(control.Fh_Desde, "") << "putting a text in the list computes nothing";
+    emit control.CmbComboFH()->activated(control.CmbComboFH()->currentIndex());
+    EXPECT_EQ(control.Fh_Desde, "01/01/1980");
+}
+
+TEST_F(PruebaComponentes, TheHostWritesTheRangeAndShowsItWithMostrarFechas)
+{
+    FhOcx control;
+    control.Fh_Desde = "01/03/2024";
+    control.Fh_Hasta = "15/03/2024";
+    EXPECT_EQ(control.txtFechas(0)->text(), "");
+    control.MostrarFechas();
+    EXPECT_EQ(control.txtFechas(0)->text(), "01/03/2024");
+    EXPECT_EQ(control.txtFechas(1)->text(), "15/03/2024");
+}
+
+TEST_F(PruebaComponentes, CargarPeriodoFillsTheBoxesButNotTheRange)
+{
+    FhOcx control;
+    control.CargarPeriodo("Mes Actual", "01/02/2024", "no es fecha");
+    EXPECT_EQ(control.CmbComboFH()->currentText(), "Mes Actual");
+    EXPECT_EQ(control.txtFechas(0)->text(), "01/02/2024");
+    EXPECT_EQ(control.txtFechas(1)->text(), "");
+    EXPECT_EQ(control.Fh_Desde, "");
+    control.txtFechas_LostFocus(0);
+    EXPECT_EQ(control.Fh_Desde, "01/02/2024");
+}
+
+TEST_F(PruebaComponentes, WeekdaysCountFromSundayAndMonthsEndOnTheirLastDay)
+{
+    EXPECT_EQ(FhOcx::fDiaSem("12/05/2024"), "1");
+    EXPECT_EQ(FhOcx::fDiaSem(rt::DateTime::fromParts(2024, 5, 18)), "7");
+    EXPECT_EQ(FhOcx::fDiaSem("31/02/2024"), "");
+    EXPECT_EQ(FhOcx::fUltimoDiaDelMes("02", "2024"), 29);
+    EXPECT_EQ(FhOcx::fUltimoDiaDelMes("2", "2100"), 28);
+    EXPECT_EQ(FhOcx::fUltimoDiaDelMes("12", "2023"), 31);
+    EXPECT_EQ(FhOcx::fUltimoDiaDelMes("04", "2024"), 30);
+}
+
+TEST_F(PruebaComponentes, TheBackgroundColourZeroMeansTheButtonFace)
+{
+    FhOcx control;
+    quint32 color = 0;
+    control.DefineColorFondo(color);
+    EXPECT_EQ(color, 0x8000000Fu);
+    EXPECT_EQ(control.PicFondo()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    quint32 rojo = 0x0000FF;
+    control.DefineColorFondo(rojo);
+    EXPECT_EQ(control.PicFondo()->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+// Enter in the date boxes, on a shown control.
+class EnterEnFechas : public PruebaComponentes {
+protected:
+    EnterEnFechas()
+    {
+        control.Fh_Desde = "01/01/2024";
+        control.Fh_Hasta = "02/01/2024";
+        control.show();
+    }
+
+    void enter(int indice, const QString &desde, const QString &hasta)
+    {
+        control.txtFechas(0)->setText(desde);
+        control.txtFechas(1)->setText(hasta);
+        QTest::keyClick(control.txtFechas(indice), Qt::Key_Return);
+    }
+
+    void esperarAviso(const QString &texto)
+    {
+        dialogos.expectMsgBox(BoxMatch::text(texto).withTitle("Aviso al Operador"));
+    }
+
+    void rangoSinCambios()
+    {
+        EXPECT_EQ(control.Fh_Desde, "01/01/2024");
+        EXPECT_EQ(control.Fh_Hasta, "02/01/2024");
+    }
+
+    FhOcx control;
+};
+
+TEST_F(EnterEnFechas, AnEmptyBoxAsksForADate)
+{
+    esperarAviso("Debe ingresar una fecha!!!");
+    enter(1, "10/05/2024", "   ");
+    dialogos.verify();
+    EXPECT_EQ(dialogos.shown().back().style & 0xF0, ui::vbCritical);
+    rangoSinCambios();
+}
+
+TEST_F(EnterEnFechas, AnInvalidDateIsRefusedAndTheBoxEmptied)
+{
+    esperarAviso("Debe ingresar un formato de fecha válido!!!");
+    enter(0, "31/02/2024", "");
+    dialogos.verify();
+    rangoSinCambios();
+    EXPECT_EQ(control.txtFechas(0)->text(), "");
+}
+
+TEST_F(EnterEnFechas, ToEarlierThanFromIsRefused)
+{
+    esperarAviso("La fecha hasta no puede ser menor a la fecha desde");
+    enter(1, "10/05/2024", "09/05/2024");
+    dialogos.verify();
+    rangoSinCambios();
+}
+
+TEST_F(EnterEnFechas, ToWithoutAValidFromDateShowsTheInvalidDateMessage)
+{
+    esperarAviso("Debe ingresar un formato de fecha válido!!!");
+    enter(1, "  /  /    ", "09/05/2024");
+    dialogos.verify();
+    rangoSinCambios();
+}
+
+TEST_F(EnterEnFechas, AValidBoxCopiesBothBoxesIntoTheRange)
+{
+    enter(1, "10/05/2024", "10/05/2024");
+    EXPECT_EQ(control.Fh_Desde, "10/05/2024");
+    EXPECT_EQ(control.Fh_Hasta, "10/05/2024");
+    // The order is checked in the to box only.
+    enter(0, "20/05/2024", "10/05/2024");
+    EXPECT_EQ(control.Fh_Desde, "20/05/2024");
+    EXPECT_EQ(control.Fh_Hasta, "10/05/2024");
+    EXPECT_TRUE(dialogos.shown().empty());
+}
+
+TEST_F(EnterEnFechas, TypedDatesFollowTheDateRuleAndEnterMovesTheFocusOn)
+{
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    control.txtFechas(0)->setFocus();
+    control.txtFechas(0)->clear();
+    teclear(control.txtFechas(0), "150520x24\r");
+    EXPECT_EQ(control.txtFechas(0)->text(), "15/05/2024");
+    EXPECT_EQ(control.Fh_Desde, "15/05/2024");
+    QTRY_COMPARE(QApplication::focusWidget(), control.txtFechas(1));
+}
+
+TEST_F(EnterEnFechas, EnteringABoxSelectsItAndLeavingItCopiesTheBoxesWithoutChecks)
+{
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    control.txtFechas(0)->setFocus();
+    control.txtFechas(0)->setText("99/99/9999");
+    control.txtFechas(1)->setText("10/05/2024");
+    control.txtFechas(1)->setFocus();
+    EXPECT_EQ(control.Fh_Desde, "99/99/9999");
+    QTRY_COMPARE(control.txtFechas(1)->selectedText(), QString("10/05/2024"));
+}
+
+} // namespace
