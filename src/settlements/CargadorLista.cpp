@@ -1,0 +1,82 @@
+#include "settlements/CargadorLista.h"
+
+#include "core/Formatos.h"
+#include "db/DB_Dll.h"
+#include "platform/runtime/Conversions.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace {
+
+Qt::Alignment alineacionQt(Alineacion alineacion)
+{
+    return (alineacion == Alineacion::Derecha ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+} // namespace
+
+CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &base)
+    : m_lista(lista), m_fuente(fuente), m_base(base)
+{
+}
+
+void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden)
+{
+    m_lista.clear();
+    if (sinOrden)
+        m_lista.setSortingEnabled(false);
+    m_lista.setColumnCount(static_cast<int>(columnas.size()));
+    // Each column keeps its width; the last one does not take the free space.
+    m_lista.header()->setStretchLastSection(false);
+    m_alineaciones.clear();
+    const QFontMetrics medidas(m_fuente);
+    QTreeWidgetItem *encabezado = m_lista.headerItem();
+    for (int i = 0; i < static_cast<int>(columnas.size()); ++i) {
+        const ColumnaLista &columna = columnas.at(static_cast<size_t>(i));
+        encabezado->setText(i, columna.titulo);
+        encabezado->setTextAlignment(i, alineacionQt(columna.alineacion));
+        m_lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))));
+        m_alineaciones.push_back(columna.alineacion);
+    }
+}
+
+void CargadorLista::abrir(const QString &sentencia)
+{
+    m_base.AbrirRecordset(sentencia, m_filas, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+}
+
+bool CargadorLista::hayFilas() const
+{
+    return !m_filas.BOF();
+}
+
+void CargadorLista::agregarFila(const QStringList &textos)
+{
+    auto *fila = new QTreeWidgetItem(textos);
+    for (int i = 0; i < static_cast<int>(textos.size()) && i < static_cast<int>(m_alineaciones.size()); ++i)
+        fila->setTextAlignment(i, alineacionQt(m_alineaciones.at(static_cast<size_t>(i))));
+    m_lista.addTopLevelItem(fila);
+}
+
+void CargadorLista::cerrar()
+{
+    m_base.CierraRecordset(m_filas);
+}
+
+void SumasImportes::sumar(int indice, const rt::Variant &valor)
+{
+    if (!valor.isNull())
+        m_sumas.at(static_cast<size_t>(indice)) += rt::CCur(valor);
+}
+
+QString SumasImportes::texto(int indice) const
+{
+    return ImporteLista(rt::Variant(suma(indice)));
+}
+
+QString ImporteLista(const rt::Variant &valor)
+{
+    return FmtMoneda(valor.isNull() ? QString() : rt::CStr(valor), 2, true);
+}

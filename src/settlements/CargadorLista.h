@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Currency.h"
+#include "platform/runtime/Variant.h"
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class DB_Dll;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Where a list column puts its texts.
+enum class Alineacion { Izquierda, Derecha };
+
+// One column of a settlement list: its header, its width as a run of that many capital "X"
+// letters in the window's font, and its alignment.
+struct ColumnaLista {
+    QString titulo;
+    int letras = 0;
+    Alineacion alineacion = Alineacion::Izquierda;
+};
+
+// The steps every settlement list shares: reset the list and lay out its columns, read one
+// forward-only, read-only query on the program's connection, add the rows, close the query.
+// Rows already added stay in the list when a later step throws.
+class CargadorLista {
+public:
+    // `fuente` is the window's font: the column widths follow it.
+    CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &base);
+
+    // Empties the list's rows and columns and lays out `columnas`. With `sinOrden` the list
+    // stops sorting, so its rows keep the query's order; otherwise its sort settings stay.
+    void reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden);
+
+    // Opens the query through AbrirRecordset, which reports its own failures and then leaves
+    // the recordset closed; its first use (hayFilas) then throws RuntimeError 3704.
+    void abrir(const QString &sentencia);
+    ado::Recordset &filas() { return m_filas; }
+    // False when the query gave no row. Throws RuntimeError 3704 when it did not open.
+    bool hayFilas() const;
+
+    // Adds a row: the item's text and its sub-items, aligned as their columns.
+    void agregarFila(const QStringList &textos);
+
+    // Closes the query through CierraRecordset.
+    void cerrar();
+
+private:
+    QTreeWidget &m_lista;
+    QFont m_fuente;
+    DB_Dll &m_base;
+    std::vector<Alineacion> m_alineaciones;
+    ado::Recordset m_filas;
+};
+
+// Running sums of a list's amount columns, kept as currency values.
+class SumasImportes {
+public:
+    explicit SumasImportes(int columnas) : m_sumas(static_cast<size_t>(columnas)) {}
+
+    // Adds a field's value to column `indice`; Null adds nothing. Throws RuntimeError 13 when
+    // the value is not a number, 6 on overflow.
+    void sumar(int indice, const rt::Variant &valor);
+    rt::Currency suma(int indice) const { return m_sumas.at(static_cast<size_t>(indice)); }
+    // The sum as the lists show amounts.
+    QString texto(int indice) const;
+
+private:
+    std::vector<rt::Currency> m_sumas;
+};
+
+// An amount as the settlement lists show it: two decimals and thousands separators whatever
+// the configured decimals; Null shows as 0.
+QString ImporteLista(const rt::Variant &valor);

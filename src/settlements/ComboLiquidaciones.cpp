@@ -1,0 +1,72 @@
+#include "settlements/ComboLiquidaciones.h"
+
+#include "db/DB_Dll.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/Text.h"
+
+#include <QComboBox>
+
+using rt::StepResult;
+
+namespace {
+
+constexpr int LargoNumero = 6;
+
+QString fechaCorta(const rt::Variant &fecha)
+{
+    return rt::Format(fecha, QStringLiteral("dd/mm/yy"));
+}
+
+} // namespace
+
+QString ComboLiquidaciones::textoEntrada(const rt::Variant &idLiquidacion, const rt::Variant &fechaDesde,
+                                         const rt::Variant &fechaHasta)
+{
+    return rt::CStr(idLiquidacion) + QStringLiteral("     ") + fechaCorta(fechaDesde) + QStringLiteral("-")
+           + fechaCorta(fechaHasta);
+}
+
+QString ComboLiquidaciones::numeroDeEntrada(const QString &entrada)
+{
+    return rt::Left(entrada, LargoNumero);
+}
+
+bool ComboLiquidaciones::llenar(QComboBox &combo, DB_Dll &base, const rt::ErrorHandler &tratarError)
+{
+    const rt::StepRunner pasos(tratarError);
+    ado::Recordset rs;
+    if (pasos.run([&] { combo.clear(); }) == StepResult::Leave)
+        return false;
+    if (pasos.run([&] { combo.addItem(nuevaLiquidacion()); }) == StepResult::Leave)
+        return false;
+    if (pasos.run([&] { base.AbrirRecordset(sentencia(), rs, nullptr, 0, 1, -1, true); }) == StepResult::Leave)
+        return false;
+    bool hayFilas = false;
+    if (pasos.run([&] { hayFilas = !rs.BOF(); }) == StepResult::Leave)
+        return false;
+    // A failed end test or move cannot be passed over, so ignoring it ends the entries.
+    bool seguir = hayFilas;
+    while (seguir) {
+        seguir = false;
+        if (pasos.run([&] { seguir = !rs.EOF_(); }) == StepResult::Leave)
+            return false;
+        if (!seguir)
+            break;
+        const auto agregar = [&] {
+            combo.addItem(textoEntrada(rs(QStringLiteral("idLiquidacion")), rs(QStringLiteral("Fecha_Desde")),
+                                       rs(QStringLiteral("Fecha_Hasta"))));
+        };
+        if (pasos.run(agregar) == StepResult::Leave)
+            return false;
+        bool movido = false;
+        if (pasos.run([&] {
+                rs.MoveNext();
+                movido = true;
+            }) == StepResult::Leave)
+            return false;
+        seguir = movido;
+    }
+    return pasos.run([&] { combo.setCurrentIndex(0); }) == StepResult::Continue;
+}

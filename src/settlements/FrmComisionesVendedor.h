@@ -1,0 +1,121 @@
+#pragma once
+
+#include "components/PropiedadesTexto.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class FhOcx;
+class StatusBar;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace ui {
+class SkinFramework;
+}
+
+// The program's main window, "Comisiones por Vendedor": its load handler starts the
+// application; in it the user picks or types a settlement number, a date range and a
+// salesperson, and sees a stored settlement in four lists. Controls carry the program's
+// names as their objectName (text boxes as txtfields_0 and txtfields_1).
+class FrmComisionesVendedor : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmComisionesVendedor(QWidget *parent = nullptr);
+    ~FrmComisionesVendedor() override;
+
+    // The start-up: window set-up, icon, application start-up (connection, settings, login),
+    // skin, status bar and Inicializa. The start-up itself ends the program when it cannot
+    // connect or log in; any other error passes to the caller.
+    void Form_Load();
+
+    // Refills the settlement combo and empties the four lists.
+    void Inicializa();
+    // Rebuilds the settlement combo and selects "Nueva Liquidacion"; failures go to the error
+    // dialog (Retry, Ignore or leave).
+    void LlenarCombos();
+    // Copies the combo's entry into the number field and, for a stored settlement, its dates.
+    void Verliq();
+    // Locks (true) or frees (false) the filter panel; "Cancelar" is enabled while it is locked.
+    void BloquearPicFiltros(bool bloquea);
+    // Enables (true) or disables (false) the commands around a settlement build.
+    void Detalleon(bool on);
+    // Checks the field just confirmed: an empty or unknown settlement number is reported; a
+    // stored one shows its dates, lists its salespersons and locks the filter panel.
+    void CampoValida(QLineEdit *campo);
+
+    // Fills ListView1 with the salespersons of the settlement in the number field; the
+    // arguments are not read. Errors pass to the caller.
+    void CargarLiquidacionComisionesNew(QString &idLiquidacion, QString &IdVendedor);
+    // Fills ListView2 with the collections of the settlement in the number field and the
+    // salesperson selected in ListView1. Errors pass to the caller.
+    void CargaCobranzas();
+
+    void cmdCancelar_Click();
+    void cmdSalir_Click();
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_Resize();
+    void txtfields_KeyDown(int Index, int KeyCode, int Shift);
+    void txtfields_KeyPress(int Index, qint16 &KeyAscii);
+    void txtfields_GotFocus(int Index);
+    void txtfields_LostFocus(int Index);
+
+    QLineEdit *txtfields(int Index) const;
+
+protected:
+    void resizeEvent(QResizeEvent *evento) override;
+    // The window sees the keys its controls leave (F5 among them).
+    void keyPressEvent(QKeyEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearControles();
+    QFrame *crearPanelFiltros(QWidget *padre);
+    QWidget *crearComandos(QWidget *padre);
+    QTreeWidget *crearLista(const QString &nombre, QWidget *padre);
+    QLineEdit *crearCampo(int Index, const QString &campo, const QString &tag, int largo, QWidget *padre);
+    void conectarEventos();
+    void BuscarCampo();
+    int indiceDeCampo(const QString &campo);
+    void pintarFondo(QWidget *control, quint32 color);
+    QSize tamanoExterior() const;
+    int tratarError(const rt::RuntimeError &error, const QString &rutina) const;
+
+    QFrame *frameFiltros = nullptr;
+    QFrame *picFiltros = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QComboBox *CmbLiquidacion = nullptr;
+    MatrizTextos m_txtfields;
+    FhOcx *FhOcx1 = nullptr;
+    QPushButton *cmdCancelar = nullptr;
+    QPushButton *CmdGenerar = nullptr;
+    QCheckBox *chkRecalcular = nullptr;
+    QPushButton *CmdBorrar = nullptr;
+    QPushButton *CmdListar = nullptr;
+    QPushButton *CmdReimprimir = nullptr;
+    QPushButton *CmdExportaExcelLV = nullptr;
+    QPushButton *cmdSalir = nullptr;
+    QLabel *lblEstado = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+    QTreeWidget *ListView2 = nullptr;
+    QTreeWidget *ListView3 = nullptr;
+    QTreeWidget *ListView5 = nullptr;
+    QFrame *Picture2 = nullptr;
+    StatusBar *sbStatusBar = nullptr;
+    ui::SkinFramework *SkinFramework1 = nullptr;
+
+    // The text field that last had the focus (read by the F5 look-up).
+    int m_campoActual = 0;
+    // The settlement header that the last number check found.
+    ado::Recordset m_rsLiquidacion;
+};

@@ -1,0 +1,102 @@
+#include "settlements/ListaCobranzas.h"
+
+#include "core/ObjetosExternos.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/Text.h"
+#include "settlements/CargadorLista.h"
+
+#include <QTreeWidget>
+#include <array>
+
+namespace {
+
+// The run-time error of a missing object: no salesperson row is selected.
+constexpr long ObjetoNoAsignado = 91;
+
+const std::vector<ColumnaLista> &columnas()
+{
+    static const std::vector<ColumnaLista> lista = {
+        {QStringLiteral("CbTc"), 6},
+        {QStringLiteral("IdCobranza"), 13},
+        {QStringLiteral("Razon Social"), 15},
+        {QStringLiteral("Fecha Cob"), 10, Alineacion::Izquierda},
+        {QStringLiteral("Comision"), 10, Alineacion::Derecha},
+        {QStringLiteral("Total Cobrado"), 12, Alineacion::Derecha},
+        {QStringLiteral("Descuento"), 12, Alineacion::Derecha},
+        {QStringLiteral("Efectivo"), 12, Alineacion::Derecha},
+        {QStringLiteral("Cheque"), 12, Alineacion::Derecha},
+        {QStringLiteral("Tarjeta"), 12, Alineacion::Derecha},
+        {QStringLiteral("Banco"), 12, Alineacion::Derecha},
+        {QStringLiteral("Retenciones"), 12, Alineacion::Derecha},
+        {QStringLiteral("Otros"), 12, Alineacion::Derecha},
+        {QStringLiteral("observaciones"), 20},
+        {QStringLiteral("Id"), 5},
+    };
+    return lista;
+}
+
+// The amount fields, in the order of their columns (sub-items 4 to 12).
+const std::array<QString, 9> camposImporte = {
+    QStringLiteral("Comision"), QStringLiteral("TotalCobrado"), QStringLiteral("Descuentos"),
+    QStringLiteral("Efectivo"), QStringLiteral("Cheque"),       QStringLiteral("Tarjeta"),
+    QStringLiteral("Banco"),    QStringLiteral("Retenciones"),  QStringLiteral("otros"),
+};
+
+QString vendedorElegido(const QTreeWidget &vendedores)
+{
+    const QTreeWidgetItem *fila = vendedores.currentItem();
+    if (!fila)
+        throw rt::RuntimeError(ObjetoNoAsignado, QStringLiteral("No hay un vendedor seleccionado"));
+    return gUtil->FormatoCodigo(rt::Trim(fila->text(0)), 4);
+}
+
+} // namespace
+
+ListaCobranzas::ListaCobranzas(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base)
+    : m_lista(lista), m_fuente(fuenteVentana), m_base(base)
+{
+}
+
+QString ListaCobranzas::sentencia(const QString &idLiquidacion, const QString &idVendedor)
+{
+    return QStringLiteral(" SELECT a.*, b.detalle FROM [V_COMISIONES_VENDEDOR_COB] a ")
+           + QStringLiteral(" left outer join mv_asientos b on a.cbtc = b.tc and a.idcobranza = "
+                            "b.sucursal+b.numero+b.letra and b.secuencia = 1 ")
+           + QStringLiteral(" where a.idliquidacion = ") + idLiquidacion + QStringLiteral(" and a.idvendedor = '")
+           + idVendedor + QStringLiteral("'") + QStringLiteral(" order by fechaCob, cbtc,Idcobranza ");
+}
+
+void ListaCobranzas::cargar(const QString &idLiquidacion, const QTreeWidget &vendedores)
+{
+    CargadorLista cargador(m_lista, m_fuente, m_base);
+    cargador.reiniciar(columnas(), true);
+    cargador.abrir(sentencia(idLiquidacion, vendedorElegido(vendedores)));
+    if (cargador.hayFilas()) {
+        SumasImportes sumas(static_cast<int>(camposImporte.size()));
+        ado::Recordset &rs = cargador.filas();
+        int ordinal = 0;
+        while (!rs.EOF_()) {
+            ++ordinal;
+            QStringList textos = {gUtil->ValorCampo(rs(QStringLiteral("cbtc"))),
+                                  gUtil->ValorCampo(rs(QStringLiteral("IdCobranza"))),
+                                  gUtil->ValorCampo(rs(QStringLiteral("detalle"))),
+                                  rt::Format(rs(QStringLiteral("FechaCob")), QStringLiteral("DD/MM/YYYY"))};
+            for (int i = 0; i < static_cast<int>(camposImporte.size()); ++i) {
+                const rt::Variant importe = rs(camposImporte.at(static_cast<size_t>(i)));
+                textos << ImporteLista(importe);
+                sumas.sumar(i, importe);
+            }
+            textos << rt::Trim(gUtil->ValorCampo(rs(QStringLiteral("Observaciones")))) << QString::number(ordinal);
+            cargador.agregarFila(textos);
+            rs.MoveNext();
+        }
+        ++ordinal;
+        QStringList total = {QStringLiteral("Tot"), QString(), QStringLiteral("TOTALES"), QString()};
+        for (int i = 0; i < static_cast<int>(camposImporte.size()); ++i)
+            total << sumas.texto(i);
+        total << QString() << QString::number(ordinal);
+        cargador.agregarFila(total);
+    }
+    cargador.cerrar();
+}
