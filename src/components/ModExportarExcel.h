@@ -37,7 +37,7 @@ void CrearLibroExcel(qint16 &nHojas);
 void EncabezadoExcel(qint16 nColumnas, const QStringList &aTitulos, const QList<qint32> &aAnchos);
 
 // Exports a list (its header and top-level items) with the progress banner, then shows it, in
-// landscape when bVistaPrevia. Columns narrower than 50 twips (hidden ones) are left out; the
+// landscape when bVistaPrevia. Columns of 50 twips or less (hidden ones) are left out; the
 // others take sheet columns 1, 2... in their display order. With bSoloMarcados only checked
 // items are exported. nCol1..nCol3: sheet columns formatted "dd/mm/yyyy" first (below 1: none).
 // Texts that read as numbers become numbers "#,##0.00", texts that read as dates become dates.
