@@ -15,7 +15,7 @@ constexpr int MilisegundosPorSegundo = 1000;
 
 } // namespace
 
-FrmMsgBox::FrmMsgBox(QWidget *parent) : QDialog(parent)
+FrmMsgBox::FrmMsgBox(QWidget *parent) : QDialog(parent), m_espera(this)
 {
     setObjectName(QStringLiteral("FrmMsgBox"));
     setWindowTitle(QStringLiteral("Aviso al operador"));

@@ -12,6 +12,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -37,6 +38,17 @@ TEST_F(PruebaComponentes, TheTimedMessageHidesItselfAfterItsSeconds)
     mensaje.show();
     EXPECT_TRUE(mensaje.isVisible()) << "a second showing waits again";
     QTRY_VERIFY_WITH_TIMEOUT(!mensaje.isVisible(), 3000);
+}
+
+TEST_F(PruebaComponentes, LongWaitsAreKeptWhole)
+{
+    FrmMsgBox mensaje;
+    mensaje.Espera = 600;
+    mensaje.show();
+    const auto *espera = mensaje.findChild<QTimer *>();
+    ASSERT_NE(espera, nullptr);
+    EXPECT_TRUE(espera->isActive());
+    EXPECT_GT(espera->remainingTime(), 599000);
 }
 
 TEST_F(PruebaComponentes, AMessageWithoutWaitStaysUntilAccepted)
