@@ -1,12 +1,14 @@
 #include "support/ProgramGlobals.h"
 
 #include "components/Dll_Display.h"
+#include "core/CarpetasPrograma.h"
 #include "core/ConfiguracionSesion.h"
 #include "core/ObjetosExternos.h"
 #include "core/SentenciasSQL.h"
 #include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "db/DialogoAcceso.h"
+#include "db/frmAcceso.h"
 #include "platform/ui/Dialogs.h"
 
 namespace support {
@@ -38,11 +40,19 @@ void resetCoreSettings()
     gCartel.reset();
 }
 
+// The login dialog and the folder of the files the program writes.
+void resetStartup()
+{
+    liberarFrmAcceso();
+    setCarpetaEscritura({});
+}
+
 // One step per area that keeps globals, in the order they were set up at start-up.
 constexpr void (*resetSteps[])() = {
     resetDialogs,
     resetSession,
     resetCoreSettings,
+    resetStartup,
 };
 
 } // namespace
