@@ -40,8 +40,8 @@ constexpr quint32 ColorPanelBloqueado = 0xC0E0FF;
 constexpr quint32 Blanco = 0xFFFFFF;
 constexpr quint32 Negro = 0;
 
-// A window system that draws no frame (none running, or offscreen) still leaves the layout
-// rule the title bar and borders it counts on, in pixels.
+// The layout rule counts on a title bar and borders around the window; where the window system
+// draws none, or thinner ones, these stand for them (pixels).
 constexpr int BordeNominal = 4;
 constexpr int TituloNominal = 19;
 
@@ -334,10 +334,9 @@ void FrmComisionesVendedor::pintarFondo(QWidget *control, quint32 color)
 
 QSize FrmComisionesVendedor::tamanoExterior() const
 {
-    const QSize exterior = frameGeometry().size();
-    if (exterior != size())
-        return exterior;
-    return size() + QSize(2 * BordeNominal, TituloNominal + 2 * BordeNominal);
+    const QSize marco = frameGeometry().size() - size();
+    const QSize nominal(2 * BordeNominal, TituloNominal + 2 * BordeNominal);
+    return size() + marco.expandedTo(nominal);
 }
 
 int FrmComisionesVendedor::tratarError(const rt::RuntimeError &error, const QString &rutina) const
