@@ -1,0 +1,181 @@
+#include "settlements/GeneradorComisiones.h"
+
+#include "core/ObjetosExternos.h"
+#include "core/ServiciosVarios.h"
+#include "core/Sesion.h"
+#include "db/DB_Dll.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/Format.h"
+#include "platform/ui/Dialogs.h"
+#include "settlements/SentenciasLiquidacion.h"
+#include "settlements/VentanaGeneracion.h"
+
+namespace SL = SentenciasLiquidacion;
+
+GeneradorComisiones::Fin GeneradorComisiones::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta,
+                                                                   QString &IdVendedor, QString &idLiquidacionBorrar)
+{
+    try {
+        construir(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar);
+        cerrar();
+    } catch (const AbandonoGeneracion &) {
+        return Fin::Abandonada;
+    }
+    return Fin::Cerrada;
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::construir(QString &desde, QString &hasta, const QString &vendedor,
+                                                         const QString &borrar)
+{
+    bool recalcular = false;
+    m_paso([&] { recalcular = m_ventana.recalcular(); });
+    fechasPorDefecto(desde, hasta);
+    // The range is checked before the rebuilt settlement is deleted, leaving that settlement
+    // out: a refused rebuild must keep what was stored.
+    bool valido = true;
+    QString ocupada;
+    m_paso([&] { valido = RangoDeFechasValidoLiquidacion(desde, hasta, ocupada, recalcular ? borrar : QString()); });
+    if (!valido) {
+        m_paso([&] {
+            ui::MsgBox(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada, ui::vbInformation,
+                       QStringLiteral("Aviso"));
+        });
+        return Paso::Cerrar;
+    }
+    if (recalcular)
+        borrarLiquidacion(borrar);
+    m_paso([&] { m_numero = obtenerNroLiquidacion(); });
+    m_paso([&] { m_ventana.Detalleon(false); });
+    // Rows written under a number without a header would pass to the next settlement.
+    if (escribirOCerrar(SL::insertarCabecera(m_numero, desde, hasta, gUsuarioLogeado)) == Paso::Cerrar)
+        return Paso::Cerrar;
+    if (cargarCobranzas(desde, hasta, vendedor, false) == Paso::Cerrar)
+        return Paso::Cerrar;
+    discriminarCobranzas();
+    if (cargarCobranzas(desde, hasta, vendedor, true) == Paso::Cerrar)
+        return Paso::Cerrar;
+    if (cargarAplicaciones() == Paso::Cerrar || cargarDetalle() == Paso::Cerrar || anularNotasDeCredito() == Paso::Cerrar
+        || anularLineasRepetidas() == Paso::Cerrar)
+        return Paso::Cerrar;
+    return sumarComisiones();
+}
+
+void GeneradorComisiones::fechasPorDefecto(QString &desde, QString &hasta)
+{
+    const bool sinDesde = desde.trimmed().isEmpty();
+    const bool sinHasta = hasta.trimmed().isEmpty();
+    if (sinDesde && sinHasta) {
+        m_paso([&] {
+            const rt::DateTime hoy = FechaServidor();
+            desde = rt::formatDate(rt::DateAdd(QStringLiteral("d"), -30, hoy), QStringLiteral("dd/mm/yyyy"));
+            hasta = rt::formatDate(hoy, QStringLiteral("dd/mm/yyyy"));
+        });
+    } else if (sinDesde) {
+        desde = hasta;
+    } else if (sinHasta) {
+        hasta = desde;
+    }
+}
+
+void GeneradorComisiones::borrarLiquidacion(const QString &numero)
+{
+    const QString literal = m_db.SQLValue(numero, QStringLiteral("@"));
+    // A failed delete does not stop the others.
+    for (const QString &sentencia : SL::borrarLiquidacion(literal))
+        m_paso([&] { m_db.EjecutaConsultaSQL(sentencia); });
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::cargarCobranzas(const QString &desde, const QString &hasta,
+                                                               const QString &vendedor, bool notasDeCredito)
+{
+    QString filtro;
+    m_paso([&] {
+        const QString codigo = vendedor.isEmpty() ? QString() : gUtil->FormatoCodigo(vendedor, 4);
+        filtro = SL::filtroCobranzas(desde, hasta, codigo, notasDeCredito);
+    });
+    mostrar(QStringLiteral("Cargando..."));
+    m_contador = 0;
+    m_ventana.procesarEventos();
+    return escribirOCerrar(SL::insertarCobranzas(m_numero, filtro, notasDeCredito));
+}
+
+void GeneradorComisiones::cerrar()
+{
+    m_paso([&] { m_ventana.Detalleon(true); });
+    m_paso([&] { m_ventana.Inicializa(); });
+    m_paso([] { ui::MsgBox(QStringLiteral("PROCESO FINALIZADO"), ui::vbInformation); });
+}
+
+bool GeneradorComisiones::RangoDeFechasValidoLiquidacion(const QString &FhDesde, const QString &FhHasta,
+                                                         QString &idLiquidacion, const QString &excluida)
+{
+    ado::Recordset rs;
+    m_db.AbrirRecordset(SL::rangoOcupado(FhDesde, FhHasta), rs);
+    const bool conExcluida = !excluida.trimmed().isEmpty();
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString numero = gUtil->ValorCampo(rs.Fields(QStringLiteral("idLiquidacion")));
+        if (conExcluida && rt::Val(numero) == rt::Val(excluida))
+            continue;
+        idLiquidacion = numero;
+        return false;
+    }
+    return true;
+}
+
+QString GeneradorComisiones::obtenerNroLiquidacion()
+{
+    ado::Recordset rs;
+    m_db.AbrirRecordset(SL::maximoNumero(), rs);
+    if (rs.BOF())
+        return QStringLiteral("1");
+    const double mayor = rt::Val(gUtil->ValorCampo(rs.Fields(QStringLiteral("Nro"))));
+    return QString::number(static_cast<qint64>(mayor) + 1);
+}
+
+bool GeneradorComisiones::escribir(const QString &sentencia)
+{
+    bool correcta = true;
+    m_paso([&] {
+        m_db.EjecutaConsultaSQL(sentencia);
+        const ado::Errors &errores = m_db.gCnn.Errors();
+        correcta = errores.Count() == 0;
+        if (!correcta)
+            ui::MsgBox(errores(0).Description);
+    });
+    return correcta;
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::escribirOCerrar(const QString &sentencia)
+{
+    return escribir(sentencia) ? Paso::Seguir : Paso::Cerrar;
+}
+
+void GeneradorComisiones::abrir(const QString &sentencia, ado::Recordset &rs)
+{
+    m_ventana.procesarEventos();
+    m_paso([&] { m_db.AbrirRecordset(sentencia, rs); });
+}
+
+void GeneradorComisiones::mostrar(const QString &texto)
+{
+    m_ventana.mostrarEstado(texto);
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::recorrer(ado::Recordset &rs, const QString &prefijo,
+                                                        bool eventosTrasProgreso, const std::function<Paso()> &fila)
+{
+    long filas = 0;
+    m_paso([&] { filas = rs.RecordCount(); });
+    while (m_paso.mientras([&] { return !rs.EOF_(); })) {
+        ++m_contador;
+        mostrar(prefijo + QString::number(m_contador) + QStringLiteral(" de ") + QString::number(filas));
+        if (eventosTrasProgreso)
+            m_ventana.procesarEventos();
+        if (fila() == Paso::Cerrar)
+            return Paso::Cerrar;
+        m_ventana.procesarEventos();
+        m_paso([&] { rs.MoveNext(); });
+    }
+    return Paso::Seguir;
+}

@@ -1,0 +1,140 @@
+// The article detail of the applied vouchers, the cancellations and the commission sums.
+
+#include "core/ObjetosExternos.h"
+#include "db/DB_Dll.h"
+#include "platform/runtime/Conversions.h"
+#include "settlements/GeneradorComisiones.h"
+#include "settlements/SentenciasLiquidacion.h"
+#include "settlements/VentanaGeneracion.h"
+
+#include <QLocale>
+
+namespace SL = SentenciasLiquidacion;
+
+namespace {
+
+QString texto(ado::Recordset &rs, const char *campo)
+{
+    return gUtil->ValorCampo(rs.Fields(QLatin1String(campo)));
+}
+
+// A number read back as SQL text exactly as stored, on every machine: the quantity of a
+// repeated line must compare equal with itself.
+QString numeroExacto(const rt::Variant &valor)
+{
+    switch (valor.type()) {
+    case rt::VarType::Double:
+        return QString::number(valor.asDouble(), 'g', QLocale::FloatingPointShortest);
+    case rt::VarType::Null:
+    case rt::VarType::Empty:
+        return QStringLiteral("NULL");
+    default:
+        return rt::CStr(valor).replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+}
+
+} // namespace
+
+GeneradorComisiones::Paso GeneradorComisiones::cargarDetalle()
+{
+    if (escribirOCerrar(SL::autoaplicarNotasDeCredito(m_numero)) == Paso::Cerrar)
+        return Paso::Cerrar;
+    m_contador = 0;
+    mostrar(QStringLiteral("Cargando detalle ") + QString::number(m_contador));
+    ado::Recordset rs;
+    abrir(SL::detalleArticulos(m_numero), rs);
+    bool vacia = true;
+    m_paso([&] { vacia = rs.EOF_(); });
+    if (vacia)
+        return Paso::Seguir;
+    if (escribirOCerrar(SL::borrarDetalle(m_numero)) == Paso::Cerrar)
+        return Paso::Cerrar;
+    return recorrer(rs, QStringLiteral("Cargando detalle "), false, [&] { return insertarLineaDetalle(rs); });
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::insertarLineaDetalle(ado::Recordset &rs)
+{
+    QStringList valores;
+    m_paso([&] {
+        const auto literal = [&](const char *campo, const char *tipo) {
+            valores.append(m_db.SQLValue(rs.Fields(QLatin1String(campo)).Value(), QLatin1String(tipo)));
+        };
+        literal("TC", "'");
+        literal("IdComprobante", "'");
+        literal("Articulo", "'");
+        for (const char *campo : {"Cantidad", "valorvtaconiva", "AlicuotaIVA", "valorventa", "porcdescuentocobranza",
+                                  "ImporteNeto", "importecomision"})
+            literal(campo, "@");
+        const rt::Variant comision = rs.Fields(QStringLiteral("Comision")).Value();
+        valores.append(m_db.SQLValue(texto(rs, "Comision").isEmpty() ? rt::Variant(0) : comision, QStringLiteral("@")));
+        literal("IdLista", "'");
+        literal("cbtc", "'");
+        literal("IdCobranza", "'");
+    });
+    return escribirOCerrar(SL::insertarDetalle(m_numero, valores));
+}
+
+// A credit note applied in full to a voucher earns nothing and collects nothing.
+GeneradorComisiones::Paso GeneradorComisiones::anularNotasDeCredito()
+{
+    m_contador = 0;
+    ado::Recordset rs;
+    abrir(SL::notasDeCreditoTotales(m_numero), rs);
+    return recorrer(rs, QStringLiteral("Actualizando Comisiones nc "), true, [&] {
+        QString cbtc;
+        QString idCobranza;
+        m_paso([&] {
+            cbtc = texto(rs, "cbtc");
+            idCobranza = texto(rs, "IdCobranza");
+        });
+        if (escribirOCerrar(SL::anularDetalleNotaCredito(m_numero, cbtc, idCobranza)) == Paso::Cerrar)
+            return Paso::Cerrar;
+        return escribirOCerrar(SL::anularCobranzaNotaCredito(m_numero, cbtc, idCobranza));
+    });
+}
+
+// Of equal lines (voucher, article and quantity) only the last inserted keeps its commission.
+GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
+{
+    m_contador = 0;
+    ado::Recordset rs;
+    abrir(SL::lineasRepetidas(m_numero), rs);
+    return recorrer(rs, QStringLiteral("Actualizando Comisiones det 2 "), true, [&] {
+        QString sentencia;
+        m_paso([&] {
+            sentencia = SL::anularLineasRepetidas(m_numero, texto(rs, "tc"), texto(rs, "idcomprobante"),
+                                                  texto(rs, "idarticulo"), numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
+                                                  numeroExacto(rs.Fields(QStringLiteral("cantidad")).Value()));
+        });
+        return escribirOCerrar(sentencia);
+    });
+}
+
+GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
+{
+    const auto comision = [&](ado::Recordset &rs) { return m_db.SQLValue(rs.Fields(QStringLiteral("comision")).Value(), QStringLiteral("@")); };
+    m_contador = 0;
+    ado::Recordset comprobantes;
+    abrir(SL::comisionPorComprobante(m_numero), comprobantes);
+    const Paso paso = recorrer(comprobantes, QStringLiteral("Actualizando Comisiones "), true, [&] {
+        QString sentencia;
+        m_paso([&] {
+            sentencia = SL::actualizarComisionComprobante(m_numero, comision(comprobantes), texto(comprobantes, "tc"),
+                                                          texto(comprobantes, "idcomprobante"));
+        });
+        return escribirOCerrar(sentencia);
+    });
+    if (paso == Paso::Cerrar)
+        return Paso::Cerrar;
+    m_contador = 0;
+    ado::Recordset cobranzas;
+    abrir(SL::comisionPorCobranza(m_numero), cobranzas);
+    return recorrer(cobranzas, QStringLiteral("Actualizando Comisiones "), true, [&] {
+        QString sentencia;
+        m_paso([&] {
+            sentencia = SL::actualizarComisionCobranza(m_numero, comision(cobranzas), texto(cobranzas, "cbtc"),
+                                                       texto(cobranzas, "idcobranza"));
+        });
+        return escribirOCerrar(sentencia);
+    });
+}

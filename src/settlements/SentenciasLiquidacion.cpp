@@ -1,0 +1,253 @@
+#include "settlements/SentenciasLiquidacion.h"
+
+namespace SentenciasLiquidacion {
+
+namespace {
+
+// Every update that names a voucher or collection by its key also names the settlement, so a
+// build never rewrites a stored older settlement that holds the same key.
+QString deLaLiquidacion(const QString &N)
+{
+    return QStringLiteral(" AND IDLIQUIDACION = ") + N;
+}
+
+} // namespace
+
+QString escapar(const QString &valor)
+{
+    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+QStringList borrarLiquidacion(const QString &numeroSQL)
+{
+    return {QStringLiteral("DELETE V_COMISIONES_VENDEDOR_CAB WHERE IDLIQUIDACION=") + numeroSQL,
+            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_COB WHERE IDLIQUIDACION=") + numeroSQL,
+            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_APL WHERE IDLIQUIDACION=") + numeroSQL,
+            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_DET WHERE IDLIQUIDACION=") + numeroSQL};
+}
+
+QString rangoOcupado(const QString &desde, const QString &hasta)
+{
+    return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_CAB WHERE Fecha_desde>='") + escapar(desde)
+           + QStringLiteral("' and fecha_hasta<='") + escapar(hasta) + QStringLiteral("'");
+}
+
+QString maximoNumero()
+{
+    return QStringLiteral("SELECT MAX(IDLIQUIDACION) AS NRO FROM v_COMISIONES_VENDEDOR_CAB");
+}
+
+QString insertarCabecera(const QString &N, const QString &desde, const QString &hasta, const QString &usuario)
+{
+    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) VALUES ")
+           + QStringLiteral("(") + N + QStringLiteral(",'") + escapar(desde) + QStringLiteral("','") + escapar(hasta)
+           + QStringLiteral("','") + escapar(usuario) + QStringLiteral("')");
+}
+
+QString filtroCobranzas(const QString &desde, const QString &hasta, const QString &vendedor, bool notasDeCredito)
+{
+    QString filtro = QStringLiteral(" WHERE (Fecha>='") + escapar(desde) + QStringLiteral("' And Fecha<='") + escapar(hasta);
+    filtro += notasDeCredito
+                  ? QStringLiteral("') and (tc = 'NC' or tc = 'NCFP' )  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1")
+                  : QStringLiteral("') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 ");
+    if (!vendedor.isEmpty())
+        filtro += QStringLiteral(" AND IDVENDEDOR='") + escapar(vendedor) + QStringLiteral("' ");
+    filtro += QStringLiteral("  AND NOT EXISTS(") + QStringLiteral("  SELECT * FROM V_COMISIONES_VENDEDOR_COB A");
+    filtro += QStringLiteral("  WHERE MV_ASIENTOS.TC = A.CBTC AND MV_ASIENTOS.SUCURSAL  + MV_ASIENTOS.NUMERO + "
+                             "MV_ASIENTOS.LETRA = A.IDCOBRANZA)");
+    if (notasDeCredito)
+        filtro += QLatin1Char(' ');
+    return filtro;
+}
+
+QString insertarCobranzas(const QString &N, const QString &filtro, bool notasDeCredito)
+{
+    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_COB") + QStringLiteral(" (") + QStringLiteral(" IdLiquidacion,")
+           + QStringLiteral(" CbTc,") + QStringLiteral(" IdCobranza,") + QStringLiteral(" FechaCob,")
+           + QStringLiteral(" TotalCobrado,") + QStringLiteral(" Comision,") + QStringLiteral(" idVendedor")
+           + QStringLiteral(" )") + QStringLiteral(" SELECT") + QStringLiteral(" ") + N + QStringLiteral(",")
+           + QStringLiteral(" Tc,") + QStringLiteral(" SUCURSAL  + NUMERO + LETRA,") + QStringLiteral(" Fecha,")
+           + (notasDeCredito ? QStringLiteral(" (Importe * -1) ,") : QStringLiteral(" Importe,")) + QStringLiteral(" 0,")
+           + (notasDeCredito ? QStringLiteral(" isnull(idVendedor,'')") : QStringLiteral(" ISNULL(idVendedor,'')"))
+           + QStringLiteral(" From mv_asientos") + filtro;
+}
+
+QString cobranzasLiquidacion(const QString &N)
+{
+    return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_COB WHERE IDLIQUIDACION = ") + N;
+}
+
+QString lineasCobranza(const QString &tc, const QString &suc, const QString &nro, const QString &letra)
+{
+    return QStringLiteral("SELECT *, MA_CUENTAS.MEDIODEPAGO FROM MV_ASIENTOS with(nolock) INNER JOIN MA_CUENTAS ON "
+                          "MV_ASIENTOS.Cuenta = MA_CUENTAS.CODIGO WHERE TC = '")
+           + escapar(tc) + QStringLiteral("' AND SUCURSAL = '") + escapar(suc) + QStringLiteral("' AND NUMERO = '")
+           + escapar(nro) + QStringLiteral("' AND LETRA = '") + escapar(letra)
+           + QStringLiteral("' AND SECUENCIA > 1 AND [DEBE-HABER] = 'D'");
+}
+
+QString configuracionTablaIva()
+{
+    return QStringLiteral("SELECT TOP 1 CB_DESCUENTO FROM TA_CUENTASIVA with(nolock)");
+}
+
+QString actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza)
+{
+    return QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = ") + importes.value(0)
+           + QStringLiteral(", Efectivo = ") + importes.value(1) + QStringLiteral(",  Cheque = ") + importes.value(2)
+           + QStringLiteral(", Tarjeta = ") + importes.value(3) + QStringLiteral(", Banco = ") + importes.value(4)
+           + QStringLiteral(", Retenciones = ") + importes.value(5) + QStringLiteral(", Otros = ") + importes.value(6)
+           + QStringLiteral(" where cbtc = '") + escapar(cbtc) + QStringLiteral("' and idcobranza = '")
+           + escapar(idCobranza) + QStringLiteral("'");
+}
+
+QString aplicaciones(const QString &N)
+{
+    return QStringLiteral("  SELECT") + QStringLiteral(" ") + N + QStringLiteral(" ,") + QStringLiteral(" A.TC as CbTc ,")
+           + QStringLiteral(" A.SUCURSAL + A.NUMERO + A.LETRA AS IdCobranza ,") + QStringLiteral(" A.TCO_ORIGEN AS TC,")
+           + QStringLiteral(" A.SUCURSAL_ORIGEN + A.NUMERO_ORIGEN + A.LETRA_ORIGEN AS IdComprobante,")
+           + QStringLiteral(" 0 as Comision,") + QStringLiteral(" 0 AS PagoParcial,") + QStringLiteral(" '' as Observaciones")
+           + QStringLiteral(" FROM MV_APLICACION A") + QStringLiteral(" INNER JOIN V_COMISIONES_VENDEDOR_COB B ON")
+           + QStringLiteral(" a.TC = b.CbTc And a.Sucursal + a.Numero + a.letra = b.IdCobranza")
+           + QStringLiteral(" inner join VE_CPTES_SALDOS  C ON")
+           + QStringLiteral(" c.TC = a.TCO_ORIGEN And c.Sucursal = a.SUCURSAL_ORIGEN And c.Numero = a.NUMERO_ORIGEN And "
+                            "c.letra = a.LETRA_ORIGEN")
+           + QStringLiteral(" Where c.Saldo = 0") + QStringLiteral(" AND (B.idliquidacion = ") + N
+           + QStringLiteral(" and ((b.CBtc = 'CB' OR B.CBTC = 'CBCT' OR B.CBTC = 'CBFP') and (A.TCo_origen <> 'NC' AND "
+                            "A.TCo_origen <> 'NCFP')  ) )")
+           // The first collection of a voucher is the one recorded with it: the same data must
+           // always give the same settlement.
+           + QStringLiteral(" ORDER BY B.FechaCob, B.CbTc, B.IdCobranza, A.TCO_ORIGEN, A.SUCURSAL_ORIGEN, A.NUMERO_ORIGEN, "
+                            "A.LETRA_ORIGEN");
+}
+
+QString borrarAplicaciones(const QString &N)
+{
+    return QStringLiteral(" delete V_COMISIONES_VENDEDOR_APL where idliquidacion = ") + N;
+}
+
+QString condicionAplicada(const QString &tc, const QString &idComprobante)
+{
+    return QStringLiteral(" tc = '") + escapar(tc) + QStringLiteral("' and idcomprobante = '") + escapar(idComprobante)
+           + QStringLiteral("'");
+}
+
+QString insertarAplicacion(const QString &N, const QStringList &valores)
+{
+    QString texto = QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
+                    + QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
+                    + QStringLiteral(" values ( ") + N + QStringLiteral(",");
+    for (const QString &valor : valores)
+        texto += QStringLiteral(" ") + valor + QStringLiteral(",");
+    return texto + QStringLiteral(" '' ") + QStringLiteral(" )");
+}
+
+QString autoaplicarNotasDeCredito(const QString &N)
+{
+    return QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_APL (IDLIQUIDACION,CBTC,IDCOBRANZA, TC, IDCOMPROBANTE) SELECT "
+                          "IDLIQUIDACION,CBTC, IDCOBRANZA,  CBTC, IDCOBRANZA FROM V_COMISIONES_VENDEDOR_COB WHERE "
+                          "IDLIQUIDACION = ")
+           + N + QStringLiteral(" AND (CBTC = 'NC' OR CBTC = 'NCFP') ");
+}
+
+QString detalleArticulos(const QString &N)
+{
+    return QStringLiteral("  SELECT")
+           + QStringLiteral(" a.tc,a.idcomprobante, A.Articulo , A.cantidad ,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+                            "PorcDescuentoCobranza,ImporteNeto,ImporteComision,a.Comision,IdLista,a.cbtc,a.idcobranza  ")
+           + QStringLiteral(" from VT_COMISIONES_LISTA_CB_DESCUENTO  A ")
+           + QStringLiteral(" Inner Join v_comisiones_vendedor_apl B  ")
+           + QStringLiteral(" on a.tc = b.tc and a.idcomprobante = b.idcomprobante ")
+           + QStringLiteral(" where b.idliquidacion = ") + N + QStringLiteral(" ");
+}
+
+QString borrarDetalle(const QString &N)
+{
+    return QStringLiteral(" delete V_COMISIONES_VENDEDOR_DET where idliquidacion = ") + N;
+}
+
+QString insertarDetalle(const QString &N, const QStringList &valores)
+{
+    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
+           + QStringLiteral(" ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+                            "PorcDescuentoCobranza,")
+           + QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
+           + QStringLiteral(" values ( ") + N + QStringLiteral(",") + valores.join(QStringLiteral(", "))
+           + QStringLiteral(" )");
+}
+
+QString notasDeCreditoTotales(const QString &N)
+{
+    return QStringLiteral(" ")
+           + QStringLiteral(" select A.*,B.IMPORTE, b.tco_origen from V_COMISIONES_VENDEDOR_COB A INNER JOIN MV_APLICACION B ON")
+           + QStringLiteral(" a.cbtc = b.tc And a.IdCobranza = b.IdComprobante")
+           + QStringLiteral(" where (CBtc = 'NC' OR CBtc = 'NCFP' ) AND ABS(A.TOTALCOBRADO) = ABS(B.IMPORTE ) and (NOT "
+                            "TC_Print IS NULL )")
+           + QStringLiteral(" AND A.idliquidacion = ") + N + QStringLiteral(" ");
+}
+
+QString anularDetalleNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
+{
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
+           + escapar(cbtc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idCobranza) + QStringLiteral("'")
+           + deLaLiquidacion(N);
+}
+
+QString anularCobranzaNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
+{
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET TOTALCOBRADO = 0, COMISION = 0, OBSERVACIONES = "
+                          "'Cancelacion total comprobante'  WHERE cbTC = '")
+           + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '") + escapar(idCobranza) + QStringLiteral("'")
+           + deLaLiquidacion(N);
+}
+
+QString lineasRepetidas(const QString &N)
+{
+    return QStringLiteral(" ")
+           + QStringLiteral("  select MAX(ID) as id,tc,idcomprobante,idarticulo,cantidad from V_COMISIONES_VENDEDOR_DET ")
+           + QStringLiteral(" where idliquidacion = ") + N + QStringLiteral(" ")
+           + QStringLiteral(" group by tc,idcomprobante,idarticulo,cantidad having count(*) > 1")
+           + QStringLiteral(" ORDER BY MAX(ID)");
+}
+
+QString anularLineasRepetidas(const QString &N, const QString &tc, const QString &idComprobante,
+                              const QString &idArticulo, const QString &id, const QString &cantidad)
+{
+    // Only lines of the group's own quantity are repeats of its last line.
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
+           + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idComprobante)
+           + QStringLiteral("' and idarticulo = '") + escapar(idArticulo) + QStringLiteral("' and id <> ") + id
+           + QStringLiteral(" and cantidad = ") + cantidad + deLaLiquidacion(N);
+}
+
+QString comisionPorComprobante(const QString &N)
+{
+    return QStringLiteral("select tc,idcomprobante, sum(importecomision) as comision from V_COMISIONES_VENDEDOR_DET where "
+                          "idliquidacion = ")
+           + N + QStringLiteral(" group by tc,IDComprobante ");
+}
+
+QString actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
+                                      const QString &idComprobante)
+{
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") + comision + QStringLiteral(" WHERE TC = '")
+           + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idComprobante) + QStringLiteral("'")
+           + deLaLiquidacion(N);
+}
+
+QString comisionPorCobranza(const QString &N)
+{
+    return QStringLiteral("SELECT cbtc,idcobranza,sum(ImporteComision) as comision from V_COMISIONES_VENDEDOR_DET WHERE "
+                          "idliquidacion = ")
+           + N + QStringLiteral(" GROUP BY CbTc,IdCobranza");
+}
+
+QString actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
+                                   const QString &idCobranza)
+{
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") + comision + QStringLiteral(" WHERE CBTC = '")
+           + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '") + escapar(idCobranza) + QStringLiteral("'")
+           + deLaLiquidacion(N);
+}
+
+} // namespace SentenciasLiquidacion
