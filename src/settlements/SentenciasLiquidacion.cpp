@@ -158,7 +158,13 @@ QString detalleArticulos(const QString &N)
            + QStringLiteral(" from VT_COMISIONES_LISTA_CB_DESCUENTO  A ")
            + QStringLiteral(" Inner Join v_comisiones_vendedor_apl B  ")
            + QStringLiteral(" on a.tc = b.tc and a.idcomprobante = b.idcomprobante ")
-           + QStringLiteral(" where b.idliquidacion = ") + N + QStringLiteral(" ");
+           + QStringLiteral(" where b.idliquidacion = ") + N + QStringLiteral(" ")
+           // Of the copies of a line that the view gives once per paying collection, the one
+           // inserted last keeps the commission: it must be the copy of the collection recorded
+           // with the voucher, or the commission would go to a collection this settlement does
+           // not hold and count for no salesperson.
+           + QStringLiteral(" ORDER BY a.tc, a.idcomprobante, CASE WHEN a.cbtc = b.CbTc AND a.idcobranza = b.IdCobranza "
+                            "THEN 1 ELSE 0 END, a.cbtc, a.idcobranza, A.Articulo, A.cantidad");
 }
 
 QString borrarDetalle(const QString &N)

@@ -43,6 +43,8 @@ QString insertarAplicacion(const QString &N, const QStringList &valores);
 
 QString autoaplicarNotasDeCredito(const QString &N);
 
+// The article lines of the settlement's vouchers, each voucher's lines for the collection
+// recorded with it last.
 QString detalleArticulos(const QString &N);
 QString borrarDetalle(const QString &N);
 QString insertarDetalle(const QString &N, const QStringList &valores);

@@ -158,6 +158,9 @@ TEST_F(GeneradorNumeracion, ALaterSettlementLeavesTheCommissionOfAnOlderOnesColl
     EXPECT_DOUBLE_EQ(numero(QStringLiteral("SELECT Comision FROM V_COMISIONES_VENDEDOR_APL WHERE idComprobante = '%1'")
                                 .arg(clave(104))),
                      41.32);
+    // The voucher's commission goes to the collection that settled it in this settlement.
+    EXPECT_DOUBLE_EQ(numero(QStringLiteral("SELECT Comision FROM V_COMISIONES_VENDEDOR_COB WHERE IdCobranza = '%1'").arg(clave(8))),
+                     41.32);
 }
 
 TEST_F(GeneradorNumeracion, ASalespersonCodeTakesOnlyThatSalespersonsVouchers)

@@ -1,0 +1,66 @@
+// A month's settlement on the demo database: every salesperson list total agrees with the
+// article commissions it was built from.
+
+#include "GeneradorPrueba.h"
+
+#include "db/Conexiones.h"
+#include "platform/runtime/Conversions.h"
+#include "settlements/ListaVendedores.h"
+
+#include <QTreeWidget>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+class GeneradorDemo : public PruebaGeneradorBase {
+protected:
+    GeneradorDemo()
+    {
+        db.fillDemo(300, 7);
+        abrirConexion(QStringLiteral("sqlite"));
+    }
+    ~GeneradorDemo() override { gBaseDatos.reset(); }
+
+    double suma(const QString &consulta) { return rt::CDbl(db.value(consulta)); }
+
+    // An amount as the lists show it ("1.234,50") read back as a number.
+    static double importeDeLista(QString texto)
+    {
+        texto.remove(QLatin1Char('.'));
+        texto.replace(QLatin1Char(','), QLatin1Char('.'));
+        return texto.toDouble();
+    }
+
+    TestDatabase db;
+};
+
+TEST_F(GeneradorDemo, AMonthsSettlementListsItsSalespersonsWithTheCommissionOfItsArticles)
+{
+    ASSERT_EQ(generar(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024")), GeneradorComisiones::Fin::Cerrada);
+
+    const double articulos = suma(QStringLiteral("SELECT SUM(ImporteComision) FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 1"));
+    EXPECT_GT(articulos, 0);
+    EXPECT_NEAR(suma(QStringLiteral("SELECT SUM(Comision) FROM V_COMISIONES_VENDEDOR_APL WHERE IdLiquidacion = 1")), articulos,
+                0.005);
+    EXPECT_NEAR(suma(QStringLiteral("SELECT SUM(Comision) FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = 1")), articulos,
+                0.005);
+    // The split of every collection adds up to what it settled.
+    EXPECT_EQ(rt::CLng(db.value(QStringLiteral(
+                  "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = 1 AND CbTc LIKE 'CB%' AND "
+                  "ABS(Descuentos + Efectivo + Cheque + Tarjeta + Banco + Retenciones + Otros - TotalCobrado) > 0.005"))),
+              0);
+
+    QTreeWidget lista;
+    ListaVendedores(lista, QFont(), *gBaseDatos).cargar(QStringLiteral("1"));
+    ASSERT_GE(lista.topLevelItemCount(), 3) << "at least two salespersons and the total row";
+    const QTreeWidgetItem *total = lista.topLevelItem(lista.topLevelItemCount() - 1);
+    EXPECT_EQ(total->text(0), QStringLiteral("Tot"));
+    EXPECT_NEAR(importeDeLista(total->text(2)), articulos, 0.005);
+    double porVendedor = 0;
+    for (int i = 0; i + 1 < lista.topLevelItemCount(); ++i)
+        porVendedor += importeDeLista(lista.topLevelItem(i)->text(2));
+    EXPECT_NEAR(porVendedor, articulos, 0.01);
+}
+
+} // namespace
