@@ -255,6 +255,9 @@ CREATE TABLE MV_ASIENTOS (
 CREATE INDEX IX_MV_ASIENTOS_COMPROBANTE ON MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA);
 -- The settlement picks the first line of every collection of a date range.
 CREATE INDEX IX_MV_ASIENTOS_FECHA ON MV_ASIENTOS (SECUENCIA, Fecha);
+-- The collections list joins each collection to its first line on the concatenated key
+-- pieces, which no index can serve from that side: this index keeps the walk to first lines.
+CREATE INDEX IX_MV_ASIENTOS_PRIMERA ON MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA) WHERE SECUENCIA = 1;
 
 -- MedioDePago is Null for every account that is not a means of payment.
 CREATE TABLE MA_CUENTAS (
@@ -705,6 +708,7 @@ INSERT INTO sqlite_stat1 (tbl, idx, stat) VALUES
     ('MV_APLICACION', 'IX_MV_APLICACION_PRINT', '1000000 250000 1'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_COMPROBANTE', '4000000 500000 250000 4 4 1'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_FECHA', '4000000 1000000 1000'),
+    ('MV_ASIENTOS', 'IX_MV_ASIENTOS_PRIMERA', '1000000 125000 62500 1 1'),
     ('V_MV_CPTE', 'IX_V_MV_CPTE_COMPROBANTE', '1000000 200000 1 1'),
     ('V_MV_CPTE', 'IX_V_MV_CPTE_PIEZAS', '1000000 200000 100000 2 1'),
     ('V_MV_CPTEINSUMOS', 'IX_V_MV_CPTEINSUMOS_COMPROBANTE', '3000000 600000 3 3'),
