@@ -24,21 +24,28 @@ CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &ba
 
 void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden)
 {
-    m_lista.clear();
-    if (sinOrden)
-        m_lista.setSortingEnabled(false);
-    m_lista.setColumnCount(static_cast<int>(columnas.size()));
-    // Each column keeps its width; the last one does not take the free space.
-    m_lista.header()->setStretchLastSection(false);
+    disponerColumnas(m_lista, m_fuente, columnas, sinOrden);
     m_alineaciones.clear();
-    const QFontMetrics medidas(m_fuente);
-    QTreeWidgetItem *encabezado = m_lista.headerItem();
+    for (const ColumnaLista &columna : columnas)
+        m_alineaciones.push_back(columna.alineacion);
+}
+
+void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
+                                     bool sinOrden)
+{
+    lista.clear();
+    if (sinOrden)
+        lista.setSortingEnabled(false);
+    lista.setColumnCount(static_cast<int>(columnas.size()));
+    // Each column keeps its width; the last one does not take the free space.
+    lista.header()->setStretchLastSection(false);
+    const QFontMetrics medidas(fuente);
+    QTreeWidgetItem *encabezado = lista.headerItem();
     for (int i = 0; i < static_cast<int>(columnas.size()); ++i) {
         const ColumnaLista &columna = columnas.at(static_cast<size_t>(i));
         encabezado->setText(i, columna.titulo);
         encabezado->setTextAlignment(i, alineacionQt(columna.alineacion));
-        m_lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))));
-        m_alineaciones.push_back(columna.alineacion);
+        lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))));
     }
 }
 

@@ -35,6 +35,9 @@ public:
     // Empties the list's rows and columns and lays out `columnas`. With `sinOrden` the list
     // stops sorting, so its rows keep the query's order; otherwise its sort settings stay.
     void reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden);
+    // The same on any list, without a query: a list shows its columns before its first load.
+    static void disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
+                                 bool sinOrden);
 
     // Opens the query through AbrirRecordset, which reports its own failures and then leaves
     // the recordset closed; its first use (hayFilas) then throws RuntimeError 3704.

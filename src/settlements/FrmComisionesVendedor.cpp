@@ -42,8 +42,8 @@ constexpr quint32 Negro = 0;
 
 // The layout rule counts on a title bar and borders around the window; where the window system
 // draws none, or thinner ones, these stand for them (pixels).
-constexpr int BordeNominal = 4;
-constexpr int TituloNominal = 19;
+constexpr int BordeNominal = 2;
+constexpr int TituloNominal = 23;
 
 const QString TituloAviso = QStringLiteral("Aviso al operador...");
 

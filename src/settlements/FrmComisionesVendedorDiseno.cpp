@@ -6,6 +6,8 @@
 #include "core/BarraEstado.h"
 #include "core/StatusBar.h"
 #include "platform/ui/SkinFramework.h"
+#include "settlements/ListaCobranzas.h"
+#include "settlements/ListaVendedores.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,6 +73,9 @@ void FrmComisionesVendedor::crearControles()
     ListView5 = crearLista(QStringLiteral("ListView5"), cliente);
     ListView5->setGeometry(Margen + AnchoComprobantes + Margen, arriba + alto,
                            AnchoDiseno - AnchoComprobantes - 3 * Margen, alto);
+
+    ListaVendedores::mostrarColumnas(*ListView1, font());
+    ListaCobranzas::mostrarColumnas(*ListView2, font());
 
     sbStatusBar = nombrado(new StatusBar(this), QStringLiteral("sbStatusBar"));
     AgregarPanelesEstado(*sbStatusBar);

@@ -58,6 +58,11 @@ ListaCobranzas::ListaCobranzas(QTreeWidget &lista, const QFont &fuenteVentana, D
 {
 }
 
+void ListaCobranzas::mostrarColumnas(QTreeWidget &lista, const QFont &fuenteVentana)
+{
+    CargadorLista::disponerColumnas(lista, fuenteVentana, columnas(), true);
+}
+
 QString ListaCobranzas::sentencia(const QString &idLiquidacion, const QString &idVendedor)
 {
     return QStringLiteral(" SELECT a.*, b.detalle FROM [V_COMISIONES_VENDEDOR_COB] a ")

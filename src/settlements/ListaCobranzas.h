@@ -13,6 +13,9 @@ class ListaCobranzas {
 public:
     ListaCobranzas(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base);
 
+    // Lays out the list's columns, without rows.
+    static void mostrarColumnas(QTreeWidget &lista, const QFont &fuenteVentana);
+
     // The statement that reads the collections of settlement `idLiquidacion` (unquoted) for
     // the salesperson code `idVendedor` as the database stores it.
     static QString sentencia(const QString &idLiquidacion, const QString &idVendedor);

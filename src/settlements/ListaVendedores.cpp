@@ -25,6 +25,11 @@ ListaVendedores::ListaVendedores(QTreeWidget &lista, const QFont &fuenteVentana,
 {
 }
 
+void ListaVendedores::mostrarColumnas(QTreeWidget &lista, const QFont &fuenteVentana)
+{
+    CargadorLista::disponerColumnas(lista, fuenteVentana, columnas(), false);
+}
+
 QString ListaVendedores::sentencia(const QString &idLiquidacion)
 {
     return QStringLiteral("SELECT a.IDVENDEDOR, nombre, SUM(TOTALCOBRADO)  AS TotalCobrado, sum(Comision) as "

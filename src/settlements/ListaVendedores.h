@@ -13,6 +13,9 @@ class ListaVendedores {
 public:
     ListaVendedores(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base);
 
+    // Lays out the list's columns, without rows.
+    static void mostrarColumnas(QTreeWidget &lista, const QFont &fuenteVentana);
+
     // The statement that reads the salespersons of settlement `idLiquidacion` (placed
     // unquoted, as typed).
     static QString sentencia(const QString &idLiquidacion);
