@@ -18,7 +18,9 @@ Qt::Alignment alineacionQt(Alineacion alineacion)
 } // namespace
 
 CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &base)
-    : m_lista(lista), m_fuente(fuente), m_base(base)
+    : m_lista(lista),
+      m_fuente(fuente),
+      m_base(base)
 {
 }
 

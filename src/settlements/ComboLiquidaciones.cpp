@@ -48,25 +48,25 @@ bool ComboLiquidaciones::llenar(QComboBox &combo, DB_Dll &base, const rt::ErrorH
         return false;
     // A failed end test or move cannot be passed over, so ignoring it ends the entries.
     bool seguir = hayFilas;
+    const auto agregar = [&] {
+        combo.addItem(textoEntrada(rs(QStringLiteral("idLiquidacion")), rs(QStringLiteral("Fecha_Desde")),
+                                   rs(QStringLiteral("Fecha_Hasta"))));
+    };
+    const auto mover = [&] {
+        rs.MoveNext();
+        seguir = true;
+    };
     while (seguir) {
         seguir = false;
         if (pasos.run([&] { seguir = !rs.EOF_(); }) == StepResult::Leave)
             return false;
         if (!seguir)
             break;
-        const auto agregar = [&] {
-            combo.addItem(textoEntrada(rs(QStringLiteral("idLiquidacion")), rs(QStringLiteral("Fecha_Desde")),
-                                       rs(QStringLiteral("Fecha_Hasta"))));
-        };
         if (pasos.run(agregar) == StepResult::Leave)
             return false;
-        bool movido = false;
-        if (pasos.run([&] {
-                rs.MoveNext();
-                movido = true;
-            }) == StepResult::Leave)
+        seguir = false;
+        if (pasos.run(mover) == StepResult::Leave)
             return false;
-        seguir = movido;
     }
     return pasos.run([&] { combo.setCurrentIndex(0); }) == StepResult::Continue;
 }

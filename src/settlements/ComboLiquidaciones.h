@@ -13,7 +13,10 @@ class QComboBox;
 class ComboLiquidaciones {
 public:
     static QString nuevaLiquidacion() { return QStringLiteral("Nueva Liquidacion"); }
-    static QString sentencia() { return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_CAB ORDER BY IDLIQUIDACION desc "); }
+    static QString sentencia()
+    {
+        return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_CAB ORDER BY IDLIQUIDACION desc ");
+    }
 
     // The entry of one settlement header; a Null date shows as nothing.
     static QString textoEntrada(const rt::Variant &idLiquidacion, const rt::Variant &fechaDesde,

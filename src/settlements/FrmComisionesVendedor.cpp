@@ -105,7 +105,9 @@ void FrmComisionesVendedor::Inicializa()
 
 void FrmComisionesVendedor::LlenarCombos()
 {
-    const auto tratar = [this](const rt::RuntimeError &error) { return tratarError(error, QStringLiteral("LlenarCombos")); };
+    const auto tratar = [this](const rt::RuntimeError &error) {
+        return tratarError(error, QStringLiteral("LlenarCombos"));
+    };
     if (ComboLiquidaciones::llenar(*CmbLiquidacion, *gBaseDatos, tratar))
         Verliq();
 }
@@ -120,7 +122,8 @@ void FrmComisionesVendedor::Verliq()
         omitiendoErrores([&] { txtfields(0)->clear(); });
         return;
     }
-    omitiendoErrores([&] { txtfields(0)->setText(ComboLiquidaciones::numeroDeEntrada(CmbLiquidacion->currentText())); });
+    omitiendoErrores(
+        [&] { txtfields(0)->setText(ComboLiquidaciones::numeroDeEntrada(CmbLiquidacion->currentText())); });
     ado::Recordset cabecera;
     bool existe = false;
     omitiendoErrores([&] {
@@ -166,8 +169,8 @@ void FrmComisionesVendedor::CampoValida(QLineEdit *campo)
             ui::MsgBox(QStringLiteral(" Debe informar el número de liquidación!"), ui::vbInformation, TituloAviso);
             return;
         }
-        if (!gBaseDatos->ExisteEnTabla(QStringLiteral("v_COMISIONES_VENDEDOR_CAB"), texto, QStringLiteral("IdLiquidacion"),
-                                       &m_rsLiquidacion, 8, QString(), true)) {
+        if (!gBaseDatos->ExisteEnTabla(QStringLiteral("v_COMISIONES_VENDEDOR_CAB"), texto,
+                                       QStringLiteral("IdLiquidacion"), &m_rsLiquidacion, 8, QString(), true)) {
             ui::MsgBox(QStringLiteral(" La liquidación ingresada no existe!"), ui::vbInformation, TituloAviso);
             return;
         }
@@ -185,7 +188,8 @@ void FrmComisionesVendedor::CampoValida(QLineEdit *campo)
 
 void FrmComisionesVendedor::CargarLiquidacionComisionesNew(QString &, QString &)
 {
-    ListaVendedores(*ListView1, font(), *gBaseDatos).cargar(rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text()));
+    ListaVendedores(*ListView1, font(), *gBaseDatos)
+        .cargar(rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text()));
 }
 
 void FrmComisionesVendedor::CargaCobranzas()

@@ -30,8 +30,7 @@ constexpr int AnchoVendedores = 380;
 constexpr int AnchoComprobantes = 520;
 constexpr int AnchoCampo = 70;
 
-template <class T>
-T *nombrado(T *control, const QString &nombre)
+template <class T> T *nombrado(T *control, const QString &nombre)
 {
     control->setObjectName(nombre);
     return control;
@@ -161,7 +160,7 @@ QTreeWidget *FrmComisionesVendedor::crearLista(const QString &nombre, QWidget *p
 }
 
 QLineEdit *FrmComisionesVendedor::crearCampo(int Index, const QString &campo, const QString &tag, int largo,
-                                              QWidget *padre)
+                                             QWidget *padre)
 {
     auto *box = nombrado(new QLineEdit(padre), QStringLiteral("txtfields_%1").arg(Index));
     setDataField(box, campo);

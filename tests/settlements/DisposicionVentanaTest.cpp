@@ -47,16 +47,32 @@ TEST_P(Redimension, StretchesTheBandAndSharesTheHeightBetweenTheLists)
 // Large: H = 10000 - (300 + 1500 + 500) = 7700, halved between the upper and lower lists.
 // Too small: every negative height or width is refused and the steps after it use what the
 // control kept, so the lower lists move under the upper ones' unchanged height.
-INSTANTIATE_TEST_SUITE_P(
-    Ventana, Redimension,
-    ::testing::Values(Caso{"Large", 15000, 10000, {60, 0, 14700, 1500}, {60, 1560, 5700, 3850}, {5820, 1560, 8900, 3850},
-                           {60, 5430, 7800, 3810}, {7900, 5430, 7000, 3810}},
-                      Caso{"OddHeightHalvesInSinglePrecision", 15000, 10001, {60, 0, 14700, 1500},
-                           {60, 1560, 5700, 3850.5}, {5820, 1560, 8900, 3850.5}, {60, 5430.5, 7800, 3810.5},
-                           {7900, 5430.5, 7000, 3810.5}},
-                      Caso{"TooSmall", 5000, 2000, {60, 0, 4700, 1500}, {60, 1560, 5700, 3000}, {5820, 1560, 9000, 3000},
-                           {60, 4580, 7800, 3000}, {7900, 4580, 7000, 3000}}),
-    [](const ::testing::TestParamInfo<Caso> &caso) { return std::string(caso.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Ventana, Redimension,
+                         ::testing::Values(Caso{"Large",
+                                                15000,
+                                                10000,
+                                                {60, 0, 14700, 1500},
+                                                {60, 1560, 5700, 3850},
+                                                {5820, 1560, 8900, 3850},
+                                                {60, 5430, 7800, 3810},
+                                                {7900, 5430, 7000, 3810}},
+                                           Caso{"OddHeightHalvesInSinglePrecision",
+                                                15000,
+                                                10001,
+                                                {60, 0, 14700, 1500},
+                                                {60, 1560, 5700, 3850.5},
+                                                {5820, 1560, 8900, 3850.5},
+                                                {60, 5430.5, 7800, 3810.5},
+                                                {7900, 5430.5, 7000, 3810.5}},
+                                           Caso{"TooSmall",
+                                                5000,
+                                                2000,
+                                                {60, 0, 4700, 1500},
+                                                {60, 1560, 5700, 3000},
+                                                {5820, 1560, 9000, 3000},
+                                                {60, 4580, 7800, 3000},
+                                                {7900, 4580, 7000, 3000}}),
+                         [](const ::testing::TestParamInfo<Caso> &caso) { return std::string(caso.param.nombre); });
 
 TEST(RectanguloTwips, FifteenTwipsMakeAPixel)
 {

@@ -44,7 +44,8 @@ protected:
             const Columna &esperada = esperadas.at(static_cast<size_t>(c));
             SCOPED_TRACE(esperada.titulo.toStdString());
             EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
-            EXPECT_EQ(lista.header()->sectionSize(c), medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
+            EXPECT_EQ(lista.header()->sectionSize(c),
+                      medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
             const bool derecha = (lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0;
             EXPECT_EQ(derecha, esperada.derecha);
             for (int f = 0; f < lista.topLevelItemCount(); ++f)
@@ -62,7 +63,8 @@ TEST_F(ListasLiquidacion, SalespersonsComeInCodeOrderWithTheirSumsAndATotalRow)
     cargarVendedores(QStringLiteral("12"));
     const QList<QStringList> esperadas = {
         {QStringLiteral("   1"), QStringLiteral("ALVAREZ ANA"), QStringLiteral("175,25"), QStringLiteral("3.200,50")},
-        {QStringLiteral("   2"), QStringLiteral("BENITEZ BRUNO"), QStringLiteral("61.728,39"), QStringLiteral("1.234.567,89")},
+        {QStringLiteral("   2"), QStringLiteral("BENITEZ BRUNO"), QStringLiteral("61.728,39"),
+         QStringLiteral("1.234.567,89")},
         {QStringLiteral("   3"), QStringLiteral("CASTRO CARLA"), QStringLiteral("2,50"), QStringLiteral("50,00")},
         {QStringLiteral("  99"), QString(), QStringLiteral("4,00"), QStringLiteral("80,00")},
         {QStringLiteral("Tot"), QString(), QStringLiteral("61.910,14"), QStringLiteral("1.237.898,39")},
@@ -80,18 +82,18 @@ TEST_F(ListasLiquidacion, ASettlementWithoutCollectionsShowsItsHeadersAndNoTotal
     cargarVendedores(QStringLiteral("12"));
     cargarVendedores(QStringLiteral("13"));
     EXPECT_EQ(vendedores.topLevelItemCount(), 0);
-    EXPECT_EQ(encabezadosDe(vendedores),
-              (QStringList{QStringLiteral("Vendedor"), QStringLiteral("Nombre"), QStringLiteral("Comision"),
-                           QStringLiteral("Cobranzas")}));
+    EXPECT_EQ(encabezadosDe(vendedores), (QStringList{QStringLiteral("Vendedor"), QStringLiteral("Nombre"),
+                                                      QStringLiteral("Comision"), QStringLiteral("Cobranzas")}));
 }
 
 TEST_F(ListasLiquidacion, AmountsKeepTwoDecimalsWhateverTheConfiguredDecimals)
 {
     gCantidadDecimales = QStringLiteral("0");
     cargarVendedores(QStringLiteral("7"));
-    EXPECT_EQ(filasDe(vendedores),
-              (QList<QStringList>{{QStringLiteral("   1"), QStringLiteral("ALVAREZ ANA"), QStringLiteral("9,00"), QStringLiteral("999,00")},
-                                  {QStringLiteral("Tot"), QString(), QStringLiteral("9,00"), QStringLiteral("999,00")}}));
+    EXPECT_EQ(filasDe(vendedores), (QList<QStringList>{{QStringLiteral("   1"), QStringLiteral("ALVAREZ ANA"),
+                                                        QStringLiteral("9,00"), QStringLiteral("999,00")},
+                                                       {QStringLiteral("Tot"), QString(), QStringLiteral("9,00"),
+                                                        QStringLiteral("999,00")}}));
 }
 
 TEST_F(ListasLiquidacion, SalespersonsKeepTheSortTheUserChose)
@@ -108,7 +110,8 @@ TEST_F(ListasLiquidacion, SalespersonsKeepTheSortTheUserChose)
 TEST_F(ListasLiquidacion, ANumberTheDatabaseRefusesIsReportedAndLeavesTheHeadersOnly)
 {
     cargarVendedores(QStringLiteral("12"));
-    dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error")), ui::vbAbort);
+    dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error")),
+                          ui::vbAbort);
     try {
         cargarVendedores(QString());
         ADD_FAILURE() << "the loader did not pass the error on";
@@ -124,15 +127,15 @@ TEST_F(ListasLiquidacion, CollectionsComeByDateWithOrdinalsRemarksAndNetTotals)
     cargarCobranzas(QStringLiteral("12"), QStringLiteral("   1"));
     const QString cero = QStringLiteral("0,00");
     const QList<QStringList> esperadas = {
-        {QStringLiteral("CB"), QStringLiteral("000100000011X"), QStringLiteral("CLIENTE DOS SRL"), QStringLiteral("02/03/2024"),
-         QStringLiteral("100,00"), QStringLiteral("2.000,00"), QStringLiteral("10,00"), cero, cero, QStringLiteral("1.990,00"), cero,
-         cero, cero, QString(), QStringLiteral("1")},
-        {QStringLiteral("CB"), QStringLiteral("000100000010X"), QStringLiteral("CLIENTE UNO SA"), QStringLiteral("05/03/2024"),
-         QStringLiteral("75,25"), QStringLiteral("1.500,50"), cero, QStringLiteral("1.000,50"), QStringLiteral("500,00"), cero,
-         cero, cero, cero, QString(), QStringLiteral("2")},
+        {QStringLiteral("CB"), QStringLiteral("000100000011X"), QStringLiteral("CLIENTE DOS SRL"),
+         QStringLiteral("02/03/2024"), QStringLiteral("100,00"), QStringLiteral("2.000,00"), QStringLiteral("10,00"),
+         cero, cero, QStringLiteral("1.990,00"), cero, cero, cero, QString(), QStringLiteral("1")},
+        {QStringLiteral("CB"), QStringLiteral("000100000010X"), QStringLiteral("CLIENTE UNO SA"),
+         QStringLiteral("05/03/2024"), QStringLiteral("75,25"), QStringLiteral("1.500,50"), cero,
+         QStringLiteral("1.000,50"), QStringLiteral("500,00"), cero, cero, cero, cero, QString(), QStringLiteral("2")},
         {QStringLiteral("NC"), QStringLiteral("000200000003A"), QString(), QStringLiteral("20/03/2024"), cero,
-         QStringLiteral("-300,00"), cero, cero, cero, cero, cero, cero, cero, QStringLiteral("Cancelacion total comprobante"),
-         QStringLiteral("3")},
+         QStringLiteral("-300,00"), cero, cero, cero, cero, cero, cero, cero,
+         QStringLiteral("Cancelacion total comprobante"), QStringLiteral("3")},
         {QStringLiteral("Tot"), QString(), QStringLiteral("TOTALES"), QString(), QStringLiteral("175,25"),
          QStringLiteral("3.200,50"), QStringLiteral("10,00"), QStringLiteral("1.000,50"), QStringLiteral("500,00"),
          QStringLiteral("1.990,00"), cero, cero, cero, QString(), QStringLiteral("4")},
@@ -161,10 +164,9 @@ TEST_F(ListasLiquidacion, CollectionsOfEachSplitColumnAddUpInTheirOwnColumn)
     cargarCobranzas(QStringLiteral("12"), QStringLiteral("   3"));
     ASSERT_EQ(cobranzas.topLevelItemCount(), 2);
     const QStringList total = filasDe(cobranzas).last();
-    EXPECT_EQ(total.mid(4, 9),
-              (QStringList{QStringLiteral("2,50"), QStringLiteral("50,00"), QStringLiteral("0,00"), QStringLiteral("40,00"),
-                           QStringLiteral("0,00"), QStringLiteral("0,00"), QStringLiteral("0,00"), QStringLiteral("7,50"),
-                           QStringLiteral("2,50")}));
+    EXPECT_EQ(total.mid(4, 9), (QStringList{QStringLiteral("2,50"), QStringLiteral("50,00"), QStringLiteral("0,00"),
+                                            QStringLiteral("40,00"), QStringLiteral("0,00"), QStringLiteral("0,00"),
+                                            QStringLiteral("0,00"), QStringLiteral("7,50"), QStringLiteral("2,50")}));
     EXPECT_EQ(total.last(), QStringLiteral("2"));
 }
 
@@ -178,7 +180,8 @@ TEST_F(ListasLiquidacion, ReloadingASalespersonStartsTheOrdinalsAgainAndIgnoresT
     QStringList ordinales;
     for (const QStringList &fila : filasDe(cobranzas))
         ordinales << fila.last();
-    EXPECT_EQ(ordinales, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+    EXPECT_EQ(ordinales,
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
 }
 
 TEST_F(ListasLiquidacion, TheTotalRowUsedAsASalespersonSelectsNothing)
