@@ -17,5 +17,5 @@
 // login, on Cancelar in the login dialog, and on any run-time error but number 5 (which skips
 // the failing statement), after writing that error and the step to "QVERR.LOG".
 void IniciarAplicacion(bool UsarArchivoIni, const QString &TextoComando, QString &TextoConexion, long UbicacionCursor);
-void IniciarAplicacion(bool UsarArchivoIni = false, const QString &TextoComando = {},
-                       const QString &TextoConexion = {}, long UbicacionCursor = 3);
+void IniciarAplicacion(bool UsarArchivoIni = false, const QString &TextoComando = {}, const QString &TextoConexion = {},
+                       long UbicacionCursor = 3);

@@ -35,7 +35,10 @@ QStringList campos(const QString &texto)
 
 } // namespace
 
-ArchivoBases::ArchivoBases(QString ruta) : m_ruta(std::move(ruta)) {}
+ArchivoBases::ArchivoBases(QString ruta)
+    : m_ruta(std::move(ruta))
+{
+}
 
 QString ArchivoBases::rutaPorDefecto()
 {

@@ -73,7 +73,8 @@ QPushButton *boton(QWidget *padre, const QString &nombre, const QString &texto)
 
 } // namespace
 
-frmAcceso::frmAcceso(QWidget *parent) : QDialog(parent)
+frmAcceso::frmAcceso(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAcceso"));
     setWindowTitle(QStringLiteral("Control de Acceso"));
@@ -100,7 +101,8 @@ void frmAcceso::construirControles()
     CboPlataformaDB->addItems({QStringLiteral("SQL Server"), QStringLiteral("ORACLE")});
     TxtUserPassword = caja(framAcceso, QStringLiteral("TxtUserPassword"), QStringLiteral("Ingrese la contraseña"));
     TxtUserPassword->setEchoMode(QLineEdit::Password);
-    TxtServidor = caja(framAcceso, QStringLiteral("TxtServidor"), QStringLiteral("ingrese el nombre del servidor e instancia"));
+    TxtServidor =
+        caja(framAcceso, QStringLiteral("TxtServidor"), QStringLiteral("ingrese el nombre del servidor e instancia"));
     TxtDbName = caja(framAcceso, QStringLiteral("TxtDbName"), QStringLiteral("ingrese el nombre de la base de datos"));
     TxtUserId = caja(framAcceso, QStringLiteral("TxtUserId"), QStringLiteral("Ingrese el nombre de usuario"));
     for (QLineEdit *edit : {TxtUserId, TxtDbName, TxtServidor})
@@ -130,7 +132,8 @@ void frmAcceso::construirControles()
     registro->addWidget(CmdRegistrar);
     registro->addWidget(CmdLineaComando);
     disposicion->addLayout(registro, 3, 1);
-    disposicion->addWidget(etiqueta(this, QStringLiteral("Label7"), QStringLiteral("Conexión a la base de datos")), 4, 0);
+    disposicion->addWidget(etiqueta(this, QStringLiteral("Label7"), QStringLiteral("Conexión a la base de datos")), 4,
+                           0);
     auto *botones = new QHBoxLayout;
     botones->addWidget(etiqueta(this, QStringLiteral("Label8"), QString()));
     botones->addStretch();
@@ -152,8 +155,9 @@ void frmAcceso::construirControles()
 
 void frmAcceso::conectarEventos()
 {
-    for (QObject *control : std::initializer_list<QObject *>{TxtUserId, TxtUserPassword, TxtDbName, TxtServidor,
-                                                             lstBases, CmdLineaComando, CmdRegistrar, bcCancelar, bcAceptar})
+    for (QObject *control :
+         std::initializer_list<QObject *>{TxtUserId, TxtUserPassword, TxtDbName, TxtServidor, lstBases, CmdLineaComando,
+                                          CmdRegistrar, bcCancelar, bcAceptar})
         control->installEventFilter(this);
     for (QLineEdit *edit : {TxtUserPassword, TxtDbName, TxtServidor})
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { MensajeInicial(edit); });
@@ -180,8 +184,10 @@ bool frmAcceso::eventFilter(QObject *watched, QEvent *event)
     if (watched == lstBases && event->type() == QEvent::KeyPress)
         AsignarDatosBase();
     if (esEnter(event)) {
-        const std::pair<QObject *, QWidget *> siguientes[] = {
-            {TxtUserId, TxtUserPassword}, {TxtUserPassword, TxtDbName}, {TxtDbName, TxtServidor}, {TxtServidor, bcAceptar}};
+        const std::pair<QObject *, QWidget *> siguientes[] = {{TxtUserId, TxtUserPassword},
+                                                              {TxtUserPassword, TxtDbName},
+                                                              {TxtDbName, TxtServidor},
+                                                              {TxtServidor, bcAceptar}};
         for (const auto &[desde, hacia] : siguientes) {
             if (watched == desde) {
                 hacia->setFocus(Qt::TabFocusReason);
@@ -260,9 +266,8 @@ void frmAcceso::MensajeInicial(QLineEdit *ObjTxt)
 void frmAcceso::llenarlist()
 {
     const ArchivoBases archivo;
-    const rt::StepRunner pasos([](const rt::RuntimeError &error) {
-        return MostrarError(error, std::nullopt, QStringLiteral("FormLoad"));
-    });
+    const rt::StepRunner pasos(
+        [](const rt::RuntimeError &error) { return MostrarError(error, std::nullopt, QStringLiteral("FormLoad")); });
     if (!archivo.existe()) {
         lstBases->clear();
         return;

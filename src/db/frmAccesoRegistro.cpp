@@ -43,10 +43,10 @@ int avisarFalloRegistro(const rt::RuntimeError &error)
 bool frmAcceso::ExisteBaseDeDatos(const QString &Servidor, const QString &Dbname, const QString &Usuario,
                                   const QString &Password, const QString &Proveedor)
 {
-    const QString cadena = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";") + QStringLiteral("Server=") + Servidor
-                           + QStringLiteral(";") + QStringLiteral("Database =") + Dbname + QStringLiteral(";")
-                           + QStringLiteral("UId=") + Usuario + QStringLiteral(";") + QStringLiteral("Pwd=") + Password
-                           + QStringLiteral(";");
+    const QString cadena = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";") + QStringLiteral("Server=")
+                           + Servidor + QStringLiteral(";") + QStringLiteral("Database =") + Dbname
+                           + QStringLiteral(";") + QStringLiteral("UId=") + Usuario + QStringLiteral(";")
+                           + QStringLiteral("Pwd=") + Password + QStringLiteral(";");
     ado::Connection prueba;
     try {
         prueba.Open(cadena, QString(), QString());
@@ -89,29 +89,28 @@ void frmAcceso::CmdRegistrar_Click()
     QString clave;
     QString servidor;
     bool repetida = false;
-    const bool probada =
-        pasos.run([&] {
-            QString parteServidor = rt::UCase(rt::Trim(TxtServidor->text()));
-            const int dosPuntos = rt::InStr(parteServidor, QStringLiteral(":"));
-            if (dosPuntos > 0)
-                parteServidor = rt::Left(parteServidor, dosPuntos - 1);
-            clave = rt::UCase(rt::Trim(TxtDbName->text())) + QStringLiteral(" / ") + parteServidor;
-        }) == rt::StepResult::Continue
-        && pasos.run([&] {
-               m_encontrada.servidor.clear();
-               DatosBase(clave);
-               repetida = !rt::Trim(m_encontrada.servidor).isEmpty();
-           }) == rt::StepResult::Continue
-        && !repetida
-        && pasos.run([&] {
-               const rt::Currency puerto = gUtil->ValorNumerico(TxtPuerto->text());
-               m_puerto = puerto == rt::Currency() ? QStringLiteral("1433") : rt::CStr(rt::Variant(puerto));
-           }) == rt::StepResult::Continue
-        && pasos.run([&] {
-               for (QLineEdit *edit : {TxtServidor, TxtUserId, TxtUserPassword, TxtDbName})
-                   edit->setText(rt::Trim(edit->text()));
-               servidor = TxtServidor->text();
-           }) == rt::StepResult::Continue;
+    const bool probada = pasos.run([&] {
+        QString parteServidor = rt::UCase(rt::Trim(TxtServidor->text()));
+        const int dosPuntos = rt::InStr(parteServidor, QStringLiteral(":"));
+        if (dosPuntos > 0)
+            parteServidor = rt::Left(parteServidor, dosPuntos - 1);
+        clave = rt::UCase(rt::Trim(TxtDbName->text())) + QStringLiteral(" / ") + parteServidor;
+    }) == rt::StepResult::Continue
+                         && pasos.run([&] {
+                                m_encontrada.servidor.clear();
+                                DatosBase(clave);
+                                repetida = !rt::Trim(m_encontrada.servidor).isEmpty();
+                            }) == rt::StepResult::Continue
+                         && !repetida && pasos.run([&] {
+                                const rt::Currency puerto = gUtil->ValorNumerico(TxtPuerto->text());
+                                m_puerto =
+                                    puerto == rt::Currency() ? QStringLiteral("1433") : rt::CStr(rt::Variant(puerto));
+                            }) == rt::StepResult::Continue
+                         && pasos.run([&] {
+                                for (QLineEdit *edit : {TxtServidor, TxtUserId, TxtUserPassword, TxtDbName})
+                                    edit->setText(rt::Trim(edit->text()));
+                                servidor = TxtServidor->text();
+                            }) == rt::StepResult::Continue;
     if (repetida) {
         ui::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "), ui::vbInformation + ui::vbOKOnly,
                    QStringLiteral("Atencion"));
@@ -132,7 +131,8 @@ void frmAcceso::lanzarRegistroOdbc(const QString &servidor, const QString &base)
     const QString programa = CarpetaAplicacion() + QStringLiteral("ODBC.exe");
     if (!QFileInfo(programa).isFile())
         return;
-    QProcess::startDetached(programa, {QStringLiteral("Server=") + servidor + QStringLiteral(";DB=") + base + QStringLiteral(";")});
+    QProcess::startDetached(
+        programa, {QStringLiteral("Server=") + servidor + QStringLiteral(";DB=") + base + QStringLiteral(";")});
 }
 
 void frmAcceso::CmdLineaComando_Click()
@@ -141,8 +141,8 @@ void frmAcceso::CmdLineaComando_Click()
     try {
         AccesoDirecto::crear(escritorio, QCoreApplication::applicationFilePath());
     } catch (const rt::RuntimeError &) {
-        ui::MsgBox(QStringLiteral("No se pudo crear el acceso directo en ") + escritorio, ui::vbInformation + ui::vbOKOnly,
-                   QStringLiteral("Atencion"));
+        ui::MsgBox(QStringLiteral("No se pudo crear el acceso directo en ") + escritorio,
+                   ui::vbInformation + ui::vbOKOnly, QStringLiteral("Atencion"));
     }
 }
 

@@ -18,7 +18,10 @@ namespace {
 
 class Entorno {
 public:
-    Entorno(const char *nombre, const QString &valor) : m_nombre(nombre), m_habia(qEnvironmentVariableIsSet(nombre)), m_antes(qgetenv(nombre))
+    Entorno(const char *nombre, const QString &valor)
+        : m_nombre(nombre)
+        , m_habia(qEnvironmentVariableIsSet(nombre))
+        , m_antes(qgetenv(nombre))
     {
         qputenv(nombre, QFile::encodeName(valor));
     }
@@ -64,7 +67,8 @@ TEST(AccesoDirecto, AMissingDesktopFolderRaisesAFileAccessError)
 {
     QTemporaryDir carpeta;
     try {
-        AccesoDirecto::crear(QDir(carpeta.path()).filePath(QStringLiteral("Escritorio")), QStringLiteral("/opt/comisiones"));
+        AccesoDirecto::crear(QDir(carpeta.path()).filePath(QStringLiteral("Escritorio")),
+                             QStringLiteral("/opt/comisiones"));
         FAIL() << "no error raised";
     } catch (const rt::RuntimeError &error) {
         EXPECT_EQ(error.Number, 75);
@@ -85,15 +89,18 @@ TEST_F(AccesoDirectoBoton, PutsTheProgramOnTheDesktopOrSaysItCouldNot)
     ASSERT_TRUE(escritorio.startsWith(inicio.path()));
     frmAcceso &dialogo = FormularioAcceso();
 
-    dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("No se pudo crear el acceso directo en ") + escritorio));
+    dialogos.expectMsgBox(
+        support::BoxMatch::text(QStringLiteral("No se pudo crear el acceso directo en ") + escritorio));
     dialogo.CmdLineaComando->click();
     dialogos.verify();
 
     ASSERT_TRUE(QDir().mkpath(escritorio));
     dialogo.CmdLineaComando->click();
-    const QString lanzador = QDir(escritorio).filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
-                                                       + QStringLiteral(".desktop"));
-    EXPECT_TRUE(leer(lanzador).contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"")));
+    const QString lanzador = QDir(escritorio)
+                                 .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
+                                           + QStringLiteral(".desktop"));
+    EXPECT_TRUE(leer(lanzador).contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath()
+                                        + QStringLiteral("\"")));
 }
 
 } // namespace

@@ -107,16 +107,17 @@ TEST_F(ArchivoBasesTest, AppendsOneLineWithTheStoredPasswordAndTheServerField)
         QFile::remove(ruta());
         AgregarBaseArchivo(QStringLiteral(" VENTAS / SRV01 "), QStringLiteral("ventas "), QStringLiteral(" ventas"),
                            QStringLiteral("ventas"), QStringLiteral("srv01:1433 "), caso.sufijo, caso.oracle);
-        const QString esperado = QStringLiteral("VENTAS / SRV01,ventas,ventas,") + outside::codificarClave(QStringLiteral("ventas"))
-                                 + QStringLiteral(",") + caso.quintoCampo + QStringLiteral("\r\n");
+        const QString esperado = QStringLiteral("VENTAS / SRV01,ventas,ventas,")
+                                 + outside::codificarClave(QStringLiteral("ventas")) + QStringLiteral(",")
+                                 + caso.quintoCampo + QStringLiteral("\r\n");
         EXPECT_EQ(QString::fromUtf8(leer()), esperado);
     }
 }
 
 TEST_F(ArchivoBasesTest, WritesAndReadsUtf8)
 {
-    AgregarBaseArchivo(QStringLiteral("AÑO / SRV"), QStringLiteral("año"), QStringLiteral("año"), QStringLiteral("contraseña"),
-                       QStringLiteral("srv"), {}, false);
+    AgregarBaseArchivo(QStringLiteral("AÑO / SRV"), QStringLiteral("año"), QStringLiteral("año"),
+                       QStringLiteral("contraseña"), QStringLiteral("srv"), {}, false);
     AgregarBaseArchivo(QStringLiteral("B / SRV"), QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("b"),
                        QStringLiteral("srv"), {}, false);
     EXPECT_TRUE(leer().startsWith(QStringLiteral("AÑO / SRV,año,año,").toUtf8()));

@@ -122,8 +122,9 @@ TEST_F(FrmAccesoTest, HintsArePlaceholdersAndNeverData)
 
 TEST_F(FrmAccesoTest, ChoosingARegisteredConnectionFillsTheBoxesButNeverTheLogin)
 {
-    escribirBases(QStringLiteral("VENTAS / SRV01,ventas,ventas,%1,srv01:1500\r\nDEMO / SQLITE,DEMO,DEMO,%2,sqlite\r\n")
-                      .arg(outside::codificarClave(QStringLiteral("ventas")), outside::codificarClave(QStringLiteral("DEMO"))));
+    escribirBases(
+        QStringLiteral("VENTAS / SRV01,ventas,ventas,%1,srv01:1500\r\nDEMO / SQLITE,DEMO,DEMO,%2,sqlite\r\n")
+            .arg(outside::codificarClave(QStringLiteral("ventas")), outside::codificarClave(QStringLiteral("DEMO"))));
     frmAcceso &dialogo = abrir();
     EXPECT_EQ(entradas(dialogo), (QStringList{QStringLiteral("VENTAS / SRV01"), QStringLiteral("DEMO / SQLITE")}));
     EXPECT_EQ(dialogo.lstBases->currentRow(), 0);
@@ -192,9 +193,10 @@ TEST_F(FrmAccesoTest, RegistrarNeverTouchesTheProgramsConnection)
         dialogo.TxtServidor->setText(QStringLiteral("sqlite"));
         dialogo.TxtUserId->setText(QStringLiteral("ADMIN"));
         if (!caso.registrada)
-            dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR sqlite VERIFIQUE "
-                                                                         "EL NOMBRE DE USUARIO Y PASSWORD INGRESADO"))
-                                      .withTitle(QStringLiteral("AVISO AL OPERADOR")));
+            dialogos.expectMsgBox(
+                support::BoxMatch::text(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR sqlite VERIFIQUE "
+                                                       "EL NOMBRE DE USUARIO Y PASSWORD INGRESADO"))
+                    .withTitle(QStringLiteral("AVISO AL OPERADOR")));
         dialogo.CmdRegistrar->click();
         dialogos.verify();
         EXPECT_EQ(bases().contains(QLatin1String(caso.base)), caso.registrada);
@@ -213,7 +215,8 @@ TEST_F(FrmAccesoTest, RegistrarReportsAFileItCannotWrite)
     setCarpetaEscritura(QDir(carpeta.path()).filePath(QStringLiteral("no-existe")));
     dialogo.TxtDbName->setText(QStringLiteral("DEMO"));
     dialogo.TxtServidor->setText(QStringLiteral("sqlite"));
-    dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("SQL Server start failed.  \rSQL-DMO error:   75 ")));
+    dialogos.expectMsgBox(
+        support::BoxMatch::textContaining(QStringLiteral("SQL Server start failed.  \rSQL-DMO error:   75 ")));
     dialogo.CmdRegistrar->click();
     dialogos.verify();
 }

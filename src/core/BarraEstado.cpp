@@ -1,0 +1,111 @@
+#include "core/BarraEstado.h"
+
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "core/StatusBar.h"
+#include "db/Conexiones.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/Text.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStringList>
+#include <functional>
+
+namespace {
+
+// Every step of the status bar is skipped when it fails.
+void ignorarError(const std::function<void()> &paso)
+{
+    try {
+        paso();
+    } catch (const rt::RuntimeError &) {
+    }
+}
+
+QLabel *panelDe(QStatusBar *barra, const char *clave)
+{
+    return barra->findChild<QLabel *>(QLatin1String(clave));
+}
+
+void escribir(QStatusBar *barra, const char *clave, const QString &texto)
+{
+    if (QLabel *panel = panelDe(barra, clave))
+        panel->setText(texto);
+}
+
+void copiarAyuda(QStatusBar *barra, const char *clave)
+{
+    if (QLabel *panel = panelDe(barra, clave))
+        panel->setToolTip(panel->text());
+}
+
+QString descripcionCaja(const QString &tabla)
+{
+    return rt::CStr(gBaseDatos->DatosTabla(tabla, gCaja, QStringLiteral("Descripcion"), QStringLiteral("IdCajas"), 8,
+                                           {}, true, true));
+}
+
+// A text inside quotes of an SQL literal: the cash box comes from the command line.
+QString textoSql(const QString &texto)
+{
+    return QString(texto).replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+void crearCajaSiFalta()
+{
+    if (!rt::Trim(descripcionCaja(QStringLiteral("@Admin_V_TA_Cajas"))).isEmpty())
+        return;
+    const QString codigo = gUtil->FormatoCodigo(rt::Trim(gCaja), 4);
+    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('")
+                                   + textoSql(codigo) + QStringLiteral("','CAJA ") + textoSql(gCaja)
+                                   + QStringLiteral("')"));
+}
+
+QString textoVersion()
+{
+    const QStringList partes = QCoreApplication::applicationVersion().split(QLatin1Char('.'));
+    QString texto = QStringLiteral("V.");
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            texto += QLatin1Char('.');
+        texto += QString::number(i < partes.size() ? partes[i].toInt() : 0);
+    }
+    return texto;
+}
+
+} // namespace
+
+void AgregarPanelesEstado(StatusBar &Barra)
+{
+    Barra.addPanel(QStringLiteral("MENSAJE"), 120, 1);
+    Barra.addPanel(QStringLiteral("SERVER"), 120);
+    Barra.addPanel(QStringLiteral("USUARIO"), 110);
+    Barra.addPanel(QStringLiteral("BASEDEDATOS"), 110);
+    Barra.addPanel(QStringLiteral("CAJA"), 110);
+    Barra.addPanel(QStringLiteral("VERSION"), 70);
+}
+
+void ActualizarBarraEstado(QStatusBar *Barra, const QString &Mensaje)
+{
+    if (!Barra)
+        return;
+    escribir(Barra, "MENSAJE", Mensaje);
+    if (const QLabel *servidor = panelDe(Barra, "SERVER"); servidor && !servidor->text().isEmpty())
+        return;
+    ignorarError([&] { escribir(Barra, "SERVER", QStringLiteral("Srv: ") + gBaseDatos->gServidor); });
+    ignorarError([&] {
+        const QString usuario = gUsuarioLogeado.isEmpty() ? gBaseDatos->gUsuario : gUsuarioLogeado;
+        escribir(Barra, "USUARIO", QStringLiteral("Uid: ") + usuario);
+    });
+    ignorarError([&] { escribir(Barra, "BASEDEDATOS", QStringLiteral("Db: ") + gBaseDatos->gDBName); });
+    if (gCaja.isEmpty())
+        gCaja = QStringLiteral("1");
+    ignorarError(crearCajaSiFalta);
+    ignorarError(
+        [&] { escribir(Barra, "CAJA", gCaja + QStringLiteral(" ") + descripcionCaja(QStringLiteral("V_TA_Cajas"))); });
+    escribir(Barra, "VERSION", textoVersion());
+    for (const char *clave : {"SERVER", "USUARIO", "BASEDEDATOS", "CAJA"})
+        copiarAyuda(Barra, clave);
+}
