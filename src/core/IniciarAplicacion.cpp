@@ -228,6 +228,8 @@ void Arranque::prepararConexion()
     sentencia("12", [] { ConectarEstadisticas(); });
     sentencia("12", [] { gBaseDatos->gCnn.setCommandTimeout(gTiempoEspera); });
     sentencia("12", [] { gBaseDatos->gCnn.setIsolationLevel(LecturaNoConfirmada); });
+    // Reports read through the program's own connection rather than logging on again.
+    sentencia("12", [] { gImpresion->setConexion(&gBaseDatos->gCnn); });
 }
 
 void Arranque::prepararBase()
