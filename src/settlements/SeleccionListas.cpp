@@ -1,0 +1,32 @@
+#include "settlements/SeleccionListas.h"
+
+#include "core/ObjetosExternos.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/Text.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+// The run-time error of a missing object.
+constexpr long ObjetoNoAsignado = 91;
+
+} // namespace
+
+bool esFilaTotal(const QTreeWidgetItem *fila)
+{
+    return fila && fila->text(0) == textoFilaTotal();
+}
+
+QString vendedorElegido(const QTreeWidget &vendedores)
+{
+    const QTreeWidgetItem *fila = vendedores.currentItem();
+    if (!fila)
+        throw rt::RuntimeError(ObjetoNoAsignado, QStringLiteral("No hay un vendedor seleccionado"));
+    return gUtil->FormatoCodigo(rt::Trim(fila->text(0)), 4);
+}
+
+QString claveComprobante(const QTreeWidgetItem &fila)
+{
+    return gUtil->TextoSQL(rt::Trim(fila.text(0)), 4) + gUtil->TextoSQL(fila.text(1), 15);
+}
