@@ -59,6 +59,15 @@ public:
     // salesperson selected in ListView1. Errors pass to the caller.
     void CargaCobranzas();
 
+    // "Cargar Liquidacion >>": with a stored number and "Recalcular" ticked, rebuilds that
+    // settlement after the user confirms; with a number alone, loads it; without a number,
+    // builds a new settlement of the date range (and salesperson). Missing or reversed dates
+    // are refused.
+    void CmdGenerar_Click();
+    // Runs the settlement generator with this window locked, all but its progress label, and
+    // unlocks it however the generator ends.
+    void GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor, QString &idLiquidacionBorrar);
+
     void cmdCancelar_Click();
     void cmdSalir_Click();
     void Form_KeyDown(int KeyCode, int Shift);

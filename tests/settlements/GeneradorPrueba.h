@@ -2,7 +2,7 @@
 
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
-#include "support/ProgramGlobals.h"
+#include "support/WidgetTest.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedEngine.h"
 #include "support/TestDatabase.h"
@@ -30,8 +30,9 @@ public:
 };
 
 // The main connection gBaseDatos open on a database as the start-up leaves it, the
-// logged-in user "ADMIN", scripted dialogs and the error log in a temporary folder.
-class PruebaGeneradorBase : public support::ProgramTest {
+// logged-in user "ADMIN", scripted dialogs and the error log in a temporary folder; windows
+// left open are closed after each test.
+class PruebaGeneradorBase : public support::WidgetTest {
 protected:
     PruebaGeneradorBase();
     ~PruebaGeneradorBase() override;

@@ -1,0 +1,106 @@
+// "Cargar Liquidacion >>": builds a new settlement, rebuilds a stored one or loads it.
+
+#include "settlements/FrmComisionesVendedor.h"
+
+#include "components/FhOcx.h"
+#include "core/ObjetosExternos.h"
+#include "db/Conexiones.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
+#include "settlements/BloqueoVentana.h"
+#include "settlements/GeneradorComisiones.h"
+#include "settlements/VentanaGeneracion.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+
+const QString TituloAviso = QStringLiteral("Aviso");
+
+// The label is repainted at once when this long has passed since its last repaint; between
+// repaints its text still shows at the next event pump.
+constexpr qint64 IntervaloRepintadoMs = 25;
+
+} // namespace
+
+void FrmComisionesVendedor::CmdGenerar_Click()
+{
+    try {
+        QString numero = rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text());
+        if (!numero.isEmpty())
+            CampoValida(txtfields(0));
+        QString vendedor = rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idVendedor")))->text());
+        QString desde = FhOcx1->Fh_Desde;
+        QString hasta = FhOcx1->Fh_Hasta;
+        if (rt::Trim(desde).isEmpty() || rt::Trim(hasta).isEmpty()) {
+            ui::MsgBox(QStringLiteral("Debe informar el rango de fechas a consultar"), ui::vbInformation, TituloAviso);
+            return;
+        }
+        if (rt::CDate(desde).date() > rt::CDate(hasta).date()) {
+            ui::MsgBox(QStringLiteral("La fecha desde no puede ser mayor a la fecha hasta"), ui::vbInformation,
+                       TituloAviso);
+            return;
+        }
+        if (!numero.isEmpty() && chkRecalcular->isChecked()) {
+            if (ui::MsgBox(QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. "
+                                          "¿Continuar?"),
+                           ui::vbInformation + ui::vbYesNo, TituloAviso)
+                == ui::vbYes) {
+                GeneraComisionesNew(desde, hasta, vendedor, numero);
+                LlenarCombos();
+            }
+        } else if (!numero.isEmpty()) {
+            for (QTreeWidget *lista : {ListView1, ListView2, ListView3, ListView5})
+                lista->clear();
+            CargarLiquidacionComisionesNew(numero, vendedor);
+        } else {
+            QString nueva;
+            GeneraComisionesNew(desde, hasta, vendedor, nueva);
+            LlenarCombos();
+            cmdCancelar_Click();
+        }
+    } catch (const rt::RuntimeError &error) {
+        tratarError(error, QStringLiteral("CmdGenerar_Click"));
+    }
+}
+
+void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor,
+                                                QString &idLiquidacionBorrar)
+{
+    // The window as the generator sees it.
+    class Ventana final : public VentanaGeneracion {
+    public:
+        explicit Ventana(FrmComisionesVendedor &formulario) : m_formulario(formulario) { m_reloj.start(); }
+
+        void mostrarEstado(const QString &texto) override
+        {
+            m_formulario.lblEstado->setText(texto);
+            if (m_reloj.elapsed() >= IntervaloRepintadoMs) {
+                m_formulario.lblEstado->repaint();
+                m_reloj.restart();
+            }
+        }
+        void procesarEventos() override { ui::DoEvents(); }
+        void Detalleon(bool on) override { m_formulario.Detalleon(on); }
+        void Inicializa() override { m_formulario.Inicializa(); }
+        bool recalcular() const override { return m_formulario.chkRecalcular->isChecked(); }
+
+    private:
+        FrmComisionesVendedor &m_formulario;
+        QElapsedTimer m_reloj;
+    };
+
+    Ventana ventana(*this);
+    // Nothing but the progress label may act while the build runs: a second run, a delete or
+    // closing the window would work on rows the build is still writing.
+    const BloqueoVentana bloqueo(*this, lblEstado);
+    GeneradorComisiones generador(*gBaseDatos, ventana);
+    if (generador.GeneraComisionesNew(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar)
+        == GeneradorComisiones::Fin::Abandonada)
+        Detalleon(true);
+}
