@@ -17,6 +17,7 @@
 #include "settlements/DisposicionVentana.h"
 #include "settlements/ListaCobranzas.h"
 #include "settlements/ListaVendedores.h"
+#include "settlements/OrdenLista.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -101,6 +102,7 @@ void FrmComisionesVendedor::Inicializa()
     LlenarCombos();
     for (QTreeWidget *lista : {ListView1, ListView2, ListView3, ListView5})
         lista->clear();
+    m_liquidacion.clear();
 }
 
 void FrmComisionesVendedor::LlenarCombos()
@@ -188,14 +190,14 @@ void FrmComisionesVendedor::CampoValida(QLineEdit *campo)
 
 void FrmComisionesVendedor::CargarLiquidacionComisionesNew(QString &, QString &)
 {
-    ListaVendedores(*ListView1, font(), *gBaseDatos)
-        .cargar(rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text()));
+    m_liquidacion = rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text());
+    ListaVendedores(*ListView1, font(), *gBaseDatos).cargar(m_liquidacion);
+    OrdenLista::reaplicar(*ListView1);
 }
 
 void FrmComisionesVendedor::CargaCobranzas()
 {
-    ListaCobranzas(*ListView2, font(), *gBaseDatos)
-        .cargar(rt::Trim(txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->text()), *ListView1);
+    ListaCobranzas(*ListView2, font(), *gBaseDatos).cargar(m_liquidacion, *ListView1);
 }
 
 void FrmComisionesVendedor::cmdCancelar_Click()

@@ -2,10 +2,13 @@
 
 #include "components/PropiedadesTexto.h"
 #include "platform/ado/Recordset.h"
+#include "platform/runtime/Currency.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/Variant.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 
 class FhOcx;
 class StatusBar;
@@ -52,12 +55,31 @@ public:
     // stored one shows its dates, lists its salespersons and locks the filter panel.
     void CampoValida(QLineEdit *campo);
 
-    // Fills ListView1 with the salespersons of the settlement in the number field; the
-    // arguments are not read. Errors pass to the caller.
+    // Fills ListView1 with the salespersons of the settlement in the number field, which
+    // becomes the settlement the lists and commands work on; the arguments are not read.
+    // Errors pass to the caller.
     void CargarLiquidacionComisionesNew(QString &idLiquidacion, QString &IdVendedor);
-    // Fills ListView2 with the collections of the settlement in the number field and the
-    // salesperson selected in ListView1. Errors pass to the caller.
+    // Fills ListView2 with the collections of the loaded settlement and the salesperson
+    // selected in ListView1. Errors pass to the caller.
     void CargaCobranzas();
+    // Fills ListView2, ListView3 and ListView5 with the selected salesperson's collections,
+    // vouchers and article lines; the first failing list ends it and its error passes to the
+    // caller. The arguments are not read.
+    void CargarLiquidacionComisiones(QString &idLiquidacion, QString &IdVendedor);
+    // Fills ListView3 with the vouchers that the selected salesperson's collections paid in the
+    // loaded settlement, or only collection cbtc / IdCobranza's when cbtc is not empty. Errors
+    // pass to the caller.
+    void CargaAplicacion(QString &cbtc, QString &IdCobranza);
+    // Fills ListView5 with the article lines of those vouchers, narrowed to a collection and to
+    // one of its vouchers when given. Errors go to the error dialog.
+    void CargarDetalle(QString &cbtc, QString &IdCobranza, QString &TC, QString &IdComprobante);
+    // The commission figures of article IdArticulo in voucher TC / IdComprobante, added up over
+    // the collections that paid it (see ImportesArticulo.h). Errors pass to the caller, with the
+    // sums as far as they were read.
+    void ObtenerImportesArticulo(QString &IdArticulo, QString &TC, QString &IdComprobante, rt::Currency &TotalFactura,
+                                 rt::Variant &PagoParcial, rt::Currency &ImporteCobrado, rt::Currency &ImporteDescuento,
+                                 rt::Currency &TotalCobradoCDto, rt::Currency &ImporteNeto,
+                                 rt::Currency &importecomision, rt::Currency &PorcDtoTotal, QString &listaCB);
 
     // "Cargar Liquidacion >>": with a stored number and "Recalcular" ticked, rebuilds that
     // settlement after the user confirms; with a number alone, loads it; without a number,
@@ -67,6 +89,23 @@ public:
     // Runs the settlement generator with this window locked, all but its progress label, and
     // unlocks it however the generator ends.
     void GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor, QString &idLiquidacionBorrar);
+
+    // "Borrar Liquidacion": deletes the loaded settlement once the user confirms.
+    void CmdBorrar_Click();
+    // "Listar Liquidacion": the report of the loaded settlement and the selected salesperson,
+    // in the preview.
+    void CmdListar_Click();
+    // The export button: sends the list its caption names to a spreadsheet.
+    void CmdExportaExcelLV_Click();
+    // The lists' events: a header click sorts; a salesperson fills the lower lists; a collection
+    // or voucher narrows them and leaves its key in lblEstado.
+    void ListView1_ColumnClick(int columna);
+    void ListView2_ColumnClick(int columna);
+    void ListView3_ColumnClick(int columna);
+    void ListView1_Click();
+    void ListView1_DblClick();
+    void ListView2_Click();
+    void ListView3_Click();
 
     void cmdCancelar_Click();
     void cmdSalir_Click();
@@ -97,6 +136,13 @@ private:
     void pintarFondo(QWidget *control, quint32 color);
     QSize tamanoExterior() const;
     int tratarError(const rt::RuntimeError &error, const QString &rutina) const;
+    // Commands and lists (FrmComisionesVendedorComandos.cpp, FrmComisionesVendedorListas.cpp).
+    void conectarComandos();
+    void conectarListas();
+    // Runs a command; whatever it throws goes to the error dialog (Retry runs it again).
+    void ejecutarComando(const QString &rutina, const std::function<void()> &comando);
+    void elegirComprobante(QTreeWidget &lista);
+    void RefrescarListasDependientes();
 
     QFrame *frameFiltros = nullptr;
     QFrame *picFiltros = nullptr;
@@ -127,4 +173,7 @@ private:
     int m_campoActual = 0;
     // The settlement header that the last number check found.
     ado::Recordset m_rsLiquidacion;
+    // The settlement whose salespersons ListView1 shows: the lists and the commands work on it,
+    // whatever the number field holds meanwhile.
+    QString m_liquidacion;
 };

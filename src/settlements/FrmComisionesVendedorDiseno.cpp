@@ -183,4 +183,5 @@ void FrmComisionesVendedor::conectarEventos()
     connect(CmdGenerar, &QPushButton::clicked, this, [this] { CmdGenerar_Click(); });
     connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
     connect(cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
+    conectarComandos();
 }

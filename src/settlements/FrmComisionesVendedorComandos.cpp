@@ -1,0 +1,154 @@
+// The settlement window's commands "Borrar Liquidacion", "Listar Liquidacion" and the export,
+// and the per-article commission figures of its public interface.
+
+#include "settlements/FrmComisionesVendedor.h"
+
+#include "core/Configuracion.h"
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "platform/report/ImpresionReportes.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
+#include "settlements/BorradoLiquidacion.h"
+#include "settlements/ExportacionListas.h"
+#include "settlements/ImportesArticulo.h"
+#include "settlements/ListadoLiquidacion.h"
+#include "settlements/SeleccionListas.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+const QString TituloAviso = QStringLiteral("Aviso");
+
+void aviso(const QString &texto)
+{
+    ui::MsgBox(texto, ui::vbInformation, TituloAviso);
+}
+
+const QString FaltaNumero = QStringLiteral(" Debe informar el número de liquidación!");
+
+} // namespace
+
+void FrmComisionesVendedor::conectarComandos()
+{
+    connect(CmdBorrar, &QPushButton::clicked, this, [this] { CmdBorrar_Click(); });
+    connect(CmdListar, &QPushButton::clicked, this, [this] { CmdListar_Click(); });
+    connect(CmdExportaExcelLV, &QPushButton::clicked, this, [this] { CmdExportaExcelLV_Click(); });
+    conectarListas();
+}
+
+void FrmComisionesVendedor::ejecutarComando(const QString &rutina, const std::function<void()> &comando)
+{
+    for (;;) {
+        try {
+            comando();
+            return;
+        } catch (const ui::ProgramEnded &) {
+            throw;
+        } catch (const rt::RuntimeError &error) {
+            if (tratarError(error, rutina) != rt::AnswerRetry)
+                return;
+        } catch (const std::exception &error) {
+            if (tratarError(rt::RuntimeError(rt::err::AdoEFail, QString::fromLocal8Bit(error.what())), rutina)
+                != rt::AnswerRetry)
+                return;
+        }
+    }
+}
+
+void FrmComisionesVendedor::CmdBorrar_Click()
+{
+    ejecutarComando(QStringLiteral("CmdBorrar_Click"), [this] {
+        if (m_liquidacion.isEmpty()) {
+            aviso(FaltaNumero);
+            return;
+        }
+        if (ui::MsgBox(QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. "
+                                      "¿Continuar?"),
+                       ui::vbInformation + ui::vbYesNo, TituloAviso)
+            != ui::vbYes)
+            return;
+        QString error;
+        if (!BorradoLiquidacion(*gBaseDatos).borrar(m_liquidacion, error)) {
+            aviso(error);
+            return;
+        }
+        Inicializa();
+    });
+}
+
+void FrmComisionesVendedor::CmdListar_Click()
+{
+    ejecutarComando(QStringLiteral("CmdListar_Click"), [this] {
+        if (m_liquidacion.isEmpty()) {
+            aviso(FaltaNumero);
+            return;
+        }
+        const QTreeWidgetItem *fila = ListView1->currentItem();
+        if (!fila || esFilaTotal(fila) || rt::Trim(fila->text(0)).isEmpty()) {
+            aviso(QStringLiteral(" Debe seleccionar un vendedor!"));
+            return;
+        }
+        ListadoLiquidacion::imprimir(*gImpresion, m_liquidacion, vendedorElegido(*ListView1), Cfg(QStringLiteral("NOMBRE")),
+                                     gCadenaODBC);
+    });
+}
+
+void FrmComisionesVendedor::CmdExportaExcelLV_Click()
+{
+    ejecutarComando(QStringLiteral("CmdExportaExcelLV_Click"), [this] {
+        using ExportacionListas::Lista;
+        const Lista rol = ExportacionListas::listaDeTitulo(CmdExportaExcelLV->text());
+        QTreeWidget *lista = nullptr;
+        switch (rol) {
+        case Lista::Vendedores:
+            lista = ListView1;
+            break;
+        case Lista::Cobranzas:
+            lista = ListView2;
+            break;
+        case Lista::Comprobantes:
+            lista = ListView3;
+            break;
+        case Lista::Detalle:
+            lista = ListView5;
+            break;
+        case Lista::Ninguna:
+            return;
+        }
+        ExportacionListas::exportar(*lista, rol);
+    });
+}
+
+void FrmComisionesVendedor::ObtenerImportesArticulo(QString &IdArticulo, QString &TC, QString &IdComprobante,
+                                                     rt::Currency &TotalFactura, rt::Variant &PagoParcial,
+                                                     rt::Currency &ImporteCobrado, rt::Currency &ImporteDescuento,
+                                                     rt::Currency &TotalCobradoCDto, rt::Currency &ImporteNeto,
+                                                     rt::Currency &importecomision, rt::Currency &PorcDtoTotal,
+                                                     QString &listaCB)
+{
+    ImportesArticulo importes;
+    // The caller gets the sums as far as they were read, also when the reading fails; the
+    // partial-payment flag and the percentage only once all rows are read.
+    const auto devolver = [&] {
+        ImporteCobrado = importes.ImporteCobrado;
+        ImporteDescuento = importes.ImporteDescuento;
+        TotalCobradoCDto = importes.TotalCobradoCDto;
+        ImporteNeto = importes.ImporteNeto;
+        importecomision = importes.importecomision;
+        listaCB = importes.listaCB;
+    };
+    try {
+        ::ObtenerImportesArticulo(*gBaseDatos, IdArticulo, TC, IdComprobante, TotalFactura, importes);
+    } catch (...) {
+        devolver();
+        throw;
+    }
+    devolver();
+    PagoParcial = rt::Variant(importes.PagoParcial);
+    PorcDtoTotal = importes.PorcDtoTotal;
+}
