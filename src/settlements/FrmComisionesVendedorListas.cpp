@@ -126,8 +126,9 @@ void FrmComisionesVendedor::ListView1_Click()
 
 void FrmComisionesVendedor::ListView1_DblClick()
 {
+    // Without a loaded settlement there is nothing to drill into: the query would lack its number.
     const QTreeWidgetItem *fila = ListView1->currentItem();
-    if (!fila || rt::Trim(fila->text(0)).isEmpty() || esFilaTotal(fila))
+    if (m_liquidacion.isEmpty() || !fila || rt::Trim(fila->text(0)).isEmpty() || esFilaTotal(fila))
         return;
     QString numero = m_liquidacion;
     QString vendedor = fila->text(0);
@@ -157,6 +158,8 @@ void FrmComisionesVendedor::elegirComprobante(QTreeWidget &lista)
 void FrmComisionesVendedor::RefrescarListasDependientes()
 {
     using ExportacionListas::Lista;
+    if (m_liquidacion.isEmpty())
+        return;
     const auto cobranza = claveElegida(*ListView2);
     QString cbtc = cobranza.first;
     QString idcobranza = cobranza.second;

@@ -6,7 +6,6 @@
 #include "settlements/BorradoLiquidacion.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -15,18 +14,6 @@ const QStringList Tablas = {"V_COMISIONES_VENDEDOR_CAB", "V_COMISIONES_VENDEDOR_
 
 class BorradoLiquidacionPrueba : public PruebaComandos {
 protected:
-    // Runs SQLite's own text on the database file, beside the program's connection.
-    void ejecutarSQLite(const char *sql)
-    {
-        sqlite3 *base = nullptr;
-        ASSERT_EQ(sqlite3_open(db.path().toUtf8().constData(), &base), SQLITE_OK);
-        char *mensaje = nullptr;
-        const int resultado = sqlite3_exec(base, sql, nullptr, nullptr, &mensaje);
-        EXPECT_EQ(resultado, SQLITE_OK) << (mensaje ? mensaje : "");
-        sqlite3_free(mensaje);
-        sqlite3_close(base);
-    }
-
     // Rows of settlement `numero` in each of the four tables, header first.
     QList<int> filas(int numero)
     {

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -79,4 +80,15 @@ void PruebaComandos::comprobarColumnas(const QTreeWidget &lista, const QFont &fu
         for (int f = 0; f < lista.topLevelItemCount(); ++f)
             EXPECT_EQ((lista.topLevelItem(f)->textAlignment(c) & Qt::AlignRight) != 0, esperada.derecha);
     }
+}
+
+void PruebaComandos::ejecutarSQLite(const char *sql)
+{
+    sqlite3 *base = nullptr;
+    ASSERT_EQ(sqlite3_open(db.path().toUtf8().constData(), &base), SQLITE_OK);
+    char *mensaje = nullptr;
+    const int resultado = sqlite3_exec(base, sql, nullptr, nullptr, &mensaje);
+    EXPECT_EQ(resultado, SQLITE_OK) << (mensaje ? mensaje : "");
+    sqlite3_free(mensaje);
+    sqlite3_close(base);
 }

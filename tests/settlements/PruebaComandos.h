@@ -35,6 +35,10 @@ protected:
     // Checks the list's headers, widths and the alignment of headers and cells.
     static void comprobarColumnas(const QTreeWidget &lista, const QFont &fuente, const std::vector<Columna> &esperadas);
 
+    // Runs SQLite's own text on the database file, beside the program's connection (to set up
+    // what T-SQL cannot say, such as a trigger that makes a statement fail).
+    void ejecutarSQLite(const char *sql);
+
     // Rows of one of the settlement tables for one settlement.
     int filasDeLiquidacion(const QString &tabla, int numero);
 };

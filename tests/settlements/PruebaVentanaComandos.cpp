@@ -1,0 +1,158 @@
+#include "PruebaVentanaComandos.h"
+
+#include "core/ObjetosExternos.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "platform/report/ImpresionReportes.h"
+#include "settlements/FrmComisionesVendedor.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString carpetaReportes()
+{
+    // Test discovery runs the executable without CTest's environment: this file's place tells.
+    const QString raiz = qEnvironmentVariable(
+        "COMISIONES_SOURCE_DIR", QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
+    return QDir(raiz).filePath(QStringLiteral("reports"));
+}
+
+} // namespace
+
+PruebaVentanaComandos::PruebaVentanaComandos() : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME"))
+{
+    qputenv("HOME", QFile::encodeName(m_casa.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(m_casa.path()).filePath(QStringLiteral(".config"))));
+    db.execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('NOMBRE', 'O''Brien Hnos SA   ')");
+    gUsuarioLogeado = QStringLiteral("DEMO");
+    gCadenaODBC = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
+    gImpresion->setConexion(&gBaseDatos->gCnn);
+    gImpresion->setCarpetaAplicacion(carpetaReportes());
+    ventana = std::make_unique<FrmComisionesVendedor>();
+    ventana->Inicializa();
+    ventana->show();
+    ventana->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+}
+
+PruebaVentanaComandos::~PruebaVentanaComandos()
+{
+    ventana.reset();
+    qputenv("HOME", m_home);
+    qputenv("XDG_CONFIG_HOME", m_config);
+}
+
+QTreeWidget *PruebaVentanaComandos::lista(int n) const
+{
+    return control<QTreeWidget>(QStringLiteral("ListView%1").arg(n));
+}
+
+QLineEdit *PruebaVentanaComandos::numero() const
+{
+    return control<QLineEdit>(QStringLiteral("txtfields_0"));
+}
+
+QPushButton *PruebaVentanaComandos::boton(const QString &nombre) const
+{
+    return control<QPushButton>(nombre);
+}
+
+QString PruebaVentanaComandos::textoDe(const QString &nombre) const
+{
+    const QWidget *widget = control(nombre);
+    return widget ? widget->property("text").toString() : QString();
+}
+
+void PruebaVentanaComandos::confirmarNumero(const QString &texto)
+{
+    QLineEdit *campo = numero();
+    campo->setFocus();
+    campo->clear();
+    QTest::keyClicks(campo, texto);
+    QTest::keyClick(campo, Qt::Key_Return);
+}
+
+QTreeWidgetItem *PruebaVentanaComandos::fila(QTreeWidget *lista, const QString &texto0, const QString &texto1) const
+{
+    for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = lista->topLevelItem(i);
+        if (item->text(0) == texto0 && (texto1.isEmpty() || item->text(1) == texto1))
+            return item;
+    }
+    ADD_FAILURE() << "no row " << texto0.toStdString() << " " << texto1.toStdString() << " in "
+                  << lista->objectName().toStdString();
+    return nullptr;
+}
+
+void PruebaVentanaComandos::clicFila(QTreeWidget *lista, const QString &texto0, const QString &texto1)
+{
+    if (QTreeWidgetItem *item = fila(lista, texto0, texto1)) {
+        lista->scrollToItem(item);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+    }
+}
+
+void PruebaVentanaComandos::dobleClicFila(QTreeWidget *lista, const QString &texto0)
+{
+    if (QTreeWidgetItem *item = fila(lista, texto0, {})) {
+        const QPoint punto = lista->visualItemRect(item).center();
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+    }
+}
+
+void PruebaVentanaComandos::clicEncabezado(QTreeWidget *lista, int columna)
+{
+    QHeaderView *encabezado = lista->header();
+    const QPoint punto(encabezado->sectionViewportPosition(columna) + encabezado->sectionSize(columna) / 2,
+                       encabezado->height() / 2);
+    QTest::mouseClick(encabezado->viewport(), Qt::LeftButton, {}, punto);
+}
+
+void PruebaVentanaComandos::cargarVendedorUno()
+{
+    confirmarNumero(QStringLiteral("12"));
+    clicFila(lista(1), QStringLiteral("   1"));
+}
+
+QStringList PruebaVentanaComandos::primeraColumna(const QTreeWidget &lista)
+{
+    QStringList textos;
+    for (int i = 0; i < lista.topLevelItemCount(); ++i)
+        textos << lista.topLevelItem(i)->text(0);
+    return textos;
+}
+
+QString PruebaVentanaComandos::carpetaDocumentos() const
+{
+    return QDir(m_casa.path()).filePath(QStringLiteral("Documents"));
+}
+
+QStringList PruebaVentanaComandos::libros() const
+{
+    QStringList rutas;
+    const QDir carpeta(carpetaDocumentos());
+    for (const QString &nombre : carpeta.entryList({QStringLiteral("*.xlsx")}, QDir::Files, QDir::Time | QDir::Reversed))
+        rutas << carpeta.filePath(nombre);
+    return rutas;
+}
+
+QString PruebaVentanaComandos::textoPdf(const QString &ruta)
+{
+    QProcess proceso;
+    proceso.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
+    if (!proceso.waitForFinished(30000) || proceso.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext could not read " << ruta.toStdString();
+        return {};
+    }
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
