@@ -1,6 +1,6 @@
 #include "platform/runtime/Currency.h"
 #include "platform/runtime/RuntimeError.h"
-#include "ErrorNumber.h"
+#include "RuntimeTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,8 @@ TEST(Currency, FromDoubleRoundsToFourDecimalsHalfToEven)
 
 TEST(Currency, FromDoubleOutOfRangeOverflows)
 {
-    EXPECT_EQ(errorNumber([] { (void)Currency::fromDouble(1e15); }), rt::err::Overflow);
-    EXPECT_EQ(errorNumber([] { (void)Currency::fromDouble(-1e15); }), rt::err::Overflow);
-    EXPECT_EQ(errorNumber([] { (void)Currency::fromDouble(0.0 / 0.0); }), rt::err::Overflow);
+    for (const double outside : {1e15, -1e15, 0.0 / 0.0})
+        EXPECT_EQ(errorNumber([&] { (void)Currency::fromDouble(outside); }), rt::err::Overflow) << outside;
 }
 
 TEST(Currency, ArithmeticIsExactAndRoundsProductsHalfToEven)

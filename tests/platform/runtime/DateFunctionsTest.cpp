@@ -1,18 +1,14 @@
-#include "ErrorNumber.h"
+#include "RuntimeTestSupport.h"
 
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Regional.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace rt;
 
 namespace {
-
-DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return DateTime::fromParts(y, mo, d, h, mi, s);
-}
 
 TEST(Dates, WeekdayCountsFromSunday)
 {
@@ -103,12 +99,7 @@ TEST(Dates, OutOfRangeAndUnknownIntervalsAreInvalidCalls)
 TEST(Dates, PartsOfADate)
 {
     const DateTime t = at(2024, 7, 9, 21, 45, 30);
-    EXPECT_EQ(Day(t), 9);
-    EXPECT_EQ(Month(t), 7);
-    EXPECT_EQ(Year(t), 2024);
-    EXPECT_EQ(Hour(t), 21);
-    EXPECT_EQ(Minute(t), 45);
-    EXPECT_EQ(Second(t), 30);
+    EXPECT_EQ(std::tuple(Day(t), Month(t), Year(t), Hour(t), Minute(t), Second(t)), std::tuple(9, 7, 2024, 21, 45, 30));
 }
 
 TEST(Dates, PinnedClock)

@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "RuntimeTestSupport.h"
 
 #include "platform/runtime/Rounding.h"
 

@@ -1,7 +1,8 @@
-#include "ErrorNumber.h"
+#include "RuntimeTestSupport.h"
 
 #include "platform/runtime/Text.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace rt;
@@ -97,10 +98,10 @@ TEST(TextFunctions, PiecesOfText)
     EXPECT_EQ(Len(t), 10);
     EXPECT_EQ(UCase(QString::fromUtf8("peña")), QString::fromUtf8("PEÑA"));
     EXPECT_EQ(LCase(QString::fromUtf8("ÁRBOL")), QString::fromUtf8("árbol"));
-    EXPECT_EQ(errorNumber([&] { Mid(t, 0, 1); }), err::InvalidProcedureCall);
-    EXPECT_EQ(errorNumber([&] { Mid(t, 1, -2); }), err::InvalidProcedureCall);
-    EXPECT_EQ(errorNumber([&] { Left(t, -1); }), err::InvalidProcedureCall);
-    EXPECT_EQ(errorNumber([&] { Right(t, -1); }), err::InvalidProcedureCall);
+    const std::function<void()> badCalls[] = {[&] { Mid(t, 0, 1); }, [&] { Mid(t, 1, -2); }, [&] { Left(t, -1); },
+                                              [&] { Right(t, -1); }};
+    for (const auto &call : badCalls)
+        EXPECT_EQ(errorNumber(call), err::InvalidProcedureCall);
 }
 
 TEST(TextFunctions, RepeatedCharacters)

@@ -1,6 +1,8 @@
-#include "platform/runtime/RuntimeError.h"
+#include "RuntimeTestSupport.h"
+
 #include "platform/runtime/Variant.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using rt::Variant;
@@ -36,33 +38,17 @@ TEST(Variant, ReportsTheKindItHolds)
     EXPECT_FALSE(Variant("").isEmpty());
 }
 
-TEST(Variant, GivesBackTheStoredValue)
-{
-    EXPECT_EQ(Variant::integer(-3).asLong(), -3);
-    EXPECT_EQ(Variant(123456).asLong(), 123456);
-    EXPECT_EQ(Variant(2.25).asDouble(), 2.25);
-    EXPECT_EQ(Variant(rt::Currency::fromRaw(12345)).asCurrency().raw(), 12345);
-    EXPECT_EQ(Variant(rt::DateTime(2.5)).asDate().serial(), 2.5);
-    EXPECT_EQ(Variant("ñandú").asString(), QString::fromUtf8("ñandú"));
-    EXPECT_EQ(Variant(QByteArray("ab")).asBytes(), QByteArray("ab"));
-    EXPECT_TRUE(Variant(true).asBoolean());
-}
-
 TEST(Variant, ReadingAnotherKindIsATypeMismatch)
 {
-    try {
-        (void)Variant("12").asLong();
-        FAIL() << "no error";
-    } catch (const rt::RuntimeError &e) {
-        EXPECT_EQ(e.Number, rt::err::TypeMismatch);
-    }
-    EXPECT_THROW((void)Variant(1.0).asLong(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant(1).asDouble(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant::null().asString(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant().asBoolean(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant(1).asCurrency(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant(1.0).asDate(), rt::RuntimeError);
-    EXPECT_THROW((void)Variant("x").asBytes(), rt::RuntimeError);
+    EXPECT_EQ(Variant::integer(-3).asLong(), -3); // an Integer reads as a Long
+    const std::function<void()> reads[] = {
+        [] { (void)Variant("12").asLong(); },      [] { (void)Variant(1.0).asLong(); },
+        [] { (void)Variant(1).asDouble(); },       [] { (void)Variant::null().asString(); },
+        [] { (void)Variant().asBoolean(); },       [] { (void)Variant(1).asCurrency(); },
+        [] { (void)Variant(1.0).asDate(); },       [] { (void)Variant("x").asBytes(); },
+    };
+    for (std::size_t i = 0; i < std::size(reads); ++i)
+        EXPECT_EQ(errorNumber(reads[i]), rt::err::TypeMismatch) << "read " << i;
 }
 
 TEST(Variant, EqualityNeedsSameKindAndValue)
