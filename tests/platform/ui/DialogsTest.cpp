@@ -1,8 +1,6 @@
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/QtDialogService.h"
 
 #include "support/ProgramGlobals.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -14,8 +12,6 @@
 using namespace ui;
 
 namespace {
-
-constexpr int CaughtProgramEnded = 3;
 
 // A window whose close handler leaves a trace, as a form's Unload would save its settings.
 class TracingWindow : public QWidget {
@@ -33,28 +29,6 @@ void traceAtExit()
 }
 
 class DialogsTest : public support::ProgramTest {};
-
-TEST_F(DialogsTest, NoReplacementMeansTheQtService)
-{
-    support::ScriptedDialogs dialogs;
-    EXPECT_EQ(&dialogService(), &dialogs);
-    setDialogService(nullptr);
-    EXPECT_NE(dynamic_cast<QtDialogService *>(&dialogService()), nullptr);
-}
-
-TEST_F(DialogsTest, EndProgramThrowsUnderTests)
-{
-    // Run apart: were EndProgram to end the process here, the test would otherwise pass unseen.
-    EXPECT_EXIT(
-        {
-            try {
-                EndProgram();
-            } catch (const ProgramEnded &) {
-                std::_Exit(CaughtProgramEnded);
-            }
-        },
-        testing::ExitedWithCode(CaughtProgramEnded), "");
-}
 
 TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
 {

@@ -67,16 +67,6 @@ TEST(MsgBoxLayout, DefaultButtonBitsFallBackToTheFirstButtonPastTheLast)
         EXPECT_EQ(msgBoxLayout(style).defaultButton, index) << "style " << style;
 }
 
-TEST(MsgBoxLayout, SpanishButtonCaptions)
-{
-    const std::pair<MsgBoxResult, const char *> cases[] = {
-        {vbOK, "Aceptar"}, {vbCancel, "Cancelar"}, {vbAbort, "Anular"}, {vbRetry, "Reintentar"},
-        {vbIgnore, "Omitir"}, {vbYes, "Sí"},        {vbNo, "No"},
-    };
-    for (const auto &[answer, caption] : cases)
-        EXPECT_EQ(buttonText(answer), QString::fromUtf8(caption)) << "answer " << answer;
-}
-
 TEST(DialogText, EveryKindOfLineEndBecomesOneLineBreak)
 {
     const std::pair<const char *, const char *> cases[] = {

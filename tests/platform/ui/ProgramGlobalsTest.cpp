@@ -11,15 +11,12 @@ namespace {
 
 constexpr int CaughtProgramEnded = 3;
 
-TEST(ProgramGlobals, ResetPutsBackTheQtDialogService)
+// Run apart: were EndProgram to end the process, the test would otherwise pass unseen.
+TEST(ProgramGlobals, ResetPutsBackTheQtDialogServiceAndAThrowingEndProgram)
 {
     support::ScriptedDialogs dialogs;
     support::resetProgramGlobals();
     EXPECT_NE(dynamic_cast<ui::QtDialogService *>(&ui::dialogService()), nullptr);
-}
-
-TEST(ProgramGlobals, ResetMakesEndProgramThrowAgain)
-{
     EXPECT_EXIT(
         {
             ui::setEndProgramThrows(false);

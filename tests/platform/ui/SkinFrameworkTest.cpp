@@ -1,6 +1,6 @@
 #include "platform/ui/SkinFramework.h"
 
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,12 +45,8 @@ TEST(SkinFramework, AMissingSkinRaisesFileNotFoundAndKeepsTheLoadedOne)
     skin.ApplyWindow(&ventana);
     EXPECT_EQ(ventana.styleSheet(), QString());
     skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Luna.cjstyles")), QString());
-    try {
-        skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Office2007.cjstyles")), QString());
-        ADD_FAILURE() << "no error raised";
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, 53);
-    }
+    EXPECT_EQ(errorNumber([&] { skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Office2007.cjstyles")), {}); }),
+              rt::err::FileNotFound);
     EXPECT_EQ(skin.styleSheet(), QStringLiteral("QWidget { color: blue; }"));
 }
 
