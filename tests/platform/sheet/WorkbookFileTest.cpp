@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 #include "XlsxReader.h"
 
 #include "platform/sheet/ColumnLetters.h"
@@ -204,7 +204,7 @@ TEST_F(WorkbookFileTest, ReportsPathsThatCannotBeWritten)
         {QString(), 75},
     };
     for (const auto &[path, number] : paths)
-        EXPECT_EQ(errorNumberOf([&] { book.saveAs(path); }), number) << path.toStdString();
+        EXPECT_EQ(errorNumber([&] { book.saveAs(path); }), number) << path.toStdString();
 }
 
 TEST_F(WorkbookFileTest, RefusedPermissionRaises70AndLeavesTheOldFileWhole)
@@ -220,8 +220,8 @@ TEST_F(WorkbookFileTest, RefusedPermissionRaises70AndLeavesTheOldFileWhole)
         GTEST_SKIP() << "this user may write where permissions say no";
     }
     ws.setValue(1, 1, "nuevo");
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(locked + "/libro.xlsx"); }), 70);
-    EXPECT_EQ(errorNumberOf([&] { book.saveAs(locked + "/otro.xlsx"); }), 70);
+    EXPECT_EQ(errorNumber([&] { book.saveAs(locked + "/libro.xlsx"); }), 70);
+    EXPECT_EQ(errorNumber([&] { book.saveAs(locked + "/otro.xlsx"); }), 70);
     EXPECT_EQ(XlsxReader(locked + "/libro.xlsx").text("A1"), "viejo");
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
