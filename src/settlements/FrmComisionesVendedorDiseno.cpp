@@ -180,7 +180,8 @@ void FrmComisionesVendedor::conectarEventos()
 {
     connect(CmbLiquidacion, &QComboBox::activated, this, [this] { Verliq(); });
     connect(CmbLiquidacion->lineEdit(), &QLineEdit::textEdited, this, [this] { Verliq(); });
-    connect(CmdGenerar, &QPushButton::clicked, this, [this] { CmdGenerar_Click(); });
+    connect(CmdGenerar, &QPushButton::clicked, this,
+            [this] { ejecutarComando(QStringLiteral("CmdGenerar_Click"), [this] { CmdGenerar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
     connect(cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
     conectarComandos();
