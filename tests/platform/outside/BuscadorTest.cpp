@@ -24,9 +24,8 @@ class BuscadorTest : public support::WidgetTest {
 protected:
     void SetUp() override
     {
-        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'PEREZ')"));
-        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0002', 'D''ANGELO')"));
-        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0003', 'GOMEZ')"));
+        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) "
+                                        "VALUES ('0001', 'PEREZ'), ('0002', 'D''ANGELO'), ('0003', 'GOMEZ')"));
         QFile file(catalogue());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(record("ARTICULOS", "V_MA_ARTICULOS", "|DESCRIPCION|IDARTICULO|"));

@@ -1,24 +1,38 @@
 #include "platform/outside/Equipo.h"
 #include "platform/outside/WritableFolder.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
-TEST(Equipo, NamesTheWorkstation)
+TEST(Equipo, NamesTheUserFromTheFirstVariableThatHoldsOne)
 {
-    const outside::Equipo equipo;
-    EXPECT_EQ(equipo.NombreEquipo(), QSysInfo::machineHostName());
-    EXPECT_FALSE(equipo.UsuarioEquipo().isEmpty());
-    EXPECT_FALSE(equipo.CarpetaAlternativa().isEmpty());
+    const char *const variables[] = {"USER", "LOGNAME", "USERNAME"};
+    std::optional<QByteArray> saved[3];
+    for (int i = 0; i < 3; ++i) {
+        if (qEnvironmentVariableIsSet(variables[i]))
+            saved[i] = qgetenv(variables[i]);
+    }
+    const std::pair<QList<QByteArray>, QString> cases[] = {
+        {{"ana", "beto", "ceci"}, "ana"}, {{"  ", " beto ", "ceci"}, "beto"}, {{"", "", ""}, "desconocido"}};
+    for (const auto &[values, user] : cases) {
+        for (int i = 0; i < 3; ++i)
+            qputenv(variables[i], values[i]);
+        EXPECT_EQ(outside::Equipo().UsuarioEquipo(), user);
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i])
+            qputenv(variables[i], *saved[i]);
+        else
+            qunsetenv(variables[i]);
+    }
 }
 
 TEST(Equipo, StartsAProgramWithItsParameters)
@@ -52,7 +66,6 @@ TEST(WritableFolder, PrefersTheGivenFolderAndFallsBackToTheUsersDataFolder)
     const QString fallback = outside::writableFolder(dir.filePath(QStringLiteral("no/existe")));
     EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     EXPECT_TRUE(QFileInfo(fallback).isDir());
-    EXPECT_EQ(outside::applicationFolder(), QCoreApplication::applicationDirPath());
 }
 
 } // namespace
