@@ -2,84 +2,54 @@
 
 #include "db/AccesoDirecto.h"
 #include "db/frmAcceso.h"
-#include "platform/runtime/RuntimeError.h"
 #include "support/WidgetTest.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
+// Sets an environment variable for its lifetime and puts back what was there.
 class Entorno {
 public:
     Entorno(const char *nombre, const QString &valor)
         : m_nombre(nombre)
-        , m_habia(qEnvironmentVariableIsSet(nombre))
-        , m_antes(qgetenv(nombre))
     {
+        if (qEnvironmentVariableIsSet(nombre))
+            m_antes = qgetenv(nombre);
         qputenv(nombre, QFile::encodeName(valor));
     }
-    ~Entorno()
-    {
-        if (m_habia)
-            qputenv(m_nombre, m_antes);
-        else
-            qunsetenv(m_nombre);
-    }
-    Entorno(const Entorno &) = delete;
-    Entorno &operator=(const Entorno &) = delete;
+    ~Entorno() { m_antes ? qputenv(m_nombre, *m_antes) : qunsetenv(m_nombre); }
 
 private:
     const char *m_nombre;
-    bool m_habia;
-    QByteArray m_antes;
+    std::optional<QByteArray> m_antes;
 };
-
-QString leer(const QString &ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? QString::fromUtf8(archivo.readAll()) : QString();
-}
 
 TEST(AccesoDirecto, WritesAnExecutableLauncherNamedAfterTheProgram)
 {
     QTemporaryDir escritorio;
-    const QString ruta = AccesoDirecto::crear(escritorio.path(), QStringLiteral("/opt/mis programas/comisiones"));
-    EXPECT_EQ(ruta, QDir(escritorio.path()).filePath(QStringLiteral("comisiones.desktop")));
-    EXPECT_EQ(leer(ruta), QStringLiteral("[Desktop Entry]\nType=Application\nName=comisiones\n"
-                                         "Exec=\"/opt/mis programas/comisiones\"\nTerminal=false\n"));
+    const QString ruta = AccesoDirecto::crear(escritorio.path(), "/opt/mis programas/comisiones");
+    EXPECT_EQ(ruta, QDir(escritorio.path()).filePath("comisiones.desktop"));
+    EXPECT_EQ(fileText(ruta), "[Desktop Entry]\nType=Application\nName=comisiones\n"
+                              "Exec=\"/opt/mis programas/comisiones\"\nTerminal=false\n");
     EXPECT_TRUE(QFileInfo(ruta).isExecutable());
-}
-
-TEST(AccesoDirecto, EscapesWhatTheExecKeyWouldReadOtherwise)
-{
-    EXPECT_TRUE(AccesoDirecto::contenido(QStringLiteral("/opt/a$b/100%/c\"d"))
-                    .contains(QStringLiteral("Exec=\"/opt/a\\\\$b/100%%/c\\\\\"d\"\n")));
-}
-
-TEST(AccesoDirecto, AMissingDesktopFolderRaisesAFileAccessError)
-{
-    QTemporaryDir carpeta;
-    try {
-        AccesoDirecto::crear(QDir(carpeta.path()).filePath(QStringLiteral("Escritorio")),
-                             QStringLiteral("/opt/comisiones"));
-        FAIL() << "no error raised";
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, 75);
-    }
+    EXPECT_TRUE(AccesoDirecto::contenido("/opt/a$b/100%/c\"d").contains("Exec=\"/opt/a\\\\$b/100%%/c\\\\\"d\"\n"))
+        << "what the Exec key would read otherwise is escaped";
+    EXPECT_EQ(errorNumber([&] { AccesoDirecto::crear(escritorio.filePath("Escritorio"), "/opt/comisiones"); }), 75)
+        << "a missing desktop folder";
 }
 
 class AccesoDirectoBoton : public support::WidgetTest {
 protected:
     QTemporaryDir inicio;
     Entorno home{"HOME", inicio.path()};
-    Entorno configuracion{"XDG_CONFIG_HOME", QDir(inicio.path()).filePath(QStringLiteral("config"))};
+    Entorno configuracion{"XDG_CONFIG_HOME", QDir(inicio.path()).filePath("config")};
     support::ScriptedDialogs dialogos;
 };
 
@@ -89,18 +59,15 @@ TEST_F(AccesoDirectoBoton, PutsTheProgramOnTheDesktopOrSaysItCouldNot)
     ASSERT_TRUE(escritorio.startsWith(inicio.path()));
     frmAcceso &dialogo = FormularioAcceso();
 
-    dialogos.expectMsgBox(
-        support::BoxMatch::text(QStringLiteral("No se pudo crear el acceso directo en ") + escritorio));
+    dialogos.expectMsgBox(support::BoxMatch::text("No se pudo crear el acceso directo en " + escritorio));
     dialogo.CmdLineaComando->click();
     dialogos.verify();
 
     ASSERT_TRUE(QDir().mkpath(escritorio));
     dialogo.CmdLineaComando->click();
-    const QString lanzador = QDir(escritorio)
-                                 .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
-                                           + QStringLiteral(".desktop"));
-    EXPECT_TRUE(leer(lanzador).contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath()
-                                        + QStringLiteral("\"")));
+    const QString programa = QCoreApplication::applicationFilePath();
+    const QString lanzador = QDir(escritorio).filePath(QFileInfo(programa).completeBaseName() + ".desktop");
+    EXPECT_TRUE(fileText(lanzador).contains("Exec=\"" + programa + "\""));
 }
 
 } // namespace

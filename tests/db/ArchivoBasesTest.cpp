@@ -4,11 +4,8 @@
 #include "db/ArchivoBases.h"
 #include "db/LBM_Common.h"
 #include "platform/outside/ClaveGuardada.h"
-#include "platform/runtime/RuntimeError.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +14,7 @@ class ArchivoBasesTest : public support::ProgramTest {
 protected:
     ArchivoBasesTest() { setCarpetaEscritura(carpeta.path()); }
 
-    QString ruta() const { return QDir(carpeta.path()).filePath(QStringLiteral("BASES.TXT")); }
+    QString ruta() const { return QDir(carpeta.path()).filePath("BASES.TXT"); }
 
     void escribir(const QByteArray &bytes) const
     {
@@ -26,10 +23,9 @@ protected:
         archivo.write(bytes);
     }
 
-    QByteArray leer() const
+    static void agregar(const QString &clave, const QString &sufijo = {}, bool oracle = false)
     {
-        QFile archivo(ruta());
-        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+        AgregarBaseArchivo(clave, "ventas ", " ventas", "ventas", "srv01:1433 ", sufijo, oracle);
     }
 
     QTemporaryDir carpeta;
@@ -74,70 +70,49 @@ TEST_F(ArchivoBasesTest, MissingFileHasNoRecords)
     EXPECT_EQ(archivo.ruta(), ruta());
     EXPECT_FALSE(archivo.existe());
     EXPECT_TRUE(archivo.registros().isEmpty());
-    EXPECT_FALSE(archivo.buscar(QStringLiteral("A / S")).has_value());
+    EXPECT_FALSE(archivo.buscar("A / S").has_value());
 }
 
 TEST_F(ArchivoBasesTest, FindsTheFirstRecordWithTheTrimmedKeyInItsCase)
 {
     escribir("VENTAS / SRV,ventas,ventas,X,srv\r\nVENTAS / SRV,otra,otra,Y,srv2\r\n");
     const ArchivoBases archivo;
-    const auto encontrado = archivo.buscar(QStringLiteral("  VENTAS / SRV "));
+    const auto encontrado = archivo.buscar("  VENTAS / SRV ");
     ASSERT_TRUE(encontrado.has_value());
-    EXPECT_EQ(encontrado->Base, QStringLiteral("ventas"));
-    EXPECT_EQ(encontrado->Servidor, QStringLiteral("srv"));
-    EXPECT_FALSE(archivo.buscar(QStringLiteral("ventas / srv")).has_value());
+    EXPECT_EQ(encontrado->Base, "ventas");
+    EXPECT_EQ(encontrado->Servidor, "srv");
+    EXPECT_FALSE(archivo.buscar("ventas / srv").has_value());
 }
-
-struct CasoAgregado {
-    const char *nombre;
-    QString sufijo;
-    bool oracle;
-    QString quintoCampo;
-};
 
 TEST_F(ArchivoBasesTest, AppendsOneLineWithTheStoredPasswordAndTheServerField)
 {
-    const CasoAgregado casos[] = {
-        {"plain server", {}, false, QStringLiteral("srv01:1433")},
-        {"oracle", {}, true, QStringLiteral("#srv01:1433")},
-        {"suffix", QStringLiteral("inst"), false, QStringLiteral("srv01:1433/inst:")},
-    };
-    for (const CasoAgregado &caso : casos) {
-        SCOPED_TRACE(caso.nombre);
+    const std::tuple<QString, bool, QString> casos[] = {
+        {{}, false, "srv01:1433"}, {{}, true, "#srv01:1433"}, {"inst", false, "srv01:1433/inst:"}};
+    for (const auto &[sufijo, oracle, quintoCampo] : casos) {
+        SCOPED_TRACE(quintoCampo.toStdString());
         QFile::remove(ruta());
-        AgregarBaseArchivo(QStringLiteral(" VENTAS / SRV01 "), QStringLiteral("ventas "), QStringLiteral(" ventas"),
-                           QStringLiteral("ventas"), QStringLiteral("srv01:1433 "), caso.sufijo, caso.oracle);
-        const QString esperado = QStringLiteral("VENTAS / SRV01,ventas,ventas,")
-                                 + outside::codificarClave(QStringLiteral("ventas")) + QStringLiteral(",")
-                                 + caso.quintoCampo + QStringLiteral("\r\n");
-        EXPECT_EQ(QString::fromUtf8(leer()), esperado);
+        agregar(" VENTAS / SRV01 ", sufijo, oracle);
+        EXPECT_EQ(fileText(ruta()),
+                  "VENTAS / SRV01,ventas,ventas," + outside::codificarClave("ventas") + "," + quintoCampo + "\r\n");
     }
 }
 
 TEST_F(ArchivoBasesTest, WritesAndReadsUtf8)
 {
-    AgregarBaseArchivo(QStringLiteral("AÑO / SRV"), QStringLiteral("año"), QStringLiteral("año"),
-                       QStringLiteral("contraseña"), QStringLiteral("srv"), {}, false);
-    AgregarBaseArchivo(QStringLiteral("B / SRV"), QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("b"),
-                       QStringLiteral("srv"), {}, false);
-    EXPECT_TRUE(leer().startsWith(QStringLiteral("AÑO / SRV,año,año,").toUtf8()));
-    const auto encontrado = ArchivoBases().buscar(QStringLiteral("AÑO / SRV"));
+    AgregarBaseArchivo("AÑO / SRV", "año", "año", "contraseña", "srv", {}, false);
+    agregar("B / SRV");
+    EXPECT_TRUE(fileText(ruta()).startsWith("AÑO / SRV,año,año,"));
+    const auto encontrado = ArchivoBases().buscar("AÑO / SRV");
     ASSERT_TRUE(encontrado.has_value());
-    EXPECT_EQ(encontrado->Base, QStringLiteral("año"));
-    EXPECT_EQ(outside::decodificarClave(encontrado->Password), QStringLiteral("contraseña"));
+    EXPECT_EQ(encontrado->Base, "año");
+    EXPECT_EQ(outside::decodificarClave(encontrado->Password), "contraseña");
     EXPECT_EQ(ArchivoBases().registros().size(), 2);
 }
 
 TEST_F(ArchivoBasesTest, AnUnwritableFileRaisesAFileAccessError)
 {
-    setCarpetaEscritura(QDir(carpeta.path()).filePath(QStringLiteral("no-existe")));
-    try {
-        AgregarBaseArchivo(QStringLiteral("A / S"), QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a"),
-                           QStringLiteral("s"), {}, false);
-        FAIL() << "no error raised";
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, 75);
-    }
+    setCarpetaEscritura(QDir(carpeta.path()).filePath("no-existe"));
+    EXPECT_EQ(errorNumber([] { agregar("A / S"); }), 75);
 }
 
 } // namespace

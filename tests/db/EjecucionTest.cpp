@@ -8,6 +8,8 @@ namespace {
 
 using support::BoxMatch;
 
+const QString Vendedores = "V_TA_VENDEDORES";
+
 // gBaseDatos opened on a fresh embedded database, as a user who is not an administrator.
 class DemoDatabase : public support::ProgramTest {
 protected:
@@ -15,15 +17,17 @@ protected:
 
     void SetUp() override
     {
-        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'PEREZ')"));
-        database.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0002', 'D''ANGELO')"));
-        database.execute(QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('1.1.01', 'CAJA')"));
-        gBaseDatos->gLogErr = logDir.filePath(QStringLiteral("QVERR.LOG"));
-        gBaseDatos->gDBName = QStringLiteral("DEMO");
+        database.execute(
+            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'PEREZ'), ('0002', 'D''ANGELO')");
+        database.execute("INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('1.1.01', 'CAJA')");
+        gBaseDatos->gLogErr = logDir.filePath("QVERR.LOG");
+        gBaseDatos->gDBName = "DEMO";
         gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), false, false);
         ASSERT_TRUE(gBaseDatos->gOpenFlag);
         gBaseDatos->gEsAdmin = false;
     }
+
+    int errors() const { return gBaseDatos->gCnn.Errors().Count(); }
 
     QTemporaryDir logDir;
     TestDatabase database;
@@ -32,187 +36,154 @@ protected:
 
 TEST_F(DemoDatabase, WritesValuesWithApostrophesThroughSQLValue)
 {
-    QString sql = QStringLiteral("INSERT INTO @admin_V_TA_VENDEDORES (IdVendedor, Nombre) VALUES (")
-                  + gBaseDatos->SQLValue(QStringLiteral("0003"), QStringLiteral("'")) + QStringLiteral(", ")
-                  + gBaseDatos->SQLValue(QStringLiteral("O'Brien'); DELETE FROM V_TA_VENDEDORES; --"), QStringLiteral("'"))
-                  + QStringLiteral(")");
+    const QString nombre = "O'Brien'); DELETE FROM V_TA_VENDEDORES; --";
+    QString sql = "INSERT INTO @admin_V_TA_VENDEDORES (IdVendedor, Nombre) VALUES (" + gBaseDatos->SQLValue("0003", "'")
+                  + ", " + gBaseDatos->SQLValue(nombre, "'") + ")";
     long affected = 0;
     gBaseDatos->EjecutaConsultaSQL(sql, affected);
-    EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
+    EXPECT_EQ(errors(), 0);
     EXPECT_EQ(affected, 1);
-    EXPECT_FALSE(sql.contains(QStringLiteral("@admin_"), Qt::CaseInsensitive));
-    EXPECT_EQ(database.value(QStringLiteral("SELECT COUNT(*) FROM V_TA_VENDEDORES")), rt::Variant(3));
-    EXPECT_EQ(database.value(QStringLiteral("SELECT Nombre FROM V_TA_VENDEDORES WHERE IdVendedor = '0003'")),
-              rt::Variant(QStringLiteral("O'Brien'); DELETE FROM V_TA_VENDEDORES; --")));
+    EXPECT_EQ(database.value("SELECT COUNT(*) FROM V_TA_VENDEDORES"), rt::Variant(3));
+    EXPECT_EQ(database.value("SELECT Nombre FROM V_TA_VENDEDORES WHERE IdVendedor = '0003'"), rt::Variant(nombre));
 }
 
 TEST_F(DemoDatabase, AFailedStatementLeavesItsErrorForTheCallerOnly)
 {
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("DELETE FROM NO_EXISTE WHERE 1 = 1"));
-    EXPECT_GE(gBaseDatos->gCnn.Errors().Count(), 1);
+    gBaseDatos->EjecutaConsultaSQL("DELETE FROM NO_EXISTE WHERE 1 = 1");
+    EXPECT_GE(errors(), 1);
     EXPECT_TRUE(dialogs.shown().empty());
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("DELETE FROM V_TA_VENDEDORES WHERE IdVendedor = '0001'"));
-    EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
 }
 
 TEST_F(DemoDatabase, EveryCallStartsWithAnEmptyErrorList)
 {
     const std::function<void()> calls[] = {
-        [] { gBaseDatos->EjecutaConsultaSQL(QStringLiteral("UPDATE V_TA_VENDEDORES SET Nombre = Nombre")); },
+        [] { gBaseDatos->EjecutaConsultaSQL("UPDATE V_TA_VENDEDORES SET Nombre = Nombre"); },
         [] {
             ado::Recordset rs;
-            gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_VENDEDORES"), rs);
+            gBaseDatos->AbrirRecordset("SELECT * FROM V_TA_VENDEDORES", rs);
         },
-        [] { gBaseDatos->ExisteTablaDB(QStringLiteral("V_TA_VENDEDORES")); },
+        [] { gBaseDatos->ExisteTablaDB(Vendedores); },
         [] {
             gBaseDatos->gCnn.Close();
             gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), false, false);
         },
-        [] { gBaseDatos->ExisteEnTabla(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("0001"), QStringLiteral("IdVendedor")); },
+        [] { gBaseDatos->ExisteEnTabla(Vendedores, "0001", "IdVendedor"); },
     };
     for (const auto &call : calls) {
-        gBaseDatos->gCnn.Errors().Append(ado::Error{1, QStringLiteral("old"), {}, {}, 0});
+        gBaseDatos->gCnn.Errors().Append(ado::Error{1, "old", {}, {}, 0});
         call();
-        EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
+        EXPECT_EQ(errors(), 0);
     }
 }
 
 TEST_F(DemoDatabase, OpensRecordsetsThroughTheConfidentialityViews)
 {
-    QString sql = QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = '1.1.01'");
+    QString sql = "SELECT * FROM MA_CUENTAS WHERE Codigo = '1.1.01'";
     ado::Recordset rs;
     gBaseDatos->AbrirRecordset(sql, rs);
-    EXPECT_EQ(sql, QStringLiteral("SELECT * FROM SS_MA_CUENTAS WHERE Codigo = '1.1.01'"));
+    EXPECT_EQ(sql, "SELECT * FROM SS_MA_CUENTAS WHERE Codigo = '1.1.01'");
     ASSERT_EQ(rs.State(), ado::adStateOpen);
     EXPECT_EQ(rs.RecordCount(), 1);
 
-    gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_VENDEDORES ORDER BY IdVendedor"), rs);
+    gBaseDatos->AbrirRecordset("SELECT * FROM V_TA_VENDEDORES ORDER BY IdVendedor", rs);
     ASSERT_EQ(rs.State(), ado::adStateOpen);
     EXPECT_EQ(rs.RecordCount(), 2);
-    EXPECT_EQ(rs(QStringLiteral("nombre")), rt::Variant(QStringLiteral("PEREZ")));
+    EXPECT_EQ(rs("nombre"), rt::Variant("PEREZ"));
 }
 
 TEST_F(DemoDatabase, AFailingQueryIsReportedAndLogged)
 {
-    dialogs.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (")), ui::vbAbort);
+    dialogs.expectMsgBox(BoxMatch::textContaining("Ha ocurrido el Siguiente Error ("), ui::vbAbort);
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM NO_EXISTE"), rs);
+    gBaseDatos->AbrirRecordset("SELECT * FROM NO_EXISTE", rs);
     EXPECT_EQ(rs.State(), ado::adStateClosed);
-    EXPECT_TRUE(dialogs.shown().front().title.endsWith(QStringLiteral(" - AbrirRecordset Aviso al operador!!! - 5 ")));
-    QFile log(gBaseDatos->gLogErr);
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains(QStringLiteral(" Rutina: - AbrirRecordset Mensaje Ha ocurrido")));
+    EXPECT_TRUE(dialogs.shown().front().title.endsWith(" - AbrirRecordset Aviso al operador!!! - 5 "));
+    EXPECT_TRUE(fileText(gBaseDatos->gLogErr).contains(" Rutina: - AbrirRecordset Mensaje Ha ocurrido"));
 }
 
 TEST_F(DemoDatabase, DatosTablaReadsOneColumnOfTheRowFound)
 {
-    const QString table = QStringLiteral("V_TA_VENDEDORES");
-    EXPECT_EQ(gBaseDatos->DatosTabla(table, QStringLiteral(" 0001 "), QStringLiteral("Nombre"), QStringLiteral("IdVendedor")),
-              rt::Variant(QStringLiteral("PEREZ")));
-    EXPECT_EQ(gBaseDatos->DatosTabla(table, QStringLiteral("D'ANGELO"), QStringLiteral("IdVendedor"), QStringLiteral("Nombre")),
-              rt::Variant(QStringLiteral("0002")));
-    EXPECT_EQ(gBaseDatos->DatosTabla(table, QStringLiteral("9999"), QStringLiteral("Nombre"), QStringLiteral("IdVendedor")),
-              rt::Variant(QString()));
-    rt::Variant type = QStringLiteral("'");
-    EXPECT_EQ(gBaseDatos->DatosTabla(table, QStringLiteral("0002"), QStringLiteral("Nombre"), QStringLiteral("IdVendedor"), type),
-              rt::Variant(QStringLiteral("D'ANGELO")));
+    EXPECT_EQ(gBaseDatos->DatosTabla(Vendedores, " 0001 ", "Nombre", "IdVendedor"), rt::Variant("PEREZ"));
+    EXPECT_EQ(gBaseDatos->DatosTabla(Vendedores, "D'ANGELO", "IdVendedor", "Nombre"), rt::Variant("0002"));
+    EXPECT_EQ(gBaseDatos->DatosTabla(Vendedores, "9999", "Nombre", "IdVendedor"), rt::Variant(QString()));
+    rt::Variant type = "'";
+    EXPECT_EQ(gBaseDatos->DatosTabla(Vendedores, "0002", "Nombre", "IdVendedor", type), rt::Variant("D'ANGELO"));
     EXPECT_EQ(type, rt::Variant(8));
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(DemoDatabase, DatosTablaReportsAnUnknownColumnUnlessErrorsAreIgnored)
 {
-    const QString table = QStringLiteral("V_TA_VENDEDORES");
-    EXPECT_EQ(gBaseDatos->DatosTabla(table, QStringLiteral("0001"), QStringLiteral("NoHay"), QStringLiteral("IdVendedor"), 8, {},
-                                     true, true),
+    EXPECT_EQ(gBaseDatos->DatosTabla(Vendedores, "0001", "NoHay", "IdVendedor", 8, {}, true, true),
               rt::Variant(QString()));
     EXPECT_TRUE(dialogs.shown().empty());
-    dialogs.expectMsgBox(BoxMatch::title(QStringLiteral("Aviso al Operador")), ui::vbAbort);
-    EXPECT_TRUE(gBaseDatos->DatosTabla(table, QStringLiteral("0001"), QStringLiteral("NoHay"), QStringLiteral("IdVendedor"))
-                    .isEmpty());
-}
-
-TEST_F(DemoDatabase, DatosTablaOnAConnectionThatIsNotUsableGivesEmpty)
-{
+    dialogs.expectMsgBox(BoxMatch::title("Aviso al Operador"), ui::vbAbort);
+    EXPECT_TRUE(gBaseDatos->DatosTabla(Vendedores, "0001", "NoHay", "IdVendedor").isEmpty());
+    dialogs.verify();
     gBaseDatos->gOpenFlag = false;
-    EXPECT_TRUE(gBaseDatos->DatosTabla(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("0001"), QStringLiteral("Nombre"),
-                                       QStringLiteral("IdVendedor"))
-                    .isEmpty());
+    EXPECT_TRUE(gBaseDatos->DatosTabla(Vendedores, "0001", "Nombre", "IdVendedor").isEmpty())
+        << "a connection that is not usable gives empty";
 }
 
 TEST_F(DemoDatabase, ExisteEnTablaLeavesTheRowOpenForTheCaller)
 {
     ado::Recordset rs;
-    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral(" D'ANGELO "),
-                                          QStringLiteral("Nombre"), &rs));
+    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(Vendedores, " D'ANGELO ", "Nombre", &rs));
     ASSERT_EQ(rs.State(), ado::adStateOpen);
-    EXPECT_EQ(rs(QStringLiteral("IdVendedor")), rt::Variant(QStringLiteral("0002")));
-    EXPECT_FALSE(gBaseDatos->ExisteEnTabla(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("0009"),
-                                           QStringLiteral("IdVendedor"), &rs));
-    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(QStringLiteral("V_TA_VENDEDORES"), {}, {}, nullptr, 8,
-                                          QStringLiteral("Nombre LIKE 'PE%'")));
-}
-
-TEST_F(DemoDatabase, ExisteEnTablaSTComparesTheKeyAsGiven)
-{
-    EXPECT_TRUE(gBaseDatos->ExisteEnTablaST(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("0001"), QStringLiteral("IdVendedor")));
-    EXPECT_FALSE(gBaseDatos->ExisteEnTablaST(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral(" 0001"),
-                                             QStringLiteral("IdVendedor")));
+    EXPECT_EQ(rs("IdVendedor"), rt::Variant("0002"));
+    EXPECT_FALSE(gBaseDatos->ExisteEnTabla(Vendedores, "0009", "IdVendedor", &rs));
+    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(Vendedores, {}, {}, nullptr, 8, "Nombre LIKE 'PE%'"));
+    EXPECT_TRUE(gBaseDatos->ExisteEnTablaST(Vendedores, "0001", "IdVendedor"));
+    EXPECT_FALSE(gBaseDatos->ExisteEnTablaST(Vendedores, " 0001", "IdVendedor")) << "ST compares the key as given";
 }
 
 TEST_F(DemoDatabase, ExisteEnTablaReadsConfidentialTablesThroughTheirViews)
 {
-    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(QStringLiteral("MA_CUENTAS"), QStringLiteral("1.1.01")));
-    database.execute(QStringLiteral("DROP VIEW SS_MA_CUENTAS"));
-    dialogs.expectMsgBox(BoxMatch::title(QStringLiteral("Aviso al Operador")), ui::vbAbort);
-    EXPECT_FALSE(gBaseDatos->ExisteEnTabla(QStringLiteral("MA_CUENTAS"), QStringLiteral("1.1.01")));
-    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("1.1.01")));
+    EXPECT_TRUE(gBaseDatos->ExisteEnTabla("MA_CUENTAS", "1.1.01"));
+    database.execute("DROP VIEW SS_MA_CUENTAS");
+    dialogs.expectMsgBox(BoxMatch::title("Aviso al Operador"), ui::vbAbort);
+    EXPECT_FALSE(gBaseDatos->ExisteEnTabla("MA_CUENTAS", "1.1.01"));
+    EXPECT_TRUE(gBaseDatos->ExisteEnTabla("@Admin_MA_CUENTAS", "1.1.01"));
 }
 
 TEST_F(DemoDatabase, ClosingARecordsetWithAPendingRowDropsTheRow)
 {
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_VENDEDORES"), rs, nullptr, 2, 3);
+    gBaseDatos->AbrirRecordset("SELECT * FROM V_TA_VENDEDORES", rs, nullptr, 2, 3);
     rs.AddNew();
-    rs.Fields(QStringLiteral("IdVendedor")).setValue(QStringLiteral("0009"));
+    rs.Fields("IdVendedor").setValue("0009");
     gBaseDatos->CierraRecordset(rs);
     EXPECT_EQ(rs.State(), ado::adStateClosed);
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(database.value(QStringLiteral("SELECT COUNT(*) FROM V_TA_VENDEDORES")), rt::Variant(2));
+    EXPECT_EQ(database.value("SELECT COUNT(*) FROM V_TA_VENDEDORES"), rt::Variant(2));
     gBaseDatos->CierraRecordset(rs);
 }
 
 TEST_F(DemoDatabase, SchemaHelpersFindTablesAndColumnsAndAddColumns)
 {
-    EXPECT_TRUE(gBaseDatos->ExisteTablaDB(QStringLiteral(" ta_usuarios ")));
-    EXPECT_FALSE(gBaseDatos->ExisteTablaDB(QStringLiteral("TA_NADA")));
-    EXPECT_TRUE(gBaseDatos->ExisteCampoDB(QStringLiteral("TA_USUARIOS"), QStringLiteral(" administrador")));
-    EXPECT_FALSE(gBaseDatos->ExisteCampoDB(QStringLiteral("TA_USUARIOS"), QStringLiteral("Nuevo")));
-    EXPECT_TRUE(gBaseDatos->VerCampoDB(QStringLiteral("TA_USUARIOS"), QStringLiteral("Nuevo"), true, QStringLiteral("int"),
-                                       true));
-    EXPECT_TRUE(gBaseDatos->ExisteCampoDB(QStringLiteral("TA_USUARIOS"), QStringLiteral("Nuevo")));
-    EXPECT_TRUE(gBaseDatos->VerCampoDB(QStringLiteral("TA_NADA"), QStringLiteral("Nuevo"), true, QStringLiteral("int"), true));
-    gBaseDatos->gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
-    EXPECT_TRUE(gBaseDatos->ExisteCampoDB(QStringLiteral("TA_USUARIOS"), QStringLiteral("NoExiste")));
+    EXPECT_TRUE(gBaseDatos->ExisteTablaDB(" ta_usuarios "));
+    EXPECT_FALSE(gBaseDatos->ExisteTablaDB("TA_NADA"));
+    EXPECT_TRUE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", " administrador"));
+    EXPECT_FALSE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "Nuevo"));
+    EXPECT_TRUE(gBaseDatos->VerCampoDB("TA_USUARIOS", "Nuevo", true, "int", true));
+    EXPECT_TRUE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "Nuevo"));
+    EXPECT_TRUE(gBaseDatos->VerCampoDB("TA_NADA", "Nuevo", true, "int", true));
+    gBaseDatos->gProveedor = "OraOLEDB.Oracle.1";
+    EXPECT_TRUE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "NoExiste"));
 }
 
 TEST_F(DemoDatabase, HighestAndLowestValues)
 {
-    database.execute(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion) VALUES ('0999', 'A')"));
-    database.execute(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion) VALUES (' 500', 'B')"));
-    EXPECT_EQ(gBaseDatos->BuscaMaximo(QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("IDARTICULO")), rt::Variant(500.0));
-    QString condicion = QStringLiteral("Descripcion <> 'Z'");
-    EXPECT_EQ(gBaseDatos->BuscaMaximo(QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("IDARTICULO"), {}, condicion),
-              rt::Variant(500.0));
-    EXPECT_EQ(condicion, QStringLiteral("Descripcion <> 'Z' and substring(ltrim(idarticulo),1,1)<>'0'"));
-    EXPECT_EQ(gBaseDatos->BuscaMaximo(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("IdVendedor")), rt::Variant(2.0));
-    QString none = QStringLiteral("IdVendedor = 'X'");
-    EXPECT_EQ(gBaseDatos->BuscaMaximo(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("IdVendedor"), 7, none),
-              rt::Variant(QString()));
-    EXPECT_EQ(gBaseDatos->BuscaMinimo(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("IdVendedor")), rt::Variant(1.0));
-    EXPECT_EQ(gBaseDatos->BuscaUltimoCodigo(QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("IdVendedor"), {},
-                                            QStringLiteral("IdVendedor = 'X'")),
-              rt::Variant(0.0));
+    database.execute("INSERT INTO V_MA_ARTICULOS (IdArticulo, Descripcion) VALUES ('0999', 'A'), (' 500', 'B')");
+    EXPECT_EQ(gBaseDatos->BuscaMaximo("V_MA_ARTICULOS", "IDARTICULO"), rt::Variant(500.0));
+    QString condicion = "Descripcion <> 'Z'";
+    EXPECT_EQ(gBaseDatos->BuscaMaximo("V_MA_ARTICULOS", "IDARTICULO", {}, condicion), rt::Variant(500.0));
+    EXPECT_EQ(condicion, "Descripcion <> 'Z' and substring(ltrim(idarticulo),1,1)<>'0'");
+    EXPECT_EQ(gBaseDatos->BuscaMaximo(Vendedores, "IdVendedor"), rt::Variant(2.0));
+    QString none = "IdVendedor = 'X'";
+    EXPECT_EQ(gBaseDatos->BuscaMaximo(Vendedores, "IdVendedor", 7, none), rt::Variant(QString()));
+    EXPECT_EQ(gBaseDatos->BuscaMinimo(Vendedores, "IdVendedor"), rt::Variant(1.0));
+    EXPECT_EQ(gBaseDatos->BuscaUltimoCodigo(Vendedores, "IdVendedor", {}, "IdVendedor = 'X'"), rt::Variant(0.0));
 }
 
 } // namespace

@@ -8,20 +8,19 @@ namespace {
 
 using support::BoxMatch;
 
-const QString Cr = QStringLiteral("\r");
-const QString Crlf = QStringLiteral("\r\n");
-
-QString failureText(const ado::Error &error, const QString &server, const QString &user)
+QString failureText(const ado::Error &error)
 {
-    return QStringLiteral(" Estado de Sql: ") + error.SQLState + Cr + QStringLiteral("Numero de Error: ")
-           + QString::number(error.Number) + Cr + QStringLiteral("Descripcion: ") + error.Description + Cr
-           + QStringLiteral("Codigo Nativo: ") + QString::number(error.NativeError) + Cr + Crlf
-           + QStringLiteral("Nombre de Proceso: comisiones") + Cr + Crlf + Crlf
-           + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + Crlf
-           + QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, por "
-                            "ejemplo : ")
-           + server + QStringLiteral("\\PLEXOR") + Crlf + QStringLiteral("3. Verifique si el inicio de sesion para el usuario ")
-           + user + QStringLiteral(" existe") + Crlf + Crlf + Crlf + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+    return QStringLiteral(" Estado de Sql: %1\rNumero de Error: %2\rDescripcion: %3\rCodigo Nativo: %4\r\r\n"
+                          "Nombre de Proceso: comisiones\r\r\n\r\n"
+                          "1. Verifique el Usuario, contraseña y base de datos\r\n"
+                          "2. Verifique el nombre del servidor, quizas necesite agregarle el nombre de la instancia, "
+                          "por ejemplo : SRV\\SQL2019\\PLEXOR\r\n"
+                          "3. Verifique si el inicio de sesion para el usuario DEMO existe\r\n\r\n\r\n"
+                          " - Desea Intentarlo Nuevamente??? ")
+        .arg(error.SQLState)
+        .arg(error.Number)
+        .arg(error.Description)
+        .arg(error.NativeError);
 }
 
 class OpenServer : public support::ProgramTest {
@@ -30,22 +29,16 @@ protected:
 
     void SetUp() override
     {
-        gBaseDatos->gLogErr = logDir.filePath(QStringLiteral("QVERR.LOG"));
-        gBaseDatos->gServidor = QStringLiteral("SRV\\SQL2019");
-        gBaseDatos->gDBName = QStringLiteral("DEMO");
-        gBaseDatos->gUsuario = QStringLiteral("DEMO");
-        gBaseDatos->gUserPassWord = QStringLiteral("clave");
+        gBaseDatos->gLogErr = logDir.filePath("QVERR.LOG");
+        gBaseDatos->gServidor = "SRV\\SQL2019";
+        gBaseDatos->gDBName = "DEMO";
+        gBaseDatos->gUsuario = "DEMO";
+        gBaseDatos->gUserPassWord = "clave";
     }
 
-    QStringList openedWith() const
-    {
-        QStringList texts;
-        for (const ScriptedCall &call : server.calls()) {
-            if (call.kind == ScriptedCall::Kind::Open)
-                texts << call.text;
-        }
-        return texts;
-    }
+    // OpenServerADODB without the dialog, administrator check or silence, showing failures.
+    void open(const QString &connection = {}) { gBaseDatos->OpenServerADODB(false, 3, connection, false, true); }
+    QStringList opened() const { return openedWith(server); }
 
     QTemporaryDir logDir;
     ScriptedServer server;
@@ -53,39 +46,43 @@ protected:
     ScriptedAcceso acceso;
 };
 
-TEST_F(OpenServer, BuildsTheSqlServerStringWithTheExtraTextAtTheEnd)
+TEST_F(OpenServer, BuildsTheConnectionStringForThePlatform)
 {
-    gBaseDatos->gExtended = QStringLiteral("Application Name=comisiones;");
-    gBaseDatos->gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(openedWith(), QStringList{QStringLiteral("PROVIDER=SQLOLEDB;Server=SRV\\SQL2019;Database =DEMO;UId=DEMO;"
-                                                       "Pwd=clave;Application Name=comisiones;")});
-    EXPECT_EQ(gBaseDatos->gConnString, openedWith().constFirst());
-    EXPECT_EQ(gBaseDatos->gCnn.CursorLocation(), 3);
-}
-
-TEST_F(OpenServer, AServerHoldingAHashOpensTheOracleString)
-{
-    gBaseDatos->gServidor = QStringLiteral("ora#1");
-    gBaseDatos->gExtended = QStringLiteral("X=1;");
-    gBaseDatos->OpenServerADODB(false, 2, QString(), false, false);
-    EXPECT_EQ(openedWith(),
-              QStringList{QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=DEMO;User Id=DEMO;Password=clave;")});
-    EXPECT_EQ(gBaseDatos->gProveedor, QStringLiteral("SQLOLEDB"));
-}
-
-TEST_F(OpenServer, AGivenStringIsOpenedUnchanged)
-{
-    gBaseDatos->OpenServerADODB(false, 3, QStringLiteral(" Provider=X;Server=a; "), false, false);
-    EXPECT_EQ(openedWith(), QStringList{QStringLiteral(" Provider=X;Server=a; ")});
+    struct Case {
+        const char *server;
+        const char *provider;
+        const char *given;
+        const char *opened;
+        const char *providerAfter;
+    };
+    const Case cases[] = {
+        // Whatever provider was set, the extra text goes at the end.
+        {"SRV\\SQL2019", "OraOLEDB.Oracle.1", "",
+         "PROVIDER=SQLOLEDB;Server=SRV\\SQL2019;Database =DEMO;UId=DEMO;Pwd=clave;X=1;", "OraOLEDB.Oracle.1"},
+        // A server holding a hash opens the Oracle string, without the extra text.
+        {"ora#1", "", "", "Provider=OraOLEDB.Oracle.1;Data Source=DEMO;User Id=DEMO;Password=clave;", "SQLOLEDB"},
+        {"SRV", "", " Provider=X;Server=a; ", " Provider=X;Server=a; ", "SQLOLEDB"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.server);
+        server.clearCalls();
+        gBaseDatos->gServidor = c.server;
+        gBaseDatos->gProveedor = c.provider;
+        gBaseDatos->gExtended = "X=1;";
+        open(c.given);
+        EXPECT_TRUE(gBaseDatos->gOpenFlag);
+        EXPECT_EQ(opened(), QStringList{c.opened});
+        EXPECT_EQ(gBaseDatos->gConnString, c.opened);
+        EXPECT_EQ(gBaseDatos->gProveedor, c.providerAfter);
+        EXPECT_EQ(gBaseDatos->gCnn.CursorLocation(), 3);
+    }
 }
 
 TEST_F(OpenServer, AnOpenConnectionIsClosedAndOpenedAgainOncePerCall)
 {
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
+    open();
     server.clearCalls();
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, true);
+    open();
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
     EXPECT_EQ(server.count(ScriptedCall::Kind::Close), 1);
     EXPECT_EQ(server.count(ScriptedCall::Kind::Open), 1);
@@ -93,10 +90,10 @@ TEST_F(OpenServer, AnOpenConnectionIsClosedAndOpenedAgainOncePerCall)
 
 TEST_F(OpenServer, AnAlreadyOpenFailureIsRetriedOnlyOnce)
 {
-    server.failOpens(2, ScriptedServer::providerError(0, QString(), QStringLiteral("already open"), 3705));
+    server.failOpens(2, ScriptedServer::providerError(0, QString(), "already open", 3705));
     gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(openedWith().size(), 2);
+    EXPECT_EQ(opened().size(), 2);
 }
 
 TEST_F(OpenServer, ASilentFailureOnlyClearsTheFlag)
@@ -110,47 +107,43 @@ TEST_F(OpenServer, ASilentFailureOnlyClearsTheFlag)
 TEST_F(OpenServer, NoToTheFailureTextGivesUp)
 {
     server.failOpens(1);
-    dialogs.expectMsgBox(BoxMatch::text(failureText(ScriptedServer::serverUnreachable(), QStringLiteral("SRV\\SQL2019"),
-                                                    QStringLiteral("DEMO")))
-                             .withTitle(QStringLiteral(" Error de Conexion a Base de Datos")),
+    dialogs.expectMsgBox(BoxMatch::text(failureText(ScriptedServer::serverUnreachable()))
+                             .withTitle(" Error de Conexion a Base de Datos"),
                          ui::vbNo);
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, true);
+    open();
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(openedWith().size(), 1);
+    EXPECT_EQ(opened().size(), 1);
     EXPECT_EQ(dialogs.shown().front().style, ui::vbCritical + ui::vbYesNo);
 }
 
 TEST_F(OpenServer, YesShowsTheDialogAndOpensWhatWasTyped)
 {
-    gUsuarioLogeado = QStringLiteral("ADMIN");
-    gClaveUsuario = QStringLiteral("admin");
+    gUsuarioLogeado = "ADMIN";
+    gClaveUsuario = "admin";
     server.failOpens(1);
-    dialogs.expectMsgBox(BoxMatch::title(QStringLiteral(" Error de Conexion a Base de Datos")), ui::vbYes);
-    acceso.responder(true, DatosAcceso{QStringLiteral("EMPRESA"), QStringLiteral("srv2"), QStringLiteral("ADMIN"),
-                                       QStringLiteral("admin"), 0});
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, true);
+    dialogs.expectMsgBox(BoxMatch::title(" Error de Conexion a Base de Datos"), ui::vbYes);
+    acceso.responder(true, DatosAcceso{"EMPRESA", "srv2", "ADMIN", "admin", 0});
+    open();
 
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
     EXPECT_EQ(acceso.ocultado(), 1);
     ASSERT_EQ(acceso.mostrados().size(), 1U);
-    EXPECT_EQ(acceso.mostrados()[0].TxtDbName, QStringLiteral("DEMO"));
-    EXPECT_EQ(acceso.mostrados()[0].TxtServidor, QStringLiteral("SRV\\SQL2019"));
-    EXPECT_EQ(acceso.mostrados()[0].TxtUserId, QStringLiteral("ADMIN"));
-    EXPECT_EQ(acceso.mostrados()[0].TxtUserPassword, QStringLiteral("admin"));
-    EXPECT_EQ(openedWith().value(1),
-              QStringLiteral("PROVIDER=SQLOLEDB;Server=srv2;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;"));
-    EXPECT_EQ(gBaseDatos->gUsuario, QStringLiteral("EMPRESA"));
-    EXPECT_EQ(gBaseDatos->gUserPassWord, QStringLiteral("EMPRESA"));
+    const DatosAcceso &mostrado = acceso.mostrados()[0];
+    EXPECT_EQ(QStringList({mostrado.TxtDbName, mostrado.TxtServidor, mostrado.TxtUserId, mostrado.TxtUserPassword}),
+              QStringList({"DEMO", "SRV\\SQL2019", "ADMIN", "admin"}));
+    EXPECT_EQ(opened().value(1), "PROVIDER=SQLOLEDB;Server=srv2;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;");
+    EXPECT_EQ(gBaseDatos->gUsuario, "EMPRESA");
+    EXPECT_EQ(gBaseDatos->gUserPassWord, "EMPRESA");
 }
 
 TEST_F(OpenServer, YesThenClosingTheDialogGivesUp)
 {
     server.failOpens(1);
-    dialogs.expectMsgBox(BoxMatch::title(QStringLiteral(" Error de Conexion a Base de Datos")), ui::vbYes);
+    dialogs.expectMsgBox(BoxMatch::title(" Error de Conexion a Base de Datos"), ui::vbYes);
     acceso.responder(false);
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, true);
+    open();
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(openedWith().size(), 1);
+    EXPECT_EQ(opened().size(), 1);
 }
 
 TEST_F(OpenServer, TheDialogStepChoosesThePlatform)
@@ -162,94 +155,78 @@ TEST_F(OpenServer, TheDialogStepChoosesThePlatform)
         const char *provider;
         const char *opened;
     };
+    const char *oracle = "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;";
     const Case cases[] = {
-        {"orasrv", 1, "#orasrv", "OraOLEDB.Oracle.1", "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;"},
-        {"ora#srv", 1, "ora#srv", "OraOLEDB.Oracle.1", "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;"},
+        {"orasrv", 1, "#orasrv", "OraOLEDB.Oracle.1", oracle},
+        {"ora#srv", 1, "ora#srv", "OraOLEDB.Oracle.1", oracle},
         {"sqlsrv", 0, "sqlsrv", "SQLOLEDB", "PROVIDER=SQLOLEDB;Server=sqlsrv;Database =VENTAS;UId=VENTAS;Pwd=VENTAS;"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.typedServer);
         gBaseDatos.reset();
         server.clearCalls();
-        acceso.responder(true, DatosAcceso{QStringLiteral("VENTAS"), QString::fromUtf8(c.typedServer), {}, {}, c.platform});
-        gBaseDatos->OpenServerADODB(true, 3, QStringLiteral("Provider=ignored;"), false, true);
-        EXPECT_TRUE(gBaseDatos->gOpenFlag) << c.typedServer;
-        EXPECT_EQ(gBaseDatos->gServidor, QString::fromUtf8(c.server));
-        EXPECT_EQ(gBaseDatos->gProveedor, QString::fromUtf8(c.provider));
-        EXPECT_EQ(openedWith(), QStringList{QString::fromUtf8(c.opened)});
+        acceso.responder(true, DatosAcceso{"VENTAS", c.typedServer, {}, {}, c.platform});
+        gBaseDatos->OpenServerADODB(true, 3, "Provider=ignored;", false, true);
+        EXPECT_TRUE(gBaseDatos->gOpenFlag);
+        EXPECT_EQ(gBaseDatos->gServidor, c.server);
+        EXPECT_EQ(gBaseDatos->gProveedor, c.provider);
+        EXPECT_EQ(opened(), QStringList{c.opened});
     }
-}
-
-TEST_F(OpenServer, ADialogClosedWithoutConnectingOpensNothing)
-{
+    gBaseDatos.reset();
+    server.clearCalls();
     acceso.responder(false);
     gBaseDatos->OpenServerADODB(true, 3, QString(), false, true);
-    EXPECT_FALSE(gBaseDatos->gOpenFlag);
-    EXPECT_TRUE(openedWith().isEmpty());
+    EXPECT_FALSE(gBaseDatos->gOpenFlag) << "a dialog closed without connecting";
+    EXPECT_TRUE(opened().isEmpty());
 }
 
 TEST_F(OpenServer, AFailureWithoutProviderErrorsNeverLeavesTheFlagSet)
 {
     setDialogoAcceso(nullptr);
-    dialogs.expectMsgBox(BoxMatch::textContaining(QStringLiteral("not set")).withTitle(QStringLiteral("comisiones")));
+    dialogs.expectMsgBox(BoxMatch::textContaining("not set").withTitle("comisiones"));
     gBaseDatos->OpenServerADODB(true, 3, QString(), false, true);
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
     EXPECT_EQ(dialogs.shown().front().style, ui::vbOKOnly);
 }
 
-class AdministratorCheck : public support::ProgramTest {
-protected:
-    ~AdministratorCheck() override { gBaseDatos.reset(); }
-
-    void SetUp() override
-    {
-        database.execute(QStringLiteral("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador) VALUES "
-                                        "('ADMIN', 'cn000pr', '', 1)"));
-        database.execute(QStringLiteral("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador) VALUES "
-                                        "('OPERADOR', 'cn000pr', '', 0)"));
-        gBaseDatos->gDBName = QStringLiteral("DEMO");
-    }
-
-    bool openAs(const QString &user, bool validaAdmin = true, bool muestraError = true)
-    {
-        gUsuarioLogeado = user;
-        gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), validaAdmin, muestraError);
+TEST(AdministratorCheck, ReadsTheFlagOfTheLoggedInUserWhenAsked)
+{
+    struct Case {
+        const char *user;
+        bool validaAdmin;
+        bool muestraError;
+        bool userTable;
+        bool esAdmin;
+    };
+    const Case cases[] = {
+        {"ADMIN", true, true, true, true},
+        {" OPERADOR ", true, true, true, false},
+        {"O'NEIL", true, true, true, false},
+        // Without messages the user table makes an administrator; without the check everyone is one.
+        {"OPERADOR", true, false, true, true},
+        {"OPERADOR", false, true, true, true},
+        // Without the user table the flag keeps the value it had.
+        {"OPERADOR", true, true, false, true},
+        {"ADMIN", true, true, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.user << c.validaAdmin << c.muestraError << c.userTable);
+        support::resetProgramGlobals();
+        support::ScriptedDialogs dialogs;
+        TestDatabase database;
+        database.execute("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password, Administrador) VALUES "
+                         "('ADMIN', 'cn000pr', '', 1), ('OPERADOR', 'cn000pr', '', 0)");
+        if (!c.userTable)
+            database.execute("DROP TABLE TA_USUARIOS");
+        gBaseDatos->gDBName = "DEMO";
+        gBaseDatos->gEsAdmin = !c.userTable && c.esAdmin;
+        gUsuarioLogeado = c.user;
+        gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), c.validaAdmin, c.muestraError);
         EXPECT_TRUE(gBaseDatos->gOpenFlag);
-        return gBaseDatos->gEsAdmin;
+        EXPECT_EQ(gBaseDatos->gEsAdmin, c.esAdmin);
+        gBaseDatos.reset();
     }
-
-    TestDatabase database;
-    support::ScriptedDialogs dialogs;
-};
-
-TEST_F(AdministratorCheck, ReadsTheFlagOfTheLoggedInUser)
-{
-    EXPECT_TRUE(openAs(QStringLiteral("ADMIN")));
-    gBaseDatos.reset();
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    EXPECT_FALSE(openAs(QStringLiteral(" OPERADOR ")));
-    gBaseDatos.reset();
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    EXPECT_FALSE(openAs(QStringLiteral("O'NEIL")));
-}
-
-TEST_F(AdministratorCheck, WithoutMessagesTheUserTableMakesAnAdministrator)
-{
-    EXPECT_TRUE(openAs(QStringLiteral("OPERADOR"), true, false));
-}
-
-TEST_F(AdministratorCheck, WithoutTheCheckEveryoneIsAnAdministrator)
-{
-    EXPECT_TRUE(openAs(QStringLiteral("OPERADOR"), false, true));
-}
-
-TEST_F(AdministratorCheck, WithoutTheUserTableTheFlagKeepsItsValue)
-{
-    database.execute(QStringLiteral("DROP TABLE TA_USUARIOS"));
-    gBaseDatos->gEsAdmin = true;
-    EXPECT_TRUE(openAs(QStringLiteral("OPERADOR")));
-    gBaseDatos.reset();
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    EXPECT_FALSE(openAs(QStringLiteral("ADMIN")));
+    support::resetProgramGlobals();
 }
 
 } // namespace

@@ -6,18 +6,11 @@ namespace {
 
 using support::BoxMatch;
 
-const QString Crlf = QStringLiteral("\r\n");
-
-QString lostConnectionPrompt()
-{
-    return Crlf + Crlf + Crlf + QStringLiteral("Se perdio la conexion con la base de datos DEMO") + Crlf
-           + QStringLiteral(" Servidor srv") + Crlf + Crlf + QStringLiteral("Elija SI para reintentar conectarse") + Crlf
-           + QStringLiteral("Elija NO para cerrar la aplicacion") + Crlf + Crlf + Crlf;
-}
-
 BoxMatch promptBox()
 {
-    return BoxMatch::text(lostConnectionPrompt()).withTitle(QStringLiteral("AVISO AL OPERADOR"));
+    return BoxMatch::text("\r\n\r\n\r\nSe perdio la conexion con la base de datos DEMO\r\n Servidor srv\r\n\r\n"
+                          "Elija SI para reintentar conectarse\r\nElija NO para cerrar la aplicacion\r\n\r\n\r\n")
+        .withTitle("AVISO AL OPERADOR");
 }
 
 class LostConnection : public ScriptedConnectionTest {
@@ -25,14 +18,16 @@ protected:
     void SetUp() override
     {
         ScriptedConnectionTest::SetUp();
-        server.answerRows(QStringLiteral("FROM T"), ScriptedServer::rows({QStringLiteral("C")}, {{QStringLiteral("1")}}));
+        server.answerRows("FROM T", ScriptedServer::rows({"C"}, {{"1"}}));
     }
+
+    static bool lookUp() { return gBaseDatos->ExisteEnTabla("T", "1", "C"); }
 };
 
 TEST_F(LostConnection, ALookUpReconnectsOnceAndRunsAgainWhenTheServerIsBack)
 {
     server.failNext(1);
-    EXPECT_TRUE(gBaseDatos->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("1"), QStringLiteral("C")));
+    EXPECT_TRUE(lookUp());
     EXPECT_EQ(opens(), 1);
     EXPECT_EQ(executes(), 2);
     EXPECT_TRUE(dialogs.shown().empty());
@@ -50,10 +45,9 @@ TEST_F(LostConnection, ALookUpFailingThreeTimesAsksTheOperator)
     for (const Case c : {Case{ui::vbAbort, false, 3}, Case{ui::vbRetry, true, 4}}) {
         server.clearCalls();
         server.failNext(3);
-        dialogs.expectMsgBox(BoxMatch::text(ScriptedServer::lostConnection().Description)
-                                 .withTitle(QStringLiteral("Aviso al Operador")),
-                             c.answer);
-        EXPECT_EQ(gBaseDatos->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("1"), QStringLiteral("C")), c.found);
+        dialogs.expectMsgBox(
+            BoxMatch::text(ScriptedServer::lostConnection().Description).withTitle("Aviso al Operador"), c.answer);
+        EXPECT_EQ(lookUp(), c.found);
         EXPECT_EQ(opens(), 3) << c.answer;
         EXPECT_EQ(executes(), c.executes) << c.answer;
         dialogs.verify();
@@ -67,7 +61,7 @@ TEST_F(LostConnection, ALookUpAsksAfterEachFailedReconnectionOnceTheFirstHasFail
     server.failOpens(100);
     dialogs.expectMsgBox(promptBox(), ui::vbYes);
     dialogs.expectMsgBox(promptBox(), ui::vbNo);
-    EXPECT_THROW(gBaseDatos->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("1"), QStringLiteral("C")), ui::ProgramEnded);
+    EXPECT_THROW(lookUp(), ui::ProgramEnded);
     EXPECT_EQ(opens(), 3);
     EXPECT_EQ(dialogs.shown().front().style, ui::vbCritical + ui::vbYesNo);
 }
@@ -78,7 +72,7 @@ TEST_F(LostConnection, AStatementRetriesFourTimesBeforeAskingAndOnceForEachYes)
     server.failOpens(5);
     dialogs.expectMsgBox(promptBox(), ui::vbYes);
     dialogs.expectMsgBox(promptBox(), ui::vbYes);
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("UPDATE T SET C = 1"));
+    gBaseDatos->EjecutaConsultaSQL("UPDATE T SET C = 1");
     EXPECT_EQ(opens(), 6);
     EXPECT_EQ(executes(), 2);
     EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
@@ -90,7 +84,7 @@ TEST_F(LostConnection, NoToThePromptEndsTheProgram)
     server.failNext(1);
     server.failOpens(100);
     dialogs.expectMsgBox(promptBox(), ui::vbNo);
-    EXPECT_THROW(gBaseDatos->EjecutaConsultaSQL(QStringLiteral("UPDATE T SET C = 1")), ui::ProgramEnded);
+    EXPECT_THROW(gBaseDatos->EjecutaConsultaSQL("UPDATE T SET C = 1"), ui::ProgramEnded);
     EXPECT_EQ(opens(), 4);
     EXPECT_EQ(executes(), 1);
 }
@@ -98,7 +92,7 @@ TEST_F(LostConnection, NoToThePromptEndsTheProgram)
 TEST_F(LostConnection, AStatementIsRunAtMostThreeTimesAndItsFailureStaysVisible)
 {
     server.failNext(3);
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("UPDATE T SET C = 1"));
+    gBaseDatos->EjecutaConsultaSQL("UPDATE T SET C = 1");
     EXPECT_EQ(opens(), 3);
     EXPECT_EQ(executes(), 3);
     ASSERT_EQ(gBaseDatos->gCnn.Errors().Count(), 1);
@@ -120,11 +114,11 @@ TEST_F(LostConnection, StatementsNamingTransactionsAreNeverRepeated)
 TEST_F(LostConnection, ARecordsetReconnectsButReportsTheFailureInsteadOfRunningAgain)
 {
     server.failNext(1);
-    dialogs.expectMsgBox(BoxMatch::title(QStringLiteral("Microsoft OLE DB Provider for SQL Server - AbrirRecordset Aviso al "
-                                                         "operador!!! - 5 ")),
+    dialogs.expectMsgBox(BoxMatch::title("Microsoft OLE DB Provider for SQL Server - AbrirRecordset Aviso al "
+                                         "operador!!! - 5 "),
                          ui::vbAbort);
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM T"), rs);
+    gBaseDatos->AbrirRecordset("SELECT * FROM T", rs);
     EXPECT_EQ(opens(), 1);
     EXPECT_EQ(executes(), 1);
     EXPECT_EQ(rs.State(), ado::adStateClosed);
@@ -136,16 +130,16 @@ TEST_F(LostConnection, ARecordsetAsksAfterTwoFailedReconnections)
     server.failOpens(100);
     dialogs.expectMsgBox(promptBox(), ui::vbNo);
     ado::Recordset rs;
-    EXPECT_THROW(gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM T"), rs), ui::ProgramEnded);
+    EXPECT_THROW(gBaseDatos->AbrirRecordset("SELECT * FROM T", rs), ui::ProgramEnded);
     EXPECT_EQ(opens(), 2);
 }
 
 TEST_F(LostConnection, ARecordsetOnAClosedConnectionGoesStraightToTheErrorDialog)
 {
     gBaseDatos->gCnn.Close();
-    dialogs.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3709) ")), ui::vbIgnore);
+    dialogs.expectMsgBox(BoxMatch::textContaining("Ha ocurrido el Siguiente Error (3709) "), ui::vbIgnore);
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(QStringLiteral("SELECT * FROM T"), rs);
+    gBaseDatos->AbrirRecordset("SELECT * FROM T", rs);
     EXPECT_EQ(opens(), 0);
 }
 
@@ -174,13 +168,12 @@ TEST_F(LostConnection, OtherReconnectionFailuresGoToTheErrorDialog)
         bool openFlag;
         int opens;
     };
-    const ado::Error refused = ScriptedServer::providerError(18456, QStringLiteral("28000"), QStringLiteral("Login failed"),
-                                                             -2147217843);
+    const ado::Error refused = ScriptedServer::providerError(18456, "28000", "Login failed", -2147217843);
     for (const Case c : {Case{ui::vbIgnore, true, 1}, Case{ui::vbAbort, false, 1}, Case{ui::vbRetry, true, 2}}) {
         gBaseDatos->ReintentaConectar();
         server.clearCalls();
         server.failOpens(1, refused);
-        dialogs.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Login failed")), c.answer);
+        dialogs.expectMsgBox(BoxMatch::textContaining("Login failed"), c.answer);
         gBaseDatos->ReintentaConectar();
         EXPECT_EQ(gBaseDatos->gOpenFlag, c.openFlag) << c.answer;
         EXPECT_EQ(opens(), c.opens) << c.answer;

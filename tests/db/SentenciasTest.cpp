@@ -1,7 +1,5 @@
 #include "db/DbFixtures.h"
-#include "platform/runtime/DateFunctions.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,8 +8,7 @@ using support::BoxMatch;
 
 ado::Error truncation()
 {
-    return ScriptedServer::providerError(8152, QStringLiteral("22001"),
-                                         QStringLiteral("String or binary data would be truncated."));
+    return ScriptedServer::providerError(8152, "22001", "String or binary data would be truncated.");
 }
 
 class Statements : public ScriptedConnectionTest {
@@ -22,11 +19,7 @@ protected:
         gBaseDatos->gEsAdmin = false;
     }
 
-    QString log() const
-    {
-        QFile file(logFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return fileText(logFile()); }
 };
 
 TEST_F(Statements, OnlyBatchesThatCreateAndDropPassTheConfidentialityRewrite)
@@ -47,125 +40,121 @@ TEST_F(Statements, OnlyBatchesThatCreateAndDropPassTheConfidentialityRewrite)
     };
     for (const Case &c : cases) {
         server.clearCalls();
-        QString text = QString::fromUtf8(c.sent);
+        QString text = c.sent;
         long affected = 0;
         gBaseDatos->EjecutaConsultaSQL(text, affected);
-        EXPECT_EQ(server.statements(), QStringList{QString::fromUtf8(c.executed)}) << c.sent;
-        EXPECT_EQ(text, QString::fromUtf8(c.executed)) << c.sent;
+        EXPECT_EQ(server.statements(), QStringList{c.executed}) << c.sent;
+        EXPECT_EQ(text, c.executed) << c.sent;
     }
 }
 
 TEST_F(Statements, HandsBackTheRowsAndTheResultOfAStatement)
 {
-    server.answerAffected(QStringLiteral("UPDATE T"), 4);
-    server.answerRows(QStringLiteral("SELECT"), ScriptedServer::rows({QStringLiteral("N")}, {{7}}));
+    server.answerAffected("UPDATE T", 4);
+    server.answerRows("SELECT", ScriptedServer::rows({"N"}, {{7}}));
     long affected = 0;
-    QString update = QStringLiteral("UPDATE T SET A = 1");
+    QString update = "UPDATE T SET A = 1";
     gBaseDatos->EjecutaConsultaSQL(update, affected);
     EXPECT_EQ(affected, 4);
     ado::Recordset rs;
-    QString query = QStringLiteral("SELECT 7 AS N");
+    QString query = "SELECT 7 AS N";
     gBaseDatos->EjecutaConsultaSQL(query, affected, &rs);
     ASSERT_EQ(rs.State(), ado::adStateOpen);
-    EXPECT_EQ(rs(QStringLiteral("N")), rt::Variant(7));
+    EXPECT_EQ(rs("N"), rt::Variant(7));
 }
 
 TEST_F(Statements, ATruncatedRowIsExcusedButLogged)
 {
-    rt::setClockForTests(rt::DateTime::fromParts(2024, 6, 1, 10, 0, 0));
-    server.answerError(QStringLiteral("INSERT INTO AUX"), {truncation()});
-    server.answerWarning(QStringLiteral("UPDATE AUX"), {truncation()});
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("INSERT INTO AUX (A)\r\nVALUES ('demasiado largo')"));
+    const PinnedClock clock(rt::DateTime::fromParts(2024, 6, 1, 10, 0, 0));
+    server.answerError("INSERT INTO AUX", {truncation()});
+    server.answerWarning("UPDATE AUX", {truncation()});
+    gBaseDatos->EjecutaConsultaSQL("INSERT INTO AUX (A)\r\nVALUES ('demasiado largo')");
     EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("UPDATE AUX SET A = 'x'"));
+    gBaseDatos->EjecutaConsultaSQL("UPDATE AUX SET A = 'x'");
     EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 0);
-    rt::setClockForTests(std::nullopt);
-    EXPECT_EQ(log(), QStringLiteral("06-01-2024 10:00:00 Rutina: - EjecutaConsultaSQL Mensaje Ha ocurrido el Siguiente Error "
-                                    "(-2147467259) String or binary data would be truncated. Sentencia: INSERT INTO AUX (A) "
-                                    "VALUES ('demasiado largo') Respondió : \r\n"
-                                    "06-01-2024 10:00:00 Rutina: - EjecutaConsultaSQL Mensaje Ha ocurrido el Siguiente Error "
-                                    "(-2147467259) String or binary data would be truncated. Sentencia: UPDATE AUX SET A = "
-                                    "'x' Respondió : \r\n"));
+    EXPECT_EQ(log(), "06-01-2024 10:00:00 Rutina: - EjecutaConsultaSQL Mensaje Ha ocurrido el Siguiente Error "
+                     "(-2147467259) String or binary data would be truncated. Sentencia: INSERT INTO AUX (A) "
+                     "VALUES ('demasiado largo') Respondió : \r\n"
+                     "06-01-2024 10:00:00 Rutina: - EjecutaConsultaSQL Mensaje Ha ocurrido el Siguiente Error "
+                     "(-2147467259) String or binary data would be truncated. Sentencia: UPDATE AUX SET A = "
+                     "'x' Respondió : \r\n");
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(Statements, ATruncationInsideATransactionStaysAnError)
 {
-    server.answerError(QStringLiteral("TRANS"), {truncation()});
-    gBaseDatos->EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION INSERT INTO AUX (A) VALUES ('x') COMMIT TRANSACTION"));
+    server.answerError("TRANS", {truncation()});
+    gBaseDatos->EjecutaConsultaSQL("BEGIN TRANSACTION INSERT INTO AUX (A) VALUES ('x') COMMIT TRANSACTION");
     EXPECT_EQ(gBaseDatos->gCnn.Errors().Count(), 1);
     EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(Statements, TheUnusedTwinShowsUnexpectedFailures)
 {
-    server.answerError(QStringLiteral("SINTAXIS"), {ScriptedServer::providerError(102, QStringLiteral("42000"),
-                                                                                  QStringLiteral("Incorrect syntax"),
-                                                                                  -2147217900)});
-    server.answerError(QStringLiteral("PERMISO"), {ScriptedServer::providerError(229, QStringLiteral("42000"),
-                                                                                 QStringLiteral("permission denied"),
-                                                                                 -2147217911)});
-    gBaseDatos->EjecutaConsultaRSQL(QStringLiteral("UPDATE SINTAXIS SET"));
+    server.answerError("SINTAXIS", {ScriptedServer::providerError(102, "42000", "Incorrect syntax", -2147217900)});
+    server.answerError("PERMISO", {ScriptedServer::providerError(229, "42000", "permission denied", -2147217911)});
+    gBaseDatos->EjecutaConsultaRSQL("UPDATE SINTAXIS SET");
     EXPECT_TRUE(dialogs.shown().empty());
-    dialogs.expectMsgBox(BoxMatch::text(QStringLiteral("permission denied")).withTitle(QStringLiteral("Aviso al operador!!!")));
-    gBaseDatos->EjecutaConsultaRSQL(QStringLiteral("UPDATE PERMISO SET A = 1"));
+    dialogs.expectMsgBox(BoxMatch::text("permission denied").withTitle("Aviso al operador!!!"));
+    gBaseDatos->EjecutaConsultaRSQL("UPDATE PERMISO SET A = 1");
     EXPECT_EQ(dialogs.shown().back().style, ui::vbCritical);
 }
 
 TEST_F(Statements, AddFieldBuildsTheAlterStatement)
 {
-    gBaseDatos->AddField(QStringLiteral("TA_X "), QStringLiteral("Nuevo"), QStringLiteral("varchar(10)"), false,
-                         rt::Variant(QStringLiteral("''")));
-    gBaseDatos->AddField(QStringLiteral("TA_X"), QStringLiteral("Otro"), QStringLiteral("int"), true);
+    gBaseDatos->AddField("TA_X ", "Nuevo", "varchar(10)", false, rt::Variant("''"));
+    gBaseDatos->AddField("TA_X", "Otro", "int", true);
     EXPECT_EQ(server.statements(),
-              (QStringList{QStringLiteral("ALTER TABLE dbo.TA_X  ADD Nuevo varchar(10) Not Null  CONSTRAINT DF_TA_X_Nuevo "
-                                          "DEFAULT ('')"),
-                           QStringLiteral("ALTER TABLE dbo.TA_X ADD Otro int Null ")}));
+              (QStringList{"ALTER TABLE dbo.TA_X  ADD Nuevo varchar(10) Not Null  CONSTRAINT DF_TA_X_Nuevo "
+                           "DEFAULT ('')",
+                           "ALTER TABLE dbo.TA_X ADD Otro int Null "}));
 }
 
 TEST_F(Statements, SchemaFailuresGoToTheMainConnectionsErrorDialog)
 {
-    server.failNext(1, ScriptedServer::providerError(0, QString(), QStringLiteral("schema failed")));
-    dialogs.expectMsgBox(BoxMatch::textContaining(QStringLiteral("schema failed"))
-                             .withTitle(QStringLiteral("Microsoft OLE DB Provider for SQL Server - VerificaCampos Aviso al "
-                                                       "operador!!! - 5 ")),
+    server.failNext(1, ScriptedServer::providerError(0, QString(), "schema failed"));
+    dialogs.expectMsgBox(BoxMatch::textContaining("schema failed")
+                             .withTitle("Microsoft OLE DB Provider for SQL Server - VerificaCampos Aviso al "
+                                        "operador!!! - 5 "),
                          ui::vbAbort);
-    EXPECT_FALSE(gBaseDatos->ExisteTablaDB(QStringLiteral("T")));
+    EXPECT_FALSE(gBaseDatos->ExisteTablaDB("T"));
 }
 
 // An engine that only records the login it is opened with.
 class LoginRecorder : public ado::Engine {
 public:
     static inline QStringList logins;
-    void open(const ado::ConnectionTarget &target) override { logins << target.user + QLatin1Char('/') + target.password; }
-    void close() override {}
+    void open(const ado::ConnectionTarget &target) override
+    {
+        logins << target.user + QLatin1Char('/') + target.password;
+    }
+    void close() override { }
     ado::ExecResult execute(const QString &) override { return {}; }
-    void beginTransaction() override {}
-    void commitTransaction() override {}
-    void rollbackTransaction() override {}
+    void beginTransaction() override { }
+    void commitTransaction() override { }
+    void rollbackTransaction() override { }
     ado::ResultSet openSchema(int, const QStringList &) override { return {}; }
     long long insertRow(const QString &, const QStringList &, const QList<rt::Variant> &) override { return -1; }
-    void setCommandTimeout(int) override {}
-    void setDefaultDatabase(const QString &) override {}
+    void setCommandTimeout(int) override { }
+    void setDefaultDatabase(const QString &) override { }
     QString defaultDatabase() const override { return {}; }
-    void setIsolationLevel(long) override {}
+    void setIsolationLevel(long) override { }
 };
 
 TEST(Reconnection, EachConnectionReopensWithItsOwnLogin)
 {
     support::resetProgramGlobals();
-    ado::Connection::setEngineFactory([](const QString &) -> std::unique_ptr<ado::Engine> {
-        return std::make_unique<LoginRecorder>();
-    });
+    ado::Connection::setEngineFactory(
+        [](const QString &) -> std::unique_ptr<ado::Engine> { return std::make_unique<LoginRecorder>(); });
     LoginRecorder::logins.clear();
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseEstadisticas->gUsuario = QStringLiteral("QV_ESTADISTICAS");
-    gBaseEstadisticas->gUserPassWord = QStringLiteral("clave");
-    gBaseEstadisticas->OpenServerADODB(false, 3, QStringLiteral("PROVIDER=SQLOLEDB;Server=srv;"), false, false);
+    gBaseDatos->gUsuario = "DEMO";
+    gBaseDatos->gUserPassWord = "DEMO";
+    gBaseEstadisticas->gUsuario = "QV_ESTADISTICAS";
+    gBaseEstadisticas->gUserPassWord = "clave";
+    gBaseEstadisticas->OpenServerADODB(false, 3, "PROVIDER=SQLOLEDB;Server=srv;", false, false);
     gBaseEstadisticas->ReintentaConectar();
     EXPECT_TRUE(gBaseEstadisticas->gOpenFlag);
-    EXPECT_EQ(LoginRecorder::logins, (QStringList{QStringLiteral("/"), QStringLiteral("QV_ESTADISTICAS/clave")}));
+    EXPECT_EQ(LoginRecorder::logins, (QStringList{"/", "QV_ESTADISTICAS/clave"}));
     support::resetProgramGlobals();
     ado::Connection::setEngineFactory(nullptr);
 }

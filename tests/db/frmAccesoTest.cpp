@@ -34,7 +34,7 @@ protected:
         return dialogo;
     }
 
-    QString rutaBases() const { return QDir(carpeta.path()).filePath(QStringLiteral("BASES.TXT")); }
+    QString rutaBases() const { return QDir(carpeta.path()).filePath("BASES.TXT"); }
 
     void escribirBases(const QString &texto) const
     {
@@ -43,11 +43,7 @@ protected:
         archivo.write(texto.toUtf8());
     }
 
-    QString bases() const
-    {
-        QFile archivo(rutaBases());
-        return archivo.open(QIODevice::ReadOnly) ? QString::fromUtf8(archivo.readAll()) : QString();
-    }
+    QString bases() const { return fileText(rutaBases()); }
 
     static QStringList entradas(const frmAcceso &dialogo)
     {
@@ -65,8 +61,8 @@ protected:
 TEST_F(FrmAccesoTest, EnterMovesFromTheUserBoxToConectarAndAFifthEnterConnects)
 {
     frmAcceso &dialogo = abrir();
-    dialogo.TxtUserId->setText(QStringLiteral("ADMIN"));
-    dialogo.TxtUserPassword->setText(QStringLiteral(" clave "));
+    dialogo.TxtUserId->setText("ADMIN");
+    dialogo.TxtUserPassword->setText(" clave ");
     dialogo.TxtUserId->setFocus();
     const char *recorrido[] = {"TxtUserPassword", "TxtDbName", "TxtServidor", "bcAceptar"};
     for (const char *siguiente : recorrido) {
@@ -78,23 +74,23 @@ TEST_F(FrmAccesoTest, EnterMovesFromTheUserBoxToConectarAndAFifthEnterConnects)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     EXPECT_TRUE(dialogo.Aceptar);
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("ADMIN"));
-    EXPECT_EQ(gClaveUsuario, QStringLiteral(" clave "));
+    EXPECT_EQ(gUsuarioLogeado, "ADMIN");
+    EXPECT_EQ(gClaveUsuario, " clave ");
 }
 
 TEST_F(FrmAccesoTest, HintsArePlaceholdersAndNeverData)
 {
     frmAcceso &dialogo = abrir();
     const std::pair<QLineEdit *, QString> sugerencias[] = {
-        {dialogo.TxtUserId, QStringLiteral("Ingrese el usuario")},
+        {dialogo.TxtUserId, "Ingrese el usuario"},
         {dialogo.TxtUserPassword, QString()},
-        {dialogo.TxtDbName, QStringLiteral("ingrese el nombre de la base de datos")},
-        {dialogo.TxtServidor, QStringLiteral("ingrese el nombre del servidor e instancia")},
+        {dialogo.TxtDbName, "ingrese el nombre de la base de datos"},
+        {dialogo.TxtServidor, "ingrese el nombre del servidor e instancia"},
     };
     for (const auto &[caja, sugerencia] : sugerencias) {
         SCOPED_TRACE(caja->objectName().toStdString());
         EXPECT_EQ(caja->placeholderText(), sugerencia);
-        caja->setText(QStringLiteral("   "));
+        caja->setText("   ");
         dialogo.MensajeInicial(caja);
         EXPECT_EQ(caja->text(), QString());
         if (!sugerencia.isEmpty()) {
@@ -102,18 +98,18 @@ TEST_F(FrmAccesoTest, HintsArePlaceholdersAndNeverData)
             dialogo.MensajeInicial(caja);
             EXPECT_EQ(caja->text(), QString());
         }
-        caja->setText(QStringLiteral("valor"));
+        caja->setText("valor");
         dialogo.MensajeInicial(caja);
-        EXPECT_EQ(caja->text(), QStringLiteral("valor"));
+        EXPECT_EQ(caja->text(), "valor");
     }
 
     dialogo.TxtDbName->setFocus();
     dialogo.TxtDbName->selectAll();
     QTest::keyClick(dialogo.TxtDbName, Qt::Key_Backspace);
-    QTest::keyClicks(dialogo.TxtDbName, QStringLiteral("VENTAS"));
-    EXPECT_EQ(dialogo.TxtDbName->text(), QStringLiteral("VENTAS"));
+    QTest::keyClicks(dialogo.TxtDbName, "VENTAS");
+    EXPECT_EQ(dialogo.TxtDbName->text(), "VENTAS");
 
-    dialogo.TxtUserId->setText(QStringLiteral("Ingrese el usuario"));
+    dialogo.TxtUserId->setText("Ingrese el usuario");
     dialogo.TxtUserId->setFocus();
     EXPECT_EQ(dialogo.TxtUserId->text(), QString());
     dialogo.bcAceptar->click();
@@ -122,25 +118,24 @@ TEST_F(FrmAccesoTest, HintsArePlaceholdersAndNeverData)
 
 TEST_F(FrmAccesoTest, ChoosingARegisteredConnectionFillsTheBoxesButNeverTheLogin)
 {
-    escribirBases(
-        QStringLiteral("VENTAS / SRV01,ventas,ventas,%1,srv01:1500\r\nDEMO / SQLITE,DEMO,DEMO,%2,sqlite\r\n")
-            .arg(outside::codificarClave(QStringLiteral("ventas")), outside::codificarClave(QStringLiteral("DEMO"))));
+    escribirBases("VENTAS / SRV01,ventas,ventas," + outside::codificarClave("ventas") + ",srv01:1500\r\n"
+                  + "DEMO / SQLITE,DEMO,DEMO," + outside::codificarClave("DEMO") + ",sqlite\r\n");
     frmAcceso &dialogo = abrir();
-    EXPECT_EQ(entradas(dialogo), (QStringList{QStringLiteral("VENTAS / SRV01"), QStringLiteral("DEMO / SQLITE")}));
+    EXPECT_EQ(entradas(dialogo), (QStringList{"VENTAS / SRV01", "DEMO / SQLITE"}));
     EXPECT_EQ(dialogo.lstBases->currentRow(), 0);
-    EXPECT_EQ(dialogo.TxtServidor->text(), QStringLiteral("SRV01"));
-    EXPECT_EQ(dialogo.TxtPuerto->text(), QStringLiteral("1500"));
-    EXPECT_EQ(dialogo.TxtDbName->text(), QStringLiteral("ventas"));
-    EXPECT_EQ(dialogo.EntradaEncontrada().clave, QStringLiteral("ventas"));
+    EXPECT_EQ(dialogo.TxtServidor->text(), "SRV01");
+    EXPECT_EQ(dialogo.TxtPuerto->text(), "1500");
+    EXPECT_EQ(dialogo.TxtDbName->text(), "ventas");
+    EXPECT_EQ(dialogo.EntradaEncontrada().clave, "ventas");
 
-    dialogo.TxtUserId->setText(QStringLiteral("ADMIN"));
-    dialogo.TxtUserPassword->setText(QStringLiteral("admin"));
+    dialogo.TxtUserId->setText("ADMIN");
+    dialogo.TxtUserPassword->setText("admin");
     QListWidgetItem *demo = dialogo.lstBases->item(1);
     const QPoint centro = dialogo.lstBases->visualItemRect(demo).center();
     QTest::mouseClick(dialogo.lstBases->viewport(), Qt::LeftButton, {}, centro);
-    EXPECT_EQ(dialogo.TxtServidor->text(), QStringLiteral("sqlite"));
-    EXPECT_EQ(dialogo.TxtDbName->text(), QStringLiteral("DEMO"));
-    EXPECT_EQ(dialogo.TxtPuerto->text(), QStringLiteral("1500")) << "a server without port keeps the port shown";
+    EXPECT_EQ(dialogo.TxtServidor->text(), "sqlite");
+    EXPECT_EQ(dialogo.TxtDbName->text(), "DEMO");
+    EXPECT_EQ(dialogo.TxtPuerto->text(), "1500") << "a server without port keeps the port shown";
     EXPECT_EQ(dialogo.TxtUserId->text(), QString());
     EXPECT_EQ(dialogo.TxtUserPassword->text(), QString());
 
@@ -149,36 +144,35 @@ TEST_F(FrmAccesoTest, ChoosingARegisteredConnectionFillsTheBoxesButNeverTheLogin
     QTest::mouseDClick(dialogo.lstBases->viewport(), Qt::LeftButton, {}, primera);
     EXPECT_TRUE(dialogo.Aceptar);
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_EQ(dialogo.TxtServidor->text(), QStringLiteral("SRV01"));
+    EXPECT_EQ(dialogo.TxtServidor->text(), "SRV01");
 }
 
 TEST_F(FrmAccesoTest, RegistrarStoresATestedConnectionAndRefusesItTwice)
 {
     frmAcceso &dialogo = abrir();
-    dialogo.TxtDbName->setText(QStringLiteral(" demo "));
-    dialogo.TxtServidor->setText(QStringLiteral("sqlite"));
+    dialogo.TxtDbName->setText(" demo ");
+    dialogo.TxtServidor->setText("sqlite");
     dialogo.TxtPuerto->setText(QString());
     dialogo.CmdRegistrar->click();
-    EXPECT_EQ(bases(), QStringLiteral("DEMO / SQLITE,demo,demo,") + outside::codificarClave(QStringLiteral("demo"))
-                           + QStringLiteral(",sqlite\r\n"));
-    EXPECT_EQ(entradas(dialogo), QStringList{QStringLiteral("DEMO / SQLITE")});
-    EXPECT_EQ(dialogo.TxtPuerto->text(), QStringLiteral("1433"));
+    EXPECT_EQ(bases(), "DEMO / SQLITE,demo,demo," + outside::codificarClave("demo") + ",sqlite\r\n");
+    EXPECT_EQ(entradas(dialogo), QStringList{"DEMO / SQLITE"});
+    EXPECT_EQ(dialogo.TxtPuerto->text(), "1433");
 
-    dialogo.TxtDbName->setText(QStringLiteral("Demo"));
-    dialogo.TxtServidor->setText(QStringLiteral("SQLite:1500"));
-    dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("La conexion que intenta registrar ya existe "))
-                              .withTitle(QStringLiteral("Atencion")));
+    dialogo.TxtDbName->setText("Demo");
+    dialogo.TxtServidor->setText("SQLite:1500");
+    dialogos.expectMsgBox(
+        support::BoxMatch::text("La conexion que intenta registrar ya existe ").withTitle("Atencion"));
     dialogo.CmdRegistrar->click();
     dialogos.verify();
-    EXPECT_EQ(bases().count(QStringLiteral("\r\n")), 1);
+    EXPECT_EQ(bases().count("\r\n"), 1);
 }
 
 TEST_F(FrmAccesoTest, RegistrarNeverTouchesTheProgramsConnection)
 {
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
+    gBaseDatos->gServidor = "sqlite";
+    gBaseDatos->gDBName = "DEMO";
+    gBaseDatos->gUsuario = "DEMO";
+    gBaseDatos->gUserPassWord = "DEMO";
     gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
     ASSERT_TRUE(gBaseDatos->gOpenFlag);
 
@@ -190,33 +184,31 @@ TEST_F(FrmAccesoTest, RegistrarNeverTouchesTheProgramsConnection)
     for (const Caso &caso : {Caso{"demo", true}, Caso{"NOEXISTE", false}}) {
         SCOPED_TRACE(caso.base);
         dialogo.TxtDbName->setText(QLatin1String(caso.base));
-        dialogo.TxtServidor->setText(QStringLiteral("sqlite"));
-        dialogo.TxtUserId->setText(QStringLiteral("ADMIN"));
+        dialogo.TxtServidor->setText("sqlite");
+        dialogo.TxtUserId->setText("ADMIN");
         if (!caso.registrada)
-            dialogos.expectMsgBox(
-                support::BoxMatch::text(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR sqlite VERIFIQUE "
-                                                       "EL NOMBRE DE USUARIO Y PASSWORD INGRESADO"))
-                    .withTitle(QStringLiteral("AVISO AL OPERADOR")));
+            dialogos.expectMsgBox(support::BoxMatch::text("NO SE PUDO CONECTAR AL SERVIDOR sqlite VERIFIQUE "
+                                                          "EL NOMBRE DE USUARIO Y PASSWORD INGRESADO")
+                                      .withTitle("AVISO AL OPERADOR"));
         dialogo.CmdRegistrar->click();
         dialogos.verify();
         EXPECT_EQ(bases().contains(QLatin1String(caso.base)), caso.registrada);
         EXPECT_TRUE(gBaseDatos->gOpenFlag);
         EXPECT_EQ(gBaseDatos->gCnn.State(), ado::adStateOpen);
-        EXPECT_EQ(gBaseDatos->gDBName, QStringLiteral("DEMO"));
-        EXPECT_EQ(gBaseDatos->gUsuario, QStringLiteral("DEMO"));
+        EXPECT_EQ(gBaseDatos->gDBName, "DEMO");
+        EXPECT_EQ(gBaseDatos->gUsuario, "DEMO");
         ado::Recordset filas;
-        EXPECT_NO_THROW(filas = gBaseDatos->gCnn.Execute(QStringLiteral("SELECT COUNT(*) FROM TA_USUARIOS")));
+        EXPECT_NO_THROW(filas = gBaseDatos->gCnn.Execute("SELECT COUNT(*) FROM TA_USUARIOS"));
     }
 }
 
 TEST_F(FrmAccesoTest, RegistrarReportsAFileItCannotWrite)
 {
     frmAcceso &dialogo = abrir();
-    setCarpetaEscritura(QDir(carpeta.path()).filePath(QStringLiteral("no-existe")));
-    dialogo.TxtDbName->setText(QStringLiteral("DEMO"));
-    dialogo.TxtServidor->setText(QStringLiteral("sqlite"));
-    dialogos.expectMsgBox(
-        support::BoxMatch::textContaining(QStringLiteral("SQL Server start failed.  \rSQL-DMO error:   75 ")));
+    setCarpetaEscritura(QDir(carpeta.path()).filePath("no-existe"));
+    dialogo.TxtDbName->setText("DEMO");
+    dialogo.TxtServidor->setText("sqlite");
+    dialogos.expectMsgBox(support::BoxMatch::textContaining("SQL Server start failed.  \rSQL-DMO error:   75 "));
     dialogo.CmdRegistrar->click();
     dialogos.verify();
 }
@@ -231,7 +223,7 @@ TEST_F(FrmAccesoTest, CancelarEndsTheProgramAndClosingTheWindowIsNoAcceptance)
     // The first watch sees its window gone before the same dialog shows again.
     QTest::qWait(50);
 
-    onNextModal([](QWidget *ventana) { ventana->findChild<QPushButton *>(QStringLiteral("bcCancelar"))->click(); });
+    onNextModal([](QWidget *ventana) { ventana->findChild<QPushButton *>("bcCancelar")->click(); });
     EXPECT_THROW(dialogo.MostrarModal(), ui::ProgramEnded);
     EXPECT_FALSE(dialogo.Aceptar);
     EXPECT_FALSE(dialogo.isVisible());
@@ -240,26 +232,26 @@ TEST_F(FrmAccesoTest, CancelarEndsTheProgramAndClosingTheWindowIsNoAcceptance)
 TEST_F(FrmAccesoTest, TheConnectionClassAsksThroughTheDialog)
 {
     instalarFrmAcceso();
-    gBaseDatos->gDBName = QStringLiteral("VENTAS");
+    gBaseDatos->gDBName = "VENTAS";
     gBaseDatos->gServidor = QString();
-    gUsuarioLogeado = QStringLiteral("ana");
+    gUsuarioLogeado = "ana";
     onNextModal([](QWidget *ventana) {
         auto *dialogo = qobject_cast<frmAcceso *>(ventana);
         ASSERT_NE(dialogo, nullptr);
-        EXPECT_EQ(dialogo->TxtDbName->text(), QStringLiteral("VENTAS"));
+        EXPECT_EQ(dialogo->TxtDbName->text(), "VENTAS");
         EXPECT_EQ(dialogo->TxtServidor->text(), QString());
-        EXPECT_EQ(dialogo->TxtUserId->text(), QStringLiteral("ana"));
-        dialogo->TxtDbName->setText(QStringLiteral("DEMO"));
-        dialogo->TxtServidor->setText(QStringLiteral("sqlite"));
-        dialogo->TxtUserPassword->setText(QStringLiteral("clave"));
+        EXPECT_EQ(dialogo->TxtUserId->text(), "ana");
+        dialogo->TxtDbName->setText("DEMO");
+        dialogo->TxtServidor->setText("sqlite");
+        dialogo->TxtUserPassword->setText("clave");
         dialogo->bcAceptar->click();
     });
     gBaseDatos->OpenServerADODB(true, 3, {}, false, true);
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(gBaseDatos->gDBName, QStringLiteral("DEMO"));
-    EXPECT_EQ(gBaseDatos->gUsuario, QStringLiteral("DEMO"));
-    EXPECT_EQ(gBaseDatos->gServidor, QStringLiteral("sqlite"));
-    EXPECT_EQ(gClaveUsuario, QStringLiteral("clave"));
+    EXPECT_EQ(gBaseDatos->gDBName, "DEMO");
+    EXPECT_EQ(gBaseDatos->gUsuario, "DEMO");
+    EXPECT_EQ(gBaseDatos->gServidor, "sqlite");
+    EXPECT_EQ(gClaveUsuario, "clave");
     EXPECT_FALSE(FormularioAcceso().Cargado());
     EXPECT_EQ(FormularioAcceso().TxtDbName->text(), QString());
 }
@@ -268,10 +260,10 @@ TEST_F(FrmAccesoTest, EjecutarCmdRegDBWaitsForTheProgram)
 {
     frmAcceso &dialogo = FormularioAcceso();
     QString error;
-    EXPECT_TRUE(dialogo.EjecutarCmdRegDB(QStringLiteral("sh -c \"sleep 0.2\""), error));
+    EXPECT_TRUE(dialogo.EjecutarCmdRegDB("sh -c \"sleep 0.2\"", error));
     EXPECT_EQ(error, QString());
-    EXPECT_FALSE(dialogo.EjecutarCmdRegDB(QDir(carpeta.path()).filePath(QStringLiteral("no-existe")), error));
-    EXPECT_EQ(error, QStringLiteral("Error al ejecutar el comando"));
+    EXPECT_FALSE(dialogo.EjecutarCmdRegDB(QDir(carpeta.path()).filePath("no-existe"), error));
+    EXPECT_EQ(error, "Error al ejecutar el comando");
 }
 
 } // namespace
