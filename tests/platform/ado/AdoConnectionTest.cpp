@@ -10,13 +10,9 @@ namespace err = rt::err;
 
 namespace {
 
-class AdoConnectionTest : public EmbeddedFolderTest {
+class AdoConnectionTest : public DemoDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        EmbeddedFolderTest::SetUp();
-        createDatabase(QStringLiteral("DEMO"), QStringLiteral("CREATE TABLE T (N INTEGER);"));
-    }
+    AdoConnectionTest() : DemoDatabaseTest(QStringLiteral("CREATE TABLE T (N INTEGER);")) {}
 };
 
 TEST(AdoConnectionStringTest, KeysIgnoreCaseBlanksAndSynonyms)
@@ -56,9 +52,7 @@ TEST_F(AdoConnectionTest, SqliteServerInAnyCaseOpensTheDatabaseFileOfTheDataFold
         EXPECT_EQ(connection.DefaultDatabase(), QStringLiteral("demo"));
         connection.Execute(QStringLiteral("INSERT INTO T VALUES (1)"));
     }
-    Connection check;
-    check.Open(connectionString(QStringLiteral("DEMO")));
-    EXPECT_EQ(check.Execute(QStringLiteral("SELECT N FROM T")).RecordCount(), 3);
+    EXPECT_EQ(count(QStringLiteral("T")), 3);
 }
 
 TEST_F(AdoConnectionTest, MissingDatabaseFailsLikeAnUnknownDatabaseAndIsNotCreated)
@@ -77,10 +71,10 @@ TEST_F(AdoConnectionTest, MissingDatabaseFailsLikeAnUnknownDatabaseAndIsNotCreat
 
 TEST_F(AdoConnectionTest, JetProviderOpensTheFileNamedByDataSource)
 {
-    Connection connection;
-    connection.Open(QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =%1;User Id=admin;Password=;")
-                        .arg(databasePath(QStringLiteral("DEMO"))));
-    EXPECT_EQ(connection.Execute(QStringLiteral("SELECT COUNT(*) FROM T")).RecordCount(), 1);
+    Connection jet;
+    jet.Open(QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =%1;User Id=admin;Password=;")
+                 .arg(databasePath(QStringLiteral("DEMO"))));
+    EXPECT_EQ(jet.Execute(QStringLiteral("SELECT COUNT(*) FROM T")).RecordCount(), 1);
 
     const QString missing = QDir(m_folder.path()).filePath(QStringLiteral("otra.mdb"));
     Connection other;
@@ -104,18 +98,18 @@ TEST_F(AdoConnectionTest, StateRulesOfOpenCloseAndExecute)
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELECT 1")); }), err::AdoNoConnection);
     EXPECT_EQ(errorNumberOf([&] { connection.Close(); }), err::AdoObjectClosed);
     EXPECT_EQ(errorNumberOf([&] { connection.BeginTrans(); }), err::AdoNoConnection);
-    connection.Open(connectionString(QStringLiteral("DEMO")));
-    EXPECT_EQ(errorNumberOf([&] { connection.Open(connectionString(QStringLiteral("DEMO"))); }), err::AdoObjectOpen);
+    connection.Open(connectionString());
+    EXPECT_EQ(errorNumberOf([&] { connection.Open(connectionString()); }), err::AdoObjectOpen);
     connection.Close();
     EXPECT_EQ(connection.State(), ado::adStateClosed);
+    EXPECT_EQ(errorNumberOf([&] { connection.OpenSchema(ado::adSchemaTables); }), err::AdoNoConnection);
     connection.Open(); // the connection string it keeps
     EXPECT_EQ(connection.State(), ado::adStateOpen);
 }
 
 TEST_F(AdoConnectionTest, FailureFillsErrorsAndTheNextStatementClearsThem)
 {
-    Connection connection;
-    connection.Open(connectionString(QStringLiteral("DEMO")));
+    Connection &connection = m_connection;
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELECT * FROM NOEXISTE")); }),
               err::AdoUnknownObject);
     ASSERT_EQ(connection.Errors().Count(), 1);
@@ -127,7 +121,7 @@ TEST_F(AdoConnectionTest, FailureFillsErrorsAndTheNextStatementClearsThem)
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELECT 1")); }), err::AdoNoConnection);
     EXPECT_EQ(connection.Errors().Count(), 1);
 
-    connection.Open(connectionString(QStringLiteral("DEMO")));
+    connection.Open(connectionString());
     EXPECT_EQ(connection.Errors().Count(), 0);
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("SELECT Nada FROM T")); }), err::AdoSyntaxError);
     connection.Execute(QStringLiteral("INSERT INTO T VALUES (2)"));
@@ -137,11 +131,9 @@ TEST_F(AdoConnectionTest, FailureFillsErrorsAndTheNextStatementClearsThem)
 
 TEST_F(AdoConnectionTest, DefaultDatabaseCanOnlyNameTheOpenDatabase)
 {
-    Connection connection;
-    connection.Open(connectionString(QStringLiteral("DEMO")));
-    connection.setDefaultDatabase(QStringLiteral("demo"));
-    EXPECT_EQ(errorNumberOf([&] { connection.setDefaultDatabase(QStringLiteral("OTRA")); }), err::AdoEFail);
-    EXPECT_EQ(connection.Errors()(0).NativeError, 911);
+    m_connection.setDefaultDatabase(QStringLiteral("demo"));
+    EXPECT_EQ(errorNumberOf([&] { m_connection.setDefaultDatabase(QStringLiteral("OTRA")); }), err::AdoEFail);
+    EXPECT_EQ(m_connection.Errors()(0).NativeError, 911);
 }
 
 } // namespace

@@ -15,12 +15,6 @@ struct DiagnosticCase {
     const char *source;
 };
 
-// Parameterised tests are listed by the case name.
-void PrintTo(const DiagnosticCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class OdbcDiagnosticMapping : public ::testing::TestWithParam<DiagnosticCase> {};
 
 TEST_P(OdbcDiagnosticMapping, GivesTheErrorTheProgramExpects)

@@ -1,14 +1,10 @@
-#include "platform/ado/odbc/OdbcEngine.h"
-#include "platform/runtime/RuntimeError.h"
-#include "support/OdbcSqliteDriver.h"
+#include "AdoFixture.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "platform/ado/odbc/OdbcEngine.h"
+#include "support/OdbcSqliteDriver.h"
 
 namespace {
 
-using ado::EngineError;
 using ado::ExecResult;
 using ado::ResultSet;
 using rt::Variant;
@@ -35,19 +31,6 @@ protected:
     ExecResult run(const char *sql) { return m_engine.execute(QString::fromUtf8(sql)); }
     ResultSet rows(const char *sql) { return run(sql).resultSet; }
 
-    // The first error of the failure that `sql` raises.
-    ado::Error failureOf(const char *sql)
-    {
-        try {
-            run(sql);
-        } catch (const EngineError &error) {
-            if (!error.errors().isEmpty())
-                return error.errors().first();
-        }
-        ADD_FAILURE() << "no failure for " << sql;
-        return {};
-    }
-
     QTemporaryDir m_folder;
     ado::odbc::OdbcEngine m_engine;
 };
@@ -59,32 +42,22 @@ TEST_F(OdbcEngineTest, FetchesEachColumnWithItsAdoTypeAndValue)
     run("INSERT INTO VALORES (Nombre) VALUES ('vacío')");
     const ResultSet result = rows("SELECT * FROM VALORES ORDER BY Id");
 
-    const QList<int> types = {ado::adInteger, ado::adVarChar,  ado::adCurrency, ado::adDouble,  ado::adBoolean,
-                              ado::adDBTimeStamp, ado::adSmallInt, ado::adBigInt, ado::adBinary, ado::adNumeric};
-    ASSERT_EQ(result.columns.size(), types.size());
-    for (qsizetype i = 0; i < types.size(); ++i)
-        EXPECT_EQ(result.columns[i].type, types[i]) << result.columns[i].name.toStdString();
+    QList<int> types;
+    for (const ado::ColumnInfo &column : result.columns)
+        types.append(column.type);
+    EXPECT_EQ(types, (QList<int>{ado::adInteger, ado::adVarChar, ado::adCurrency, ado::adDouble, ado::adBoolean,
+                                 ado::adDBTimeStamp, ado::adSmallInt, ado::adBigInt, ado::adBinary, ado::adNumeric}));
     EXPECT_EQ(result.columns[1].name, u"Nombre");
     EXPECT_EQ(result.columns[1].definedSize, 20);
     EXPECT_EQ(result.columns[1].baseTable, u"VALORES");
 
-    ASSERT_EQ(result.rows.size(), 2);
-    const QList<Variant> &full = result.rows[0];
-    EXPECT_EQ(full[0], Variant(1));
-    EXPECT_EQ(full[1], Variant(QStringLiteral("Liquidación Ñandú")));
-    EXPECT_EQ(full[2], Variant(rt::Currency::fromRaw(123456)));
-    EXPECT_EQ(full[3], Variant(0.125));
-    EXPECT_EQ(full[4], Variant(true));
-    EXPECT_EQ(full[5], Variant(rt::DateTime::fromParts(2024, 1, 2, 3, 4, 5)));
-    EXPECT_EQ(full[6], Variant::integer(3));
-    EXPECT_EQ(full[7], Variant(5000000000.0));
-    EXPECT_EQ(full[8], Variant(QByteArray("\x00\x01\xff", 3)));
-    EXPECT_EQ(full[9], Variant(19.99));
-
-    const QList<Variant> &sparse = result.rows[1];
-    EXPECT_EQ(sparse[1], Variant(QStringLiteral("vacío")));
-    for (qsizetype i = 2; i < sparse.size(); ++i)
-        EXPECT_TRUE(sparse[i].isNull()) << result.columns[i].name.toStdString();
+    const Variant null = Variant::null();
+    const QList<QList<Variant>> expected = {
+        {Variant(1), Variant(QStringLiteral("Liquidación Ñandú")), Variant(rt::Currency::fromRaw(123456)), Variant(0.125),
+         Variant(true), Variant(rt::DateTime::fromParts(2024, 1, 2, 3, 4, 5)), Variant::integer(3), Variant(5000000000.0),
+         Variant(QByteArray("\x00\x01\xff", 3)), Variant(19.99)},
+        {Variant(2), Variant(QStringLiteral("vacío")), null, null, null, null, null, null, null, null}};
+    EXPECT_EQ(result.rows, expected);
 }
 
 TEST_F(OdbcEngineTest, LongTextAndBinaryValuesArriveWhole)
@@ -113,18 +86,13 @@ TEST_F(OdbcEngineTest, CountsTheRowsEachStatementTouches)
     EXPECT_EQ(run("UPDATE VALORES SET Cantidad = 2 WHERE Nombre = 'z'").recordsAffected, 0);
     EXPECT_EQ(run("DELETE FROM VALORES WHERE Nombre <> 'a'").recordsAffected, 2);
 
-    const ExecResult select = run("SELECT Nombre FROM VALORES");
+    EXPECT_FALSE(run("UPDATE VALORES SET Cantidad = 3").hasResultSet);
+    // an empty result still has its columns
+    const ExecResult select = run("SELECT Id, Nombre FROM VALORES WHERE 1 = 0");
     EXPECT_TRUE(select.hasResultSet);
     EXPECT_EQ(select.recordsAffected, -1);
-    EXPECT_FALSE(run("UPDATE VALORES SET Cantidad = 3").hasResultSet);
-}
-
-TEST_F(OdbcEngineTest, EmptyResultKeepsItsColumns)
-{
-    const ExecResult result = run("SELECT Id, Nombre FROM VALORES WHERE 1 = 0");
-    EXPECT_TRUE(result.hasResultSet);
-    EXPECT_EQ(result.resultSet.columns.size(), 2);
-    EXPECT_TRUE(result.resultSet.rows.isEmpty());
+    EXPECT_EQ(select.resultSet.columns.size(), 2);
+    EXPECT_TRUE(select.resultSet.rows.isEmpty());
 }
 
 TEST_F(OdbcEngineTest, FailuresCarryTheDriversStateNativeCodeAndText)
@@ -141,7 +109,9 @@ TEST_F(OdbcEngineTest, FailuresCarryTheDriversStateNativeCodeAndText)
         {"INSERT INTO VALORES (Nombre) VALUES (NULL)", 19, "NOT NULL constraint failed: VALORES.Nombre"},
     };
     for (const Case &c : cases) {
-        const ado::Error error = failureOf(c.sql);
+        const QList<ado::Error> errors = engineErrorsOf([&] { run(c.sql); });
+        ASSERT_FALSE(errors.isEmpty()) << c.sql;
+        const ado::Error &error = errors.first();
         EXPECT_EQ(error.Number, rt::err::AdoEFail) << c.sql;
         EXPECT_EQ(error.SQLState, u"HY000") << c.sql;
         EXPECT_EQ(error.NativeError, c.native) << c.sql;
@@ -150,24 +120,11 @@ TEST_F(OdbcEngineTest, FailuresCarryTheDriversStateNativeCodeAndText)
     }
 }
 
-TEST_F(OdbcEngineTest, RollbackUndoesAndCommitKeeps)
+TEST_F(OdbcEngineTest, TransactionsNestAndOnlyTheOutermostCommitWrites)
 {
     m_engine.beginTransaction();
     run("INSERT INTO VALORES (Nombre) VALUES ('deshecho')");
     m_engine.rollbackTransaction();
-    m_engine.beginTransaction();
-    run("INSERT INTO VALORES (Nombre) VALUES ('guardado')");
-    m_engine.commitTransaction();
-
-    ado::odbc::OdbcEngine other;
-    other.open({connectionString(), {}, {}});
-    const ResultSet seen = other.execute(QStringLiteral("SELECT Nombre FROM VALORES")).resultSet;
-    ASSERT_EQ(seen.rows.size(), 1);
-    EXPECT_EQ(seen.rows[0][0], Variant(QStringLiteral("guardado")));
-}
-
-TEST_F(OdbcEngineTest, NestedTransactionsWriteOnlyAtTheOutermostCommit)
-{
     m_engine.beginTransaction();
     m_engine.beginTransaction();
     run("INSERT INTO VALORES (Nombre) VALUES ('interno')");
@@ -177,10 +134,13 @@ TEST_F(OdbcEngineTest, NestedTransactionsWriteOnlyAtTheOutermostCommit)
 
     m_engine.beginTransaction();
     m_engine.beginTransaction();
-    run("INSERT INTO VALORES (Nombre) VALUES ('externo')");
+    run("INSERT INTO VALORES (Nombre) VALUES ('guardado')");
     m_engine.commitTransaction();
     m_engine.commitTransaction();
-    EXPECT_EQ(rows("SELECT * FROM VALORES").rows.size(), 1);
+    ado::odbc::OdbcEngine other;
+    other.open({connectionString(), {}, {}});
+    EXPECT_EQ(other.execute(QStringLiteral("SELECT Nombre FROM VALORES")).resultSet.rows,
+              QList<QList<Variant>>{{Variant(QStringLiteral("guardado"))}});
 }
 
 TEST_F(OdbcEngineTest, CommitOrRollbackWithoutTransactionFailsAsSqlServer)
@@ -190,40 +150,25 @@ TEST_F(OdbcEngineTest, CommitOrRollbackWithoutTransactionFailsAsSqlServer)
         {&ado::odbc::OdbcEngine::rollbackTransaction, 3903},
     };
     for (const auto &[action, native] : cases) {
-        try {
-            (m_engine.*action)();
-            ADD_FAILURE() << "no failure for native " << native;
-        } catch (const EngineError &error) {
-            ASSERT_EQ(error.errors().size(), 1);
-            EXPECT_EQ(error.errors()[0].NativeError, native);
-            EXPECT_EQ(error.errors()[0].SQLState, u"25000");
-            EXPECT_EQ(error.errors()[0].Number, rt::err::AdoEFail);
-        }
+        const QList<ado::Error> errors = engineErrorsOf([&] { (m_engine.*action)(); });
+        ASSERT_EQ(errors.size(), 1) << native;
+        EXPECT_EQ(errors[0].NativeError, native);
+        EXPECT_EQ(errors[0].SQLState, u"25000");
+        EXPECT_EQ(errors[0].Number, rt::err::AdoEFail);
     }
 }
 
 TEST_F(OdbcEngineTest, InsertRowBindsEachKindOfValueAndAnswersTheIdentity)
 {
     run("INSERT INTO VALORES (Nombre) VALUES ('primero')");
-    const long long id = m_engine.insertRow(
-        QStringLiteral("VALORES"),
-        {QStringLiteral("Nombre"), QStringLiteral("Importe"), QStringLiteral("Tasa"), QStringLiteral("Activo"),
-         QStringLiteral("Fecha"), QStringLiteral("Cantidad"), QStringLiteral("Precio")},
-        {Variant(QStringLiteral("O'Higgins")), Variant(rt::Currency::fromRaw(-15000)), Variant(2.5), Variant(true),
-         Variant(rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58)), Variant::integer(-7), Variant::null()});
-    EXPECT_EQ(id, 2);
-
-    const ResultSet result = rows("SELECT Nombre, Importe, Tasa, Activo, Fecha, Cantidad, Precio FROM VALORES "
-                                  "WHERE Id = 2");
-    ASSERT_EQ(result.rows.size(), 1);
-    const QList<Variant> expected = {Variant(QStringLiteral("O'Higgins")),
-                                     Variant(rt::Currency::fromRaw(-15000)),
-                                     Variant(2.5),
-                                     Variant(true),
-                                     Variant(rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58)),
-                                     Variant::integer(-7),
-                                     Variant::null()};
-    EXPECT_EQ(result.rows[0], expected);
+    const QList<Variant> values = {Variant(QStringLiteral("O'Higgins")), Variant(rt::Currency::fromRaw(-15000)),
+                                   Variant(2.5), Variant(true), Variant(rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58)),
+                                   Variant::integer(-7), Variant::null()};
+    EXPECT_EQ(m_engine.insertRow(QStringLiteral("VALORES"),
+                                 QStringLiteral("Nombre Importe Tasa Activo Fecha Cantidad Precio").split(u' '), values),
+              2);
+    EXPECT_EQ(rows("SELECT Nombre, Importe, Tasa, Activo, Fecha, Cantidad, Precio FROM VALORES WHERE Id = 2").rows,
+              QList<QList<Variant>>{values});
 }
 
 TEST_F(OdbcEngineTest, InsertRowQuotesColumnNamesThatNeedIt)
@@ -238,12 +183,7 @@ TEST_F(OdbcEngineTest, ClosedEngineRefusesWorkAndOpensAgain)
 {
     m_engine.close();
     m_engine.close();
-    try {
-        run("SELECT 1");
-        FAIL() << "no failure";
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, rt::err::AdoNoConnection);
-    }
+    EXPECT_EQ(errorNumberOf([&] { run("SELECT 1"); }), rt::err::AdoNoConnection);
     m_engine.open({connectionString(), {}, {}});
     EXPECT_EQ(rows("SELECT COUNT(*) FROM VALORES").rows.value(0).value(0), Variant(0));
 }
@@ -251,15 +191,12 @@ TEST_F(OdbcEngineTest, ClosedEngineRefusesWorkAndOpensAgain)
 TEST_F(OdbcEngineTest, UnregisteredDriverFailsToOpenWithTheDriverManagersError)
 {
     ado::odbc::OdbcEngine engine;
-    try {
-        engine.open({QStringLiteral("DRIVER=NoSuchDriverHere;Database=x.db;"), {}, {}});
-        FAIL() << "no failure";
-    } catch (const EngineError &error) {
-        ASSERT_FALSE(error.errors().isEmpty());
-        EXPECT_EQ(error.errors()[0].SQLState, u"01000") << error.errors()[0].Description.toStdString();
-        EXPECT_EQ(error.errors()[0].Number, rt::err::AdoEFail);
-        EXPECT_EQ(error.errors()[0].Source, u"Driver Manager");
-    }
+    const QList<ado::Error> errors =
+        engineErrorsOf([&] { engine.open({QStringLiteral("DRIVER=NoSuchDriverHere;Database=x.db;"), {}, {}}); });
+    ASSERT_FALSE(errors.isEmpty());
+    EXPECT_EQ(errors[0].SQLState, u"01000") << errors[0].Description.toStdString();
+    EXPECT_EQ(errors[0].Number, rt::err::AdoEFail);
+    EXPECT_EQ(errors[0].Source, u"Driver Manager");
 }
 
 TEST_F(OdbcEngineTest, ConnectionSettingsADriverCannotHonourAreKept)

@@ -1,12 +1,8 @@
-#include "platform/ado/Connection.h"
+#include "AdoFixture.h"
+
 #include "platform/ado/odbc/OdbcEngine.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
-#include "platform/runtime/RuntimeError.h"
 #include "support/OdbcSqliteDriver.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -37,18 +33,11 @@ protected:
         for (qsizetype i = 0; i < rowset.columns.size(); ++i)
             if (rowset.columns[i].name == QLatin1String(name))
                 index = i;
-        QStringList values;
-        if (index < 0) {
+        if (index < 0)
             ADD_FAILURE() << "no column " << name;
-            return values;
-        }
-        for (const QList<Variant> &row : rowset.rows) {
-            const Variant &value = row[index];
-            values.append(value.isNull()                            ? QStringLiteral("<null>")
-                          : value.type() == rt::VarType::String     ? value.asString()
-                          : value.type() == rt::VarType::Boolean    ? QString::number(value.asBoolean())
-                                                                    : QString::number(value.asLong()));
-        }
+        QStringList values;
+        for (const QList<Variant> &row : rowset.rows)
+            values.append(cellText(row.value(index)));
         return values;
     }
 
@@ -92,7 +81,7 @@ TEST_F(OdbcSchemaTest, ColumnsRowsetDescribesEachColumnWithAdoCodes)
     EXPECT_EQ(column(columns, "DATA_TYPE"), QStringList({"3", "200", "11", "135", "6", "5"}));
     EXPECT_EQ(column(columns, "IS_NULLABLE"), QStringList({"1", "0", "1", "1", "1", "1"}));
     EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH"),
-              QStringList({"<null>", "30", "<null>", "<null>", "<null>", "<null>"}));
+              QStringList({"NULL", "30", "NULL", "NULL", "NULL", "NULL"}));
     EXPECT_EQ(column(columns, "COLUMN_HASDEFAULT"), QStringList({"0", "0", "1", "0", "0", "0"}));
 
     const ResultSet one = m_engine.openSchema(ado::adSchemaColumns, {QString(), QString(), QStringLiteral("TA_USUARIOS"),
@@ -126,12 +115,7 @@ TEST_F(OdbcSchemaTest, RowsetsHaveTheEmbeddedEnginesShape)
 
 TEST_F(OdbcSchemaTest, OtherSchemasAreNotSupported)
 {
-    try {
-        m_engine.openSchema(27, {});
-        FAIL() << "no failure";
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, 3251);
-    }
+    EXPECT_EQ(errorNumberOf([&] { m_engine.openSchema(27, {}); }), 3251);
 }
 
 } // namespace

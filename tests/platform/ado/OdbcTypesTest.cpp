@@ -20,12 +20,6 @@ struct TypeCase {
     long definedSize;
 };
 
-// Parameterised tests are listed by the case name.
-void PrintTo(const TypeCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 class OdbcTypeMapping : public ::testing::TestWithParam<TypeCase> {};
 
 TEST_P(OdbcTypeMapping, GivesAdoTypeAndSize)

@@ -1,7 +1,5 @@
 #include "AdoFixture.h"
 
-#include "platform/ado/Engine.h"
-
 #include <QFileInfo>
 
 using ado::Connection;
@@ -16,21 +14,9 @@ const QString schema = QStringLiteral(
     "CREATE TABLE PEDIDOS (Id INTEGER PRIMARY KEY AUTOINCREMENT, "
     "Cliente TEXT(10) COLLATE TSQLCI REFERENCES CLIENTES (Codigo), Cantidad INTEGER);");
 
-class SqliteEngineTest : public EmbeddedFolderTest {
+class SqliteEngineTest : public DemoDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        EmbeddedFolderTest::SetUp();
-        createDatabase(QStringLiteral("DEMO"), schema);
-        m_connection.Open(connectionString(QStringLiteral("DEMO")));
-    }
-
-    long count(const QString &table)
-    {
-        return m_connection.Execute(QStringLiteral("SELECT * FROM ") + table).RecordCount();
-    }
-
-    Connection m_connection;
+    SqliteEngineTest() : DemoDatabaseTest(schema) {}
 };
 
 TEST_F(SqliteEngineTest, FailuresCarrySqlServerNumbersStatesAndTexts)
@@ -88,9 +74,7 @@ TEST_F(SqliteEngineTest, TransactionsNestAndRollBackEverything)
     m_connection.BeginTrans();
     m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('A1', 3)"));
     m_connection.CommitTrans();
-    Connection other;
-    other.Open(connectionString(QStringLiteral("DEMO")));
-    EXPECT_EQ(other.Execute(QStringLiteral("SELECT * FROM PEDIDOS")).RecordCount(), 1);
+    EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 1);
 
     EXPECT_EQ(errorNumberOf([&] { m_connection.CommitTrans(); }), err::AdoEFail);
     EXPECT_EQ(m_connection.Errors()(0).NativeError, 3902);
@@ -100,24 +84,29 @@ TEST_F(SqliteEngineTest, TransactionsNestAndRollBackEverything)
 
 TEST_F(SqliteEngineTest, RecordsAffectedCountsTheRowsTouched)
 {
-    long affected = 0;
-    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) SELECT Codigo, 1 FROM CLIENTES"),
-                         &affected);
-    EXPECT_EQ(affected, 2);
-    m_connection.Execute(QStringLiteral("UPDATE PEDIDOS SET Cantidad = 5 WHERE Cliente = 'B2'"), &affected);
-    EXPECT_EQ(affected, 1);
-    m_connection.Execute(QStringLiteral("DELETE FROM PEDIDOS"), &affected);
-    EXPECT_EQ(affected, 2);
-    m_connection.Execute(QStringLiteral("DELETE FROM PEDIDOS"), &affected);
-    EXPECT_EQ(affected, 0);
+    const std::pair<const char *, long> cases[] = {
+        {"INSERT INTO PEDIDOS (Cliente, Cantidad) SELECT Codigo, 1 FROM CLIENTES", 2},
+        {"UPDATE PEDIDOS SET Cantidad = 5 WHERE Cliente = 'B2'", 1},
+        {"DELETE FROM PEDIDOS", 2},
+        {"DELETE FROM PEDIDOS", 0},
+        // a batch adds up the rows of its action statements
+        {"INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n"
+         "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('D4', 'Dora')\nSELECT COUNT(*) AS N FROM CLIENTES", 2},
+    };
+    for (const auto &[sql, expected] : cases) {
+        long affected = -99;
+        m_connection.Execute(QString::fromUtf8(sql), &affected);
+        EXPECT_EQ(affected, expected) << sql;
+    }
 }
 
-TEST_F(SqliteEngineTest, IdentityIsTheLastInsertedRowId)
+TEST_F(SqliteEngineTest, BatchKeepsTheLastResult)
 {
-    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('A1', 1)"));
-    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 1)"));
-    Recordset identity = m_connection.Execute(QStringLiteral("SELECT @@IDENTITY AS Id"));
-    EXPECT_EQ(rt::Variant(identity(QStringLiteral("Id"))), rt::Variant(2));
+    Recordset last = m_connection.Execute(QStringLiteral("SELECT * FROM CLIENTES WHERE Codigo = 'A1'\n"
+                                                         "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n"
+                                                         "SELECT COUNT(*) AS N FROM CLIENTES"));
+    ASSERT_EQ(last.State(), ado::adStateOpen);
+    EXPECT_EQ(last(QStringLiteral("N")), rt::Variant(3));
 }
 
 TEST_F(SqliteEngineTest, RepeatedTextSeesTheTableAsItIsNow)
@@ -131,22 +120,11 @@ TEST_F(SqliteEngineTest, RepeatedTextSeesTheTableAsItIsNow)
     EXPECT_EQ(again(QStringLiteral("Zona")).asString(), QStringLiteral("Norte"));
 }
 
-TEST_F(SqliteEngineTest, SecondConnectionSeesCommittedRows)
-{
-    Connection other;
-    other.Open(connectionString(QStringLiteral("DEMO")));
-    m_connection.Execute(QStringLiteral("INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')"));
-    EXPECT_EQ(other.Execute(QStringLiteral("SELECT * FROM CLIENTES")).RecordCount(), 3);
-}
-
 TEST_F(SqliteEngineTest, CreatingADatabaseNeverOverwritesAndLeavesNothingHalfMade)
 {
-    try {
-        createDatabase(QStringLiteral("DEMO"), QStringLiteral("CREATE TABLE X (A INTEGER);"));
-        ADD_FAILURE() << "an existing database was created again";
-    } catch (const ado::EngineError &error) {
-        EXPECT_EQ(error.errors().first().NativeError, 1801);
-    }
+    const auto errors = engineErrorsOf([&] { createDatabase(QStringLiteral("DEMO"), QStringLiteral("CREATE TABLE X (A);")); });
+    ASSERT_FALSE(errors.isEmpty());
+    EXPECT_EQ(errors.first().NativeError, 1801);
     EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
 
     EXPECT_THROW(createDatabase(QStringLiteral("MALA"), QStringLiteral("CREATE TABLE A (X INTEGER); CREATE TABLE A (Y);")),
@@ -160,6 +138,41 @@ TEST_F(SqliteEngineTest, DataFolderComesFromTheEnvironmentElseBesideTheProgram)
     qunsetenv("COMISIONES_DATOS");
     EXPECT_TRUE(ado::sqlite::dataFolder().endsWith(QStringLiteral("/datos")));
     EXPECT_NE(ado::sqlite::dataFolder(), QStringLiteral("/datos"));
+}
+
+TEST_F(SqliteEngineTest, IfExistsIsDecidedByRunningTheCondition)
+{
+    const QString insertOnce = QStringLiteral("if not exists(SELECT * FROM CLIENTES WHERE Codigo = 'C3') INSERT INTO CLIENTES "
+                                              "(Codigo, Nombre) VALUES ('C3', 'Carla')");
+    long affected = -1;
+    m_connection.Execute(insertOnce, &affected);
+    EXPECT_EQ(affected, 1);
+    m_connection.Execute(insertOnce, &affected);
+    EXPECT_NE(affected, 1);
+    EXPECT_EQ(count(QStringLiteral("CLIENTES")), 3);
+    m_connection.Execute(QStringLiteral("IF EXISTS (SELECT * FROM CLIENTES WHERE Codigo = 'c3 ') DELETE FROM CLIENTES "
+                                        "WHERE Codigo = 'C3'"));
+    EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
+}
+
+TEST_F(SqliteEngineTest, TransactionStatementsInTheTextAreHonoured)
+{
+    const QString insert = QStringLiteral("INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n");
+    m_connection.Execute(QStringLiteral("BEGIN TRANSACTION\n") + insert + QStringLiteral("ROLLBACK TRANSACTION"));
+    EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
+    m_connection.Execute(QStringLiteral("BEGIN TRAN"));
+    m_connection.Execute(insert);
+    m_connection.CommitTrans(); // the program's commit closes the transaction its text opened
+    EXPECT_EQ(committedCount(QStringLiteral("CLIENTES")), 3);
+}
+
+TEST_F(SqliteEngineTest, TemporaryTablesLiveForTheConnection)
+{
+    m_connection.Execute(QStringLiteral("SELECT Codigo, Nombre INTO #copia FROM CLIENTES"));
+    EXPECT_EQ(count(QStringLiteral("#copia")), 2);
+    Connection other;
+    other.Open(connectionString());
+    EXPECT_EQ(errorNumberOf([&] { other.Execute(QStringLiteral("SELECT * FROM #copia")); }), err::AdoUnknownObject);
 }
 
 } // namespace

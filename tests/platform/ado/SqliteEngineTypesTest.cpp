@@ -1,6 +1,5 @@
 #include "AdoFixture.h"
 
-using ado::Connection;
 using ado::Recordset;
 using rt::Variant;
 
@@ -15,16 +14,9 @@ const QString schema = QStringLiteral(
     "INSERT INTO TIPOS (Nombre) VALUES ('nulos');"
     "CREATE VIEW V_TIPOS AS SELECT Nombre, Importe FROM TIPOS;");
 
-class SqliteEngineTypesTest : public EmbeddedFolderTest {
+class SqliteEngineTypesTest : public DemoDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        EmbeddedFolderTest::SetUp();
-        createDatabase(QStringLiteral("DEMO"), schema);
-        m_connection.Open(connectionString(QStringLiteral("DEMO")));
-    }
-
-    Connection m_connection;
+    SqliteEngineTypesTest() : DemoDatabaseTest(schema) {}
 };
 
 TEST_F(SqliteEngineTypesTest, DeclaredColumnsReadBackAsTheProviderTypesThem)
@@ -67,9 +59,10 @@ TEST_F(SqliteEngineTypesTest, DeclaredColumnsReadBackAsTheProviderTypesThem)
 TEST_F(SqliteEngineTypesTest, ExpressionsAreTypedByTheirFirstValue)
 {
     Recordset recordset = m_connection.Execute(QStringLiteral(
-        "SELECT NULL AS Nada, '2024-01-05 08:00:00' AS Cuando, 5 AS N, 2.5 AS D, 'abc' AS T, MAX(Importe) AS M "
-        "FROM TIPOS"));
+        "SELECT NULL AS Nada, '2024-01-05 08:00:00' AS Cuando, 5 AS N, 2.5 AS D, 'abc' AS T, MAX(Importe) AS M, "
+        "getDate() AS Ahora FROM TIPOS"));
     EXPECT_EQ(recordset.Fields(QStringLiteral("Cuando")).Type(), ado::adDBTimeStamp);
+    EXPECT_EQ(recordset.Fields(QStringLiteral("Ahora")).Type(), ado::adDBTimeStamp);
     EXPECT_EQ(recordset(QStringLiteral("Cuando")), Variant(rt::DateTime::fromParts(2024, 1, 5, 8)));
     EXPECT_EQ(recordset.Fields(QStringLiteral("N")).Type(), ado::adInteger);
     EXPECT_EQ(recordset.Fields(QStringLiteral("D")).Type(), ado::adDouble);
@@ -97,16 +90,14 @@ TEST_F(SqliteEngineTypesTest, RowsAddedThroughARecordsetStoreDatesAsIsoText)
     EXPECT_EQ(stored(QStringLiteral("Activo")), Variant(false));
 }
 
+// One column of every row, from the first.
 QStringList column(Recordset &rowset, const char *name)
 {
     QStringList values;
-    for (; !rowset.EOF_(); rowset.MoveNext()) {
-        const Variant &value = rowset(QString::fromLatin1(name));
-        values.append(value.isNull() ? QStringLiteral("NULL")
-                      : value.type() == rt::VarType::String ? value.asString()
-                      : value.type() == rt::VarType::Boolean ? QString::number(value.asBoolean())
-                                                               : QString::number(value.asLong()));
-    }
+    if (rowset.RecordCount() > 0)
+        rowset.MoveFirst();
+    for (; !rowset.EOF_(); rowset.MoveNext())
+        values.append(cellText(rowset(QString::fromLatin1(name))));
     return values;
 }
 
@@ -116,7 +107,6 @@ TEST_F(SqliteEngineTypesTest, TablesRowsetListsTablesAndViewsWithRestrictions)
     EXPECT_EQ(all(QStringLiteral("TABLE_CATALOG")), Variant("DEMO"));
     EXPECT_EQ(all(QStringLiteral("TABLE_SCHEMA")), Variant("dbo"));
     EXPECT_EQ(column(all, "TABLE_NAME"), (QStringList{"TIPOS", "V_TIPOS"}));
-    all.MoveFirst();
     EXPECT_EQ(column(all, "TABLE_TYPE"), (QStringList{"TABLE", "VIEW"}));
 
     Recordset byName = m_connection.OpenSchema(ado::adSchemaTables, {{}, {}, QStringLiteral("v_tipos")});
@@ -130,17 +120,11 @@ TEST_F(SqliteEngineTypesTest, TablesRowsetListsTablesAndViewsWithRestrictions)
 TEST_F(SqliteEngineTypesTest, ColumnsRowsetDescribesEachColumn)
 {
     Recordset columns = m_connection.OpenSchema(ado::adSchemaColumns, {QStringLiteral("demo"), {}, QStringLiteral("TIPOS")});
-    EXPECT_EQ(columns.RecordCount(), 12);
     EXPECT_EQ(column(columns, "COLUMN_NAME").mid(0, 3), (QStringList{"Fecha", "Dia", "Importe"}));
-    columns.MoveFirst();
-    EXPECT_EQ(column(columns, "DATA_TYPE"), (QStringList{"135", "135", "6", "6", "3", "2", "11", "5", "202", "203",
-                                                        "205", "131"}));
-    columns.MoveFirst();
+    EXPECT_EQ(column(columns, "DATA_TYPE"),
+              (QStringList{"135", "135", "6", "6", "3", "2", "11", "5", "202", "203", "205", "131"}));
     EXPECT_EQ(column(columns, "ORDINAL_POSITION").last(), QStringLiteral("12"));
-    columns.MoveFirst();
-    EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH").mid(7, 3),
-              (QStringList{"NULL", "30", "1073741823"}));
-    columns.MoveFirst();
+    EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH").mid(7, 3), (QStringList{"NULL", "30", "1073741823"}));
     EXPECT_EQ(column(columns, "IS_NULLABLE").mid(7, 2), (QStringList{"1", "0"}));
 
     Recordset one = m_connection.OpenSchema(ado::adSchemaColumns, {{}, {}, QStringLiteral("v_tipos"), QStringLiteral("IMPORTE")});

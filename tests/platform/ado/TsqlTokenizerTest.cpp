@@ -1,8 +1,8 @@
 // Lexing of the program's T-SQL: literals, quoted names and comments.
-#include "platform/ado/Engine.h"
+#include "AdoFixture.h"
+
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -20,11 +20,6 @@ struct TokenizerCase {
     const char *tsql;
     std::vector<Lexed> tokens;
 };
-
-void PrintTo(const TokenizerCase &c, std::ostream *out)
-{
-    *out << c.tsql;
-}
 
 class TsqlTokenizer : public ::testing::TestWithParam<TokenizerCase> {};
 
@@ -80,16 +75,12 @@ TEST(TsqlTokenizerErrors, UnterminatedPiecesAreSyntaxErrors)
 {
     const char *cases[] = {"SELECT 'abc", "SELECT 'it''s", "SELECT [abc", "SELECT \"abc", "SELECT 1 /* open /* */"};
     for (const char *tsql : cases) {
-        try {
-            ado::sqlite::tokenizeTsql(QString::fromUtf8(tsql));
-            ADD_FAILURE() << tsql << " was accepted";
-        } catch (const ado::EngineError &error) {
-            ASSERT_EQ(error.errors().size(), 1) << tsql;
-            EXPECT_EQ(error.errors().first().Number, -2147217900) << tsql;
-            EXPECT_EQ(error.errors().first().NativeError, 102) << tsql;
-            EXPECT_EQ(error.errors().first().SQLState, QStringLiteral("42000")) << tsql;
-            EXPECT_TRUE(error.errors().first().Description.startsWith(QStringLiteral("Incorrect syntax near '"))) << tsql;
-        }
+        const auto errors = engineErrorsOf([&] { ado::sqlite::tokenizeTsql(QString::fromUtf8(tsql)); });
+        ASSERT_EQ(errors.size(), 1) << tsql;
+        EXPECT_EQ(errors.first().Number, -2147217900) << tsql;
+        EXPECT_EQ(errors.first().NativeError, 102) << tsql;
+        EXPECT_EQ(errors.first().SQLState, QStringLiteral("42000")) << tsql;
+        EXPECT_TRUE(errors.first().Description.startsWith(QStringLiteral("Incorrect syntax near '"))) << tsql;
     }
 }
 
