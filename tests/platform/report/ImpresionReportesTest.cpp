@@ -3,7 +3,7 @@
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/report/ReportError.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
@@ -28,8 +28,7 @@ class ImpresionReportesTest : public support::ProgramTest {
 protected:
     ImpresionReportesTest()
     {
-        m_db.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana');"
-                                    "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0002', 'Beto');"));
+        m_db.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana'), ('0002', 'Beto')"));
         QDir(m_app.path()).mkdir(QStringLiteral("Reportes"));
         reporttest::writeFile(reportsFolder(), QStringLiteral("Prueba.rpt"), kReport);
         m_impresion.setCarpetaAplicacion(m_app.path() + QLatin1Char('\\'));
@@ -67,13 +66,9 @@ TEST_F(ImpresionReportesTest, FindsTheReportByNameOrPathInAnyLetterCase)
                                 windowsPath, QStringLiteral("Suelto"), m_app.path() + QStringLiteral("/Otra/Prueba.rpt")}) {
         EXPECT_TRUE(print(name).contains(QStringLiteral("0002 Beto"))) << name.toStdString();
     }
-    try {
-        print(QStringLiteral("RP_Inexistente"));
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::ReportFile);
-        EXPECT_TRUE(error.Description.contains(QStringLiteral("RP_Inexistente")));
-    }
+    const auto error = errorOf([&] { print(QStringLiteral("RP_Inexistente")); });
+    EXPECT_EQ(error.Number, report::err::ReportFile);
+    EXPECT_TRUE(error.Description.contains(QStringLiteral("RP_Inexistente")));
 }
 
 TEST_F(ImpresionReportesTest, FormulasOfTheCallOverrideAssignedOnes)
@@ -131,12 +126,7 @@ TEST_F(ImpresionReportesTest, ReportLogonTextReadsThroughTheProgramsConnection)
 TEST_F(ImpresionReportesTest, UnknownDestinationRaises)
 {
     m_impresion.setDestino(-1);
-    try {
-        print(QStringLiteral("Prueba"));
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, rt::err::InvalidProcedureCall);
-    }
+    EXPECT_EQ(errorNumber([&] { print(QStringLiteral("Prueba")); }), rt::err::InvalidProcedureCall);
 }
 
 // The user's documents folder is a temporary one.

@@ -4,7 +4,7 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportRunner.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 #include "support/TestDatabase.h"
 
 #include <QBuffer>
@@ -22,15 +22,9 @@ protected:
     ReportEngineTest()
     {
         m_db.execute(QStringLiteral(
-            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana');"
-            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0002', 'Beto');"
-            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0003', 'Ceci');"
+            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana'), ('0002', 'Beto'), ('0003', 'Ceci');"
             "INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza, TotalCobrado, Comision, idVendedor) "
-            "VALUES (1, 'CB', 'a', 100, 0, '0001');"
-            "INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza, TotalCobrado, Comision, idVendedor) "
-            "VALUES (1, 'CB', 'b', 200, 10, '0001');"
-            "INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza, TotalCobrado, Comision, idVendedor) "
-            "VALUES (1, 'NC', 'c', 50, 5, '0002');"));
+            "VALUES (1, 'CB', 'a', 100, 0, '0001'), (1, 'CB', 'b', 200, 10, '0001'), (1, 'NC', 'c', 50, 5, '0002');"));
     }
 
     report::ReportDocument run(const QByteArray &json, const report::ReportRequest &request = {})
@@ -86,21 +80,14 @@ TEST_F(ReportEngineTest, SelectionOnAnUnknownTableReachesTheCaller)
 {
     report::ReportRequest request;
     request.selection = QStringLiteral("{V_MV_CPTE.TC} = 'FC'");
-    try {
-        run(kCollections, request);
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::Formula);
-    }
+    EXPECT_EQ(errorNumber([&] { run(kCollections, request); }), report::err::Formula);
 }
 
 TEST_F(ReportEngineTest, FieldNamesWithBlanksAndApostrophesRunOnTheDatabase)
 {
     m_db.execute(QStringLiteral(
         "INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, Importe, Detalle, \"NUMERO ASIENTO\") "
-        "VALUES ('FC', '0001', '00000001', 'A', 10, 'O''Higgins', 125);"
-        "INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, Importe, Detalle, \"NUMERO ASIENTO\") "
-        "VALUES ('FC', '0001', '00000002', 'A', 20, 'Otro', 125);"));
+        "VALUES ('FC', '0001', '00000001', 'A', 10, 'O''Higgins', 125), ('FC', '0001', '00000002', 'A', 20, 'Otro', 125);"));
     report::ReportRequest request;
     request.selection = QStringLiteral("{MV_ASIENTOS.NUMERO ASIENTO} = 125 AND {mv_asientos.Detalle} = 'O''Higgins'");
     const QStringList pages = pageTexts(run(R"({"tables": [{"table": "MV_ASIENTOS"}],
@@ -172,13 +159,9 @@ TEST_F(ReportEngineTest, SubreportsNamedByTheCallerTakeItsFormulas)
     EXPECT_TRUE(pageTexts(run(kWithSubreport, request)).value(0).contains(QStringLiteral("  a del llamador")));
 
     request.subreports = {QStringLiteral("Inexistente")};
-    try {
-        run(kWithSubreport, request);
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::ReportFile);
-        EXPECT_TRUE(error.Description.contains(QStringLiteral("Inexistente")));
-    }
+    const auto error = errorOf([&] { run(kWithSubreport, request); });
+    EXPECT_EQ(error.Number, report::err::ReportFile);
+    EXPECT_TRUE(error.Description.contains(QStringLiteral("Inexistente")));
 }
 
 TEST_F(ReportEngineTest, ImagesFromABinaryFieldAndFromAFile)
@@ -205,13 +188,11 @@ TEST_F(ReportEngineTest, ImagesFromABinaryFieldAndFromAFile)
     EXPECT_EQ(document.pages[0].items[0].image.size(), QSize(40, 20));
     EXPECT_EQ(document.pages[0].items[1].image.size(), QSize(10, 10));
 
-    try {
-        run(R"({"tables": [{"table": "AUX_MV_CPTEQR"}],
-            "detail": {"height": 30, "items": [{"image": [0, 0, 20, 20], "file": "falta.png"}]}})");
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::ReportFile);
-    }
+    EXPECT_EQ(errorNumber([&] {
+                  run(R"({"tables": [{"table": "AUX_MV_CPTEQR"}],
+                      "detail": {"height": 30, "items": [{"image": [0, 0, 20, 20], "file": "falta.png"}]}})");
+              }),
+              report::err::ReportFile);
 }
 
 TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
@@ -219,12 +200,7 @@ TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
     for (const char *text : {"{Desconocido}", "{VEN.Nombre", "{#NoDefinido}"}) {
         const QByteArray json = QByteArray(R"({"tables": [{"table": "V_TA_VENDEDORES", "alias": "VEN"}],
             "detail": {"height": 5, "items": [{"text": ")") + text + R"(", "at": [0, 0, 50, 5]}]}})";
-        try {
-            run(json);
-            ADD_FAILURE() << "no error for " << text;
-        } catch (const rt::RuntimeError &error) {
-            EXPECT_EQ(error.Number, report::err::Formula) << text;
-        }
+        EXPECT_EQ(errorNumber([&] { run(json); }), report::err::Formula) << text;
     }
 }
 

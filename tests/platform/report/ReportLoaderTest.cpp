@@ -1,35 +1,24 @@
+#include "ReportTestSupport.h"
+
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
-struct Fault {
-    const char *json;
-    const char *said;
-};
-
-// Test names show the text under test.
-void PrintTo(const Fault &c, std::ostream *os)
-{
-    *os << c.json;
-}
+// The text is a definition; the expected part of the error's description.
+using Fault = reporttest::TextCase;
 
 class MalformedDefinition : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(MalformedDefinition, RaisesReportFileError)
 {
-    try {
-        report::parseReport(QByteArray(GetParam().json), QString(), QStringLiteral("Prueba.rpt"));
-        FAIL() << "no error for " << GetParam().json;
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::ReportFile);
-        EXPECT_TRUE(error.Description.contains(QStringLiteral("Prueba.rpt")));
-        EXPECT_TRUE(error.Description.contains(QString::fromUtf8(GetParam().said))) << error.Description.toStdString();
-    }
+    const auto error = errorOf([&] { report::parseReport(GetParam().text, QString(), QStringLiteral("Prueba.rpt")); });
+    EXPECT_EQ(error.Number, report::err::ReportFile);
+    EXPECT_TRUE(error.Description.contains(QStringLiteral("Prueba.rpt")));
+    EXPECT_TRUE(error.Description.contains(QString::fromUtf8(GetParam().expected))) << error.Description.toStdString();
 }
 
 #define TABLE R"("tables": [{"table": "V_TA_VENDEDORES", "alias": "VEN"}])"
@@ -58,13 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportFile, MissingFileIsAReportFileError)
 {
-    try {
-        report::loadReport(QStringLiteral("/no/existe/Prueba.rpt"));
-        FAIL();
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::ReportFile);
-        EXPECT_TRUE(error.Description.contains(QStringLiteral("/no/existe/Prueba.rpt")));
-    }
+    const auto error = errorOf([] { report::loadReport(QStringLiteral("/no/existe/Prueba.rpt")); });
+    EXPECT_EQ(error.Number, report::err::ReportFile);
+    EXPECT_TRUE(error.Description.contains(QStringLiteral("/no/existe/Prueba.rpt")));
 }
 
 } // namespace

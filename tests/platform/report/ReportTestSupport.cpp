@@ -8,6 +8,11 @@
 
 namespace reporttest {
 
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << c.text;
+}
+
 QString pdfText(const QString &pdfPath)
 {
     QProcess process;

@@ -4,8 +4,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 namespace reporttest {
+
+// A row of a table of texts to read and what each should give.
+struct TextCase {
+    const char *text;
+    const char *expected;
+};
+
+// Failures of a parameterised test name the text under test.
+void PrintTo(const TextCase &c, std::ostream *os);
 
 // The text of a PDF as `pdftotext -layout` reads it back; fails the test when it cannot.
 QString pdfText(const QString &pdfPath);

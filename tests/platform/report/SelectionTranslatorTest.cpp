@@ -1,9 +1,10 @@
+#include "ReportTestSupport.h"
+
 #include "platform/report/ReportError.h"
 #include "platform/report/SelectionTranslator.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
@@ -28,22 +29,14 @@ QString translate(const QString &formula)
     return report::translateSelection(formula, resolver, formulas).bound();
 }
 
-struct Case {
-    const char *formula;
-    const char *where;
-};
-
-// Test names show the text under test.
-void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.formula;
-}
+// A selection formula and the condition it becomes.
+using Case = reporttest::TextCase;
 
 class SelectionTranslation : public ::testing::TestWithParam<Case> {};
 
 TEST_P(SelectionTranslation, BecomesWhereCondition)
 {
-    EXPECT_EQ(translate(QString::fromUtf8(GetParam().formula)).toStdString(), GetParam().where);
+    EXPECT_EQ(translate(QString::fromUtf8(GetParam().text)).toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,28 +71,16 @@ INSTANTIATE_TEST_SUITE_P(
              "NOT (MV_ASIENTOS.TC = 'FC') AND V_MV_CPTE.Nombre IS NULL"},
         Case{"   ", ""}));
 
-struct Fault {
-    const char *formula;
-    const char *said;
-};
-
-// Test names show the text under test.
-void PrintTo(const Fault &c, std::ostream *os)
-{
-    *os << c.formula;
-}
+// A selection formula and the part of the error's description that tells what is wrong.
+using Fault = reporttest::TextCase;
 
 class UnreadableSelection : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(UnreadableSelection, RaisesFormulaErrorToTheCaller)
 {
-    try {
-        translate(QString::fromUtf8(GetParam().formula));
-        FAIL() << "no error for " << GetParam().formula;
-    } catch (const rt::RuntimeError &error) {
-        EXPECT_EQ(error.Number, report::err::Formula);
-        EXPECT_TRUE(error.Description.contains(QString::fromUtf8(GetParam().said))) << error.Description.toStdString();
-    }
+    const auto error = errorOf([&] { translate(QString::fromUtf8(GetParam().text)); });
+    EXPECT_EQ(error.Number, report::err::Formula);
+    EXPECT_TRUE(error.Description.contains(QString::fromUtf8(GetParam().expected))) << error.Description.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
