@@ -5,6 +5,10 @@
 
 BloqueoVentana::BloqueoVentana(QWidget &ventana, QWidget *libre) : m_ventana(&ventana)
 {
+    // A focused control being disabled hands the focus on down the tab chain, through every
+    // list in turn (each then naming itself the export target).
+    if (QWidget *foco = ventana.focusWidget())
+        foco->clearFocus();
     bloquear(ventana, libre);
     ventana.installEventFilter(this);
 }
