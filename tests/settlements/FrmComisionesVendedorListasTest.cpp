@@ -58,15 +58,6 @@ TEST_F(ListasVentana, ASalespersonFillsTheLowerListsAndEachLevelNarrowsTheNext)
     EXPECT_EQ(caption(), "Exp Excel Detalle");
 }
 
-TEST_F(ListasVentana, ACreditNoteCollectionShowsItselfAndEveryLineOfTheSalesperson)
-{
-    cargarVendedorUno();
-    clicFila(lista(2), "NC", "000200000003A");
-    EXPECT_EQ(primeraColumna(*lista(3)), (QStringList{"NC", "Tot"}));
-    EXPECT_EQ(lista(5)->topLevelItemCount(), 7);
-    EXPECT_EQ(estado(), "NC  000200000003A  ");
-}
-
 TEST_F(ListasVentana, TotalRowsNeitherDrillDownNorBecomeTheVoucherKey)
 {
     confirmarNumero("12");
@@ -96,18 +87,6 @@ TEST_F(ListasVentana, TheListsStayOnTheLoadedSettlementWhateverTheNumberFieldHol
     clicFila(lista(1), "   2");
     EXPECT_EQ(primeraColumna(*lista(2)), (QStringList{"CBCT", "Tot"})) << "with a half-typed number";
     EXPECT_EQ(total(3).at(6), "1.234.567,89");
-}
-
-TEST_F(ListasVentana, ASalespersonWithoutCodeOrListsEmptiedLoadNothing)
-{
-    confirmarNumero("12");
-    lista(1)->topLevelItem(0)->setText(0, "   ");
-    clicFila(lista(1), "   ");
-    EXPECT_EQ(lista(2)->topLevelItemCount(), 0);
-    ventana->Inicializa();
-    lista(1)->addTopLevelItem(new QTreeWidgetItem(QStringList{"   1"}));
-    clicFila(lista(1), "   1");
-    EXPECT_EQ(lista(2)->topLevelItemCount(), 0) << "no settlement is loaded once the lists are emptied";
 }
 
 TEST_F(ListasVentana, HeaderClicksSortByAmountAndDateAndTheSalespersonsKeepTheirOrderOnReload)

@@ -56,18 +56,6 @@ TEST_F(ListaAplicacionesPrueba, EveryVoucherOfTheSalespersonComesByCollectionWit
                        {"Id", 5, false}});
 }
 
-TEST_F(ListaAplicacionesPrueba, ACollectionNarrowsTheListToItsVouchers)
-{
-    cargar(QStringLiteral("12"), QStringLiteral("   1"), QStringLiteral("CB"), QStringLiteral("000100000011X"));
-    const QList<QStringList> esperadas = {
-        {"FC", "000100000101A", "CLIENTE DOS SRL", "01/03/2024", "85,00", "1.200,00", "1.410,00", "CB", "000100000011X",
-         "1"},
-        {"FC", "000100000102A", "CLIENTE DOS SRL", "15/02/2024", "15,00", "500,00", "605,00", "CB", "000100000011X", "2"},
-        {"Tot", "", "", "TOTALES", "100,00", "1.700,00", "2.015,00", "", "", "3"},
-    };
-    EXPECT_EQ(filasDe(comprobantes), esperadas);
-}
-
 TEST_F(ListaAplicacionesPrueba, OnlyTheChosenSettlementAndSalespersonCount)
 {
     cargar(QStringLiteral("7"), QStringLiteral("   1"));
@@ -110,17 +98,6 @@ TEST_F(ListaAplicacionesPrueba, WithoutASelectedSalespersonTheListStaysAsItWas)
         EXPECT_EQ(error.Number, 91);
     }
     EXPECT_EQ(filasDe(comprobantes), antes);
-}
-
-TEST_F(ListaAplicacionesPrueba, ANumberTheDatabaseRefusesIsReportedAndLeavesTheHeadersOnly)
-{
-    cargar(QStringLiteral("12"), QStringLiteral("   1"));
-    dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error")),
-                          ui::vbAbort);
-    EXPECT_THROW(ListaAplicaciones(comprobantes, fuente, *gBaseDatos).cargar(QString(), vendedores, {}, {}),
-                 rt::RuntimeError);
-    EXPECT_EQ(comprobantes.topLevelItemCount(), 0);
-    EXPECT_EQ(comprobantes.columnCount(), 10);
 }
 
 } // namespace

@@ -72,18 +72,6 @@ TEST_F(OrdenListaPrueba, TheOrderTogglesOnEveryClickWhateverTheColumnAndTheTotal
     EXPECT_EQ(columna(0), (QStringList{"   1", "   2", "  10", "Tot"}));
 }
 
-TEST_F(OrdenListaPrueba, AReloadedListIsSortedAgainAsTheUserLeftIt)
-{
-    OrdenLista::reaplicar(lista);
-    EXPECT_EQ(columna(0), (QStringList{"   2", "  10", "   1", "Tot"})) << "never sorted: the rows keep their order";
-    OrdenLista::columnaPulsada(lista, 0);
-    lista.clear();
-    for (const char *codigo : {"   1", "   3", "   2", "Tot"})
-        lista.addTopLevelItem(new QTreeWidgetItem(QStringList{codigo}));
-    OrdenLista::reaplicar(lista);
-    EXPECT_EQ(columna(0), (QStringList{"   3", "   2", "   1", "Tot"}));
-}
-
 TEST_F(OrdenListaPrueba, SortingKeepsTheSelectedRow)
 {
     lista.setCurrentItem(lista.topLevelItem(1));
