@@ -1,4 +1,8 @@
-// The demo generator's rows honour the rules the program's SQL relies on.
+// The demo generator's rows honour the rules the program's SQL relies on, and the program's
+// settlement generator, run on them, gives sound settlements: the schema's defaults, indexes
+// and computed views serve what it reads.
+
+#include "DemoSettlement.h"
 
 #include "demo/DemoDatabase.h"
 #include "platform/outside/ClaveGuardada.h"
@@ -15,31 +19,29 @@ struct Rule {
     bool mustBeZero; // the query counts breaches (must be 0) or instances of a case (must be some)
 };
 
-class DemoDataRules : public ::testing::TestWithParam<Rule> {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_db = new TestDatabase;
-        s_db->fillDemo(300, 1);
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_db;
-        s_db = nullptr;
-    }
-    static TestDatabase *s_db;
-};
-
-TestDatabase *DemoDataRules::s_db = nullptr;
-
-TEST_P(DemoDataRules, Hold)
+void expectHolds(TestDatabase &db, const Rule &rule)
 {
-    const Rule &rule = GetParam();
-    const qint32 count = rt::CLng(s_db->value(QString::fromUtf8(rule.countQuery)));
+    const qint32 count = rt::CLng(db.value(QString::fromUtf8(rule.countQuery)));
     if (rule.mustBeZero)
         EXPECT_EQ(count, 0) << rule.name;
     else
         EXPECT_GT(count, 0) << rule.name;
+}
+
+class DemoDataRules : public ::testing::TestWithParam<Rule> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_db = std::make_unique<TestDatabase>();
+        s_db->fillDemo(300, 1);
+    }
+    static void TearDownTestSuite() { s_db.reset(); }
+    static inline std::unique_ptr<TestDatabase> s_db;
+};
+
+TEST_P(DemoDataRules, Hold)
+{
+    expectHolds(*s_db, GetParam());
 }
 
 const Rule Rules[] = {
@@ -129,6 +131,95 @@ const Rule Rules[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, DemoDataRules, ::testing::ValuesIn(Rules),
+                         [](const ::testing::TestParamInfo<Rule> &rule) { return std::string(rule.param.name); });
+
+// Other demo rows, March and April settled one after the other.
+class SettlementRules : public ::testing::TestWithParam<Rule> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_db = std::make_unique<TestDatabase>();
+        s_db->fillDemo(300, 3);
+        buildSettlement(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
+        buildSettlement(QStringLiteral("01/04/2024"), QStringLiteral("30/04/2024"));
+    }
+    static void TearDownTestSuite() { s_db.reset(); }
+    static inline std::unique_ptr<TestDatabase> s_db;
+};
+
+TEST_P(SettlementRules, Hold)
+{
+    expectHolds(*s_db, GetParam());
+}
+
+const Rule Settled[] = {
+    // Collections and credit notes
+    {"EveryCollectionAndCreditNoteTakenOnce",
+     "SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB) - (SELECT COUNT(*) FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND "
+     "TC IN ('CB','CBCT','CBFP','NC','NCFP'))", true},
+    {"CollectionsWithinTheirSettlementsRange",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN V_COMISIONES_VENDEDOR_CAB h ON h.IdLiquidacion = "
+     "c.IdLiquidacion WHERE c.FechaCob < h.FECHA_DESDE OR c.FechaCob > h.FECHA_HASTA", true},
+    {"SplitAddsUpToTheCollection",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc LIKE 'CB%' AND ABS(Descuentos + Efectivo + Cheque + "
+     "Tarjeta + Banco + Retenciones + Otros - TotalCobrado) > 0.005", true},
+    {"ADiscountInTheSplit", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Descuentos > 0", false},
+    {"NothingSplitAsOther", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Otros <> 0", true},
+    {"CreditNotesKeepTheDefaultSplit",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc IN ('NC','NCFP') AND (Descuentos <> 0 OR Efectivo <> 0 OR "
+     "Cheque <> 0 OR Tarjeta <> 0 OR Banco <> 0 OR Retenciones <> 0 OR Otros <> 0 OR Observaciones IS NULL)", true},
+    {"ACreditNoteWithNegativeTotalAndCommission",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc = 'NC' AND TotalCobrado < 0 AND Comision < 0", false},
+    {"NoCollectionWithANullSalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor IS NULL", true},
+    {"ACollectionWithAnEmptySalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor = ''", false},
+    // Vouchers paid in full
+    {"AnInvoiceEarns", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL WHERE Tc = 'FC'", false},
+    {"OnlyVouchersPaidInFull",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL a JOIN VE_CPTES_SALDOS s ON s.TC = a.Tc AND s.Sucursal || s.Numero "
+     "|| s.letra = a.idComprobante WHERE a.Tc IN ('FC','FP') AND s.Saldo <> 0", true},
+    {"EachVoucherOnce",
+     "SELECT COUNT(*) FROM (SELECT 1 FROM V_COMISIONES_VENDEDOR_APL GROUP BY Tc, idComprobante HAVING COUNT(*) > 1)", true},
+    // Credit notes cancelling an invoice in full
+    {"ACreditNoteCancellingInFull",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN MV_APLICACION a ON a.TC = c.CbTc AND a.IdComprobante = "
+     "c.IdCobranza JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE c.CbTc = 'NC' AND "
+     "a.IMPORTE = n.Importe", false},
+    {"CancellingInFullClearsTheCommission",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN MV_APLICACION a ON a.TC = c.CbTc AND a.IdComprobante = "
+     "c.IdCobranza JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE c.CbTc = 'NC' AND "
+     "a.IMPORTE = n.Importe AND (c.TotalCobrado <> 0 OR c.Comision <> 0 OR c.Observaciones <> 'Cancelacion total "
+     "comprobante' OR EXISTS (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET d WHERE d.Tc = c.CbTc AND d.IdComprobante = "
+     "c.IdCobranza AND (d.Comision <> 0 OR d.ImporteComision <> 0)))", true},
+    // Article lines: a voucher paid by two collections of one settlement yields its lines once
+    // per collection; the figures stay on the copy inserted last only.
+    {"RepeatedLines",
+     "SELECT COUNT(*) FROM (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET GROUP BY Tc, IdComprobante, IdArticulo, Cantidad "
+     "HAVING COUNT(*) > 1)", false},
+    {"RepeatedLinesKeepTheirFiguresOnceOnly",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_DET d WHERE d.ImporteComision <> 0 AND EXISTS (SELECT 1 FROM "
+     "V_COMISIONES_VENDEDOR_DET e WHERE e.Tc = d.Tc AND e.IdComprobante = d.IdComprobante AND e.IdArticulo = "
+     "d.IdArticulo AND e.Cantidad = d.Cantidad AND e.Id > d.Id)", true},
+    {"AnArticleWithoutRateEarnsNothing",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_DET WHERE Comision = 0 AND ImporteComision = 0 AND IdArticulo = 'A020' "
+     "AND IdLista = '0002'", false},
+    // Commissions
+    {"VoucherCommissionIsTheSumOfItsLines",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL a WHERE EXISTS (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET d WHERE "
+     "d.Tc = a.Tc AND d.IdComprobante = a.idComprobante) AND ABS(a.Comision - (SELECT SUM(d.ImporteComision) FROM "
+     "V_COMISIONES_VENDEDOR_DET d WHERE d.Tc = a.Tc AND d.IdComprobante = a.idComprobante)) > 0.005", true},
+    // A later settlement may hold lines of an earlier settlement's collection (a voucher that
+    // collection paid in part); only collections whose lines all stand in their own settlement
+    // are compared.
+    {"CollectionCommissionIsTheSumOfItsLines",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c WHERE c.Observaciones = '' AND EXISTS (SELECT 1 FROM "
+     "V_COMISIONES_VENDEDOR_DET d WHERE d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza) AND NOT EXISTS (SELECT 1 FROM "
+     "V_COMISIONES_VENDEDOR_DET d WHERE d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza AND d.IdLiquidacion <> "
+     "c.IdLiquidacion) AND ABS(c.Comision - (SELECT SUM(d.ImporteComision) FROM V_COMISIONES_VENDEDOR_DET d WHERE "
+     "d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza)) > 0.005", true},
+    {"ACollectionEarns", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Comision > 0", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Demo, SettlementRules, ::testing::ValuesIn(Settled),
                          [](const ::testing::TestParamInfo<Rule> &rule) { return std::string(rule.param.name); });
 
 TEST(DemoDatabase, WritesTheRequestedNumberOfCollectionsOverBothMonthsAndAllTypes)

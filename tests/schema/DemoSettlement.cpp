@@ -1,0 +1,51 @@
+#include "DemoSettlement.h"
+
+#include "core/CarpetasPrograma.h"
+#include "core/Sesion.h"
+#include "db/Conexiones.h"
+#include "settlements/GeneradorComisiones.h"
+#include "settlements/VentanaGeneracion.h"
+#include "support/ProgramGlobals.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// The settlement window as the generator sees it, showing nothing.
+class SilentWindow : public VentanaGeneracion {
+public:
+    void mostrarEstado(const QString &) override {}
+    void procesarEventos() override {}
+    void Detalleon(bool) override {}
+    void Inicializa() override {}
+    bool recalcular() const override { return false; }
+};
+
+void openMainConnection(const QString &errorLog)
+{
+    gBaseDatos->gLogErr = errorLog;
+    gBaseDatos->gServidor = QStringLiteral("sqlite");
+    gBaseDatos->gDBName = gBaseDatos->gUsuario = gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
+    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
+    gBaseDatos->gEsAdmin = true;
+}
+
+} // namespace
+
+void buildSettlement(const QString &from, const QString &to)
+{
+    const QTemporaryDir writable;
+    setCarpetaEscritura(writable.path());
+    gUsuarioLogeado = QStringLiteral("ADMIN");
+    openMainConnection(writable.filePath(QStringLiteral("QVERR.LOG")));
+    {
+        support::ScriptedDialogs dialogs;
+        dialogs.expectMsgBox(support::BoxMatch::text(QStringLiteral("PROCESO FINALIZADO")));
+        SilentWindow window;
+        QString desde = from, hasta = to, vendedor, borrar;
+        GeneradorComisiones(*gBaseDatos, window).GeneraComisionesNew(desde, hasta, vendedor, borrar);
+        dialogs.verify();
+    }
+    support::resetProgramGlobals();
+}
