@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -16,6 +17,11 @@ struct Comparacion {
     const char *b;
     int signo;
 };
+
+void PrintTo(const Comparacion &caso, std::ostream *os)
+{
+    *os << '"' << caso.a << "\" vs \"" << caso.b << '"';
+}
 
 class CompararCeldas : public ::testing::TestWithParam<Comparacion> {};
 
