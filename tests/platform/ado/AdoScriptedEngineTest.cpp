@@ -12,10 +12,14 @@ namespace {
 
 const QString sqlServer = QStringLiteral("PROVIDER=SQLOLEDB;Server=srv;Database =DEMO;UId=DEMO;Pwd=DEMO;");
 
-TEST(AdoScriptedEngineTest, RecordsStatementsAndTransactionsInOrder)
-{
+class AdoScriptedEngineTest : public ::testing::Test {
+protected:
     ScriptedServer server;
     Connection connection;
+};
+
+TEST_F(AdoScriptedEngineTest, RecordsStatementsAndTransactionsInOrder)
+{
     connection.Open(sqlServer);
     connection.BeginTrans();
     connection.Execute(QStringLiteral("DELETE FROM AUX_MV_CPTE"));
@@ -32,14 +36,12 @@ TEST(AdoScriptedEngineTest, RecordsStatementsAndTransactionsInOrder)
     EXPECT_EQ(server.statements(), QStringList{QStringLiteral("DELETE FROM AUX_MV_CPTE")});
 }
 
-TEST(AdoScriptedEngineTest, AnswersScriptedRowsAndEmptyResultsOtherwise)
+TEST_F(AdoScriptedEngineTest, AnswersScriptedRowsAndEmptyResultsOtherwise)
 {
-    ScriptedServer server;
     server.answerRows(QStringLiteral("from ta_usuarios"),
                       ScriptedServer::rows({QStringLiteral("Nombre"), QStringLiteral("Administrador")},
                                            {{Variant("ADMIN"), Variant(1)}, {Variant("juan"), Variant(0)}}));
     server.answerAffected(QStringLiteral("UPDATE"), 7);
-    Connection connection;
     connection.Open(sqlServer);
     Recordset users = connection.Execute(QStringLiteral("SELECT * FROM TA_USUARIOS with(nolock)"));
     EXPECT_EQ(users.RecordCount(), 2);
@@ -52,10 +54,8 @@ TEST(AdoScriptedEngineTest, AnswersScriptedRowsAndEmptyResultsOtherwise)
     EXPECT_EQ(affected, 7);
 }
 
-TEST(AdoScriptedEngineTest, LostConnectionFailsTheNextCallsThenRecovers)
+TEST_F(AdoScriptedEngineTest, LostConnectionFailsTheNextCallsThenRecovers)
 {
-    ScriptedServer server;
-    Connection connection;
     connection.Open(sqlServer);
     server.failNext(2);
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -69,11 +69,9 @@ TEST(AdoScriptedEngineTest, LostConnectionFailsTheNextCallsThenRecovers)
     EXPECT_EQ(server.statements().size(), 3);
 }
 
-TEST(AdoScriptedEngineTest, FailingOpensAreCounted)
+TEST_F(AdoScriptedEngineTest, FailingOpensAreCounted)
 {
-    ScriptedServer server;
     server.failOpens(2);
-    Connection connection;
     int failures = 0;
     while (errorNumberOf([&] { connection.Open(sqlServer); }) == err::AdoEFail) {
         EXPECT_EQ(connection.Errors()(0).NativeError, 17);
@@ -84,16 +82,14 @@ TEST(AdoScriptedEngineTest, FailingOpensAreCounted)
     EXPECT_EQ(connection.State(), ado::adStateOpen);
 }
 
-TEST(AdoScriptedEngineTest, ScriptedErrorsAndWarningsReachErrors)
+TEST_F(AdoScriptedEngineTest, ScriptedErrorsAndWarningsReachErrors)
 {
-    ScriptedServer server;
     const ado::Error truncated = ScriptedServer::providerError(
         8152, QStringLiteral("22001"), QStringLiteral("String or binary data would be truncated."));
     const ado::Error terminated =
         ScriptedServer::providerError(3621, QStringLiteral("01000"), QStringLiteral("The statement has been terminated."));
     server.answerError(QStringLiteral("INSERT INTO AUX_ERR"), {truncated, terminated}, 1);
     server.answerWarning(QStringLiteral("UPDATE"), {truncated});
-    Connection connection;
     connection.Open(sqlServer);
 
     EXPECT_EQ(errorNumberOf([&] { connection.Execute(QStringLiteral("INSERT INTO AUX_ERR VALUES ('x')")); }),
@@ -109,12 +105,10 @@ TEST(AdoScriptedEngineTest, ScriptedErrorsAndWarningsReachErrors)
     EXPECT_EQ(connection.Errors()(0).NativeError, 8152);
 }
 
-TEST(AdoScriptedEngineTest, RowsAddedThroughARecordsetAreRecorded)
+TEST_F(AdoScriptedEngineTest, RowsAddedThroughARecordsetAreRecorded)
 {
-    ScriptedServer server;
     server.answerRows(QStringLiteral("AUX_MV_CPTE"),
                       ScriptedServer::rows({QStringLiteral("Equipo"), QStringLiteral("Importe")}, {}));
-    Connection connection;
     connection.Open(sqlServer);
     Recordset recordset;
     recordset.Open(QStringLiteral("SELECT * FROM AUX_MV_CPTE WHERE 1 = 0"), connection, ado::adOpenDynamic,
