@@ -138,29 +138,6 @@ const ExecutionCase executionCases[] = {
 INSTANTIATE_TEST_SUITE_P(Statements, TsqlExecution, ::testing::ValuesIn(executionCases),
                          [](const auto &testInfo) { return std::string(testInfo.param.name); });
 
-// The settlement generator's collection insert: run twice, it takes each collection once,
-// matching the stored key by the concatenated branch, number and letter.
-TEST(TsqlExecutionSettlement, CollectionInsertSkipsStoredCollections)
-{
-    TsqlTestDatabase db;
-    const QString insert = QStringLiteral(
-        " INSERT INTO V_COMISIONES_VENDEDOR_COB ( IdLiquidacion, CbTc, IdCobranza, FechaCob, TotalCobrado, Comision, idVendedor )"
-        " SELECT %1, Tc, SUCURSAL  + NUMERO + LETRA, Fecha, Importe, 0, ISNULL(idVendedor,'') From mv_asientos"
-        " WHERE (Fecha>='01/03/2024' And Fecha<='%2') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')"
-        "  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 "
-        "  AND NOT EXISTS(  SELECT * FROM V_COMISIONES_VENDEDOR_COB A"
-        "  WHERE MV_ASIENTOS.TC = A.CBTC AND MV_ASIENTOS.SUCURSAL  + MV_ASIENTOS.NUMERO + MV_ASIENTOS.LETRA = A.IDCOBRANZA)");
-    db.run(insert.arg(1).arg(QStringLiteral("31/03/2024")));
-    db.run(insert.arg(2).arg(QStringLiteral("01/04/2024")));
-    const TsqlTestDatabase::Rows expected{
-        {"1", "000100000001A", "2024-03-01 00:00:00", "0001"},
-        {"1", "000100000002A", "2024-03-31 00:00:00", ""},
-        {"2", "000100000003B", "2024-03-31 15:30:00", "0002"}};
-    EXPECT_EQ(db.run(QStringLiteral("SELECT IdLiquidacion, IdCobranza, FechaCob, IdVendedor FROM V_COMISIONES_VENDEDOR_COB "
-                                    "ORDER BY IdCobranza")),
-              expected);
-}
-
 // A plain column compared with a literal keeps its declared collation, so its index still
 // serves the look-up the program makes on every key.
 TEST(TsqlExecutionPlan, PlainColumnComparisonUsesTheColumnsIndex)
