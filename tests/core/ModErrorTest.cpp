@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
@@ -20,68 +19,38 @@ class ReporteDeErrores : public PruebaCore {
 protected:
     ReporteDeErrores() { rt::setClockForTests(rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9)); }
 
-    const rt::RuntimeError sintaxis{-2147217900, QStringLiteral("  Sintaxis incorrecta cerca de 'FROM'.  "),
-                                    ado::SqlServerSource};
-    const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (-2147217900) Sintaxis incorrecta cerca de 'FROM'.");
+    const rt::RuntimeError sintaxis{-2147217900, "  Sintaxis incorrecta cerca de 'FROM'.  ", ado::SqlServerSource};
+    const QString mensaje = "Ha ocurrido el Siguiente Error (-2147217900) Sintaxis incorrecta cerca de 'FROM'.";
 };
 
-struct CasoRespuesta {
-    int respuesta;
-    const char *palabra;
-};
-
-// The case as the test names show it.
-void PrintTo(const CasoRespuesta &c, std::ostream *os)
+// The words of the answers are the error log's own; the line written here is its line.
+TEST_F(ReporteDeErrores, ShowsTheErrorReturnsTheAnswerAndAppendsItsLine)
 {
-    *os << c.palabra;
-}
-
-class RespuestasDelOperador : public ReporteDeErrores, public ::testing::WithParamInterface<CasoRespuesta> {};
-
-TEST_P(RespuestasDelOperador, ReturnsTheAnswerAndLogsItsWord)
-{
-    const QString titulo = ado::SqlServerSource + QStringLiteral(" - CfgAux Aviso al operador!!! - 2 ");
-    dialogos.expectMsgBox(BoxMatch::text(mensaje).withTitle(titulo), GetParam().respuesta);
-
-    EXPECT_EQ(MostrarError(sintaxis, std::nullopt, QStringLiteral("CfgAux")), GetParam().respuesta);
-
-    ASSERT_EQ(dialogos.shown().size(), 1u);
+    dialogos.expectMsgBox(
+        BoxMatch::text(mensaje).withTitle(ado::SqlServerSource + " - CfgAux Aviso al operador!!! - 2 "), ui::vbRetry);
+    dialogos.expectMsgBox(BoxMatch::any(), ui::vbAbort);
+    EXPECT_EQ(MostrarError(sintaxis, std::nullopt, "CfgAux"), ui::vbRetry);
+    EXPECT_EQ(MostrarError(rt::RuntimeError(5, "Llamada no válida"), std::nullopt, "Cfg"), ui::vbAbort);
     EXPECT_EQ(dialogos.shown().front().style, ui::vbCritical | ui::vbAbortRetryIgnore);
-    EXPECT_EQ(textoLog(), QStringLiteral("03-15-2024 14:05:09 Rutina: - CfgAux Mensaje ") + mensaje
-                              + QStringLiteral(" Respondió : ") + QString::fromUtf8(GetParam().palabra)
-                              + QStringLiteral("\r\n"));
+    EXPECT_EQ(textoLog(), "03-15-2024 14:05:09 Rutina: - CfgAux Mensaje " + mensaje + " Respondió : Reintentar\r\n"
+                              + "03-15-2024 14:05:09 Rutina: - Cfg Mensaje Ha ocurrido el Siguiente Error (5) Llamada "
+                                "no válida Respondió : Abortar\r\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(Respuestas, RespuestasDelOperador,
-                         ::testing::Values(CasoRespuesta{ui::vbAbort, "Abortar"}, CasoRespuesta{ui::vbRetry, "Reintentar"},
-                                           CasoRespuesta{ui::vbIgnore, "Ignorar"}));
 
 TEST_F(ReporteDeErrores, WithoutRoutineTheTitleAndLineHaveNoRoutine)
 {
-    dialogos.expectMsgBox(BoxMatch::text(mensaje).withTitle(ado::SqlServerSource + QStringLiteral(" Aviso al operador!!! - 2 ")),
+    dialogos.expectMsgBox(BoxMatch::text(mensaje).withTitle(ado::SqlServerSource + " Aviso al operador!!! - 2 "),
                           ui::vbIgnore);
     MostrarError(sintaxis);
-    EXPECT_TRUE(textoLog().startsWith(QStringLiteral("03-15-2024 14:05:09 Rutina:  Mensaje Ha ocurrido")));
-}
-
-TEST_F(ReporteDeErrores, LinesAreAppended)
-{
-    dialogos.expectMsgBox(BoxMatch::any(), ui::vbRetry);
-    dialogos.expectMsgBox(BoxMatch::any(), ui::vbAbort);
-    MostrarError(sintaxis, std::nullopt, QStringLiteral("Cfg"));
-    MostrarError(rt::RuntimeError(5, QStringLiteral("Llamada no válida")), std::nullopt, QStringLiteral("Cfg"));
-    const QStringList lineas = textoLog().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lineas.size(), 2);
-    EXPECT_TRUE(lineas.at(0).endsWith(QStringLiteral("Reintentar")));
-    EXPECT_TRUE(lineas.at(1).endsWith(QStringLiteral("(5) Llamada no válida Respondió : Abortar")));
+    EXPECT_TRUE(textoLog().startsWith("03-15-2024 14:05:09 Rutina:  Mensaje Ha ocurrido"));
 }
 
 TEST_F(ReporteDeErrores, GivenStyleIsUsedAndAnOkAnswerHasNoWord)
 {
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbOK);
-    EXPECT_EQ(MostrarError(sintaxis, ui::vbOKOnly, QStringLiteral("CargarGrid")), ui::vbOK);
+    EXPECT_EQ(MostrarError(sintaxis, ui::vbOKOnly, "CargarGrid"), ui::vbOK);
     EXPECT_EQ(dialogos.shown().front().style, ui::vbOKOnly);
-    EXPECT_TRUE(textoLog().endsWith(QStringLiteral(" Respondió : \r\n")));
+    EXPECT_TRUE(textoLog().endsWith(" Respondió : \r\n"));
 }
 
 TEST_F(ReporteDeErrores, ErrorZeroShowsNothingButCreatesTheLog)
@@ -94,55 +63,40 @@ TEST_F(ReporteDeErrores, ErrorZeroShowsNothingButCreatesTheLog)
 
 TEST_F(ReporteDeErrores, UnwritableLogStillShowsTheBox)
 {
-    const VariableEntorno sinCarpeta("TMP", temporal.filePath(QStringLiteral("no/existe")));
+    const VariableEntorno sinCarpeta("TMP", temporal.filePath("no/existe"));
     dialogos.expectMsgBox(BoxMatch::text(mensaje), ui::vbIgnore);
-    EXPECT_EQ(MostrarError(sintaxis, std::nullopt, QStringLiteral("Cfg")), ui::vbIgnore);
+    EXPECT_EQ(MostrarError(sintaxis, std::nullopt, "Cfg"), ui::vbIgnore);
 }
 
 TEST_F(ReporteDeErrores, AnswersRetryAsLeaveWhereOnlyIgnoreGoesOn)
 {
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbRetry);
     dialogos.expectMsgBox(BoxMatch::any(), ui::vbIgnore);
-    EXPECT_EQ(MostrarErrorSinReintento(sintaxis, QStringLiteral("Cfg")), ui::vbAbort);
-    EXPECT_EQ(MostrarErrorSinReintento(sintaxis, QStringLiteral("Cfg")), ui::vbIgnore);
+    EXPECT_EQ(MostrarErrorSinReintento(sintaxis, "Cfg"), ui::vbAbort);
+    EXPECT_EQ(MostrarErrorSinReintento(sintaxis, "Cfg"), ui::vbIgnore);
 }
 
 // Where the log goes: TEMP is only the switch, TMP the folder; the workstation's fallback folder
 // (the home folder, here a temporary one) otherwise.
-struct CasoCarpeta {
-    const char *temp; // nullptr: unset
-    const char *tmp;  // nullptr: unset; "@" stands for the temporary folder
-    bool enTmp;
-};
-
-// The case as the test names show it.
-void PrintTo(const CasoCarpeta &c, std::ostream *os)
+TEST_F(ReporteDeErrores, TheLogFollowsTheTemporaryFolderRule)
 {
-    *os << "TEMP=" << (c.temp ? c.temp : "-") << " TMP=" << (c.tmp ? c.tmp : "-");
-}
-
-class CarpetaDelLog : public ReporteDeErrores, public ::testing::WithParamInterface<CasoCarpeta> {
-protected:
     QTemporaryDir casa;
-    VariableEntorno home{"HOME", casa.path()};
-};
-
-TEST_P(CarpetaDelLog, FollowsTheTemporaryFolderRule)
-{
-    const auto valor = [this](const char *texto) -> std::optional<QString> {
-        if (!texto)
-            return std::nullopt;
-        return QString::fromUtf8(texto).replace(QLatin1Char('@'), temporal.path());
+    const VariableEntorno home("HOME", casa.path());
+    // TEMP and TMP (nullptr: unset; "@" stands for the temporary folder), and whether the log goes to TMP.
+    const std::tuple<const char *, const char *, bool> casos[] = {
+        {"x", "@", true}, {"x", "  @  ", true}, {nullptr, "@", false}, {"", "@", false}, {"x", nullptr, false},
+        {"x", "   ", false},
     };
-    const VariableEntorno temp2("TEMP", valor(GetParam().temp));
-    const VariableEntorno tmp2("TMP", valor(GetParam().tmp));
-    const QString carpeta = GetParam().enTmp ? temporal.path() : casa.path();
-    EXPECT_EQ(QDir::cleanPath(ArchivoLogErrores()), QDir(carpeta).filePath(QStringLiteral("QVERR.LOG")));
+    const auto valor = [this](const char *texto) -> std::optional<QString> {
+        return texto ? std::optional(QString(texto).replace('@', temporal.path())) : std::nullopt;
+    };
+    for (const auto &[textoTemp, textoTmp, enTmp] : casos) {
+        const VariableEntorno variableTemp("TEMP", valor(textoTemp));
+        const VariableEntorno variableTmp("TMP", valor(textoTmp));
+        EXPECT_EQ(QDir::cleanPath(ArchivoLogErrores()),
+                  QDir(enTmp ? temporal.path() : casa.path()).filePath("QVERR.LOG"))
+            << "TEMP=" << (textoTemp ? textoTemp : "-") << " TMP=" << (textoTmp ? textoTmp : "-");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Carpetas, CarpetaDelLog,
-                         ::testing::Values(CasoCarpeta{"x", "@", true}, CasoCarpeta{"x", "  @  ", true},
-                                           CasoCarpeta{nullptr, "@", false}, CasoCarpeta{"", "@", false},
-                                           CasoCarpeta{"x", nullptr, false}, CasoCarpeta{"x", "   ", false}));
 
 } // namespace

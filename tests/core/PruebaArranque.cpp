@@ -65,7 +65,7 @@ PruebaArranque::PruebaArranque()
     usuario("ADMIN", "admin", 1);
     usuario("OPERADOR", "oper", 0);
     // The connection class's own log goes beside the start-up's.
-    gBaseDatos->gLogErr = QDir(carpeta.path()).filePath(QStringLiteral("QVERR-conexion.LOG"));
+    gBaseDatos->gLogErr = QDir(carpeta.path()).filePath("QVERR-conexion.LOG");
 }
 
 PruebaArranque::~PruebaArranque()
@@ -76,7 +76,7 @@ PruebaArranque::~PruebaArranque()
 
 void PruebaArranque::iniciar(const QString &comando)
 {
-    gBaseDatos->gLogErr = QDir(carpeta.path()).filePath(QStringLiteral("QVERR-conexion.LOG"));
+    gBaseDatos->gLogErr = QDir(carpeta.path()).filePath("QVERR-conexion.LOG");
     IniciarAplicacion(false, comando, textoConexion, 3);
 }
 
@@ -87,6 +87,6 @@ long PruebaArranque::contar(const QString &sql)
 
 QString PruebaArranque::registro() const
 {
-    QFile log(QDir(carpeta.path()).filePath(QStringLiteral("QVERR.LOG")));
+    QFile log(QDir(carpeta.path()).filePath("QVERR.LOG"));
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }

@@ -24,30 +24,15 @@ struct BoxesAcceso {
 // script lives. Fails the test when it shows once too often or fewer times than scripted.
 class GuionAcceso : public QObject {
 public:
+    // Types the user and password (and the database and server when given), then Conectar; or
+    // Cancelar.
     struct Respuesta {
-        QString usuario;
-        QString clave;
-        std::optional<QString> base;
-        std::optional<QString> servidor;
+        QString usuario{};
+        QString clave{};
+        std::optional<QString> base{};
+        std::optional<QString> servidor{};
         bool cancelar = false;
     };
-    // Types the user and password (and the database and server when given), then Conectar.
-    static Respuesta conectar(const QString &usuario, const QString &clave, std::optional<QString> base = std::nullopt,
-                              std::optional<QString> servidor = std::nullopt)
-    {
-        Respuesta respuesta;
-        respuesta.usuario = usuario;
-        respuesta.clave = clave;
-        respuesta.base = std::move(base);
-        respuesta.servidor = std::move(servidor);
-        return respuesta;
-    }
-    static Respuesta cancelar()
-    {
-        Respuesta respuesta;
-        respuesta.cancelar = true;
-        return respuesta;
-    }
 
     GuionAcceso();
     ~GuionAcceso() override;

@@ -3,11 +3,13 @@
 #include "core/ModError.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-VariableEntorno::VariableEntorno(const char *nombre, const std::optional<QString> &valor) : m_nombre(nombre)
+VariableEntorno::VariableEntorno(const char *nombre, const std::optional<QString> &valor)
+    : m_nombre(nombre)
 {
     if (qEnvironmentVariableIsSet(nombre))
         m_anterior = qgetenv(nombre);
@@ -42,18 +44,40 @@ PruebaCore::~PruebaCore()
     reiniciarCore();
 }
 
-void PruebaCore::abrirBaseDatos()
+void abrirBaseDemo()
 {
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
+    gBaseDatos->gServidor = "sqlite";
+    gBaseDatos->gDBName = "DEMO";
+    gBaseDatos->gUsuario = "DEMO";
+    gBaseDatos->gUserPassWord = "DEMO";
     gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
     ASSERT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+}
+
+long numeroError(const std::function<void()> &llamada)
+{
+    try {
+        llamada();
+    } catch (const rt::RuntimeError &error) {
+        return error.Number;
+    }
+    return 0;
 }
 
 QString PruebaCore::textoLog() const
 {
     QFile log(ArchivoLogErrores());
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+QList<QList<rt::Variant>> PruebaCore::filasEstadisticas(const QString &sql)
+{
+    QList<QList<rt::Variant>> filas;
+    for (ado::Recordset rs = db.statisticsConnection().Execute(sql); !rs.EOF_(); rs.MoveNext()) {
+        QList<rt::Variant> fila;
+        for (long i = 0; i < rs.FieldCount(); ++i)
+            fila << rs.Fields(i).Value();
+        filas << fila;
+    }
+    return filas;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/RuntimeError.h"
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
@@ -7,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -32,6 +34,13 @@ private:
 // Closes the program's connections (before the test database goes) and gives the clock back.
 void reiniciarCore();
 
+// Opens the program's main connection on the test database, as start-up does for a database
+// DEMO logged in as DEMO.
+void abrirBaseDemo();
+
+// The number of the error `llamada` raises; 0 when it raises none.
+long numeroError(const std::function<void()> &llamada);
+
 // A fresh demo database (empty tables) with the error log kept in a temporary folder, scripted
 // dialogs, and every core global at its start before and after the test.
 class PruebaCore : public support::ProgramTest {
@@ -39,15 +48,14 @@ protected:
     PruebaCore();
     ~PruebaCore() override;
 
-    // Opens the program's main connection on the test database, as start-up does for a
-    // database DEMO logged in as DEMO.
-    void abrirBaseDatos();
     // The text of the error log of MostrarError ("" when there is none).
     QString textoLog() const;
+    // The rows a query gives on the statistics database.
+    QList<QList<rt::Variant>> filasEstadisticas(const QString &sql);
 
     support::ScriptedDialogs dialogos;
     TestDatabase db;
     QTemporaryDir temporal;
-    VariableEntorno temp{"TEMP", QStringLiteral("x")};
+    VariableEntorno temp{"TEMP", "x"};
     VariableEntorno tmp{"TMP", temporal.path()};
 };

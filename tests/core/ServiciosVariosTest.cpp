@@ -18,21 +18,20 @@
 #include <QThread>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
 
 using support::BoxMatch;
 
-class ServiciosVarios : public PruebaCore {};
+class ServiciosVarios : public PruebaCore { };
 
-class FechaDelServidor : public ServiciosVarios, public ::testing::WithParamInterface<bool> {};
+class FechaDelServidor : public ServiciosVarios, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(FechaDelServidor, IsTheServersToTheSecondInAnyRegion)
 {
     const rt::RegionalScope region(GetParam() ? rt::RegionalSettings::englishUnitedStates()
                                               : rt::RegionalSettings::spanishArgentina());
-    abrirBaseDatos();
+    abrirBaseDemo();
     const rt::DateTime antes = rt::DateTime::fromQDateTime(QDateTime::currentDateTime().addSecs(-2));
     const rt::DateTime fecha = FechaServidor();
     const rt::DateTime despues = rt::DateTime::fromQDateTime(QDateTime::currentDateTime().addSecs(2));
@@ -50,13 +49,13 @@ TEST_F(ServiciosVarios, WithoutServerTheWorkstationClockIsUsed)
 {
     rt::setClockForTests(rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9));
     gUtilizarFechaDia = true;
-    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("(3709)")), ui::vbAbort);
+    dialogos.expectMsgBox(BoxMatch::textContaining("(3709)"), ui::vbAbort);
     EXPECT_EQ(FechaServidor(), rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9));
 }
 
 TEST_F(ServiciosVarios, FileTestsOpenTheFileForReading)
 {
-    const QString ruta = temporal.filePath(QStringLiteral("con blanco.txt"));
+    const QString ruta = temporal.filePath("con blanco.txt");
     QFile archivo(ruta);
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.close();
@@ -64,50 +63,36 @@ TEST_F(ServiciosVarios, FileTestsOpenTheFileForReading)
     EXPECT_TRUE(ExisteArchivo(ruta));
     EXPECT_FALSE(ExisteArchivo(entreComillas));
     EXPECT_TRUE(ExisteArchivoSinComillas(entreComillas));
-    EXPECT_FALSE(ExisteArchivo(temporal.filePath(QStringLiteral("no.txt"))));
+    EXPECT_FALSE(ExisteArchivo(temporal.filePath("no.txt")));
     EXPECT_FALSE(ExisteArchivo(temporal.path()));
     EXPECT_FALSE(ExisteArchivo(QString()));
 }
 
-struct CasoRuta {
-    const char *ruta;
-    const char *esperado; // "@" stands for the application folder with its separator
-};
-
-// The case as the test names show it.
-void PrintTo(const CasoRuta &c, std::ostream *os)
+TEST_F(ServiciosVarios, RutaCompletaCompletesRelativePathsUnderTheApplicationFolder)
 {
-    *os << '"' << c.ruta << '"';
+    // "@" stands for the application folder with its separator.
+    const std::pair<const char *, const char *> casos[] = {
+        {"Reportes", "@Reportes/"}, {"logo.bmp", "@logo.bmp"}, {"C:\\Temp", "C:\\Temp/"}, {"C:\\Temp\\", "C:\\Temp\\"},
+        {"\\\\srv\\logo.bmp", "\\\\srv\\logo.bmp"}, {"/srv/logo.bmp", "/srv/logo.bmp"}, {"/srv/img", "/srv/img/"},
+        {".\\a", "@.\\a/"}, {"ab", ""}, {"", ""},
+    };
+    const QString carpeta = outside::applicationFolder() + '/';
+    for (const auto &[ruta, esperado] : casos)
+        EXPECT_EQ(RutaCompleta(ruta), QString(esperado).replace('@', carpeta)) << ruta;
 }
-
-class RutaCompletaTabla : public ServiciosVarios, public ::testing::WithParamInterface<CasoRuta> {};
-
-TEST_P(RutaCompletaTabla, CompletesRelativePathsUnderTheApplicationFolder)
-{
-    const QString carpeta = outside::applicationFolder() + QLatin1Char('/');
-    EXPECT_EQ(RutaCompleta(QString::fromUtf8(GetParam().ruta)),
-              QString::fromUtf8(GetParam().esperado).replace(QLatin1Char('@'), carpeta));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rutas, RutaCompletaTabla,
-                         ::testing::Values(CasoRuta{"Reportes", "@Reportes/"}, CasoRuta{"logo.bmp", "@logo.bmp"},
-                                           CasoRuta{"C:\\Temp", "C:\\Temp/"}, CasoRuta{"C:\\Temp\\", "C:\\Temp\\"},
-                                           CasoRuta{"\\\\srv\\logo.bmp", "\\\\srv\\logo.bmp"},
-                                           CasoRuta{"/srv/logo.bmp", "/srv/logo.bmp"}, CasoRuta{"/srv/img", "/srv/img/"},
-                                           CasoRuta{".\\a", "@.\\a/"}, CasoRuta{"ab", ""}, CasoRuta{"", ""}));
 
 TEST_F(ServiciosVarios, LookUpCatalogueHoldsTheElevenLookUps)
 {
-    const QString archivo = temporal.filePath(QStringLiteral("consultas.ntw"));
+    const QString archivo = temporal.filePath("consultas.ntw");
     gBuscador->setArchivoConsultas(archivo);
     CargarTablasBusqueda();
     EXPECT_EQ(QFileInfo(archivo).size(), 11 * outside::CatalogoConsultas::RecordSize);
 
-    const auto tareas = outside::CatalogoConsultas::buscar(archivo, QStringLiteral("v_ta_tareas"));
+    const auto tareas = outside::CatalogoConsultas::buscar(archivo, "v_ta_tareas");
     ASSERT_TRUE(tareas.has_value());
-    EXPECT_EQ(tareas->titulo, QStringLiteral("TAREAS"));
-    EXPECT_EQ(tareas->campos, (QStringList{QStringLiteral("Descripcion"), QStringLiteral("IdTarea")}));
-    const auto clientes = outside::CatalogoConsultas::buscar(archivo, QStringLiteral("VT_CLIENTES"));
+    EXPECT_EQ(tareas->titulo, "TAREAS");
+    EXPECT_EQ(tareas->campos, (QStringList{"Descripcion", "IdTarea"}));
+    const auto clientes = outside::CatalogoConsultas::buscar(archivo, "VT_CLIENTES");
     ASSERT_TRUE(clientes.has_value());
     EXPECT_EQ(clientes->campos.size(), 3);
 
@@ -124,7 +109,7 @@ TEST_F(ServiciosVarios, LookUpCatalogueHoldsTheElevenLookUps)
 
 TEST_F(ServiciosVarios, UnwritableCatalogueIsAnError)
 {
-    gBuscador->setArchivoConsultas(temporal.filePath(QStringLiteral("no/existe/consultas.ntw")));
+    gBuscador->setArchivoConsultas(temporal.filePath("no/existe/consultas.ntw"));
     EXPECT_THROW(CargarTablasBusqueda(), rt::RuntimeError);
 }
 
@@ -143,8 +128,8 @@ TEST_F(ServiciosVarios, ProgressBarCoversItsShareInTheGivenColour)
 
 TEST_F(ServiciosVarios, ProgramsWithBlanksInTheirPathAreStarted)
 {
-    const QString marca = temporal.filePath(QStringLiteral("arrancado"));
-    const QString programa = temporal.filePath(QStringLiteral("mi programa.sh"));
+    const QString marca = temporal.filePath("arrancado");
+    const QString programa = temporal.filePath("mi programa.sh");
     QFile guion(programa);
     ASSERT_TRUE(guion.open(QIODevice::WriteOnly));
     guion.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marca).toUtf8());

@@ -1,6 +1,6 @@
+#include "core/Sesion.h"
 #include "core/LazyInstance.h"
 #include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "support/ProgramGlobals.h"
 
@@ -42,7 +42,7 @@ TEST(LazyInstance, ReleasesItsObjectWhenItEnds)
     EXPECT_EQ(Counted::alive, 0);
 }
 
-class SessionState : public support::ProgramTest {};
+class SessionState : public support::ProgramTest { };
 
 TEST_F(SessionState, AConnectionTouchedBeforeStartUpIsFreshAndClosed)
 {
@@ -56,10 +56,10 @@ TEST_F(SessionState, AConnectionTouchedBeforeStartUpIsFreshAndClosed)
 
 TEST_F(SessionState, TheResetPutsEveryVariableBackToItsStart)
 {
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
+    gBaseDatos->gDBName = "DEMO";
     gUtil.get();
-    gUsuarioLogeado = QStringLiteral("ADMIN");
-    gClaveUsuario = QStringLiteral("* *");
+    gUsuarioLogeado = "ADMIN";
+    gClaveUsuario = "* *";
     gColorFondo = 0xFFFFFF;
     gConfidencialidad = true;
     gTiempoEspera = 90;
@@ -71,14 +71,6 @@ TEST_F(SessionState, TheResetPutsEveryVariableBackToItsStart)
     EXPECT_EQ(gColorFondo, 0U);
     EXPECT_FALSE(gConfidencialidad);
     EXPECT_EQ(gTiempoEspera, 0);
-}
-
-TEST_F(SessionState, TheOutsideObjectsAreProgramWide)
-{
-    EXPECT_EQ(&gUtil.get(), &gUtil.get());
-    gBuscador->setCampoClave(QStringLiteral("IDVENDEDOR"));
-    EXPECT_EQ(gBuscador->CampoClave(), QStringLiteral("IDVENDEDOR"));
-    EXPECT_FALSE(gImpresion.exists());
 }
 
 } // namespace
