@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace {
@@ -42,12 +43,15 @@ void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, co
     // Each column keeps its width; the last one does not take the free space.
     lista.header()->setStretchLastSection(false);
     const QFontMetrics medidas(fuente);
+    // A column is as wide as its count of "X" plus the margins the list leaves around a cell's
+    // text, so a code of that many characters shows whole instead of cut short with "…".
+    const int margenes = 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1);
     QTreeWidgetItem *encabezado = lista.headerItem();
     for (int i = 0; i < static_cast<int>(columnas.size()); ++i) {
         const ColumnaLista &columna = columnas.at(static_cast<size_t>(i));
         encabezado->setText(i, columna.titulo);
         encabezado->setTextAlignment(i, alineacionQt(columna.alineacion));
-        lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))));
+        lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))) + margenes);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,7 +45,8 @@ protected:
             const Columna &esperada = esperadas.at(static_cast<size_t>(c));
             SCOPED_TRACE(esperada.titulo.toStdString());
             EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
-            EXPECT_EQ(lista.header()->sectionSize(c),
+            // The column shows its count of "X" whole, inside the cell's text margins on both sides.
+            EXPECT_EQ(lista.header()->sectionSize(c) - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
                       medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
             const bool derecha = (lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0;
             EXPECT_EQ(derecha, esperada.derecha);

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <QStyle>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -75,7 +76,9 @@ void PruebaComandos::comprobarColumnas(const QTreeWidget &lista, const QFont &fu
         const Columna &esperada = esperadas.at(static_cast<size_t>(c));
         SCOPED_TRACE(esperada.titulo.toStdString());
         EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
-        EXPECT_EQ(lista.header()->sectionSize(c), medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
+        // The column shows its count of "X" whole, inside the cell's text margins on both sides.
+        EXPECT_EQ(lista.header()->sectionSize(c) - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
+                  medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
         EXPECT_EQ((lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0, esperada.derecha);
         for (int f = 0; f < lista.topLevelItemCount(); ++f)
             EXPECT_EQ((lista.topLevelItem(f)->textAlignment(c) & Qt::AlignRight) != 0, esperada.derecha);
