@@ -28,15 +28,15 @@ public:
     // the first whose account is in MA_CUENTAS adds its Importe to the amount of its account's
     // means-of-payment code (letter case ignored); a line of no listed code goes to Dto when it
     // is on the discount account, else to otros. Throws RuntimeError when a line cannot be read
-    // (94 for a Null Importe, 3704 when its query did not open).
+    // (94 for a Null Importe, 3704 when a query did not open).
     void ImputacionCob(const QString &TC, const QString &Suc, const QString &Nro, const QString &letra,
                        ImportesImputacion &importes);
 
+private:
     // The discount account of collections, trimmed: the setting "CuentaDesCuentosOtorgados";
     // else CB_DESCUENTO of the first row of TA_CUENTASIVA; else the setting
-    // "CuentaDesCuentosObtenidos". Throws RuntimeError when TA_CUENTASIVA cannot be read.
+    // "CuentaDesCuentosObtenidos".
     QString cuentaDescuentos();
 
-private:
     DB_Dll &m_db;
 };
