@@ -43,32 +43,28 @@ void mostrarActiva(QWidget &ventana)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
 }
 
-TEST_F(PruebaComponentes, ControlArraysAreFoundByNameWithTheirIndexes)
+TEST_F(PruebaComponentes, ControlArraysAreFoundByNameAndClsIDFindsTheBoxOfAColumnIgnoringCase)
 {
-    Ventana ventana({{0, "idLiquidacion"}, {2, "idvendedor"}, {5, "Importe"}});
+    Ventana ventana({{0, "IdLiquidacion"}, {2, "idvendedor"}, {5, "Importe"}});
     auto *otra = new QLineEdit(&ventana);
     otra->setObjectName("txtOtro_1");
-
     const MatrizTextos txtfields = matrizTextos(&ventana, "TXTFIELDS");
     ASSERT_EQ(txtfields.size(), 3U);
     EXPECT_EQ(DataField(txtfields.at(2)), "idvendedor");
     EXPECT_FALSE(txtfields.contains(1));
-}
 
-TEST_F(PruebaComponentes, ClsIDFindsTheBoxOfAColumnIgnoringCase)
-{
-    Ventana ventana({{0, "IdLiquidacion"}, {2, "idvendedor"}, {5, "Importe"}});
-    EXPECT_EQ(gTexto->ClsID("idLiquidacion", ventana.txtfields()), 0);
-    EXPECT_EQ(gTexto->ClsID("IDVENDEDOR", ventana.txtfields()), 2);
-    EXPECT_EQ(gTexto->ClsID("importe", ventana.txtfields(), false), 5);
+    EXPECT_EQ(gTexto->ClsID("idLiquidacion", txtfields), 0);
+    EXPECT_EQ(gTexto->ClsID("IDVENDEDOR", txtfields), 2);
+    EXPECT_EQ(gTexto->ClsID("importe", txtfields, false), 5);
     // The name is compared as it stands, untrimmed.
-    EXPECT_EQ(gTexto->ClsID("importe ", ventana.txtfields(), false), 0);
+    EXPECT_EQ(gTexto->ClsID("importe ", txtfields, false), 0);
 }
 
 TEST_F(PruebaComponentes, ClsIDReportsAColumnWithoutBoxUnlessToldNotTo)
 {
     Ventana ventana({{0, "IdLiquidacion"}, {1, "idvendedor"}});
-    dialogos.expectMsgBox(BoxMatch::text("ERROR NO CODIFICADO, Campo Buscado: Fecha").withTitle("AVISO AL PROGRAMADOR"));
+    dialogos.expectMsgBox(
+        BoxMatch::text("ERROR NO CODIFICADO, Campo Buscado: Fecha").withTitle("AVISO AL PROGRAMADOR"));
     EXPECT_EQ(gTexto->ClsID("Fecha", ventana.txtfields()), 0);
     dialogos.verify();
     EXPECT_EQ(dialogos.shown().back().style & 0xF0, ui::vbCritical);
@@ -90,13 +86,12 @@ TEST_F(PruebaComponentes, EnterAndDownMoveTheFocusOnAndUpMovesItBack)
 {
     Ventana ventana({{0, "a"}, {1, "b"}, {2, "c"}});
     for (const auto &[indice, box] : ventana.txtfields())
-        TeclasTexto::instalar(
-            box,
-            [](QLineEdit *, int &KeyCode, int) {
-                if (Dll_Texto::ClsValidar(static_cast<qint16>(KeyCode)))
-                    gTexto->ClsKeyDown(KeyCode);
-            },
-            {});
+        TeclasTexto::instalar(box,
+                              [](QLineEdit *, int &KeyCode, int) {
+                                  if (Dll_Texto::ClsValidar(static_cast<qint16>(KeyCode)))
+                                      gTexto->ClsKeyDown(KeyCode);
+                              },
+                              {});
     mostrarActiva(ventana);
     ventana.caja(0)->setFocus();
 
@@ -215,7 +210,8 @@ protected:
 
 TEST_F(TextosConBase, ClsLimitaTextosTakesTheRulesFromTheColumnTypes)
 {
-    Ventana ventana({{0, " nombre "}, {1, "ALTA"}, {2, "cantidad"}, {3, "notas"}, {4, "memo"}, {5, "codigo"}, {6, "otro"}});
+    Ventana ventana(
+        {{0, " nombre "}, {1, "ALTA"}, {2, "cantidad"}, {3, "notas"}, {4, "memo"}, {5, "codigo"}, {6, "otro"}});
     setMaxLength(ventana.caja(6), 3);
 
     gTexto->ClsLimitaTextos(ventana.txtfields(), "prueba_textos", TestDatabase::connectionString());

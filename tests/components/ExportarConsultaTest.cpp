@@ -96,7 +96,7 @@ void revisarCeldas(const XlsxReader &libro, std::initializer_list<Celda> celdas)
     }
 }
 
-TEST_F(ExportarConsulta, EachFieldTypeGetsItsCellFormat)
+TEST_F(ExportarConsulta, EachFieldTypeGetsItsCellFormatAndOddRowsAreBanded)
 {
     const auto libro = mostrar(Consulta);
     ASSERT_TRUE(libro);
@@ -120,23 +120,15 @@ TEST_F(ExportarConsulta, EachFieldTypeGetsItsCellFormat)
                               {"H3", "s", "n/a", "General"},
                           });
     EXPECT_FALSE(libro->cell("I1").present) << "the field ID is left out";
-}
 
-TEST_F(ExportarConsulta, NullsLeaveEmptyCellsWithTheFormatOfTheirType)
-{
-    const auto libro = mostrar(Consulta);
-    ASSERT_TRUE(libro);
+    // Nulls leave empty cells with the format of their type.
     for (const char *celda : {"A4", "C4", "D4", "F4"})
         EXPECT_TRUE(libro->cell(celda).value.isEmpty()) << celda;
     EXPECT_EQ(libro->style("A4").numberFormat, "@");
     EXPECT_EQ(libro->style("D4").numberFormat, "#,##0.00");
     EXPECT_EQ(libro->style("C4").numberFormat, "General");
-}
 
-TEST_F(ExportarConsulta, OddRowsAreBandedInGrey)
-{
-    const auto libro = mostrar(Consulta);
-    ASSERT_TRUE(libro);
+    // Odd rows are banded in grey.
     EXPECT_TRUE(libro->style("A2").fill.isEmpty());
     EXPECT_EQ(libro->style("A3").fill, "FFC0C0C0");
     EXPECT_EQ(libro->style("H3").fill, "FFC0C0C0");
@@ -160,7 +152,8 @@ TEST_F(ExportarConsulta, TitleAndSubtitleMoveTheHeadingAndTheTotalsDown)
     const auto libro = mostrar(Consulta, "Ventas", "Mayo", "Cantidad");
     ASSERT_TRUE(libro);
     EXPECT_EQ(libro->text("B1"), "Ventas");
-    EXPECT_TRUE(QRegularExpression(R"(^\d\d/\d\d$)").match(libro->text("H1")).hasMatch()) << libro->text("H1").toStdString();
+    EXPECT_TRUE(QRegularExpression(R"(^\d\d/\d\d$)").match(libro->text("H1")).hasMatch())
+        << libro->text("H1").toStdString();
     EXPECT_EQ(libro->text("A2"), "Mayo");
     EXPECT_EQ(libro->text("A3"), "Codigo");
     EXPECT_EQ(libro->text("A4"), "0001");
@@ -194,14 +187,6 @@ TEST_F(ExportarConsulta, TotalsPastTheFiftySecondColumnNameTheRightColumn)
     EXPECT_EQ(libro->text("BB1"), "c54");
     EXPECT_EQ(libro->cell("BB5").formula, "SUM(BB2:BB4)");
     EXPECT_EQ(libro->cell("BB5").value, "162");
-}
-
-TEST_F(ExportarConsulta, ColumnLettersGoOnPastAZ)
-{
-    const std::pair<int, const char *> letras[] = {{0, "A"},  {25, "Z"},  {26, "AA"},  {51, "AZ"},
-                                                   {52, "BA"}, {701, "ZZ"}, {702, "AAA"}};
-    for (const auto &[indice, letra] : letras)
-        EXPECT_EQ(LetraColumnaExcel(static_cast<qint16>(indice)), letra) << indice;
 }
 
 TEST_F(ExportarConsulta, TheBannerCountsTheRowsAndCancelKeepsWhatWasWritten)

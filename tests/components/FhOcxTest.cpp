@@ -14,61 +14,50 @@ using support::BoxMatch;
 
 namespace {
 
-struct CasoPeriodo {
-    const char *nombre;
-    int anio, mes, dia;
-    const char *periodo;
-    const char *desde;
-    const char *hasta;
-};
-
-void PrintTo(const CasoPeriodo &caso, std::ostream *os)
+TEST_F(PruebaComponentes, ChoosingAPeriodGivesItsDates)
 {
-    *os << caso.nombre;
+    struct Caso {
+        const char *nombre;
+        int anio, mes, dia;
+        const char *periodo;
+        const char *desde;
+        const char *hasta;
+    };
+    // 15/05/2024 is a Wednesday; 12/05/2024 a Sunday; 18/05/2024 a Saturday.
+    const Caso casos[] = {
+        {"TodayOnAWednesday", 2024, 5, 15, "Fecha", "15/05/2024", "15/05/2024"},
+        {"ThisWeekOnAWednesday", 2024, 5, 15, "Semana Actual", "12/05/2024", "18/05/2024"},
+        {"ThisWeekOnASunday", 2024, 5, 12, "Semana Actual", "12/05/2024", "18/05/2024"},
+        {"ThisWeekOnASaturday", 2024, 5, 18, "Semana Actual", "12/05/2024", "18/05/2024"},
+        {"NextWeekOnAWednesday", 2024, 5, 15, "Semana Proxima", "19/05/2024", "25/05/2024"},
+        {"NextWeekAcrossTheYear", 2024, 12, 27, "Semana Proxima", "29/12/2024", "04/01/2025"},
+        {"LastWeekOnAWednesday", 2024, 5, 15, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        {"LastWeekOnASaturday", 2024, 5, 18, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        {"LastWeekOnASunday", 2024, 5, 12, "Semana Pasada", "05/05/2024", "11/05/2024"},
+        {"ThisMonth", 2024, 5, 15, "Mes Actual", "01/05/2024", "31/05/2024"},
+        {"ThisMonthInALeapFebruary", 2024, 2, 10, "Mes Actual", "01/02/2024", "29/02/2024"},
+        {"ThisMonthInAPlainFebruary", 2023, 2, 10, "Mes Actual", "01/02/2023", "28/02/2023"},
+        {"ThisYear", 2024, 5, 15, "Año Actual", "01/01/2024", "31/12/2024"},
+        {"LastMonth", 2024, 5, 15, "Mes Pasado", "01/04/2024", "30/04/2024"},
+        {"LastMonthInJanuary", 2025, 1, 10, "Mes Pasado", "01/12/2024", "31/12/2024"},
+        {"LastMonthInALeapMarch", 2024, 3, 31, "Mes Pasado", "01/02/2024", "29/02/2024"},
+        {"LastYear", 2024, 5, 15, "Año pasado", "01/01/2023", "31/12/2023"},
+        {"Everything", 2024, 5, 15, "Todo", "01/01/1980", "31/12/2220"},
+        {"TextIgnoresCaseAndBlanks", 2024, 5, 15, "  semana ACTUAL ", "12/05/2024", "18/05/2024"},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        rt::setClockForTests(rt::DateTime::fromParts(caso.anio, caso.mes, caso.dia, 10, 30));
+        FhOcx control;
+        control.CmbComboFH()->setCurrentText(caso.periodo);
+        control.CmbComboFH_Click();
+        EXPECT_EQ(control.Fh_Desde, caso.desde);
+        EXPECT_EQ(control.Fh_Hasta, caso.hasta);
+        EXPECT_EQ(control.txtFechas(0)->text(), caso.desde);
+        EXPECT_EQ(control.txtFechas(1)->text(), caso.hasta);
+        EXPECT_EQ(control.PeriodoSeleccionado, QString(caso.periodo).trimmed());
+    }
 }
-
-class Periodos : public PruebaComponentes, public ::testing::WithParamInterface<CasoPeriodo> {};
-
-TEST_P(Periodos, ChoosingAPeriodGivesItsDates)
-{
-    const CasoPeriodo &caso = GetParam();
-    rt::setClockForTests(rt::DateTime::fromParts(caso.anio, caso.mes, caso.dia, 10, 30));
-    FhOcx control;
-    control.CmbComboFH()->setCurrentText(caso.periodo);
-
-    control.CmbComboFH_Click();
-
-    EXPECT_EQ(control.Fh_Desde, caso.desde);
-    EXPECT_EQ(control.Fh_Hasta, caso.hasta);
-    EXPECT_EQ(control.txtFechas(0)->text(), caso.desde);
-    EXPECT_EQ(control.txtFechas(1)->text(), caso.hasta);
-    EXPECT_EQ(control.PeriodoSeleccionado, QString(caso.periodo).trimmed());
-}
-
-// 15/05/2024 is a Wednesday; 12/05/2024 a Sunday; 18/05/2024 a Saturday.
-INSTANTIATE_TEST_SUITE_P(
-    PinnedClock, Periodos,
-    ::testing::Values(
-        CasoPeriodo{"TodayOnAWednesday", 2024, 5, 15, "Fecha", "15/05/2024", "15/05/2024"},
-        CasoPeriodo{"ThisWeekOnAWednesday", 2024, 5, 15, "Semana Actual", "12/05/2024", "18/05/2024"},
-        CasoPeriodo{"ThisWeekOnASunday", 2024, 5, 12, "Semana Actual", "12/05/2024", "18/05/2024"},
-        CasoPeriodo{"ThisWeekOnASaturday", 2024, 5, 18, "Semana Actual", "12/05/2024", "18/05/2024"},
-        CasoPeriodo{"NextWeekOnAWednesday", 2024, 5, 15, "Semana Proxima", "19/05/2024", "25/05/2024"},
-        CasoPeriodo{"NextWeekAcrossTheYear", 2024, 12, 27, "Semana Proxima", "29/12/2024", "04/01/2025"},
-        CasoPeriodo{"LastWeekOnAWednesday", 2024, 5, 15, "Semana Pasada", "05/05/2024", "11/05/2024"},
-        CasoPeriodo{"LastWeekOnASaturday", 2024, 5, 18, "Semana Pasada", "05/05/2024", "11/05/2024"},
-        CasoPeriodo{"LastWeekOnASunday", 2024, 5, 12, "Semana Pasada", "05/05/2024", "11/05/2024"},
-        CasoPeriodo{"ThisMonth", 2024, 5, 15, "Mes Actual", "01/05/2024", "31/05/2024"},
-        CasoPeriodo{"ThisMonthInALeapFebruary", 2024, 2, 10, "Mes Actual", "01/02/2024", "29/02/2024"},
-        CasoPeriodo{"ThisMonthInAPlainFebruary", 2023, 2, 10, "Mes Actual", "01/02/2023", "28/02/2023"},
-        CasoPeriodo{"ThisYear", 2024, 5, 15, "Año Actual", "01/01/2024", "31/12/2024"},
-        CasoPeriodo{"LastMonth", 2024, 5, 15, "Mes Pasado", "01/04/2024", "30/04/2024"},
-        CasoPeriodo{"LastMonthInJanuary", 2025, 1, 10, "Mes Pasado", "01/12/2024", "31/12/2024"},
-        CasoPeriodo{"LastMonthInALeapMarch", 2024, 3, 31, "Mes Pasado", "01/02/2024", "29/02/2024"},
-        CasoPeriodo{"LastYear", 2024, 5, 15, "Año pasado", "01/01/2023", "31/12/2023"},
-        CasoPeriodo{"Everything", 2024, 5, 15, "Todo", "01/01/1980", "31/12/2220"},
-        CasoPeriodo{"TextIgnoresCaseAndBlanks", 2024, 5, 15, "  semana ACTUAL ", "12/05/2024", "18/05/2024"}),
-    [](const auto &prueba) { return std::string(prueba.param.nombre); });
 
 TEST_F(PruebaComponentes, AFreshControlHasNoRangeAndShowsFecha)
 {
@@ -167,52 +156,37 @@ protected:
         QTest::keyClick(control.txtFechas(indice), Qt::Key_Return);
     }
 
-    void esperarAviso(const QString &texto)
-    {
-        dialogos.expectMsgBox(BoxMatch::text(texto).withTitle("Aviso al Operador"));
-    }
-
-    void rangoSinCambios()
-    {
-        EXPECT_EQ(control.Fh_Desde, "01/01/2024");
-        EXPECT_EQ(control.Fh_Hasta, "02/01/2024");
-    }
-
     FhOcx control;
 };
 
-TEST_F(EnterEnFechas, AnEmptyBoxAsksForADate)
+TEST_F(EnterEnFechas, ARefusedDateIsToldAndLeavesTheRange)
 {
-    esperarAviso("Debe ingresar una fecha!!!");
-    enter(1, "10/05/2024", "   ");
-    dialogos.verify();
-    EXPECT_EQ(dialogos.shown().back().style & 0xF0, ui::vbCritical);
-    rangoSinCambios();
-}
-
-TEST_F(EnterEnFechas, AnInvalidDateIsRefusedAndTheBoxEmptied)
-{
-    esperarAviso("Debe ingresar un formato de fecha válido!!!");
-    enter(0, "31/02/2024", "");
-    dialogos.verify();
-    rangoSinCambios();
-    EXPECT_EQ(control.txtFechas(0)->text(), "");
-}
-
-TEST_F(EnterEnFechas, ToEarlierThanFromIsRefused)
-{
-    esperarAviso("La fecha hasta no puede ser menor a la fecha desde");
-    enter(1, "10/05/2024", "09/05/2024");
-    dialogos.verify();
-    rangoSinCambios();
-}
-
-TEST_F(EnterEnFechas, ToWithoutAValidFromDateShowsTheInvalidDateMessage)
-{
-    esperarAviso("Debe ingresar un formato de fecha válido!!!");
-    enter(1, "  /  /    ", "09/05/2024");
-    dialogos.verify();
-    rangoSinCambios();
+    struct Caso {
+        int caja;
+        const char *desde;
+        const char *hasta;
+        const char *aviso;
+        bool vaciaLaCaja;
+    };
+    const Caso casos[] = {
+        {1, "10/05/2024", "   ", "Debe ingresar una fecha!!!", false},
+        {0, "31/02/2024", "", "Debe ingresar un formato de fecha válido!!!", true},
+        {1, "10/05/2024", "09/05/2024", "La fecha hasta no puede ser menor a la fecha desde", false},
+        // A to date without a valid from date.
+        {1, "  /  /    ", "09/05/2024", "Debe ingresar un formato de fecha válido!!!", false},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.aviso);
+        dialogos.expectMsgBox(BoxMatch::text(caso.aviso).withTitle("Aviso al Operador"));
+        enter(caso.caja, caso.desde, caso.hasta);
+        dialogos.verify();
+        EXPECT_EQ(dialogos.shown().back().style & 0xF0, ui::vbCritical);
+        EXPECT_EQ(control.Fh_Desde, "01/01/2024");
+        EXPECT_EQ(control.Fh_Hasta, "02/01/2024");
+        if (caso.vaciaLaCaja) {
+            EXPECT_EQ(control.txtFechas(caso.caja)->text(), "");
+        }
+    }
 }
 
 TEST_F(EnterEnFechas, AValidBoxCopiesBothBoxesIntoTheRange)
