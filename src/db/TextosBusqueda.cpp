@@ -14,7 +14,8 @@ bool esNumero(int tipo)
 // A condition that already holds its WHERE is joined after one blank.
 QString conCondicion(const QString &condicion)
 {
-    const bool hasWhere = rt::InStr(condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
+    // A condition that starts with WHERE brings its own too; a second one would be invalid SQL.
+    const bool hasWhere = rt::InStr(QStringLiteral(" ") + condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
     return (hasWhere ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + condicion;
 }
 

@@ -28,9 +28,9 @@ TEST(TextosBusqueda, ExisteEnTablaTrimsTextKeysAndTakesAConditionInstead)
         // Any other type writes the value as given.
         {"T", " 5 ", "B", 11, "", "SELECT TOP 1 * FROM T with(nolock)  WHERE B =  5 "},
         {"T", "x", "C", 8, "A = 1", "SELECT TOP 1 * FROM T with(nolock)  WHERE A = 1"},
-        // A condition holding "where" after a blank brings its own; one starting with WHERE gets a second.
+        // A condition holding "where", after a blank or at its start, brings its own.
         {"T", "x", "C", 8, "t1 where A = 1", "SELECT TOP 1 * FROM T with(nolock)  t1 where A = 1"},
-        {"T", "x", "C", 8, "WHERE A = 1", "SELECT TOP 1 * FROM T with(nolock)  WHERE WHERE A = 1"},
+        {"T", "x", "C", 8, "WHERE A = 1", "SELECT TOP 1 * FROM T with(nolock)  WHERE A = 1"},
     };
     for (const LookupCase &c : cases)
         EXPECT_EQ(TextosBusqueda::existeEnTabla(c.table, c.key, c.field, c.type, c.condition), c.expected) << c.key;
