@@ -26,109 +26,42 @@ INSERT INTO DEMO_COMISION_ARTICULO (IdArticulo, IdLista, Comision) VALUES ('A001
 INSERT INTO DEMO_COMISION_ARTICULO (IdArticulo, IdLista, Comision) VALUES ('A002', '0001', 5);
 )";
 
-// Accounting lines: type, number, line, debit or credit, date, amount, salesperson, account.
-struct Linea {
-    const char *tc;
-    int numero;
-    int secuencia;
-    const char *debeHaber;
-    const char *fecha;
-    const char *importe;
-    const char *vendedor; // nullptr: no salesperson
-    const char *cuenta;
+// Collections and credit notes: type, number, date, salesperson ("-" none), total of the
+// credit line, then each debit line as account=amount.
+const char *const Cobranzas[] = {
+    "CB 1 04/03/2024 0001 1210 1.1.1=600 1.1.2=400 2.1.5=210",
+    "CBCT 2 08/03/2024 0002 1000 1.1.3=650 1.1.4=200 4.1.9=100 5.1.1=50",
+    "CB 3 10/03/2024 0001 100 1.1.1=100",
+    "CB 4 12/03/2024 0001 200 1.1.1=200",
+    "CB 5 14/03/2024 0002 200 1.1.2=200",
+    "CB 6 22/03/2024 - 50 1.1.1=50",
+    "CB 7 02/04/2024 0001 80 1.1.1=80",
+    "NC 201 18/03/2024 0001 121",
+    "NC 202 20/03/2024 0002 60.5",
 };
 
-const Linea Asientos[] = {
-    {"CB", 1, 1, "H", "04/03/2024", "1210", "'0001'", "1.3.1"},   {"CB", 1, 2, "D", "04/03/2024", "600", "'0001'", "1.1.1"},
-    {"CB", 1, 3, "D", "04/03/2024", "400", "'0001'", "1.1.2"},    {"CB", 1, 4, "D", "04/03/2024", "210", "'0001'", "2.1.5"},
-    {"CBCT", 2, 1, "H", "08/03/2024", "1000", "'0002'", "1.3.1"}, {"CBCT", 2, 2, "D", "08/03/2024", "650", "'0002'", "1.1.3"},
-    {"CBCT", 2, 3, "D", "08/03/2024", "200", "'0002'", "1.1.4"},  {"CBCT", 2, 4, "D", "08/03/2024", "100", "'0002'", "4.1.9"},
-    {"CBCT", 2, 5, "D", "08/03/2024", "50", "'0002'", "5.1.1"},   {"CB", 3, 1, "H", "10/03/2024", "100", "'0001'", "1.3.1"},
-    {"CB", 3, 2, "D", "10/03/2024", "100", "'0001'", "1.1.1"},    {"CB", 4, 1, "H", "12/03/2024", "200", "'0001'", "1.3.1"},
-    {"CB", 4, 2, "D", "12/03/2024", "200", "'0001'", "1.1.1"},    {"CB", 5, 1, "H", "14/03/2024", "200", "'0002'", "1.3.1"},
-    {"CB", 5, 2, "D", "14/03/2024", "200", "'0002'", "1.1.2"},    {"CB", 6, 1, "H", "22/03/2024", "50", nullptr, "1.3.1"},
-    {"CB", 6, 2, "D", "22/03/2024", "50", nullptr, "1.1.1"},      {"CB", 7, 1, "H", "02/04/2024", "80", "'0001'", "1.3.1"},
-    {"CB", 7, 2, "D", "02/04/2024", "80", "'0001'", "1.1.1"},     {"NC", 201, 1, "H", "18/03/2024", "121", "'0001'", "1.3.1"},
-    {"NC", 202, 1, "H", "20/03/2024", "60.5", "'0002'", "1.3.1"},
+// Vouchers: type, number, total, then each article line as article:quantity:unit price.
+const char *const Comprobantes[] = {
+    "FC 101 1210 A001:2:250 A002:1:500 A003:1:210", "FC 102 1000 A001:4:200 A001:4:200 A001:1:200",
+    "FC 103 300 A002:3:100", "FC 104 500 A001:1:413.22", "FC 105 121 A001:1:100", "FC 106 200",
+    "NC 201 121 A001:1:100", "NC 202 60.5 A002:1:50",
 };
 
-// Voucher headers: type, number, amount.
-struct Cabecera {
-    const char *tc;
-    int numero;
-    const char *importe;
-};
+// Applications: paying type and number, invoice paid, amount.
+const char *const Aplicaciones[] = {"CB 1 101 1210", "CBCT 2 102 1000", "CB 3 103 100", "CB 4 103 200",
+                                    "CB 5 104 200",  "NC 201 105 121",  "NC 202 106 30"};
 
-const Cabecera Comprobantes[] = {{"FC", 101, "1210"}, {"FC", 102, "1000"}, {"FC", 103, "300"}, {"FC", 104, "500"},
-                                 {"FC", 105, "121"},  {"FC", 106, "200"},  {"NC", 201, "121"}, {"NC", 202, "60.5"}};
-
-// Article lines: type, number, article, quantity, unit price without VAT.
-struct Renglon {
-    const char *tc;
-    int numero;
-    const char *articulo;
-    const char *cantidad;
-    const char *precio;
-};
-
-const Renglon Renglones[] = {
-    {"FC", 101, "A001", "2", "250"}, {"FC", 101, "A002", "1", "500"}, {"FC", 101, "A003", "1", "210"},
-    {"FC", 102, "A001", "4", "200"}, {"FC", 102, "A001", "4", "200"}, {"FC", 102, "A001", "1", "200"},
-    {"FC", 103, "A002", "3", "100"}, {"FC", 104, "A001", "1", "413.22"}, {"FC", 105, "A001", "1", "100"},
-    {"NC", 201, "A001", "1", "100"}, {"NC", 202, "A002", "1", "50"},
-};
-
-// Applications: paying type and number, voucher paid, amount, printed type (nullptr: none).
-struct Aplicacion {
-    const char *tc;
-    int numero;
-    int comprobante;
-    const char *importe;
-    const char *tcPrint;
-};
-
-const Aplicacion Aplicaciones[] = {{"CB", 1, 101, "1210", "'CB'"},  {"CBCT", 2, 102, "1000", "'CBCT'"},
-                                   {"CB", 3, 103, "100", "'CB'"},   {"CB", 4, 103, "200", "'CB'"},
-                                   {"CB", 5, 104, "200", "'CB'"},   {"NC", 201, 105, "121", "'NC'"},
-                                   {"NC", 202, 106, "30", "'NC'"}};
-
-QString numero8(int numero)
+QStringList partes(const char *texto)
 {
-    return QStringLiteral("%1").arg(numero, 8, 10, QLatin1Char('0'));
+    return QString::fromLatin1(texto).split(QLatin1Char(' '));
+}
+
+QString numero8(const QString &numero)
+{
+    return numero.rightJustified(8, QLatin1Char('0'));
 }
 
 } // namespace
-
-void VentanaRegistrada::mostrarEstado(const QString &texto)
-{
-    llamadas.append(texto);
-}
-
-void VentanaRegistrada::procesarEventos()
-{
-    llamadas.append(QStringLiteral("eventos"));
-}
-
-void VentanaRegistrada::Detalleon(bool on)
-{
-    llamadas.append(QStringLiteral("Detalleon(%1)").arg(on ? 1 : 0));
-}
-
-void VentanaRegistrada::Inicializa()
-{
-    llamadas.append(QStringLiteral("Inicializa"));
-}
-
-QStringList VentanaRegistrada::estados() const
-{
-    QStringList textos;
-    for (const QString &llamada : llamadas) {
-        if (llamada != QLatin1String("eventos") && !llamada.startsWith(QLatin1String("Detalleon"))
-            && llamada != QLatin1String("Inicializa"))
-            textos.append(llamada);
-    }
-    return textos;
-}
 
 PruebaGeneradorBase::PruebaGeneradorBase()
 {
@@ -169,10 +102,7 @@ GeneradorComisiones::Fin PruebaGeneradorBase::generar(const QString &desde, cons
                                                       const QString &borrar)
 {
     esperarFinal();
-    QString d = desde;
-    QString h = hasta;
-    QString v = vendedor;
-    QString b = borrar;
+    QString d = desde, h = hasta, v = vendedor, b = borrar;
     ventana.marcarRecalcular = !borrar.isEmpty();
     const auto fin = generador().GeneraComisionesNew(d, h, v, b);
     dialogos.verify();
@@ -192,50 +122,72 @@ PruebaGenerador::~PruebaGenerador()
 
 QString PruebaGenerador::clave(int numero)
 {
-    return QStringLiteral("0001") + numero8(numero) + QStringLiteral("A");
+    return QStringLiteral("0001") + numero8(QString::number(numero)) + QStringLiteral("A");
 }
 
 void PruebaGenerador::cargarMarzo()
 {
     db.execute(QString::fromUtf8(Catalogos));
-    for (const Linea &l : Asientos) {
-        db.execute(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, "
-                                  "Importe, idVendedor, Cuenta) VALUES ('%1', '0001', '%2', 'A', %3, '%4', '%5', %6, %7, '%8')")
-                       .arg(QLatin1String(l.tc), numero8(l.numero))
-                       .arg(l.secuencia)
-                       .arg(QLatin1String(l.debeHaber), QLatin1String(l.fecha), QLatin1String(l.importe),
-                            l.vendedor ? QLatin1String(l.vendedor) : QLatin1String("NULL"), QLatin1String(l.cuenta)));
+    const QString asiento = QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, "
+                                           "Importe, idVendedor, Cuenta) VALUES ('%1', '0001', '%2', 'A', %3, '%4', '%5', %6, "
+                                           "%7, '%8')");
+    for (const char *texto : Cobranzas) {
+        const QStringList p = partes(texto);
+        const QString vendedor = p[3] == QLatin1String("-") ? QStringLiteral("NULL") : QLatin1Char('\'') + p[3] + QLatin1Char('\'');
+        db.execute(asiento.arg(p[0], numero8(p[1]), QStringLiteral("1"), QStringLiteral("H"), p[2], p[4], vendedor,
+                               QStringLiteral("1.3.1")));
+        for (qsizetype i = 5; i < p.size(); ++i) {
+            const QStringList linea = p[i].split(QLatin1Char('='));
+            db.execute(asiento.arg(p[0], numero8(p[1]), QString::number(i - 3), QStringLiteral("D"), p[2], linea[1],
+                                   vendedor, linea[0]));
+        }
     }
-    for (const Cabecera &c : Comprobantes) {
+    for (const char *texto : Comprobantes) {
+        const QStringList p = partes(texto);
         db.execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdComplemento, Fecha, Nombre, Importe) VALUES "
                                   "('%1', '%2', 0, '01/03/2024', 'CLIENTE', %3)")
-                       .arg(QLatin1String(c.tc), clave(c.numero), QLatin1String(c.importe)));
+                       .arg(p[0], clave(p[1].toInt()), p[2]));
+        for (qsizetype i = 3; i < p.size(); ++i) {
+            const QStringList linea = p[i].split(QLatin1Char(':'));
+            db.execute(QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo, Cantidad, "
+                                      "Importe_S_IVA, Total, alicIva, IdLista) VALUES ('%1', '%2', 0, '%3', %4, %5, "
+                                      "ROUND(%4 * %5 * 1.21, 2), 21, '0001')")
+                           .arg(p[0], clave(p[1].toInt()), linea[0], linea[1], linea[2]));
+        }
     }
-    for (const Renglon &r : Renglones) {
-        db.execute(QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo, Cantidad, "
-                                  "Importe_S_IVA, Total, alicIva, IdLista) VALUES ('%1', '%2', 0, '%3', %4, %5, "
-                                  "ROUND(%4 * %5 * 1.21, 2), 21, '0001')")
-                       .arg(QLatin1String(r.tc), clave(r.numero), QLatin1String(r.articulo), QLatin1String(r.cantidad),
-                            QLatin1String(r.precio)));
-    }
-    for (const Aplicacion &a : Aplicaciones) {
-        db.execute(QStringLiteral("INSERT INTO MV_APLICACION (TC, Sucursal, Numero, letra, IdComprobante, TCO_ORIGEN, "
-                                  "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT, "
-                                  "IDCOMPROBANTE_PRINT) VALUES ('%1', '0001', '%2', 'A', '%3', 'FC', '0001', '%4', 'A', '%5', "
-                                  "%6, %7, '%3')")
-                       .arg(QLatin1String(a.tc), numero8(a.numero), clave(a.numero), numero8(a.comprobante),
-                            clave(a.comprobante), QLatin1String(a.importe), QLatin1String(a.tcPrint)));
+    for (const char *texto : Aplicaciones) {
+        const QStringList p = partes(texto);
+        aplicar(p[0], p[1].toInt(), p[2].toInt(), p[3]);
     }
 }
 
-double PruebaGenerador::numero(const QString &consulta)
+void PruebaGenerador::aplicar(const QString &tc, int numero, int factura, const QString &importe)
 {
-    return rt::CDbl(valor(consulta));
+    db.execute(QStringLiteral("INSERT INTO MV_APLICACION (TC, Sucursal, Numero, letra, IdComprobante, TCO_ORIGEN, "
+                              "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT, "
+                              "IDCOMPROBANTE_PRINT) VALUES ('%1', '0001', '%2', 'A', '%3', 'FC', '0001', '%4', 'A', '%5', "
+                              "%6, '%1', '%3')")
+                   .arg(tc, numero8(QString::number(numero)), clave(numero), numero8(QString::number(factura)),
+                        clave(factura), importe));
 }
 
-qint32 PruebaGenerador::cuenta(const QString &consulta)
+QStringList PruebaGenerador::filas(const QString &consulta)
 {
-    return rt::CLng(valor(consulta));
+    QStringList textos;
+    for (const auto &fila : db.rows(consulta)) {
+        QStringList valores;
+        for (const rt::Variant &v : fila) {
+            const QString texto = rt::CStr(v);
+            if (v.isNumber())
+                valores.append(QString::number(rt::CDbl(v), 'g', 15));
+            else if (texto.size() == 13 && texto.startsWith(QLatin1String("0001")) && texto.endsWith(QLatin1Char('A')))
+                valores.append(QString::number(texto.mid(4, 8).toInt()));
+            else
+                valores.append(texto);
+        }
+        textos.append(valores.join(QLatin1Char('|')));
+    }
+    return textos;
 }
 
 PruebaGeneradorGuionado::PruebaGeneradorGuionado()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/Conversions.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
 #include "support/WidgetTest.h"
@@ -14,18 +15,22 @@
 // The window as the settlement generator sees it: every call recorded in order.
 class VentanaRegistrada : public VentanaGeneracion {
 public:
-    void mostrarEstado(const QString &texto) override;
-    void procesarEventos() override;
-    void Detalleon(bool on) override;
-    void Inicializa() override;
+    void mostrarEstado(const QString &texto) override
+    {
+        estados.append(texto);
+        llamadas.append(texto);
+    }
+    void procesarEventos() override { llamadas.append(QStringLiteral("eventos")); }
+    void Detalleon(bool on) override { llamadas.append(on ? QStringLiteral("Detalleon(1)") : QStringLiteral("Detalleon(0)")); }
+    void Inicializa() override { llamadas.append(QStringLiteral("Inicializa")); }
     bool recalcular() const override { return marcarRecalcular; }
 
     // Progress texts, "Detalleon(1)"/"Detalleon(0)", "Inicializa" and "eventos" (one per pump),
-    // in the order they came.
+    // in the order they came; `estados` the progress texts alone.
     QStringList llamadas;
+    QStringList estados;
     bool marcarRecalcular = false;
 
-    QStringList estados() const;
     int veces(const QString &llamada) const { return static_cast<int>(llamadas.count(llamada)); }
 };
 
@@ -73,13 +78,17 @@ protected:
     ~PruebaGenerador() override;
 
     void cargarMarzo();
+    // Records an application of collection `tc` `numero` to invoice FC `factura`.
+    void aplicar(const QString &tc, int numero, int factura, const QString &importe);
     // The 13-character key of fixture voucher `numero`.
     static QString clave(int numero);
 
-    // The first column of the first row of a query on the database.
-    rt::Variant valor(const QString &consulta) { return db.value(consulta); }
-    double numero(const QString &consulta);
-    qint32 cuenta(const QString &consulta);
+    // The first column of the first row of a query, as a number.
+    double numero(const QString &consulta) { return rt::CDbl(db.value(consulta)); }
+    qint32 cuenta(const QString &consulta) { return rt::CLng(db.value(consulta)); }
+    // The rows of a query, each as its values joined by "|": numbers with a point and no
+    // trailing zeros, fixture voucher keys as their number.
+    QStringList filas(const QString &consulta);
 
     TestDatabase db;
 };
