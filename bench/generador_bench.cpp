@@ -48,7 +48,10 @@ double seconds(qint64 nanoseconds)
 // The standard engine, with every text it runs kept in g_sent.
 class RecordingEngine final : public ado::Engine {
 public:
-    explicit RecordingEngine(std::unique_ptr<ado::Engine> inner) : m_inner(std::move(inner)) {}
+    explicit RecordingEngine(std::unique_ptr<ado::Engine> inner)
+        : m_inner(std::move(inner))
+    {
+    }
 
     void open(const ado::ConnectionTarget &target) override { m_inner->open(target); }
     void close() override { m_inner->close(); }
@@ -105,8 +108,8 @@ public:
         ui::DoEvents();
         tick();
     }
-    void Detalleon(bool) override {}
-    void Inicializa() override {}
+    void Detalleon(bool) override { }
+    void Inicializa() override { }
     bool recalcular() const override { return false; }
 
     // Closes the measure: the time from the last call to the end counts as a gap too.
@@ -291,7 +294,8 @@ void printTable(const QList<Figures> &all)
     for (const Figures &f : all)
         std::printf("largest gap of %d: after \"%s\"\n", f.collections, qPrintable(f.gapStatement));
     std::printf("\n10,000 collections under %.0f s: %s; growth no worse than linear: %s; gaps within %.0f ms: %s\n",
-                TargetSeconds10k, fastEnough ? "yes" : "NO", linear ? "yes" : "NO", TargetGapMs, gapsMet ? "yes" : "NO");
+                TargetSeconds10k, fastEnough ? "yes" : "NO", linear ? "yes" : "NO", TargetGapMs,
+                gapsMet ? "yes" : "NO");
 }
 
 QList<int> scalesFrom(const QCoreApplication &app)

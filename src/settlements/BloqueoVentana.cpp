@@ -3,7 +3,8 @@
 #include <QEvent>
 #include <QWidget>
 
-BloqueoVentana::BloqueoVentana(QWidget &ventana, QWidget *libre) : m_ventana(&ventana)
+BloqueoVentana::BloqueoVentana(QWidget &ventana, QWidget *libre)
+    : m_ventana(&ventana)
 {
     // A focused control being disabled hands the focus on down the tab chain, through every
     // list in turn (each then naming itself the export target).

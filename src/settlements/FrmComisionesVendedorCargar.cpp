@@ -47,9 +47,10 @@ void FrmComisionesVendedor::CmdGenerar_Click()
             return;
         }
         if (!numero.isEmpty() && chkRecalcular->isChecked()) {
-            if (ui::MsgBox(QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. "
-                                          "¿Continuar?"),
-                           ui::vbInformation + ui::vbYesNo, TituloAviso)
+            if (ui::MsgBox(
+                    QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. "
+                                   "¿Continuar?"),
+                    ui::vbInformation + ui::vbYesNo, TituloAviso)
                 == ui::vbYes) {
                 GeneraComisionesNew(desde, hasta, vendedor, numero);
                 LlenarCombos();
@@ -75,7 +76,11 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
     // The window as the generator sees it.
     class Ventana final : public VentanaGeneracion {
     public:
-        explicit Ventana(FrmComisionesVendedor &formulario) : m_formulario(formulario) { m_reloj.start(); }
+        explicit Ventana(FrmComisionesVendedor &formulario)
+            : m_formulario(formulario)
+        {
+            m_reloj.start();
+        }
 
         void mostrarEstado(const QString &texto) override
         {

@@ -14,7 +14,7 @@
 namespace SL = SentenciasLiquidacion;
 
 GeneradorComisiones::Fin GeneradorComisiones::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta,
-                                                                   QString &IdVendedor, QString &idLiquidacionBorrar)
+                                                                  QString &IdVendedor, QString &idLiquidacionBorrar)
 {
     try {
         construir(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar);
@@ -38,8 +38,8 @@ GeneradorComisiones::Paso GeneradorComisiones::construir(QString &desde, QString
     m_paso([&] { valido = RangoDeFechasValidoLiquidacion(desde, hasta, ocupada, recalcular ? borrar : QString()); });
     if (!valido) {
         m_paso([&] {
-            ui::MsgBox(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada, ui::vbInformation,
-                       QStringLiteral("Aviso"));
+            ui::MsgBox(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada,
+                       ui::vbInformation, QStringLiteral("Aviso"));
         });
         return Paso::Cerrar;
     }
@@ -55,8 +55,8 @@ GeneradorComisiones::Paso GeneradorComisiones::construir(QString &desde, QString
     discriminarCobranzas();
     if (cargarCobranzas(desde, hasta, vendedor, true) == Paso::Cerrar)
         return Paso::Cerrar;
-    if (cargarAplicaciones() == Paso::Cerrar || cargarDetalle() == Paso::Cerrar || anularNotasDeCredito() == Paso::Cerrar
-        || anularLineasRepetidas() == Paso::Cerrar)
+    if (cargarAplicaciones() == Paso::Cerrar || cargarDetalle() == Paso::Cerrar
+        || anularNotasDeCredito() == Paso::Cerrar || anularLineasRepetidas() == Paso::Cerrar)
         return Paso::Cerrar;
     return sumarComisiones();
 }

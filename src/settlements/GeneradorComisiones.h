@@ -21,7 +21,11 @@ public:
     // after the error dialog, the window still locked for the build.
     enum class Fin { Cerrada, Abandonada };
 
-    GeneradorComisiones(DB_Dll &db, VentanaGeneracion &ventana) : m_db(db), m_ventana(ventana) {}
+    GeneradorComisiones(DB_Dll &db, VentanaGeneracion &ventana)
+        : m_db(db)
+        , m_ventana(ventana)
+    {
+    }
 
     // GeneraComisionesNew: builds the settlement of the range FechaDesde to FechaHasta (texts
     // dd/mm/yyyy; an empty one takes the other, both empty the 30 days up to the server date,
@@ -31,7 +35,8 @@ public:
     // contains another stored settlement is refused with its number. Failed writes are shown
     // and end the build (a failed split update only skips its collection); run-time errors go
     // to the error dialog. Ends with the window's closing step unless the build was left.
-    Fin GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor, QString &idLiquidacionBorrar);
+    Fin GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor,
+                            QString &idLiquidacionBorrar);
 
     // Whether no stored settlement other than `excluida` lies wholly inside the range; when one
     // does, its number goes into idLiquidacion. Throws RuntimeError when the headers cannot

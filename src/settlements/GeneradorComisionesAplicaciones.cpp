@@ -31,11 +31,13 @@ void GeneradorComisiones::imputarCobranza(ado::Recordset &rs)
     });
     ImportesImputacion importes;
     ImputacionCobranza imputacion(m_db);
-    m_paso([&] { imputacion.ImputacionCob(cbtc, idCobranza.mid(0, 4), idCobranza.mid(4, 8), idCobranza.mid(12, 1), importes); });
+    m_paso([&] {
+        imputacion.ImputacionCob(cbtc, idCobranza.mid(0, 4), idCobranza.mid(4, 8), idCobranza.mid(12, 1), importes);
+    });
     QStringList literales;
     m_paso([&] {
-        for (const rt::Currency importe : {importes.Dto, importes.Ef, importes.Ch, importes.Tj, importes.DB, importes.Ret,
-                                           importes.otros})
+        for (const rt::Currency importe :
+             {importes.Dto, importes.Ef, importes.Ch, importes.Tj, importes.DB, importes.Ret, importes.otros})
             literales.append(m_db.SQLValue(importe, QStringLiteral("@")));
     });
     // A failed update is reported and skipped: the collection keeps the table's defaults.

@@ -103,7 +103,8 @@ GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
         QString sentencia;
         m_paso([&] {
             sentencia = SL::anularLineasRepetidas(m_numero, texto(rs, "tc"), texto(rs, "idcomprobante"),
-                                                  texto(rs, "idarticulo"), numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
+                                                  texto(rs, "idarticulo"),
+                                                  numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
                                                   numeroExacto(rs.Fields(QStringLiteral("cantidad")).Value()));
         });
         return escribirOCerrar(sentencia);
@@ -112,7 +113,9 @@ GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
 
 GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
 {
-    const auto comision = [&](ado::Recordset &rs) { return m_db.SQLValue(rs.Fields(QStringLiteral("comision")).Value(), QStringLiteral("@")); };
+    const auto comision = [&](ado::Recordset &rs) {
+        return m_db.SQLValue(rs.Fields(QStringLiteral("comision")).Value(), QStringLiteral("@"));
+    };
     m_contador = 0;
     ado::Recordset comprobantes;
     abrir(SL::comisionPorComprobante(m_numero), comprobantes);

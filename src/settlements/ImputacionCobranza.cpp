@@ -14,13 +14,13 @@ namespace {
 rt::Currency *importeDelMedio(const QString &medio, ImportesImputacion &importes)
 {
     const std::array<std::pair<const char *, rt::Currency *>, 8> medios = {{{"EF", &importes.Ef},
-                                                                             {"CH", &importes.Ch},
-                                                                             {"TJ", &importes.Tj},
-                                                                             {"DB", &importes.DB},
-                                                                             {"RI", &importes.Ret},
-                                                                             {"RB", &importes.Ret},
-                                                                             {"RG", &importes.Ret},
-                                                                             {"RO", &importes.Ret}}};
+                                                                            {"CH", &importes.Ch},
+                                                                            {"TJ", &importes.Tj},
+                                                                            {"DB", &importes.DB},
+                                                                            {"RI", &importes.Ret},
+                                                                            {"RB", &importes.Ret},
+                                                                            {"RG", &importes.Ret},
+                                                                            {"RO", &importes.Ret}}};
     for (const auto &[codigo, importe] : medios) {
         if (medio.compare(QLatin1String(codigo), Qt::CaseInsensitive) == 0)
             return importe;

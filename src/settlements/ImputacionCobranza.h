@@ -8,12 +8,12 @@ class DB_Dll;
 
 // The seven amounts of a collection split by how the customer paid, each a currency value.
 struct ImportesImputacion {
-    rt::Currency Ef;    // cash, means of payment "EF"
-    rt::Currency Ch;    // cheques, "CH"
-    rt::Currency Tj;    // cards, "TJ"
-    rt::Currency DB;    // bank, "DB"
-    rt::Currency Dto;   // discounts granted: lines on the discount account of no listed code
-    rt::Currency Ret;   // retentions, "RI", "RB", "RG" and "RO"
+    rt::Currency Ef; // cash, means of payment "EF"
+    rt::Currency Ch; // cheques, "CH"
+    rt::Currency Tj; // cards, "TJ"
+    rt::Currency DB; // bank, "DB"
+    rt::Currency Dto; // discounts granted: lines on the discount account of no listed code
+    rt::Currency Ret; // retentions, "RI", "RB", "RG" and "RO"
     rt::Currency otros; // every other debit line
 };
 
@@ -21,7 +21,10 @@ struct ImportesImputacion {
 // connection and the configuration store; writes nothing.
 class ImputacionCobranza {
 public:
-    explicit ImputacionCobranza(DB_Dll &db) : m_db(db) {}
+    explicit ImputacionCobranza(DB_Dll &db)
+        : m_db(db)
+    {
+    }
 
     // ImputacionCob: the split of the collection TC, point of sale Suc (4 characters), number
     // Nro (8) and letter (1) into `importes`, every amount first set to 0. Each debit line after

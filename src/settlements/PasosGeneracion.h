@@ -4,7 +4,7 @@
 
 // Thrown to leave the settlement build at once, without its closing step: the answer to the
 // error dialog was neither Retry nor Ignore.
-struct AbandonoGeneracion {};
+struct AbandonoGeneracion { };
 
 // The settlement build's error handler: every statement that the user may repeat or skip runs
 // as one step. A run-time error shows the error dialog of the outside utility object; Retry

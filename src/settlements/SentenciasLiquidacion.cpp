@@ -39,17 +39,20 @@ QString maximoNumero()
 
 QString insertarCabecera(const QString &N, const QString &desde, const QString &hasta, const QString &usuario)
 {
-    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) VALUES ")
+    return QStringLiteral(
+               " INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) VALUES ")
            + QStringLiteral("(") + N + QStringLiteral(",'") + escapar(desde) + QStringLiteral("','") + escapar(hasta)
            + QStringLiteral("','") + escapar(usuario) + QStringLiteral("')");
 }
 
 QString filtroCobranzas(const QString &desde, const QString &hasta, const QString &vendedor, bool notasDeCredito)
 {
-    QString filtro = QStringLiteral(" WHERE (Fecha>='") + escapar(desde) + QStringLiteral("' And Fecha<='") + escapar(hasta);
+    QString filtro =
+        QStringLiteral(" WHERE (Fecha>='") + escapar(desde) + QStringLiteral("' And Fecha<='") + escapar(hasta);
     filtro += notasDeCredito
                   ? QStringLiteral("') and (tc = 'NC' or tc = 'NCFP' )  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1")
-                  : QStringLiteral("') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 ");
+                  : QStringLiteral(
+                      "') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 ");
     if (!vendedor.isEmpty())
         filtro += QStringLiteral(" AND IDVENDEDOR='") + escapar(vendedor) + QStringLiteral("' ");
     filtro += QStringLiteral("  AND NOT EXISTS(") + QStringLiteral("  SELECT * FROM V_COMISIONES_VENDEDOR_COB A");
@@ -62,12 +65,14 @@ QString filtroCobranzas(const QString &desde, const QString &hasta, const QStrin
 
 QString insertarCobranzas(const QString &N, const QString &filtro, bool notasDeCredito)
 {
-    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_COB") + QStringLiteral(" (") + QStringLiteral(" IdLiquidacion,")
-           + QStringLiteral(" CbTc,") + QStringLiteral(" IdCobranza,") + QStringLiteral(" FechaCob,")
-           + QStringLiteral(" TotalCobrado,") + QStringLiteral(" Comision,") + QStringLiteral(" idVendedor")
-           + QStringLiteral(" )") + QStringLiteral(" SELECT") + QStringLiteral(" ") + N + QStringLiteral(",")
-           + QStringLiteral(" Tc,") + QStringLiteral(" SUCURSAL  + NUMERO + LETRA,") + QStringLiteral(" Fecha,")
-           + (notasDeCredito ? QStringLiteral(" (Importe * -1) ,") : QStringLiteral(" Importe,")) + QStringLiteral(" 0,")
+    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_COB") + QStringLiteral(" (")
+           + QStringLiteral(" IdLiquidacion,") + QStringLiteral(" CbTc,") + QStringLiteral(" IdCobranza,")
+           + QStringLiteral(" FechaCob,") + QStringLiteral(" TotalCobrado,") + QStringLiteral(" Comision,")
+           + QStringLiteral(" idVendedor") + QStringLiteral(" )") + QStringLiteral(" SELECT") + QStringLiteral(" ") + N
+           + QStringLiteral(",") + QStringLiteral(" Tc,") + QStringLiteral(" SUCURSAL  + NUMERO + LETRA,")
+           + QStringLiteral(" Fecha,")
+           + (notasDeCredito ? QStringLiteral(" (Importe * -1) ,") : QStringLiteral(" Importe,"))
+           + QStringLiteral(" 0,")
            + (notasDeCredito ? QStringLiteral(" isnull(idVendedor,'')") : QStringLiteral(" ISNULL(idVendedor,'')"))
            + QStringLiteral(" From mv_asientos") + filtro;
 }
@@ -103,22 +108,26 @@ QString actualizarImputacion(const QStringList &importes, const QString &cbtc, c
 
 QString aplicaciones(const QString &N)
 {
-    return QStringLiteral("  SELECT") + QStringLiteral(" ") + N + QStringLiteral(" ,") + QStringLiteral(" A.TC as CbTc ,")
-           + QStringLiteral(" A.SUCURSAL + A.NUMERO + A.LETRA AS IdCobranza ,") + QStringLiteral(" A.TCO_ORIGEN AS TC,")
+    return QStringLiteral("  SELECT") + QStringLiteral(" ") + N + QStringLiteral(" ,")
+           + QStringLiteral(" A.TC as CbTc ,") + QStringLiteral(" A.SUCURSAL + A.NUMERO + A.LETRA AS IdCobranza ,")
+           + QStringLiteral(" A.TCO_ORIGEN AS TC,")
            + QStringLiteral(" A.SUCURSAL_ORIGEN + A.NUMERO_ORIGEN + A.LETRA_ORIGEN AS IdComprobante,")
-           + QStringLiteral(" 0 as Comision,") + QStringLiteral(" 0 AS PagoParcial,") + QStringLiteral(" '' as Observaciones")
-           + QStringLiteral(" FROM MV_APLICACION A") + QStringLiteral(" INNER JOIN V_COMISIONES_VENDEDOR_COB B ON")
+           + QStringLiteral(" 0 as Comision,") + QStringLiteral(" 0 AS PagoParcial,")
+           + QStringLiteral(" '' as Observaciones") + QStringLiteral(" FROM MV_APLICACION A")
+           + QStringLiteral(" INNER JOIN V_COMISIONES_VENDEDOR_COB B ON")
            + QStringLiteral(" a.TC = b.CbTc And a.Sucursal + a.Numero + a.letra = b.IdCobranza")
            + QStringLiteral(" inner join VE_CPTES_SALDOS  C ON")
-           + QStringLiteral(" c.TC = a.TCO_ORIGEN And c.Sucursal = a.SUCURSAL_ORIGEN And c.Numero = a.NUMERO_ORIGEN And "
-                            "c.letra = a.LETRA_ORIGEN")
+           + QStringLiteral(
+               " c.TC = a.TCO_ORIGEN And c.Sucursal = a.SUCURSAL_ORIGEN And c.Numero = a.NUMERO_ORIGEN And "
+               "c.letra = a.LETRA_ORIGEN")
            + QStringLiteral(" Where c.Saldo = 0") + QStringLiteral(" AND (B.idliquidacion = ") + N
            + QStringLiteral(" and ((b.CBtc = 'CB' OR B.CBTC = 'CBCT' OR B.CBTC = 'CBFP') and (A.TCo_origen <> 'NC' AND "
                             "A.TCo_origen <> 'NCFP')  ) )")
            // The first collection of a voucher is the one recorded with it: the same data must
            // always give the same settlement.
-           + QStringLiteral(" ORDER BY B.FechaCob, B.CbTc, B.IdCobranza, A.TCO_ORIGEN, A.SUCURSAL_ORIGEN, A.NUMERO_ORIGEN, "
-                            "A.LETRA_ORIGEN");
+           + QStringLiteral(
+               " ORDER BY B.FechaCob, B.CbTc, B.IdCobranza, A.TCO_ORIGEN, A.SUCURSAL_ORIGEN, A.NUMERO_ORIGEN, "
+               "A.LETRA_ORIGEN");
 }
 
 QString borrarAplicaciones(const QString &N)
@@ -134,9 +143,10 @@ QString condicionAplicada(const QString &tc, const QString &idComprobante)
 
 QString insertarAplicacion(const QString &N, const QStringList &valores)
 {
-    QString texto = QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
-                    + QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
-                    + QStringLiteral(" values ( ") + N + QStringLiteral(",");
+    QString texto =
+        QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
+        + QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
+        + QStringLiteral(" values ( ") + N + QStringLiteral(",");
     for (const QString &valor : valores)
         texto += QStringLiteral(" ") + valor + QStringLiteral(",");
     return texto + QStringLiteral(" '' ") + QStringLiteral(" )");
@@ -144,27 +154,31 @@ QString insertarAplicacion(const QString &N, const QStringList &valores)
 
 QString autoaplicarNotasDeCredito(const QString &N)
 {
-    return QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_APL (IDLIQUIDACION,CBTC,IDCOBRANZA, TC, IDCOMPROBANTE) SELECT "
-                          "IDLIQUIDACION,CBTC, IDCOBRANZA,  CBTC, IDCOBRANZA FROM V_COMISIONES_VENDEDOR_COB WHERE "
-                          "IDLIQUIDACION = ")
+    return QStringLiteral(
+               "INSERT INTO V_COMISIONES_VENDEDOR_APL (IDLIQUIDACION,CBTC,IDCOBRANZA, TC, IDCOMPROBANTE) SELECT "
+               "IDLIQUIDACION,CBTC, IDCOBRANZA,  CBTC, IDCOBRANZA FROM V_COMISIONES_VENDEDOR_COB WHERE "
+               "IDLIQUIDACION = ")
            + N + QStringLiteral(" AND (CBTC = 'NC' OR CBTC = 'NCFP') ");
 }
 
 QString detalleArticulos(const QString &N)
 {
     return QStringLiteral("  SELECT")
-           + QStringLiteral(" a.tc,a.idcomprobante, A.Articulo , A.cantidad ,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
-                            "PorcDescuentoCobranza,ImporteNeto,ImporteComision,a.Comision,IdLista,a.cbtc,a.idcobranza  ")
+           + QStringLiteral(
+               " a.tc,a.idcomprobante, A.Articulo , A.cantidad ,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+               "PorcDescuentoCobranza,ImporteNeto,ImporteComision,a.Comision,IdLista,a.cbtc,a.idcobranza  ")
            + QStringLiteral(" from VT_COMISIONES_LISTA_CB_DESCUENTO  A ")
            + QStringLiteral(" Inner Join v_comisiones_vendedor_apl B  ")
            + QStringLiteral(" on a.tc = b.tc and a.idcomprobante = b.idcomprobante ")
-           + QStringLiteral(" where b.idliquidacion = ") + N + QStringLiteral(" ")
+           + QStringLiteral(" where b.idliquidacion = ") + N
+           + QStringLiteral(" ")
            // Of the copies of a line that the view gives once per paying collection, the one
            // inserted last keeps the commission: it must be the copy of the collection recorded
            // with the voucher, or the commission would go to a collection this settlement does
            // not hold and count for no salesperson.
-           + QStringLiteral(" ORDER BY a.tc, a.idcomprobante, CASE WHEN a.cbtc = b.CbTc AND a.idcobranza = b.IdCobranza "
-                            "THEN 1 ELSE 0 END, a.cbtc, a.idcobranza, A.Articulo, A.cantidad");
+           + QStringLiteral(
+               " ORDER BY a.tc, a.idcomprobante, CASE WHEN a.cbtc = b.CbTc AND a.idcobranza = b.IdCobranza "
+               "THEN 1 ELSE 0 END, a.cbtc, a.idcobranza, A.Articulo, A.cantidad");
 }
 
 QString borrarDetalle(const QString &N)
@@ -175,8 +189,9 @@ QString borrarDetalle(const QString &N)
 QString insertarDetalle(const QString &N, const QStringList &valores)
 {
     return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
-           + QStringLiteral(" ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
-                            "PorcDescuentoCobranza,")
+           + QStringLiteral(
+               " ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+               "PorcDescuentoCobranza,")
            + QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
            + QStringLiteral(" values ( ") + N + QStringLiteral(",") + valores.join(QStringLiteral(", "))
            + QStringLiteral(" )");
@@ -185,7 +200,8 @@ QString insertarDetalle(const QString &N, const QStringList &valores)
 QString notasDeCreditoTotales(const QString &N)
 {
     return QStringLiteral(" ")
-           + QStringLiteral(" select A.*,B.IMPORTE, b.tco_origen from V_COMISIONES_VENDEDOR_COB A INNER JOIN MV_APLICACION B ON")
+           + QStringLiteral(
+               " select A.*,B.IMPORTE, b.tco_origen from V_COMISIONES_VENDEDOR_COB A INNER JOIN MV_APLICACION B ON")
            + QStringLiteral(" a.cbtc = b.tc And a.IdCobranza = b.IdComprobante")
            + QStringLiteral(" where (CBtc = 'NC' OR CBtc = 'NCFP' ) AND ABS(A.TOTALCOBRADO) = ABS(B.IMPORTE ) and (NOT "
                             "TC_Print IS NULL )")
@@ -210,7 +226,8 @@ QString anularCobranzaNotaCredito(const QString &N, const QString &cbtc, const Q
 QString lineasRepetidas(const QString &N)
 {
     return QStringLiteral(" ")
-           + QStringLiteral("  select MAX(ID) as id,tc,idcomprobante,idarticulo,cantidad from V_COMISIONES_VENDEDOR_DET ")
+           + QStringLiteral(
+               "  select MAX(ID) as id,tc,idcomprobante,idarticulo,cantidad from V_COMISIONES_VENDEDOR_DET ")
            + QStringLiteral(" where idliquidacion = ") + N + QStringLiteral(" ")
            + QStringLiteral(" group by tc,idcomprobante,idarticulo,cantidad having count(*) > 1")
            + QStringLiteral(" ORDER BY MAX(ID)");
@@ -228,32 +245,34 @@ QString anularLineasRepetidas(const QString &N, const QString &tc, const QString
 
 QString comisionPorComprobante(const QString &N)
 {
-    return QStringLiteral("select tc,idcomprobante, sum(importecomision) as comision from V_COMISIONES_VENDEDOR_DET where "
-                          "idliquidacion = ")
+    return QStringLiteral(
+               "select tc,idcomprobante, sum(importecomision) as comision from V_COMISIONES_VENDEDOR_DET where "
+               "idliquidacion = ")
            + N + QStringLiteral(" group by tc,IDComprobante ");
 }
 
 QString actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
                                       const QString &idComprobante)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") + comision + QStringLiteral(" WHERE TC = '")
-           + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idComprobante) + QStringLiteral("'")
-           + deLaLiquidacion(N);
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") + comision
+           + QStringLiteral(" WHERE TC = '") + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
+           + escapar(idComprobante) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 QString comisionPorCobranza(const QString &N)
 {
-    return QStringLiteral("SELECT cbtc,idcobranza,sum(ImporteComision) as comision from V_COMISIONES_VENDEDOR_DET WHERE "
-                          "idliquidacion = ")
+    return QStringLiteral(
+               "SELECT cbtc,idcobranza,sum(ImporteComision) as comision from V_COMISIONES_VENDEDOR_DET WHERE "
+               "idliquidacion = ")
            + N + QStringLiteral(" GROUP BY CbTc,IdCobranza");
 }
 
 QString actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
                                    const QString &idCobranza)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") + comision + QStringLiteral(" WHERE CBTC = '")
-           + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '") + escapar(idCobranza) + QStringLiteral("'")
-           + deLaLiquidacion(N);
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") + comision
+           + QStringLiteral(" WHERE CBTC = '") + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
+           + escapar(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 } // namespace SentenciasLiquidacion

@@ -3,9 +3,9 @@
 
 #include "GeneradorPrueba.h"
 
+#include "components/FhOcx.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
-#include "components/FhOcx.h"
 #include "settlements/FrmComisionesVendedor.h"
 
 #include <QComboBox>
@@ -58,7 +58,8 @@ TEST_F(GeneradorDemo, AMonthBuiltFromTheWindowListsItsSalespersonsWithTheCommiss
               QStringLiteral("1     01/03/24-31/03/24"));
     EXPECT_TRUE(formulario.findChild<QLabel *>(QStringLiteral("lblEstado"))->text().isEmpty());
 
-    const double articulos = suma(QStringLiteral("SELECT SUM(ImporteComision) FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 1"));
+    const double articulos =
+        suma(QStringLiteral("SELECT SUM(ImporteComision) FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 1"));
     EXPECT_GT(articulos, 0);
 
     // The settlement confirmed in the number field lists its salespersons.

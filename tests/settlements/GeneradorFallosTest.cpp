@@ -45,7 +45,8 @@ protected:
 TEST_F(GeneradorFallos, AFailedSplitUpdateIsShownAndTheNextCollectionStillSplit)
 {
     guionarCobranzas({QStringLiteral("000100000001A"), QStringLiteral("000100000002A")});
-    servidor.answerError(QStringLiteral("idcobranza = '000100000001A'"), {errorDeEscritura(QStringLiteral("Sin espacio"))}, 1);
+    servidor.answerError(QStringLiteral("idcobranza = '000100000001A'"),
+                         {errorDeEscritura(QStringLiteral("Sin espacio"))}, 1);
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("Sin espacio")));
     esperarFinal();
 
@@ -54,9 +55,10 @@ TEST_F(GeneradorFallos, AFailedSplitUpdateIsShownAndTheNextCollectionStillSplit)
     EXPECT_EQ(dialogos.shown().front().title, ui::applicationTitle());
     const QStringList imputaciones = enviadas(QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos"));
     ASSERT_EQ(imputaciones.size(), 2);
-    EXPECT_EQ(imputaciones[1], QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = 0, Efectivo = 0,  Cheque = 0, "
-                                              "Tarjeta = 0, Banco = 0, Retenciones = 0, Otros = 0 where cbtc = 'CB' and "
-                                              "idcobranza = '000100000002A'"));
+    EXPECT_EQ(imputaciones[1],
+              QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = 0, Efectivo = 0,  Cheque = 0, "
+                             "Tarjeta = 0, Banco = 0, Retenciones = 0, Otros = 0 where cbtc = 'CB' and "
+                             "idcobranza = '000100000002A'"));
     // The build went on to the credit notes and the applied vouchers.
     EXPECT_EQ(enviadas(QStringLiteral("(tc = 'NC' or tc = 'NCFP' )")).size(), 1);
     EXPECT_EQ(enviadas(QStringLiteral("0 AS PagoParcial")).size(), 1);
@@ -69,11 +71,11 @@ TEST_F(GeneradorFallos, AFailedApplicationInsertEndsTheBuildAfterItsMessage)
     const auto aplicacion = [](const char *cobranza, const char *comprobante) {
         return QList<rt::Variant>{1, "CB", cobranza, "FC", comprobante, 0, 0, ""};
     };
-    servidor.answerRows(QStringLiteral("0 AS PagoParcial"),
-                        ScriptedServer::rows(QStringList{"1", "CbTc", "IdCobranza", "TC", "IdComprobante", "Comision",
-                                                         "PagoParcial", "Observaciones"},
-                                             {aplicacion("000100000001A", "000100000101A"),
-                                              aplicacion("000100000002A", "000100000102A")}));
+    servidor.answerRows(
+        QStringLiteral("0 AS PagoParcial"),
+        ScriptedServer::rows(
+            QStringList{"1", "CbTc", "IdCobranza", "TC", "IdComprobante", "Comision", "PagoParcial", "Observaciones"},
+            {aplicacion("000100000001A", "000100000101A"), aplicacion("000100000002A", "000100000102A")}));
     servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL ( IdLiquidacion"),
                          {errorDeEscritura(QStringLiteral("Clave duplicada"))});
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("Clave duplicada")));
@@ -81,10 +83,11 @@ TEST_F(GeneradorFallos, AFailedApplicationInsertEndsTheBuildAfterItsMessage)
 
     EXPECT_EQ(construir(), GeneradorComisiones::Fin::Cerrada);
     EXPECT_EQ(enviadas(QStringLiteral(" delete V_COMISIONES_VENDEDOR_APL where idliquidacion = 1")).size(), 1);
-    EXPECT_EQ(enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_APL")),
-              QStringList{QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL ( IdLiquidacion, CbTc, IdCobranza, Tc, "
-                                         "idComprobante, Comision, Observaciones )  values ( 1, 'CB', '000100000001A', 'FC', "
-                                         "'000100000101A', 0, ''  )")});
+    EXPECT_EQ(
+        enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_APL")),
+        QStringList{QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL ( IdLiquidacion, CbTc, IdCobranza, Tc, "
+                                   "idComprobante, Comision, Observaciones )  values ( 1, 'CB', '000100000001A', 'FC', "
+                                   "'000100000101A', 0, ''  )")});
     // Nothing of the later stages ran.
     EXPECT_TRUE(enviadas(QStringLiteral("VT_COMISIONES_LISTA_CB_DESCUENTO")).isEmpty());
     EXPECT_TRUE(enviadas(QStringLiteral("update V_COMISIONES_VENDEDOR_APL")).isEmpty());
@@ -93,14 +96,16 @@ TEST_F(GeneradorFallos, AFailedApplicationInsertEndsTheBuildAfterItsMessage)
 
 TEST_F(GeneradorFallos, AFailedHeaderInsertEndsTheBuildBeforeAnyCollectionIsWritten)
 {
-    servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB"), {errorDeEscritura(QStringLiteral("Sin permiso"))});
+    servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB"),
+                         {errorDeEscritura(QStringLiteral("Sin permiso"))});
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("Sin permiso")));
     esperarFinal();
 
     EXPECT_EQ(construir(), GeneradorComisiones::Fin::Cerrada);
     EXPECT_EQ(enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_CAB")),
-              QStringList{QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) "
-                                         "VALUES (1,'01/03/2024','31/03/2024','ADMIN')")});
+              QStringList{QStringLiteral(
+                  " INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) "
+                  "VALUES (1,'01/03/2024','31/03/2024','ADMIN')")});
     EXPECT_TRUE(enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB")).isEmpty());
     EXPECT_TRUE(terminoConCierre());
 }
@@ -115,7 +120,8 @@ protected:
                              {ScriptedServer::providerError(208, QStringLiteral("42S02"),
                                                             QStringLiteral("Invalid object name"), -2147217865)});
         dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Invalid object name")), ui::vbIgnore);
-        dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")), ui::vbRetry);
+        dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")),
+                              ui::vbRetry);
     }
 };
 

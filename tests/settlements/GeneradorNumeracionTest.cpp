@@ -16,32 +16,38 @@ class GeneradorNumeracion : public PruebaGenerador {
 protected:
     void SetUp() override { cargarMarzo(); }
 
-    QStringList numeros() { return filas(QStringLiteral("SELECT IdLiquidacion FROM V_COMISIONES_VENDEDOR_CAB ORDER BY 1")); }
+    QStringList numeros()
+    {
+        return filas(QStringLiteral("SELECT IdLiquidacion FROM V_COMISIONES_VENDEDOR_CAB ORDER BY 1"));
+    }
 
     // The collections of a settlement as "type|number", in key order.
     QStringList cobranzasDe(int liquidacion)
     {
-        return filas(QStringLiteral("SELECT CbTc, IdCobranza FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = %1 ORDER BY "
-                                    "IdCobranza")
-                         .arg(liquidacion));
+        return filas(
+            QStringLiteral("SELECT CbTc, IdCobranza FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = %1 ORDER BY "
+                           "IdCobranza")
+                .arg(liquidacion));
     }
 
     // Rows of each settlement table under a number.
     QStringList filasDe(int liquidacion)
     {
-        return filas(QStringLiteral("SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_CAB WHERE IdLiquidacion = %1), (SELECT "
-                                    "COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = %1), (SELECT COUNT(*) FROM "
-                                    "V_COMISIONES_VENDEDOR_APL WHERE IdLiquidacion = %1), (SELECT COUNT(*) FROM "
-                                    "V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = %1)")
-                         .arg(liquidacion));
+        return filas(
+            QStringLiteral("SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_CAB WHERE IdLiquidacion = %1), (SELECT "
+                           "COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE IdLiquidacion = %1), (SELECT COUNT(*) FROM "
+                           "V_COMISIONES_VENDEDOR_APL WHERE IdLiquidacion = %1), (SELECT COUNT(*) FROM "
+                           "V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = %1)")
+                .arg(liquidacion));
     }
 
     // Runs a build that the range check refuses, naming settlement `ocupada`.
-    void generarRechazado(const QString &desde, const QString &hasta, const QString &ocupada, const QString &borrar = {})
+    void generarRechazado(const QString &desde, const QString &hasta, const QString &ocupada,
+                          const QString &borrar = {})
     {
-        dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ")
-                                                      + ocupada)
-                                  .withTitle(QStringLiteral("Aviso")));
+        dialogos.expectMsgBox(
+            support::BoxMatch::text(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada)
+                .withTitle(QStringLiteral("Aviso")));
         generar(desde, hasta, {}, borrar);
         EXPECT_EQ(dialogos.shown().at(dialogos.shown().size() - 2).style, 64);
     }
@@ -78,7 +84,8 @@ TEST_F(GeneradorNumeracion, ARangeHoldingAnotherStoredSettlementIsRefusedWithIts
     generarRechazado(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"), QStringLiteral("1"));
     EXPECT_EQ(ventana.llamadas, (QStringList{QStringLiteral("Detalleon(1)"), QStringLiteral("Inicializa")}));
     // Nor is a rebuild of settlement 2 over it, which keeps settlement 2 as it was.
-    generarRechazado(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"), QStringLiteral("1"), QStringLiteral("2"));
+    generarRechazado(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"), QStringLiteral("1"),
+                     QStringLiteral("2"));
     EXPECT_EQ(numeros(), (QStringList{"1", "2"}));
     EXPECT_EQ(filasDe(2), antes);
     EXPECT_EQ(filas(QStringLiteral("SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB")), QStringList{"6"});
@@ -91,29 +98,34 @@ TEST_F(GeneradorNumeracion, AnOverlappingRangeLeavesOutWhatAStoredSettlementHold
     generar(QStringLiteral("05/03/2024"), QStringLiteral("31/03/2024"));
     EXPECT_EQ(cobranzasDe(2), (QStringList{"CB|4", "CB|5", "CB|6", "NC|201", "NC|202"}));
     // FC 103 was recorded with CB 3 by the first settlement; CB 4 earns nothing for it again.
-    EXPECT_EQ(filas(QStringLiteral("SELECT IdLiquidacion, IdCobranza FROM V_COMISIONES_VENDEDOR_APL WHERE idComprobante = "
-                                   "'%1'")
-                        .arg(clave(103))),
-              QStringList{"1|3"});
-    EXPECT_EQ(filas(QStringLiteral("SELECT Comision FROM V_COMISIONES_VENDEDOR_COB WHERE IdCobranza = '%1'").arg(clave(4))),
-              QStringList{"0"});
+    EXPECT_EQ(
+        filas(QStringLiteral("SELECT IdLiquidacion, IdCobranza FROM V_COMISIONES_VENDEDOR_APL WHERE idComprobante = "
+                             "'%1'")
+                  .arg(clave(103))),
+        QStringList{"1|3"});
+    EXPECT_EQ(
+        filas(QStringLiteral("SELECT Comision FROM V_COMISIONES_VENDEDOR_COB WHERE IdCobranza = '%1'").arg(clave(4))),
+        QStringList{"0"});
 }
 
 TEST_F(GeneradorNumeracion, ALaterSettlementLeavesTheCommissionOfAnOlderOnesCollectionAlone)
 {
     generar(QStringLiteral("01/03/2024"), QStringLiteral("15/03/2024"));
     // CB 5 paid part of FC 104 and stays in settlement 1 with the commission stored for it.
-    db.execute(QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Comision = 7 WHERE IdCobranza = '%1'").arg(clave(5)));
+    db.execute(
+        QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Comision = 7 WHERE IdCobranza = '%1'").arg(clave(5)));
     // CB 8 pays the rest later: FC 104 enters settlement 2, and the view lists its line for
     // both collections.
-    db.execute(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, Importe, "
-                              "idVendedor, Cuenta) VALUES ('CB', '0001', '00000008', 'A', 1, 'H', '25/03/2024', 300, '0002', "
-                              "'1.3.1')"));
+    db.execute(
+        QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, Importe, "
+                       "idVendedor, Cuenta) VALUES ('CB', '0001', '00000008', 'A', 1, 'H', '25/03/2024', 300, '0002', "
+                       "'1.3.1')"));
     aplicar(QStringLiteral("CB"), 8, 104, QStringLiteral("300"));
 
     generar(QStringLiteral("16/03/2024"), QStringLiteral("31/03/2024"));
-    EXPECT_EQ(filas(QStringLiteral("SELECT idcobranza, ImporteComision FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 2 "
-                                   "AND IdComprobante = '%1' ORDER BY Id")
+    EXPECT_EQ(filas(QStringLiteral(
+                        "SELECT idcobranza, ImporteComision FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 2 "
+                        "AND IdComprobante = '%1' ORDER BY Id")
                         .arg(clave(104))),
               (QStringList{"5|0", "8|41.32"}));
     // The voucher's commission goes to the collection that settled it in this settlement.
@@ -140,10 +152,12 @@ TEST_F(GeneradorNumeracion, AMissingDateTakesTheOtherAndNoDatesTheThirtyDaysUpTo
 {
     const rt::DateTime servidor = FechaServidor();
     const QString hoy = rt::formatDate(servidor, QStringLiteral("dd/mm/yyyy"));
-    const QString haceTreinta = rt::formatDate(rt::DateAdd(QStringLiteral("d"), -30, servidor), QStringLiteral("dd/mm/yyyy"));
-    const QString casos[][4] = {{QString(), QStringLiteral("12/03/2024"), QStringLiteral("12/03/2024"), QStringLiteral("12/03/2024")},
-                                {QStringLiteral("14/03/2024"), QString(), QStringLiteral("14/03/2024"), QStringLiteral("14/03/2024")},
-                                {QString(), QString(), haceTreinta, hoy}};
+    const QString haceTreinta =
+        rt::formatDate(rt::DateAdd(QStringLiteral("d"), -30, servidor), QStringLiteral("dd/mm/yyyy"));
+    const QString casos[][4] = {
+        {QString(), QStringLiteral("12/03/2024"), QStringLiteral("12/03/2024"), QStringLiteral("12/03/2024")},
+        {QStringLiteral("14/03/2024"), QString(), QStringLiteral("14/03/2024"), QStringLiteral("14/03/2024")},
+        {QString(), QString(), haceTreinta, hoy}};
     for (const auto &caso : casos) {
         QString desde = caso[0];
         QString hasta = caso[1];

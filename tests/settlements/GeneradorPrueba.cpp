@@ -42,9 +42,14 @@ const char *const Cobranzas[] = {
 
 // Vouchers: type, number, total, then each article line as article:quantity:unit price.
 const char *const Comprobantes[] = {
-    "FC 101 1210 A001:2:250 A002:1:500 A003:1:210", "FC 102 1000 A001:4:200 A001:4:200 A001:1:200",
-    "FC 103 300 A002:3:100", "FC 104 500 A001:1:413.22", "FC 105 121 A001:1:100", "FC 106 200",
-    "NC 201 121 A001:1:100", "NC 202 60.5 A002:1:50",
+    "FC 101 1210 A001:2:250 A002:1:500 A003:1:210",
+    "FC 102 1000 A001:4:200 A001:4:200 A001:1:200",
+    "FC 103 300 A002:3:100",
+    "FC 104 500 A001:1:413.22",
+    "FC 105 121 A001:1:100",
+    "FC 106 200",
+    "NC 201 121 A001:1:100",
+    "NC 202 60.5 A002:1:50",
 };
 
 // Applications: paying type and number, invoice paid, amount.
@@ -98,8 +103,8 @@ void PruebaGeneradorBase::esperarFinal()
     dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("PROCESO FINALIZADO")));
 }
 
-GeneradorComisiones::Fin PruebaGeneradorBase::generar(const QString &desde, const QString &hasta, const QString &vendedor,
-                                                      const QString &borrar)
+GeneradorComisiones::Fin PruebaGeneradorBase::generar(const QString &desde, const QString &hasta,
+                                                      const QString &vendedor, const QString &borrar)
 {
     esperarFinal();
     QString d = desde, h = hasta, v = vendedor, b = borrar;
@@ -128,12 +133,14 @@ QString PruebaGenerador::clave(int numero)
 void PruebaGenerador::cargarMarzo()
 {
     db.execute(QString::fromUtf8(Catalogos));
-    const QString asiento = QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, "
-                                           "Importe, idVendedor, Cuenta) VALUES ('%1', '0001', '%2', 'A', %3, '%4', '%5', %6, "
-                                           "%7, '%8')");
+    const QString asiento =
+        QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, "
+                       "Importe, idVendedor, Cuenta) VALUES ('%1', '0001', '%2', 'A', %3, '%4', '%5', %6, "
+                       "%7, '%8')");
     for (const char *texto : Cobranzas) {
         const QStringList p = partes(texto);
-        const QString vendedor = p[3] == QLatin1String("-") ? QStringLiteral("NULL") : QLatin1Char('\'') + p[3] + QLatin1Char('\'');
+        const QString vendedor =
+            p[3] == QLatin1String("-") ? QStringLiteral("NULL") : QLatin1Char('\'') + p[3] + QLatin1Char('\'');
         db.execute(asiento.arg(p[0], numero8(p[1]), QStringLiteral("1"), QStringLiteral("H"), p[2], p[4], vendedor,
                                QStringLiteral("1.3.1")));
         for (qsizetype i = 5; i < p.size(); ++i) {
@@ -144,15 +151,17 @@ void PruebaGenerador::cargarMarzo()
     }
     for (const char *texto : Comprobantes) {
         const QStringList p = partes(texto);
-        db.execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdComplemento, Fecha, Nombre, Importe) VALUES "
-                                  "('%1', '%2', 0, '01/03/2024', 'CLIENTE', %3)")
-                       .arg(p[0], clave(p[1].toInt()), p[2]));
+        db.execute(
+            QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdComplemento, Fecha, Nombre, Importe) VALUES "
+                           "('%1', '%2', 0, '01/03/2024', 'CLIENTE', %3)")
+                .arg(p[0], clave(p[1].toInt()), p[2]));
         for (qsizetype i = 3; i < p.size(); ++i) {
             const QStringList linea = p[i].split(QLatin1Char(':'));
-            db.execute(QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo, Cantidad, "
-                                      "Importe_S_IVA, Total, alicIva, IdLista) VALUES ('%1', '%2', 0, '%3', %4, %5, "
-                                      "ROUND(%4 * %5 * 1.21, 2), 21, '0001')")
-                           .arg(p[0], clave(p[1].toInt()), linea[0], linea[1], linea[2]));
+            db.execute(
+                QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo, Cantidad, "
+                               "Importe_S_IVA, Total, alicIva, IdLista) VALUES ('%1', '%2', 0, '%3', %4, %5, "
+                               "ROUND(%4 * %5 * 1.21, 2), 21, '0001')")
+                    .arg(p[0], clave(p[1].toInt()), linea[0], linea[1], linea[2]));
         }
     }
     for (const char *texto : Aplicaciones) {
@@ -163,12 +172,13 @@ void PruebaGenerador::cargarMarzo()
 
 void PruebaGenerador::aplicar(const QString &tc, int numero, int factura, const QString &importe)
 {
-    db.execute(QStringLiteral("INSERT INTO MV_APLICACION (TC, Sucursal, Numero, letra, IdComprobante, TCO_ORIGEN, "
-                              "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT, "
-                              "IDCOMPROBANTE_PRINT) VALUES ('%1', '0001', '%2', 'A', '%3', 'FC', '0001', '%4', 'A', '%5', "
-                              "%6, '%1', '%3')")
-                   .arg(tc, numero8(QString::number(numero)), clave(numero), numero8(QString::number(factura)),
-                        clave(factura), importe));
+    db.execute(
+        QStringLiteral("INSERT INTO MV_APLICACION (TC, Sucursal, Numero, letra, IdComprobante, TCO_ORIGEN, "
+                       "SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, IDCOMPROBANTE_ORIGEN, IMPORTE, TC_PRINT, "
+                       "IDCOMPROBANTE_PRINT) VALUES ('%1', '0001', '%2', 'A', '%3', 'FC', '0001', '%4', 'A', '%5', "
+                       "%6, '%1', '%3')")
+            .arg(tc, numero8(QString::number(numero)), clave(numero), numero8(QString::number(factura)), clave(factura),
+                 importe));
 }
 
 QStringList PruebaGenerador::filas(const QString &consulta)

@@ -3,10 +3,10 @@
 #include "platform/runtime/Conversions.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
-#include "support/WidgetTest.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedEngine.h"
 #include "support/TestDatabase.h"
+#include "support/WidgetTest.h"
 
 #include <QList>
 #include <QStringList>
@@ -21,7 +21,10 @@ public:
         llamadas.append(texto);
     }
     void procesarEventos() override { llamadas.append(QStringLiteral("eventos")); }
-    void Detalleon(bool on) override { llamadas.append(on ? QStringLiteral("Detalleon(1)") : QStringLiteral("Detalleon(0)")); }
+    void Detalleon(bool on) override
+    {
+        llamadas.append(on ? QStringLiteral("Detalleon(1)") : QStringLiteral("Detalleon(0)"));
+    }
     void Inicializa() override { llamadas.append(QStringLiteral("Inicializa")); }
     bool recalcular() const override { return marcarRecalcular; }
 

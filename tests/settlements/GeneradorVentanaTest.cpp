@@ -145,7 +145,8 @@ TEST_F(GeneradorVentana, LeavingABuildThroughTheErrorDialogUnlocksTheWindow)
     db.execute(QStringLiteral("DROP VIEW VT_COMISIONES_LISTA_CB_DESCUENTO"));
     fechas(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
     dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("VT_COMISIONES_LISTA_CB_DESCUENTO")), ui::vbIgnore);
-    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")), ui::vbAbort);
+    dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")),
+                          ui::vbAbort);
     cargar();
     dialogos.verify();
 
