@@ -5,10 +5,10 @@
 namespace demo {
 
 BatchInserter::BatchInserter(ado::Connection &connection, QString table, QStringList columns, int rowsPerStatement)
-    : m_connection(connection),
-      m_prefix(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1Char(',')))),
-      m_columnCount(columns.size()),
-      m_rowsPerStatement(rowsPerStatement)
+    : m_connection(connection)
+    , m_prefix(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1Char(','))))
+    , m_columnCount(columns.size())
+    , m_rowsPerStatement(rowsPerStatement)
 {
 }
 

@@ -38,20 +38,24 @@ void writeAccounts(ado::Connection &company)
         {"2.1.04.02", "RETENCIONES GANANCIAS A DEPOSITAR", "", ""},
         {"2.1.04.03", "RETENCIONES INGRESOS BRUTOS A DEPOSITAR", "", ""},
     };
-    BatchInserter inserter(company, QStringLiteral("MA_CUENTAS"), columns("Codigo,CodigoOpcional,Descripcion,MedioDePago,TipoVista"));
+    BatchInserter inserter(company, QStringLiteral("MA_CUENTAS"),
+                           columns("Codigo,CodigoOpcional,Descripcion,MedioDePago,TipoVista"));
     for (const Row &row : rows)
-        inserter.add({sql::text(QString::fromLatin1(row.code)), sql::null(), sql::text(QString::fromLatin1(row.description)),
-                      sql::textOrNull(QString::fromLatin1(row.means)), sql::textOrNull(QString::fromLatin1(row.view))});
+        inserter.add({sql::text(QString::fromLatin1(row.code)), sql::null(),
+                      sql::text(QString::fromLatin1(row.description)), sql::textOrNull(QString::fromLatin1(row.means)),
+                      sql::textOrNull(QString::fromLatin1(row.view))});
     for (const Customer &customer : customers())
-        inserter.add({sql::text(customer.account), sql::null(), sql::text(customer.name.toUpper()), sql::null(), sql::null()});
+        inserter.add(
+            {sql::text(customer.account), sql::null(), sql::text(customer.name.toUpper()), sql::null(), sql::null()});
     inserter.flush();
 
     company.Execute(QStringLiteral("INSERT INTO TA_CUENTASIVA (cb_cta, CB_RETIVA, CB_RETGAN, CB_RETIB, CB_DESCUENTO, "
                                    "PG_RETIVA, PG_RETGAN, PG_RETIB, PG_DESCUENTO) VALUES "
                                    "('%1', '%2', '%3', '%4', '%5', '2.1.04.01', '2.1.04.02', '2.1.04.03', '%6')")
                         .arg(QLatin1String(account::Cash), QLatin1String(account::RetentionIva),
-                             QLatin1String(account::RetentionGanancias), QLatin1String(account::RetentionIngresosBrutos),
-                             QLatin1String(account::DiscountsGranted), QLatin1String(account::DiscountsObtained)));
+                             QLatin1String(account::RetentionGanancias),
+                             QLatin1String(account::RetentionIngresosBrutos), QLatin1String(account::DiscountsGranted),
+                             QLatin1String(account::DiscountsObtained)));
 }
 
 void writePeopleAndArticles(ado::Connection &company)
@@ -71,8 +75,8 @@ void writePeopleAndArticles(ado::Connection &company)
     BatchInserter rates(company, QStringLiteral("DEMO_COMISION_ARTICULO"), columns("IdArticulo,IdLista,Comision"));
     for (int i = 0; i < articles().size(); ++i) {
         const Article &article = articles().at(i);
-        items.add({sql::text(article.code), sql::text(article.description.toUpper()), sql::null(), sql::text(article.group),
-                   sql::integer(0), sql::textOrNull(article.kitchenRouting)});
+        items.add({sql::text(article.code), sql::text(article.description.toUpper()), sql::null(),
+                   sql::text(article.group), sql::integer(0), sql::textOrNull(article.kitchenRouting)});
         for (const QString &list : {QStringLiteral("0001"), QStringLiteral("0002")}) {
             const int tenths = commissionTenths(i, list);
             if (tenths > 0)
@@ -91,14 +95,22 @@ void writeVoucherTypes(ado::Connection &company)
         const char *system;
     };
     static const Row rows[] = {
-        {"FC", "FACTURA", "VENTAS"},          {"NC", "NOTA DE CREDITO", "VENTAS"},
-        {"ND", "NOTA DE DEBITO", "VENTAS"},   {"FP", "FACTURA PROFORMA", "VENTAS"},
-        {"NCFP", "NOTA DE CREDITO PROFORMA", "VENTAS"}, {"CB", "RECIBO DE COBRANZA", "VENTAS"},
-        {"CBCT", "COBRANZA CUENTA CORRIENTE", "VENTAS"}, {"CBFP", "COBRANZA PROFORMA", "VENTAS"},
-        {"NP", "NOTA DE PEDIDO", "VENTAS"},   {"RM", "REMITO", "VENTAS"},
-        {"OT", "ORDEN DE TRABAJO", "VENTAS"}, {"PR", "PRESUPUESTO", "VENTAS"},
-        {"FCC", "FACTURA DE COMPRA", "COMPRAS"}, {"NCPE", "NOTA DE CREDITO PERCEPCIONES", "CONTABLE"},
-        {"RN", "REVALUACION", "CONTABLE"},    {"STK5", "AJUSTE DE STOCK", "STOCK"},
+        {"FC", "FACTURA", "VENTAS"},
+        {"NC", "NOTA DE CREDITO", "VENTAS"},
+        {"ND", "NOTA DE DEBITO", "VENTAS"},
+        {"FP", "FACTURA PROFORMA", "VENTAS"},
+        {"NCFP", "NOTA DE CREDITO PROFORMA", "VENTAS"},
+        {"CB", "RECIBO DE COBRANZA", "VENTAS"},
+        {"CBCT", "COBRANZA CUENTA CORRIENTE", "VENTAS"},
+        {"CBFP", "COBRANZA PROFORMA", "VENTAS"},
+        {"NP", "NOTA DE PEDIDO", "VENTAS"},
+        {"RM", "REMITO", "VENTAS"},
+        {"OT", "ORDEN DE TRABAJO", "VENTAS"},
+        {"PR", "PRESUPUESTO", "VENTAS"},
+        {"FCC", "FACTURA DE COMPRA", "COMPRAS"},
+        {"NCPE", "NOTA DE CREDITO PERCEPCIONES", "CONTABLE"},
+        {"RN", "REVALUACION", "CONTABLE"},
+        {"STK5", "AJUSTE DE STOCK", "STOCK"},
     };
     BatchInserter types(company, QStringLiteral("V_TA_CPTE"), columns("Codigo,Descripcion,SISTEMA"));
     for (const Row &row : rows)
@@ -113,15 +125,17 @@ void writeSmallCatalogues(ado::Connection &company)
         "INSERT INTO V_TA_BANCOS (IDBANCO, DESCRIPCION) VALUES ('0001', 'BANCO DE LA NACION ARGENTINA'), "
         "('0002', 'BANCO DE LA PROVINCIA DE BUENOS AIRES'), ('0003', 'BANCO DE LA PAMPA'), ('0004', 'BANCO GALICIA'), "
         "('0005', 'BANCO SANTANDER')"));
-    company.Execute(QStringLiteral("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('1', 'Pesos'), ('2', 'Dolares')"));
-    company.Execute(QStringLiteral(
-        "INSERT INTO TA_CONDIVA (Codigo, DESCRIPCION) VALUES ('1', 'IVA RESPONSABLE INSCRIPTO'), "
-        "('4', 'IVA SUJETO EXENTO'), ('5', 'CONSUMIDOR FINAL'), ('6', 'RESPONSABLE MONOTRIBUTO')"));
+    company.Execute(
+        QStringLiteral("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('1', 'Pesos'), ('2', 'Dolares')"));
+    company.Execute(
+        QStringLiteral("INSERT INTO TA_CONDIVA (Codigo, DESCRIPCION) VALUES ('1', 'IVA RESPONSABLE INSCRIPTO'), "
+                       "('4', 'IVA SUJETO EXENTO'), ('5', 'CONSUMIDOR FINAL'), ('6', 'RESPONSABLE MONOTRIBUTO')"));
     company.Execute(QStringLiteral(
         "INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, USUARIO, Impresora, CantCopias, CantLineas, DestinoDefault) VALUES "
         "('FC', 'A', NULL, '', 1, 0, 'Pantalla'), ('FC', 'B', NULL, '', 1, 0, 'Pantalla'), "
         "('CB', 'X', NULL, '', 1, 0, 'Pantalla')"));
-    company.Execute(QStringLiteral("INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion) VALUES ('0001', 'DEPOSITO CENTRAL')"));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion) VALUES ('0001', 'DEPOSITO CENTRAL')"));
     company.Execute(QStringLiteral("INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('01', 'ALMACEN'), "
                                    "('02', 'BEBIDAS'), ('03', 'LIMPIEZA'), ('04', 'FERRETERIA')"));
 }

@@ -6,11 +6,12 @@ namespace {
 
 QList<Customer> makeCustomers()
 {
-    const QStringList kinds = {QStringLiteral("Almacen"),    QStringLiteral("Ferreteria"), QStringLiteral("Autoservicio"),
-                               QStringLiteral("Distribuidora"), QStringLiteral("Kiosco"),   QStringLiteral("Libreria"),
-                               QStringLiteral("Panaderia"),  QStringLiteral("Restaurante")};
-    const QStringList names = {QStringLiteral("El Progreso"), QStringLiteral("San Jose"),  QStringLiteral("La Esquina"),
-                               QStringLiteral("Los Alamos"),  QStringLiteral("Del Centro")};
+    const QStringList kinds = {QStringLiteral("Almacen"),      QStringLiteral("Ferreteria"),
+                               QStringLiteral("Autoservicio"), QStringLiteral("Distribuidora"),
+                               QStringLiteral("Kiosco"),       QStringLiteral("Libreria"),
+                               QStringLiteral("Panaderia"),    QStringLiteral("Restaurante")};
+    const QStringList names = {QStringLiteral("El Progreso"), QStringLiteral("San Jose"), QStringLiteral("La Esquina"),
+                               QStringLiteral("Los Alamos"), QStringLiteral("Del Centro")};
     QList<Customer> list;
     for (int i = 0; i < kinds.size() * names.size(); ++i) {
         Customer customer;
@@ -35,16 +36,16 @@ QList<Article> makeArticles()
         int vat;
     };
     static const Row rows[] = {
-        {"Yerba mate 1 kg", "01", "", 285000, 210},          {"Azucar 1 kg", "01", "", 98000, 105},
-        {"Harina 000 1 kg", "01", "C", 76000, 105},          {"Aceite girasol 1,5 l", "01", "", 231000, 210},
-        {"Arroz largo fino 1 kg", "01", "", 112000, 105},    {"Fideos secos 500 g", "01", "", 64000, 210},
-        {"Cafe molido 500 g", "02", "B", 412000, 210},       {"Gaseosa cola 2,25 l", "02", "B", 178000, 210},
-        {"Agua mineral 2 l", "02", "", 69000, 210},          {"Vino tinto 750 ml", "02", "B", 356000, 210},
-        {"Lavandina 1 l", "03", "", 54000, 210},             {"Detergente 750 ml", "03", "", 121000, 210},
-        {"Papel higienico x4", "03", "", 187000, 210},       {"Jabon en polvo 800 g", "03", "", 265000, 210},
-        {"Martillo carpintero", "04", "", 1249000, 210},     {"Destornillador plano", "04", "", 438000, 210},
-        {"Cinta metrica 5 m", "04", "", 611000, 210},        {"Pinza universal", "04", "", 897000, 210},
-        {"Tornillos 6x40 x100", "04", "", 352000, 210},      {"Lampara LED 9 W", "04", "", 289000, 210},
+        {"Yerba mate 1 kg", "01", "", 285000, 210},       {"Azucar 1 kg", "01", "", 98000, 105},
+        {"Harina 000 1 kg", "01", "C", 76000, 105},       {"Aceite girasol 1,5 l", "01", "", 231000, 210},
+        {"Arroz largo fino 1 kg", "01", "", 112000, 105}, {"Fideos secos 500 g", "01", "", 64000, 210},
+        {"Cafe molido 500 g", "02", "B", 412000, 210},    {"Gaseosa cola 2,25 l", "02", "B", 178000, 210},
+        {"Agua mineral 2 l", "02", "", 69000, 210},       {"Vino tinto 750 ml", "02", "B", 356000, 210},
+        {"Lavandina 1 l", "03", "", 54000, 210},          {"Detergente 750 ml", "03", "", 121000, 210},
+        {"Papel higienico x4", "03", "", 187000, 210},    {"Jabon en polvo 800 g", "03", "", 265000, 210},
+        {"Martillo carpintero", "04", "", 1249000, 210},  {"Destornillador plano", "04", "", 438000, 210},
+        {"Cinta metrica 5 m", "04", "", 611000, 210},     {"Pinza universal", "04", "", 897000, 210},
+        {"Tornillos 6x40 x100", "04", "", 352000, 210},   {"Lampara LED 9 W", "04", "", 289000, 210},
     };
     QList<Article> list;
     int index = 0;
@@ -61,10 +62,14 @@ QList<Article> makeArticles()
 const QList<Salesperson> &salespersons()
 {
     static const QList<Salesperson> list = {
-        {QStringLiteral("0001"), QStringLiteral("GOMEZ MARIA LAURA")},  {QStringLiteral("0002"), QStringLiteral("PEREZ JUAN CARLOS")},
-        {QStringLiteral("0003"), QStringLiteral("FERNANDEZ ANA")},      {QStringLiteral("0004"), QStringLiteral("LOPEZ RICARDO")},
-        {QStringLiteral("0005"), QStringLiteral("MARTINEZ SOFIA")},     {QStringLiteral("0006"), QStringLiteral("GARCIA PABLO")},
-        {QStringLiteral("0007"), QStringLiteral("RODRIGUEZ LUCIA")},    {QStringLiteral("0008"), QStringLiteral("SANCHEZ DIEGO")},
+        {QStringLiteral("0001"), QStringLiteral("GOMEZ MARIA LAURA")},
+        {QStringLiteral("0002"), QStringLiteral("PEREZ JUAN CARLOS")},
+        {QStringLiteral("0003"), QStringLiteral("FERNANDEZ ANA")},
+        {QStringLiteral("0004"), QStringLiteral("LOPEZ RICARDO")},
+        {QStringLiteral("0005"), QStringLiteral("MARTINEZ SOFIA")},
+        {QStringLiteral("0006"), QStringLiteral("GARCIA PABLO")},
+        {QStringLiteral("0007"), QStringLiteral("RODRIGUEZ LUCIA")},
+        {QStringLiteral("0008"), QStringLiteral("SANCHEZ DIEGO")},
     };
     return list;
 }

@@ -14,12 +14,12 @@ struct Salesperson {
 };
 
 struct Customer {
-    QString account;   // its ledger account, also its customer code
+    QString account; // its ledger account, also its customer code
     QString name;
     QString cuit;
-    QString letter;    // invoice letter: A or B
+    QString letter; // invoice letter: A or B
     QString priceList; // 0001 or 0002
-    int salesperson;   // index into salespersons()
+    int salesperson; // index into salespersons()
 };
 
 struct Article {
@@ -27,8 +27,8 @@ struct Article {
     QString description;
     QString group;
     QString kitchenRouting; // "C" kitchen, "B" bar, empty for neither
-    qint64 price;           // cents without VAT, on price list 0001
-    int vatTenths;          // VAT rate in tenths of a percent: 210 or 105
+    qint64 price; // cents without VAT, on price list 0001
+    int vatTenths; // VAT rate in tenths of a percent: 210 or 105
 };
 
 const QList<Salesperson> &salespersons();

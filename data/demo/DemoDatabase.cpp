@@ -24,8 +24,8 @@ QString fileConnectionString(const QString &path)
 void checkOptions(const DemoOptions &options)
 {
     if (options.collections < MinimumCollections)
-        throw std::invalid_argument("the demo database needs at least " + std::to_string(MinimumCollections) +
-                                    " collections");
+        throw std::invalid_argument("the demo database needs at least " + std::to_string(MinimumCollections)
+                                    + " collections");
 }
 
 void writeVouchers(ado::Connection &company, const DemoOptions &options, Prng &prng)

@@ -12,7 +12,7 @@ namespace demo {
 
 struct DemoOptions {
     int collections = 300; // number of collections (CB, CBCT, CBFP)
-    quint64 seed = 1;      // the same seed gives the same rows
+    quint64 seed = 1; // the same seed gives the same rows
 };
 
 // Fewer collections could not hold every fixed case of the demo.

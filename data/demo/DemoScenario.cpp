@@ -20,7 +20,10 @@ PaymentChoice paying(QList<Means> payments, QList<Means> deductions = {})
 } // namespace
 
 DemoScenario::DemoScenario(VoucherWriter &writer, Prng &prng, const QDate &firstDay, int days)
-    : m_writer(writer), m_prng(prng), m_firstDay(firstDay), m_days(days)
+    : m_writer(writer)
+    , m_prng(prng)
+    , m_firstDay(firstDay)
+    , m_days(days)
 {
 }
 
@@ -48,8 +51,8 @@ void DemoScenario::writeFixedCases()
     paidInFull(CBCT, 5, 35, paying({Means::Cheque, Means::Cheque}));
     paidInFull(CBFP, 6, 20, paying({Means::Bank}));
     twoSalesAtOnce(CB, 7, 45,
-                   paying({Means::Cash, Means::Card},
-                          {Means::Discount, Means::RetentionIva, Means::RetentionIngresosBrutos, Means::RetentionOther}));
+                   paying({Means::Cash, Means::Card}, {Means::Discount, Means::RetentionIva,
+                                                       Means::RetentionIngresosBrutos, Means::RetentionOther}));
     creditedInPartThenPaid(CB, 8, 50, paying({Means::Cash}));
 }
 
@@ -144,7 +147,8 @@ void DemoScenario::collect(const QString &tc, int customer, int onDay, const QLi
     m_writer.writeCollection(collection);
 }
 
-Sale DemoScenario::paidInFull(const QString &tc, int customer, int onDay, const PaymentChoice &choice, bool withSalesperson)
+Sale DemoScenario::paidInFull(const QString &tc, int customer, int onDay, const PaymentChoice &choice,
+                              bool withSalesperson)
 {
     const Sale sale = newSale(tc, customer, onDay);
     collect(tc, customer, onDay, {{sale.key, sale.total()}}, choice, withSalesperson);

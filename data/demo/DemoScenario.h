@@ -36,7 +36,8 @@ private:
     void collect(const QString &tc, int customer, int onDay, const QList<Application> &applications,
                  const PaymentChoice &choice, bool withSalesperson = true);
 
-    Sale paidInFull(const QString &tc, int customer, int onDay, const PaymentChoice &choice, bool withSalesperson = true);
+    Sale paidInFull(const QString &tc, int customer, int onDay, const PaymentChoice &choice,
+                    bool withSalesperson = true);
     void paidInPart(const QString &tc, int customer, int onDay, const PaymentChoice &choice);
     void paidByTwo(const QString &tc, int customer, int firstDay, int secondDay, const PaymentChoice &first,
                    const PaymentChoice &second);

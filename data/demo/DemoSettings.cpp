@@ -81,7 +81,8 @@ void writeUsers(ado::Connection &company)
                         {QStringLiteral("NOMBRE"), QStringLiteral("SISTEMA"), QStringLiteral("Password"),
                          QStringLiteral("Administrador"), QStringLiteral("UNegocio"), QStringLiteral("verproforma")});
     users.add({sql::text(QStringLiteral("ADMIN")), sql::text(QStringLiteral("cn000pr")),
-               sql::text(storedPassword(adminPassword())), sql::integer(1), sql::text(company::unit()), sql::integer(0)});
+               sql::text(storedPassword(adminPassword())), sql::integer(1), sql::text(company::unit()),
+               sql::integer(0)});
     users.add({sql::text(QStringLiteral("OPERADOR")), sql::text(QStringLiteral("cn000pr")),
                sql::text(storedPassword(operatorPassword())), sql::integer(0), sql::text(company::unit()),
                sql::integer(0)});
@@ -89,14 +90,16 @@ void writeUsers(ado::Connection &company)
 
     company.Execute(QStringLiteral("INSERT INTO TA_MENU (Clave, Proceso, Nombre) "
                                    "VALUES ('M01', 'comisiones', 'COMISIONES POR VENDEDOR')"));
-    company.Execute(QStringLiteral("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'M01'), ('OPERADOR', 'M01')"));
+    company.Execute(
+        QStringLiteral("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('ADMIN', 'M01'), ('OPERADOR', 'M01')"));
 }
 
 void writeBusinessUnit(ado::Connection &company)
 {
-    company.Execute(QStringLiteral("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV, usaefc, "
-                                   "ruta_reporte) VALUES (%1, 'CASA CENTRAL', %2, %3, '0001', 0, '')")
-                        .arg(sql::text(company::unit()), sql::text(company::name()), sql::text(company::cuit())));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit, PDV, usaefc, "
+                       "ruta_reporte) VALUES (%1, 'CASA CENTRAL', %2, %3, '0001', 0, '')")
+            .arg(sql::text(company::unit()), sql::text(company::name()), sql::text(company::cuit())));
 }
 
 } // namespace

@@ -8,7 +8,10 @@ namespace demo {
 // same on every platform and library: the demo database must be identical for a given seed.
 class Prng {
 public:
-    explicit Prng(quint64 seed) : m_state(seed) {}
+    explicit Prng(quint64 seed)
+        : m_state(seed)
+    {
+    }
 
     quint64 next();
     // Uniform in [0, bound); bound must be positive.

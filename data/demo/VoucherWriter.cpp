@@ -22,15 +22,24 @@ QString salespersonCode(int customer)
 QString accountOf(Means means)
 {
     switch (means) {
-    case Means::Cash: return QString::fromLatin1(account::Cash);
-    case Means::Cheque: return QString::fromLatin1(account::Cheques);
-    case Means::Card: return QString::fromLatin1(account::Cards);
-    case Means::Bank: return QString::fromLatin1(account::Bank);
-    case Means::RetentionIva: return QString::fromLatin1(account::RetentionIva);
-    case Means::RetentionGanancias: return QString::fromLatin1(account::RetentionGanancias);
-    case Means::RetentionIngresosBrutos: return QString::fromLatin1(account::RetentionIngresosBrutos);
-    case Means::RetentionOther: return QString::fromLatin1(account::RetentionOther);
-    case Means::Discount: return QString::fromLatin1(account::DiscountsGranted);
+    case Means::Cash:
+        return QString::fromLatin1(account::Cash);
+    case Means::Cheque:
+        return QString::fromLatin1(account::Cheques);
+    case Means::Card:
+        return QString::fromLatin1(account::Cards);
+    case Means::Bank:
+        return QString::fromLatin1(account::Bank);
+    case Means::RetentionIva:
+        return QString::fromLatin1(account::RetentionIva);
+    case Means::RetentionGanancias:
+        return QString::fromLatin1(account::RetentionGanancias);
+    case Means::RetentionIngresosBrutos:
+        return QString::fromLatin1(account::RetentionIngresosBrutos);
+    case Means::RetentionOther:
+        return QString::fromLatin1(account::RetentionOther);
+    case Means::Discount:
+        return QString::fromLatin1(account::DiscountsGranted);
     }
     return {};
 }
@@ -38,15 +47,24 @@ QString accountOf(Means means)
 QString detailOf(Means means)
 {
     switch (means) {
-    case Means::Cash: return QStringLiteral("EFECTIVO");
-    case Means::Cheque: return QStringLiteral("CHEQUE");
-    case Means::Card: return QStringLiteral("TARJETA DE CREDITO");
-    case Means::Bank: return QStringLiteral("TRANSFERENCIA BANCARIA");
-    case Means::RetentionIva: return QStringLiteral("RETENCION IVA");
-    case Means::RetentionGanancias: return QStringLiteral("RETENCION GANANCIAS");
-    case Means::RetentionIngresosBrutos: return QStringLiteral("RETENCION INGRESOS BRUTOS");
-    case Means::RetentionOther: return QStringLiteral("RETENCION SUSS");
-    case Means::Discount: return QStringLiteral("DESCUENTO OTORGADO");
+    case Means::Cash:
+        return QStringLiteral("EFECTIVO");
+    case Means::Cheque:
+        return QStringLiteral("CHEQUE");
+    case Means::Card:
+        return QStringLiteral("TARJETA DE CREDITO");
+    case Means::Bank:
+        return QStringLiteral("TRANSFERENCIA BANCARIA");
+    case Means::RetentionIva:
+        return QStringLiteral("RETENCION IVA");
+    case Means::RetentionGanancias:
+        return QStringLiteral("RETENCION GANANCIAS");
+    case Means::RetentionIngresosBrutos:
+        return QStringLiteral("RETENCION INGRESOS BRUTOS");
+    case Means::RetentionOther:
+        return QStringLiteral("RETENCION SUSS");
+    case Means::Discount:
+        return QStringLiteral("DESCUENTO OTORGADO");
     }
     return {};
 }
@@ -82,24 +100,24 @@ struct VoucherWriter::EntryLine {
 };
 
 VoucherWriter::VoucherWriter(ado::Connection &company, Prng &prng)
-    : m_prng(prng),
-      m_headers(company, QStringLiteral("V_MV_CPTE"),
+    : m_prng(prng)
+    , m_headers(company, QStringLiteral("V_MV_CPTE"),
                 columns("TC,IdComprobante,IdComplemento,Fecha,Nombre,NetoGravado,NetoNoGravado,Importe,Moneda,"
-                        "documentotipo,documentonumero,CodCpteAfip,UNegocio,Cuenta,IdVendedor")),
-      m_lines(company, QStringLiteral("V_MV_CPTEINSUMOS"),
+                        "documentotipo,documentonumero,CodCpteAfip,UNegocio,Cuenta,IdVendedor"))
+    , m_lines(company, QStringLiteral("V_MV_CPTEINSUMOS"),
               columns("TC,IdComprobante,IdComplemento,IdArticulo,Descripcion,IdUnidad,IdUnidadBase,Cantidad,CantidadUd,"
                       "Equiv_UDBase,CANTIDAD_ORIGEN,Importe,Total,Importe_S_IVA,Importe_Ud,alicIva,PorcDto,Impuestos,"
-                      "CondicionIva,ControladoPor,Ud_Pr,IdLista")),
-      m_entries(company, QStringLiteral("MV_ASIENTOS"),
+                      "CondicionIva,ControladoPor,Ud_Pr,IdLista"))
+    , m_entries(company, QStringLiteral("MV_ASIENTOS"),
                 columns("TC,SUCURSAL,NUMERO,LETRA,SECUENCIA,[DEBE-HABER],Fecha,Importe,idVendedor,Cuenta,Detalle,"
                         "CABIMPORTE,ChPropio,NROCOMPROBANTEBANCARIO,tj_observaciones,IdBanco,Vencimiento,TJ_NroCupon,"
-                        "TJ_NroSocio,TJ_cuotas,PERIODO,MES_OPERATIVO,[NUMERO ASIENTO]")),
-      m_applications(company, QStringLiteral("MV_APLICACION"),
+                        "TJ_NroSocio,TJ_cuotas,PERIODO,MES_OPERATIVO,[NUMERO ASIENTO]"))
+    , m_applications(company, QStringLiteral("MV_APLICACION"),
                      columns("TC,Sucursal,Numero,letra,IdComprobante,TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,"
-                             "LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN,IMPORTE,TC_PRINT,IDCOMPROBANTE_PRINT,CUENTA")),
-      m_remarks(company, QStringLiteral("V_MV_CPTE_Observ"),
-                columns("TC,IdComprobante,IdComplemento,Tipo_Obs,Observacion,Importe,Importe_S_IVA")),
-      m_electronic(company, QStringLiteral("V_MV_CPTE_ELECTRONICOS"), columns("TC,IDCOMPROBANTE,CAE,Fecha_CPTE"))
+                             "LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN,IMPORTE,TC_PRINT,IDCOMPROBANTE_PRINT,CUENTA"))
+    , m_remarks(company, QStringLiteral("V_MV_CPTE_Observ"),
+                columns("TC,IdComprobante,IdComplemento,Tipo_Obs,Observacion,Importe,Importe_S_IVA"))
+    , m_electronic(company, QStringLiteral("V_MV_CPTE_ELECTRONICOS"), columns("TC,IDCOMPROBANTE,CAE,Fecha_CPTE"))
 {
 }
 
@@ -176,10 +194,11 @@ void VoucherWriter::writeHeader(const VoucherKey &key, int customer, const QDate
                                 bool withSalesperson)
 {
     const Customer &buyer = customers().at(customer);
-    m_headers.add({sql::text(key.tc), sql::text(key.id()), sql::integer(0), sql::date(date), sql::text(buyer.name.toUpper()),
-                   sql::money(net), sql::money(0), sql::money(total), sql::text(QStringLiteral("1")), sql::integer(80),
-                   sql::text(QString(buyer.cuit).remove(QLatin1Char('-'))), electronicCode(key), sql::text(company::unit()),
-                   sql::text(buyer.account), withSalesperson ? sql::text(salespersonCode(customer)) : sql::null()});
+    m_headers.add(
+        {sql::text(key.tc), sql::text(key.id()), sql::integer(0), sql::date(date), sql::text(buyer.name.toUpper()),
+         sql::money(net), sql::money(0), sql::money(total), sql::text(QStringLiteral("1")), sql::integer(80),
+         sql::text(QString(buyer.cuit).remove(QLatin1Char('-'))), electronicCode(key), sql::text(company::unit()),
+         sql::text(buyer.account), withSalesperson ? sql::text(salespersonCode(customer)) : sql::null()});
 }
 
 void VoucherWriter::writeLines(const VoucherKey &key, const QList<SaleLine> &lines)
@@ -188,12 +207,28 @@ void VoucherWriter::writeLines(const VoucherKey &key, const QList<SaleLine> &lin
         const Article &article = articles().at(line.article);
         const qint64 unitWithVat = line.unitPrice + (line.unitPrice * line.vatTenths + 500) / 1000;
         const QString quantity = sql::integer(line.quantity);
-        m_lines.add({sql::text(key.tc), sql::text(key.id()), sql::integer(0), sql::text(article.code),
-                     sql::text(article.description.toUpper()), sql::text(QStringLiteral("UN")), sql::text(QStringLiteral("UN")),
-                     quantity, quantity, sql::integer(1), quantity, sql::money(unitWithVat), sql::money(line.total()),
-                     sql::money(line.unitPrice), sql::money(line.unitPrice), sql::money(line.vatTenths * 10), sql::integer(0),
-                     sql::money(0), sql::text(QStringLiteral("1")), sql::text(QStringLiteral("0")),
-                     sql::text(QStringLiteral("UN")), sql::text(line.priceList)});
+        m_lines.add({sql::text(key.tc),
+                     sql::text(key.id()),
+                     sql::integer(0),
+                     sql::text(article.code),
+                     sql::text(article.description.toUpper()),
+                     sql::text(QStringLiteral("UN")),
+                     sql::text(QStringLiteral("UN")),
+                     quantity,
+                     quantity,
+                     sql::integer(1),
+                     quantity,
+                     sql::money(unitWithVat),
+                     sql::money(line.total()),
+                     sql::money(line.unitPrice),
+                     sql::money(line.unitPrice),
+                     sql::money(line.vatTenths * 10),
+                     sql::integer(0),
+                     sql::money(0),
+                     sql::text(QStringLiteral("1")),
+                     sql::text(QStringLiteral("0")),
+                     sql::text(QStringLiteral("UN")),
+                     sql::text(line.priceList)});
     }
 }
 
@@ -210,22 +245,41 @@ void VoucherWriter::writeSaleEntry(const Sale &sale, bool credit)
                    {customerSide, customer.account, sale.total(), customer.name.toUpper(), seller});
     writeEntryLine(sale.key, 2, sale.date, sale.total(),
                    {otherSide, QString::fromLatin1(account::Sales), sale.net(), QStringLiteral("VENTAS"), seller});
-    writeEntryLine(sale.key, 3, sale.date, sale.total(),
-                   {otherSide, QString::fromLatin1(account::VatDebit), sale.vat(), QStringLiteral("IVA DEBITO FISCAL"), seller});
+    writeEntryLine(
+        sale.key, 3, sale.date, sale.total(),
+        {otherSide, QString::fromLatin1(account::VatDebit), sale.vat(), QStringLiteral("IVA DEBITO FISCAL"), seller});
 }
 
 void VoucherWriter::writeEntryLine(const VoucherKey &key, int sequence, const QDate &date, qint64 voucherTotal,
                                    const EntryLine &line)
 {
-    m_entries.add({sql::text(key.tc), sql::text(key.branch), sql::text(key.number), sql::text(key.letter),
-                   sql::integer(sequence), sql::text(line.side), sql::date(date), sql::money(line.amount),
-                   sql::textOrNull(line.seller), sql::text(line.account), sql::text(line.detail), sql::money(voucherTotal),
-                   line.chequeOwn, line.chequeNumber, line.drawer, line.bank, line.dueDate, line.coupon, line.member,
-                   line.instalments, sql::integer(date.year()), sql::integer(date.month()), sql::integer(m_entryNumber)});
+    m_entries.add({sql::text(key.tc),
+                   sql::text(key.branch),
+                   sql::text(key.number),
+                   sql::text(key.letter),
+                   sql::integer(sequence),
+                   sql::text(line.side),
+                   sql::date(date),
+                   sql::money(line.amount),
+                   sql::textOrNull(line.seller),
+                   sql::text(line.account),
+                   sql::text(line.detail),
+                   sql::money(voucherTotal),
+                   line.chequeOwn,
+                   line.chequeNumber,
+                   line.drawer,
+                   line.bank,
+                   line.dueDate,
+                   line.coupon,
+                   line.member,
+                   line.instalments,
+                   sql::integer(date.year()),
+                   sql::integer(date.month()),
+                   sql::integer(m_entryNumber)});
 }
 
-void VoucherWriter::writeApplication(const VoucherKey &from, const VoucherKey &to, qint64 amount, const QString &account,
-                                     const VoucherKey &printed)
+void VoucherWriter::writeApplication(const VoucherKey &from, const VoucherKey &to, qint64 amount,
+                                     const QString &account, const VoucherKey &printed)
 {
     m_applications.add({sql::text(from.tc), sql::text(from.branch), sql::text(from.number), sql::text(from.letter),
                         sql::text(from.id()), sql::text(to.tc), sql::text(to.branch), sql::text(to.number),

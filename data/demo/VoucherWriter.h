@@ -29,10 +29,12 @@ private:
     struct EntryLine;
 
     VoucherKey nextKey(const QString &tc, const QString &letter);
-    void writeHeader(const VoucherKey &key, int customer, const QDate &date, qint64 net, qint64 total, bool withSalesperson);
+    void writeHeader(const VoucherKey &key, int customer, const QDate &date, qint64 net, qint64 total,
+                     bool withSalesperson);
     void writeLines(const VoucherKey &key, const QList<SaleLine> &lines);
     void writeSaleEntry(const Sale &sale, bool credit);
-    void writeEntryLine(const VoucherKey &key, int sequence, const QDate &date, qint64 voucherTotal, const EntryLine &line);
+    void writeEntryLine(const VoucherKey &key, int sequence, const QDate &date, qint64 voucherTotal,
+                        const EntryLine &line);
     EntryLine debitLine(const DebitLine &debit, const Collection &collection);
     void writeApplication(const VoucherKey &from, const VoucherKey &to, qint64 amount, const QString &account,
                           const VoucherKey &printed);

@@ -42,7 +42,17 @@ struct Sale {
 };
 
 // How part of a collection was settled; each kind posts to its own ledger account.
-enum class Means { Cash, Cheque, Card, Bank, RetentionIva, RetentionGanancias, RetentionIngresosBrutos, RetentionOther, Discount };
+enum class Means {
+    Cash,
+    Cheque,
+    Card,
+    Bank,
+    RetentionIva,
+    RetentionGanancias,
+    RetentionIngresosBrutos,
+    RetentionOther,
+    Discount
+};
 
 struct DebitLine {
     Means means = Means::Cash;

@@ -44,7 +44,7 @@ struct ReglaColumna {
 ReglaColumna reglaDeColumna(int tipo, const rt::Variant &tamanio)
 {
     switch (tipo) {
-    case 7:   // adDate
+    case 7: // adDate
     case 133: // adDBDate
     case 134: // adDBTime
     case 135: // adDBTimeStamp
@@ -126,7 +126,8 @@ void Dll_Texto::ClsAsignarDatos(const MatrizTextos &Texto, ado::Recordset &lrcs)
     }
 }
 
-void Dll_Texto::ClsTabindex(const MatrizTextos &Texto, std::optional<int> Desde, std::optional<int> Hasta, int PrimerTab)
+void Dll_Texto::ClsTabindex(const MatrizTextos &Texto, std::optional<int> Desde, std::optional<int> Hasta,
+                            int PrimerTab)
 {
     if (Texto.empty())
         return;
@@ -153,7 +154,8 @@ void Dll_Texto::ClsLimitaTextos(const MatrizTextos &Texto, const QString &Nombre
     try {
         ado::Connection catalogo;
         catalogo.Open(gCnnString);
-        ado::Recordset columnas = catalogo.OpenSchema(ado::adSchemaColumns, {QString(), QString(), rt::Trim(NombreTabla)});
+        ado::Recordset columnas =
+            catalogo.OpenSchema(ado::adSchemaColumns, {QString(), QString(), rt::Trim(NombreTabla)});
         for (; !columnas.EOF_(); columnas.MoveNext()) {
             if (!mismoNombre(rt::CStr(columnas(QStringLiteral("TABLE_NAME"))), rt::Trim(NombreTabla)))
                 continue;
@@ -163,8 +165,8 @@ void Dll_Texto::ClsLimitaTextos(const MatrizTextos &Texto, const QString &Nombre
         }
     } catch (const rt::RuntimeError &error) {
         if (error.Number == ElementoInexistente)
-            ui::MsgBox(QStringLiteral("Error en ClsLimitaTextos, falta un elemento de la matriz de controles"), ui::vbCritical,
-                       titulo);
+            ui::MsgBox(QStringLiteral("Error en ClsLimitaTextos, falta un elemento de la matriz de controles"),
+                       ui::vbCritical, titulo);
         else
             ui::MsgBox(QStringLiteral("Error en ClsLimitaTextos\n") + error.Description, ui::vbCritical, titulo);
     }

@@ -30,8 +30,8 @@ enum class ClaseNumerica { Ninguna, Entera, Importe, Real };
 ClaseNumerica claseNumerica(int tipo)
 {
     switch (tipo) {
-    case 2:  // adSmallInt
-    case 3:  // adInteger
+    case 2: // adSmallInt
+    case 3: // adInteger
     case 16: // adTinyInt
     case 17: // adUnsignedTinyInt
     case 18: // adUnsignedSmallInt
@@ -39,8 +39,8 @@ ClaseNumerica claseNumerica(int tipo)
     case 20: // adBigInt
     case 21: // adUnsignedBigInt
         return ClaseNumerica::Entera;
-    case 6:   // adCurrency
-    case 14:  // adDecimal
+    case 6: // adCurrency
+    case 14: // adDecimal
     case 131: // adNumeric
     case 139: // adVarNumeric
         return ClaseNumerica::Importe;
@@ -70,7 +70,9 @@ bool esValorNumerico(const rt::Variant &valor)
 } // namespace
 
 ExportacionConsulta::ExportacionConsulta(ado::Recordset &registros, QLabel *progreso, QString titulo)
-    : m_registros(registros), m_progreso(progreso), m_titulo(std::move(titulo))
+    : m_registros(registros)
+    , m_progreso(progreso)
+    , m_titulo(std::move(titulo))
 {
     m_titulos << QString();
     m_anchos << 0;

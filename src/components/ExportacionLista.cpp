@@ -12,7 +12,8 @@
 #include <QTreeWidget>
 
 ExportacionLista::ExportacionLista(const QTreeWidget *lista)
-    : m_lista(lista), m_columnaHoja(static_cast<size_t>(lista->columnCount()), 0)
+    : m_lista(lista)
+    , m_columnaHoja(static_cast<size_t>(lista->columnCount()), 0)
 {
     m_titulos << QString();
     m_anchos << 0;
@@ -46,8 +47,8 @@ void ExportacionLista::escribir(sheet::Worksheet &hoja, int filaEncabezado, bool
             ui::DoEvents();
             if (c > 0) {
                 bool cancelado = false;
-                gCartel->CartelMostrar(cancelado, QStringLiteral("Exportando a Excel"), QStringLiteral("Espere Por Favor"),
-                                       rt::Trim(item->text(c)));
+                gCartel->CartelMostrar(cancelado, QStringLiteral("Exportando a Excel"),
+                                       QStringLiteral("Espere Por Favor"), rt::Trim(item->text(c)));
             }
             const int columna = m_columnaHoja[static_cast<size_t>(c)];
             if (columna == 0)

@@ -19,9 +19,9 @@
 #include <optional>
 
 const QStringList FhOcx::Periodos = {
-    QStringLiteral("Fecha"),      QStringLiteral("Semana Actual"), QStringLiteral("Semana Proxima"),
-    QStringLiteral("Semana Pasada"), QStringLiteral("Mes Actual"), QStringLiteral("Año Actual"),
-    QStringLiteral("Mes Pasado"), QStringLiteral("Año pasado"),     QStringLiteral("Todo"),
+    QStringLiteral("Fecha"),         QStringLiteral("Semana Actual"), QStringLiteral("Semana Proxima"),
+    QStringLiteral("Semana Pasada"), QStringLiteral("Mes Actual"),    QStringLiteral("Año Actual"),
+    QStringLiteral("Mes Pasado"),    QStringLiteral("Año pasado"),    QStringLiteral("Todo"),
 };
 
 namespace {
@@ -98,7 +98,8 @@ void avisar(const QString &mensaje)
 
 } // namespace
 
-FhOcx::FhOcx(QWidget *parent) : QWidget(parent)
+FhOcx::FhOcx(QWidget *parent)
+    : QWidget(parent)
 {
     auto *exterior = new QHBoxLayout(this);
     exterior->setContentsMargins(0, 0, 0, 0);

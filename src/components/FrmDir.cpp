@@ -12,7 +12,8 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
-FrmDir::FrmDir(QWidget *parent) : QDialog(parent)
+FrmDir::FrmDir(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmDir"));
     setWindowTitle(QStringLiteral("Seleccione un directorio"));

@@ -15,7 +15,9 @@ constexpr int MilisegundosPorSegundo = 1000;
 
 } // namespace
 
-FrmMsgBox::FrmMsgBox(QWidget *parent) : QDialog(parent), m_espera(this)
+FrmMsgBox::FrmMsgBox(QWidget *parent)
+    : QDialog(parent)
+    , m_espera(this)
 {
     setObjectName(QStringLiteral("FrmMsgBox"));
     setWindowTitle(QStringLiteral("Aviso al operador"));

@@ -33,7 +33,10 @@ constexpr double TwipsPorCaracter = 90.0;
 // Ends an export whatever way it leaves: the banner closes and the workbook is released.
 class FinDeExportacion {
 public:
-    explicit FinDeExportacion(bool conCartel) : m_conCartel(conCartel) {}
+    explicit FinDeExportacion(bool conCartel)
+        : m_conCartel(conCartel)
+    {
+    }
     ~FinDeExportacion()
     {
         if (m_conCartel)
@@ -120,7 +123,9 @@ void EncabezadoExcel(qint16 nColumnas, const QStringList &aTitulos, const QList<
 {
     sheet::Worksheet &hoja = gAppExcel->activeSheet();
     int fila = 1;
-    const auto resaltar = [&](int columna) { hoja.cell(fila, columna).setFontColor(Qt::red).setFontSize(16).setBold(true); };
+    const auto resaltar = [&](int columna) {
+        hoja.cell(fila, columna).setFontColor(Qt::red).setFontSize(16).setBold(true);
+    };
     if (!gTituloExcel.isEmpty()) {
         hoja.setValue(fila, 2, gTituloExcel);
         resaltar(2);
@@ -138,7 +143,10 @@ void EncabezadoExcel(qint16 nColumnas, const QStringList &aTitulos, const QList<
     hoja.cells().setFontSize(11);
     const int ultima = static_cast<int>(aTitulos.size()) - 1;
     if (ultima >= 1) {
-        hoja.range(fila, 1, fila, ultima).setBorders(sheet::LineStyle::Continuous).setFontColor(Qt::white).setBold(true);
+        hoja.range(fila, 1, fila, ultima)
+            .setBorders(sheet::LineStyle::Continuous)
+            .setFontColor(Qt::white)
+            .setBold(true);
         for (int columna = 1; columna <= nColumnas - 1; ++columna) {
             hoja.cell(fila, columna).setInteriorColorIndex(ColorEncabezado);
             hoja.setValue(fila, columna, aTitulos.value(columna));
@@ -149,7 +157,8 @@ void EncabezadoExcel(qint16 nColumnas, const QStringList &aTitulos, const QList<
     gFilaEncabezado = fila;
 }
 
-void ExportarListViewExcel(QTreeWidget *lv, bool bVistaPrevia, bool bSoloMarcados, qint16 nCol1, qint16 nCol2, qint16 nCol3)
+void ExportarListViewExcel(QTreeWidget *lv, bool bVistaPrevia, bool bSoloMarcados, qint16 nCol1, qint16 nCol2,
+                           qint16 nCol3)
 {
     gTituloExcel.clear();
     gSubtituloExcel.clear();

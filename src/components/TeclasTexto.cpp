@@ -13,12 +13,24 @@ struct Equivalencia {
 };
 
 constexpr std::array<Equivalencia, 18> teclasEspeciales{{
-    {Qt::Key_Backspace, tecla::Retroceso}, {Qt::Key_Tab, tecla::Tabulador}, {Qt::Key_Backtab, tecla::Tabulador},
-    {Qt::Key_Return, tecla::Enter},       {Qt::Key_Enter, tecla::Enter},    {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},                {Qt::Key_Alt, 18},                {Qt::Key_Escape, tecla::Escape},
-    {Qt::Key_Space, 32},                  {Qt::Key_PageUp, 33},             {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},                    {Qt::Key_Home, 36},               {Qt::Key_Left, 37},
-    {Qt::Key_Up, tecla::Arriba},          {Qt::Key_Right, 39},              {Qt::Key_Down, tecla::Abajo},
+    {Qt::Key_Backspace, tecla::Retroceso},
+    {Qt::Key_Tab, tecla::Tabulador},
+    {Qt::Key_Backtab, tecla::Tabulador},
+    {Qt::Key_Return, tecla::Enter},
+    {Qt::Key_Enter, tecla::Enter},
+    {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},
+    {Qt::Key_Escape, tecla::Escape},
+    {Qt::Key_Space, 32},
+    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},
+    {Qt::Key_Up, tecla::Arriba},
+    {Qt::Key_Right, 39},
+    {Qt::Key_Down, tecla::Abajo},
 }};
 
 constexpr int TeclaF1 = 112;
@@ -34,7 +46,10 @@ int estadoMayusculas(Qt::KeyboardModifiers modificadores)
 } // namespace
 
 TeclasTexto::TeclasTexto(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
-    : QObject(box), m_box(box), m_alBajar(std::move(alBajar)), m_alPulsar(std::move(alPulsar))
+    : QObject(box)
+    , m_box(box)
+    , m_alBajar(std::move(alBajar))
+    , m_alPulsar(std::move(alPulsar))
 {
 }
 

@@ -57,7 +57,8 @@ QString tipoAccion(bool Alta, bool Modificacion, bool Error)
 } // namespace
 
 void GrabarAccionCpte(const QString &TC, const QString &IdComprobante, QString &IdComplemento, bool Alta,
-                      bool Modificacion, [[maybe_unused]] bool Baja, const QString &Texto, const QString &Cuenta, bool Error)
+                      bool Modificacion, [[maybe_unused]] bool Baja, const QString &Texto, const QString &Cuenta,
+                      bool Error)
 {
     if (IdComplemento.isEmpty())
         IdComplemento = QStringLiteral("0");
@@ -88,8 +89,8 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
         Proceso = NombrePrograma;
     ado::Recordset rs;
     ignorando([&] {
-        gBaseDatos->AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs,
-                                   &gBaseDatos->gCnn, 2, 3, -1, true);
+        gBaseDatos->AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, &gBaseDatos->gCnn,
+                                   2, 3, -1, true);
     });
     ignorando([&] {
         rs.AddNew();

@@ -31,9 +31,8 @@ enum class Columnas { ValorYAuxiliar, SoloAuxiliar };
 // completes, so a leave keeps what it held.
 QString leerClave(DB_Dll &base, const QString &Clave, QString *ValorAux, Columnas columnas, const QString &rutina)
 {
-    const rt::StepRunner pasos([&rutina](const rt::RuntimeError &error) {
-        return MostrarErrorSinReintento(error, rutina);
-    });
+    const rt::StepRunner pasos(
+        [&rutina](const rt::RuntimeError &error) { return MostrarErrorSinReintento(error, rutina); });
     ado::Recordset rs;
     QString sql;
     QString resultado;
@@ -102,8 +101,8 @@ QString CfgAux(const QString &Clave)
 
 QString CfgQV(const QString &Clave, QString &ValorAux)
 {
-    return conTema(Clave, leerClave(*gBaseEstadisticas, Clave, &ValorAux, Columnas::ValorYAuxiliar,
-                                    QStringLiteral("CfgQV")));
+    return conTema(Clave,
+                   leerClave(*gBaseEstadisticas, Clave, &ValorAux, Columnas::ValorYAuxiliar, QStringLiteral("CfgQV")));
 }
 
 QString CfgQV(const QString &Clave)
@@ -139,7 +138,8 @@ void reescribirFila(DB_Dll &base, const QString &claveBuscada, const FilaConfigu
 {
     QString sql = QStringLiteral("UPDATE ") + gTablaConfiguracion + QStringLiteral(" SET Grupo = ")
                   + textoLiteral(base, fila.grupo) + QStringLiteral(", Clave = ") + textoLiteral(base, fila.clave)
-                  + QStringLiteral(", Valor = ") + textoLiteral(base, fila.valor) + QStringLiteral(", PoliticaNegocio = ")
+                  + QStringLiteral(", Valor = ") + textoLiteral(base, fila.valor)
+                  + QStringLiteral(", PoliticaNegocio = ")
                   + (fila.politicaNegocio ? QStringLiteral("1") : QStringLiteral("0"));
     if (!fila.valorAux.isEmpty())
         sql += QStringLiteral(", ValorAux = ") + textoLiteral(base, fila.valorAux);

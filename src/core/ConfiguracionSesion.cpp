@@ -120,8 +120,10 @@ void cargarUsuario()
 
 void cargarColores()
 {
-    ignorando([&] { gColorFondo = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CFondo"))))); });
-    ignorando([&] { gColorLetra = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CLetra"))))); });
+    ignorando(
+        [&] { gColorFondo = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CFondo"))))); });
+    ignorando(
+        [&] { gColorLetra = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CLetra"))))); });
     if (gColorFondo == 0)
         gColorFondo = ColorFondoPorDefecto;
 }
@@ -147,8 +149,10 @@ void cargarCondicionIva()
 void CargarConfiguracion(const QString &Carpeta)
 {
     gTablaConfiguracion = QStringLiteral("ta_configuracion");
-    ignorando([&] { MostrarStockenConsultas = igual(gUtil->ValorCampo(Cfg(QStringLiteral("MostrarStockenConsultas"))),
-                                                    QStringLiteral("SI")); });
+    ignorando([&] {
+        MostrarStockenConsultas =
+            igual(gUtil->ValorCampo(Cfg(QStringLiteral("MostrarStockenConsultas"))), QStringLiteral("SI"));
+    });
     texto(TituloClientes, QStringLiteral("TituloClientes"));
     texto(TituloProveedores, QStringLiteral("TituloProveedores"));
     gArchivoTareas = Carpeta + QStringLiteral("QVDOCTareas.ntw");
@@ -168,14 +172,20 @@ void CargarConfiguracion(const QString &Carpeta)
     flagSIRecortado(RazonSocialPorUneg, QStringLiteral("RazonSocialPorUneg"));
     flagSIRecortado(VALIDACODIGOBARRA, QStringLiteral("VALIDACODIGOBARRA"));
     cargarColores();
-    ignorando([&] { ModuloOrdenDeTrabajo = !igual(rt::Trim(Cfg(QStringLiteral("ModuloOrdenDeTrabajo"))),
-                                                  QStringLiteral("NO")); });
+    ignorando([&] {
+        ModuloOrdenDeTrabajo = !igual(rt::Trim(Cfg(QStringLiteral("ModuloOrdenDeTrabajo"))), QStringLiteral("NO"));
+    });
     flagNoVacioNiNO(V_ModificaCPrecio, QStringLiteral("V_ModificaCPrecio"));
     flagNoVacioNiNO(C_ModificaCPrecio, QStringLiteral("C_ModificaCPrecio"));
     flagNoVacioNiNO(gMaderera, QStringLiteral("MADERERA"));
-    for (auto [setting, clave] : {std::pair{&MAD_TIRAS, "MAD_TIRAS"}, {&MAD_P2, "MAD_P2"}, {&MAD_ML, "MAD_ML"},
-                                  {&MAD_M2, "MAD_M2"}, {&MAD_HOJAS, "MAD_HOJAS"}, {&MAD_ML_P2, "MAD_ML_P2"},
-                                  {&MAD_M2_P2, "MAD_M2_P2"}, {&MAD_ML_M2, "MAD_ML_M2"},
+    for (auto [setting, clave] : {std::pair{&MAD_TIRAS, "MAD_TIRAS"},
+                                  {&MAD_P2, "MAD_P2"},
+                                  {&MAD_ML, "MAD_ML"},
+                                  {&MAD_M2, "MAD_M2"},
+                                  {&MAD_HOJAS, "MAD_HOJAS"},
+                                  {&MAD_ML_P2, "MAD_ML_P2"},
+                                  {&MAD_M2_P2, "MAD_M2_P2"},
+                                  {&MAD_ML_M2, "MAD_ML_M2"},
                                   {&CuentaCtroDist, "CuentaCtroDist"}})
         texto(*setting, QString::fromLatin1(clave));
     moneda(MaxDto, QStringLiteral("MaxDto"));
@@ -197,9 +207,10 @@ void CargarConfiguracion(const QString &Carpeta)
 
 void reiniciarConfiguracionSesion()
 {
-    for (QString *setting : {&gArchivoTareas, &gUnidadNegocio, &gCondicionIvaTexto, &Top_Default, &TituloClientes,
-                             &TituloProveedores, &UNIDADDEMEDIDA_M3, &UNIDADDEMEDIDA_BL, &UNIDADDEMEDIDA_KG, &MAD_TIRAS,
-                             &MAD_P2, &MAD_ML, &MAD_M2, &MAD_HOJAS, &MAD_ML_P2, &MAD_M2_P2, &MAD_ML_M2, &CuentaCtroDist})
+    for (QString *setting :
+         {&gArchivoTareas, &gUnidadNegocio, &gCondicionIvaTexto, &Top_Default, &TituloClientes, &TituloProveedores,
+          &UNIDADDEMEDIDA_M3, &UNIDADDEMEDIDA_BL, &UNIDADDEMEDIDA_KG, &MAD_TIRAS, &MAD_P2, &MAD_ML, &MAD_M2, &MAD_HOJAS,
+          &MAD_ML_P2, &MAD_M2_P2, &MAD_ML_M2, &CuentaCtroDist})
         setting->clear();
     for (bool *setting : {&gMaderera, &MostrarStockenConsultas, &EXIGECLAVECONSULTALIKEARTICULOS, &UsaConsultaLike,
                           &UsaMultilesMonedas, &UsaFacturaProforma, &USACCOSTO, &USA_STK_STOCK_UDKG, &SS_BloqueoActivo,

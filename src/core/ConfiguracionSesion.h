@@ -10,12 +10,12 @@
 // their values once per run. The money decimals, the confidentiality and working-date switches,
 // the configuration table's name and the focus colours live with the session state (Sesion.h).
 
-extern QString gArchivoTareas;   // application folder & "QVDOCTareas.ntw"
-extern bool gMaderera;           // "MADERERA": not empty and not "NO"
-extern QString gUnidadNegocio;   // the user's TA_USUARIOS.UNegocio, "   1" when empty
-extern qint16 gCondicionIva;     // company tax condition, never 0 after the load
+extern QString gArchivoTareas; // application folder & "QVDOCTareas.ntw"
+extern bool gMaderera; // "MADERERA": not empty and not "NO"
+extern QString gUnidadNegocio; // the user's TA_USUARIOS.UNegocio, "   1" when empty
+extern qint16 gCondicionIva; // company tax condition, never 0 after the load
 extern QString gCondicionIvaTexto; // the tax condition text found by CargarDatosEmpresa
-extern QString Top_Default;      // "1000" when blank
+extern QString Top_Default; // "1000" when blank
 
 // Flags: the value equals "SI".
 extern bool MostrarStockenConsultas;

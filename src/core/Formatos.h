@@ -8,10 +8,10 @@
 // of the program (Spanish, Argentina unless changed), never the machine's locale.
 
 // Decimals codes of FmtMoneda besides a plain count of decimals.
-inline constexpr int DecimalesSinFormato = -3;   // the text is returned as given
+inline constexpr int DecimalesSinFormato = -3; // the text is returned as given
 inline constexpr int DecimalesConfigurados = -1; // gCantidadDecimales
-inline constexpr int DecimalesDeLaRegion = 0;    // the region's currency digits
-inline constexpr int DecimalesNinguno = -2;      // a whole number
+inline constexpr int DecimalesDeLaRegion = 0; // the region's currency digits
+inline constexpr int DecimalesNinguno = -2; // a whole number
 
 // The amount of `Texto` (an empty or non-numeric text reads as 0) rounded half to even to the
 // decimals of `Decimales` and written with the mask "###,###,###,###0.00..." (separators) or

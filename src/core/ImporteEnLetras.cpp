@@ -91,11 +91,13 @@ TablasNumeros CargarTablasNumeros()
     TablasNumeros t;
     t.unidades = {"", "un", "dos", "tres", "cuatro", "cinco", "seis", "siete", "ocho", "nueve"};
     t.decenas = {"", "diez", "veinte", "treinta", "cuarenta", "cincuenta", "sesenta", "setenta", "ochenta", "noventa"};
-    t.centenas = {"",          "ciento",       "doscientos",  "trescientos", "cuatrocientos", "quinientos",
-                  "seiscientos", "setecientos", "ochocientos", "novecientos", "cien"};
-    t.prefijos = {"",           "dieci",         "veinti",       "treinta y ", "cuarenta y ",
-                  "cincuenta y ", "sesenta y ", "setenta y ", "ochenta y ", "noventa y "};
-    t.especiales = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "once", "doce", "trece", "catorce", "quince"};
+    t.centenas = {"",           "ciento",      "doscientos",  "trescientos", "cuatrocientos",
+                  "quinientos", "seiscientos", "setecientos", "ochocientos", "novecientos",
+                  "cien"};
+    t.prefijos = {"",           "dieci",      "veinti",     "treinta y ", "cuarenta y ", "cincuenta y ",
+                  "sesenta y ", "setenta y ", "ochenta y ", "noventa y "};
+    t.especiales = {"",  "1", "2",  "3",    "4",    "5",     "6",       "7",
+                    "8", "9", "10", "once", "doce", "trece", "catorce", "quince"};
     return t;
 }
 
@@ -106,7 +108,8 @@ QString NumeroEnLetras(const QString &Numero)
     const double x = std::fabs(valor);
     if (x < 1)
         return QStringLiteral("cero");
-    const Digitos d{QString::number(std::floor(x), 'f', 0).rightJustified(3 * Grupos, QLatin1Char('0')).right(3 * Grupos)};
+    const Digitos d{
+        QString::number(std::floor(x), 'f', 0).rightJustified(3 * Grupos, QLatin1Char('0')).right(3 * Grupos)};
     int n = Grupos;
     while (n > 0 && d.grupo(n) == 0)
         --n;
@@ -128,9 +131,8 @@ QString ImporteEnLetras(const QString &Importe, std::optional<int> Ancho, const 
                         [[maybe_unused]] const std::optional<QString> &Centavos)
 {
     const QString moneda = Moneda ? QStringLiteral(" ") + rt::Trim(*Moneda) + QStringLiteral(" ") : QStringLiteral(" ");
-    const QChar separador = rt::formatNumber(25.5, QStringLiteral("#.#")).contains(QLatin1Char(','))
-                                ? QLatin1Char(',')
-                                : QLatin1Char('.');
+    const QChar separador =
+        rt::formatNumber(25.5, QStringLiteral("#.#")).contains(QLatin1Char(',')) ? QLatin1Char(',') : QLatin1Char('.');
     const int ancho = Ancho.value_or(0);
     const QString importe = QString(Importe).remove(QLatin1Char(' '));
     const qsizetype posicion = importe.indexOf(separador);

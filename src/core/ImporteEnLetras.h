@@ -9,11 +9,11 @@
 // The five word tables of NumeroEnLetras, indexed by a digit or a two-digit value; index 0 of
 // each is empty.
 struct TablasNumeros {
-    std::array<QString, 10> unidades;     // "un", "dos" ... "nueve"
-    std::array<QString, 10> decenas;      // "diez", "veinte" ... "noventa"
-    std::array<QString, 11> centenas;     // "ciento" ... "novecientos"; 10: "cien"
-    std::array<QString, 10> prefijos;     // "dieci", "veinti", "treinta y " ...
-    std::array<QString, 16> especiales;   // 11 to 15: "once" ... "quince"
+    std::array<QString, 10> unidades; // "un", "dos" ... "nueve"
+    std::array<QString, 10> decenas; // "diez", "veinte" ... "noventa"
+    std::array<QString, 11> centenas; // "ciento" ... "novecientos"; 10: "cien"
+    std::array<QString, 10> prefijos; // "dieci", "veinti", "treinta y " ...
+    std::array<QString, 16> especiales; // 11 to 15: "once" ... "quince"
 };
 TablasNumeros CargarTablasNumeros();
 

@@ -6,8 +6,7 @@ namespace core {
 // released ("Set x = Nothing"), after which the next use makes a fresh one.
 // Constant-initialised, so it may be used from any other global's initialiser. The class may be
 // only declared where the variable is: the deleter is chosen where the object is first made.
-template <class T>
-class LazyInstance {
+template <class T> class LazyInstance {
 public:
     constexpr LazyInstance() = default;
     LazyInstance(const LazyInstance &) = delete;

@@ -29,8 +29,8 @@ void AgregarCampoValor(const QString &Campo, QString &Valor, const QString &Tipo
     Valor.remove(QLatin1Char('\''));
     ParCampoValor &ultimo = gParesCampoValor.last();
     ultimo.Campo = Campo;
-    ultimo.Valor = rt::UCase(Valor) == QStringLiteral("NULL") ? QStringLiteral("Null")
-                                                              : gBaseDatos->SQLValue(Valor, TipoCaracter);
+    ultimo.Valor =
+        rt::UCase(Valor) == QStringLiteral("NULL") ? QStringLiteral("Null") : gBaseDatos->SQLValue(Valor, TipoCaracter);
 }
 
 void ArmarInsert(QString &Sentencia, ParesCampoValor &Pares, bool Limpiar)

@@ -13,11 +13,11 @@
 #include "platform/runtime/Text.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QFileInfo>
 #include <array>
 
 namespace {
@@ -86,8 +86,9 @@ rt::DateTime FechaServidor()
     ado::Recordset rs;
     rt::DateTime resultado;
     const auto ignorar = [](const rt::RuntimeError &) { return rt::AnswerIgnore; };
-    rt::runStep([&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); },
-                ignorar);
+    rt::runStep(
+        [&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); },
+        ignorar);
     bool conFila = false;
     rt::runStep([&] { conFila = !rs.BOF(); }, ignorar);
     if (conFila) {
@@ -155,7 +156,8 @@ void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Col
 {
     QImage imagen(Picture->size(), QImage::Format_RGB32);
     imagen.fill(Picture->palette().color(QPalette::Window));
-    const QString leyenda = Texto + QStringLiteral(" ") + rt::Format(Porcentaje, QStringLiteral("###")) + QStringLiteral("%");
+    const QString leyenda =
+        Texto + QStringLiteral(" ") + rt::Format(Porcentaje, QStringLiteral("###")) + QStringLiteral("%");
     const double ancho = rt::CDbl(Porcentaje) * imagen.width() / 100.0;
     QPainter pintor(&imagen);
     pintor.setPen(Picture->palette().color(QPalette::WindowText));

@@ -18,8 +18,8 @@ bool gUtilizarFechaDia = false;
 
 void reiniciarSesion()
 {
-    for (QString *text : {&gEquipoUsuario, &gUsuarioLogeado, &gClaveUsuario, &gCadenaODBC, &gCaja,
-                          &gParametroAdicional, &gMenu, &gTablaConfiguracion, &gCantidadDecimales})
+    for (QString *text : {&gEquipoUsuario, &gUsuarioLogeado, &gClaveUsuario, &gCadenaODBC, &gCaja, &gParametroAdicional,
+                          &gMenu, &gTablaConfiguracion, &gCantidadDecimales})
         text->clear();
     gFlatToolbars = 0;
     gColorFondo = 0;

@@ -33,8 +33,10 @@ QString reemplazarNombre(QString text, const Objeto &objeto)
 {
     const QString tabla = QString::fromLatin1(objeto.tabla);
     const QString vista = QString::fromLatin1(objeto.vista);
-    const QString contexts[][2] = {{QStringLiteral(" "), QStringLiteral(" ")}, {QStringLiteral("("), QStringLiteral(" ")},
-                                   {QStringLiteral(" "), QStringLiteral(".")}, {QStringLiteral("("), QStringLiteral(".")},
+    const QString contexts[][2] = {{QStringLiteral(" "), QStringLiteral(" ")},
+                                   {QStringLiteral("("), QStringLiteral(" ")},
+                                   {QStringLiteral(" "), QStringLiteral(".")},
+                                   {QStringLiteral("("), QStringLiteral(".")},
                                    {QStringLiteral(","), QStringLiteral(".")}};
     for (const auto &context : contexts)
         text = replaceText(text, context[0] + tabla + context[1], context[0] + vista + context[1]);
@@ -59,7 +61,8 @@ QString ConfidencialidadSQL::reescribir(const QString &sql, bool esAdmin, bool c
     // Report formulas name fields as {TABLE.FIELD}.
     text = replaceText(text, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
     text = replaceText(text, AdminPrefix + QStringLiteral("MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
-    for (const Objeto &objeto : {VTaDeposito, MvAsientos, VTaFamilias, VTaCajas, AcCuentasDiario, AcCuentasDiarioCCosto})
+    for (const Objeto &objeto :
+         {VTaDeposito, MvAsientos, VTaFamilias, VTaCajas, AcCuentasDiario, AcCuentasDiarioCCosto})
         text = reemplazarNombre(text, objeto);
     return quitarPrefijoAdmin(text);
 }

@@ -67,8 +67,8 @@ void DB_Dll::construirCadenaConexion()
                       + QStringLiteral(";");
         return;
     }
-    gConnString = QStringLiteral("PROVIDER=") + pSQLOLEDB() + QStringLiteral(";") + QStringLiteral("Server=") + gServidor
-                  + QStringLiteral(";") + QStringLiteral("Database =") + gDBName + QStringLiteral(";")
+    gConnString = QStringLiteral("PROVIDER=") + pSQLOLEDB() + QStringLiteral(";") + QStringLiteral("Server=")
+                  + gServidor + QStringLiteral(";") + QStringLiteral("Database =") + gDBName + QStringLiteral(";")
                   + QStringLiteral("UId=") + gUsuario + QStringLiteral(";") + QStringLiteral("Pwd=") + gUserPassWord
                   + QStringLiteral(";") + gExtended;
 }
@@ -144,7 +144,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     };
 
     const rt::StepRunner steps(handler);
-    const auto run = [&steps](const std::function<void()> &step) { return steps.run(step) == rt::StepResult::Continue; };
+    const auto run = [&steps](const std::function<void()> &step) {
+        return steps.run(step) == rt::StepResult::Continue;
+    };
     bool abierta = run([&] {
         if (rt::Trim(ConnString).isEmpty())
             construirCadenaConexion();
@@ -161,9 +163,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     }
     abierta = abierta && run([&] { gCnn.setCursorLocation(static_cast<int>(lCursor)); });
     abierta = abierta && run([&] {
-        gCnn.Errors().Clear();
-        gCnn.Open(gConnString, QString(), QString());
-    });
+                  gCnn.Errors().Clear();
+                  gCnn.Open(gConnString, QString(), QString());
+              });
     if (!abierta)
         return;
     if (!ValidaAdmin) {
@@ -181,9 +183,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
             gEsAdmin = true;
             return;
         }
-        const rt::Variant administrador = DatosTabla(QStringLiteral("ta_usuarios"), gUsuarioLogeado,
-                                                     QStringLiteral("Administrador"), QStringLiteral("nombre"), 8, {},
-                                                     true, false);
+        const rt::Variant administrador =
+            DatosTabla(QStringLiteral("ta_usuarios"), gUsuarioLogeado, QStringLiteral("Administrador"),
+                       QStringLiteral("nombre"), 8, {}, true, false);
         gEsAdmin = rt::Val(m_util.ValorCampo(administrador)) == 1;
     });
 }
@@ -229,10 +231,11 @@ void DB_Dll::OpenLocalADODB(const QString &ConnString, const QString &CadenaID, 
             return;
         const QString cadena = !ConnString.isEmpty()
                                    ? ConnString
-                                   : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") + QStringLiteral("Data Source =")
-                                         + gDBName + QStringLiteral(";") + CadenaID + QStringLiteral("=") + gUsuario
-                                         + QStringLiteral(";") + CadenaPWD + QStringLiteral("=") + gUserPassWord
-                                         + QStringLiteral(";") + gExtended + clavePendiente;
+                                   : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";")
+                                         + QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") + CadenaID
+                                         + QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD
+                                         + QStringLiteral("=") + gUserPassWord + QStringLiteral(";") + gExtended
+                                         + clavePendiente;
         try {
             gCnn.Errors().Clear();
             gCnn.Open(cadena, QString(), QString());
@@ -249,12 +252,12 @@ void DB_Dll::OpenLocalADODB(const QString &ConnString, const QString &CadenaID, 
             // The file needs a password: the stored one, or asked for, up to three answers.
             if (estado == QLatin1String("3031") && clavesProbadas < MaximoClaves) {
                 ++clavesProbadas;
-                clavePendiente = esVerdadero(gIgnoraPassWord)
-                                     ? QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord + QStringLiteral(";")
-                                     : QStringLiteral(" Jet OLEDB:Database Password=")
-                                           + ui::InputBox(QStringLiteral("ingrese el password:"),
-                                                          QStringLiteral("Password Access"))
-                                           + QStringLiteral(";");
+                clavePendiente =
+                    esVerdadero(gIgnoraPassWord)
+                        ? QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord + QStringLiteral(";")
+                        : QStringLiteral(" Jet OLEDB:Database Password=")
+                              + ui::InputBox(QStringLiteral("ingrese el password:"), QStringLiteral("Password Access"))
+                              + QStringLiteral(";");
                 continue;
             }
             ui::MsgBox(QString::number(error.Number) + QStringLiteral("  ") + error.Description,

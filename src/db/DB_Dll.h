@@ -75,14 +75,14 @@ public:
 
     // Whether a row with the key exists, on the main connection and without confidentiality
     // rewriting. A given LRCS is left open on the row.
-    bool ExisteEnTablaST(const QString &Tabla, const QString &ValorBuscado, const QString &Campo = QStringLiteral("Codigo"),
-                         ado::Recordset *LRCS = nullptr, const rt::Variant &Tipodato = 8, const QString &Condicion = {},
-                         bool SoloLectura = false);
+    bool ExisteEnTablaST(const QString &Tabla, const QString &ValorBuscado,
+                         const QString &Campo = QStringLiteral("Codigo"), ado::Recordset *LRCS = nullptr,
+                         const rt::Variant &Tipodato = 8, const QString &Condicion = {}, bool SoloLectura = false);
     // Whether a row with the key exists (keys compared trimmed for text). A given LRCS is left
     // open on the row.
-    bool ExisteEnTabla(const QString &Tabla, const QString &ValorBuscado, const QString &Campo = QStringLiteral("Codigo"),
-                       ado::Recordset *LRCS = nullptr, const rt::Variant &Tipodato = 8, const QString &Condicion = {},
-                       bool SoloLectura = true);
+    bool ExisteEnTabla(const QString &Tabla, const QString &ValorBuscado,
+                       const QString &Campo = QStringLiteral("Codigo"), ado::Recordset *LRCS = nullptr,
+                       const rt::Variant &Tipodato = 8, const QString &Condicion = {}, bool SoloLectura = true);
     // The column CampoDevuelto of the first row with the key, as text; "" when there is none,
     // Empty when the connection is not usable. Tipodato "'" means 8 and is set to 8.
     rt::Variant DatosTabla(const QString &Tabla, const QString &ValorBuscado, const QString &CampoDevuelto,
@@ -159,8 +159,8 @@ public:
     // Whether a column exists; always True on Oracle.
     bool ExisteCampoDB(const QString &Tabla, const QString &Campo);
     // Adds the column when the table exists, the column does not and Agregar is True.
-    bool VerCampoDB(const QString &Tabla, const QString &Campo, bool Agregar, const QString &Tipo,
-                    bool PermiteNulos, const std::optional<rt::Variant> &ValorDefault = std::nullopt);
+    bool VerCampoDB(const QString &Tabla, const QString &Campo, bool Agregar, const QString &Tipo, bool PermiteNulos,
+                    const std::optional<rt::Variant> &ValorDefault = std::nullopt);
 
     // The text with confidential tables read through their "SS_" views (not for administrators)
     // and every "@Admin_" removed.
@@ -180,7 +180,8 @@ private:
 
     rt::Variant BuscaMaximoCon(const QString &QueTabla, const QString &QueCampo, const rt::Variant &Tipo,
                                std::optional<QString> &Condicion);
-    rt::Variant BuscaMinimoCon(const QString &QueTabla, const QString &QueCampo, const std::optional<QString> &Condicion);
+    rt::Variant BuscaMinimoCon(const QString &QueTabla, const QString &QueCampo,
+                               const std::optional<QString> &Condicion);
     bool existeFila(const QString &texto, ado::Connection &conexion, ado::Recordset *LRCS);
     int falloBusqueda(const rt::RuntimeError &error, PoliticaReconexion &politica);
     void construirCadenaConexion();

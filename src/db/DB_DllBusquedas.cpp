@@ -122,8 +122,8 @@ bool DB_Dll::ExisteEnTablaST(const QString &Tabla, const QString &ValorBuscado, 
                              ado::Recordset *LRCS, const rt::Variant &Tipodato, const QString &Condicion,
                              bool SoloLectura)
 {
-    const QString texto = TextosBusqueda::existeEnTablaST(Tabla, ValorBuscado, Campo,
-                                                          TextosBusqueda::codigoTipo(Tipodato), Condicion);
+    const QString texto =
+        TextosBusqueda::existeEnTablaST(Tabla, ValorBuscado, Campo, TextosBusqueda::codigoTipo(Tipodato), Condicion);
     // Our recordsets keep no cursor or lock type between opens, so a recordset that is not
     // read-only opens as a new one would: forward-only and read-only, like SoloLectura.
     Q_UNUSED(SoloLectura);
@@ -131,17 +131,18 @@ bool DB_Dll::ExisteEnTablaST(const QString &Tabla, const QString &ValorBuscado, 
 }
 
 bool DB_Dll::ExisteEnTabla(const QString &Tabla, const QString &ValorBuscado, const QString &Campo,
-                           ado::Recordset *LRCS, const rt::Variant &Tipodato, const QString &Condicion, bool SoloLectura)
+                           ado::Recordset *LRCS, const rt::Variant &Tipodato, const QString &Condicion,
+                           bool SoloLectura)
 {
-    const QString texto = TextosBusqueda::existeEnTabla(Tabla, ValorBuscado, Campo, TextosBusqueda::codigoTipo(Tipodato),
-                                                        Condicion);
+    const QString texto =
+        TextosBusqueda::existeEnTabla(Tabla, ValorBuscado, Campo, TextosBusqueda::codigoTipo(Tipodato), Condicion);
     Q_UNUSED(SoloLectura); // as in ExisteEnTablaST
     return existeFila(SS_TSinonimos(texto), gCnn, LRCS);
 }
 
 rt::Variant DB_Dll::DatosTabla(const QString &Tabla, const QString &ValorBuscado, const QString &CampoDevuelto,
-                               const QString &Campo, const rt::Variant &Tipodato, const QString &Condicion, bool UsaTrim,
-                               bool IgnoraError)
+                               const QString &Campo, const rt::Variant &Tipodato, const QString &Condicion,
+                               bool UsaTrim, bool IgnoraError)
 {
     rt::Variant tipo = Tipodato;
     return DatosTabla(Tabla, ValorBuscado, CampoDevuelto, Campo, tipo, Condicion, UsaTrim, IgnoraError);
@@ -169,9 +170,7 @@ rt::Variant DB_Dll::DatosTabla(const QString &Tabla, const QString &ValorBuscado
         return resultado;
     if (!gOpenFlag)
         return resultado;
-    if (!seguir(steps.run([&] {
-            resultado = rs.BOF() ? QString() : m_util.ValorCampo(rs.Fields(CampoDevuelto));
-        })))
+    if (!seguir(steps.run([&] { resultado = rs.BOF() ? QString() : m_util.ValorCampo(rs.Fields(CampoDevuelto)); })))
         return resultado;
     steps.run([&] { CierraRecordset(rs); });
     return resultado;

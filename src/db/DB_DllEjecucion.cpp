@@ -1,8 +1,8 @@
 #include "db/DB_Dll.h"
 
 #include "core/Sesion.h"
-#include "db/ConfidencialidadSQL.h"
 #include "db/Conexiones.h"
+#include "db/ConfidencialidadSQL.h"
 #include "db/OracleSQL.h"
 #include "db/PoliticaReconexion.h"
 #include "db/RegistroErrores.h"
@@ -214,7 +214,8 @@ void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Co
         return;
     const bool abierto = steps.run([&] {
         ado::Connection &conexion = Conexionactiva ? *Conexionactiva : gCnn;
-        const bool oracle = ConvOracle && rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), CompareMode::Text) > 1;
+        const bool oracle =
+            ConvOracle && rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), CompareMode::Text) > 1;
         LRCS.Open(oracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion, static_cast<int>(CursorType),
                   static_cast<int>(LockType), Options);
     }) == rt::StepResult::Continue;

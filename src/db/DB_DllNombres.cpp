@@ -12,7 +12,8 @@ using rt::CompareMode;
 
 [[noreturn]] void argumentoInvalido()
 {
-    throw rt::RuntimeError(rt::err::InvalidProcedureCall, QStringLiteral("Llamada a procedimiento o argumento no válidos"));
+    throw rt::RuntimeError(rt::err::InvalidProcedureCall,
+                           QStringLiteral("Llamada a procedimiento o argumento no válidos"));
 }
 
 // A type code compared as a value: 7 and "7" are the same code.

@@ -82,7 +82,8 @@ bool DB_Dll::ExisteTablaDB(const QString &Tabla)
     steps.run([&] {
         for (; !existe && !tablas.EOF_(); tablas.MoveNext())
             existe = rt::Trim(m_util.ValorCampo(tablas.Fields(QStringLiteral("TABLE_NAME"))))
-                         .compare(rt::Trim(Tabla), Qt::CaseInsensitive) == 0;
+                         .compare(rt::Trim(Tabla), Qt::CaseInsensitive)
+                     == 0;
     });
     return existe;
 }
@@ -99,7 +100,8 @@ bool DB_Dll::ExisteCampoDB(const QString &Tabla, const QString &Campo)
     steps.run([&] {
         for (; !existe && !columnas.EOF_(); columnas.MoveNext())
             existe = rt::Trim(m_util.ValorCampo(columnas.Fields(QStringLiteral("COLUMN_NAME"))))
-                         .compare(rt::Trim(Campo), Qt::CaseInsensitive) == 0;
+                         .compare(rt::Trim(Campo), Qt::CaseInsensitive)
+                     == 0;
     });
     return existe;
 }

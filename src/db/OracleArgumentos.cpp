@@ -46,8 +46,8 @@ QString invertirCharindex(const QString &texto)
         qsizetype open = at + Charindex.size();
         while (open < texto.size() && texto.at(open) == QLatin1Char(' '))
             ++open;
-        const auto call = open < texto.size() && texto.at(open) == QLatin1Char('(') ? leerArgumentos(texto, open)
-                                                                                     : std::nullopt;
+        const auto call =
+            open < texto.size() && texto.at(open) == QLatin1Char('(') ? leerArgumentos(texto, open) : std::nullopt;
         if (!call || call->argumentos.size() < 2) {
             from = at + Charindex.size();
             continue;

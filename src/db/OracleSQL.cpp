@@ -20,7 +20,8 @@ QString replaceText(const QString &text, const QString &find, const QString &rep
 
 [[noreturn]] void malformed()
 {
-    throw rt::RuntimeError(rt::err::InvalidProcedureCall, QStringLiteral("Llamada a procedimiento o argumento no válidos"));
+    throw rt::RuntimeError(rt::err::InvalidProcedureCall,
+                           QStringLiteral("Llamada a procedimiento o argumento no válidos"));
 }
 
 // TOP n becomes a ROWNUM condition after the WHERE clause, before GROUP BY or ORDER BY.
@@ -39,7 +40,7 @@ QString reglaTop(const QString &valor)
     const qsizetype order = groupPart.isEmpty() ? valor.indexOf(QStringLiteral("ORDER BY "), 0, CI) : -1;
     const QString orderPart = order >= 0 ? valor.mid(order) : QString();
     const QString condition = (valor.contains(QStringLiteral(" WHERE "), CI) ? QStringLiteral(" AND ROWNUM <= ")
-                                                                              : QStringLiteral(" WHERE ROWNUM <= "))
+                                                                             : QStringLiteral(" WHERE ROWNUM <= "))
                               + limit;
     body = replaceText(body, rt::Trim(groupPart), QStringLiteral(" "));
     body = replaceText(body, rt::Trim(orderPart), QStringLiteral(" "));
@@ -151,8 +152,8 @@ QString OracleSQL::normalizarLote(const QString &lote)
 std::optional<OracleSQL::Tramo> OracleSQL::siguienteSentencia(const QString &texto)
 {
     static const QStringList keywords = {
-        QStringLiteral("INSERT "), QStringLiteral("DELETE "),          QStringLiteral("UPDATE "),
-        QStringLiteral("CREATE "), QStringLiteral("DROP "),            QStringLiteral("ALTER "),
+        QStringLiteral("INSERT "),         QStringLiteral("DELETE "),  QStringLiteral("UPDATE "),
+        QStringLiteral("CREATE "),         QStringLiteral("DROP "),    QStringLiteral("ALTER "),
         QStringLiteral("SET TRANSACTION"), QStringLiteral("COMMIT"),   QStringLiteral("ROLLBACK"),
         QStringLiteral("IF NOT EXIST"),    QStringLiteral("IF EXIST"), QStringLiteral("GRANT ")};
     auto firstFrom = [&](qsizetype from) {
@@ -173,5 +174,6 @@ std::optional<OracleSQL::Tramo> OracleSQL::siguienteSentencia(const QString &tex
 
 bool OracleSQL::sinEquivalente(const QString &sentencia)
 {
-    return sentencia.contains(QStringLiteral("SET NOCOUNT"), CI) || sentencia.contains(QStringLiteral("IF NOT EXIST"), CI);
+    return sentencia.contains(QStringLiteral("SET NOCOUNT"), CI)
+           || sentencia.contains(QStringLiteral("IF NOT EXIST"), CI);
 }

@@ -10,7 +10,9 @@ const QString Crlf = QStringLiteral("\r\n");
 } // namespace
 
 PoliticaReconexion::PoliticaReconexion(DB_Dll &db, qint16 contadorInicial, Modo modo)
-    : m_db(db), m_contador(contadorInicial), m_modo(modo)
+    : m_db(db)
+    , m_contador(contadorInicial)
+    , m_modo(modo)
 {
 }
 

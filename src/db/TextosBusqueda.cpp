@@ -15,7 +15,8 @@ bool esNumero(int tipo)
 QString conCondicion(const QString &condicion)
 {
     // A condition that starts with WHERE brings its own too; a second one would be invalid SQL.
-    const bool hasWhere = rt::InStr(QStringLiteral(" ") + condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
+    const bool hasWhere =
+        rt::InStr(QStringLiteral(" ") + condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
     return (hasWhere ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + condicion;
 }
 
@@ -83,7 +84,8 @@ QString TextosBusqueda::existeEnTabla(const QString &tabla, const QString &valor
                                       const QString &condicion)
 {
     if (!condicion.isEmpty())
-        return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock) ") + conCondicion(condicion);
+        return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock) ")
+               + conCondicion(condicion);
     if (tipo == 8)
         return QStringLiteral("SELECT TOP 1  * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(")
                + campo + QStringLiteral(")) ='") + escaparComillas(rt::Trim(valor)) + QStringLiteral("'");
@@ -97,8 +99,8 @@ QString TextosBusqueda::datosTabla(const QString &tabla, const QString &valor, c
     const QString y = rt::Trim(condicion).isEmpty() ? QString() : QStringLiteral(" AND ");
     const QString base = QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE ");
     if (tipo == 8 && usaTrim)
-        return base + QStringLiteral("LTRIM(RTRIM(") + campo + QStringLiteral(")) ='") + escaparComillas(rt::Trim(valor))
-               + QStringLiteral("' ") + y + condicion;
+        return base + QStringLiteral("LTRIM(RTRIM(") + campo + QStringLiteral(")) ='")
+               + escaparComillas(rt::Trim(valor)) + QStringLiteral("' ") + y + condicion;
     if (tipo == 8)
         return base + campo + QStringLiteral(" ='") + escaparComillas(valor) + QStringLiteral("' ") + y + condicion;
     if (tipo == 7)

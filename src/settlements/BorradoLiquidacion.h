@@ -11,7 +11,10 @@ class DB_Dll;
 // their collections out of every later settlement).
 class BorradoLiquidacion {
 public:
-    explicit BorradoLiquidacion(DB_Dll &base) : m_base(base) {}
+    explicit BorradoLiquidacion(DB_Dll &base)
+        : m_base(base)
+    {
+    }
 
     // The four statements, in the order they run, for the numeric literal `numeroSQL`.
     static QStringList sentencias(const QString &numeroSQL);

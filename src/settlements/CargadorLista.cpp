@@ -19,9 +19,9 @@ Qt::Alignment alineacionQt(Alineacion alineacion)
 } // namespace
 
 CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &base)
-    : m_lista(lista),
-      m_fuente(fuente),
-      m_base(base)
+    : m_lista(lista)
+    , m_fuente(fuente)
+    , m_base(base)
 {
 }
 
@@ -51,7 +51,8 @@ void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, co
         const ColumnaLista &columna = columnas.at(static_cast<size_t>(i));
         encabezado->setText(i, columna.titulo);
         encabezado->setTextAlignment(i, alineacionQt(columna.alineacion));
-        lista.header()->resizeSection(i, medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))) + margenes);
+        lista.header()->resizeSection(i,
+                                      medidas.horizontalAdvance(QString(columna.letras, QLatin1Char('X'))) + margenes);
     }
 }
 

@@ -63,7 +63,10 @@ private:
 // Running sums of a list's amount columns, kept as currency values.
 class SumasImportes {
 public:
-    explicit SumasImportes(int columnas) : m_sumas(static_cast<size_t>(columnas)) {}
+    explicit SumasImportes(int columnas)
+        : m_sumas(static_cast<size_t>(columnas))
+    {
+    }
 
     // Adds a field's value to column `indice`; Null adds nothing. Throws RuntimeError 13 when
     // the value is not a number, 6 on overflow.

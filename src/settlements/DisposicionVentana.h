@@ -20,7 +20,7 @@ struct RectanguloTwips {
 // The controls that the settlement window stretches when it is resized, and the sizes the
 // rule reads.
 struct DisposicionVentana {
-    double Width = 0;  // the window's outer width
+    double Width = 0; // the window's outer width
     double Height = 0; // the window's outer height
     double altoBarraEstado = 0;
     RectanguloTwips frameFiltros;

@@ -72,7 +72,8 @@ bool mismoTexto(const QString &a, const QString &b)
 
 } // namespace
 
-FrmComisionesVendedor::FrmComisionesVendedor(QWidget *parent) : QMainWindow(parent)
+FrmComisionesVendedor::FrmComisionesVendedor(QWidget *parent)
+    : QMainWindow(parent)
 {
     crearControles();
 }

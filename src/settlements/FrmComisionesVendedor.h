@@ -88,7 +88,8 @@ public:
     void CmdGenerar_Click();
     // Runs the settlement generator with this window locked, all but its progress label, and
     // unlocks it however the generator ends.
-    void GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor, QString &idLiquidacionBorrar);
+    void GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor,
+                             QString &idLiquidacionBorrar);
 
     // "Borrar Liquidacion": deletes the loaded settlement once the user confirms.
     void CmdBorrar_Click();

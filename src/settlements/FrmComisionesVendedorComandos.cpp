@@ -93,8 +93,8 @@ void FrmComisionesVendedor::CmdListar_Click()
             aviso(QStringLiteral(" Debe seleccionar un vendedor!"));
             return;
         }
-        ListadoLiquidacion::imprimir(*gImpresion, m_liquidacion, vendedorElegido(*ListView1), Cfg(QStringLiteral("NOMBRE")),
-                                     gCadenaODBC);
+        ListadoLiquidacion::imprimir(*gImpresion, m_liquidacion, vendedorElegido(*ListView1),
+                                     Cfg(QStringLiteral("NOMBRE")), gCadenaODBC);
     });
 }
 
@@ -125,11 +125,11 @@ void FrmComisionesVendedor::CmdExportaExcelLV_Click()
 }
 
 void FrmComisionesVendedor::ObtenerImportesArticulo(QString &IdArticulo, QString &TC, QString &IdComprobante,
-                                                     rt::Currency &TotalFactura, rt::Variant &PagoParcial,
-                                                     rt::Currency &ImporteCobrado, rt::Currency &ImporteDescuento,
-                                                     rt::Currency &TotalCobradoCDto, rt::Currency &ImporteNeto,
-                                                     rt::Currency &importecomision, rt::Currency &PorcDtoTotal,
-                                                     QString &listaCB)
+                                                    rt::Currency &TotalFactura, rt::Variant &PagoParcial,
+                                                    rt::Currency &ImporteCobrado, rt::Currency &ImporteDescuento,
+                                                    rt::Currency &TotalCobradoCDto, rt::Currency &ImporteNeto,
+                                                    rt::Currency &importecomision, rt::Currency &PorcDtoTotal,
+                                                    QString &listaCB)
 {
     ImportesArticulo importes;
     // The caller gets the sums as far as they were read, also when the reading fails; the

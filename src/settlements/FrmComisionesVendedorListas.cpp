@@ -35,7 +35,9 @@ void omitiendoErrores(const std::function<void()> &paso)
 // Calls back when the list receives the focus.
 class FocoLista : public QObject {
 public:
-    FocoLista(QTreeWidget &lista, std::function<void()> alRecibir) : QObject(&lista), m_alRecibir(std::move(alRecibir))
+    FocoLista(QTreeWidget &lista, std::function<void()> alRecibir)
+        : QObject(&lista)
+        , m_alRecibir(std::move(alRecibir))
     {
         lista.installEventFilter(this);
     }
@@ -67,9 +69,10 @@ std::pair<QString, QString> claveElegida(const QTreeWidget &lista)
 void FrmComisionesVendedor::conectarListas()
 {
     using ExportacionListas::Lista;
-    const std::pair<QTreeWidget *, Lista> listas[] = {
-        {ListView1, Lista::Vendedores}, {ListView2, Lista::Cobranzas}, {ListView3, Lista::Comprobantes},
-        {ListView5, Lista::Detalle}};
+    const std::pair<QTreeWidget *, Lista> listas[] = {{ListView1, Lista::Vendedores},
+                                                      {ListView2, Lista::Cobranzas},
+                                                      {ListView3, Lista::Comprobantes},
+                                                      {ListView5, Lista::Detalle}};
     for (const auto &[lista, rol] : listas) {
         const QString titulo = ExportacionListas::titulo(rol);
         new FocoLista(*lista, [this, titulo] { CmdExportaExcelLV->setText(titulo); });
@@ -100,8 +103,9 @@ void FrmComisionesVendedor::CargaAplicacion(QString &cbtc, QString &IdCobranza)
 
 void FrmComisionesVendedor::CargarDetalle(QString &cbtc, QString &IdCobranza, QString &TC, QString &IdComprobante)
 {
-    ListaDetalle(*ListView5, font(), *gBaseDatos, [](const rt::RuntimeError &error) { return gUtil->TratarError(error); })
-        .cargar(m_liquidacion, *ListView1, cbtc, IdCobranza, TC, IdComprobante);
+    ListaDetalle(*ListView5, font(), *gBaseDatos, [](const rt::RuntimeError &error) {
+        return gUtil->TratarError(error);
+    }).cargar(m_liquidacion, *ListView1, cbtc, IdCobranza, TC, IdComprobante);
 }
 
 void FrmComisionesVendedor::ListView1_ColumnClick(int columna)

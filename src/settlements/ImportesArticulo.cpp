@@ -40,12 +40,13 @@ rt::Currency porcentajeDescuento(rt::Currency descuento, rt::Currency cobradoCon
 QString SentenciaImportesArticulo(const QString &idArticulo, const QString &tc, const QString &idComprobante)
 {
     namespace SL = SentenciasLiquidacion;
-    return QStringLiteral("SELECT CBTC,IDCOBRANZA,FechaCobranza,PorcDescuentoCobranza,ImporteNeto,ImporteComision,"
-                          "TotalCobradoIncluyeDto,ImporteDescuento,ImporteCobrado FROM VT_COMISIONES_LISTA_CB_DESCUENTO "
-                          "WHERE ARTICULO='")
+    return QStringLiteral(
+               "SELECT CBTC,IDCOBRANZA,FechaCobranza,PorcDescuentoCobranza,ImporteNeto,ImporteComision,"
+               "TotalCobradoIncluyeDto,ImporteDescuento,ImporteCobrado FROM VT_COMISIONES_LISTA_CB_DESCUENTO "
+               "WHERE ARTICULO='")
            + SL::escapar(gUtil->FormatoCodigo(idArticulo, 25)) + QStringLiteral("' AND TC='")
-           + SL::escapar(rt::Trim(tc)) + QStringLiteral("' AND IDCOMPROBANTE='")
-           + SL::escapar(rt::Trim(idComprobante)) + QStringLiteral("'");
+           + SL::escapar(rt::Trim(tc)) + QStringLiteral("' AND IDCOMPROBANTE='") + SL::escapar(rt::Trim(idComprobante))
+           + QStringLiteral("'");
 }
 
 void ObtenerImportesArticulo(DB_Dll &base, const QString &idArticulo, const QString &tc, const QString &idComprobante,

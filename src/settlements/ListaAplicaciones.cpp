@@ -42,9 +42,9 @@ QString filtroCobranza(const QString &cbtc, const QString &idCobranza)
 } // namespace
 
 ListaAplicaciones::ListaAplicaciones(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base)
-    : m_lista(lista),
-      m_fuente(fuenteVentana),
-      m_base(base)
+    : m_lista(lista)
+    , m_fuente(fuenteVentana)
+    , m_base(base)
 {
 }
 
@@ -61,7 +61,8 @@ QString ListaAplicaciones::sentencia(const QString &idLiquidacion, const QString
                             "a.Comision ,")
            + QStringLiteral(" case when a.Tc = 'NCFP' OR a.TC = 'NC' THEN  (b.NetoGravado + b.NetoNoGravado)  * -1")
            + QStringLiteral(" else  b.NetoGravado + b.NetoNoGravado END as Neto,")
-           + QStringLiteral(" case when a.Tc = 'NCFP' OR a.TC = 'NC' THEN   b.IMPORTE * -1 ELSE B.IMPORTE END as total,")
+           + QStringLiteral(
+               " case when a.Tc = 'NCFP' OR a.TC = 'NC' THEN   b.IMPORTE * -1 ELSE B.IMPORTE END as total,")
            + QStringLiteral(" a.cbtc, a.idcobranza") + QStringLiteral(" FROM [V_COMISIONES_VENDEDOR_APL]  a")
            + QStringLiteral(" inner join V_COMISIONES_VENDEDOR_COB c on")
            + QStringLiteral(" c.idLiquidacion = a.idLiquidacion And c.CbTc = a.CbTc And c.IdCobranza = a.IdCobranza")
@@ -88,17 +89,16 @@ void ListaAplicaciones::cargar(const QString &idLiquidacion, const QTreeWidget &
             ++ordinal;
             // A voucher missing from the vouchers table has no customer, date or amounts: its
             // cells show empty or 0 instead of stopping the list.
-            QStringList textos = {gUtil->ValorCampo(rs(QStringLiteral("Tc"))),
-                                  gUtil->ValorCampo(rs(QStringLiteral("IDComprobante"))),
-                                  gUtil->ValorCampo(rs(QStringLiteral("nombre"))),
-                                  gUtil->ValorCampo(rs(QStringLiteral("FECHA")))};
+            QStringList textos = {
+                gUtil->ValorCampo(rs(QStringLiteral("Tc"))), gUtil->ValorCampo(rs(QStringLiteral("IDComprobante"))),
+                gUtil->ValorCampo(rs(QStringLiteral("nombre"))), gUtil->ValorCampo(rs(QStringLiteral("FECHA")))};
             for (int i = 0; i < static_cast<int>(camposImporte.size()); ++i) {
                 const rt::Variant importe = rs(camposImporte.at(static_cast<size_t>(i)));
                 textos << ImporteLista(importe);
                 sumas.sumar(i, importe);
             }
-            textos << gUtil->ValorCampo(rs(QStringLiteral("cbtc"))) << gUtil->ValorCampo(rs(QStringLiteral("idcobranza")))
-                   << QString::number(ordinal);
+            textos << gUtil->ValorCampo(rs(QStringLiteral("cbtc")))
+                   << gUtil->ValorCampo(rs(QStringLiteral("idcobranza"))) << QString::number(ordinal);
             cargador.agregarFila(textos);
             rs.MoveNext();
         }

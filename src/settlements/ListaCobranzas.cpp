@@ -54,9 +54,9 @@ QString vendedorElegido(const QTreeWidget &vendedores)
 } // namespace
 
 ListaCobranzas::ListaCobranzas(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base)
-    : m_lista(lista),
-      m_fuente(fuenteVentana),
-      m_base(base)
+    : m_lista(lista)
+    , m_fuente(fuenteVentana)
+    , m_base(base)
 {
 }
 

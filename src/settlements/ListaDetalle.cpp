@@ -109,17 +109,17 @@ QString condicionClave(const QString &campoTipo, const QString &tipo, const QStr
     if (tipo.isEmpty())
         return {};
     return QStringLiteral(" and a.") + campoTipo + QStringLiteral(" = '") + SentenciasLiquidacion::escapar(tipo)
-           + QStringLiteral("' and a.") + campoNumero + QStringLiteral(" = '")
-           + SentenciasLiquidacion::escapar(numero) + QStringLiteral("'");
+           + QStringLiteral("' and a.") + campoNumero + QStringLiteral(" = '") + SentenciasLiquidacion::escapar(numero)
+           + QStringLiteral("'");
 }
 
 } // namespace
 
 ListaDetalle::ListaDetalle(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base, rt::ErrorHandler tratarError)
-    : m_lista(lista),
-      m_fuente(fuenteVentana),
-      m_base(base),
-      m_pasos(std::move(tratarError))
+    : m_lista(lista)
+    , m_fuente(fuenteVentana)
+    , m_base(base)
+    , m_pasos(std::move(tratarError))
 {
 }
 
@@ -132,10 +132,11 @@ QString ListaDetalle::sentencia(const QString &idLiquidacion, const QString &idV
                                 const QString &idCobranza, const QString &tc, const QString &idComprobante)
 {
     // A credit note listed among the collections does not narrow the lines to itself.
-    const QString cobranza = esNotaDeCredito(cbtc)
-                                 ? QString()
-                                 : condicionClave(QStringLiteral("cbtc"), cbtc, QStringLiteral("idcobranza"), idCobranza);
-    const QString comprobante = condicionClave(QStringLiteral("tc"), tc, QStringLiteral("idcomprobante"), idComprobante);
+    const QString cobranza =
+        esNotaDeCredito(cbtc) ? QString()
+                              : condicionClave(QStringLiteral("cbtc"), cbtc, QStringLiteral("idcobranza"), idCobranza);
+    const QString comprobante =
+        condicionClave(QStringLiteral("tc"), tc, QStringLiteral("idcomprobante"), idComprobante);
     return QStringLiteral(" ")
            + QStringLiteral(" SELECT  a.tc,a.idcomprobante,e.fecha, a.idarticulo, d.descripcion, a.cantidad, "
                             "a.valorvtaconiva,")

@@ -21,9 +21,9 @@ const std::vector<ColumnaLista> &columnas()
 } // namespace
 
 ListaVendedores::ListaVendedores(QTreeWidget &lista, const QFont &fuenteVentana, DB_Dll &base)
-    : m_lista(lista),
-      m_fuente(fuenteVentana),
-      m_base(base)
+    : m_lista(lista)
+    , m_fuente(fuenteVentana)
+    , m_base(base)
 {
 }
 

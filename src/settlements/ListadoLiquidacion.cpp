@@ -11,7 +11,8 @@ namespace {
 // EnProceso for the length of one print.
 class EnProceso {
 public:
-    explicit EnProceso(report::ImpresionReportes &impresion) : m_impresion(impresion)
+    explicit EnProceso(report::ImpresionReportes &impresion)
+        : m_impresion(impresion)
     {
         m_impresion.setEnProceso(true);
     }
@@ -33,8 +34,8 @@ QString ListadoLiquidacion::formulaEmpresa(const QString &nombre)
 QString ListadoLiquidacion::seleccion(const QString &numero, const QString &vendedor)
 {
     return QStringLiteral("{V_COMISIONES_VENDEDOR_COB.IdLiquidacion}=") + rt::Trim(numero)
-           + QStringLiteral("   and {V_COMISIONES_VENDEDOR_COB.IdVendedor}= '") + SentenciasLiquidacion::escapar(vendedor)
-           + QStringLiteral("'");
+           + QStringLiteral("   and {V_COMISIONES_VENDEDOR_COB.IdVendedor}= '")
+           + SentenciasLiquidacion::escapar(vendedor) + QStringLiteral("'");
 }
 
 void ListadoLiquidacion::imprimir(report::ImpresionReportes &impresion, const QString &numero, const QString &vendedor,

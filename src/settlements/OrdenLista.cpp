@@ -63,9 +63,9 @@ void ordenar(QTreeWidget &lista, int columna, Qt::SortOrder orden)
 class EscuchaEncabezado : public QObject {
 public:
     EscuchaEncabezado(QHeaderView &encabezado, std::function<void(int)> alPulsar)
-        : QObject(&encabezado),
-          m_encabezado(encabezado),
-          m_alPulsar(std::move(alPulsar))
+        : QObject(&encabezado)
+        , m_encabezado(encabezado)
+        , m_alPulsar(std::move(alPulsar))
     {
         encabezado.viewport()->installEventFilter(this);
     }

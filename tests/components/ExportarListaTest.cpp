@@ -28,10 +28,7 @@ protected:
             lista.setColumnWidth(columna, anchos[columna]);
     }
 
-    QTreeWidgetItem *agregar(const QStringList &textos)
-    {
-        return new QTreeWidgetItem(&lista, textos);
-    }
+    QTreeWidgetItem *agregar(const QStringList &textos) { return new QTreeWidgetItem(&lista, textos); }
 
     // Exports and reads back the one workbook shown.
     std::optional<XlsxReader> exportar(bool vistaPrevia = false, bool soloMarcados = false, qint16 columnaFecha = -1)
@@ -106,8 +103,11 @@ TEST_F(ExportarLista, AmountsBecomeNumbersAndDatesBecomeDates)
         const char *formato;
     };
     const Numero numeros[] = {
-        {"D2", "1234.5", "#,##0.00"},         {"D3", "0", "#,##0.00"},           {"D4", "-10.5", "#,##0.00"},
-        {"C2", "45427", "dd/mm/yyyy"},        {"C4", "45428.4375", "dd/mm/yyyy hh:mm:ss"},
+        {"D2", "1234.5", "#,##0.00"},
+        {"D3", "0", "#,##0.00"},
+        {"D4", "-10.5", "#,##0.00"},
+        {"C2", "45427", "dd/mm/yyyy"},
+        {"C4", "45428.4375", "dd/mm/yyyy hh:mm:ss"},
         {"C5", "2024", "#,##0.00"},
     };
     for (const Numero &numero : numeros) {
@@ -200,7 +200,8 @@ TEST_F(ExportarLista, AWorkbookThatCannotBeSavedIsReported)
     QFile estorbo(casa.filePath("Documents"));
     ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
     estorbo.close();
-    dialogos.expectMsgBox(support::BoxMatch::textContaining("No se pudo exportar a Excel.").withTitle("Aviso al operador"));
+    dialogos.expectMsgBox(
+        support::BoxMatch::textContaining("No se pudo exportar a Excel.").withTitle("Aviso al operador"));
     ExportarListViewExcel(&lista, true, false, -1, -1, -1);
     dialogos.verify();
     EXPECT_FALSE(gAppExcel);

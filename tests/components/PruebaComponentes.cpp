@@ -37,7 +37,9 @@ PruebaComponentes::~PruebaComponentes()
     reiniciarComponentes();
 }
 
-PruebaExportacion::PruebaExportacion() : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME"))
+PruebaExportacion::PruebaExportacion()
+    : m_home(qgetenv("HOME"))
+    , m_config(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("HOME", QFile::encodeName(casa.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa.filePath(".config")));
@@ -57,7 +59,8 @@ QString PruebaExportacion::carpetaDocumentos() const
 QStringList PruebaExportacion::librosMostrados() const
 {
     QStringList libros;
-    for (const QString &nombre : QDir(carpetaDocumentos()).entryList({"*.xlsx"}, QDir::Files, QDir::Time | QDir::Reversed))
+    for (const QString &nombre :
+         QDir(carpetaDocumentos()).entryList({"*.xlsx"}, QDir::Files, QDir::Time | QDir::Reversed))
         libros << QDir(carpetaDocumentos()).filePath(nombre);
     return libros;
 }

@@ -34,8 +34,8 @@ TEST_F(Auditoria, WritesTheKindOfAction)
 {
     // Insert, modify and error flags, and the kind written.
     const std::tuple<bool, bool, bool, const char *> casos[] = {
-        {true, false, false, "A"}, {true, true, false, "A"}, {false, true, false, "M"}, {false, false, false, "B"},
-        {true, true, true, "ER"},
+        {true, false, false, "A"},  {true, true, false, "A"}, {false, true, false, "M"},
+        {false, false, false, "B"}, {true, true, true, "ER"},
     };
     for (const auto &[alta, modificacion, error, tipo] : casos) {
         db.execute("DELETE FROM V_MV_CPTEACCIONES");

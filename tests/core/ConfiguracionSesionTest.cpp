@@ -45,12 +45,17 @@ TEST_F(ConfiguracionSesion, ReadsEachFlagByItsRule)
 {
     const std::tuple<const char *, const char *, bool *, bool> casos[] = {
         {"SS_CONFIDENCIALIDAD", "si", &gConfidencialidad, true},
-        {"SS_CONFIDENCIALIDAD", "SI ", &gConfidencialidad, false}, {"UTILIZARFECHADIA", "SI", &gUtilizarFechaDia, true},
-        {"RazonSocialPorUneg", "SI ", &RazonSocialPorUneg, true}, {"MADERERA", "x", &gMaderera, true},
-        {"MADERERA", "no", &gMaderera, false}, {"MADERERA", " NO", &gMaderera, true},
-        {"MADERERA", "  ", &gMaderera, false}, {"ModuloOrdenDeTrabajo", " no ", &ModuloOrdenDeTrabajo, false},
+        {"SS_CONFIDENCIALIDAD", "SI ", &gConfidencialidad, false},
+        {"UTILIZARFECHADIA", "SI", &gUtilizarFechaDia, true},
+        {"RazonSocialPorUneg", "SI ", &RazonSocialPorUneg, true},
+        {"MADERERA", "x", &gMaderera, true},
+        {"MADERERA", "no", &gMaderera, false},
+        {"MADERERA", " NO", &gMaderera, true},
+        {"MADERERA", "  ", &gMaderera, false},
+        {"ModuloOrdenDeTrabajo", " no ", &ModuloOrdenDeTrabajo, false},
         {"ModuloOrdenDeTrabajo", "SI", &ModuloOrdenDeTrabajo, true},
-        {"PideClave_StockNeg", "SI", &PideClave_StockNeg, true}, {"USACCOSTO", "Si", &USACCOSTO, true},
+        {"PideClave_StockNeg", "SI", &PideClave_StockNeg, true},
+        {"USACCOSTO", "Si", &USACCOSTO, true},
     };
     for (const auto &[clave, valor, opcion, esperado] : casos) {
         db.execute("DELETE FROM TA_CONFIGURACION");

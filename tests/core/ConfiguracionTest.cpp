@@ -30,13 +30,17 @@ TEST_F(Configuracion, CfgReadsTheValueAndItsAuxiliary)
     const std::tuple<const char *, const char *, const char *> casos[] = {
         {"NOMBRE", " La Empresa ", "aux"},
         // The key is trimmed and its letter case does not matter.
-        {"  nombre ", " La Empresa ", "aux"}, {"CantidadDecimales", "2", ""},
+        {"  nombre ", " La Empresa ", "aux"},
+        {"CantidadDecimales", "2", ""},
         // A missing key reads as one blank.
-        {"NO_EXISTE", " ", ""}, {"", " ", ""},
+        {"NO_EXISTE", " ", ""},
+        {"", " ", ""},
         // An apostrophe in a key is only a character of it.
-        {"O'Higgins", "con apóstrofo", "sí"}, {"x' OR '1'='1", " ", ""},
+        {"O'Higgins", "con apóstrofo", "sí"},
+        {"x' OR '1'='1", " ", ""},
         // A blank theme reads as the first one.
-        {"theme", "1", ""}, {" [fecha desde] ", "desde", ""},
+        {"theme", "1", ""},
+        {" [fecha desde] ", "desde", ""},
     };
     for (const auto &[clave, valor, esperado] : casos) {
         QString auxiliar = "previo";

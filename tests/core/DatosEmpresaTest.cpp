@@ -12,7 +12,8 @@ class DatosEmpresa : public PruebaCore {
 protected:
     DatosEmpresa()
     {
-        db.execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('NOMBRE', 'La Empresa SA'), ('CUIT', '30-12345678-9'), "
+        db.execute(
+            "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('NOMBRE', 'La Empresa SA'), ('CUIT', '30-12345678-9'), "
             "('CONDIVAEMPRESA', '1'), ('INICIOACTIVIDADES', ' 01-02-2003 '), ('NROINGRESOSBRUTOS', '901-1'), "
             "('INICIO_ACTIVIDADES_UN_1', '05-06-2007'), ('CONDICIONIVA_UN_1', ' 4 ')");
         db.execute("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit) VALUES "

@@ -45,8 +45,8 @@ TEST_F(Estadisticas, ReadsTheTimeOutAndWritesAZeroRowWhenThereIsNone)
     // The stored text (nullptr: no row), the time-out read and whether a zero row is written; beyond
     // 16 bits the default is read and nothing written.
     const std::tuple<const char *, qint16, bool> casos[] = {
-        {nullptr, 90, true}, {"0", 90, true}, {" ", 90, true}, {"lento", 90, true}, {"120", 120, false},
-        {"40000", 90, false},
+        {nullptr, 90, true}, {"0", 90, true},     {" ", 90, true},
+        {"lento", 90, true}, {"120", 120, false}, {"40000", 90, false},
     };
     for (const auto &[guardado, tiempo, escribeCero] : casos) {
         SCOPED_TRACE(guardado ? guardado : "(sin fila)");

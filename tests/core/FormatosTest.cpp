@@ -29,16 +29,28 @@ TEST_F(FormatosEnC, FmtMonedaWritesTheAmountAsTheSpanishWorkstationDoes)
 {
     // The amount, the decimals, whether thousands are separated, and the text.
     const std::tuple<const char *, int, bool, const char *> casos[] = {
-        {"1234,5", 2, true, "1.234,50"}, {"1234,5", 2, false, "1234,50"},
+        {"1234,5", 2, true, "1.234,50"},
+        {"1234,5", 2, false, "1234,50"},
         {"999999999999,99", 2, true, "999.999.999.999,99"},
         // Ties go to the even cent, as the printed totals always did.
-        {"0,125", 2, true, "0,12"}, {"0,375", 2, true, "0,38"}, {"0,005", 2, true, "0,00"}, {"0,015", 2, true, "0,02"},
-        {"0,0051", 2, true, "0,01"}, {"-0,005", 2, true, "0,00"}, {"-1234,565", 2, true, "-1.234,56"},
-        {"-1234,575", 2, true, "-1.234,58"}, {"0", 2, true, "0,00"}, {"", 2, true, "0,00"},
-        {"no es un número", 2, true, "0,00"}, {"2,5", DecimalesNinguno, true, "2"},
-        {"3,5", DecimalesNinguno, true, "4"}, {"1000000", DecimalesNinguno, true, "1.000.000"},
-        {"1234,5", DecimalesDeLaRegion, true, "1.234,50"}, {"1234,56789", 4, false, "1234,5679"},
-        {"1,5", 6, false, "1,500000"}, {"1234,5", DecimalesSinFormato, true, "1234,5"},
+        {"0,125", 2, true, "0,12"},
+        {"0,375", 2, true, "0,38"},
+        {"0,005", 2, true, "0,00"},
+        {"0,015", 2, true, "0,02"},
+        {"0,0051", 2, true, "0,01"},
+        {"-0,005", 2, true, "0,00"},
+        {"-1234,565", 2, true, "-1.234,56"},
+        {"-1234,575", 2, true, "-1.234,58"},
+        {"0", 2, true, "0,00"},
+        {"", 2, true, "0,00"},
+        {"no es un número", 2, true, "0,00"},
+        {"2,5", DecimalesNinguno, true, "2"},
+        {"3,5", DecimalesNinguno, true, "4"},
+        {"1000000", DecimalesNinguno, true, "1.000.000"},
+        {"1234,5", DecimalesDeLaRegion, true, "1.234,50"},
+        {"1234,56789", 4, false, "1234,5679"},
+        {"1,5", 6, false, "1,500000"},
+        {"1234,5", DecimalesSinFormato, true, "1234,5"},
         {"no es un número", DecimalesSinFormato, true, "no es un número"},
     };
     for (const auto &[importe, decimales, miles, esperado] : casos)
@@ -50,11 +62,16 @@ TEST_F(FormatosEnC, FmtMonedaWritesTheAmountAsTheSpanishWorkstationDoes)
 TEST_F(FormatosEnC, FmtMonedaTakesTheConfiguredDecimals)
 {
     const std::pair<const char *, const char *> casos[] = {
-        {"3", "1.234,500"}, {"1", "1.234,5"},
+        {"3", "1.234,500"},
+        {"1", "1.234,5"},
         // 0, blank or not a number: the region's currency digits.
-        {"0", "1.234,50"}, {" ", "1.234,50"}, {"dos", "1.234,50"}, {"-2", "1.234"},
+        {"0", "1.234,50"},
+        {" ", "1.234,50"},
+        {"dos", "1.234,50"},
+        {"-2", "1.234"},
         // Any other negative count would make an invalid mask: two decimals.
-        {"-1", "1.234,50"}, {"-5", "1.234,50"},
+        {"-1", "1.234,50"},
+        {"-5", "1.234,50"},
     };
     for (const auto &[configurado, esperado] : casos) {
         gCantidadDecimales = configurado;
@@ -82,12 +99,17 @@ TEST_F(FormatosEnC, MinutosAHorasWritesHoursWithTheConfiguredSeparator)
         qint32 resto;
     };
     const Caso casos[] = {
-        {135, false, nullptr, "02:15", 2, 15}, {6000, false, nullptr, "100:00", 100, 0},
-        {135, false, "h", "02h15", 2, 15}, {135, false, " ", "02:15", 2, 15}, {134.5, false, nullptr, "02:14", 2, 14},
+        {135, false, nullptr, "02:15", 2, 15},
+        {6000, false, nullptr, "100:00", 100, 0},
+        {135, false, "h", "02h15", 2, 15},
+        {135, false, " ", "02:15", 2, 15},
+        {134.5, false, nullptr, "02:14", 2, 14},
         {135.5, false, nullptr, "02:16", 2, 16},
         // With "." the hours are decimal, written with a point whatever the region, and the two
         // numbers are not given back.
-        {90, false, ".", "1.50", -1, -1}, {30, false, ".", ".50", -1, -1}, {90, true, ".", "01:30", 1, 30},
+        {90, false, ".", "1.50", -1, -1},
+        {30, false, ".", ".50", -1, -1},
+        {90, true, ".", "01:30", 1, 30},
     };
     abrirBaseDemo();
     for (const Caso &caso : casos) {

@@ -35,14 +35,21 @@ TEST_F(Login, ChecksTheUserAgainstTA_USUARIOS)
     const std::tuple<const char *, const char *, bool, bool> casos[] = {
         {"ANA", "Secreta1", true, true},
         // The password and the name compare without regard to case.
-        {"ANA", "SECRETA1", true, true}, {"ana", "secreta1", true, true}, {"ANA", "otra", false, true},
+        {"ANA", "SECRETA1", true, true},
+        {"ana", "secreta1", true, true},
+        {"ANA", "otra", false, true},
         {"ANA", "", false, true},
         // The name is looked up trimmed but kept as typed.
-        {"  ANA ", "Secreta1", true, true}, {"O'NEILL", "trebol", true, true}, {"O'NEILL", "x' OR '1'='1", false, true},
-        {"x' OR '1'='1", "", false, false}, {"BETO", "clave", true, true}, {"CARLA", "clave", false, false},
+        {"  ANA ", "Secreta1", true, true},
+        {"O'NEILL", "trebol", true, true},
+        {"O'NEILL", "x' OR '1'='1", false, true},
+        {"x' OR '1'='1", "", false, false},
+        {"BETO", "clave", true, true},
+        {"CARLA", "clave", false, false},
         {"NADIE", "clave", false, false},
         // The database's own login needs no password.
-        {"DEMO", "cualquiera", true, true}, {"demo", "", true, true},
+        {"DEMO", "cualquiera", true, true},
+        {"demo", "", true, true},
     };
     for (const auto &[usuario, clave, valido, encontrado] : casos) {
         gUsuarioLogeado = "anterior";

@@ -84,8 +84,8 @@ TEST_F(ReporteDeErrores, TheLogFollowsTheTemporaryFolderRule)
     const VariableEntorno home("HOME", casa.path());
     // TEMP and TMP (nullptr: unset; "@" stands for the temporary folder), and whether the log goes to TMP.
     const std::tuple<const char *, const char *, bool> casos[] = {
-        {"x", "@", true}, {"x", "  @  ", true}, {nullptr, "@", false}, {"", "@", false}, {"x", nullptr, false},
-        {"x", "   ", false},
+        {"x", "@", true}, {"x", "  @  ", true},  {nullptr, "@", false},
+        {"", "@", false}, {"x", nullptr, false}, {"x", "   ", false},
     };
     const auto valor = [this](const char *texto) -> std::optional<QString> {
         return texto ? std::optional(QString(texto).replace('@', temporal.path())) : std::nullopt;

@@ -22,7 +22,8 @@ TEST_F(ParametrosComando, AValueRunsFromTheKeyToTheFirstSemicolonAfterIt)
         {"@server= srv01 ; x", "@Server", "= srv01 ", "srv01"},
         {"@UsuarioLogeado=pepe;@Usuario=ana;", "@Usuario", "Logeado=pepe", "Logeadopepe"},
         {"@UsuarioLogeado=pepe;@Usuario=ana;", "@UsuarioLogeado", "=pepe", "pepe"},
-        {"@Password=a=b;", "@Password", "=a=b", "ab"}, {"@Caja=;", "@Caja", "=", ""},
+        {"@Password=a=b;", "@Password", "=a=b", "ab"},
+        {"@Caja=;", "@Caja", "=", ""},
         {"@ParametroAdicional=abcdefghijklmnopqrstuvwxyz", "@ParametroAdicional", "=abcdefghijklmnopqr",
          "abcdefghijklmnopqr"},
         {"@ParametroAdicional=abc", "@ParametroAdicional", "=abc", "abc"},
@@ -51,8 +52,8 @@ TEST_F(ParametrosComando, TheIniFileCommandReadsBackAsTheSameValues)
     EXPECT_EQ(comando, "@server=srv01; @dbname= VENTAS; @usuario= ana; @Password= clave; "
                        "@ParametroAdicional=; @Caja=1;kemb@");
     const std::pair<const char *, const char *> valores[] = {
-        {"@Server", "srv01"}, {"@DbName", "VENTAS"}, {"@Usuario", "ana"}, {"@Password", "clave"},
-        {"@ParametroAdicional", ""}, {"@Caja", "1"},
+        {"@Server", "srv01"},   {"@DbName", "VENTAS"},       {"@Usuario", "ana"},
+        {"@Password", "clave"}, {"@ParametroAdicional", ""}, {"@Caja", "1"},
     };
     for (const auto &[clave, valor] : valores)
         EXPECT_EQ(LimpiarValor(ValorParametro(comando, QLatin1String(clave))), QLatin1String(valor)) << clave;
@@ -61,8 +62,12 @@ TEST_F(ParametrosComando, TheIniFileCommandReadsBackAsTheSameValues)
 TEST_F(ParametrosComando, ServerNameDropsTheGroupAndThePort)
 {
     const std::pair<const char *, const char *> casos[] = {
-        {"srv01:1433", "srv01"}, {"grupo/srv01:1433", "srv01"}, {"a/b/c", "b/c"},
-        {"srv01\\SQLEXPRESS", "srv01\\SQLEXPRESS"}, {"", ""}, {"a/b:1/c:2", "b"},
+        {"srv01:1433", "srv01"},
+        {"grupo/srv01:1433", "srv01"},
+        {"a/b/c", "b/c"},
+        {"srv01\\SQLEXPRESS", "srv01\\SQLEXPRESS"},
+        {"", ""},
+        {"a/b:1/c:2", "b"},
     };
     for (const auto &[texto, nombre] : casos)
         EXPECT_EQ(ObtenerNombreServidor(QLatin1String(texto)), QLatin1String(nombre)) << texto;

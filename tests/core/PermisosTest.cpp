@@ -38,13 +38,17 @@ TEST_F(Permisos, WritesOneAccessRowWithTheUsersTask)
 {
     // The user logged in, the connection's user, the task found and the user stored.
     const std::tuple<const char *, const char *, const char *, const char *> casos[] = {
-        {"ANA", "DEMO", "COMISIONES POR VENDEDOR", "ANA"}, {"ana", "OTRO", "COMISIONES POR VENDEDOR", "ANA"},
+        {"ANA", "DEMO", "COMISIONES POR VENDEDOR", "ANA"},
+        {"ana", "OTRO", "COMISIONES POR VENDEDOR", "ANA"},
         // A leading blank is part of the name: no grant is found for it.
         {" ANA", "DEMO", "COMISIONES", "ANA"},
         // A grant for another program does not count.
-        {"BETO", "DEMO", "COMISIONES", "BETO"}, {"BETO", "OTRO", "", "BETO"}, {"NADIE", "OTRO", "", "NADIE"},
+        {"BETO", "DEMO", "COMISIONES", "BETO"},
+        {"BETO", "OTRO", "", "BETO"},
+        {"NADIE", "OTRO", "", "NADIE"},
         // The apostrophe cannot break the query; the row keeps the name without it.
-        {"D'ANGELO", "OTRO", "COMISIONES POR VENDEDOR", "DANGELO"}, {"x') OR ('1'='1", "OTRO", "", "X) OR (1=1"},
+        {"D'ANGELO", "OTRO", "COMISIONES POR VENDEDOR", "DANGELO"},
+        {"x') OR ('1'='1", "OTRO", "", "X) OR (1=1"},
     };
     for (const auto &[usuario, usuarioConexion, tarea, guardado] : casos) {
         SCOPED_TRACE(usuario);

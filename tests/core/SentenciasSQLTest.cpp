@@ -68,7 +68,9 @@ TEST_F(SentenciasSQL, AdaptarSQLMotorRewritesOnlyForOracle)
     const std::tuple<QString, const char *, const char *> casos[] = {
         {oracle, "Select TOP 1 * from Control_Acceso  with(nolock) ",
          "Select  *  from Control_Acceso  with(nolock)  WHERE ROWNUM <=  1 "},
-        {oracle, "len", "LENGTH"}, {oracle, "ltrim", "ltrim"}, {oracle, "Select * from T", "Select * from T"},
+        {oracle, "len", "LENGTH"},
+        {oracle, "ltrim", "ltrim"},
+        {oracle, "Select * from T", "Select * from T"},
         {sqlServer, "Select TOP 1 * from T", "Select TOP 1 * from T"},
         {sqlServer, "len", "len"}};
     for (const auto &[conexion, sentencia, resultado] : casos) {

@@ -72,9 +72,16 @@ TEST_F(ServiciosVarios, RutaCompletaCompletesRelativePathsUnderTheApplicationFol
 {
     // "@" stands for the application folder with its separator.
     const std::pair<const char *, const char *> casos[] = {
-        {"Reportes", "@Reportes/"}, {"logo.bmp", "@logo.bmp"}, {"C:\\Temp", "C:\\Temp/"}, {"C:\\Temp\\", "C:\\Temp\\"},
-        {"\\\\srv\\logo.bmp", "\\\\srv\\logo.bmp"}, {"/srv/logo.bmp", "/srv/logo.bmp"}, {"/srv/img", "/srv/img/"},
-        {".\\a", "@.\\a/"}, {"ab", ""}, {"", ""},
+        {"Reportes", "@Reportes/"},
+        {"logo.bmp", "@logo.bmp"},
+        {"C:\\Temp", "C:\\Temp/"},
+        {"C:\\Temp\\", "C:\\Temp\\"},
+        {"\\\\srv\\logo.bmp", "\\\\srv\\logo.bmp"},
+        {"/srv/logo.bmp", "/srv/logo.bmp"},
+        {"/srv/img", "/srv/img/"},
+        {".\\a", "@.\\a/"},
+        {"ab", ""},
+        {"", ""},
     };
     const QString carpeta = outside::applicationFolder() + '/';
     for (const auto &[ruta, esperado] : casos)

@@ -46,88 +46,114 @@ TEST_P(DemoDataRules, Hold)
 
 const Rule Rules[] = {
     // Keys and codes
-    {"KeysAre4Plus8Plus1", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE LENGTH(SUCURSAL) <> 4 OR LENGTH(NUMERO) <> 8 OR "
-                           "LENGTH(LETRA) <> 1", true},
+    {"KeysAre4Plus8Plus1",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE LENGTH(SUCURSAL) <> 4 OR LENGTH(NUMERO) <> 8 OR "
+     "LENGTH(LETRA) <> 1",
+     true},
     {"ApplicationKeysJoinTheirPieces",
      "SELECT COUNT(*) FROM MV_APLICACION WHERE IdComprobante <> Sucursal || Numero || letra OR IDCOMPROBANTE_ORIGEN <> "
-     "SUCURSAL_ORIGEN || NUMERO_ORIGEN || LETRA_ORIGEN OR IDCOMPROBANTE_PRINT <> IdComprobante", true},
-    {"TypesStoredUpperCase", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE CAST(TC AS BLOB) <> CAST(UPPER(TC) AS BLOB)", true},
+     "SUCURSAL_ORIGEN || NUMERO_ORIGEN || LETRA_ORIGEN OR IDCOMPROBANTE_PRINT <> IdComprobante",
+     true},
+    {"TypesStoredUpperCase", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE CAST(TC AS BLOB) <> CAST(UPPER(TC) AS BLOB)",
+     true},
     {"SalespersonCodesKnown",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE idVendedor IS NOT NULL AND idVendedor NOT IN (SELECT IdVendedor FROM "
-     "V_TA_VENDEDORES)", true},
+     "V_TA_VENDEDORES)",
+     true},
     // Accounting entries
     {"EveryEntryBalances",
      "SELECT COUNT(*) FROM (SELECT 1 FROM MV_ASIENTOS GROUP BY TC, SUCURSAL, NUMERO, LETRA HAVING ABS(SUM(CASE WHEN "
-     "[DEBE-HABER] = 'D' THEN Importe ELSE -Importe END)) > 0.001)", true},
-    {"EveryAccountExists", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS)", true},
+     "[DEBE-HABER] = 'D' THEN Importe ELSE -Importe END)) > 0.001)",
+     true},
+    {"EveryAccountExists", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS)",
+     true},
     {"CollectionsCreditTheirFirstLine",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP','NC','NCFP') AND SECUENCIA = 1 AND "
-     "[DEBE-HABER] <> 'H'", true},
+     "[DEBE-HABER] <> 'H'",
+     true},
     {"CollectionsApplyTheirWholeTotal",
      "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA = 1 AND ABS(m.Importe - "
      "(SELECT SUM(a.IMPORTE) FROM MV_APLICACION a WHERE a.TC = m.TC AND a.IdComprobante = m.SUCURSAL || m.NUMERO || "
-     "m.LETRA)) > 0.001", true},
+     "m.LETRA)) > 0.001",
+     true},
     {"DatesWithinTheDemoRange",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE LENGTH(Fecha) <> 19 OR Fecha < '2024-03-01 00:00:00' OR Fecha > "
-     "'2024-04-30 00:00:00'", true},
-    {"AmountsHaveTwoDecimals", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE ABS(Importe * 100 - ROUND(Importe * 100)) > 0.0001",
+     "'2024-04-30 00:00:00'",
      true},
+    {"AmountsHaveTwoDecimals",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE ABS(Importe * 100 - ROUND(Importe * 100)) > 0.0001", true},
     // Vouchers
     {"EveryAppliedVoucherHasAHeader",
      "SELECT COUNT(*) FROM MV_APLICACION a WHERE NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = a.TCO_ORIGEN AND "
-     "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN)", true},
+     "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN)",
+     true},
     {"EveryCollectionHasAHeader",
      "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE m.SECUENCIA = 1 AND NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = "
-     "m.TC AND h.IdComprobante = m.SUCURSAL || m.NUMERO || m.LETRA)", true},
+     "m.TC AND h.IdComprobante = m.SUCURSAL || m.NUMERO || m.LETRA)",
+     true},
     {"LinesAddUpToTheHeader",
      "SELECT COUNT(*) FROM V_MV_CPTE h WHERE h.TC IN ('FC','FP','NC','NCFP') AND ABS(h.Importe - (SELECT SUM(l.Total) "
-     "FROM V_MV_CPTEINSUMOS l WHERE l.TC = h.TC AND l.IdComprobante = h.IdComprobante)) > 0.001", true},
+     "FROM V_MV_CPTEINSUMOS l WHERE l.TC = h.TC AND l.IdComprobante = h.IdComprobante)) > 0.001",
+     true},
     {"LinesCarryAPriceList", "SELECT COUNT(*) FROM V_MV_CPTEINSUMOS WHERE IdLista IS NULL", true},
     {"NoVoucherOverpaid", "SELECT COUNT(*) FROM VE_CPTES_SALDOS WHERE Saldo < 0", true},
     {"SalesTypesAreNotAccountingTypes",
      "SELECT COUNT(*) FROM V_MV_CPTE h WHERE NOT EXISTS (SELECT 1 FROM V_TA_CPTE t WHERE t.Codigo = h.TC AND t.SISTEMA = "
-     "'VENTAS')", true},
+     "'VENTAS')",
+     true},
     // The cases every settlement test needs
     {"AnInvoicePaidInPart",
      "SELECT COUNT(*) FROM VE_CPTES_SALDOS s WHERE s.TC = 'FC' AND s.Saldo > 0 AND EXISTS (SELECT 1 FROM MV_APLICACION a "
-     "WHERE a.TCO_ORIGEN = s.TC AND a.IDCOMPROBANTE_ORIGEN = s.Sucursal || s.Numero || s.letra AND a.TC LIKE 'CB%')", false},
+     "WHERE a.TCO_ORIGEN = s.TC AND a.IDCOMPROBANTE_ORIGEN = s.Sucursal || s.Numero || s.letra AND a.TC LIKE 'CB%')",
+     false},
     {"AnInvoicePaidByTwoCollections",
      "SELECT COUNT(*) FROM (SELECT 1 FROM MV_APLICACION WHERE TC IN ('CB','CBCT','CBFP') GROUP BY TCO_ORIGEN, "
-     "IDCOMPROBANTE_ORIGEN HAVING COUNT(*) > 1)", false},
+     "IDCOMPROBANTE_ORIGEN HAVING COUNT(*) > 1)",
+     false},
     {"ACollectionPayingTwoInvoices",
      "SELECT COUNT(*) FROM (SELECT 1 FROM MV_APLICACION WHERE TC IN ('CB','CBCT','CBFP') GROUP BY TC, IdComprobante "
-     "HAVING COUNT(*) > 1)", false},
+     "HAVING COUNT(*) > 1)",
+     false},
     {"ACreditNoteCancellingAnInvoice",
      "SELECT COUNT(*) FROM MV_APLICACION a JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE "
-     "a.TC = 'NC' AND a.TCO_ORIGEN = 'FC' AND a.TC_PRINT IS NOT NULL AND a.IMPORTE = n.Importe", false},
+     "a.TC = 'NC' AND a.TCO_ORIGEN = 'FC' AND a.TC_PRINT IS NOT NULL AND a.IMPORTE = n.Importe",
+     false},
     {"ACreditNoteAppliedInPart",
      "SELECT COUNT(*) FROM MV_APLICACION a JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE "
-     "a.TC IN ('NC','NCFP') AND a.IMPORTE <> n.Importe", false},
+     "a.TC IN ('NC','NCFP') AND a.IMPORTE <> n.Importe",
+     false},
     {"EveryMeansOfPaymentAndTheDiscountAppear",
      "SELECT 9 - COUNT(DISTINCT IFNULL(c.MedioDePago, 'DESCUENTO')) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON c.Codigo = "
-     "m.Cuenta WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1", true},
+     "m.Cuenta WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1",
+     true},
     {"ACollectionWithoutSalesperson",
-     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA = 1 AND idVendedor IS NULL", false},
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA = 1 AND idVendedor IS NULL",
+     false},
     {"ACurrentAccountCollectionOfAnInvoice",
      "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBCT' AND TCO_ORIGEN = 'FC'", false},
     {"AProformaCollection", "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBFP' AND TCO_ORIGEN = 'FP'", false},
     {"AnArticleListWithoutRate",
      "SELECT COUNT(*) FROM V_MA_ARTICULOS a CROSS JOIN (SELECT '0001' AS l UNION ALL SELECT '0002') p WHERE NOT EXISTS "
-     "(SELECT 1 FROM DEMO_COMISION_ARTICULO r WHERE r.IdArticulo = a.IdArticulo AND r.IdLista = p.l)", false},
+     "(SELECT 1 FROM DEMO_COMISION_ARTICULO r WHERE r.IdArticulo = a.IdArticulo AND r.IdLista = p.l)",
+     false},
     // Settings
     {"OneTaxAccountsRow", "SELECT COUNT(*) - 1 FROM TA_CUENTASIVA", true},
     {"DiscountAccountAgrees",
      "SELECT COUNT(*) FROM TA_CUENTASIVA c JOIN TA_CONFIGURACION k ON k.CLAVE = 'CuentaDesCuentosOtorgados' AND k.VALOR = "
-     "c.CB_DESCUENTO JOIN MA_CUENTAS m ON m.Codigo = c.CB_DESCUENTO AND m.MedioDePago IS NULL", false},
+     "c.CB_DESCUENTO JOIN MA_CUENTAS m ON m.Codigo = c.CB_DESCUENTO AND m.MedioDePago IS NULL",
+     false},
     {"OtherRetentionIsSocialSecurity",
      "SELECT COUNT(*) FROM MA_CUENTAS m JOIN TA_CONFIGURACION k ON k.CLAVE = 'CTA_RET_OTRA_' || m.Codigo WHERE "
-     "m.MedioDePago = 'RO' AND k.VALOR = 'SU'", false},
+     "m.MedioDePago = 'RO' AND k.VALOR = 'SU'",
+     false},
     {"BothUsersMayRunTheProgram",
      "SELECT COUNT(*) - 2 FROM TA_TAREAS t JOIN TA_MENU m ON t.TAREA = m.Clave WHERE m.Proceso LIKE '%comisiones%' AND "
-     "t.USUARIO IN ('ADMIN', 'OPERADOR')", true},
+     "t.USUARIO IN ('ADMIN', 'OPERADOR')",
+     true},
     {"SettlementTablesStartEmpty",
      "SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_CAB) + (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB) + (SELECT "
-     "COUNT(*) FROM AUX_MV_CPTE) + (SELECT COUNT(*) FROM Control_Acceso) + (SELECT COUNT(*) FROM AUX_ERR)", true},
+     "COUNT(*) FROM AUX_MV_CPTE) + (SELECT COUNT(*) FROM Control_Acceso) + (SELECT COUNT(*) FROM AUX_ERR)",
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, DemoDataRules, ::testing::ValuesIn(Rules),
@@ -156,57 +182,71 @@ const Rule Settled[] = {
     // Collections and credit notes
     {"EveryCollectionAndCreditNoteTakenOnce",
      "SELECT (SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB) - (SELECT COUNT(*) FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND "
-     "TC IN ('CB','CBCT','CBFP','NC','NCFP'))", true},
+     "TC IN ('CB','CBCT','CBFP','NC','NCFP'))",
+     true},
     {"CollectionsWithinTheirSettlementsRange",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN V_COMISIONES_VENDEDOR_CAB h ON h.IdLiquidacion = "
-     "c.IdLiquidacion WHERE c.FechaCob < h.FECHA_DESDE OR c.FechaCob > h.FECHA_HASTA", true},
+     "c.IdLiquidacion WHERE c.FechaCob < h.FECHA_DESDE OR c.FechaCob > h.FECHA_HASTA",
+     true},
     {"SplitAddsUpToTheCollection",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc LIKE 'CB%' AND ABS(Descuentos + Efectivo + Cheque + "
-     "Tarjeta + Banco + Retenciones + Otros - TotalCobrado) > 0.005", true},
+     "Tarjeta + Banco + Retenciones + Otros - TotalCobrado) > 0.005",
+     true},
     {"ADiscountInTheSplit", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Descuentos > 0", false},
     {"NothingSplitAsOther", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Otros <> 0", true},
     {"CreditNotesKeepTheDefaultSplit",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc IN ('NC','NCFP') AND (Descuentos <> 0 OR Efectivo <> 0 OR "
-     "Cheque <> 0 OR Tarjeta <> 0 OR Banco <> 0 OR Retenciones <> 0 OR Otros <> 0 OR Observaciones IS NULL)", true},
+     "Cheque <> 0 OR Tarjeta <> 0 OR Banco <> 0 OR Retenciones <> 0 OR Otros <> 0 OR Observaciones IS NULL)",
+     true},
     {"ACreditNoteWithNegativeTotalAndCommission",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc = 'NC' AND TotalCobrado < 0 AND Comision < 0", false},
-    {"NoCollectionWithANullSalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor IS NULL", true},
-    {"ACollectionWithAnEmptySalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor = ''", false},
+    {"NoCollectionWithANullSalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor IS NULL",
+     true},
+    {"ACollectionWithAnEmptySalesperson", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE idVendedor = ''",
+     false},
     // Vouchers paid in full
     {"AnInvoiceEarns", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL WHERE Tc = 'FC'", false},
     {"OnlyVouchersPaidInFull",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL a JOIN VE_CPTES_SALDOS s ON s.TC = a.Tc AND s.Sucursal || s.Numero "
-     "|| s.letra = a.idComprobante WHERE a.Tc IN ('FC','FP') AND s.Saldo <> 0", true},
+     "|| s.letra = a.idComprobante WHERE a.Tc IN ('FC','FP') AND s.Saldo <> 0",
+     true},
     {"EachVoucherOnce",
-     "SELECT COUNT(*) FROM (SELECT 1 FROM V_COMISIONES_VENDEDOR_APL GROUP BY Tc, idComprobante HAVING COUNT(*) > 1)", true},
+     "SELECT COUNT(*) FROM (SELECT 1 FROM V_COMISIONES_VENDEDOR_APL GROUP BY Tc, idComprobante HAVING COUNT(*) > 1)",
+     true},
     // Credit notes cancelling an invoice in full
     {"ACreditNoteCancellingInFull",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN MV_APLICACION a ON a.TC = c.CbTc AND a.IdComprobante = "
      "c.IdCobranza JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE c.CbTc = 'NC' AND "
-     "a.IMPORTE = n.Importe", false},
+     "a.IMPORTE = n.Importe",
+     false},
     {"CancellingInFullClearsTheCommission",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN MV_APLICACION a ON a.TC = c.CbTc AND a.IdComprobante = "
      "c.IdCobranza JOIN V_MV_CPTE n ON n.TC = a.TC AND n.IdComprobante = a.IdComprobante WHERE c.CbTc = 'NC' AND "
      "a.IMPORTE = n.Importe AND (c.TotalCobrado <> 0 OR c.Comision <> 0 OR c.Observaciones <> 'Cancelacion total "
      "comprobante' OR EXISTS (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET d WHERE d.Tc = c.CbTc AND d.IdComprobante = "
-     "c.IdCobranza AND (d.Comision <> 0 OR d.ImporteComision <> 0)))", true},
+     "c.IdCobranza AND (d.Comision <> 0 OR d.ImporteComision <> 0)))",
+     true},
     // Article lines: a voucher paid by two collections of one settlement yields its lines once
     // per collection; the figures stay on the copy inserted last only.
     {"RepeatedLines",
      "SELECT COUNT(*) FROM (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET GROUP BY Tc, IdComprobante, IdArticulo, Cantidad "
-     "HAVING COUNT(*) > 1)", false},
+     "HAVING COUNT(*) > 1)",
+     false},
     {"RepeatedLinesKeepTheirFiguresOnceOnly",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_DET d WHERE d.ImporteComision <> 0 AND EXISTS (SELECT 1 FROM "
      "V_COMISIONES_VENDEDOR_DET e WHERE e.Tc = d.Tc AND e.IdComprobante = d.IdComprobante AND e.IdArticulo = "
-     "d.IdArticulo AND e.Cantidad = d.Cantidad AND e.Id > d.Id)", true},
+     "d.IdArticulo AND e.Cantidad = d.Cantidad AND e.Id > d.Id)",
+     true},
     {"AnArticleWithoutRateEarnsNothing",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_DET WHERE Comision = 0 AND ImporteComision = 0 AND IdArticulo = 'A020' "
-     "AND IdLista = '0002'", false},
+     "AND IdLista = '0002'",
+     false},
     // Commissions
     {"VoucherCommissionIsTheSumOfItsLines",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL a WHERE EXISTS (SELECT 1 FROM V_COMISIONES_VENDEDOR_DET d WHERE "
      "d.Tc = a.Tc AND d.IdComprobante = a.idComprobante) AND ABS(a.Comision - (SELECT SUM(d.ImporteComision) FROM "
-     "V_COMISIONES_VENDEDOR_DET d WHERE d.Tc = a.Tc AND d.IdComprobante = a.idComprobante)) > 0.005", true},
+     "V_COMISIONES_VENDEDOR_DET d WHERE d.Tc = a.Tc AND d.IdComprobante = a.idComprobante)) > 0.005",
+     true},
     // A later settlement may hold lines of an earlier settlement's collection (a voucher that
     // collection paid in part); only collections whose lines all stand in their own settlement
     // are compared.
@@ -215,7 +255,8 @@ const Rule Settled[] = {
      "V_COMISIONES_VENDEDOR_DET d WHERE d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza) AND NOT EXISTS (SELECT 1 FROM "
      "V_COMISIONES_VENDEDOR_DET d WHERE d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza AND d.IdLiquidacion <> "
      "c.IdLiquidacion) AND ABS(c.Comision - (SELECT SUM(d.ImporteComision) FROM V_COMISIONES_VENDEDOR_DET d WHERE "
-     "d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza)) > 0.005", true},
+     "d.cbtc = c.CbTc AND d.idcobranza = c.IdCobranza)) > 0.005",
+     true},
     {"ACollectionEarns", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Comision > 0", false},
 };
 
@@ -227,14 +268,17 @@ TEST(DemoDatabase, WritesTheRequestedNumberOfCollectionsOverBothMonthsAndAllType
     for (const int collections : {demo::MinimumCollections, 37}) {
         TestDatabase db;
         db.fillDemo(collections, 5);
-        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND "
-                                                    "SECUENCIA = 1"))),
-                  collections);
-        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT TC) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))), 3);
+        EXPECT_EQ(
+            rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND "
+                                             "SECUENCIA = 1"))),
+            collections);
+        EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT TC) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))),
+                  3);
         EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT SUBSTR(Fecha, 1, 7)) FROM MV_ASIENTOS WHERE "
-                                                    "TC LIKE 'CB%'"))),
+                                                   "TC LIKE 'CB%'"))),
                   2);
-        EXPECT_GE(rt::CLng(db.value(QStringLiteral("SELECT COUNT(DISTINCT idVendedor) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))),
+        EXPECT_GE(rt::CLng(db.value(
+                      QStringLiteral("SELECT COUNT(DISTINCT idVendedor) FROM MV_ASIENTOS WHERE TC LIKE 'CB%'"))),
                   2);
         EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM V_TA_VENDEDORES"))), 8);
     }
@@ -272,8 +316,9 @@ TEST(DemoDatabase, KeepsDateLikeSettingsAsTyped)
 {
     TestDatabase db;
     db.fillDemo(demo::MinimumCollections, 1);
-    EXPECT_EQ(rt::CStr(db.value(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'FechaInicioeFacQR'"))),
-              "01/03/2021");
+    EXPECT_EQ(
+        rt::CStr(db.value(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'FechaInicioeFacQR'"))),
+        "01/03/2021");
     EXPECT_EQ(rt::CStr(db.value(QStringLiteral("SELECT VALORAUX FROM TA_CONFIGURACION WHERE CLAVE = "
                                                "'FormaDePago_UN_0001'"))),
               "Contado");

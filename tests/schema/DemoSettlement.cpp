@@ -15,10 +15,10 @@ namespace {
 // The settlement window as the generator sees it, showing nothing.
 class SilentWindow : public VentanaGeneracion {
 public:
-    void mostrarEstado(const QString &) override {}
-    void procesarEventos() override {}
-    void Detalleon(bool) override {}
-    void Inicializa() override {}
+    void mostrarEstado(const QString &) override { }
+    void procesarEventos() override { }
+    void Detalleon(bool) override { }
+    void Inicializa() override { }
     bool recalcular() const override { return false; }
 };
 

@@ -43,7 +43,8 @@ TEST(SchemaText, EveryTextColumnIsDeclaredWithTheServersCollation)
 TEST(SchemaText, ComparesLikeTheServer)
 {
     TestDatabase db;
-    db.execute(QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, Descripcion, MedioDePago) VALUES ('1.1.01.01', 'Caja', 'EF')"));
+    db.execute(
+        QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, Descripcion, MedioDePago) VALUES ('1.1.01.01', 'Caja', 'EF')"));
     EXPECT_EQ(rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS WHERE MedioDePago = 'ef  ' AND "
                                                "Descripcion = 'CAJA'"))),
               1);
@@ -61,13 +62,14 @@ TEST(SchemaColumns, TablesLackTheColumnsQueriesNameUnqualified)
 {
     const ForbiddenColumns cases[] = {
         {"MA_CUENTAS", {"TC", "SUCURSAL", "NUMERO", "LETRA", "SECUENCIA", "DEBE-HABER", "IMPORTE", "CUENTA"}},
-        {"MV_ASIENTOS", {"CODIGO", "CODIGOOPCIONAL", "MEDIODEPAGO", "DESCRIPCION", "TIPOVISTA", "FECHACOB", "CBTC",
-                         "IDCOBRANZA"}},
+        {"MV_ASIENTOS",
+         {"CODIGO", "CODIGOOPCIONAL", "MEDIODEPAGO", "DESCRIPCION", "TIPOVISTA", "FECHACOB", "CBTC", "IDCOBRANZA"}},
         {"MV_APLICACION", {"CBTC"}},
         {"V_COMISIONES_VENDEDOR_COB", {"TC_PRINT", "IMPORTE", "TCO_ORIGEN", "NOMBRE"}},
         {"V_TA_VENDEDORES", {"COMISION", "TOTALCOBRADO", "IDLIQUIDACION"}},
-        {"V_COMISIONES_VENDEDOR_APL", {"VALORVTACONIVA", "ALICUOTAIVA", "VALORVENTA", "PORCDESCUENTOCOBRANZA",
-                                       "IMPORTENETO", "IMPORTECOMISION", "IDLISTA"}},
+        {"V_COMISIONES_VENDEDOR_APL",
+         {"VALORVTACONIVA", "ALICUOTAIVA", "VALORVENTA", "PORCDESCUENTOCOBRANZA", "IMPORTENETO", "IMPORTECOMISION",
+          "IDLISTA"}},
         {"VT_COMISIONES_LISTA_CB_DESCUENTO", {"IDLIQUIDACION"}},
         {"V_MV_CPTE", {"IDRUBRO"}},
         {"V_MV_CPTEINSUMOS", {"IDRUBRO", "UNEGOCIO"}},
@@ -86,10 +88,10 @@ TEST(SchemaColumns, TablesLackTheColumnsQueriesNameUnqualified)
 TEST(SchemaColumns, PrintWorkRowsKeepTheirColumnOrder)
 {
     TestDatabase db;
-    const QStringList expected = {"ID",       "TC",       "USUARIO",    "TIPO",        "SECCION",   "IDCOMPROBANTE",
-                                  "IDCOMPLEMENTO", "COLUMNA1", "COLUMNA2", "COLUMNA3", "COLUMNA4", "COLUMNA5",
-                                  "COLUMNA6", "COLUMNA7", "COLUMNA8",   "ENCABEZADO",  "PIEDEPAGINA", "COLUMNA9",
-                                  "COLUMNA10", "COLUMNA11"};
+    const QStringList expected = {
+        "ID",       "TC",         "USUARIO",     "TIPO",     "SECCION",   "IDCOMPROBANTE", "IDCOMPLEMENTO",
+        "COLUMNA1", "COLUMNA2",   "COLUMNA3",    "COLUMNA4", "COLUMNA5",  "COLUMNA6",      "COLUMNA7",
+        "COLUMNA8", "ENCABEZADO", "PIEDEPAGINA", "COLUMNA9", "COLUMNA10", "COLUMNA11"};
     EXPECT_EQ(columnsOf(db, QStringLiteral("AUX_MV_CPTE")).mid(0, expected.size()), expected);
 }
 
@@ -103,13 +105,15 @@ struct DefaultCase {
 TEST(SchemaDefaults, OmittedColumnsTakeTheValuesTheListsAddUp)
 {
     const DefaultCase cases[] = {
-        {"collection split", "INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza) VALUES (1, 'NC', "
-                             "'000100000001A')",
+        {"collection split",
+         "INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza) VALUES (1, 'NC', "
+         "'000100000001A')",
          "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE TotalCobrado = 0 AND Comision = 0 AND idVendedor = '' AND "
          "Descuentos = 0 AND Efectivo = 0 AND Cheque = 0 AND Tarjeta = 0 AND Banco = 0 AND Retenciones = 0 AND Otros = 0 "
          "AND Observaciones = ''"},
-        {"credit-note self row", "INSERT INTO V_COMISIONES_VENDEDOR_APL (IDLIQUIDACION,CBTC,IDCOBRANZA, TC, IDCOMPROBANTE) "
-                                 "SELECT IDLIQUIDACION,CBTC, IDCOBRANZA,  CBTC, IDCOBRANZA FROM V_COMISIONES_VENDEDOR_COB",
+        {"credit-note self row",
+         "INSERT INTO V_COMISIONES_VENDEDOR_APL (IDLIQUIDACION,CBTC,IDCOBRANZA, TC, IDCOMPROBANTE) "
+         "SELECT IDLIQUIDACION,CBTC, IDCOBRANZA,  CBTC, IDCOBRANZA FROM V_COMISIONES_VENDEDOR_COB",
          "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_APL WHERE Comision = 0 AND Observaciones = ''"},
         {"print row", "INSERT INTO AUX_MV_CPTE (TC, USUARIO) VALUES ('CB', 'PC01|ANA')",
          "SELECT COUNT(*) FROM AUX_MV_CPTE WHERE IDCOMPLEMENTO = 0"},
@@ -141,7 +145,8 @@ TEST(SchemaKeys, ASettingKeyStandsOnce)
 {
     TestDatabase db;
     db.execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '90')"));
-    EXPECT_ANY_THROW(db.execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TIMEOUT ', '0')")));
+    EXPECT_ANY_THROW(
+        db.execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TIMEOUT ', '0')")));
 }
 
 // Declared types decide the values read: dates as Date, amounts as Currency, also through views.
@@ -165,7 +170,8 @@ TEST(SchemaTypes, DatesAndAmountsReadBackAsDatesAndCurrency)
 TEST(SchemaViews, EveryViewOpens)
 {
     TestDatabase db;
-    ado::Recordset views = db.connection().OpenSchema(ado::adSchemaTables, {QString(), QString(), QString(), QStringLiteral("VIEW")});
+    ado::Recordset views =
+        db.connection().OpenSchema(ado::adSchemaTables, {QString(), QString(), QString(), QStringLiteral("VIEW")});
     int count = 0;
     for (; !views.EOF_(); views.MoveNext(), ++count) {
         const QString name = rt::CStr(views(QStringLiteral("TABLE_NAME")));

@@ -38,7 +38,7 @@ TEST_F(BorradoLiquidacionPrueba, EveryTableLosesTheSettlementAndOnlyIt)
 TEST_F(BorradoLiquidacionPrueba, AFailedStatementStopsTheRestAndKeepsTheHeader)
 {
     ejecutarSQLite("CREATE TRIGGER bloqueo BEFORE DELETE ON V_COMISIONES_VENDEDOR_APL "
-               "BEGIN SELECT RAISE(ABORT, 'aplicaciones bloqueadas'); END");
+                   "BEGIN SELECT RAISE(ABORT, 'aplicaciones bloqueadas'); END");
     QString error;
     EXPECT_FALSE(BorradoLiquidacion(*gBaseDatos).borrar("12", error));
     EXPECT_TRUE(error.contains("aplicaciones bloqueadas")) << error.toStdString();

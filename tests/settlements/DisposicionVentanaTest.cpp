@@ -22,7 +22,7 @@ void comprobar(const RectanguloTwips &obtenido, const RectanguloTwips &esperado,
     EXPECT_DOUBLE_EQ(obtenido.Height, esperado.Height);
 }
 
-class Redimension : public ::testing::TestWithParam<Caso> {};
+class Redimension : public ::testing::TestWithParam<Caso> { };
 
 TEST_P(Redimension, StretchesTheBandAndSharesTheHeightBetweenTheLists)
 {

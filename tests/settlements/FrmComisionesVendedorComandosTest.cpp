@@ -8,9 +8,9 @@
 
 #include "components/FhOcx.h"
 #include "core/ObjetosExternos.h"
-#include "platform/runtime/Conversions.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/PreviewWindow.h"
+#include "platform/runtime/Conversions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,7 +86,8 @@ TEST_F(ComandosVentana, DeletingAfterTheConfirmationEmptiesTheSettlementAndNothi
     EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
     EXPECT_EQ(filas(7), siete);
     EXPECT_EQ(filas(13), (QList<int>{1, 0, 0, 0}));
-    EXPECT_EQ(entradasCombo(), (QStringList{"Nueva Liquidacion", "13     01/04/24-30/04/24", "7     01/01/24-31/01/24"}));
+    EXPECT_EQ(entradasCombo(),
+              (QStringList{"Nueva Liquidacion", "13     01/04/24-30/04/24", "7     01/01/24-31/01/24"}));
     for (int n : {1, 2, 3, 5})
         EXPECT_EQ(lista(n)->topLevelItemCount(), 0) << "ListView" << n;
 
@@ -339,7 +340,8 @@ TEST_F(LiquidacionVentana, ARebuildAsksFirstKeepsTheHighestNumberAndGivesAnOlder
 
     reconstruir("3", ui::vbYes);
     EXPECT_EQ(numeros(), (QList<int>{2, 3}));
-    EXPECT_DOUBLE_EQ(numero("SELECT SUM(ImporteComision) FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 3"), 177.5);
+    EXPECT_DOUBLE_EQ(numero("SELECT SUM(ImporteComision) FROM V_COMISIONES_VENDEDOR_DET WHERE IdLiquidacion = 3"),
+                     177.5);
 }
 
 } // namespace

@@ -93,7 +93,8 @@ TEST_F(ListasVentana, HeaderClicksSortByAmountAndDateAndTheSalespersonsKeepTheir
 {
     confirmarNumero("12");
     clicEncabezado(lista(1), 2);
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   2", "   1", "  99", "   3", "Tot"})) << "commission descending";
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   2", "   1", "  99", "   3", "Tot"}))
+        << "commission descending";
     clicEncabezado(lista(1), 1);
     EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"  99", "   1", "   2", "   3", "Tot"})) << "name ascending";
     clicEncabezado(lista(1), 3);

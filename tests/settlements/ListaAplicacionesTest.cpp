@@ -35,11 +35,14 @@ TEST_F(ListaAplicacionesPrueba, EveryVoucherOfTheSalespersonComesByCollectionWit
 {
     cargar(QStringLiteral("12"), QStringLiteral("   1"));
     const QList<QStringList> esperadas = {
-        {"FC", "000100000103A", "CLIENTE UNO SA", "28/02/2024", "75,25", "1.240,08", "1.500,50", "CB", "000100000010X", "1"},
+        {"FC", "000100000103A", "CLIENTE UNO SA", "28/02/2024", "75,25", "1.240,08", "1.500,50", "CB", "000100000010X",
+         "1"},
         {"FC", "000100000101A", "CLIENTE DOS SRL", "01/03/2024", "85,00", "1.200,00", "1.410,00", "CB", "000100000011X",
          "2"},
-        {"FC", "000100000102A", "CLIENTE DOS SRL", "15/02/2024", "15,00", "500,00", "605,00", "CB", "000100000011X", "3"},
-        {"NC", "000200000003A", "CLIENTE UNO SA", "20/03/2024", "0,00", "-247,93", "-300,00", "NC", "000200000003A", "4"},
+        {"FC", "000100000102A", "CLIENTE DOS SRL", "15/02/2024", "15,00", "500,00", "605,00", "CB", "000100000011X",
+         "3"},
+        {"NC", "000200000003A", "CLIENTE UNO SA", "20/03/2024", "0,00", "-247,93", "-300,00", "NC", "000200000003A",
+         "4"},
         {"Tot", "", "", "TOTALES", "175,25", "2.692,15", "3.215,50", "", "", "5"},
     };
     EXPECT_EQ(filasDe(comprobantes), esperadas);
@@ -60,10 +63,9 @@ TEST_F(ListaAplicacionesPrueba, OnlyTheChosenSettlementAndSalespersonCount)
 {
     cargar(QStringLiteral("7"), QStringLiteral("   1"));
     EXPECT_EQ(filasDe(comprobantes),
-              (QList<QStringList>{
-                  {"FC", "000100000090A", "CLIENTE UNO SA", "10/01/2024", "9,00", "900,00", "999,00", "CB", "000100000001X",
-                   "1"},
-                  {"Tot", "", "", "TOTALES", "9,00", "900,00", "999,00", "", "", "2"}}));
+              (QList<QStringList>{{"FC", "000100000090A", "CLIENTE UNO SA", "10/01/2024", "9,00", "900,00", "999,00",
+                                   "CB", "000100000001X", "1"},
+                                  {"Tot", "", "", "TOTALES", "9,00", "900,00", "999,00", "", "", "2"}}));
     cargar(QStringLiteral("12"), QStringLiteral("   2"));
     EXPECT_EQ(filasDe(comprobantes).first().mid(1, 6),
               (QStringList{"000100000104A", "O'HARA SA", "09/03/2024", "61.728,39", "1.020.304,04", "1.234.567,89"}));

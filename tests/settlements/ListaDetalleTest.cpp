@@ -14,23 +14,23 @@
 
 namespace {
 
-const QStringList LineaA005 = {"FC",   "000100000103A", "28/02/2024", "A005",  "ARTICULO CINCO", "1,00",
-                               "1.500,50", "21,00",     "1.240,08",   "2,50",  "1.209,08",       "75,25",
-                               "6,22", "0001",          "CB",         "000100000010X"};
-const QStringList LineaA001 = {"FC",     "000100000101A", "01/03/2024", "A001", "ARTICULO UNO", "2,00",
-                               "605,00", "21,00",         "500,00",     "0,00", "500,00",       "50,00",
+const QStringList LineaA005 = {"FC",       "000100000103A", "28/02/2024", "A005",         "ARTICULO CINCO", "1,00",
+                               "1.500,50", "21,00",         "1.240,08",   "2,50",         "1.209,08",       "75,25",
+                               "6,22",     "0001",          "CB",         "000100000010X"};
+const QStringList LineaA001 = {"FC",     "000100000101A", "01/03/2024", "A001",         "ARTICULO UNO", "2,00",
+                               "605,00", "21,00",         "500,00",     "0,00",         "500,00",       "50,00",
                                "10,00",  "0001",          "CB",         "000100000011X"};
-const QStringList LineaA002 = {"FC",     "000100000101A", "01/03/2024", "A002", "ARTICULO DOS", "1,00",
-                               "847,00", "21,00",         "700,00",     "0,00", "700,00",       "35,00",
+const QStringList LineaA002 = {"FC",     "000100000101A", "01/03/2024", "A002",         "ARTICULO DOS", "1,00",
+                               "847,00", "21,00",         "700,00",     "0,00",         "700,00",       "35,00",
                                "5,00",   "0001",          "CB",         "000100000011X"};
-const QStringList LineaA003 = {"FC",     "000100000102A", "15/02/2024", "A003", "ARTICULO TRES", "3,00",
-                               "363,00", "21,00",         "300,00",     "0,00", "300,00",        "15,00",
-                               "5,00",   "0001",          "CB",          "000100000011X"};
-const QStringList LineaA004 = {"FC",     "000100000102A", "15/02/2024", "A004", "",     "1,00",
-                               "242,00", "21,00",         "200,00",     "0,00", "200,00", "0,00",
+const QStringList LineaA003 = {"FC",     "000100000102A", "15/02/2024", "A003",         "ARTICULO TRES", "3,00",
+                               "363,00", "21,00",         "300,00",     "0,00",         "300,00",        "15,00",
+                               "5,00",   "0001",          "CB",         "000100000011X"};
+const QStringList LineaA004 = {"FC",     "000100000102A", "15/02/2024", "A004",         "",       "1,00",
+                               "242,00", "21,00",         "200,00",     "0,00",         "200,00", "0,00",
                                "0,00",   "0001",          "CB",         "000100000011X"};
-const QStringList LineaNota = {"NC",      "000200000003A", "20/03/2024", "A001", "ARTICULO UNO", "1,00",
-                               "-300,00", "21,00",         "-247,93",    "0,00", "-247,93",      "0,00",
+const QStringList LineaNota = {"NC",      "000200000003A", "20/03/2024", "A001",         "ARTICULO UNO", "1,00",
+                               "-300,00", "21,00",         "-247,93",    "0,00",         "-247,93",      "0,00",
                                "0,00",    "0001",          "NC",         "000200000003A"};
 
 QStringList conId(QStringList linea, int id)
@@ -41,8 +41,8 @@ QStringList conId(QStringList linea, int id)
 // A total row: its five sums and its ordinal.
 QStringList total(const QStringList &sumas, int id)
 {
-    return {"Tot", "", "", "", "TOTALES", sumas.at(0), sumas.at(1), "", sumas.at(2), "", sumas.at(3), sumas.at(4),
-            "",    "", "", "", QString::number(id)};
+    return {"Tot",       "",          "", "", "TOTALES", sumas.at(0), sumas.at(1),        "", sumas.at(2), "",
+            sumas.at(3), sumas.at(4), "", "", "",        "",          QString::number(id)};
 }
 
 class ListaDetallePrueba : public PruebaComandos {
@@ -80,8 +80,13 @@ TEST_F(ListaDetallePrueba, EveryLineOfTheSalespersonComesByCollectionAndVoucherW
     elegirVendedor("12", "   1");
     cargar("12");
     const QList<QStringList> esperadas = {
-        conId(LineaA005, 1), conId(LineaA001, 2), conId(LineaA002, 3), conId(LineaA003, 4), conId(LineaA004, 5),
-        conId(LineaNota, 6), total({"9,00", "3.257,50", "2.692,15", "2.661,15", "175,25"}, 7),
+        conId(LineaA005, 1),
+        conId(LineaA001, 2),
+        conId(LineaA002, 3),
+        conId(LineaA003, 4),
+        conId(LineaA004, 5),
+        conId(LineaNota, 6),
+        total({"9,00", "3.257,50", "2.692,15", "2.661,15", "175,25"}, 7),
     };
     EXPECT_EQ(filasDe(detalle), esperadas);
     comprobarColumnas(detalle, fuente,
@@ -108,8 +113,8 @@ TEST_F(ListaDetallePrueba, AVoucherAloneNarrowsTheLinesWithoutACollection)
 {
     elegirVendedor("12", "   1");
     cargar("12", "", "", "FC", "000100000103A");
-    EXPECT_EQ(filasDe(detalle),
-              (QList<QStringList>{conId(LineaA005, 1), total({"1,00", "1.500,50", "1.240,08", "1.209,08", "75,25"}, 2)}));
+    EXPECT_EQ(filasDe(detalle), (QList<QStringList>{conId(LineaA005, 1),
+                                                    total({"1,00", "1.500,50", "1.240,08", "1.209,08", "75,25"}, 2)}));
 }
 
 TEST_F(ListaDetallePrueba, ACreditNoteAmongTheCollectionsDoesNotNarrowTheLines)

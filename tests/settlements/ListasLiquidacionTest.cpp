@@ -11,8 +11,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QTreeWidget>
 #include <QStyle>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,7 +46,8 @@ protected:
             SCOPED_TRACE(esperada.titulo.toStdString());
             EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
             // The column shows its count of "X" whole, inside the cell's text margins on both sides.
-            EXPECT_EQ(lista.header()->sectionSize(c) - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
+            EXPECT_EQ(lista.header()->sectionSize(c)
+                          - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
                       medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
             const bool derecha = (lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0;
             EXPECT_EQ(derecha, esperada.derecha);

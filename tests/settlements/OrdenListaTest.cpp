@@ -23,7 +23,7 @@ void PrintTo(const Comparacion &caso, std::ostream *os)
     *os << '"' << caso.a << "\" vs \"" << caso.b << '"';
 }
 
-class CompararCeldas : public ::testing::TestWithParam<Comparacion> {};
+class CompararCeldas : public ::testing::TestWithParam<Comparacion> { };
 
 TEST_P(CompararCeldas, AmountsAsNumbersDatesAsDatesOtherTextIgnoringCase)
 {
@@ -34,14 +34,15 @@ TEST_P(CompararCeldas, AmountsAsNumbersDatesAsDatesOtherTextIgnoringCase)
     EXPECT_EQ((inverso > 0) - (inverso < 0), -caso.signo);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Celdas, CompararCeldas,
-    ::testing::Values(Comparacion{"9,00", "10,00", -1}, Comparacion{"1.234.567,89", "61.728,39", 1},
-                      Comparacion{"-300,00", "0,00", -1}, Comparacion{"2,50", "2,5", 0},
-                      Comparacion{"   2", "  10", -1}, Comparacion{"9", "10", -1},
-                      Comparacion{"31/01/2024", "01/03/2024", -1}, Comparacion{"05/03/2023", "02/03/2024", -1},
-                      Comparacion{"CLIENTE uno", "cliente DOS", 1}, Comparacion{"abc", "ABC", 0},
-                      Comparacion{"000100000010X", "000100000011X", -1}));
+INSTANTIATE_TEST_SUITE_P(Celdas, CompararCeldas,
+                         ::testing::Values(Comparacion{"9,00", "10,00", -1},
+                                           Comparacion{"1.234.567,89", "61.728,39", 1},
+                                           Comparacion{"-300,00", "0,00", -1}, Comparacion{"2,50", "2,5", 0},
+                                           Comparacion{"   2", "  10", -1}, Comparacion{"9", "10", -1},
+                                           Comparacion{"31/01/2024", "01/03/2024", -1},
+                                           Comparacion{"05/03/2023", "02/03/2024", -1},
+                                           Comparacion{"CLIENTE uno", "cliente DOS", 1}, Comparacion{"abc", "ABC", 0},
+                                           Comparacion{"000100000010X", "000100000011X", -1}));
 
 class OrdenListaPrueba : public support::WidgetTest {
 protected:
@@ -95,7 +96,8 @@ TEST_F(OrdenListaPrueba, AClickOnAHeaderSortsByThatColumn)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&lista));
     QHeaderView *encabezado = lista.header();
     const auto centro = [&](int c) {
-        return QPoint(encabezado->sectionViewportPosition(c) + encabezado->sectionSize(c) / 2, encabezado->height() / 2);
+        return QPoint(encabezado->sectionViewportPosition(c) + encabezado->sectionSize(c) / 2,
+                      encabezado->height() / 2);
     };
     QTest::mouseClick(encabezado->viewport(), Qt::LeftButton, {}, centro(2));
     QTest::mouseClick(encabezado->viewport(), Qt::LeftButton, {}, centro(0));

@@ -4,8 +4,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QTreeWidget>
 #include <QStyle>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -65,10 +65,12 @@ PruebaComandos::PruebaComandos()
 
 int PruebaComandos::filasDeLiquidacion(const QString &tabla, int numero)
 {
-    return rt::CLng(db.value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdLiquidacion = %2").arg(tabla).arg(numero)));
+    return rt::CLng(
+        db.value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE IdLiquidacion = %2").arg(tabla).arg(numero)));
 }
 
-void PruebaComandos::comprobarColumnas(const QTreeWidget &lista, const QFont &fuente, const std::vector<Columna> &esperadas)
+void PruebaComandos::comprobarColumnas(const QTreeWidget &lista, const QFont &fuente,
+                                       const std::vector<Columna> &esperadas)
 {
     ASSERT_EQ(lista.columnCount(), static_cast<int>(esperadas.size()));
     const QFontMetrics medidas(fuente);
@@ -77,7 +79,8 @@ void PruebaComandos::comprobarColumnas(const QTreeWidget &lista, const QFont &fu
         SCOPED_TRACE(esperada.titulo.toStdString());
         EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
         // The column shows its count of "X" whole, inside the cell's text margins on both sides.
-        EXPECT_EQ(lista.header()->sectionSize(c) - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
+        EXPECT_EQ(lista.header()->sectionSize(c)
+                      - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
                   medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
         EXPECT_EQ((lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0, esperada.derecha);
         for (int f = 0; f < lista.topLevelItemCount(); ++f)

@@ -28,7 +28,9 @@ QString carpetaReportes()
 
 } // namespace
 
-PruebaVentanaComandos::PruebaVentanaComandos() : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME"))
+PruebaVentanaComandos::PruebaVentanaComandos()
+    : m_home(qgetenv("HOME"))
+    , m_config(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("HOME", QFile::encodeName(m_casa.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(m_casa.path()).filePath(QStringLiteral(".config"))));
@@ -141,7 +143,8 @@ QStringList PruebaVentanaComandos::libros() const
 {
     QStringList rutas;
     const QDir carpeta(carpetaDocumentos());
-    for (const QString &nombre : carpeta.entryList({QStringLiteral("*.xlsx")}, QDir::Files, QDir::Time | QDir::Reversed))
+    for (const QString &nombre :
+         carpeta.entryList({QStringLiteral("*.xlsx")}, QDir::Files, QDir::Time | QDir::Reversed))
         rutas << carpeta.filePath(nombre);
     return rutas;
 }

@@ -75,7 +75,8 @@ QString BoxMatch::describe() const
     if (m_title)
         parts << QStringLiteral("titled \"%1\"").arg(*m_title);
     if (m_text)
-        parts << QStringLiteral("%1 \"%2\"").arg(m_partial ? QStringLiteral("containing") : QStringLiteral("saying"), *m_text);
+        parts << QStringLiteral("%1 \"%2\"")
+                     .arg(m_partial ? QStringLiteral("containing") : QStringLiteral("saying"), *m_text);
     return parts.isEmpty() ? QStringLiteral("any") : parts.join(QLatin1Char(' '));
 }
 
@@ -104,8 +105,8 @@ void ScriptedDialogs::expectInputBox(const BoxMatch &match, const QString &typed
 void ScriptedDialogs::verify()
 {
     for (const Expected &expected : m_expected) {
-        ADD_FAILURE() << "Expected " << kindName(expected.kind).toStdString() << " never shown: "
-                      << expected.match.describe().toStdString();
+        ADD_FAILURE() << "Expected " << kindName(expected.kind).toStdString()
+                      << " never shown: " << expected.match.describe().toStdString();
     }
     m_expected.clear();
 }
@@ -118,8 +119,9 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::takeExpected(const Sho
     }
     const Expected next = m_expected.front();
     if (next.kind != box.kind || !next.match.matches(box.title, box.text)) {
-        ADD_FAILURE() << "Unexpected " << describeBox(box).toStdString() << "; expected next: "
-                      << kindName(next.kind).toStdString() << " " << next.match.describe().toStdString();
+        ADD_FAILURE() << "Unexpected " << describeBox(box).toStdString()
+                      << "; expected next: " << kindName(next.kind).toStdString() << " "
+                      << next.match.describe().toStdString();
         return std::nullopt;
     }
     m_expected.pop_front();

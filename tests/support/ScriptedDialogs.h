@@ -35,10 +35,10 @@ struct ShownBox {
     Kind kind = Kind::Message;
     QString title;
     QString text;
-    int style = 0;       // message boxes
+    int style = 0; // message boxes
     QString defaultText; // input boxes
-    int answer = 0;      // message boxes
-    QString typedText;   // input boxes
+    int answer = 0; // message boxes
+    QString typedText; // input boxes
 };
 
 // The dialog service of tests. Each expected box, in order, is answered as scripted; every box

@@ -37,7 +37,10 @@ int typeOf(const rt::Variant &value)
 // The engine of one connection; everything it is asked goes to the current ScriptedServer.
 class ScriptedEngine final : public ado::Engine {
 public:
-    explicit ScriptedEngine(ScriptedServer &server) : m_server(server) {}
+    explicit ScriptedEngine(ScriptedServer &server)
+        : m_server(server)
+    {
+    }
 
     void open(const ado::ConnectionTarget &target) override
     {
@@ -60,10 +63,10 @@ public:
     {
         return m_server.insert(table, columns, values);
     }
-    void setCommandTimeout(int) override {}
+    void setCommandTimeout(int) override { }
     void setDefaultDatabase(const QString &name) override { m_database = name; }
     QString defaultDatabase() const override { return m_database; }
-    void setIsolationLevel(long) override {}
+    void setIsolationLevel(long) override { }
 
 private:
     void transaction(ScriptedCall::Kind kind)
@@ -194,8 +197,8 @@ QStringList ScriptedServer::statements() const
 
 int ScriptedServer::count(ScriptedCall::Kind kind) const
 {
-    return static_cast<int>(std::count_if(m_calls.begin(), m_calls.end(),
-                                          [kind](const ScriptedCall &call) { return call.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(m_calls.begin(), m_calls.end(), [kind](const ScriptedCall &call) { return call.kind == kind; }));
 }
 
 const ScriptedServer::Answer *ScriptedServer::answerFor(const QString &text)

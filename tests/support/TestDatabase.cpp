@@ -22,12 +22,14 @@ std::unique_ptr<ado::Connection> openFile(const QString &path)
 
 } // namespace
 
-TestDatabase::TestDatabase() : TestDatabase(Files::FromSchema)
+TestDatabase::TestDatabase()
+    : TestDatabase(Files::FromSchema)
 {
 }
 
 TestDatabase::TestDatabase(Files files)
-    : m_previousDataFolder(qgetenv("COMISIONES_DATOS")), m_hadDataFolder(qEnvironmentVariableIsSet("COMISIONES_DATOS"))
+    : m_previousDataFolder(qgetenv("COMISIONES_DATOS"))
+    , m_hadDataFolder(qEnvironmentVariableIsSet("COMISIONES_DATOS"))
 {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder for the test database");

@@ -26,8 +26,8 @@ Arguments parseArguments(const QCoreApplication &app)
     parser.addHelpOption();
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("Number of collections (default 300)."),
                                    QStringLiteral("N"), QStringLiteral("300"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."), QStringLiteral("S"),
-                                  QStringLiteral("1"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."),
+                                  QStringLiteral("S"), QStringLiteral("1"));
     parser.addOption(scale);
     parser.addOption(seed);
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Folder that receives the database files."));

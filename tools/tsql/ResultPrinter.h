@@ -11,7 +11,10 @@
 // "(<n> rows affected)".
 class ResultPrinter {
 public:
-    explicit ResultPrinter(QTextStream &out) : m_out(out) {}
+    explicit ResultPrinter(QTextStream &out)
+        : m_out(out)
+    {
+    }
 
     // Writes every row of the recordset from its first; throws RuntimeError from the recordset.
     void printRows(ado::Recordset &recordset);

@@ -184,7 +184,8 @@ void Connection::fail(const EngineError &error)
     for (const Error &item : error.errors())
         m_errors.Append(item);
     if (m_errors.Count() == 0)
-        m_errors.Append(providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"), QStringLiteral("Unspecified error")));
+        m_errors.Append(
+            providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"), QStringLiteral("Unspecified error")));
     const Error &first = m_errors(0);
     throw rt::RuntimeError(first.Number, first.Description, first.Source);
 }

@@ -69,8 +69,8 @@ QString ConnectionString::value(const QStringList &keys) const
 
 QString ConnectionString::server() const
 {
-    return value({QStringLiteral("server"), QStringLiteral("data source"), QStringLiteral("address"),
-                  QStringLiteral("addr")});
+    return value(
+        {QStringLiteral("server"), QStringLiteral("data source"), QStringLiteral("address"), QStringLiteral("addr")});
 }
 
 QString ConnectionString::database() const

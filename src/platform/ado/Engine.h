@@ -13,10 +13,30 @@ namespace ado {
 
 // ADO DataTypeEnum codes that the program and its engines use.
 enum DataType : int {
-    adEmpty = 0, adSmallInt = 2, adInteger = 3, adSingle = 4, adDouble = 5, adCurrency = 6, adDate = 7,
-    adBSTR = 8, adBoolean = 11, adVariant = 12, adDecimal = 14, adTinyInt = 16, adBigInt = 20,
-    adBinary = 128, adChar = 129, adWChar = 130, adNumeric = 131, adDBDate = 133, adDBTimeStamp = 135,
-    adVarChar = 200, adLongVarChar = 201, adVarWChar = 202, adLongVarWChar = 203, adVarBinary = 204,
+    adEmpty = 0,
+    adSmallInt = 2,
+    adInteger = 3,
+    adSingle = 4,
+    adDouble = 5,
+    adCurrency = 6,
+    adDate = 7,
+    adBSTR = 8,
+    adBoolean = 11,
+    adVariant = 12,
+    adDecimal = 14,
+    adTinyInt = 16,
+    adBigInt = 20,
+    adBinary = 128,
+    adChar = 129,
+    adWChar = 130,
+    adNumeric = 131,
+    adDBDate = 133,
+    adDBTimeStamp = 135,
+    adVarChar = 200,
+    adLongVarChar = 201,
+    adVarWChar = 202,
+    adLongVarWChar = 203,
+    adVarBinary = 204,
     adLongVarBinary = 205
 };
 
@@ -24,7 +44,7 @@ struct ColumnInfo {
     QString name;
     int type = adVarWChar; // a DataType code
     long definedSize = 0;
-    QString baseTable;     // the table the column comes from, when the engine knows it
+    QString baseTable; // the table the column comes from, when the engine knows it
 };
 
 // The rows of one result, all fetched (a client-side cursor).

@@ -11,7 +11,9 @@ std::string firstDescription(const QList<Error> &errors)
 
 } // namespace
 
-EngineError::EngineError(QList<Error> errors) : std::runtime_error(firstDescription(errors)), m_errors(std::move(errors))
+EngineError::EngineError(QList<Error> errors)
+    : std::runtime_error(firstDescription(errors))
+    , m_errors(std::move(errors))
 {
 }
 

@@ -18,7 +18,11 @@ enum EditMode : int { adEditNone = 0, adEditAdd = 2 };
 // A column of the recordset's current row (a light handle; the recordset must outlive it).
 class Field {
 public:
-    Field(Recordset *owner, int index) : m_owner(owner), m_index(index) {}
+    Field(Recordset *owner, int index)
+        : m_owner(owner)
+        , m_index(index)
+    {
+    }
     QString Name() const;
     int Type() const;
     long DefinedSize() const;
@@ -56,11 +60,11 @@ public:
     bool BOF() const;
     bool EOF_() const;
     long RecordCount() const;
-    long AbsolutePosition() const;  // 1-based; -2 at BOF (and when empty), -3 at EOF
-    void MoveFirst();               // throws 3021 on an empty recordset
+    long AbsolutePosition() const; // 1-based; -2 at BOF (and when empty), -3 at EOF
+    void MoveFirst(); // throws 3021 on an empty recordset
     void MoveLast();
-    void MoveNext();                // throws 3021 at EOF
-    void MovePrevious();            // throws 3021 at BOF
+    void MoveNext(); // throws 3021 at EOF
+    void MovePrevious(); // throws 3021 at BOF
 
     long FieldCount() const;
     // Throws RuntimeError 3265 when there is no such column (names ignore letter case).
@@ -72,7 +76,7 @@ public:
     // Adding rows needs lock type 3 (or 2) and a one-table SELECT; throws RuntimeError 3251
     // otherwise. A pending row is inserted first; moving while adding inserts it too.
     void AddNew();
-    void Update();        // inserts the pending row; the provider's error is thrown
+    void Update(); // inserts the pending row; the provider's error is thrown
     void CancelUpdate();
     int EditMode() const;
 

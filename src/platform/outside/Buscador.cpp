@@ -57,7 +57,8 @@ VentanaBusqueda *Buscador::ObjetoBusqueda()
 QString Buscador::textoConsulta(const QString &tabla, const QStringList &campos, const QString &condicion,
                                 const QString &orden)
 {
-    QString text = QStringLiteral("SELECT ") + (campos.isEmpty() ? QStringLiteral("*") : campos.join(QStringLiteral(", ")))
+    QString text = QStringLiteral("SELECT ")
+                   + (campos.isEmpty() ? QStringLiteral("*") : campos.join(QStringLiteral(", ")))
                    + QStringLiteral(" FROM ") + tabla.trimmed();
     if (!condicion.trimmed().isEmpty())
         text += QStringLiteral(" WHERE ") + condicion.trimmed();

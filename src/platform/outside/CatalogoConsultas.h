@@ -8,9 +8,9 @@ namespace outside {
 
 // One look-up of the catalogue: what the look-up window shows for a table or view.
 struct ConsultaCatalogo {
-    QString titulo;      // caption
-    QString vista;       // the table or view searched, trimmed
-    QStringList campos;  // the columns shown, in order
+    QString titulo; // caption
+    QString vista; // the table or view searched, trimmed
+    QStringList campos; // the columns shown, in order
 };
 
 // The look-up catalogue file ("consultas.ntw"): fixed records of 1202 bytes, one byte per

@@ -40,7 +40,8 @@ void DialogoArchivo::ShowOpen()
 {
     // Qt's own dialog, so it behaves the same on every desktop and under the tests.
     const QString folder = QFileInfo(m_fileName).absolutePath();
-    QFileDialog dialog(QApplication::activeWindow(), m_title, QDir(folder).exists() ? folder : QString(), qtFilter(m_filter));
+    QFileDialog dialog(QApplication::activeWindow(), m_title, QDir(folder).exists() ? folder : QString(),
+                       qtFilter(m_filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -39,8 +39,7 @@ std::optional<QString> findKey(QTextStream &in, const QString &seccion, const QS
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (inSection && equals > 0
-            && line.left(equals).trimmed().compare(clave.trimmed(), Qt::CaseInsensitive) == 0)
+        if (inSection && equals > 0 && line.left(equals).trimmed().compare(clave.trimmed(), Qt::CaseInsensitive) == 0)
             return line.mid(equals + 1).trimmed();
     }
     return std::nullopt;
@@ -48,8 +47,8 @@ std::optional<QString> findKey(QTextStream &in, const QString &seccion, const QS
 
 } // namespace
 
-void LectorIni::LeerIni(const QString &archivo, const QString &seccion, const QString &clave,
-                        const QString &defecto, QString &valor) const
+void LectorIni::LeerIni(const QString &archivo, const QString &seccion, const QString &clave, const QString &defecto,
+                        QString &valor) const
 {
     valor = defecto;
     QFile file(locate(archivo));

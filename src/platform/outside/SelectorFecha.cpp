@@ -8,7 +8,8 @@
 namespace outside {
 
 SelectorFecha::SelectorFecha(const QDate &inicial, QWidget *parent)
-    : QDialog(parent), m_calendario(new QCalendarWidget(this))
+    : QDialog(parent)
+    , m_calendario(new QCalendarWidget(this))
 {
     setObjectName(QStringLiteral("SelectorFecha"));
     setWindowTitle(QStringLiteral("Fecha"));

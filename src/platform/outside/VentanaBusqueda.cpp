@@ -10,7 +10,9 @@
 namespace outside {
 
 VentanaBusqueda::VentanaBusqueda(QWidget *parent)
-    : QDialog(parent), m_filtro(new QLineEdit(this)), m_lista(new QTableWidget(this))
+    : QDialog(parent)
+    , m_filtro(new QLineEdit(this))
+    , m_lista(new QTableWidget(this))
 {
     setObjectName(QStringLiteral("VentanaBusqueda"));
     setModal(true);

@@ -20,8 +20,7 @@ public:
 
     // Shows `filas` (one text per column) under the column titles; the value chosen is the
     // text of column `columnaClave` of the chosen row. The filter is emptied.
-    void cargar(const QString &titulo, const QStringList &columnas, const QList<QStringList> &filas,
-                int columnaClave);
+    void cargar(const QString &titulo, const QStringList &columnas, const QList<QStringList> &filas, int columnaClave);
 
     void setFiltro(const QString &texto);
     QString filtro() const;

@@ -11,7 +11,11 @@ using Kind = FormulaToken::Kind;
 
 class Parser {
 public:
-    explicit Parser(const QString &text) : m_text(text), m_tokens(tokenizeFormula(text)) {}
+    explicit Parser(const QString &text)
+        : m_text(text)
+        , m_tokens(tokenizeFormula(text))
+    {
+    }
 
     ExpressionPtr run()
     {
@@ -131,8 +135,9 @@ private:
         default:
             break;
         }
-        fail(token.kind == Kind::End ? QStringLiteral("la fórmula termina antes de tiempo")
-                                     : QStringLiteral("se esperaba un valor en la posición %1").arg(token.position + 1));
+        fail(token.kind == Kind::End
+                 ? QStringLiteral("la fórmula termina antes de tiempo")
+                 : QStringLiteral("se esperaba un valor en la posición %1").arg(token.position + 1));
     }
 
     ExpressionPtr wordOperand(const FormulaToken &token)

@@ -22,9 +22,9 @@ using ExpressionPtr = std::shared_ptr<const Expression>;
 struct Expression {
     enum class Kind { Field, Formula, Sum, Literal, Compare, And, Or, Not, IsNull };
     Kind kind = Kind::Literal;
-    FieldName field;    // Field
-    QString name;       // Formula ({@Name}) and Sum ({#Name})
-    rt::Variant value;  // Literal
+    FieldName field; // Field
+    QString name; // Formula ({@Name}) and Sum ({#Name})
+    rt::Variant value; // Literal
     CompareOp op = CompareOp::Equal;
     ExpressionPtr left; // Compare, And, Or; the operand of Not and IsNull
     ExpressionPtr right;

@@ -2,7 +2,6 @@
 
 #include "platform/runtime/Conversions.h"
 
-
 namespace report {
 
 namespace {
@@ -51,12 +50,18 @@ namespace {
 bool holds(CompareOp op, int order)
 {
     switch (op) {
-    case CompareOp::Equal: return order == 0;
-    case CompareOp::NotEqual: return order != 0;
-    case CompareOp::Less: return order < 0;
-    case CompareOp::LessEqual: return order <= 0;
-    case CompareOp::Greater: return order > 0;
-    case CompareOp::GreaterEqual: return order >= 0;
+    case CompareOp::Equal:
+        return order == 0;
+    case CompareOp::NotEqual:
+        return order != 0;
+    case CompareOp::Less:
+        return order < 0;
+    case CompareOp::LessEqual:
+        return order <= 0;
+    case CompareOp::Greater:
+        return order > 0;
+    case CompareOp::GreaterEqual:
+        return order >= 0;
     }
     return false;
 }

@@ -60,7 +60,8 @@ void FormulaCache::addBands(const QList<Band> &bands, QList<FieldName> &fields)
 QList<FieldName> FormulaCache::fieldsNamedBy(const ReportBody &body)
 {
     QList<FieldName> fields;
-    for (const QList<Band> *slot : {&body.reportHeader, &body.pageHeader, &body.detail, &body.pageFooter, &body.reportFooter})
+    for (const QList<Band> *slot :
+         {&body.reportHeader, &body.pageHeader, &body.detail, &body.pageFooter, &body.reportFooter})
         addBands(*slot, fields);
     for (const Group &group : body.groups) {
         fields << parseFieldReference(group.field);

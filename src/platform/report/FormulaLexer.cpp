@@ -8,7 +8,10 @@ namespace {
 
 class Lexer {
 public:
-    explicit Lexer(const QString &text) : m_text(text) {}
+    explicit Lexer(const QString &text)
+        : m_text(text)
+    {
+    }
 
     QList<FormulaToken> run()
     {
@@ -73,9 +76,8 @@ private:
         const QString inside = m_text.mid(start + 1, close - start - 1).trimmed();
         m_pos = close + 1;
         if (inside.startsWith(QLatin1Char('@')) || inside.startsWith(QLatin1Char('#'))) {
-            FormulaToken token = make(inside.startsWith(QLatin1Char('@')) ? FormulaToken::Kind::Formula
-                                                                           : FormulaToken::Kind::Sum,
-                                      start);
+            FormulaToken token = make(
+                inside.startsWith(QLatin1Char('@')) ? FormulaToken::Kind::Formula : FormulaToken::Kind::Sum, start);
             token.text = inside.mid(1).trimmed();
             if (token.text.isEmpty())
                 raiseFormulaError(QStringLiteral("nombre vacío entre llaves"), m_text);

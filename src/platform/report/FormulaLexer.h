@@ -11,10 +11,10 @@ namespace report {
 struct FormulaToken {
     enum class Kind { Field, Formula, Sum, Text, Number, Operator, OpenParen, CloseParen, Word, End };
     Kind kind = Kind::End;
-    QString text;      // Field: the table; Formula and Sum: the name; Operator and Word: as written
-    QString field;     // Field: the field name, blanks inside kept
+    QString text; // Field: the table; Formula and Sum: the name; Operator and Word: as written
+    QString field; // Field: the field name, blanks inside kept
     rt::Variant value; // Text and Number
-    int position = 0;  // where it starts in the formula
+    int position = 0; // where it starts in the formula
 };
 
 // Splits a formula into tokens: {TABLE.FIELD}, {@Formula}, {#Sum}, texts between ' or " (a

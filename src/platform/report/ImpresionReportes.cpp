@@ -58,10 +58,10 @@ ado::Connection &ImpresionReportes::connectionFor(const QString &text)
 }
 
 void ImpresionReportes::ImprimirReporte(const QString &reporte, const QStringList &ordenCampos,
-                                        const QString &seleccion, const QString &conexion,
-                                        const QString &formula1, const QString &formula2, const QString &formula3,
-                                        const QString &formula4, const QString &formula5, const QString &subReporte,
-                                        const QString &, const QString &subReporte2)
+                                        const QString &seleccion, const QString &conexion, const QString &formula1,
+                                        const QString &formula2, const QString &formula3, const QString &formula4,
+                                        const QString &formula5, const QString &subReporte, const QString &,
+                                        const QString &subReporte2)
 {
     if (m_destino < DestinoPantalla() || m_destino > DestinoCorreo())
         throw rt::RuntimeError(rt::err::InvalidProcedureCall,

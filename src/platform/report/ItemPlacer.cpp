@@ -9,7 +9,9 @@
 namespace report {
 
 ItemPlacer::ItemPlacer(FormulaCache &cache, const QString &folder, const QString &printDate)
-    : m_cache(cache), m_folder(folder), m_printDate(printDate)
+    : m_cache(cache)
+    , m_folder(folder)
+    , m_printDate(printDate)
 {
 }
 
@@ -24,18 +26,28 @@ QList<TextPiece> ItemPlacer::text(const ReportItem &item, const ValueScope &scop
     QString literal;
     for (const TemplatePart &part : m_cache.textTemplate(item.text)) {
         switch (part.kind) {
-        case TemplatePart::Kind::Literal: literal += part.text; break;
-        case TemplatePart::Kind::Field: literal += formatReportValue(scope.field(part.field), item.format); break;
-        case TemplatePart::Kind::Formula: literal += formatReportValue(scope.formula(part.text), item.format); break;
-        case TemplatePart::Kind::Sum: literal += formatReportValue(scope.sum(part.text), item.format); break;
-        case TemplatePart::Kind::PrintDate: literal += m_printDate; break;
+        case TemplatePart::Kind::Literal:
+            literal += part.text;
+            break;
+        case TemplatePart::Kind::Field:
+            literal += formatReportValue(scope.field(part.field), item.format);
+            break;
+        case TemplatePart::Kind::Formula:
+            literal += formatReportValue(scope.formula(part.text), item.format);
+            break;
+        case TemplatePart::Kind::Sum:
+            literal += formatReportValue(scope.sum(part.text), item.format);
+            break;
+        case TemplatePart::Kind::PrintDate:
+            literal += m_printDate;
+            break;
         case TemplatePart::Kind::PageNumber:
         case TemplatePart::Kind::TotalPages:
             if (!literal.isEmpty())
                 pieces << TextPiece{TextPiece::Kind::Literal, literal};
             literal.clear();
             pieces << TextPiece{part.kind == TemplatePart::Kind::PageNumber ? TextPiece::Kind::PageNumber
-                                                                             : TextPiece::Kind::TotalPages,
+                                                                            : TextPiece::Kind::TotalPages,
                                 {}};
             break;
         }
@@ -81,15 +93,20 @@ QList<PageItem> ItemPlacer::place(const Band &band, const ValueScope &scope, QPo
             page.kind = PageItem::Kind::Text;
             page.text = text(item, scope);
             break;
-        case ReportItem::Kind::Line: page.kind = PageItem::Kind::Line; break;
-        case ReportItem::Kind::Box: page.kind = PageItem::Kind::Box; break;
+        case ReportItem::Kind::Line:
+            page.kind = PageItem::Kind::Line;
+            break;
+        case ReportItem::Kind::Box:
+            page.kind = PageItem::Kind::Box;
+            break;
         case ReportItem::Kind::Image:
             page.kind = PageItem::Kind::Image;
             page.image = image(item, scope);
             if (page.image.isNull())
                 continue;
             break;
-        case ReportItem::Kind::Subreport: break;
+        case ReportItem::Kind::Subreport:
+            break;
         }
         placed << page;
     }

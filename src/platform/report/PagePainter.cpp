@@ -1,9 +1,9 @@
 #include "platform/report/PagePainter.h"
 
 #include <QFontMetricsF>
-#include <algorithm>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace report {
 
@@ -13,7 +13,11 @@ const double kSmallestShrink = 0.7; // of the text's own size
 
 class Scale {
 public:
-    explicit Scale(const QPaintDevice &device) : m_x(device.logicalDpiX() / 25.4), m_y(device.logicalDpiY() / 25.4) {}
+    explicit Scale(const QPaintDevice &device)
+        : m_x(device.logicalDpiX() / 25.4)
+        , m_y(device.logicalDpiY() / 25.4)
+    {
+    }
 
     QPointF point(QPointF mm) const { return {mm.x() * m_x, mm.y() * m_y}; }
     QRectF rect(const QRectF &mm) const { return {point(mm.topLeft()), point(mm.bottomRight())}; }
@@ -36,9 +40,12 @@ QFont fontOf(const FontSpec &spec, QPaintDevice *device)
 Qt::Alignment alignmentOf(TextAlign align)
 {
     switch (align) {
-    case TextAlign::Center: return Qt::AlignHCenter;
-    case TextAlign::Right: return Qt::AlignRight;
-    case TextAlign::Left: break;
+    case TextAlign::Center:
+        return Qt::AlignHCenter;
+    case TextAlign::Right:
+        return Qt::AlignRight;
+    case TextAlign::Left:
+        break;
     }
     return Qt::AlignLeft;
 }

@@ -3,7 +3,8 @@
 namespace report {
 
 Paginator::Paginator(const ReportDefinition &definition, ItemPlacer &placer)
-    : m_definition(definition), m_placer(placer)
+    : m_definition(definition)
+    , m_placer(placer)
 {
     m_document.title = definition.title;
     m_document.page = definition.page;

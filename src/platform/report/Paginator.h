@@ -52,9 +52,9 @@ private:
     ReportDocument m_document;
     QList<Repeated> m_repeated;
     bool m_pageOpen = false;
-    double m_y = 0;       // where the next band goes
+    double m_y = 0; // where the next band goes
     double m_bodyTop = 0; // below the headers of the current page
-    double m_limit = 0;   // above the page footer
+    double m_limit = 0; // above the page footer
 };
 
 } // namespace report

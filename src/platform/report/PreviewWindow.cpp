@@ -34,7 +34,9 @@ QPushButton *button(const QString &text, const QString &name, const QString &tip
 } // namespace
 
 PreviewWindow::PreviewWindow(ReportDocument document, const QString &printerName, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_document(std::move(document)), m_printerName(printerName)
+    : QWidget(parent, Qt::Window)
+    , m_document(std::move(document))
+    , m_printerName(printerName)
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,8 +69,10 @@ void PreviewWindow::buildToolbar()
     for (int zoom : kZooms)
         m_zoomBox->addItem(QStringLiteral("%1%").arg(zoom), zoom);
     m_zoomBox->setCurrentIndex(int(kZooms.indexOf(m_zoom)));
-    auto *print = button(QStringLiteral("Imprimir"), QStringLiteral("print"), QStringLiteral("Imprimir el reporte"), this);
-    auto *pdf = button(QStringLiteral("Exportar PDF"), QStringLiteral("exportPdf"), QStringLiteral("Guardar el reporte como PDF"), this);
+    auto *print =
+        button(QStringLiteral("Imprimir"), QStringLiteral("print"), QStringLiteral("Imprimir el reporte"), this);
+    auto *pdf = button(QStringLiteral("Exportar PDF"), QStringLiteral("exportPdf"),
+                       QStringLiteral("Guardar el reporte como PDF"), this);
     connect(m_first, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
@@ -76,8 +80,9 @@ void PreviewWindow::buildToolbar()
     connect(m_zoomBox, &QComboBox::activated, this, [this](int index) { setZoom(kZooms.value(index, 100)); });
     connect(print, &QPushButton::clicked, this, &PreviewWindow::printReport);
     connect(pdf, &QPushButton::clicked, this, &PreviewWindow::askAndExportPdf);
-    for (QWidget *w : {static_cast<QWidget *>(m_first), static_cast<QWidget *>(m_previous), static_cast<QWidget *>(m_pageLabel),
-                       static_cast<QWidget *>(m_next), static_cast<QWidget *>(m_last), static_cast<QWidget *>(m_zoomBox)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_first), static_cast<QWidget *>(m_previous), static_cast<QWidget *>(m_pageLabel),
+          static_cast<QWidget *>(m_next), static_cast<QWidget *>(m_last), static_cast<QWidget *>(m_zoomBox)})
         bar->addWidget(w);
     bar->addStretch(1);
     bar->addWidget(print);
@@ -144,8 +149,9 @@ void PreviewWindow::printReport()
 
 void PreviewWindow::askAndExportPdf()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"), documentsPdfPath(m_document.title),
-                                                      QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exportar PDF"), documentsPdfPath(m_document.title),
+                                     QStringLiteral("Documentos PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     try {
@@ -158,12 +164,24 @@ void PreviewWindow::askAndExportPdf()
 void PreviewWindow::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_PageDown: showPage(m_page + 1); break;
-    case Qt::Key_PageUp: showPage(m_page - 1); break;
-    case Qt::Key_Home: showPage(0); break;
-    case Qt::Key_End: showPage(pageCount() - 1); break;
-    case Qt::Key_Escape: close(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_PageDown:
+        showPage(m_page + 1);
+        break;
+    case Qt::Key_PageUp:
+        showPage(m_page - 1);
+        break;
+    case Qt::Key_Home:
+        showPage(0);
+        break;
+    case Qt::Key_End:
+        showPage(pageCount() - 1);
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
 }
 

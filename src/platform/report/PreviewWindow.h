@@ -23,7 +23,7 @@ public:
 
     int pageCount() const { return int(m_document.pages.size()); }
     int currentPage() const { return m_page; } // counted from 0
-    int zoom() const { return m_zoom; }        // percent
+    int zoom() const { return m_zoom; } // percent
 
     // Shows the page of that index (kept within the report).
     void showPage(int index);

@@ -25,19 +25,19 @@ enum class TextAlign { Left, Center, Right };
 struct ReportItem {
     enum class Kind { Text, Line, Box, Image, Subreport };
     Kind kind = Kind::Text;
-    QRectF rect;        // Text, Box, Image, Subreport (only its left edge counts)
-    QLineF line;        // Line
-    QString text;       // Text: a template with {TABLE.FIELD}, {@Formula}, {#Sum}, {PageNumber}...
-    QString format;     // Text: how values are shown ("money", "date" or a Format mask)
+    QRectF rect; // Text, Box, Image, Subreport (only its left edge counts)
+    QLineF line; // Line
+    QString text; // Text: a template with {TABLE.FIELD}, {@Formula}, {#Sum}, {PageNumber}...
+    QString format; // Text: how values are shown ("money", "date" or a Format mask)
     FontSpec font;
     TextAlign align = TextAlign::Left;
     QColor color = Qt::black;
-    double penWidth = 0.2;  // Line and Box outline; 0 means no outline
-    QColor fill;            // Box and Text background; invalid means none
-    QString imageField;     // Image: {TABLE.FIELD} holding the picture's bytes
-    QString imageFile;      // Image: a file, relative to the report file's folder
-    QString subreport;      // Subreport: its name
-    QString suppress;       // a formula; the item is left out where it is true
+    double penWidth = 0.2; // Line and Box outline; 0 means no outline
+    QColor fill; // Box and Text background; invalid means none
+    QString imageField; // Image: {TABLE.FIELD} holding the picture's bytes
+    QString imageFile; // Image: a file, relative to the report file's folder
+    QString subreport; // Subreport: its name
+    QString suppress; // a formula; the item is left out where it is true
 };
 
 struct Band {
@@ -63,7 +63,7 @@ struct Group {
     QString name;
     QString field; // {TABLE.FIELD}
     bool repeatHeader = false; // the header shows again at the top of each page the group continues on
-    bool newPage = false;      // each group after the first starts a page
+    bool newPage = false; // each group after the first starts a page
     QList<Band> header;
     QList<Band> footer;
 };
@@ -77,7 +77,7 @@ struct RunningSum {
     enum class Kind { Sum, Count };
     QString name;
     Kind kind = Kind::Sum;
-    QString field;      // {TABLE.FIELD}; not needed to count
+    QString field; // {TABLE.FIELD}; not needed to count
     QString resetGroup; // empty: runs over the whole report
 };
 
@@ -96,7 +96,7 @@ struct ReportBody {
 };
 
 struct SubreportLink {
-    QString field;     // {TABLE.FIELD} of the sub-report
+    QString field; // {TABLE.FIELD} of the sub-report
     QString mainField; // {TABLE.FIELD} of the main report whose value it must equal
 };
 

@@ -7,8 +7,8 @@ namespace report {
 // Run-time error numbers of the report engine, as the print library raised them.
 namespace err {
 inline constexpr long ReportFile = 20507; // missing, unreadable or malformed report file
-inline constexpr long Formula = 20515;    // a selection, sort, suppress or text formula it cannot read
-inline constexpr long Printer = 482;      // the printer refused the job
+inline constexpr long Formula = 20515; // a selection, sort, suppress or text formula it cannot read
+inline constexpr long Printer = 482; // the printer refused the job
 } // namespace err
 
 // Throws rt::RuntimeError err::Formula with `message`, naming the formula text.

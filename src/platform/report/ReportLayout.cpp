@@ -10,11 +10,12 @@ namespace {
 class BodyWalker {
 public:
     BodyWalker(const ReportDefinition &definition, Paginator &paginator, SubreportSource &source)
-        : m_definition(definition), m_paginator(paginator), m_source(source)
+        : m_definition(definition)
+        , m_paginator(paginator)
+        , m_source(source)
     {
-        m_paginator.setSubreportHook([this](const ReportItem &item, const ValueScope &scope, double x) {
-            runSubreport(item, scope, x);
-        });
+        m_paginator.setSubreportHook(
+            [this](const ReportItem &item, const ValueScope &scope, double x) { runSubreport(item, scope, x); });
     }
 
     // Walks every row of the body, `x` mm right of the left margin.
@@ -120,7 +121,8 @@ private:
     {
         const Subreport *sub = m_definition.subreport(item.subreport);
         if (!sub)
-            raiseReportFileError(QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(m_definition.title, item.subreport));
+            raiseReportFileError(
+                QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(m_definition.title, item.subreport));
         const std::unique_ptr<BodyData> data = m_source.rowsFor(*sub, scope);
         SumValues sums;
         walk(*data, x, sums);

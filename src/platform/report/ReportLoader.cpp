@@ -3,12 +3,12 @@
 #include "platform/report/BandLoader.h"
 #include "platform/report/ReportError.h"
 
-#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace report {
 
@@ -93,9 +93,10 @@ QList<RunningSum> loadSums(const QJsonArray &array, const QList<Group> &groups, 
         const QJsonObject object = value.toObject();
         RunningSum sum;
         sum.name = required(object, "name", name);
-        sum.kind = object.value(QLatin1String("kind")).toString().compare(QLatin1String("count"), Qt::CaseInsensitive) == 0
-                       ? RunningSum::Kind::Count
-                       : RunningSum::Kind::Sum;
+        sum.kind =
+            object.value(QLatin1String("kind")).toString().compare(QLatin1String("count"), Qt::CaseInsensitive) == 0
+                ? RunningSum::Kind::Count
+                : RunningSum::Kind::Sum;
         sum.field = object.value(QLatin1String("field")).toString();
         if (sum.kind == RunningSum::Kind::Sum && sum.field.isEmpty())
             malformed(name, QStringLiteral("el total %1 no dice qué campo suma").arg(sum.name));
@@ -137,11 +138,13 @@ PageSetup loadPage(const QJsonObject &object, const QString &name)
         page.size = QPageSize::Legal;
     else if (size != QLatin1String("a4"))
         malformed(name, QStringLiteral("tamaño de página desconocido \"%1\"").arg(written));
-    if (object.value(QLatin1String("orientation")).toString().compare(QLatin1String("landscape"), Qt::CaseInsensitive) == 0)
+    if (object.value(QLatin1String("orientation")).toString().compare(QLatin1String("landscape"), Qt::CaseInsensitive)
+        == 0)
         page.orientation = QPageLayout::Landscape;
     const QJsonArray margins = object.value(QLatin1String("margins")).toArray();
     if (margins.size() == 4)
-        page.margins = QMarginsF(margins[0].toDouble(), margins[1].toDouble(), margins[2].toDouble(), margins[3].toDouble());
+        page.margins =
+            QMarginsF(margins[0].toDouble(), margins[1].toDouble(), margins[2].toDouble(), margins[3].toDouble());
     else if (!margins.isEmpty())
         malformed(name, QStringLiteral("\"margins\" lleva cuatro números"));
     return page;

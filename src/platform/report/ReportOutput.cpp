@@ -65,7 +65,8 @@ void writePdf(const ReportDocument &document, const QString &path)
 {
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
-        throw rt::RuntimeError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(path), kSource);
+        throw rt::RuntimeError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(path),
+                               kSource);
     QPdfWriter writer(path);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("comisiones"));
@@ -73,7 +74,8 @@ void writePdf(const ReportDocument &document, const QString &path)
     writer.setPageLayout(layoutOf(document));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw rt::RuntimeError(rt::err::PermissionDenied, QStringLiteral("No se puede escribir el archivo %1").arg(path), kSource);
+        throw rt::RuntimeError(rt::err::PermissionDenied,
+                               QStringLiteral("No se puede escribir el archivo %1").arg(path), kSource);
     paintAll(painter, document, writer);
     painter.end();
 }
@@ -108,8 +110,8 @@ QString printDocument(const ReportDocument &document, const QString &printerName
     printer.setPageLayout(layoutOf(document));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw rt::RuntimeError(err::Printer, QStringLiteral("La impresora %1 no aceptó el reporte").arg(info.printerName()),
-                               kSource);
+        throw rt::RuntimeError(err::Printer,
+                               QStringLiteral("La impresora %1 no aceptó el reporte").arg(info.printerName()), kSource);
     paintAll(painter, document, printer);
     painter.end();
     return info.printerName();

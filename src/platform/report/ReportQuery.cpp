@@ -12,7 +12,8 @@ rt::Variant ReportRows::value(int row, const QString &columnKey) const
     return m_rows[row][*it];
 }
 
-ReportQuery::ReportQuery(const TableResolver &tables, const QList<FieldName> &fields) : m_tables(tables)
+ReportQuery::ReportQuery(const TableResolver &tables, const QList<FieldName> &fields)
+    : m_tables(tables)
 {
     for (const FieldName &field : fields) {
         const QString formula = QStringLiteral("{%1.%2}").arg(field.table, field.field);

@@ -44,7 +44,7 @@ public:
 
 private:
     const TableResolver &m_tables;
-    QStringList m_columns;          // as SQL
+    QStringList m_columns; // as SQL
     QHash<QString, int> m_positions; // column key -> position
 };
 

@@ -42,11 +42,14 @@ FormulaValues defaultsOf(const ReportBody &body)
 class Runner : public SubreportSource {
 public:
     Runner(const ReportDefinition &definition, ado::Connection &connection, const ReportRequest &request)
-        : m_definition(definition), m_connection(connection), m_request(request)
+        : m_definition(definition)
+        , m_connection(connection)
+        , m_request(request)
     {
         for (const QString &name : request.subreports) {
             if (!name.trimmed().isEmpty() && !definition.subreport(name))
-                raiseReportFileError(QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(definition.title, name.trimmed()));
+                raiseReportFileError(
+                    QStringLiteral("El reporte %1 no tiene el subreporte %2").arg(definition.title, name.trimmed()));
         }
     }
 
@@ -71,9 +74,10 @@ public:
     std::unique_ptr<BodyData> rowsFor(const Subreport &sub, const ValueScope &mainScope) override
     {
         FormulaValues formulas = defaultsOf(sub);
-        const bool named = std::any_of(m_request.subreports.begin(), m_request.subreports.end(), [&](const QString &name) {
-            return name.trimmed().compare(sub.name, Qt::CaseInsensitive) == 0;
-        });
+        const bool named =
+            std::any_of(m_request.subreports.begin(), m_request.subreports.end(), [&](const QString &name) {
+                return name.trimmed().compare(sub.name, Qt::CaseInsensitive) == 0;
+            });
         if (named)
             formulas.apply(m_request.formulas);
         const TableResolver tables(sub.tables);

@@ -13,7 +13,10 @@ namespace report {
 // A report body with what it prints: its rows and its formulas' values.
 struct BodyData {
     BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values)
-        : body(reportBody), tables(reportBody.tables), rows(std::move(reportRows)), formulas(std::move(values))
+        : body(reportBody)
+        , tables(reportBody.tables)
+        , rows(std::move(reportRows))
+        , formulas(std::move(values))
     {
     }
 
@@ -30,7 +33,12 @@ using SumValues = QHash<QString, rt::Variant>;
 // they stand. Row -1 (no rows) gives Null fields.
 class RowScope : public ValueScope {
 public:
-    RowScope(const BodyData &data, int row, const SumValues &sums) : m_data(data), m_row(row), m_sums(sums) {}
+    RowScope(const BodyData &data, int row, const SumValues &sums)
+        : m_data(data)
+        , m_row(row)
+        , m_sums(sums)
+    {
+    }
 
     rt::Variant field(const FieldName &field) const override;
     rt::Variant formula(const QString &name) const override;

@@ -9,7 +9,9 @@ namespace {
 class Translator {
 public:
     Translator(const QString &formula, const TableResolver &tables, const FormulaValues &formulas)
-        : m_formula(formula), m_tables(tables), m_formulas(formulas)
+        : m_formula(formula)
+        , m_tables(tables)
+        , m_formulas(formulas)
     {
     }
 
@@ -75,12 +77,18 @@ private:
     static QString opText(CompareOp op)
     {
         switch (op) {
-        case CompareOp::NotEqual: return QStringLiteral("<>");
-        case CompareOp::Less: return QStringLiteral("<");
-        case CompareOp::LessEqual: return QStringLiteral("<=");
-        case CompareOp::Greater: return QStringLiteral(">");
-        case CompareOp::GreaterEqual: return QStringLiteral(">=");
-        case CompareOp::Equal: break;
+        case CompareOp::NotEqual:
+            return QStringLiteral("<>");
+        case CompareOp::Less:
+            return QStringLiteral("<");
+        case CompareOp::LessEqual:
+            return QStringLiteral("<=");
+        case CompareOp::Greater:
+            return QStringLiteral(">");
+        case CompareOp::GreaterEqual:
+            return QStringLiteral(">=");
+        case CompareOp::Equal:
+            break;
         }
         return QStringLiteral("=");
     }

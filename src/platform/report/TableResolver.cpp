@@ -16,7 +16,10 @@ FieldName parseFieldReference(const QString &text)
     return {trimmed.mid(1, dot - 1).trimmed(), trimmed.mid(dot + 1, trimmed.size() - dot - 2).trimmed()};
 }
 
-TableResolver::TableResolver(const QList<TableRef> &tables) : m_tables(tables) {}
+TableResolver::TableResolver(const QList<TableRef> &tables)
+    : m_tables(tables)
+{
+}
 
 int TableResolver::indexOf(const QString &table) const
 {

@@ -26,8 +26,8 @@ TemplatePart braced(const QString &inside, const QString &text)
         const QString name = inside.mid(1).trimmed();
         if (name.isEmpty())
             raiseFormulaError(QStringLiteral("nombre vacío entre llaves"), text);
-        return TemplatePart{inside.startsWith(QLatin1Char('@')) ? TemplatePart::Kind::Formula : TemplatePart::Kind::Sum,
-                            name, {}};
+        return TemplatePart{
+            inside.startsWith(QLatin1Char('@')) ? TemplatePart::Kind::Formula : TemplatePart::Kind::Sum, name, {}};
     }
     const qsizetype dot = inside.indexOf(QLatin1Char('.'));
     if (dot < 0)

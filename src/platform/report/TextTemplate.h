@@ -11,7 +11,7 @@ namespace report {
 struct TemplatePart {
     enum class Kind { Literal, Field, Formula, Sum, PageNumber, TotalPages, PrintDate };
     Kind kind = Kind::Literal;
-    QString text;    // Literal: the text; Formula and Sum: the name
+    QString text; // Literal: the text; Formula and Sum: the name
     FieldName field; // Field
 };
 

@@ -10,7 +10,12 @@ namespace rt {
 class Currency {
 public:
     constexpr Currency() = default;
-    static constexpr Currency fromRaw(std::int64_t tenThousandths) { Currency c; c.m_raw = tenThousandths; return c; }
+    static constexpr Currency fromRaw(std::int64_t tenThousandths)
+    {
+        Currency c;
+        c.m_raw = tenThousandths;
+        return c;
+    }
     // Throws RuntimeError 6 (overflow) when the value does not fit.
     static Currency fromDouble(double value);
 

@@ -99,9 +99,9 @@ std::optional<QDate> parseDate(const QString &first, const QString &second, cons
         const QString &day, &month, &year;
     };
     const bool yearFirst = first.size() > 2 || regional().dateOrder == DateOrder::YearMonthDay;
-    const Parts parts = yearFirst ? Parts{third, second, first}
+    const Parts parts = yearFirst                                         ? Parts{third, second, first}
                         : regional().dateOrder == DateOrder::MonthDayYear ? Parts{second, first, third}
-                                                                           : Parts{first, second, third};
+                                                                          : Parts{first, second, third};
     const int year = fullYear(parts.year.toInt(), static_cast<int>(parts.year.size()));
     const QDate date(year, parts.month.toInt(), parts.day.toInt());
     if (year < 100 || !date.isValid())
@@ -178,12 +178,30 @@ int Weekday(DateTime date)
     return date.date().dayOfWeek() % 7 + 1;
 }
 
-int Day(DateTime date) { return date.day(); }
-int Month(DateTime date) { return date.month(); }
-int Year(DateTime date) { return date.year(); }
-int Hour(DateTime date) { return date.hour(); }
-int Minute(DateTime date) { return date.minute(); }
-int Second(DateTime date) { return date.second(); }
+int Day(DateTime date)
+{
+    return date.day();
+}
+int Month(DateTime date)
+{
+    return date.month();
+}
+int Year(DateTime date)
+{
+    return date.year();
+}
+int Hour(DateTime date)
+{
+    return date.hour();
+}
+int Minute(DateTime date)
+{
+    return date.minute();
+}
+int Second(DateTime date)
+{
+    return date.second();
+}
 
 DateTime Now()
 {

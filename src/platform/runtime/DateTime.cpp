@@ -45,8 +45,8 @@ double compose(qint64 day, int secondsIntoDay)
 DateTime DateTime::fromParts(int year, int month, int day, int hour, int minute, int second)
 {
     const QDate date(year, month, day);
-    if (year < 100 || year > 9999 || !date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59
-        || second < 0 || second > 59)
+    if (year < 100 || year > 9999 || !date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0
+        || second > 59)
         throwInvalid();
     return DateTime(compose(date.toJulianDay() - kEpochJulianDay, hour * 3600 + minute * 60 + second));
 }
@@ -82,11 +82,29 @@ QDateTime DateTime::toQDateTime() const
     return QDateTime(date(), time());
 }
 
-int DateTime::year() const { return date().year(); }
-int DateTime::month() const { return date().month(); }
-int DateTime::day() const { return date().day(); }
-int DateTime::hour() const { return split(m_serial).seconds / 3600; }
-int DateTime::minute() const { return split(m_serial).seconds / 60 % 60; }
-int DateTime::second() const { return split(m_serial).seconds % 60; }
+int DateTime::year() const
+{
+    return date().year();
+}
+int DateTime::month() const
+{
+    return date().month();
+}
+int DateTime::day() const
+{
+    return date().day();
+}
+int DateTime::hour() const
+{
+    return split(m_serial).seconds / 3600;
+}
+int DateTime::minute() const
+{
+    return split(m_serial).seconds / 60 % 60;
+}
+int DateTime::second() const
+{
+    return split(m_serial).seconds % 60;
+}
 
 } // namespace rt

@@ -9,7 +9,10 @@ namespace rt {
 class DateTime {
 public:
     constexpr DateTime() = default;
-    constexpr explicit DateTime(double serial) : m_serial(serial) {}
+    constexpr explicit DateTime(double serial)
+        : m_serial(serial)
+    {
+    }
     // Throws RuntimeError 5 when the parts do not form a date (DateSerial normalises; this does not).
     static DateTime fromParts(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
     static DateTime fromQDateTime(const QDateTime &value);

@@ -79,8 +79,8 @@ Decimal toDecimal(double value, int significant)
     if (value == 0.0 || !std::isfinite(value))
         return result;
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                       significant - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
     const std::string text(buffer, written.ptr);
     const std::size_t exponentAt = text.find('e');
     result.negative = text.front() == '-';
@@ -120,8 +120,8 @@ double toDouble(const Decimal &value)
 {
     if (value.digits.isEmpty())
         return 0.0;
-    const std::string text = (value.negative ? "-0." : "0.") + value.digits.toStdString() + 'e'
-                             + std::to_string(value.point);
+    const std::string text =
+        (value.negative ? "-0." : "0.") + value.digits.toStdString() + 'e' + std::to_string(value.point);
     double result = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), result);
     return result;

@@ -13,7 +13,7 @@ namespace rt::numbertext {
 struct Decimal {
     bool negative = false;
     QString digits; // no leading or trailing zeros; empty for zero
-    int point = 0;  // how many digits stand before the decimal point (may be <= 0 or past the digits)
+    int point = 0; // how many digits stand before the decimal point (may be <= 0 or past the digits)
 };
 
 // The number as shown with `significant` digits (VB shows Doubles with 15).

@@ -40,7 +40,8 @@ void setRegional(const RegionalSettings &settings)
     current() = settings;
 }
 
-RegionalScope::RegionalScope(const RegionalSettings &settings) : m_previous(regional())
+RegionalScope::RegionalScope(const RegionalSettings &settings)
+    : m_previous(regional())
 {
     setRegional(settings);
 }

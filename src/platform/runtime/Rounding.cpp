@@ -12,8 +12,7 @@ namespace {
 void requireDecimals(int decimals)
 {
     if (decimals < 0)
-        throw RuntimeError(err::InvalidProcedureCall,
-                           QStringLiteral("Llamada a procedimiento o argumento no válidos"));
+        throw RuntimeError(err::InvalidProcedureCall, QStringLiteral("Llamada a procedimiento o argumento no válidos"));
 }
 
 } // namespace

@@ -28,7 +28,10 @@ StepResult runStep(const std::function<void()> &statement, const ErrorHandler &h
 //     if (steps.run([&] { ... }) == StepResult::Leave) return;
 class StepRunner {
 public:
-    explicit StepRunner(ErrorHandler handler) : m_handler(std::move(handler)) {}
+    explicit StepRunner(ErrorHandler handler)
+        : m_handler(std::move(handler))
+    {
+    }
 
     // As runStep with this routine's handler.
     StepResult run(const std::function<void()> &statement) const { return runStep(statement, m_handler); }

@@ -9,8 +9,7 @@ namespace {
 void requireArgument(bool valid)
 {
     if (!valid)
-        throw RuntimeError(err::InvalidProcedureCall,
-                           QStringLiteral("Llamada a procedimiento o argumento no válidos"));
+        throw RuntimeError(err::InvalidProcedureCall, QStringLiteral("Llamada a procedimiento o argumento no válidos"));
 }
 
 Qt::CaseSensitivity sensitivity(CompareMode mode)

@@ -27,21 +27,45 @@ Variant Variant::integer(qint16 value)
     return v;
 }
 
-Variant::Variant(bool value) : m_value(value) {}
-Variant::Variant(int value) : m_value(static_cast<qint32>(value)) {}
-Variant::Variant(double value) : m_value(value) {}
-Variant::Variant(Currency value) : m_value(value) {}
-Variant::Variant(DateTime value) : m_value(value) {}
-Variant::Variant(const QString &value) : m_value(value) {}
-Variant::Variant(const char *utf8) : m_value(QString::fromUtf8(utf8)) {}
-Variant::Variant(const QByteArray &bytes) : m_value(bytes) {}
+Variant::Variant(bool value)
+    : m_value(value)
+{
+}
+Variant::Variant(int value)
+    : m_value(static_cast<qint32>(value))
+{
+}
+Variant::Variant(double value)
+    : m_value(value)
+{
+}
+Variant::Variant(Currency value)
+    : m_value(value)
+{
+}
+Variant::Variant(DateTime value)
+    : m_value(value)
+{
+}
+Variant::Variant(const QString &value)
+    : m_value(value)
+{
+}
+Variant::Variant(const char *utf8)
+    : m_value(QString::fromUtf8(utf8))
+{
+}
+Variant::Variant(const QByteArray &bytes)
+    : m_value(bytes)
+{
+}
 
 VarType Variant::type() const
 {
     // Same order as the alternatives of m_value.
-    static constexpr VarType kinds[] = {VarType::Empty,    VarType::Null,     VarType::Boolean, VarType::Integer,
-                                        VarType::Long,     VarType::Double,   VarType::Currency, VarType::Date,
-                                        VarType::String,   VarType::ByteArray};
+    static constexpr VarType kinds[] = {VarType::Empty,  VarType::Null,     VarType::Boolean,  VarType::Integer,
+                                        VarType::Long,   VarType::Double,   VarType::Currency, VarType::Date,
+                                        VarType::String, VarType::ByteArray};
     return kinds[m_value.index()];
 }
 

@@ -10,8 +10,18 @@
 namespace rt {
 
 // The VarType codes VB gives these kinds of value.
-enum class VarType { Empty = 0, Null = 1, Integer = 2, Long = 3, Double = 5, Currency = 6, Date = 7, String = 8, Boolean = 11,
-                     ByteArray = 8209 /* vbArray + vbByte: BLOB values */ };
+enum class VarType {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,
+    Long = 3,
+    Double = 5,
+    Currency = 6,
+    Date = 7,
+    String = 8,
+    Boolean = 11,
+    ByteArray = 8209 /* vbArray + vbByte: BLOB values */
+};
 
 // A VB Variant: Empty, Null, Boolean, Integer (16 bits), Long (32 bits), Double, Currency, Date,
 // String, or a byte array (binary columns).
@@ -37,7 +47,7 @@ public:
 
     // The stored value of one kind; each throws RuntimeError 13 (type mismatch) on another kind.
     bool asBoolean() const;
-    qint32 asLong() const;  // Integer or Long
+    qint32 asLong() const; // Integer or Long
     double asDouble() const;
     Currency asCurrency() const;
     DateTime asDate() const;
@@ -48,9 +58,16 @@ public:
     bool operator==(const Variant &other) const;
 
 private:
-    struct EmptyTag { bool operator==(const EmptyTag &) const = default; };
-    struct NullTag { bool operator==(const NullTag &) const = default; };
-    struct Int16 { qint16 value; bool operator==(const Int16 &) const = default; };
+    struct EmptyTag {
+        bool operator==(const EmptyTag &) const = default;
+    };
+    struct NullTag {
+        bool operator==(const NullTag &) const = default;
+    };
+    struct Int16 {
+        qint16 value;
+        bool operator==(const Int16 &) const = default;
+    };
     std::variant<EmptyTag, NullTag, bool, Int16, qint32, double, Currency, DateTime, QString, QByteArray> m_value;
 };
 

@@ -8,7 +8,8 @@ namespace sheet {
 QString columnLetters(int column)
 {
     if (column < 1 || column > Worksheet::MaxColumns)
-        throw sheetError(rt::err::InvalidProcedureCall, QStringLiteral("La columna %1 no existe en la hoja").arg(column));
+        throw sheetError(rt::err::InvalidProcedureCall,
+                         QStringLiteral("La columna %1 no existe en la hoja").arg(column));
     // Bijective base 26: there is no zero digit, so "Z" is followed by "AA".
     QString letters;
     for (int rest = column; rest > 0; rest = (rest - 1) / 26)

@@ -108,13 +108,15 @@ int displayLength(const rt::Variant &value, const QString &format)
         return value.asBoolean() ? 9 : 5; // "VERDADERO", "FALSO"
     case rt::VarType::Date: {
         const QString shown = effectiveNumberFormat(value, format);
-        return isDateFormat(shown) ? static_cast<int>(firstSection(shown).size()) : numberLength(value.asDate().serial(), shown);
+        return isDateFormat(shown) ? static_cast<int>(firstSection(shown).size())
+                                   : numberLength(value.asDate().serial(), shown);
     }
     case rt::VarType::Integer:
     case rt::VarType::Long:
     case rt::VarType::Double:
     case rt::VarType::Currency:
-        return isDateFormat(format) ? static_cast<int>(firstSection(format).size()) : numberLength(numberOf(value), format);
+        return isDateFormat(format) ? static_cast<int>(firstSection(format).size())
+                                    : numberLength(numberOf(value), format);
     default:
         return 0;
     }

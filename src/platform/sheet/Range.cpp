@@ -4,7 +4,11 @@
 
 namespace sheet {
 
-Range::Range(Worksheet &sheet, CellArea area) : m_sheet(&sheet), m_area(area) {}
+Range::Range(Worksheet &sheet, CellArea area)
+    : m_sheet(&sheet)
+    , m_area(area)
+{
+}
 
 Range &Range::setNumberFormat(const QString &format)
 {

@@ -27,7 +27,8 @@ rt::RuntimeError accessError(const QString &path)
 // Whether the system refuses writing to `path` for want of permission (or a read-only disk).
 bool writeRefused(const QString &path)
 {
-    return ::access(QFile::encodeName(path).constData(), W_OK) != 0 && (errno == EACCES || errno == EPERM || errno == EROFS);
+    return ::access(QFile::encodeName(path).constData(), W_OK) != 0
+           && (errno == EACCES || errno == EPERM || errno == EROFS);
 }
 
 rt::RuntimeError writeError(const QFileInfo &target)
@@ -75,7 +76,8 @@ QString freeFileName(const QDir &folder, const QString &listName)
 Workbook::Workbook(int sheetCount)
 {
     if (sheetCount < 1 || sheetCount > MaxSheets)
-        throw sheetError(err::ApplicationDefined, QStringLiteral("Un libro lleva de 1 a %1 hojas, no %2").arg(MaxSheets).arg(sheetCount));
+        throw sheetError(err::ApplicationDefined,
+                         QStringLiteral("Un libro lleva de 1 a %1 hojas, no %2").arg(MaxSheets).arg(sheetCount));
     for (int index = 1; index <= sheetCount; ++index)
         m_sheets.push_back(std::make_unique<Worksheet>(QStringLiteral("Hoja%1").arg(index)));
 }
@@ -98,7 +100,8 @@ void Workbook::saveAs(const QString &path) const
         throw accessError(path);
     const QFileInfo target(path);
     if (!target.absoluteDir().exists())
-        throw sheetError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(target.absolutePath()));
+        throw sheetError(rt::err::PathNotFound,
+                         QStringLiteral("No se encontró la ruta de acceso: %1").arg(target.absolutePath()));
     if (target.isDir())
         throw accessError(path);
     QTemporaryDir scratch;

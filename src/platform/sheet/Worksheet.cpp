@@ -53,7 +53,10 @@ double fittedWidth(const Cell &cell)
 
 } // namespace
 
-Worksheet::Worksheet(QString name) : m_name(std::move(name)) {}
+Worksheet::Worksheet(QString name)
+    : m_name(std::move(name))
+{
+}
 
 void Worksheet::setValue(int row, int column, const rt::Variant &value)
 {
@@ -100,7 +103,8 @@ Range Worksheet::range(int row1, int column1, int row2, int column2)
 {
     checkPosition(row1, column1);
     checkPosition(row2, column2);
-    return Range(*this, {std::min(row1, row2), std::min(column1, column2), std::max(row1, row2), std::max(column1, column2)});
+    return Range(*this,
+                 {std::min(row1, row2), std::min(column1, column2), std::max(row1, row2), std::max(column1, column2)});
 }
 
 Range Worksheet::column(int column)

@@ -17,8 +17,9 @@ namespace {
 void check(lxw_error error)
 {
     if (error != LXW_NO_ERROR)
-        throw sheetError(err::PathFileAccessError,
-                         QStringLiteral("No se pudo escribir el libro: %1").arg(QString::fromUtf8(lxw_strerror(error))));
+        throw sheetError(
+            err::PathFileAccessError,
+            QStringLiteral("No se pudo escribir el libro: %1").arg(QString::fromUtf8(lxw_strerror(error))));
 }
 
 // The library takes 0 as "no colour", so black has a code of its own.
@@ -39,7 +40,10 @@ double spreadsheetSerial(const rt::DateTime &date)
 // The library's format objects belong to its workbook; one is made per distinct look.
 class FormatCache {
 public:
-    explicit FormatCache(lxw_workbook *book) : m_book(book) {}
+    explicit FormatCache(lxw_workbook *book)
+        : m_book(book)
+    {
+    }
 
     lxw_format *get(const CellStyle &style, const QString &numberFormat)
     {
@@ -93,7 +97,8 @@ private:
 class LibraryBook {
 public:
     LibraryBook(const QString &filePath, const QString &tempDir)
-        : m_path(QFile::encodeName(filePath)), m_tempDir(QFile::encodeName(tempDir))
+        : m_path(QFile::encodeName(filePath))
+        , m_tempDir(QFile::encodeName(tempDir))
     {
         lxw_workbook_options options{};
         options.tmpdir = m_tempDir.data();
@@ -131,7 +136,8 @@ void writeFormula(lxw_worksheet *target, lxw_row_t row, lxw_col_t column, const 
                                           cell.value.asString().toUtf8().constData()));
         break;
     case rt::VarType::Boolean:
-        check(worksheet_write_formula_num(target, row, column, formula.constData(), format, cell.value.asBoolean() ? 1 : 0));
+        check(worksheet_write_formula_num(target, row, column, formula.constData(), format,
+                                          cell.value.asBoolean() ? 1 : 0));
         break;
     case rt::VarType::Date:
         check(worksheet_write_formula_num(target, row, column, formula.constData(), format,
@@ -146,7 +152,8 @@ void writeCell(lxw_worksheet *target, const CellPosition &position, const Cell &
 {
     const auto row = static_cast<lxw_row_t>(position.row - 1);
     const auto column = static_cast<lxw_col_t>(position.column - 1);
-    lxw_format *format = formats.get(cell.style, effectiveNumberFormat(cell.value, cell.style.numberFormat.value_or(QString())));
+    lxw_format *format =
+        formats.get(cell.style, effectiveNumberFormat(cell.value, cell.style.numberFormat.value_or(QString())));
     if (!cell.formula.isEmpty()) {
         writeFormula(target, row, column, cell, format);
         return;

@@ -12,7 +12,10 @@ namespace {
 
 class AdoConnectionTest : public DemoDatabaseTest {
 protected:
-    AdoConnectionTest() : DemoDatabaseTest(QStringLiteral("CREATE TABLE T (N INTEGER);")) {}
+    AdoConnectionTest()
+        : DemoDatabaseTest(QStringLiteral("CREATE TABLE T (N INTEGER);"))
+    {
+    }
 };
 
 TEST(AdoConnectionStringTest, KeysIgnoreCaseBlanksAndSynonyms)
@@ -78,8 +81,9 @@ TEST_F(AdoConnectionTest, JetProviderOpensTheFileNamedByDataSource)
 
     const QString missing = QDir(m_folder.path()).filePath(QStringLiteral("otra.mdb"));
     Connection other;
-    EXPECT_EQ(errorNumberOf([&] { other.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.3.51;Data Source=") + missing); }),
-              err::AdoEFail);
+    EXPECT_EQ(
+        errorNumberOf([&] { other.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.3.51;Data Source=") + missing); }),
+        err::AdoEFail);
     EXPECT_EQ(other.Errors()(0).SQLState, QStringLiteral("3024"));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }

@@ -14,7 +14,9 @@
 class ScopedEnv {
 public:
     ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_previous(qgetenv(name))
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_previous(qgetenv(name))
     {
         qputenv(name, value);
     }
@@ -39,7 +41,10 @@ class EmbeddedFolderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
 
-    QString databasePath(const QString &name) const { return QDir(m_folder.path()).filePath(name + QStringLiteral(".db")); }
+    QString databasePath(const QString &name) const
+    {
+        return QDir(m_folder.path()).filePath(name + QStringLiteral(".db"));
+    }
     void createDatabase(const QString &name, const QString &ddl)
     {
         ado::sqlite::createEmbeddedDatabase(databasePath(name), ddl);
@@ -57,7 +62,10 @@ protected:
 // The embedded database DEMO made from a schema, and m_connection open on it.
 class DemoDatabaseTest : public EmbeddedFolderTest {
 protected:
-    explicit DemoDatabaseTest(QString ddl) : m_ddl(std::move(ddl)) {}
+    explicit DemoDatabaseTest(QString ddl)
+        : m_ddl(std::move(ddl))
+    {
+    }
     void SetUp() override
     {
         EmbeddedFolderTest::SetUp();
@@ -65,7 +73,10 @@ protected:
         m_connection.Open(connectionString());
     }
 
-    long count(const QString &table) { return m_connection.Execute(QStringLiteral("SELECT * FROM ") + table).RecordCount(); }
+    long count(const QString &table)
+    {
+        return m_connection.Execute(QStringLiteral("SELECT * FROM ") + table).RecordCount();
+    }
     // The rows another connection sees: only those committed.
     long committedCount(const QString &table)
     {
@@ -84,16 +95,19 @@ private:
 inline QString cellText(const rt::Variant &value)
 {
     switch (value.type()) {
-    case rt::VarType::Null: return QStringLiteral("NULL");
-    case rt::VarType::String: return value.asString();
-    case rt::VarType::Boolean: return QString::number(value.asBoolean());
-    default: return QString::number(value.asLong());
+    case rt::VarType::Null:
+        return QStringLiteral("NULL");
+    case rt::VarType::String:
+        return value.asString();
+    case rt::VarType::Boolean:
+        return QString::number(value.asBoolean());
+    default:
+        return QString::number(value.asLong());
     }
 }
 
 // The ADO number of the run-time error that `action` raises; 0 when it raises none.
-template <typename Action>
-long errorNumberOf(Action &&action)
+template <typename Action> long errorNumberOf(Action &&action)
 {
     try {
         action();
@@ -104,8 +118,7 @@ long errorNumberOf(Action &&action)
 }
 
 // The errors of the engine failure that `action` throws; none, and a failed test, when it throws none.
-template <typename Action>
-QList<ado::Error> engineErrorsOf(Action &&action)
+template <typename Action> QList<ado::Error> engineErrorsOf(Action &&action)
 {
     try {
         action();

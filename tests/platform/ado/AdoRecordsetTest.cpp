@@ -19,7 +19,10 @@ const QString schema = QStringLiteral(
 
 class AdoRecordsetTest : public DemoDatabaseTest {
 protected:
-    AdoRecordsetTest() : DemoDatabaseTest(schema) {}
+    AdoRecordsetTest()
+        : DemoDatabaseTest(schema)
+    {
+    }
 
     Recordset open(const QString &sql, int lockType = ado::adLockReadOnly)
     {

@@ -86,8 +86,8 @@ TEST_F(AdoScriptedEngineTest, ScriptedErrorsAndWarningsReachErrors)
 {
     const ado::Error truncated = ScriptedServer::providerError(
         8152, QStringLiteral("22001"), QStringLiteral("String or binary data would be truncated."));
-    const ado::Error terminated =
-        ScriptedServer::providerError(3621, QStringLiteral("01000"), QStringLiteral("The statement has been terminated."));
+    const ado::Error terminated = ScriptedServer::providerError(3621, QStringLiteral("01000"),
+                                                                QStringLiteral("The statement has been terminated."));
     server.answerError(QStringLiteral("INSERT INTO AUX_ERR"), {truncated, terminated}, 1);
     server.answerWarning(QStringLiteral("UPDATE"), {truncated});
     connection.Open(sqlServer);

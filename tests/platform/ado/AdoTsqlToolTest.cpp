@@ -16,11 +16,12 @@ protected:
     void SetUp() override
     {
         EmbeddedFolderTest::SetUp();
-        createDatabase(QStringLiteral("DEMO"),
-                       QStringLiteral("CREATE TABLE MV_ASIENTOS (Id INTEGER PRIMARY KEY, Cuenta TEXT(20) COLLATE TSQLCI, "
-                                      "Importe MONEY, Fecha DATETIME, Tasa REAL, Marca BIT);"
-                                      "INSERT INTO MV_ASIENTOS VALUES (1, 'Caja', 1234.5, '2024-03-31 00:00:00', 0.1, 1),"
-                                      "(2, NULL, -0.25, NULL, 1e20, 0);"));
+        createDatabase(
+            QStringLiteral("DEMO"),
+            QStringLiteral("CREATE TABLE MV_ASIENTOS (Id INTEGER PRIMARY KEY, Cuenta TEXT(20) COLLATE TSQLCI, "
+                           "Importe MONEY, Fecha DATETIME, Tasa REAL, Marca BIT);"
+                           "INSERT INTO MV_ASIENTOS VALUES (1, 'Caja', 1234.5, '2024-03-31 00:00:00', 0.1, 1),"
+                           "(2, NULL, -0.25, NULL, 1e20, 0);"));
     }
 
     ToolRun run(const QString &input)

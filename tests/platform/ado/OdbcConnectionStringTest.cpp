@@ -4,9 +4,9 @@
 
 namespace {
 
+using ado::odbc::odbcConnectionString;
 using ado::odbc::OdbcDrivers;
 using ado::odbc::OdbcTargetKind;
-using ado::odbc::odbcConnectionString;
 
 // Not the default SQL Server driver, so that the setting is seen to be used.
 OdbcDrivers drivers()
@@ -25,7 +25,7 @@ struct MappingCase {
     const char *odbc;
 };
 
-class OdbcConnectionStringMapping : public ::testing::TestWithParam<MappingCase> {};
+class OdbcConnectionStringMapping : public ::testing::TestWithParam<MappingCase> { };
 
 TEST_P(OdbcConnectionStringMapping, BuildsTheDriverString)
 {
@@ -38,8 +38,8 @@ TEST_P(OdbcConnectionStringMapping, BuildsTheDriverString)
 const MappingCase mappingCases[] = {
     {"SqlServerHost", "PROVIDER=SQLOLEDB;Server=srv01;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;", "", "",
      "DRIVER=TDS 1.3;Server=srv01;Database=EMPRESA;UID=EMPRESA;PWD=EMPRESA;TDS_Version=7.4;ClientCharset=UTF-8;"},
-    {"SqlServerNamedInstanceStaysInServer", "PROVIDER=SQLOLEDB;Server=srv01\\PLEXOR;Database =EMPRESA;UId=u;Pwd=p;",
-     "", "", "DRIVER=TDS 1.3;Server=srv01\\PLEXOR;Database=EMPRESA;UID=u;PWD=p;TDS_Version=7.4;ClientCharset=UTF-8;"},
+    {"SqlServerNamedInstanceStaysInServer", "PROVIDER=SQLOLEDB;Server=srv01\\PLEXOR;Database =EMPRESA;UId=u;Pwd=p;", "",
+     "", "DRIVER=TDS 1.3;Server=srv01\\PLEXOR;Database=EMPRESA;UID=u;PWD=p;TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"SqlServerPortAfterComma", "PROVIDER=SQLOLEDB;Server=10.0.0.5, 1435;Database =EMPRESA;UId=u;Pwd=p;", "", "",
      "DRIVER=TDS 1.3;Server=10.0.0.5;Port=1435;Database=EMPRESA;UID=u;PWD=p;TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"SqlServerExtendedAttributesIgnored",
@@ -48,15 +48,16 @@ const MappingCase mappingCases[] = {
     {"SqlServerOleDbSynonyms", "Provider=SQLOLEDB.1;Data Source=srv02;Initial Catalog=VENTAS;User ID=ana;Password=x;",
      "", "", "DRIVER=TDS 1.3;Server=srv02;Database=VENTAS;UID=ana;PWD=x;TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"OpenUserAndPasswordWin", "PROVIDER=SQLOLEDB;Server=srv01;Database =EMPRESA;UId=EMPRESA;Pwd=EMPRESA;", "jose",
-     "secreto", "DRIVER=TDS 1.3;Server=srv01;Database=EMPRESA;UID=jose;PWD=secreto;TDS_Version=7.4;ClientCharset=UTF-8;"},
+     "secreto",
+     "DRIVER=TDS 1.3;Server=srv01;Database=EMPRESA;UID=jose;PWD=secreto;TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"PasswordWithSemicolonIsBraced", "PROVIDER=SQLOLEDB;Server=srv01;Database =E;UId=u;Pwd={a;b}}c};", "", "",
      "DRIVER=TDS 1.3;Server=srv01;Database=E;UID=u;PWD={a;b}}c};TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"NoDatabaseNoAttribute", "PROVIDER=SQLOLEDB;Server=srv01;UId=u;Pwd=p;", "", "",
      "DRIVER=TDS 1.3;Server=srv01;UID=u;PWD=p;TDS_Version=7.4;ClientCharset=UTF-8;"},
     {"Oracle", "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=EMPRESA;Password=EMPRESA;", "", "",
      "DRIVER=OracleODBC-19;DBQ=ORCL;UID=EMPRESA;PWD=EMPRESA;"},
-    {"OracleTnsDescriptorIsBraced", "Provider=OraOLEDB.Oracle.1;Data Source=db:1521/XE;User Id=u;Password=p;", "",
-     "", "DRIVER=OracleODBC-19;DBQ=db:1521/XE;UID=u;PWD=p;"},
+    {"OracleTnsDescriptorIsBraced", "Provider=OraOLEDB.Oracle.1;Data Source=db:1521/XE;User Id=u;Password=p;", "", "",
+     "DRIVER=OracleODBC-19;DBQ=db:1521/XE;UID=u;PWD=p;"},
     {"OdbcDriverStringPassesUnchanged", "DRIVER=SQLite3;Database=/tmp/x.db", "", "",
      "DRIVER=SQLite3;Database=/tmp/x.db;"},
     {"OdbcDriverStringGetsOpenCredentials", "DRIVER={My Driver};Server=h;", "u", "p",
@@ -86,13 +87,14 @@ struct RefusedCase {
     const char *expectedInDescription;
 };
 
-class OdbcConnectionStringRefused : public ::testing::TestWithParam<RefusedCase> {};
+class OdbcConnectionStringRefused : public ::testing::TestWithParam<RefusedCase> { };
 
 TEST_P(OdbcConnectionStringRefused, FailsWithoutShowingThePassword)
 {
     OdbcDrivers noOracle = drivers();
     noOracle.oracle.clear();
-    const auto errors = engineErrorsOf([&] { odbcConnectionString(QString::fromUtf8(GetParam().program), {}, {}, noOracle); });
+    const auto errors =
+        engineErrorsOf([&] { odbcConnectionString(QString::fromUtf8(GetParam().program), {}, {}, noOracle); });
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors.first().Number, -2147467259L);
     EXPECT_TRUE(errors.first().Description.contains(QString::fromUtf8(GetParam().expectedInDescription)))

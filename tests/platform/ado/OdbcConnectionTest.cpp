@@ -48,7 +48,8 @@ TEST_F(OdbcConnectionTest, AddedRowGoesThroughTheParameterisedInsert)
     users.Fields(QStringLiteral("Nombre")).setValue(Variant(QStringLiteral("beto")));
     users.Fields(QStringLiteral("Tope")).setValue(Variant(rt::Currency::fromRaw(990000)));
     users.Update();
-    Recordset added = m_connection.Execute(QStringLiteral("SELECT Tope, Administrador FROM TA_USUARIOS WHERE Nombre = 'beto'"));
+    Recordset added =
+        m_connection.Execute(QStringLiteral("SELECT Tope, Administrador FROM TA_USUARIOS WHERE Nombre = 'beto'"));
     ASSERT_EQ(added.RecordCount(), 1);
     EXPECT_EQ(added(QStringLiteral("Tope")), Variant(rt::Currency::fromRaw(990000)));
     EXPECT_TRUE(added(QStringLiteral("Administrador")).isNull());

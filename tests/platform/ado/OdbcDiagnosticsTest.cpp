@@ -15,12 +15,13 @@ struct DiagnosticCase {
     const char *source;
 };
 
-class OdbcDiagnosticMapping : public ::testing::TestWithParam<DiagnosticCase> {};
+class OdbcDiagnosticMapping : public ::testing::TestWithParam<DiagnosticCase> { };
 
 TEST_P(OdbcDiagnosticMapping, GivesTheErrorTheProgramExpects)
 {
     const DiagnosticCase &c = GetParam();
-    const ado::Error error = ado::odbc::adoError(QString::fromLatin1(c.sqlState), c.native, QString::fromUtf8(c.message));
+    const ado::Error error =
+        ado::odbc::adoError(QString::fromLatin1(c.sqlState), c.native, QString::fromUtf8(c.message));
     EXPECT_EQ(error.Number, c.number);
     EXPECT_EQ(error.NativeError, c.reportedNative);
     EXPECT_EQ(error.SQLState, QString::fromLatin1(c.sqlState));
@@ -34,8 +35,8 @@ constexpr long UnknownObject = -2147217865;
 constexpr long Integrity = -2147217873;
 
 const DiagnosticCase diagnosticCases[] = {
-    {"CommunicationLinkFailure", "08S01", 20004, "[unixODBC][FreeTDS][SQL Server]Read from the server failed", EFail, 11,
-     "Read from the server failed (error nativo 20004)", "SQL Server"},
+    {"CommunicationLinkFailure", "08S01", 20004, "[unixODBC][FreeTDS][SQL Server]Read from the server failed", EFail,
+     11, "Read from the server failed (error nativo 20004)", "SQL Server"},
     {"ConnectionDoesNotExist", "08003", 0, "[unixODBC][Driver Manager]Connection does not exist", EFail, 11,
      "Connection does not exist (error nativo 0)", "Driver Manager"},
     {"LinkFailureDuringTransaction", "08007", 10054, "[FreeTDS][SQL Server]Connection failure during transaction",

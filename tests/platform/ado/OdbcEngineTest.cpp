@@ -53,9 +53,9 @@ TEST_F(OdbcEngineTest, FetchesEachColumnWithItsAdoTypeAndValue)
 
     const Variant null = Variant::null();
     const QList<QList<Variant>> expected = {
-        {Variant(1), Variant(QStringLiteral("Liquidación Ñandú")), Variant(rt::Currency::fromRaw(123456)), Variant(0.125),
-         Variant(true), Variant(rt::DateTime::fromParts(2024, 1, 2, 3, 4, 5)), Variant::integer(3), Variant(5000000000.0),
-         Variant(QByteArray("\x00\x01\xff", 3)), Variant(19.99)},
+        {Variant(1), Variant(QStringLiteral("Liquidación Ñandú")), Variant(rt::Currency::fromRaw(123456)),
+         Variant(0.125), Variant(true), Variant(rt::DateTime::fromParts(2024, 1, 2, 3, 4, 5)), Variant::integer(3),
+         Variant(5000000000.0), Variant(QByteArray("\x00\x01\xff", 3)), Variant(19.99)},
         {Variant(2), Variant(QStringLiteral("vacío")), null, null, null, null, null, null, null, null}};
     EXPECT_EQ(result.rows, expected);
 }
@@ -161,11 +161,16 @@ TEST_F(OdbcEngineTest, CommitOrRollbackWithoutTransactionFailsAsSqlServer)
 TEST_F(OdbcEngineTest, InsertRowBindsEachKindOfValueAndAnswersTheIdentity)
 {
     run("INSERT INTO VALORES (Nombre) VALUES ('primero')");
-    const QList<Variant> values = {Variant(QStringLiteral("O'Higgins")), Variant(rt::Currency::fromRaw(-15000)),
-                                   Variant(2.5), Variant(true), Variant(rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58)),
-                                   Variant::integer(-7), Variant::null()};
+    const QList<Variant> values = {Variant(QStringLiteral("O'Higgins")),
+                                   Variant(rt::Currency::fromRaw(-15000)),
+                                   Variant(2.5),
+                                   Variant(true),
+                                   Variant(rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58)),
+                                   Variant::integer(-7),
+                                   Variant::null()};
     EXPECT_EQ(m_engine.insertRow(QStringLiteral("VALORES"),
-                                 QStringLiteral("Nombre Importe Tasa Activo Fecha Cantidad Precio").split(u' '), values),
+                                 QStringLiteral("Nombre Importe Tasa Activo Fecha Cantidad Precio").split(u' '),
+                                 values),
               2);
     EXPECT_EQ(rows("SELECT Nombre, Importe, Tasa, Activo, Fecha, Cantidad, Precio FROM VALORES WHERE Id = 2").rows,
               QList<QList<Variant>>{values});
@@ -191,8 +196,9 @@ TEST_F(OdbcEngineTest, ClosedEngineRefusesWorkAndOpensAgain)
 TEST_F(OdbcEngineTest, UnregisteredDriverFailsToOpenWithTheDriverManagersError)
 {
     ado::odbc::OdbcEngine engine;
-    const QList<ado::Error> errors =
-        engineErrorsOf([&] { engine.open({QStringLiteral("DRIVER=NoSuchDriverHere;Database=x.db;"), {}, {}}); });
+    const QList<ado::Error> errors = engineErrorsOf([&] {
+        engine.open({QStringLiteral("DRIVER=NoSuchDriverHere;Database=x.db;"), {}, {}});
+    });
     ASSERT_FALSE(errors.isEmpty());
     EXPECT_EQ(errors[0].SQLState, u"01000") << errors[0].Description.toStdString();
     EXPECT_EQ(errors[0].Number, rt::err::AdoEFail);

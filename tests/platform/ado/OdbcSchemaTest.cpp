@@ -17,11 +17,11 @@ protected:
         ASSERT_TRUE(m_folder.isValid());
         m_engine.open({support::sqliteOdbcConnectionString(path()), {}, {}});
         m_engine.setDefaultDatabase(QStringLiteral("COMISIONES"));
-        for (const char *sql : {"CREATE TABLE TA_USUARIOS (Id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                                "Nombre VARCHAR(30) NOT NULL, Administrador BIT DEFAULT 0, Alta DATETIME, "
-                                "Tope MONEY, Factor FLOAT)",
-                                "CREATE TABLE TAXUSUARIOS (Id INTEGER)",
-                                "CREATE VIEW V_USUARIOS AS SELECT Nombre FROM TA_USUARIOS"})
+        for (const char *sql :
+             {"CREATE TABLE TA_USUARIOS (Id INTEGER PRIMARY KEY AUTOINCREMENT, "
+              "Nombre VARCHAR(30) NOT NULL, Administrador BIT DEFAULT 0, Alta DATETIME, "
+              "Tope MONEY, Factor FLOAT)",
+              "CREATE TABLE TAXUSUARIOS (Id INTEGER)", "CREATE VIEW V_USUARIOS AS SELECT Nombre FROM TA_USUARIOS"})
             m_engine.execute(QString::fromUtf8(sql));
     }
 
@@ -73,19 +73,17 @@ TEST_F(OdbcSchemaTest, RestrictionsMatchWholeNamesIgnoringCase)
 
 TEST_F(OdbcSchemaTest, ColumnsRowsetDescribesEachColumnWithAdoCodes)
 {
-    const ResultSet columns =
-        m_engine.openSchema(ado::adSchemaColumns, {QStringLiteral("COMISIONES"), QString(), QStringLiteral("ta_usuarios")});
-    EXPECT_EQ(column(columns, "COLUMN_NAME"),
-              QStringList({"Id", "Nombre", "Administrador", "Alta", "Tope", "Factor"}));
+    const ResultSet columns = m_engine.openSchema(
+        ado::adSchemaColumns, {QStringLiteral("COMISIONES"), QString(), QStringLiteral("ta_usuarios")});
+    EXPECT_EQ(column(columns, "COLUMN_NAME"), QStringList({"Id", "Nombre", "Administrador", "Alta", "Tope", "Factor"}));
     EXPECT_EQ(column(columns, "ORDINAL_POSITION"), QStringList({"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(column(columns, "DATA_TYPE"), QStringList({"3", "200", "11", "135", "6", "5"}));
     EXPECT_EQ(column(columns, "IS_NULLABLE"), QStringList({"1", "0", "1", "1", "1", "1"}));
-    EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH"),
-              QStringList({"NULL", "30", "NULL", "NULL", "NULL", "NULL"}));
+    EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH"), QStringList({"NULL", "30", "NULL", "NULL", "NULL", "NULL"}));
     EXPECT_EQ(column(columns, "COLUMN_HASDEFAULT"), QStringList({"0", "0", "1", "0", "0", "0"}));
 
-    const ResultSet one = m_engine.openSchema(ado::adSchemaColumns, {QString(), QString(), QStringLiteral("TA_USUARIOS"),
-                                                                     QStringLiteral("NOMBRE")});
+    const ResultSet one = m_engine.openSchema(
+        ado::adSchemaColumns, {QString(), QString(), QStringLiteral("TA_USUARIOS"), QStringLiteral("NOMBRE")});
     EXPECT_EQ(column(one, "COLUMN_NAME"), QStringList({"Nombre"}));
 }
 

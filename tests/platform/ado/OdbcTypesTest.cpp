@@ -1,5 +1,5 @@
-#include "platform/ado/Engine.h"
 #include "platform/ado/odbc/OdbcTypes.h"
+#include "platform/ado/Engine.h"
 #include "platform/ado/odbc/OdbcValueReader.h"
 
 #include <sqlext.h>
@@ -20,7 +20,7 @@ struct TypeCase {
     long definedSize;
 };
 
-class OdbcTypeMapping : public ::testing::TestWithParam<TypeCase> {};
+class OdbcTypeMapping : public ::testing::TestWithParam<TypeCase> { };
 
 TEST_P(OdbcTypeMapping, GivesAdoTypeAndSize)
 {
@@ -64,9 +64,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, OdbcTypeMapping, ::testing::ValuesIn(typeCases),
 TEST(OdbcCurrencyText, ReadsDecimalTextExactly)
 {
     const std::pair<const char *, qint64> cases[] = {
-        {"12.3456", 123456},  {"-0.5", -5000},  {"7", 70000},      {" 1234.50 ", 12345000},
-        {".25", 2500},        {"+3.1", 31000},  {"922337203685477.5807", 9223372036854775807LL},
-        {"1.5E2", 1500000},   {"0.00016", 2},
+        {"12.3456", 123456},
+        {"-0.5", -5000},
+        {"7", 70000},
+        {" 1234.50 ", 12345000},
+        {".25", 2500},
+        {"+3.1", 31000},
+        {"922337203685477.5807", 9223372036854775807LL},
+        {"1.5E2", 1500000},
+        {"0.00016", 2},
     };
     for (const auto &[text, raw] : cases)
         EXPECT_EQ(ado::odbc::currencyFromText(QString::fromLatin1(text)).raw(), raw) << text;

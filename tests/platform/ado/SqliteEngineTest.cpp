@@ -16,7 +16,10 @@ const QString schema = QStringLiteral(
 
 class SqliteEngineTest : public DemoDatabaseTest {
 protected:
-    SqliteEngineTest() : DemoDatabaseTest(schema) {}
+    SqliteEngineTest()
+        : DemoDatabaseTest(schema)
+    {
+    }
 };
 
 TEST_F(SqliteEngineTest, FailuresCarrySqlServerNumbersStatesAndTexts)
@@ -91,7 +94,8 @@ TEST_F(SqliteEngineTest, RecordsAffectedCountsTheRowsTouched)
         {"DELETE FROM PEDIDOS", 0},
         // a batch adds up the rows of its action statements
         {"INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n"
-         "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('D4', 'Dora')\nSELECT COUNT(*) AS N FROM CLIENTES", 2},
+         "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('D4', 'Dora')\nSELECT COUNT(*) AS N FROM CLIENTES",
+         2},
     };
     for (const auto &[sql, expected] : cases) {
         long affected = -99;
@@ -102,9 +106,10 @@ TEST_F(SqliteEngineTest, RecordsAffectedCountsTheRowsTouched)
 
 TEST_F(SqliteEngineTest, BatchKeepsTheLastResult)
 {
-    Recordset last = m_connection.Execute(QStringLiteral("SELECT * FROM CLIENTES WHERE Codigo = 'A1'\n"
-                                                         "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n"
-                                                         "SELECT COUNT(*) AS N FROM CLIENTES"));
+    Recordset last =
+        m_connection.Execute(QStringLiteral("SELECT * FROM CLIENTES WHERE Codigo = 'A1'\n"
+                                            "INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('C3', 'Carla')\n"
+                                            "SELECT COUNT(*) AS N FROM CLIENTES"));
     ASSERT_EQ(last.State(), ado::adStateOpen);
     EXPECT_EQ(last(QStringLiteral("N")), rt::Variant(3));
 }
@@ -122,13 +127,15 @@ TEST_F(SqliteEngineTest, RepeatedTextSeesTheTableAsItIsNow)
 
 TEST_F(SqliteEngineTest, CreatingADatabaseNeverOverwritesAndLeavesNothingHalfMade)
 {
-    const auto errors = engineErrorsOf([&] { createDatabase(QStringLiteral("DEMO"), QStringLiteral("CREATE TABLE X (A);")); });
+    const auto errors =
+        engineErrorsOf([&] { createDatabase(QStringLiteral("DEMO"), QStringLiteral("CREATE TABLE X (A);")); });
     ASSERT_FALSE(errors.isEmpty());
     EXPECT_EQ(errors.first().NativeError, 1801);
     EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
 
-    EXPECT_THROW(createDatabase(QStringLiteral("MALA"), QStringLiteral("CREATE TABLE A (X INTEGER); CREATE TABLE A (Y);")),
-                 ado::EngineError);
+    EXPECT_THROW(
+        createDatabase(QStringLiteral("MALA"), QStringLiteral("CREATE TABLE A (X INTEGER); CREATE TABLE A (Y);")),
+        ado::EngineError);
     EXPECT_FALSE(QFileInfo::exists(databasePath(QStringLiteral("MALA"))));
 }
 
@@ -143,8 +150,9 @@ TEST_F(SqliteEngineTest, DataFolderComesFromTheEnvironmentElseBesideTheProgram)
 // Which guarded statements run is pinned among the T-SQL executions; here, what they count.
 TEST_F(SqliteEngineTest, GuardedStatementCountsOnlyWhenItRuns)
 {
-    const QString insertOnce = QStringLiteral("if not exists(SELECT * FROM CLIENTES WHERE Codigo = 'C3') INSERT INTO CLIENTES "
-                                              "(Codigo, Nombre) VALUES ('C3', 'Carla')");
+    const QString insertOnce =
+        QStringLiteral("if not exists(SELECT * FROM CLIENTES WHERE Codigo = 'C3') INSERT INTO CLIENTES "
+                       "(Codigo, Nombre) VALUES ('C3', 'Carla')");
     long affected = -1;
     m_connection.Execute(insertOnce, &affected);
     EXPECT_EQ(affected, 1);

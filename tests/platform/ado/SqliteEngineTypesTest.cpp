@@ -16,7 +16,10 @@ const QString schema = QStringLiteral(
 
 class SqliteEngineTypesTest : public DemoDatabaseTest {
 protected:
-    SqliteEngineTypesTest() : DemoDatabaseTest(schema) {}
+    SqliteEngineTypesTest()
+        : DemoDatabaseTest(schema)
+    {
+    }
 };
 
 TEST_F(SqliteEngineTypesTest, DeclaredColumnsReadBackAsTheProviderTypesThem)
@@ -119,7 +122,8 @@ TEST_F(SqliteEngineTypesTest, TablesRowsetListsTablesAndViewsWithRestrictions)
 
 TEST_F(SqliteEngineTypesTest, ColumnsRowsetDescribesEachColumn)
 {
-    Recordset columns = m_connection.OpenSchema(ado::adSchemaColumns, {QStringLiteral("demo"), {}, QStringLiteral("TIPOS")});
+    Recordset columns =
+        m_connection.OpenSchema(ado::adSchemaColumns, {QStringLiteral("demo"), {}, QStringLiteral("TIPOS")});
     EXPECT_EQ(column(columns, "COLUMN_NAME").mid(0, 3), (QStringList{"Fecha", "Dia", "Importe"}));
     EXPECT_EQ(column(columns, "DATA_TYPE"),
               (QStringList{"135", "135", "6", "6", "3", "2", "11", "5", "202", "203", "205", "131"}));
@@ -127,7 +131,8 @@ TEST_F(SqliteEngineTypesTest, ColumnsRowsetDescribesEachColumn)
     EXPECT_EQ(column(columns, "CHARACTER_MAXIMUM_LENGTH").mid(7, 3), (QStringList{"NULL", "30", "1073741823"}));
     EXPECT_EQ(column(columns, "IS_NULLABLE").mid(7, 2), (QStringList{"1", "0"}));
 
-    Recordset one = m_connection.OpenSchema(ado::adSchemaColumns, {{}, {}, QStringLiteral("v_tipos"), QStringLiteral("IMPORTE")});
+    Recordset one =
+        m_connection.OpenSchema(ado::adSchemaColumns, {{}, {}, QStringLiteral("v_tipos"), QStringLiteral("IMPORTE")});
     ASSERT_EQ(one.RecordCount(), 1);
     EXPECT_EQ(one(QStringLiteral("DATA_TYPE")), Variant(static_cast<int>(ado::adCurrency)));
 }

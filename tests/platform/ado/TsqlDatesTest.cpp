@@ -18,7 +18,7 @@ void PrintTo(const LiteralCase &c, std::ostream *out)
     *out << "'" << c.literal << "'";
 }
 
-class TsqlDateLiteral : public ::testing::TestWithParam<LiteralCase> {};
+class TsqlDateLiteral : public ::testing::TestWithParam<LiteralCase> { };
 
 TEST_P(TsqlDateLiteral, IsStoredInFullIsoFormOrLeftAlone)
 {
@@ -91,7 +91,8 @@ TEST(TsqlDateSerial, CountsDaysFrom1900)
     const auto noon = ado::sqlite::parseTsqlDate(QStringLiteral("2024-03-31 12:00:00"));
     ASSERT_TRUE(noon.has_value());
     EXPECT_DOUBLE_EQ(noon->serial(), 45380.5);
-    EXPECT_EQ(ado::sqlite::isoDateTime(TsqlDateTime::fromSerial(noon->serial() + 0.5)), QStringLiteral("2024-04-01 00:00:00"));
+    EXPECT_EQ(ado::sqlite::isoDateTime(TsqlDateTime::fromSerial(noon->serial() + 0.5)),
+              QStringLiteral("2024-04-01 00:00:00"));
     EXPECT_EQ(ado::sqlite::isoDateTime(noon->plusMsecs(-13 * 3600000LL)), QStringLiteral("2024-03-30 23:00:00"));
 }
 

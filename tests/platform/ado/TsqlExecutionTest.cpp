@@ -23,7 +23,7 @@ TsqlTestDatabase::Rows expectedRows(const ExecutionCase &c)
     return rows;
 }
 
-class TsqlExecution : public ::testing::TestWithParam<ExecutionCase> {};
+class TsqlExecution : public ::testing::TestWithParam<ExecutionCase> { };
 
 TEST_P(TsqlExecution, GivesSqlServerRows)
 {
@@ -33,14 +33,19 @@ TEST_P(TsqlExecution, GivesSqlServerRows)
 
 const ExecutionCase executionCases[] = {
     // + decides by the values
-    {"PlusJoinsTexts", "SELECT 'ab' + 'cd', SUCURSAL + NUMERO + LETRA FROM MV_ASIENTOS WHERE NUMERO = '00000004'",
+    {"PlusJoinsTexts",
+     "SELECT 'ab' + 'cd', SUCURSAL + NUMERO + LETRA FROM MV_ASIENTOS WHERE NUMERO = '00000004'",
      {{"abcd", "000200000004A"}}},
     {"NotLessAndNotGreater", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE SECUENCIA !< 2 OR IMPORTE !> 50", {{"2"}}},
-    {"PlusAddsNumbersAfterProducts", "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1", {{"7", "1", "11", "4"}}},
-    {"PlusWithNullGivesNull", "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
+    {"PlusAddsNumbersAfterProducts",
+     "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1",
+     {{"7", "1", "11", "4"}}},
+    {"PlusWithNullGivesNull",
+     "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
      {{"NULL", "NULL", "201"}}},
     {"PlusOfNumericTextAndNumberAdds", "SELECT '12' + 3, 3 + '1.5'", {{"15", "4.5"}}},
-    {"PlusOfDateAndNumberAddsDays", "SELECT FECHA + 1, FECHA - 0 + 0.5 FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+    {"PlusOfDateAndNumberAddsDays",
+     "SELECT FECHA + 1, FECHA - 0 + 0.5 FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
      {{"2024-04-01 00:00:00", "2024-03-31 12:00:00"}}},
     {"PlusInsideLiteralsIsText", "SELECT 'a+b' + '+', 'x' + CONVERT(NVARCHAR, 5) + 'y'", {{"a+b+", "x5y"}}},
     {"PlusInsideCaseAndCalls",
@@ -48,7 +53,8 @@ const ExecutionCase executionCases[] = {
      "WHERE SECUENCIA = 1 AND (TC = 'nc' OR NUMERO = '00000002') ORDER BY NUMERO",
      {{"201", "3"}, {"-51", "3"}}},
     // TOP
-    {"TopBecomesLimitAfterOrderBy", "SELECT TOP 2 NUMERO FROM MV_ASIENTOS WHERE SECUENCIA = 1 ORDER BY NUMERO DESC",
+    {"TopBecomesLimitAfterOrderBy",
+     "SELECT TOP 2 NUMERO FROM MV_ASIENTOS WHERE SECUENCIA = 1 ORDER BY NUMERO DESC",
      {{"00000004"}, {"00000003"}}},
     {"TopInSubqueries",
      "SELECT NOMBRE FROM TA_USUARIOS WHERE ID IN (SELECT TOP (1) ID FROM TA_USUARIOS ORDER BY ID DESC) "
@@ -64,7 +70,8 @@ const ExecutionCase executionCases[] = {
      "ON A.CUENTA = M.CODIGO WHERE A.NUMERO = '00000001' ORDER BY A.SECUENCIA",
      {{"00000001", "EF"}, {"00000001", "ch"}}},
     {"OldStyleHintAndOwner", "SELECT COUNT(*) FROM [dbo].[MA_CUENTAS] (NOLOCK)", {{"3"}}},
-    {"BracketedNames", "SELECT [DEBE-HABER], [Tc] FROM [MV_ASIENTOS] WHERE [NUMERO] = '00000001' AND [SECUENCIA] = 2",
+    {"BracketedNames",
+     "SELECT [DEBE-HABER], [Tc] FROM [MV_ASIENTOS] WHERE [NUMERO] = '00000001' AND [SECUENCIA] = 2",
      {{"D", "cb"}}},
     // DELETE forms
     {"DeleteWithoutFrom", "DELETE MV_ASIENTOS WHERE TC = 'nc' SELECT COUNT(*) FROM MV_ASIENTOS", {{"4"}}},
@@ -74,19 +81,23 @@ const ExecutionCase executionCases[] = {
      {{"4"}}},
     {"TruncateTable", "TRUNCATE TABLE MA_CUENTAS SELECT COUNT(*) FROM MA_CUENTAS", {{"0"}}},
     // functions the program calls
-    {"IsNull", "SELECT ISNULL(IDVENDEDOR, ''), isnull(IDVENDEDOR,'x') + '|' FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+    {"IsNull",
+     "SELECT ISNULL(IDVENDEDOR, ''), isnull(IDVENDEDOR,'x') + '|' FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
      {{"", "x|"}}},
     {"LenIgnoresTrailingBlanks", "SELECT LEN('ab  '), LEN('  ab'), LEN(''), LEN(NULL)", {{"2", "4", "0", "NULL"}}},
-    {"CharIndexIgnoresCase", "SELECT CHARINDEX('b', 'abcB'), CHARINDEX('B', 'abcb', 3), CHARINDEX('x', 'abc')",
+    {"CharIndexIgnoresCase",
+     "SELECT CHARINDEX('b', 'abcB'), CHARINDEX('B', 'abcb', 3), CHARINDEX('x', 'abc')",
      {{"2", "4", "0"}}},
     {"IdentityOfLastInsert",
-     "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('nuevo') SELECT @@IDENTITY, SCOPE_IDENTITY()", {{"5", "5"}}},
+     "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('nuevo') SELECT @@IDENTITY, SCOPE_IDENTITY()",
+     {{"5", "5"}}},
     // date literals keep SQL Server's midnight at the ends of a range
     {"DayFirstLiteralsAtRangeEnds",
      "SELECT NUMERO FROM MV_ASIENTOS WHERE Fecha>='01/03/2024' And Fecha<='31/03/2024' AND SECUENCIA = 1 ORDER BY NUMERO",
      {{"00000001"}, {"00000002"}}},
     {"DayFirstLiteralWithTime",
-     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN '1/3/2024' AND '31/03/2024 23:59:59' AND SECUENCIA = 1", {{"3"}}},
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN '1/3/2024' AND '31/03/2024 23:59:59' AND SECUENCIA = 1",
+     {{"3"}}},
     {"IsoDateLiteralWithoutTime", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA = '2024-03-31'", {{"1"}}},
     {"DateLiteralStoredInIsoForm",
      "INSERT INTO V_COMISIONES_VENDEDOR_COB (IDLIQUIDACION, FECHACOB) VALUES (1, '05/03/2024') "
@@ -95,17 +106,23 @@ const ExecutionCase executionCases[] = {
     // text comparisons as SQL Server makes them
     {"ColumnEqualsIgnoresCaseAndTrailingBlanks", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'ADMIN  '", {{"x1"}}},
     {"ColumnEqualsKeepsAccents", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'NUÑEZ'", {{"x4"}}},
-    {"TrimmedExpressionEqualsIgnoresCase", "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(RTRIM(OBSERV)) = 'JEFE'", {{"x1"}}},
+    {"TrimmedExpressionEqualsIgnoresCase",
+     "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(RTRIM(OBSERV)) = 'JEFE'",
+     {{"x1"}}},
     {"ExpressionNotEqualIgnoresCase",
-     "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(OBSERV) <> 'CAJERO' AND UPPER(OBSERV) <> 'x' ORDER BY CLAVE", {{"x1"}}},
-    {"ExpressionInListIgnoresCase", "SELECT COUNT(*) FROM TA_USUARIOS WHERE RTRIM(OBSERV) NOT IN ('CAJERO', 'nadie')",
+     "SELECT CLAVE FROM TA_USUARIOS WHERE LTRIM(OBSERV) <> 'CAJERO' AND UPPER(OBSERV) <> 'x' ORDER BY CLAVE",
+     {{"x1"}}},
+    {"ExpressionInListIgnoresCase",
+     "SELECT COUNT(*) FROM TA_USUARIOS WHERE RTRIM(OBSERV) NOT IN ('CAJERO', 'nadie')",
      {{"1"}}},
     {"ConcatenationEqualsColumnAndLiteral",
-     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE SUCURSAL + NUMERO + LETRA = '000100000001a' AND TC + '' = 'CB'", {{"2"}}},
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE SUCURSAL + NUMERO + LETRA = '000100000001a' AND TC + '' = 'CB'",
+     {{"2"}}},
     {"LikeIgnoresCaseBeyondAscii",
      "SELECT NOMBRE FROM TA_USUARIOS WHERE NOMBRE LIKE 'NÚ%' OR CONVERT(NVARCHAR, [OBSERV]) LIKE '%JEF%' ORDER BY ID",
      {{"admin"}, {"Núñez"}}},
-    {"OrderByPutsAccentsAfterPlainLetters", "SELECT NOMBRE FROM TA_USUARIOS WHERE NOMBRE LIKE 'n%' ORDER BY NOMBRE",
+    {"OrderByPutsAccentsAfterPlainLetters",
+     "SELECT NOMBRE FROM TA_USUARIOS WHERE NOMBRE LIKE 'n%' ORDER BY NOMBRE",
      {{"nuno"}, {"Nuñez"}, {"Núñez"}}},
     {"DoubledApostrophes",
      "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('O''Brien') SELECT NOMBRE, 'it''s' FROM TA_USUARIOS WHERE NOMBRE = N'o''brien'",
@@ -148,10 +165,11 @@ TEST(TsqlExecutionPlan, PlainColumnComparisonUsesTheColumnsIndex)
     ASSERT_EQ(statements.size(), 1);
     const ado::sqlite::SqliteHandle handle(db.path(), ado::sqlite::SqliteHandle::Mode::OpenExisting);
     sqlite3_stmt *plan = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(handle.get(), ("EXPLAIN QUERY PLAN " + statements.first().sql).toUtf8().constData(), -1,
-                                 &plan, nullptr),
+    ASSERT_EQ(sqlite3_prepare_v2(handle.get(), ("EXPLAIN QUERY PLAN " + statements.first().sql).toUtf8().constData(),
+                                 -1, &plan, nullptr),
               SQLITE_OK);
-    const std::string detail = sqlite3_step(plan) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(plan, 3)) : "";
+    const std::string detail =
+        sqlite3_step(plan) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(plan, 3)) : "";
     sqlite3_finalize(plan);
     EXPECT_NE(detail.find("USING INDEX"), std::string::npos) << detail;
 }

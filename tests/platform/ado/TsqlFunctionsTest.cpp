@@ -20,7 +20,7 @@ void PrintTo(const FunctionCase &c, std::ostream *out)
     *out << c.expression;
 }
 
-class TsqlFunction : public ::testing::TestWithParam<FunctionCase> {};
+class TsqlFunction : public ::testing::TestWithParam<FunctionCase> { };
 
 TEST_P(TsqlFunction, AnswersAsSqlServer)
 {
@@ -136,8 +136,10 @@ TEST(TsqlFunctionErrors, RefusedValuesFailTheStatement)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"SELECT 'abc' + 1", "Conversion failed when converting the nvarchar value 'abc' to data type int."},
-        {"SELECT CONVERT(INT, '12.5')", "Conversion failed when converting the nvarchar value '12.5' to data type int."},
-        {"SELECT CONVERT(DATETIME, '31/02/2024')", "Conversion failed when converting date and/or time from character string."},
+        {"SELECT CONVERT(INT, '12.5')",
+         "Conversion failed when converting the nvarchar value '12.5' to data type int."},
+        {"SELECT CONVERT(DATETIME, '31/02/2024')",
+         "Conversion failed when converting date and/or time from character string."},
         {"SELECT LEFT('abc', -1)", "Invalid length parameter passed to the left function."},
         {"SELECT DATEADD(fortnight, 1, '01/01/2024')", "'fortnight' is not a recognized dateadd option."},
         {"SELECT CONVERT(NVARCHAR, '2024-01-01 00:00:00', 999)",
@@ -158,7 +160,8 @@ TEST(TsqlFunctionDates, GetDateGivesTheStoredForm)
     const QString now = QString::fromStdString(db.value(QStringLiteral("SELECT getDate()")));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$")).match(now).hasMatch())
         << now.toStdString();
-    EXPECT_EQ(db.value(QStringLiteral("SELECT ABS(DATEDIFF(second, GETDATE(), '") + now + QStringLiteral("')) <= 2")), "1");
+    EXPECT_EQ(db.value(QStringLiteral("SELECT ABS(DATEDIFF(second, GETDATE(), '") + now + QStringLiteral("')) <= 2")),
+              "1");
 }
 
 struct Ordering {
@@ -171,16 +174,16 @@ struct Ordering {
 TEST(TsqlCollation, OrdersAsSqlServer)
 {
     const Ordering cases[] = {
-        {"abc", "ABC", 0},      {"abc", "abc   ", 0},  {"", "   ", 0},        {"abc", "abd", -1},
-        {"ab", "abc", -1},      {"ñu", "nz", 1},       {"ña", "o", -1},      {"Ñandú", "ñANDÚ", 0},
+        {"abc", "ABC", 0},       {"abc", "abc   ", 0},      {"", "   ", 0},     {"abc", "abd", -1},
+        {"ab", "abc", -1},       {"ñu", "nz", 1},           {"ña", "o", -1},    {"Ñandú", "ñANDÚ", 0},
         {"camión", "CAMION", 1}, {"camión", "camiona", -1}, {"ábaco", "b", -1}, {"Zeta", "ábaco", 1},
         {" a", "a", -1},
     };
     for (const Ordering &c : cases) {
         const int result = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.left)), c.left,
-                                                         static_cast<int>(std::strlen(c.right)), c.right);
+                                                        static_cast<int>(std::strlen(c.right)), c.right);
         const int reverse = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.right)), c.right,
-                                                          static_cast<int>(std::strlen(c.left)), c.left);
+                                                         static_cast<int>(std::strlen(c.left)), c.left);
         EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.left << " vs " << c.right;
         EXPECT_EQ((reverse > 0) - (reverse < 0), -c.sign) << c.right << " vs " << c.left;
     }

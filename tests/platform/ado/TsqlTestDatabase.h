@@ -66,13 +66,20 @@ private:
     static QString text(const rt::Variant &value)
     {
         switch (value.type()) {
-        case rt::VarType::Null: return QStringLiteral("NULL");
-        case rt::VarType::Date: return ado::sqlite::isoText(value.asDate());
-        case rt::VarType::Double: return QString::number(value.asDouble(), 'g', 15);
-        case rt::VarType::Currency: return QString::number(value.asCurrency().toDouble(), 'g', 15);
-        case rt::VarType::Boolean: return QString::number(value.asBoolean());
-        case rt::VarType::String: return value.asString();
-        default: return QString::number(value.asLong());
+        case rt::VarType::Null:
+            return QStringLiteral("NULL");
+        case rt::VarType::Date:
+            return ado::sqlite::isoText(value.asDate());
+        case rt::VarType::Double:
+            return QString::number(value.asDouble(), 'g', 15);
+        case rt::VarType::Currency:
+            return QString::number(value.asCurrency().toDouble(), 'g', 15);
+        case rt::VarType::Boolean:
+            return QString::number(value.asBoolean());
+        case rt::VarType::String:
+            return value.asString();
+        default:
+            return QString::number(value.asLong());
         }
     }
 

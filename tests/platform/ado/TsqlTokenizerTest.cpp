@@ -21,7 +21,7 @@ struct TokenizerCase {
     std::vector<Lexed> tokens;
 };
 
-class TsqlTokenizer : public ::testing::TestWithParam<TokenizerCase> {};
+class TsqlTokenizer : public ::testing::TestWithParam<TokenizerCase> { };
 
 TEST_P(TsqlTokenizer, SplitsTheText)
 {
@@ -34,28 +34,56 @@ TEST_P(TsqlTokenizer, SplitsTheText)
 }
 
 const TokenizerCase tokenizerCases[] = {
-    {"DoubledQuotesInsideLiteral", "'O''Brien' + ''''", {{Kind::String, "O'Brien"}, {Kind::Operator, "+"}, {Kind::String, "'"}}},
+    {"DoubledQuotesInsideLiteral",
+     "'O''Brien' + ''''",
+     {{Kind::String, "O'Brien"}, {Kind::Operator, "+"}, {Kind::String, "'"}}},
     {"NationalLiteral", "N'año' n'x'", {{Kind::String, "año"}, {Kind::String, "x"}}},
     {"EmptyLiteral", "=''", {{Kind::Operator, "="}, {Kind::String, ""}}},
     {"LiteralHoldsCommentMarksAndSemicolons", "'a -- b /* c */; d'", {{Kind::String, "a -- b /* c */; d"}}},
-    {"BracketedNames", "[DEBE-HABER].[a]]b]", {{Kind::QuotedName, "DEBE-HABER"}, {Kind::Dot, "."}, {Kind::QuotedName, "a]b"}}},
+    {"BracketedNames",
+     "[DEBE-HABER].[a]]b]",
+     {{Kind::QuotedName, "DEBE-HABER"}, {Kind::Dot, "."}, {Kind::QuotedName, "a]b"}}},
     {"DoubleQuotedNames", "\"Fecha Alta\" \"a\"\"b\"", {{Kind::QuotedName, "Fecha Alta"}, {Kind::QuotedName, "a\"b"}}},
-    {"LineComment", "SELECT 1 -- it's a comment\n, 2",
+    {"LineComment",
+     "SELECT 1 -- it's a comment\n, 2",
      {{Kind::Word, "SELECT"}, {Kind::Number, "1"}, {Kind::Comma, ","}, {Kind::Number, "2"}}},
     {"NestedBlockComment", "a/* x /* y */ 'z */b", {{Kind::Word, "a"}, {Kind::Word, "b"}}},
-    {"Numbers", "12 1.5 .5 1e3 2E-2 0x1F", {{Kind::Number, "12"}, {Kind::Number, "1.5"}, {Kind::Number, ".5"},
-                                           {Kind::Number, "1e3"}, {Kind::Number, "2E-2"}, {Kind::Number, "0x1F"}}},
-    {"ComparisonOperators", "a<>b!=c<=d>=e!<f", {{Kind::Word, "a"}, {Kind::Operator, "<>"}, {Kind::Word, "b"},
-                                                 {Kind::Operator, "!="}, {Kind::Word, "c"}, {Kind::Operator, "<="},
-                                                 {Kind::Word, "d"}, {Kind::Operator, ">="}, {Kind::Word, "e"},
-                                                 {Kind::Operator, "!<"}, {Kind::Word, "f"}}},
+    {"Numbers",
+     "12 1.5 .5 1e3 2E-2 0x1F",
+     {{Kind::Number, "12"},
+      {Kind::Number, "1.5"},
+      {Kind::Number, ".5"},
+      {Kind::Number, "1e3"},
+      {Kind::Number, "2E-2"},
+      {Kind::Number, "0x1F"}}},
+    {"ComparisonOperators",
+     "a<>b!=c<=d>=e!<f",
+     {{Kind::Word, "a"},
+      {Kind::Operator, "<>"},
+      {Kind::Word, "b"},
+      {Kind::Operator, "!="},
+      {Kind::Word, "c"},
+      {Kind::Operator, "<="},
+      {Kind::Word, "d"},
+      {Kind::Operator, ">="},
+      {Kind::Word, "e"},
+      {Kind::Operator, "!<"},
+      {Kind::Word, "f"}}},
     {"MinusBeforeNumberIsAnOperator", "x-1", {{Kind::Word, "x"}, {Kind::Operator, "-"}, {Kind::Number, "1"}}},
-    {"VariablesAndTemporaryNames", "@@IDENTITY @id #t ##g",
+    {"VariablesAndTemporaryNames",
+     "@@IDENTITY @id #t ##g",
      {{Kind::Variable, "@@IDENTITY"}, {Kind::Variable, "@id"}, {Kind::TempName, "#t"}, {Kind::TempName, "##g"}}},
     {"PrefixedNamesOfTheProgram", "@Admin_V_TA_Cajas", {{Kind::Variable, "@Admin_V_TA_Cajas"}}},
     {"WordsWithAccentsAndDigits", "Año_2 cbct1", {{Kind::Word, "Año_2"}, {Kind::Word, "cbct1"}}},
-    {"Punctuation", "f(a,b);", {{Kind::Word, "f"}, {Kind::OpenParen, "("}, {Kind::Word, "a"}, {Kind::Comma, ","},
-                                {Kind::Word, "b"}, {Kind::CloseParen, ")"}, {Kind::Semicolon, ";"}}},
+    {"Punctuation",
+     "f(a,b);",
+     {{Kind::Word, "f"},
+      {Kind::OpenParen, "("},
+      {Kind::Word, "a"},
+      {Kind::Comma, ","},
+      {Kind::Word, "b"},
+      {Kind::CloseParen, ")"},
+      {Kind::Semicolon, ";"}}},
     {"BlankOnlyText", "  \r\n\t ", {}},
 };
 

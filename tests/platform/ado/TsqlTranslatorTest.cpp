@@ -16,12 +16,13 @@ struct BatchCase {
     std::vector<Kind> kinds;
 };
 
-class TsqlBatch : public ::testing::TestWithParam<BatchCase> {};
+class TsqlBatch : public ::testing::TestWithParam<BatchCase> { };
 
 TEST_P(TsqlBatch, SplitsIntoStatements)
 {
     std::vector<Kind> kinds;
-    for (const TranslatedStatement &statement : ado::sqlite::TsqlTranslator().translate(QString::fromUtf8(GetParam().tsql)))
+    for (const TranslatedStatement &statement :
+         ado::sqlite::TsqlTranslator().translate(QString::fromUtf8(GetParam().tsql)))
         kinds.push_back(statement.kind);
     EXPECT_EQ(kinds, GetParam().kinds);
 }
@@ -30,23 +31,29 @@ const BatchCase batchCases[] = {
     {"Empty", "  -- nothing\n", {}},
     {"SemicolonsOnly", "; ;", {}},
     {"OneStatement", "SELECT * FROM TA_USUARIOS", {Kind::Sql}},
-    {"StatementsWithoutSeparators", "SET NOCOUNT ON INSERT INTO t VALUES (1) SELECT 1 UPDATE t SET a = 2 DELETE t",
+    {"StatementsWithoutSeparators",
+     "SET NOCOUNT ON INSERT INTO t VALUES (1) SELECT 1 UPDATE t SET a = 2 DELETE t",
      {Kind::Nothing, Kind::Sql, Kind::Sql, Kind::Sql, Kind::Sql}},
     {"InsertSelectStaysOne", "INSERT INTO a (x) SELECT x FROM b UNION ALL SELECT x FROM c", {Kind::Sql}},
     {"InsertValuesThenSelect", "INSERT INTO a VALUES (1) SELECT 2", {Kind::Sql, Kind::Sql}},
     {"SemicolonInsideLiteralDoesNotSplit", "INSERT INTO a VALUES ('x; SELECT 1')", {Kind::Sql}},
     {"SubqueriesDoNotSplit", "UPDATE a SET x = (SELECT MAX(y) FROM b) WHERE z IN (SELECT z FROM c)", {Kind::Sql}},
     {"CreateViewAsSelect", "CREATE VIEW v AS SELECT 1 AS x", {Kind::Sql}},
-    {"CommonTableExpression", "WITH x AS (SELECT 1 AS a), y AS (SELECT 2 AS a) SELECT * FROM x UNION SELECT * FROM y SELECT 3",
+    {"CommonTableExpression",
+     "WITH x AS (SELECT 1 AS a), y AS (SELECT 2 AS a) SELECT * FROM x UNION SELECT * FROM y SELECT 3",
      {Kind::Sql, Kind::Sql}},
     {"AlterTableDropColumn", "ALTER TABLE t DROP COLUMN c", {Kind::Sql}},
-    {"CreateThenDrop", "CREATE TABLE #t (a int) INSERT INTO #t VALUES (1) DROP TABLE #t", {Kind::Sql, Kind::Sql, Kind::Sql}},
+    {"CreateThenDrop",
+     "CREATE TABLE #t (a int) INSERT INTO #t VALUES (1) DROP TABLE #t",
+     {Kind::Sql, Kind::Sql, Kind::Sql}},
     {"Transactions",
      "BEGIN TRANSACTION\nINSERT INTO a VALUES (1)\nCOMMIT TRANSACTION\nBEGIN TRAN; ROLLBACK TRAN; BEGIN TRAN t1 COMMIT",
      {Kind::Begin, Kind::Sql, Kind::Commit, Kind::Begin, Kind::Rollback, Kind::Begin, Kind::Commit}},
-    {"SessionOptions", "SET NOCOUNT OFF; SET DATEFORMAT dmy SET TRANSACTION ISOLATION LEVEL READ UNCOMMITTED",
+    {"SessionOptions",
+     "SET NOCOUNT OFF; SET DATEFORMAT dmy SET TRANSACTION ISOLATION LEVEL READ UNCOMMITTED",
      {Kind::Nothing, Kind::Nothing, Kind::Nothing}},
-    {"GuardedStatements", "IF NOT EXISTS(SELECT 1 FROM t) INSERT INTO t VALUES (1) IF EXISTS (SELECT 1) DELETE t SELECT 2",
+    {"GuardedStatements",
+     "IF NOT EXISTS(SELECT 1 FROM t) INSERT INTO t VALUES (1) IF EXISTS (SELECT 1) DELETE t SELECT 2",
      {Kind::IfExists, Kind::IfExists, Kind::Sql}},
 };
 

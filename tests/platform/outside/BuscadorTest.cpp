@@ -51,7 +51,8 @@ TEST_F(BuscadorTest, ReadsTheCatalogueRecordOfATable)
     EXPECT_EQ(entry->titulo, QStringLiteral("VENDEDORES"));
     EXPECT_EQ(entry->campos, (QStringList{QStringLiteral("NOMBRE"), QStringLiteral("IDVENDEDOR")}));
     EXPECT_FALSE(outside::CatalogoConsultas::buscar(catalogue(), QStringLiteral("MA_CUENTAS")).has_value());
-    EXPECT_FALSE(outside::CatalogoConsultas::buscar(folder.filePath(QStringLiteral("otro.ntw")), QStringLiteral("X")).has_value());
+    EXPECT_FALSE(outside::CatalogoConsultas::buscar(folder.filePath(QStringLiteral("otro.ntw")), QStringLiteral("X"))
+                     .has_value());
 }
 
 TEST_F(BuscadorTest, BuildsItsQuery)

@@ -9,8 +9,9 @@ namespace {
 TEST(ClaveGuardada, GivesBackWhatItWasGiven)
 {
     const outside::Utilidades util;
-    for (const QString &plain : {QString(), QStringLiteral("admin"), QStringLiteral("DEMO"), QStringLiteral("contraseña ñÑ €"),
-                                 QStringLiteral("a'b,c|d=e;f"), QStringLiteral("  blancos  "), QString(300, QLatin1Char('x'))}) {
+    for (const QString &plain :
+         {QString(), QStringLiteral("admin"), QStringLiteral("DEMO"), QStringLiteral("contraseña ñÑ €"),
+          QStringLiteral("a'b,c|d=e;f"), QStringLiteral("  blancos  "), QString(300, QLatin1Char('x'))}) {
         const QString stored = util.CodificarClave(plain);
         EXPECT_EQ(util.DecodificarClave(stored), plain) << plain.toStdString();
         EXPECT_EQ(util.DecodificarClave(stored.toLower()), plain) << plain.toStdString();

@@ -18,7 +18,7 @@ TEST(DialogoArchivo, TurnsTheProgramsFilterIntoTheDialogs)
               QStringLiteral("Textos (*.txt *.TXT *.csv *.CSV);;Todos (*.*)"));
 }
 
-class DialogoArchivoTest : public support::WidgetTest {};
+class DialogoArchivoTest : public support::WidgetTest { };
 
 TEST_F(DialogoArchivoTest, GivesTheChosenFileOrTellsItWasCancelled)
 {

@@ -2,8 +2,8 @@
 #include "platform/outside/WritableFolder.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>

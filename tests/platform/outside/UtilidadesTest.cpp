@@ -1,13 +1,13 @@
-#include "platform/ado/Recordset.h"
 #include "platform/outside/Utilidades.h"
+#include "platform/ado/Recordset.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Regional.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WidgetTest.h"
 
 #include <QCalendarWidget>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,8 +27,8 @@ TEST_F(UtilidadesTest, TextoSQLGivesExactlyTheWidthAndNoApostrophe)
         const char *result;
     };
     const Case cases[] = {
-        {"abc", 5, "abc  "}, {"abcdef", 3, "abc"}, {"O'Brien", 7, "O´Brien"}, {"'';--", 10, "´´;--     "}, {"x", 0, ""},
-        {"", 2, "  "},
+        {"abc", 5, "abc  "},         {"abcdef", 3, "abc"}, {"O'Brien", 7, "O´Brien"},
+        {"'';--", 10, "´´;--     "}, {"x", 0, ""},         {"", 2, "  "},
     };
     for (const Case &c : cases)
         EXPECT_EQ(util.TextoSQL(QString::fromUtf8(c.text), c.width), QString::fromUtf8(c.result)) << c.text;
@@ -40,8 +40,8 @@ TEST_F(UtilidadesTest, FormatoCodigoRightAlignsNumericCodesOnly)
         const char *code;
         const char *result;
     };
-    for (const Case &c : {Case{"1", "   1"}, Case{" 12 ", "  12"}, Case{"0001", "0001"}, Case{"CB", "CB"}, Case{" FCE ", "FCE"},
-                          Case{"12345", "12345"}, Case{"", ""}})
+    for (const Case &c : {Case{"1", "   1"}, Case{" 12 ", "  12"}, Case{"0001", "0001"}, Case{"CB", "CB"},
+                          Case{" FCE ", "FCE"}, Case{"12345", "12345"}, Case{"", ""}})
         EXPECT_EQ(util.FormatoCodigo(QString::fromUtf8(c.code), 4), QString::fromUtf8(c.result)) << c.code;
 }
 
@@ -51,8 +51,8 @@ TEST_F(UtilidadesTest, ValorNumericoReadsAmountsWithTheRegionalSeparators)
     EXPECT_EQ(util.ValorNumerico(QStringLiteral("1234,5")), rt::Currency::fromDouble(1234.5));
     EXPECT_EQ(util.ValorNumerico(QStringLiteral("1.234,56")), rt::Currency::fromDouble(1234.56));
     EXPECT_EQ(util.ValorNumerico(12.25), rt::Currency::fromDouble(12.25));
-    for (const rt::Variant &zero : {rt::Variant(QString()), rt::Variant(QStringLiteral("  ")), rt::Variant(QStringLiteral("ABC")),
-                                    rt::Variant::null(), rt::Variant()})
+    for (const rt::Variant &zero : {rt::Variant(QString()), rt::Variant(QStringLiteral("  ")),
+                                    rt::Variant(QStringLiteral("ABC")), rt::Variant::null(), rt::Variant()})
         EXPECT_EQ(util.ValorNumerico(zero), rt::Currency());
 }
 
@@ -62,7 +62,8 @@ TEST_F(UtilidadesTest, TextHelpers)
     EXPECT_EQ(util.ContarPalabras(QStringLiteral("  select  a\r\nfrom\tb ")), 4);
     EXPECT_EQ(util.ContarPalabras(QString()), 0);
     EXPECT_EQ(util.QuitarCaracter(QStringLiteral("=a=b|c"), QStringLiteral("=")), QStringLiteral("ab|c"));
-    EXPECT_EQ(util.ReemplazarTexto(QStringLiteral("1,5,0"), QStringLiteral(","), QStringLiteral(".")), QStringLiteral("1.5.0"));
+    EXPECT_EQ(util.ReemplazarTexto(QStringLiteral("1,5,0"), QStringLiteral(","), QStringLiteral(".")),
+              QStringLiteral("1.5.0"));
     EXPECT_EQ(util.AgregarBarra(QStringLiteral("/opt/app")), QStringLiteral("/opt/app/"));
     EXPECT_EQ(util.AgregarBarra(QStringLiteral("/")), QStringLiteral("/"));
     EXPECT_EQ(util.AgregarBarra(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
@@ -89,8 +90,9 @@ TEST_F(UtilidadesTest, TratarErrorShowsTheErrorAndReturnsTheAnswer)
     dialogs.expectMsgBox(BoxMatch::text(QStringLiteral("Ha ocurrido el Siguiente Error (3021) Sin registro actual."))
                              .withTitle(QStringLiteral("ADODB.Recordset - LlenarCombos")),
                          ui::vbIgnore);
-    EXPECT_EQ(util.TratarError(rt::RuntimeError(3021, QStringLiteral(" Sin registro actual. "), QStringLiteral("ADODB.Recordset")),
-                               std::nullopt, QStringLiteral("LlenarCombos")),
+    EXPECT_EQ(util.TratarError(
+                  rt::RuntimeError(3021, QStringLiteral(" Sin registro actual. "), QStringLiteral("ADODB.Recordset")),
+                  std::nullopt, QStringLiteral("LlenarCombos")),
               ui::vbIgnore);
     EXPECT_EQ(dialogs.shown().front().style, ui::vbCritical + ui::vbAbortRetryIgnore);
     EXPECT_EQ(util.TratarError(rt::RuntimeError(0, QString())), 0);

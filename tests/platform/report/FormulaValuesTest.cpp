@@ -19,7 +19,7 @@ void PrintTo(const Case &c, std::ostream *os)
     *os << c.element;
 }
 
-class FormulaElement : public ::testing::TestWithParam<Case> {};
+class FormulaElement : public ::testing::TestWithParam<Case> { };
 
 TEST_P(FormulaElement, GivesNameAndValue)
 {
@@ -29,20 +29,19 @@ TEST_P(FormulaElement, GivesNameAndValue)
     EXPECT_EQ(assignment->value.toStdString(), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Elements, FormulaElement,
-    ::testing::Values(Case{"Empresa = 'ACME S.A.'", "Empresa", "ACME S.A."},
-                      Case{"   Empresa='ACME'   ", "Empresa", "ACME"},
-                      Case{"Empresa = 'O'Higgins Hnos.'", "Empresa", "O'Higgins Hnos."},
-                      Case{"Empresa = 'O''Higgins Hnos.'", "Empresa", "O'Higgins Hnos."},
-                      Case{"EMPRESA = ' '", "EMPRESA", " "},
-                      Case{"ENQUEMONEDA = '1'", "ENQUEMONEDA", "1"},
-                      Case{"ENQUEMONEDA = 1", "ENQUEMONEDA", "1"},
-                      Case{"Telefono= 'Telefono:4444-5555'", "Telefono", "Telefono:4444-5555"},
-                      Case{"Direccion = 'Calle = 12  '", "Direccion", "Calle = 12  "},
-                      Case{"Encabezado = \"ORIGINAL\"", "Encabezado", "ORIGINAL"},
-                      Case{"Empresa = 'sin cierre", "Empresa", "sin cierre"},
-                      Case{"Empresa = ''", "Empresa", ""}));
+INSTANTIATE_TEST_SUITE_P(Elements, FormulaElement,
+                         ::testing::Values(Case{"Empresa = 'ACME S.A.'", "Empresa", "ACME S.A."},
+                                           Case{"   Empresa='ACME'   ", "Empresa", "ACME"},
+                                           Case{"Empresa = 'O'Higgins Hnos.'", "Empresa", "O'Higgins Hnos."},
+                                           Case{"Empresa = 'O''Higgins Hnos.'", "Empresa", "O'Higgins Hnos."},
+                                           Case{"EMPRESA = ' '", "EMPRESA", " "},
+                                           Case{"ENQUEMONEDA = '1'", "ENQUEMONEDA", "1"},
+                                           Case{"ENQUEMONEDA = 1", "ENQUEMONEDA", "1"},
+                                           Case{"Telefono= 'Telefono:4444-5555'", "Telefono", "Telefono:4444-5555"},
+                                           Case{"Direccion = 'Calle = 12  '", "Direccion", "Calle = 12  "},
+                                           Case{"Encabezado = \"ORIGINAL\"", "Encabezado", "ORIGINAL"},
+                                           Case{"Empresa = 'sin cierre", "Empresa", "sin cierre"},
+                                           Case{"Empresa = ''", "Empresa", ""}));
 
 TEST(FormulaElementFaults, BlankElementsAreSkippedAndMalformedOnesRaise)
 {

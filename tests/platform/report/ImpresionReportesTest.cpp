@@ -28,7 +28,8 @@ class ImpresionReportesTest : public support::ProgramTest {
 protected:
     ImpresionReportesTest()
     {
-        m_db.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana'), ('0002', 'Beto')"));
+        m_db.execute(QStringLiteral(
+            "INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0001', 'Ana'), ('0002', 'Beto')"));
         QDir(m_app.path()).mkdir(QStringLiteral("Reportes"));
         reporttest::writeFile(reportsFolder(), QStringLiteral("Prueba.rpt"), kReport);
         m_impresion.setCarpetaAplicacion(m_app.path() + QLatin1Char('\\'));
@@ -62,8 +63,9 @@ TEST_F(ImpresionReportesTest, FindsTheReportByNameOrPathInAnyLetterCase)
     reporttest::writeFile(m_app.path(), QStringLiteral("SUELTO.RPT"), kReport);
     const QString windowsPath = QDir::toNativeSeparators(reportsFolder()).replace(QLatin1Char('/'), QLatin1Char('\\'))
                                 + QStringLiteral("\\prueba.RPT");
-    for (const QString &name : {QStringLiteral("Prueba"), QStringLiteral("PRUEBA.rpt"), QStringLiteral("prueba.Rpt"),
-                                windowsPath, QStringLiteral("Suelto"), m_app.path() + QStringLiteral("/Otra/Prueba.rpt")}) {
+    for (const QString &name :
+         {QStringLiteral("Prueba"), QStringLiteral("PRUEBA.rpt"), QStringLiteral("prueba.Rpt"), windowsPath,
+          QStringLiteral("Suelto"), m_app.path() + QStringLiteral("/Otra/Prueba.rpt")}) {
         EXPECT_TRUE(print(name).contains(QStringLiteral("0002 Beto"))) << name.toStdString();
     }
     const auto error = errorOf([&] { print(QStringLiteral("RP_Inexistente")); });
@@ -73,7 +75,8 @@ TEST_F(ImpresionReportesTest, FindsTheReportByNameOrPathInAnyLetterCase)
 
 TEST_F(ImpresionReportesTest, FormulasOfTheCallOverrideAssignedOnes)
 {
-    m_impresion.AsignarFormulas({QStringLiteral("Empresa = 'Asignada'"), QString(), QStringLiteral("Moneda = 'Pesos'")});
+    m_impresion.AsignarFormulas(
+        {QStringLiteral("Empresa = 'Asignada'"), QString(), QStringLiteral("Moneda = 'Pesos'")});
     EXPECT_TRUE(print(QStringLiteral("Prueba"), QStringLiteral("EMPRESA = 'O'Brien e Hijos'"))
                     .startsWith(QStringLiteral("O'Brien e Hijos / Pesos")));
     EXPECT_TRUE(print(QStringLiteral("Prueba")).startsWith(QStringLiteral("Asignada / Pesos")));
@@ -132,7 +135,11 @@ TEST_F(ImpresionReportesTest, UnknownDestinationRaises)
 // The user's documents folder is a temporary one.
 class DocumentsFolderTest : public ImpresionReportesTest {
 protected:
-    DocumentsFolderTest() : m_home(qgetenv("HOME")) { qputenv("HOME", QFile::encodeName(m_fakeHome.path())); }
+    DocumentsFolderTest()
+        : m_home(qgetenv("HOME"))
+    {
+        qputenv("HOME", QFile::encodeName(m_fakeHome.path()));
+    }
     ~DocumentsFolderTest() override { qputenv("HOME", m_home); }
 
     QByteArray m_home;

@@ -31,7 +31,11 @@ report::ReportDocument threePages()
 
 class PreviewWindowTest : public support::ProgramTest {
 protected:
-    PreviewWindowTest() : m_window(new report::PreviewWindow(threePages())) { m_window->show(); }
+    PreviewWindowTest()
+        : m_window(new report::PreviewWindow(threePages()))
+    {
+        m_window->show();
+    }
     ~PreviewWindowTest() override { delete m_window.data(); }
 
     QString pageLabel() const { return m_window->findChild<QLabel *>(QStringLiteral("pageLabel"))->text(); }

@@ -58,9 +58,8 @@ TEST_F(ReportEngineTest, GroupsRunningSumsAndSuppressConditions)
 {
     const QStringList pages = pageTexts(run(kCollections));
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0].toStdString(),
-              "G 0001\nD a 100,00 100,00\nsin comision\nD b 300,00 300,00\nF 0001 300,00 2\n"
-              "G 0002\nD c 50,00 350,00\nnota de credito\nF 0002 50,00 1\nT 350,00 3");
+    EXPECT_EQ(pages[0].toStdString(), "G 0001\nD a 100,00 100,00\nsin comision\nD b 300,00 300,00\nF 0001 300,00 2\n"
+                                      "G 0002\nD c 50,00 350,00\nnota de credito\nF 0002 50,00 1\nT 350,00 3");
 }
 
 TEST_F(ReportEngineTest, SelectionAndCallerSortReachTheQuery)
@@ -70,7 +69,8 @@ TEST_F(ReportEngineTest, SelectionAndCallerSortReachTheQuery)
     request.sortFields = {QString(), QStringLiteral("-{COB.TotalCobrado}")};
     const QStringList pages = pageTexts(run(kCollections, request));
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].startsWith(QStringLiteral("G 0001\nD b 200,00 200,00\nD a 300,00 300,00"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].startsWith(QStringLiteral("G 0001\nD b 200,00 200,00\nD a 300,00 300,00")))
+        << pages[0].toStdString();
 
     request.selection = QStringLiteral("{COB.IdCobranza} = 'zzz'");
     EXPECT_EQ(pageTexts(run(kCollections, request)).value(0), QStringLiteral("T 0 0"));
@@ -173,7 +173,8 @@ TEST_F(ReportEngineTest, ImagesFromABinaryFieldAndFromAFile)
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
     ado::Recordset rows;
-    rows.Open(QStringLiteral("SELECT * FROM AUX_MV_CPTEQR"), m_db.connection(), ado::adOpenKeyset, ado::adLockOptimistic);
+    rows.Open(QStringLiteral("SELECT * FROM AUX_MV_CPTEQR"), m_db.connection(), ado::adOpenKeyset,
+              ado::adLockOptimistic);
     rows.AddNew();
     rows.Fields(QStringLiteral("TC")).setValue(rt::Variant(QStringLiteral("FC")));
     rows.Fields(QStringLiteral("QR_AFIP")).setValue(rt::Variant(png));
@@ -199,7 +200,8 @@ TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
 {
     for (const char *text : {"{Desconocido}", "{VEN.Nombre", "{#NoDefinido}"}) {
         const QByteArray json = QByteArray(R"({"tables": [{"table": "V_TA_VENDEDORES", "alias": "VEN"}],
-            "detail": {"height": 5, "items": [{"text": ")") + text + R"(", "at": [0, 0, 50, 5]}]}})";
+            "detail": {"height": 5, "items": [{"text": ")")
+                                + text + R"(", "at": [0, 0, 50, 5]}]}})";
         EXPECT_EQ(errorNumber([&] { run(json); }), report::err::Formula) << text;
     }
 }

@@ -11,7 +11,7 @@ namespace {
 // The text is a definition; the expected part of the error's description.
 using Fault = reporttest::TextCase;
 
-class MalformedDefinition : public ::testing::TestWithParam<Fault> {};
+class MalformedDefinition : public ::testing::TestWithParam<Fault> { };
 
 TEST_P(MalformedDefinition, RaisesReportFileError)
 {
@@ -26,8 +26,7 @@ TEST_P(MalformedDefinition, RaisesReportFileError)
 INSTANTIATE_TEST_SUITE_P(
     Faults, MalformedDefinition,
     ::testing::Values(
-        Fault{"{\"title\": ", ""},
-        Fault{R"({"title": "x"})", "no tiene tablas"},
+        Fault{"{\"title\": ", ""}, Fault{R"({"title": "x"})", "no tiene tablas"},
         Fault{R"({"tables": [{"alias": "A"}]})", "\"table\""},
         Fault{R"({"tables": [{"table": "A"}, {"table": "B"}]})", "\"join\""},
         Fault{R"({"tables": [{"table": "A"}, {"table": "B", "join": "left"}]})", "\"on\""},
@@ -35,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"{" TABLE R"(, "page": {"size": "A3"}})", "A3"},
         Fault{"{" TABLE R"(, "page": {"margins": [1, 2, 3]}})", "margins"},
         Fault{"{" TABLE R"(, "detail": {"items": [{"text": "x", "at": [0, 0, 10]}]}})", "4 números"},
-        Fault{"{" TABLE R"(, "detail": {"items": [{"text": "x", "at": [0, 0, 10, 4], "align": "justify"}]}})", "justify"},
+        Fault{"{" TABLE R"(, "detail": {"items": [{"text": "x", "at": [0, 0, 10, 4], "align": "justify"}]}})",
+              "justify"},
         Fault{"{" TABLE R"(, "detail": {"items": [{"box": [0, 0, 10, 4], "fill": "verdoso"}]}})", "color"},
         Fault{"{" TABLE R"(, "detail": {"items": [{"image": [0, 0, 10, 4]}]}})", "imagen"},
         Fault{"{" TABLE R"(, "detail": {"items": [{"at": [0, 0, 10, 4]}]}})", "sin tipo"},

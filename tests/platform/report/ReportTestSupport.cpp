@@ -51,8 +51,9 @@ QString writeFile(const QString &folder, const QString &name, const QByteArray &
 QString sourceReportsFolder()
 {
     // Test discovery runs the executable without CTest's environment: this file's place tells.
-    const QString root = qEnvironmentVariable("COMISIONES_SOURCE_DIR",
-                                              QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../..")));
+    const QString root =
+        qEnvironmentVariable("COMISIONES_SOURCE_DIR",
+                             QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../..")));
     return QDir(root).filePath(QStringLiteral("reports"));
 }
 

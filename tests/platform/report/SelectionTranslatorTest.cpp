@@ -32,7 +32,7 @@ QString translate(const QString &formula)
 // A selection formula and the condition it becomes.
 using Case = reporttest::TextCase;
 
-class SelectionTranslation : public ::testing::TestWithParam<Case> {};
+class SelectionTranslation : public ::testing::TestWithParam<Case> { };
 
 TEST_P(SelectionTranslation, BecomesWhereCondition)
 {
@@ -47,8 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
              "COB.IdLiquidacion = 12 AND COB.IdVendedor = '0001'"},
         Case{"{v_comisiones_vendedor_cob.idvendedor} = '0001'", "COB.idvendedor = '0001'"},
         Case{"{cob.CbTc} <> 'NC'", "COB.CbTc <> 'NC'"},
-        Case{"{MV_ASIENTOS.PERIODO} = '2024' AND {MV_ASIENTOS.MES_OPERATIVO} = 7 AND {MV_ASIENTOS.NUMERO ASIENTO} = 125",
-             "MV_ASIENTOS.PERIODO = '2024' AND MV_ASIENTOS.MES_OPERATIVO = 7 AND MV_ASIENTOS.[NUMERO ASIENTO] = 125"},
+        Case{
+            "{MV_ASIENTOS.PERIODO} = '2024' AND {MV_ASIENTOS.MES_OPERATIVO} = 7 AND {MV_ASIENTOS.NUMERO ASIENTO} = 125",
+            "MV_ASIENTOS.PERIODO = '2024' AND MV_ASIENTOS.MES_OPERATIVO = 7 AND MV_ASIENTOS.[NUMERO ASIENTO] = 125"},
         Case{"{MV_ASIENTOS.TC} = 'FC' AND ({MV_ASIENTOS.PERIODO} = 3 or {MV_ASIENTOS.PERIODO} = 4)",
              "MV_ASIENTOS.TC = 'FC' AND (MV_ASIENTOS.PERIODO = 3 OR MV_ASIENTOS.PERIODO = 4)"},
         Case{"{MV_ASIENTOS.TC} = 'FC' or {MV_ASIENTOS.TC} = 'NC' and {MV_ASIENTOS.LETRA} = 'A'",
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A selection formula and the part of the error's description that tells what is wrong.
 using Fault = reporttest::TextCase;
 
-class UnreadableSelection : public ::testing::TestWithParam<Fault> {};
+class UnreadableSelection : public ::testing::TestWithParam<Fault> { };
 
 TEST_P(UnreadableSelection, RaisesFormulaErrorToTheCaller)
 {
@@ -83,18 +84,17 @@ TEST_P(UnreadableSelection, RaisesFormulaErrorToTheCaller)
     EXPECT_TRUE(error.Description.contains(QString::fromUtf8(GetParam().expected))) << error.Description.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, UnreadableSelection,
-    ::testing::Values(Fault{"{V_MV_CPTE_ELECTRONICOS.TC} = 'FC'", "V_MV_CPTE_ELECTRONICOS"},
-                      Fault{"{MV_ASIENTOS.TC} = 'FC", "falta cerrar un texto"},
-                      Fault{"{MV_ASIENTOS.TC = 'FC'", "falta la llave de cierre"},
-                      Fault{"{MV_ASIENTOS} = 1", "{TABLA.CAMPO}"},
-                      Fault{"{MV_ASIENTOS.TC} = = 'FC'", "se esperaba un valor"},
-                      Fault{"{MV_ASIENTOS.TC} 'FC'", "sobra texto"},
-                      Fault{"{MV_ASIENTOS.TC} = 'FC' AND", "termina antes de tiempo"},
-                      Fault{"{MV_ASIENTOS.TC} = 'FC' & 'A'", "'&'"},
-                      Fault{"({MV_ASIENTOS.TC} = 'FC'", "paréntesis"},
-                      Fault{"{MV_ASIENTOS.TC} like 'F%'", "sobra texto"},
-                      Fault{"{#Total} > 0", "{#Total}"}));
+INSTANTIATE_TEST_SUITE_P(Faults, UnreadableSelection,
+                         ::testing::Values(Fault{"{V_MV_CPTE_ELECTRONICOS.TC} = 'FC'", "V_MV_CPTE_ELECTRONICOS"},
+                                           Fault{"{MV_ASIENTOS.TC} = 'FC", "falta cerrar un texto"},
+                                           Fault{"{MV_ASIENTOS.TC = 'FC'", "falta la llave de cierre"},
+                                           Fault{"{MV_ASIENTOS} = 1", "{TABLA.CAMPO}"},
+                                           Fault{"{MV_ASIENTOS.TC} = = 'FC'", "se esperaba un valor"},
+                                           Fault{"{MV_ASIENTOS.TC} 'FC'", "sobra texto"},
+                                           Fault{"{MV_ASIENTOS.TC} = 'FC' AND", "termina antes de tiempo"},
+                                           Fault{"{MV_ASIENTOS.TC} = 'FC' & 'A'", "'&'"},
+                                           Fault{"({MV_ASIENTOS.TC} = 'FC'", "paréntesis"},
+                                           Fault{"{MV_ASIENTOS.TC} like 'F%'", "sobra texto"},
+                                           Fault{"{#Total} > 0", "{#Total}"}));
 
 } // namespace

@@ -58,8 +58,8 @@ protected:
         m_impresion.setArchivoDestino(path);
         m_impresion.setEnProceso(true);
         m_impresion.ImprimirReporte(QStringLiteral("RP_ComisionesCobLiq"), {QString()}, selection,
-                                    TestDatabase::connectionString(), company, QString(), QString(), {}, {},
-                                    QString(), QString(), QString());
+                                    TestDatabase::connectionString(), company, QString(), QString(), {}, {}, QString(),
+                                    QString(), QString());
         m_impresion.setEnProceso(false);
         return reporttest::pdfText(path);
     }
@@ -83,15 +83,21 @@ TEST_F(SettlementReportTest, OneSalespersonAsListarLiquidacionAsksForIt)
     const QRegularExpression firstLine(QStringLiteral(
         "05/03/2024 +CB 000100000101A +O'Higgins Hnos. S.A. +150.000,00 +5.000,00 +100.000,00 +45.000,00 +7.500,50"));
     EXPECT_TRUE(firstLine.match(text).hasMatch()) << text.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("12/03/2024 +CB 000100000102A +Ferretería del Sur +1.234.567,89 +1.234.567,89 +61.728,39"))
-                    .match(text).hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("20/03/2024 +NC 000200000050A +Ferretería del Sur +-20.000,00 +-1.000,00"))
-                    .match(text).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral("12/03/2024 +CB 000100000102A +Ferretería del Sur +1.234.567,89 +1.234.567,89 +61.728,39"))
+            .match(text)
+            .hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("20/03/2024 +NC 000200000050A +Ferretería del Sur +-20.000,00 +-1.000,00"))
+            .match(text)
+            .hasMatch());
     EXPECT_TRUE(text.contains(QStringLiteral("Observaciones: Cancelacion total comprobante")));
     const QRegularExpression subtotal(QStringLiteral(
         "Total Juan Pérez \\(3 cobranzas\\) +1.364.567,89 +5.000,00 +100.000,00 +45.000,00 +0,00 +1.234.567,89 +0,00 +0,00 +68.228,89"));
     EXPECT_TRUE(subtotal.match(text).hasMatch()) << text.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("TOTAL GENERAL \\(3 cobranzas\\) +1.364.567,89")).match(text).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("TOTAL GENERAL \\(3 cobranzas\\) +1.364.567,89")).match(text).hasMatch());
     EXPECT_TRUE(text.contains(QStringLiteral("Página 1 de 1")));
 }
 
@@ -108,32 +114,41 @@ TEST_F(SettlementReportTest, WholeSettlementGroupsEachSalespersonWithSubtotalsAn
     EXPECT_LT(juanTotal, maria);
     EXPECT_LT(maria, mariaTotal);
     EXPECT_LT(mariaTotal, grand);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("Total María Gómez \\(1 cobranzas\\) +80.000,00 +0,00 +0,00 +0,00 +80.000,00 "
-                                                  "+0,00 +0,00 +0,00 +4.000,00"))
-                    .match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("Total María Gómez \\(1 cobranzas\\) +80.000,00 +0,00 +0,00 +0,00 +80.000,00 "
+                                          "+0,00 +0,00 +0,00 +4.000,00"))
+            .match(text)
+            .hasMatch())
+        << text.toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("TOTAL GENERAL \\(4 cobranzas\\) +1.444.567,89 +5.000,00 +100.000,00 "
                                                   "+45.000,00 +80.000,00 +1.234.567,89 +0,00 +0,00 +72.228,89"))
-                    .match(text).hasMatch()) << text.toStdString();
+                    .match(text)
+                    .hasMatch())
+        << text.toStdString();
 }
 
 TEST_F(SettlementReportTest, LongSettlementNumbersItsPagesAndRepeatsTheSalespersonOnEach)
 {
     QString rows;
     for (int i = 1; i <= 40; ++i) {
-        rows += QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza, FechaCob, "
-                               "TotalCobrado, Comision, idVendedor, Efectivo) VALUES (9, 'CB', '0003%1A', '10/05/2024', "
-                               "1000, 50, '0003', 1000);")
-                    .arg(i, 8, 10, QLatin1Char('0'));
+        rows +=
+            QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB (IdLiquidacion, CbTc, IdCobranza, FechaCob, "
+                           "TotalCobrado, Comision, idVendedor, Efectivo) VALUES (9, 'CB', '0003%1A', '10/05/2024', "
+                           "1000, 50, '0003', 1000);")
+                .arg(i, 8, 10, QLatin1Char('0'));
     }
-    m_db.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0003', 'Ana Ruiz');") + rows);
-    const QStringList pages = print(QStringLiteral("{V_COMISIONES_VENDEDOR_COB.IdLiquidacion}=9")).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    m_db.execute(QStringLiteral("INSERT INTO V_TA_VENDEDORES (IdVendedor, Nombre) VALUES ('0003', 'Ana Ruiz');")
+                 + rows);
+    const QStringList pages = print(QStringLiteral("{V_COMISIONES_VENDEDOR_COB.IdLiquidacion}=9"))
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Página 1 de 2")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Página 2 de 2")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Vendedor: 0003 - Ana Ruiz")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Comprobante")));
     EXPECT_FALSE(pages[0].contains(QStringLiteral("TOTAL GENERAL")));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("TOTAL GENERAL \\(40 cobranzas\\) +40.000,00")).match(pages[1]).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("TOTAL GENERAL \\(40 cobranzas\\) +40.000,00")).match(pages[1]).hasMatch());
 }
 
 } // namespace

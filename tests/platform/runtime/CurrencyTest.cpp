@@ -1,6 +1,6 @@
 #include "platform/runtime/Currency.h"
-#include "platform/runtime/RuntimeError.h"
 #include "RuntimeTestSupport.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@ TEST(Currency, FromDoubleRoundsToFourDecimalsHalfToEven)
         std::int64_t raw;
     };
     const Case cases[] = {
-        {1.5, 15000},       {0.00005, 0},        {0.00015, 2},       {0.00025, 2},      {-0.00015, -2},
-        {-0.00025, -2},     {1.23456, 12346},    {1.23454, 12345},   {-1.23456, -12346}, {1234.5, 12345000},
-        {0.1 + 0.2, 3000},  {922337203685477.0, 9223372036854770000},
+        {1.5, 15000},       {0.00005, 0},       {0.00015, 2},      {0.00025, 2},
+        {-0.00015, -2},     {-0.00025, -2},     {1.23456, 12346},  {1.23454, 12345},
+        {-1.23456, -12346}, {1234.5, 12345000}, {0.1 + 0.2, 3000}, {922337203685477.0, 9223372036854770000},
     };
     for (const Case &c : cases)
         EXPECT_EQ(Currency::fromDouble(c.value).raw(), c.raw) << c.value;

@@ -4,8 +4,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 // The RuntimeError that `action` raises; one numbered 0 when it raises none.
-template <typename Action>
-rt::RuntimeError errorOf(Action &&action)
+template <typename Action> rt::RuntimeError errorOf(Action &&action)
 {
     try {
         action();
@@ -16,8 +15,7 @@ rt::RuntimeError errorOf(Action &&action)
 }
 
 // The number of the RuntimeError that `action` raises, or 0 when it raises none.
-template <typename Action>
-long errorNumber(Action &&action)
+template <typename Action> long errorNumber(Action &&action)
 {
     return errorOf(action).Number;
 }

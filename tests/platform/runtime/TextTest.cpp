@@ -20,11 +20,16 @@ TEST(TextFunctions, InStrFindsFromAStart)
         int position;
     };
     const Case cases[] = {
-        {1, abc, "ABC", CompareMode::Binary, 4}, {1, abc, "ABC", CompareMode::Text, 1},
-        {2, abc, "abc", CompareMode::Binary, 7}, {2, abc, "abc", CompareMode::Text, 4},
-        {8, abc, "abc", CompareMode::Binary, 0}, {1, abc, "x", CompareMode::Binary, 0},
-        {3, abc, "", CompareMode::Binary, 3},    {10, abc, "", CompareMode::Binary, 10},
-        {11, abc, "", CompareMode::Binary, 0},   {1, "", "", CompareMode::Binary, 0},
+        {1, abc, "ABC", CompareMode::Binary, 4},
+        {1, abc, "ABC", CompareMode::Text, 1},
+        {2, abc, "abc", CompareMode::Binary, 7},
+        {2, abc, "abc", CompareMode::Text, 4},
+        {8, abc, "abc", CompareMode::Binary, 0},
+        {1, abc, "x", CompareMode::Binary, 0},
+        {3, abc, "", CompareMode::Binary, 3},
+        {10, abc, "", CompareMode::Binary, 10},
+        {11, abc, "", CompareMode::Binary, 0},
+        {1, "", "", CompareMode::Binary, 0},
         {1, QString::fromUtf8("AÑO"), QString::fromUtf8("ño"), CompareMode::Text, 2},
     };
     for (const Case &c : cases)

@@ -29,8 +29,8 @@ TEST(VariantMath, ResultTakesTheWidestKind)
     };
     const Case cases[] = {
         {Add(Variant::integer(2), Variant::integer(3)), Variant::integer(5)},
-        {Add(Variant::integer(32767), Variant::integer(1)), Variant(32768)},           // grows to Long
-        {Multiply(Variant(65536), Variant(65536)), Variant(4294967296.0)},              // grows to Double
+        {Add(Variant::integer(32767), Variant::integer(1)), Variant(32768)}, // grows to Long
+        {Multiply(Variant(65536), Variant(65536)), Variant(4294967296.0)}, // grows to Double
         {Add(Variant(2), Variant(0.5)), Variant(2.5)},
         {Add(Variant(), Variant()), Variant::integer(0)},
         {Add(Variant(true), Variant::integer(1)), Variant::integer(0)},

@@ -42,10 +42,10 @@ TEST(Variant, ReadingAnotherKindIsATypeMismatch)
 {
     EXPECT_EQ(Variant::integer(-3).asLong(), -3); // an Integer reads as a Long
     const std::function<void()> reads[] = {
-        [] { (void)Variant("12").asLong(); },      [] { (void)Variant(1.0).asLong(); },
-        [] { (void)Variant(1).asDouble(); },       [] { (void)Variant::null().asString(); },
-        [] { (void)Variant().asBoolean(); },       [] { (void)Variant(1).asCurrency(); },
-        [] { (void)Variant(1.0).asDate(); },       [] { (void)Variant("x").asBytes(); },
+        [] { (void)Variant("12").asLong(); }, [] { (void)Variant(1.0).asLong(); },
+        [] { (void)Variant(1).asDouble(); },  [] { (void)Variant::null().asString(); },
+        [] { (void)Variant().asBoolean(); },  [] { (void)Variant(1).asCurrency(); },
+        [] { (void)Variant(1.0).asDate(); },  [] { (void)Variant("x").asBytes(); },
     };
     for (std::size_t i = 0; i < std::size(reads); ++i)
         EXPECT_EQ(errorNumber(reads[i]), rt::err::TypeMismatch) << "read " << i;

@@ -1,5 +1,5 @@
-#include "platform/runtime/RuntimeTestSupport.h"
 #include "XlsxReader.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 
 #include "platform/sheet/ColumnLetters.h"
 #include "platform/sheet/Workbook.h"
@@ -15,7 +15,7 @@ struct LetterCase {
 };
 
 const LetterCase Letters[] = {
-    {1, "A"}, {2, "B"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {54, "BB"},
+    {1, "A"},   {2, "B"},   {26, "Z"},   {27, "AA"},   {52, "AZ"},   {53, "BA"},     {54, "BB"},
     {78, "BZ"}, {79, "CA"}, {702, "ZZ"}, {703, "AAA"}, {728, "AAZ"}, {16384, "XFD"},
 };
 

@@ -1,5 +1,5 @@
-#include "platform/runtime/RuntimeTestSupport.h"
 #include "XlsxReader.h"
+#include "platform/runtime/RuntimeTestSupport.h"
 
 #include "platform/sheet/ColumnLetters.h"
 #include "platform/sheet/Workbook.h"
@@ -117,7 +117,11 @@ TEST_F(WorkbookFileTest, KeepsTheLookOfAHeadingBlock)
     ws.setValue(1, 2, "Liquidaciones");
     ws.cell(1, 2).setFontColor(QColor(255, 0, 0)).setFontSize(16).setBold(true);
     ws.cells().setFontSize(11);
-    ws.range(2, 1, 2, 3).setBorders(sheet::LineStyle::Continuous).setInteriorColorIndex(5).setFontColor(Qt::white).setBold(true);
+    ws.range(2, 1, 2, 3)
+        .setBorders(sheet::LineStyle::Continuous)
+        .setInteriorColorIndex(5)
+        .setFontColor(Qt::white)
+        .setBold(true);
     ws.setValue(2, 1, "Vendedor");
     ws.setValue(2, 2, "Importe");
     ws.setColumnWidth(1, 1800.0 / 90);
@@ -257,7 +261,9 @@ TEST_F(ShowTest, SavesUnderTheDocumentsFolderByListNameAndTime)
 
     const QFileInfo shown(first.path);
     EXPECT_EQ(shown.absolutePath(), QDir(folder.filePath("Documents")).absolutePath());
-    EXPECT_TRUE(QRegularExpression(R"(^Exp Excel Cobranza \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.xlsx$)").match(shown.fileName()).hasMatch())
+    EXPECT_TRUE(QRegularExpression(R"(^Exp Excel Cobranza \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.xlsx$)")
+                    .match(shown.fileName())
+                    .hasMatch())
         << shown.fileName().toStdString();
     EXPECT_NE(second.path, first.path);
     EXPECT_TRUE(QFileInfo::exists(second.path));

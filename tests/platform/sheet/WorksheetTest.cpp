@@ -46,7 +46,8 @@ TEST_F(WorksheetTest, TextLongerThanACellHoldsIsCutAtTheLimit)
 
 TEST_F(WorksheetTest, RefusesPositionsOutsideTheSheet)
 {
-    const std::pair<int, int> outside[] = {{0, 1}, {1, 0}, {Worksheet::MaxRows + 1, 1}, {1, Worksheet::MaxColumns + 1}, {-3, -3}};
+    const std::pair<int, int> outside[] = {
+        {0, 1}, {1, 0}, {Worksheet::MaxRows + 1, 1}, {1, Worksheet::MaxColumns + 1}, {-3, -3}};
     for (const auto &[row, column] : outside) {
         EXPECT_EQ(errorNumber([&] { ws.setValue(row, column, 1); }), 1004) << row << "," << column;
         EXPECT_EQ(errorNumber([&] { ws.setFormula(row, column, "=1", 1); }), 1004);

@@ -27,7 +27,8 @@ int intAttribute(const QXmlStreamReader &xml, const char *name)
 
 } // namespace
 
-XlsxReader::XlsxReader(const QString &path) : m_path(path)
+XlsxReader::XlsxReader(const QString &path)
+    : m_path(path)
 {
     readSharedStrings();
     readStyles();
@@ -81,7 +82,8 @@ void XlsxReader::readStyles()
         if (!xml.isStartElement())
             continue;
         const auto name = xml.name();
-        if (name == u"numFmts" || name == u"fonts" || name == u"fills" || name == u"borders" || name == u"cellXfs" || name == u"cellStyleXfs")
+        if (name == u"numFmts" || name == u"fonts" || name == u"fills" || name == u"borders" || name == u"cellXfs"
+            || name == u"cellStyleXfs")
             section = name.toString();
         else if (name == u"numFmt")
             numberFormats[intAttribute(xml, "numFmtId")] = attribute(xml, "formatCode");
@@ -99,7 +101,8 @@ void XlsxReader::readStyles()
             fills.last() = attribute(xml, "rgb");
         else if (section == u"borders" && name == u"border")
             borders.append(false);
-        else if (section == u"borders" && (name == u"left" || name == u"top") && xml.attributes().hasAttribute(QStringLiteral("style")))
+        else if (section == u"borders" && (name == u"left" || name == u"top")
+                 && xml.attributes().hasAttribute(QStringLiteral("style")))
             borders.last() = true;
         else if (section == u"cellXfs" && name == u"xf") {
             const int numFmtId = intAttribute(xml, "numFmtId");

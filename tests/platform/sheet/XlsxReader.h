@@ -9,8 +9,8 @@
 class XlsxReader {
 public:
     struct Cell {
-        QString type;    // the t attribute: "s" shared string, "b", "str", empty for numbers
-        QString value;   // the <v> text as stored (an index for shared strings)
+        QString type; // the t attribute: "s" shared string, "b", "str", empty for numbers
+        QString value; // the <v> text as stored (an index for shared strings)
         QString formula; // the <f> text
         int styleIndex = 0;
         bool present = false;
@@ -20,7 +20,7 @@ public:
         bool bold = false;
         double fontSize = 0;
         QString fontColor; // "FFRRGGBB" as stored, empty for automatic
-        QString fill;      // fgColor of a solid fill, empty when none
+        QString fill; // fgColor of a solid fill, empty when none
         bool border = false;
     };
 

@@ -28,7 +28,7 @@ void traceAtExit()
     std::fputs("exit handler ran\n", stderr);
 }
 
-class DialogsTest : public support::ProgramTest {};
+class DialogsTest : public support::ProgramTest { };
 
 TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
 {
@@ -47,7 +47,8 @@ TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
 TEST_F(DialogsTest, DoEventsRunsPendingEvents)
 {
     bool ran = false;
-    QMetaObject::invokeMethod(qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&ran] { ran = true; }, Qt::QueuedConnection);
     EXPECT_FALSE(ran);
     DoEvents();
     EXPECT_TRUE(ran);

@@ -1,5 +1,5 @@
-#include "platform/ui/DialogText.h"
 #include "platform/ui/MsgBoxLayout.h"
+#include "platform/ui/DialogText.h"
 
 #include <gtest/gtest.h>
 
@@ -70,12 +70,8 @@ TEST(MsgBoxLayout, DefaultButtonBitsFallBackToTheFirstButtonPastTheLast)
 TEST(DialogText, EveryKindOfLineEndBecomesOneLineBreak)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"uno\r\ndos", "uno\ndos"},
-        {"uno\rdos", "uno\ndos"},
-        {"uno\ndos", "uno\ndos"},
-        {"a\r\n\r\nb\rc\nd", "a\n\nb\nc\nd"},
-        {"fin\r", "fin\n"},
-        {"sin cortes", "sin cortes"},
+        {"uno\r\ndos", "uno\ndos"},           {"uno\rdos", "uno\ndos"}, {"uno\ndos", "uno\ndos"},
+        {"a\r\n\r\nb\rc\nd", "a\n\nb\nc\nd"}, {"fin\r", "fin\n"},       {"sin cortes", "sin cortes"},
     };
     for (const auto &[given, shown] : cases)
         EXPECT_EQ(normalizeLineBreaks(QString::fromUtf8(given)), QString::fromUtf8(shown)) << given;

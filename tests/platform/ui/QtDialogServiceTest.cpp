@@ -63,7 +63,8 @@ protected:
     }
 
     QString showInputBox(std::function<void(QInputDialog *)> act, const QString &title = {},
-                         const QString &prompt = QStringLiteral("Valor"), const QString &defaultText = QStringLiteral("7"))
+                         const QString &prompt = QStringLiteral("Valor"),
+                         const QString &defaultText = QStringLiteral("7"))
     {
         onNextModal([act = std::move(act)](QWidget *modal) {
             auto *dialog = qobject_cast<QInputDialog *>(modal);
@@ -90,10 +91,18 @@ struct StyleCase {
 const StyleCase styleCases[] = {
     {vbOKOnly, {"Aceptar"}, {vbOK}, QMessageBox::NoIcon, vbOK, vbOK},
     {vbOKCancel + vbCritical, {"Aceptar", "Cancelar"}, {vbOK, vbCancel}, QMessageBox::Critical, vbOK, vbCancel},
-    {vbAbortRetryIgnore + vbExclamation + vbDefaultButton3, {"Anular", "Reintentar", "Omitir"}, {vbAbort, vbRetry, vbIgnore},
-     QMessageBox::Warning, vbIgnore, std::nullopt},
-    {vbYesNoCancel + vbInformation + vbDefaultButton2, {"Sí", "No", "Cancelar"}, {vbYes, vbNo, vbCancel},
-     QMessageBox::Information, vbNo, vbCancel},
+    {vbAbortRetryIgnore + vbExclamation + vbDefaultButton3,
+     {"Anular", "Reintentar", "Omitir"},
+     {vbAbort, vbRetry, vbIgnore},
+     QMessageBox::Warning,
+     vbIgnore,
+     std::nullopt},
+    {vbYesNoCancel + vbInformation + vbDefaultButton2,
+     {"Sí", "No", "Cancelar"},
+     {vbYes, vbNo, vbCancel},
+     QMessageBox::Information,
+     vbNo,
+     vbCancel},
     {vbYesNo + vbQuestion + vbDefaultButton2, {"Sí", "No"}, {vbYes, vbNo}, QMessageBox::Question, vbNo, std::nullopt},
     {vbRetryCancel, {"Reintentar", "Cancelar"}, {vbRetry, vbCancel}, QMessageBox::NoIcon, vbRetry, vbCancel},
 };
@@ -157,7 +166,8 @@ TEST_F(QtDialogServiceTest, ShowsTheTitleOrTheApplicationsAndTheTextAsWrittenWit
         format = box->textFormat();
         box->accept();
     };
-    showMsgBox(vbOKOnly, read, QStringLiteral("<b>1</b> < 2 & 3\r\nLínea 2\rLínea 3\nLínea 4"), QStringLiteral("Liquidación"));
+    showMsgBox(vbOKOnly, read, QStringLiteral("<b>1</b> < 2 & 3\r\nLínea 2\rLínea 3\nLínea 4"),
+               QStringLiteral("Liquidación"));
     EXPECT_EQ(title, QStringLiteral("Liquidación"));
     EXPECT_EQ(text, QStringLiteral("<b>1</b> < 2 & 3\nLínea 2\nLínea 3\nLínea 4"));
     EXPECT_EQ(format, Qt::PlainText);

@@ -1,5 +1,5 @@
-#include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ProgramGlobals.h"
 
 #include "platform/ui/Dialogs.h"
 
@@ -13,7 +13,7 @@ using support::ShownBox;
 
 namespace {
 
-class ScriptedDialogsTest : public support::ProgramTest {};
+class ScriptedDialogsTest : public support::ProgramTest { };
 
 TEST(BoxMatch, MatchesByTitleAndOrTextWholeOrInPart)
 {
@@ -77,13 +77,15 @@ TEST_F(ScriptedDialogsTest, AnUnexpectedBoxFailsAndGetsTheFirstButtonOrIsCancell
 {
     ScriptedDialogs dialogs;
     int answer = 0;
-    EXPECT_NONFATAL_FAILURE(answer = MsgBox(QStringLiteral("¿Borrar la liquidación?"), vbYesNo, QStringLiteral("Borrar")),
+    EXPECT_NONFATAL_FAILURE(answer =
+                                MsgBox(QStringLiteral("¿Borrar la liquidación?"), vbYesNo, QStringLiteral("Borrar")),
                             "Unexpected message box titled \"Borrar\" saying \"¿Borrar la liquidación?\"");
     EXPECT_EQ(answer, vbYes);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].answer, vbYes);
     QString typed = QStringLiteral("not answered");
-    EXPECT_NONFATAL_FAILURE(typed = InputBox(QStringLiteral("Clave"), {}, QStringLiteral("1234")), "Unexpected input box");
+    EXPECT_NONFATAL_FAILURE(typed = InputBox(QStringLiteral("Clave"), {}, QStringLiteral("1234")),
+                            "Unexpected input box");
     EXPECT_EQ(typed, QString());
 }
 

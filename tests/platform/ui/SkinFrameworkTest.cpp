@@ -45,8 +45,9 @@ TEST(SkinFramework, AMissingSkinRaisesFileNotFoundAndKeepsTheLoadedOne)
     skin.ApplyWindow(&ventana);
     EXPECT_EQ(ventana.styleSheet(), QString());
     skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Luna.cjstyles")), QString());
-    EXPECT_EQ(errorNumber([&] { skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Office2007.cjstyles")), {}); }),
-              rt::err::FileNotFound);
+    EXPECT_EQ(
+        errorNumber([&] { skin.LoadSkin(QDir(carpeta.path()).filePath(QStringLiteral("Office2007.cjstyles")), {}); }),
+        rt::err::FileNotFound);
     EXPECT_EQ(skin.styleSheet(), QStringLiteral("QWidget { color: blue; }"));
 }
 

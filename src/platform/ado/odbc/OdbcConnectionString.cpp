@@ -45,7 +45,7 @@ QString attribute(const QString &keyword, const QString &value)
 bool isOracleProvider(const QString &provider)
 {
     return provider.compare(u"OraOLEDB.Oracle", Qt::CaseInsensitive) == 0
-        || provider.startsWith(u"OraOLEDB.Oracle.", Qt::CaseInsensitive);
+           || provider.startsWith(u"OraOLEDB.Oracle.", Qt::CaseInsensitive);
 }
 
 QString credentialsPart(const ConnectionAttributes &attributes, const QString &user, const QString &password)
@@ -75,7 +75,7 @@ QString sqlServerString(const ConnectionAttributes &attributes, const QString &u
     if (!database.isEmpty())
         result += attribute(QStringLiteral("Database"), database);
     return result + credentialsPart(attributes, user, password)
-        + QStringLiteral("TDS_Version=7.4;ClientCharset=UTF-8;");
+           + QStringLiteral("TDS_Version=7.4;ClientCharset=UTF-8;");
 }
 
 QString oracleString(const ConnectionAttributes &attributes, const QString &user, const QString &password,
@@ -85,8 +85,8 @@ QString oracleString(const ConnectionAttributes &attributes, const QString &user
         throw engineFailure(QStringLiteral("No hay un controlador ODBC de Oracle configurado "
                                            "(variable de entorno COMISIONES_ODBC_ORACLE)."));
     return attribute(QStringLiteral("DRIVER"), driver)
-        + attribute(QStringLiteral("DBQ"), attributes.value({"Data Source", "DBQ"}))
-        + credentialsPart(attributes, user, password);
+           + attribute(QStringLiteral("DBQ"), attributes.value({"Data Source", "DBQ"}))
+           + credentialsPart(attributes, user, password);
 }
 
 QString driverString(const QString &text, const ConnectionAttributes &attributes, const QString &user,

@@ -9,7 +9,7 @@ namespace ado::odbc {
 // The ODBC drivers that serve the program's providers.
 struct OdbcDrivers {
     QString sqlServer = QStringLiteral("FreeTDS"); // provider SQLOLEDB
-    QString oracle;                                // provider OraOLEDB.Oracle.1; empty: not configured
+    QString oracle; // provider OraOLEDB.Oracle.1; empty: not configured
 
     // $COMISIONES_ODBC_SQLSERVER (default "FreeTDS") and $COMISIONES_ODBC_ORACLE.
     static OdbcDrivers fromEnvironment();

@@ -67,9 +67,12 @@ QString OdbcDriverInfo::searchPattern(const QString &name) const
 QString OdbcDriverInfo::identityQuery() const
 {
     switch (dbms) {
-    case Dbms::SqlServer: return QStringLiteral("SELECT @@IDENTITY");
-    case Dbms::Sqlite: return QStringLiteral("SELECT last_insert_rowid()");
-    case Dbms::Other: break;
+    case Dbms::SqlServer:
+        return QStringLiteral("SELECT @@IDENTITY");
+    case Dbms::Sqlite:
+        return QStringLiteral("SELECT last_insert_rowid()");
+    case Dbms::Other:
+        break;
     }
     return {};
 }

@@ -11,8 +11,8 @@ struct OdbcDriverInfo {
     enum class Dbms { SqlServer, Sqlite, Other };
 
     Dbms dbms = Dbms::Other;
-    bool supportsCatalogs = false;   // SQL_CATALOG_NAME
-    QString searchPatternEscape;     // escapes "_" and "%" in catalogue search patterns
+    bool supportsCatalogs = false; // SQL_CATALOG_NAME
+    QString searchPatternEscape; // escapes "_" and "%" in catalogue search patterns
     SQLUINTEGER isolationLevels = 0; // SQL_TXN_ISOLATION_OPTION bits
 
     // Reads them from a connected connection handle; what the driver does not say stays default.

@@ -31,11 +31,16 @@ SQLPOINTER integerAttribute(SQLULEN value)
 SQLUINTEGER odbcIsolation(long adoLevel)
 {
     switch (adoLevel) {
-    case 256: return SQL_TXN_READ_UNCOMMITTED;
-    case 4096: return SQL_TXN_READ_COMMITTED;
-    case 65536: return SQL_TXN_REPEATABLE_READ;
-    case 1048576: return SQL_TXN_SERIALIZABLE;
-    default: return 0;
+    case 256:
+        return SQL_TXN_READ_UNCOMMITTED;
+    case 4096:
+        return SQL_TXN_READ_COMMITTED;
+    case 65536:
+        return SQL_TXN_REPEATABLE_READ;
+    case 1048576:
+        return SQL_TXN_SERIALIZABLE;
+    default:
+        return 0;
     }
 }
 
@@ -75,11 +80,16 @@ long long identityOf(const ExecResult &result)
     const rt::Variant &value = result.resultSet.rows.first().first();
     switch (value.type()) {
     case rt::VarType::Integer:
-    case rt::VarType::Long: return value.asLong();
-    case rt::VarType::Double: return static_cast<long long>(value.asDouble());
-    case rt::VarType::Currency: return value.asCurrency().raw() / 10000;
-    case rt::VarType::String: return value.asString().toLongLong();
-    default: return -1;
+    case rt::VarType::Long:
+        return value.asLong();
+    case rt::VarType::Double:
+        return static_cast<long long>(value.asDouble());
+    case rt::VarType::Currency:
+        return value.asCurrency().raw() / 10000;
+    case rt::VarType::String:
+        return value.asString().toLongLong();
+    default:
+        return -1;
     }
 }
 
@@ -204,9 +214,9 @@ long long OdbcEngine::insertRow(const QString &table, const QStringList &columns
         markers.append(marker ? QStringLiteral("?") : QStringLiteral("NULL"));
     }
     const QString text = names.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QStringLiteral(", ")),
-                                                               markers.join(QStringLiteral(", ")));
+                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(table, names.join(QStringLiteral(", ")), markers.join(QStringLiteral(", ")));
     {
         const OdbcHandle statement = newStatement();
         const OdbcParameters parameters(statement, values.mid(0, columns.size()));
@@ -271,7 +281,8 @@ OdbcHandle OdbcEngine::newStatement() const
 {
     OdbcHandle statement(SQL_HANDLE_STMT, &connection());
     // A driver that cannot time statements out still runs them; its refusal is no failure.
-    SQLSetStmtAttrW(statement.get(), SQL_ATTR_QUERY_TIMEOUT, integerAttribute(static_cast<SQLULEN>(m_commandTimeout)), 0);
+    SQLSetStmtAttrW(statement.get(), SQL_ATTR_QUERY_TIMEOUT, integerAttribute(static_cast<SQLULEN>(m_commandTimeout)),
+                    0);
     return statement;
 }
 

@@ -18,8 +18,7 @@ struct Binding {
     QByteArray data;
 };
 
-template <typename T>
-QByteArray rawBytes(const T &value)
+template <typename T> QByteArray rawBytes(const T &value)
 {
     return QByteArray(reinterpret_cast<const char *>(&value), sizeof value);
 }
@@ -102,9 +101,8 @@ void OdbcParameters::bind(const OdbcHandle &statement, SQLUSMALLINT marker, cons
     Buffer &buffer = m_buffers.emplace_back();
     buffer.data = std::move(binding.data);
     buffer.indicator = buffer.data.size();
-    check(SQLBindParameter(statement.get(), marker, SQL_PARAM_INPUT, binding.cType, binding.sqlType,
-                           binding.columnSize, binding.decimalDigits, buffer.data.data(), buffer.data.size(),
-                           &buffer.indicator),
+    check(SQLBindParameter(statement.get(), marker, SQL_PARAM_INPUT, binding.cType, binding.sqlType, binding.columnSize,
+                           binding.decimalDigits, buffer.data.data(), buffer.data.size(), &buffer.indicator),
           statement);
 }
 

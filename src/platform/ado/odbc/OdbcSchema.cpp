@@ -14,7 +14,13 @@ namespace {
 // Result columns of SQLTables and SQLColumns, counted from 0.
 enum TablesColumn { TableCat = 0, TableSchem = 1, TableName = 2, TableType = 3 };
 enum ColumnsColumn {
-    ColumnName = 3, DataType = 4, TypeName = 5, ColumnSize = 6, DecimalDigits = 8, Nullable = 10, ColumnDef = 12,
+    ColumnName = 3,
+    DataType = 4,
+    TypeName = 5,
+    ColumnSize = 6,
+    DecimalDigits = 8,
+    Nullable = 10,
+    ColumnDef = 12,
     OrdinalPosition = 16
 };
 enum Restriction { CatalogRestriction = 0, SchemaRestriction = 1, TableRestriction = 2, LastRestriction = 3 };
@@ -27,7 +33,10 @@ QString restriction(const QStringList &restrictions, int index)
 // A catalogue function argument: an empty restriction is a null pointer, which matches anything.
 class Argument {
 public:
-    explicit Argument(const QString &text) : m_text(text) {}
+    explicit Argument(const QString &text)
+        : m_text(text)
+    {
+    }
     SQLWCHAR *data() const
     {
         return m_text.isEmpty() ? nullptr : const_cast<SQLWCHAR *>(reinterpret_cast<const SQLWCHAR *>(m_text.utf16()));
@@ -75,10 +84,14 @@ std::optional<long> numberOf(const rt::Variant &value)
 {
     switch (value.type()) {
     case rt::VarType::Integer:
-    case rt::VarType::Long: return value.asLong();
-    case rt::VarType::Double: return static_cast<long>(value.asDouble());
-    case rt::VarType::String: return value.asString().trimmed().toLong();
-    default: return std::nullopt;
+    case rt::VarType::Long:
+        return value.asLong();
+    case rt::VarType::Double:
+        return static_cast<long>(value.asDouble());
+    case rt::VarType::String:
+        return value.asString().trimmed().toLong();
+    default:
+        return std::nullopt;
     }
 }
 
@@ -95,10 +108,10 @@ bool passes(const SchemaSource &source, const QList<rt::Variant> &row, int lastC
         return wanted.isEmpty() || textOf(cell(row, columnIndex)).trimmed().compare(wanted, Qt::CaseInsensitive) == 0;
     };
     const bool internal = source.driver.dbms == OdbcDriverInfo::Dbms::Sqlite
-        && textOf(cell(row, TableName)).startsWith(u"sqlite_", Qt::CaseInsensitive);
+                          && textOf(cell(row, TableName)).startsWith(u"sqlite_", Qt::CaseInsensitive);
     return !internal && (!source.driver.supportsCatalogs || matches(TableCat, CatalogRestriction))
-        && matches(TableSchem, SchemaRestriction) && matches(TableName, TableRestriction)
-        && matches(lastColumn, LastRestriction);
+           && matches(TableSchem, SchemaRestriction) && matches(TableName, TableRestriction)
+           && matches(lastColumn, LastRestriction);
 }
 
 rt::Variant catalogOf(const SchemaSource &source, const QList<rt::Variant> &row)
@@ -136,7 +149,8 @@ QList<rt::Variant> columnsRow(const SchemaSource &source, const QList<rt::Varian
             defaultValue,
             rt::Variant(numberOf(cell(odbc, Nullable)).value_or(SQL_NULLABLE_UNKNOWN) != SQL_NO_NULLS),
             rt::Variant(type),
-            isTextOrBinary(type) ? rt::Variant(static_cast<int>(adoDefinedSize(type, sqlType.size))) : rt::Variant::null()};
+            isTextOrBinary(type) ? rt::Variant(static_cast<int>(adoDefinedSize(type, sqlType.size)))
+                                 : rt::Variant::null()};
 }
 
 } // namespace
@@ -170,11 +184,11 @@ ResultSet columnsRowset(const SchemaSource &source, const QStringList &restricti
                            arguments.last.data(), arguments.last.length());
     });
     ResultSet result;
-    result.columns = {column("TABLE_CATALOG", adVarWChar, 128), column("TABLE_SCHEMA", adVarWChar, 128),
-                      column("TABLE_NAME", adVarWChar, 128),    column("COLUMN_NAME", adVarWChar, 128),
-                      column("ORDINAL_POSITION", adInteger, 4), column("COLUMN_HASDEFAULT", adBoolean, 2),
+    result.columns = {column("TABLE_CATALOG", adVarWChar, 128),  column("TABLE_SCHEMA", adVarWChar, 128),
+                      column("TABLE_NAME", adVarWChar, 128),     column("COLUMN_NAME", adVarWChar, 128),
+                      column("ORDINAL_POSITION", adInteger, 4),  column("COLUMN_HASDEFAULT", adBoolean, 2),
                       column("COLUMN_DEFAULT", adVarWChar, 128), column("IS_NULLABLE", adBoolean, 2),
-                      column("DATA_TYPE", adSmallInt, 2),       column("CHARACTER_MAXIMUM_LENGTH", adInteger, 4)};
+                      column("DATA_TYPE", adSmallInt, 2),        column("CHARACTER_MAXIMUM_LENGTH", adInteger, 4)};
     for (const QList<rt::Variant> &row : odbc.rows) {
         if (passes(source, row, ColumnName, restrictions))
             result.rows.append(columnsRow(source, row));

@@ -33,30 +33,49 @@ bool looksLikeMoney(const SqlColumnType &column)
 int simpleAdoType(SQLSMALLINT sqlType)
 {
     switch (sqlType) {
-    case SQL_INTEGER: return adInteger;
-    case SQL_SMALLINT: return adSmallInt;
-    case SQL_TINYINT: return adTinyInt;
-    case SQL_BIGINT: return adBigInt;
-    case SQL_BIT: return adBoolean;
-    case SQL_REAL: return adSingle;
+    case SQL_INTEGER:
+        return adInteger;
+    case SQL_SMALLINT:
+        return adSmallInt;
+    case SQL_TINYINT:
+        return adTinyInt;
+    case SQL_BIGINT:
+        return adBigInt;
+    case SQL_BIT:
+        return adBoolean;
+    case SQL_REAL:
+        return adSingle;
     case SQL_FLOAT:
-    case SQL_DOUBLE: return adDouble;
+    case SQL_DOUBLE:
+        return adDouble;
     case SQL_TYPE_DATE:
-    case SQL_DATE: return adDBDate;
+    case SQL_DATE:
+        return adDBDate;
     case SQL_TYPE_TIMESTAMP:
     case SQL_TIMESTAMP:
     case SQL_TYPE_TIME:
-    case SQL_TIME: return adDBTimeStamp;
-    case SQL_CHAR: return adChar;
-    case SQL_VARCHAR: return adVarChar;
-    case SQL_LONGVARCHAR: return adLongVarChar;
-    case SQL_WCHAR: return adWChar;
-    case SQL_WVARCHAR: return adVarWChar;
-    case SQL_WLONGVARCHAR: return adLongVarWChar;
-    case SQL_BINARY: return adBinary;
-    case SQL_VARBINARY: return adVarBinary;
-    case SQL_LONGVARBINARY: return adLongVarBinary;
-    default: return adVarWChar;
+    case SQL_TIME:
+        return adDBTimeStamp;
+    case SQL_CHAR:
+        return adChar;
+    case SQL_VARCHAR:
+        return adVarChar;
+    case SQL_LONGVARCHAR:
+        return adLongVarChar;
+    case SQL_WCHAR:
+        return adWChar;
+    case SQL_WVARCHAR:
+        return adVarWChar;
+    case SQL_WLONGVARCHAR:
+        return adLongVarWChar;
+    case SQL_BINARY:
+        return adBinary;
+    case SQL_VARBINARY:
+        return adVarBinary;
+    case SQL_LONGVARBINARY:
+        return adLongVarBinary;
+    default:
+        return adVarWChar;
     }
 }
 
@@ -68,8 +87,10 @@ bool isCharacterType(SQLSMALLINT sqlType)
     case SQL_LONGVARCHAR:
     case SQL_WCHAR:
     case SQL_WVARCHAR:
-    case SQL_WLONGVARCHAR: return true;
-    default: return false;
+    case SQL_WLONGVARCHAR:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -92,37 +113,53 @@ ValueKind valueKind(int type)
     case adInteger:
     case adSmallInt:
     case adTinyInt:
-    case adBigInt: return ValueKind::Integer;
-    case adBoolean: return ValueKind::Boolean;
+    case adBigInt:
+        return ValueKind::Integer;
+    case adBoolean:
+        return ValueKind::Boolean;
     case adSingle:
-    case adDouble: return ValueKind::Double;
-    case adCurrency: return ValueKind::Currency;
-    case adNumeric: return ValueKind::Decimal;
+    case adDouble:
+        return ValueKind::Double;
+    case adCurrency:
+        return ValueKind::Currency;
+    case adNumeric:
+        return ValueKind::Decimal;
     case adDBDate:
-    case adDBTimeStamp: return ValueKind::DateTime;
+    case adDBTimeStamp:
+        return ValueKind::DateTime;
     case adBinary:
     case adVarBinary:
-    case adLongVarBinary: return ValueKind::Binary;
-    default: return ValueKind::Text;
+    case adLongVarBinary:
+        return ValueKind::Binary;
+    default:
+        return ValueKind::Text;
     }
 }
 
 long adoDefinedSize(int type, SQLULEN size)
 {
     switch (type) {
-    case adTinyInt: return 1;
+    case adTinyInt:
+        return 1;
     case adSmallInt:
-    case adBoolean: return 2;
+    case adBoolean:
+        return 2;
     case adInteger:
-    case adSingle: return 4;
+    case adSingle:
+        return 4;
     case adBigInt:
     case adDouble:
-    case adCurrency: return 8;
-    case adDBDate: return 6;
-    case adDBTimeStamp: return 16;
-    case adNumeric: return 19;
+    case adCurrency:
+        return 8;
+    case adDBDate:
+        return 6;
+    case adDBTimeStamp:
+        return 16;
+    case adNumeric:
+        return 19;
     // Texts and binaries without a limit report a size past what ADO's 32-bit size holds.
-    default: return size > static_cast<SQLULEN>(INT_MAX) ? INT_MAX : static_cast<long>(size);
+    default:
+        return size > static_cast<SQLULEN>(INT_MAX) ? INT_MAX : static_cast<long>(size);
     }
 }
 

@@ -11,9 +11,9 @@ enum class ValueKind { Integer, Boolean, Double, Currency, Decimal, DateTime, Te
 // An ODBC column description (SQLDescribeCol, or a row of SQLColumns).
 struct SqlColumnType {
     SQLSMALLINT sqlType = SQL_UNKNOWN_TYPE;
-    SQLULEN size = 0;          // characters, bytes or precision
+    SQLULEN size = 0; // characters, bytes or precision
     SQLSMALLINT decimalDigits = 0;
-    QString typeName;          // the database's own name of the type, when the driver gives it
+    QString typeName; // the database's own name of the type, when the driver gives it
 };
 
 // The ADO type code for the column: integers, bit, floats, dates and times, narrow and wide

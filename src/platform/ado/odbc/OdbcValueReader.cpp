@@ -13,8 +13,7 @@ namespace ado::odbc {
 
 namespace {
 
-template <typename T>
-std::optional<T> readFixed(const OdbcHandle &statement, SQLUSMALLINT column, SQLSMALLINT cType)
+template <typename T> std::optional<T> readFixed(const OdbcHandle &statement, SQLUSMALLINT column, SQLSMALLINT cType)
 {
     T value{};
     SQLLEN indicator = 0;
@@ -33,9 +32,9 @@ std::optional<QByteArray> readPieces(const OdbcHandle &statement, SQLUSMALLINT c
     QByteArray bytes;
     for (;;) {
         SQLLEN indicator = 0;
-        const SQLRETURN rc = check(SQLGetData(statement.get(), column, cType, buffer.data(),
-                                              static_cast<SQLLEN>(buffer.size()), &indicator),
-                                   statement);
+        const SQLRETURN rc = check(
+            SQLGetData(statement.get(), column, cType, buffer.data(), static_cast<SQLLEN>(buffer.size()), &indicator),
+            statement);
         if (rc == SQL_NO_DATA)
             return bytes;
         if (indicator == SQL_NULL_DATA)
@@ -119,7 +118,8 @@ rt::Variant readValue(const OdbcHandle &statement, SQLUSMALLINT column, int adoT
         return fixedOrNull<SQLBIGINT>(statement, column, SQL_C_SBIGINT,
                                       [adoType](SQLBIGINT v) { return integerValue(v, adoType); });
     case ValueKind::Boolean:
-        return fixedOrNull<unsigned char>(statement, column, SQL_C_BIT, [](unsigned char v) { return rt::Variant(v != 0); });
+        return fixedOrNull<unsigned char>(statement, column, SQL_C_BIT,
+                                          [](unsigned char v) { return rt::Variant(v != 0); });
     case ValueKind::Double:
         return fixedOrNull<double>(statement, column, SQL_C_DOUBLE, [](double v) { return rt::Variant(v); });
     case ValueKind::DateTime:

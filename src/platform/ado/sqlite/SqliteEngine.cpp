@@ -17,7 +17,11 @@
 namespace ado::sqlite {
 
 struct SqliteEngine::Session {
-    explicit Session(const QString &path) : handle(path, SqliteHandle::Mode::OpenExisting), statements(handle.get()) {}
+    explicit Session(const QString &path)
+        : handle(path, SqliteHandle::Mode::OpenExisting)
+        , statements(handle.get())
+    {
+    }
 
     SqliteHandle handle; // declared first: the statements are finalised before it closes
     StatementCache statements;
@@ -38,9 +42,9 @@ constexpr int TranslationCacheSize = 1024;
         throw EngineError({providerError(rt::err::AdoEFail, -1, QStringLiteral("3024"),
                                          QStringLiteral("Could not find file '%1'.").arg(target.path),
                                          QStringLiteral("Microsoft JET Database Engine"))});
-    throwError(rt::err::AdoEFail, 4060, "42000",
-               QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.")
-                   .arg(target.catalog));
+    throwError(
+        rt::err::AdoEFail, 4060, "42000",
+        QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(target.catalog));
 }
 
 bool isRowChange(sqlite3_stmt *statement)
@@ -58,7 +62,10 @@ QString quotedName(const QString &name)
 
 } // namespace
 
-SqliteEngine::SqliteEngine(EmbeddedTarget target) : m_target(std::move(target)) {}
+SqliteEngine::SqliteEngine(EmbeddedTarget target)
+    : m_target(std::move(target))
+{
+}
 
 SqliteEngine::~SqliteEngine() = default;
 
@@ -136,8 +143,8 @@ long long SqliteEngine::insertRow(const QString &table, const QStringList &colum
         QStringList names;
         for (const QString &column : columns)
             names.append(quotedName(column));
-        sql += QStringLiteral(" (%1) VALUES (?%2)").arg(names.join(QStringLiteral(", ")),
-                                                        QStringLiteral(", ?").repeated(columns.size() - 1));
+        sql += QStringLiteral(" (%1) VALUES (?%2)")
+                   .arg(names.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(columns.size() - 1));
     }
     QByteArray rest;
     sqlite3_stmt *statement = current.statements.prepare(sql.toUtf8(), rest);

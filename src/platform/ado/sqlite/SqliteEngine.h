@@ -14,7 +14,7 @@ namespace ado::sqlite {
 enum class MissingFileReport { SqlServerLogin, JetFile };
 
 struct EmbeddedTarget {
-    QString path;    // the database file
+    QString path; // the database file
     QString catalog; // the database name the connection reports (DefaultDatabase, schema rowsets)
     MissingFileReport missingFile = MissingFileReport::SqlServerLogin;
 };
@@ -44,7 +44,7 @@ public:
     void setDefaultDatabase(const QString &name) override;
     QString defaultDatabase() const override { return m_target.catalog; }
     // One writer at a time and no dirty reads in SQLite: every level reads committed data.
-    void setIsolationLevel(long) override {}
+    void setIsolationLevel(long) override { }
 
 private:
     struct Session;

@@ -51,9 +51,8 @@ Error integrity(long native, const QString &description)
 
 QList<Error> withTermination(Error cause)
 {
-    return {std::move(cause),
-            providerError(AdoIntegrityViolation, 3621, QStringLiteral("01000"),
-                          QStringLiteral("The statement has been terminated."))};
+    return {std::move(cause), providerError(AdoIntegrityViolation, 3621, QStringLiteral("01000"),
+                                            QStringLiteral("The statement has been terminated."))};
 }
 
 std::optional<QList<Error>> constraintErrors(const QString &message, const QString &sql)
@@ -76,7 +75,8 @@ std::optional<QList<Error>> constraintErrors(const QString &message, const QStri
     }
     if (message.startsWith(QLatin1String("FOREIGN KEY constraint failed")))
         return withTermination(integrity(
-            547, QStringLiteral("The %1 statement conflicted with the FOREIGN KEY constraint.").arg(statementVerb(sql))));
+            547,
+            QStringLiteral("The %1 statement conflicted with the FOREIGN KEY constraint.").arg(statementVerb(sql))));
     if (message.startsWith(QLatin1String("CHECK constraint failed"))) {
         const QString name = captured(message, "^CHECK constraint failed: (.*)$");
         return withTermination(integrity(547, QStringLiteral("The %1 statement conflicted with the CHECK constraint "
@@ -102,9 +102,9 @@ std::optional<Error> nameErrors(const QString &message)
                              QStringLiteral("'%1' is not a recognized built-in function name.").arg(name));
     name = captured(message, "^(?:table|index|view|trigger) (.*) already exists$");
     if (!name.isEmpty())
-        return providerError(AdoSyntaxError, 2714, QStringLiteral("42S01"),
-                             QStringLiteral("There is already an object named '%1' in the database.")
-                                 .arg(lastPart(name).remove(u'"')));
+        return providerError(
+            AdoSyntaxError, 2714, QStringLiteral("42S01"),
+            QStringLiteral("There is already an object named '%1' in the database.").arg(lastPart(name).remove(u'"')));
     return std::nullopt;
 }
 

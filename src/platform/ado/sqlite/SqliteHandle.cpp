@@ -41,7 +41,10 @@ SqliteHandle::~SqliteHandle()
     sqlite3_close_v2(m_db);
 }
 
-SqliteHandle::SqliteHandle(SqliteHandle &&other) noexcept : m_db(std::exchange(other.m_db, nullptr)) {}
+SqliteHandle::SqliteHandle(SqliteHandle &&other) noexcept
+    : m_db(std::exchange(other.m_db, nullptr))
+{
+}
 
 SqliteHandle &SqliteHandle::operator=(SqliteHandle &&other) noexcept
 {

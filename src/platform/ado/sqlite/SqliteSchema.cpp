@@ -27,7 +27,8 @@ ColumnInfo column(const char *name, int type, long size = 0)
 
 class Query {
 public:
-    Query(sqlite3 *db, const char *sql) : m_db(db)
+    Query(sqlite3 *db, const char *sql)
+        : m_db(db)
     {
         if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK)
             throwSqliteError(db, QString::fromUtf8(sql));
@@ -107,11 +108,11 @@ ResultSet tablesRowset(sqlite3 *db, const QString &catalog, const QStringList &r
 ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions)
 {
     ResultSet result;
-    result.columns = {column("TABLE_CATALOG", adVarWChar, 128), column("TABLE_SCHEMA", adVarWChar, 128),
-                      column("TABLE_NAME", adVarWChar, 128),    column("COLUMN_NAME", adVarWChar, 128),
-                      column("ORDINAL_POSITION", adInteger, 4), column("COLUMN_HASDEFAULT", adBoolean, 2),
+    result.columns = {column("TABLE_CATALOG", adVarWChar, 128),  column("TABLE_SCHEMA", adVarWChar, 128),
+                      column("TABLE_NAME", adVarWChar, 128),     column("COLUMN_NAME", adVarWChar, 128),
+                      column("ORDINAL_POSITION", adInteger, 4),  column("COLUMN_HASDEFAULT", adBoolean, 2),
                       column("COLUMN_DEFAULT", adVarWChar, 128), column("IS_NULLABLE", adBoolean, 2),
-                      column("DATA_TYPE", adSmallInt, 2),       column("CHARACTER_MAXIMUM_LENGTH", adInteger, 4)};
+                      column("DATA_TYPE", adSmallInt, 2),        column("CHARACTER_MAXIMUM_LENGTH", adInteger, 4)};
     if (!catalogAllowed(catalog, restrictions))
         return result;
     Query query(db, "SELECT m.name, p.name, p.cid, p.type, p.\"notnull\", p.dflt_value FROM sqlite_master m, "

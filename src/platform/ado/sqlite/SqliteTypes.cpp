@@ -21,17 +21,36 @@ struct KnownType {
 
 // Declared names as the schema and SQL Server write them.
 constexpr KnownType knownTypes[] = {
-    {"DATETIME", adDBTimeStamp, 16}, {"SMALLDATETIME", adDBTimeStamp, 16}, {"DATE", adDBTimeStamp, 16},
-    {"DATETIME2", adDBTimeStamp, 16}, {"MONEY", adCurrency, 8},           {"SMALLMONEY", adCurrency, 8},
-    {"INT", adInteger, 4},            {"INTEGER", adInteger, 4},          {"SMALLINT", adSmallInt, 2},
-    {"TINYINT", adTinyInt, 1},        {"BIGINT", adBigInt, 8},            {"BIT", adBoolean, 2},
-    {"BOOLEAN", adBoolean, 2},        {"FLOAT", adDouble, 8},             {"REAL", adDouble, 8},
-    {"DOUBLE", adDouble, 8},          {"DOUBLE PRECISION", adDouble, 8},  {"DECIMAL", adNumeric, 19},
-    {"NUMERIC", adNumeric, 19},       {"VARCHAR", adVarChar, 0},          {"NVARCHAR", adVarWChar, 0},
-    {"CHAR", adChar, 0},              {"NCHAR", adWChar, 0},              {"TEXT", adVarWChar, 0},
-    {"NTEXT", adLongVarWChar, LongTextSize}, {"CLOB", adLongVarWChar, LongTextSize},
-    {"BLOB", adLongVarBinary, 2147483647}, {"IMAGE", adLongVarBinary, 2147483647},
-    {"VARBINARY", adVarBinary, 0},    {"BINARY", adBinary, 0},
+    {"DATETIME", adDBTimeStamp, 16},
+    {"SMALLDATETIME", adDBTimeStamp, 16},
+    {"DATE", adDBTimeStamp, 16},
+    {"DATETIME2", adDBTimeStamp, 16},
+    {"MONEY", adCurrency, 8},
+    {"SMALLMONEY", adCurrency, 8},
+    {"INT", adInteger, 4},
+    {"INTEGER", adInteger, 4},
+    {"SMALLINT", adSmallInt, 2},
+    {"TINYINT", adTinyInt, 1},
+    {"BIGINT", adBigInt, 8},
+    {"BIT", adBoolean, 2},
+    {"BOOLEAN", adBoolean, 2},
+    {"FLOAT", adDouble, 8},
+    {"REAL", adDouble, 8},
+    {"DOUBLE", adDouble, 8},
+    {"DOUBLE PRECISION", adDouble, 8},
+    {"DECIMAL", adNumeric, 19},
+    {"NUMERIC", adNumeric, 19},
+    {"VARCHAR", adVarChar, 0},
+    {"NVARCHAR", adVarWChar, 0},
+    {"CHAR", adChar, 0},
+    {"NCHAR", adWChar, 0},
+    {"TEXT", adVarWChar, 0},
+    {"NTEXT", adLongVarWChar, LongTextSize},
+    {"CLOB", adLongVarWChar, LongTextSize},
+    {"BLOB", adLongVarBinary, 2147483647},
+    {"IMAGE", adLongVarBinary, 2147483647},
+    {"VARBINARY", adVarBinary, 0},
+    {"BINARY", adBinary, 0},
 };
 
 bool isTextType(int type)
@@ -44,11 +63,13 @@ AdoType byAffinity(const QString &name)
 {
     if (name.contains(QLatin1String("INT")))
         return {adInteger, 4};
-    if (name.contains(QLatin1String("CHAR")) || name.contains(QLatin1String("CLOB")) || name.contains(QLatin1String("TEXT")))
+    if (name.contains(QLatin1String("CHAR")) || name.contains(QLatin1String("CLOB"))
+        || name.contains(QLatin1String("TEXT")))
         return {adVarWChar, LongTextSize};
     if (name.contains(QLatin1String("BLOB")))
         return {adLongVarBinary, 2147483647};
-    if (name.contains(QLatin1String("REAL")) || name.contains(QLatin1String("FLOA")) || name.contains(QLatin1String("DOUB")))
+    if (name.contains(QLatin1String("REAL")) || name.contains(QLatin1String("FLOA"))
+        || name.contains(QLatin1String("DOUB")))
         return {adDouble, 8};
     return {adNumeric, 19};
 }
@@ -77,7 +98,8 @@ rt::Variant currency(sqlite3_stmt *statement, int column, int storage)
 {
     if (storage == SQLITE_INTEGER) {
         const sqlite3_int64 whole = sqlite3_column_int64(statement, column);
-        if (whole > std::numeric_limits<std::int64_t>::max() / 10000 || whole < std::numeric_limits<std::int64_t>::min() / 10000)
+        if (whole > std::numeric_limits<std::int64_t>::max() / 10000
+            || whole < std::numeric_limits<std::int64_t>::min() / 10000)
             return rt::Variant(static_cast<double>(whole));
         return rt::Variant(rt::Currency::fromRaw(whole * 10000));
     }

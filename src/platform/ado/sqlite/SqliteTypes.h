@@ -10,7 +10,7 @@ namespace ado::sqlite {
 
 // The ADO type and defined size of a declared column type ("DATETIME", "TEXT(50)", "MONEY").
 struct AdoType {
-    int type = 0;          // a DataType code; 0 (adEmpty) when nothing was declared
+    int type = 0; // a DataType code; 0 (adEmpty) when nothing was declared
     long definedSize = 0;
 };
 

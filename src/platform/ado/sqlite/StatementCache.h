@@ -12,7 +12,10 @@ namespace ado::sqlite {
 // again. Statements are handed out reset; the cache finalises them all when destroyed.
 class StatementCache {
 public:
-    explicit StatementCache(sqlite3 *db) : m_db(db) {}
+    explicit StatementCache(sqlite3 *db)
+        : m_db(db)
+    {
+    }
     ~StatementCache();
     StatementCache(const StatementCache &) = delete;
     StatementCache &operator=(const StatementCache &) = delete;
@@ -38,7 +41,10 @@ private:
 // Resets a statement (and clears its parameters) when leaving a scope, however it is left.
 class StatementReset {
 public:
-    explicit StatementReset(sqlite3_stmt *statement) : m_statement(statement) {}
+    explicit StatementReset(sqlite3_stmt *statement)
+        : m_statement(statement)
+    {
+    }
     ~StatementReset();
     StatementReset(const StatementReset &) = delete;
     StatementReset &operator=(const StatementReset &) = delete;

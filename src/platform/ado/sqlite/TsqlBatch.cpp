@@ -10,7 +10,10 @@ using Kind = TsqlToken::Kind;
 
 class Splitter {
 public:
-    explicit Splitter(const TsqlNodes &batch) : m_batch(batch) {}
+    explicit Splitter(const TsqlNodes &batch)
+        : m_batch(batch)
+    {
+    }
 
     QList<TsqlStatement> run()
     {
@@ -66,7 +69,7 @@ private:
         if (isAnyWord(node, {"SELECT", "EXEC", "EXECUTE"})) {
             // INSERT ... SELECT, ... UNION SELECT, CREATE VIEW ... AS SELECT
             return !isAnyWord(previous, {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS"})
-                && !(isWord(head, "INSERT") && !m_sawQueryPart);
+                   && !(isWord(head, "INSERT") && !m_sawQueryPart);
         }
         // Table definitions name actions without starting statements: ON DELETE SET NULL.
         const bool definition = isAnyWord(head, {"CREATE", "ALTER"});

@@ -10,7 +10,7 @@ namespace ado::sqlite {
 struct TsqlStatement {
     bool guarded = false;
     bool negated = false; // IF NOT EXISTS
-    TsqlNodes guard;      // the query inside EXISTS ( )
+    TsqlNodes guard; // the query inside EXISTS ( )
     TsqlNodes body;
 };
 

@@ -25,7 +25,8 @@ bool isCompoundOperator(const TsqlNode &node)
 qsizetype memberEnd(const TsqlNodes &level, qsizetype select)
 {
     for (qsizetype i = select + 1; i < level.size(); ++i) {
-        if (isCompoundOperator(level.at(i)) || (isWord(level.at(i), "ORDER") && i + 1 < level.size() && isWord(level.at(i + 1), "BY")))
+        if (isCompoundOperator(level.at(i))
+            || (isWord(level.at(i), "ORDER") && i + 1 < level.size() && isWord(level.at(i + 1), "BY")))
             return i;
     }
     return level.size();
@@ -135,8 +136,8 @@ TsqlNodes deleteThroughJoin(const TsqlNodes &target, const TsqlNodes &from)
     select.append(from);
     TsqlNodes statement{makeWord(QStringLiteral("DELETE"), false), makeWord(QStringLiteral("FROM"))};
     statement.append(table);
-    statement.append({makeWord(QStringLiteral("WHERE")), makeWord(QStringLiteral("rowid")), makeWord(QStringLiteral("IN")),
-                      makeParens(select, true)});
+    statement.append({makeWord(QStringLiteral("WHERE")), makeWord(QStringLiteral("rowid")),
+                      makeWord(QStringLiteral("IN")), makeParens(select, true)});
     return statement;
 }
 

@@ -66,7 +66,7 @@ int collationCompare(void *, int leftBytes, const void *left, int rightBytes, co
 struct PatternElement {
     enum class Kind { AnyRun, AnyOne, Set, Literal };
     Kind kind = Kind::Literal;
-    QChar literal;                       // case-folded
+    QChar literal; // case-folded
     QList<std::pair<QChar, QChar>> ranges; // case-folded, inclusive
     bool negated = false;
 };
@@ -118,15 +118,18 @@ QList<PatternElement> parsePattern(const QString &pattern, std::optional<QChar> 
 bool matchesOne(const PatternElement &element, QChar folded)
 {
     switch (element.kind) {
-    case PatternElement::Kind::AnyOne: return true;
-    case PatternElement::Kind::Literal: return element.literal == folded;
+    case PatternElement::Kind::AnyOne:
+        return true;
+    case PatternElement::Kind::Literal:
+        return element.literal == folded;
     case PatternElement::Kind::Set: {
         bool inside = false;
         for (const auto &[low, high] : element.ranges)
             inside = inside || (low <= folded && folded <= high);
         return inside != element.negated;
     }
-    case PatternElement::Kind::AnyRun: return false;
+    case PatternElement::Kind::AnyRun:
+        return false;
     }
     return false;
 }
@@ -166,7 +169,9 @@ void like(sqlite3_context *context, int argc, sqlite3_value **argv)
     if (argc > 2) {
         const QString text = textOf(argv[2]);
         if (text.size() != 1)
-            return resultError(context, QStringLiteral("The invalid escape character \"%1\" was specified in a LIKE predicate.").arg(text));
+            return resultError(
+                context,
+                QStringLiteral("The invalid escape character \"%1\" was specified in a LIKE predicate.").arg(text));
         escape = text.at(0);
     }
     sqlite3_result_int(context, matches(parsePattern(textOf(argv[0]), escape), textOf(argv[1])) ? 1 : 0);

@@ -46,7 +46,8 @@ void arithmetic(sqlite3_context *context, sqlite3_value *a, sqlite3_value *b, in
     if (!left || !right) {
         sqlite3_value *failed = left ? b : a;
         sqlite3_value *other = left ? a : b;
-        return resultConversionError(context, textOf(failed), sqlite3_value_type(other) == SQLITE_FLOAT ? "float" : "int");
+        return resultConversionError(context, textOf(failed),
+                                     sqlite3_value_type(other) == SQLITE_FLOAT ? "float" : "int");
     }
     if (left->kind == Operand::Kind::Date || right->kind == Operand::Kind::Date)
         return resultDate(context, TsqlDateTime::fromSerial(left->real + sign * right->real));
@@ -112,7 +113,8 @@ bool isOneOf(const QString &name, std::initializer_list<const char *> names)
     return false;
 }
 
-void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_value *value, std::optional<int> style)
+void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_value *value,
+                   const std::optional<int> &style)
 {
     QString text;
     const int kind = sqlite3_value_type(value);
@@ -122,12 +124,15 @@ void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_val
         text = numberText(sqlite3_value_double(value));
     } else {
         text = textOf(value);
+        const int styleNumber = style.value_or(0);
         const auto date = style ? storedDate(text) : std::nullopt;
         if (date) {
-            const auto styled = dateWithStyle(*date, *style);
+            const auto styled = dateWithStyle(*date, styleNumber);
             if (!styled)
-                return resultError(context, QStringLiteral("%1 is not a valid style number when converting from datetime to a character string.")
-                                                .arg(*style));
+                return resultError(
+                    context, QStringLiteral(
+                                 "%1 is not a valid style number when converting from datetime to a character string.")
+                                 .arg(styleNumber));
             text = *styled;
         }
     }
@@ -146,7 +151,8 @@ void convertToDate(sqlite3_context *context, const TargetType &type, sqlite3_val
         return resultDate(context, TsqlDateTime::fromSerial(0));
     auto date = dateOf(value, style == 101 || style == 1 ? DayOrder::MonthFirst : DayOrder::DayFirst);
     if (!date)
-        return resultError(context, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        return resultError(context,
+                           QStringLiteral("Conversion failed when converting date and/or time from character string."));
     if (type.name == QLatin1String("DATE"))
         date->msecs = 0;
     else if (type.name == QLatin1String("SMALLDATETIME"))
@@ -203,8 +209,9 @@ void convertToNumber(sqlite3_context *context, const TargetType &type, sqlite3_v
 void convertToBit(sqlite3_context *context, sqlite3_value *value)
 {
     const QString text = textOf(value).trimmed();
-    if (isText(value) && (text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0
-                          || text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0))
+    if (isText(value)
+        && (text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0
+            || text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0))
         return sqlite3_result_int(context, text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0 ? 1 : 0);
     const auto number = numberOf(value);
     if (!number)
@@ -218,8 +225,9 @@ void tsqlConvert(sqlite3_context *context, int argc, sqlite3_value **argv)
     if (sqlite3_value_type(argv[1]) == SQLITE_NULL)
         return sqlite3_result_null(context);
     const TargetType type = targetOf(textOf(argv[0]));
-    const std::optional<int> style = argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL
-        ? std::optional<int>(sqlite3_value_int(argv[2])) : std::nullopt;
+    std::optional<int> style;
+    if (argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL)
+        style = sqlite3_value_int(argv[2]);
     if (isOneOf(type.name, {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT", "SYSNAME"}))
         return convertToText(context, type, argv[1], style);
     if (isOneOf(type.name, {"DATETIME", "SMALLDATETIME", "DATE", "DATETIME2"}))
@@ -244,7 +252,8 @@ void round(sqlite3_context *context, int argc, sqlite3_value **argv)
     const double scale = std::pow(10.0, places);
     const double result = truncate ? std::trunc(value * scale) / scale : roundHalfAway(value, places);
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
-        return sqlite3_result_int64(context, places >= 0 ? sqlite3_value_int64(argv[0]) : static_cast<sqlite3_int64>(result));
+        return sqlite3_result_int64(context,
+                                    places >= 0 ? sqlite3_value_int64(argv[0]) : static_cast<sqlite3_int64>(result));
     sqlite3_result_double(context, result);
 }
 

@@ -17,18 +17,22 @@ std::optional<DatePart> datePartOf(const QString &name)
         const char *name;
         DatePart part;
     };
-    static const Alias aliases[] = {
-        {"year", DatePart::Year},       {"yy", DatePart::Year},          {"yyyy", DatePart::Year},
-        {"quarter", DatePart::Quarter}, {"qq", DatePart::Quarter},       {"q", DatePart::Quarter},
-        {"month", DatePart::Month},     {"mm", DatePart::Month},         {"m", DatePart::Month},
-        {"dayofyear", DatePart::DayOfYear}, {"dy", DatePart::DayOfYear}, {"y", DatePart::DayOfYear},
-        {"day", DatePart::Day},         {"dd", DatePart::Day},           {"d", DatePart::Day},
-        {"week", DatePart::Week},       {"wk", DatePart::Week},          {"ww", DatePart::Week},
-        {"weekday", DatePart::Weekday}, {"dw", DatePart::Weekday},       {"w", DatePart::Weekday},
-        {"hour", DatePart::Hour},       {"hh", DatePart::Hour},
-        {"minute", DatePart::Minute},   {"mi", DatePart::Minute},        {"n", DatePart::Minute},
-        {"second", DatePart::Second},   {"ss", DatePart::Second},        {"s", DatePart::Second},
-        {"millisecond", DatePart::Millisecond}, {"ms", DatePart::Millisecond}};
+    static const Alias aliases[] = {{"year", DatePart::Year},       {"yy", DatePart::Year},
+                                    {"yyyy", DatePart::Year},       {"quarter", DatePart::Quarter},
+                                    {"qq", DatePart::Quarter},      {"q", DatePart::Quarter},
+                                    {"month", DatePart::Month},     {"mm", DatePart::Month},
+                                    {"m", DatePart::Month},         {"dayofyear", DatePart::DayOfYear},
+                                    {"dy", DatePart::DayOfYear},    {"y", DatePart::DayOfYear},
+                                    {"day", DatePart::Day},         {"dd", DatePart::Day},
+                                    {"d", DatePart::Day},           {"week", DatePart::Week},
+                                    {"wk", DatePart::Week},         {"ww", DatePart::Week},
+                                    {"weekday", DatePart::Weekday}, {"dw", DatePart::Weekday},
+                                    {"w", DatePart::Weekday},       {"hour", DatePart::Hour},
+                                    {"hh", DatePart::Hour},         {"minute", DatePart::Minute},
+                                    {"mi", DatePart::Minute},       {"n", DatePart::Minute},
+                                    {"second", DatePart::Second},   {"ss", DatePart::Second},
+                                    {"s", DatePart::Second},        {"millisecond", DatePart::Millisecond},
+                                    {"ms", DatePart::Millisecond}};
     const QString trimmed = name.trimmed();
     for (const Alias &alias : aliases) {
         if (trimmed.compare(QLatin1String(alias.name), Qt::CaseInsensitive) == 0)
@@ -44,7 +48,8 @@ void badDate(sqlite3_context *context)
 
 void badPart(sqlite3_context *context, sqlite3_value *part, const char *function)
 {
-    resultError(context, QStringLiteral("'%1' is not a recognized %2 option.").arg(textOf(part), QLatin1String(function)));
+    resultError(context,
+                QStringLiteral("'%1' is not a recognized %2 option.").arg(textOf(part), QLatin1String(function)));
 }
 
 // The weeks of DATEPART start on Monday: the program's server runs with a Spanish login, whose
@@ -53,17 +58,28 @@ qint64 partOf(DatePart part, const TsqlDateTime &value)
 {
     const QDate &date = value.date;
     switch (part) {
-    case DatePart::Year: return date.year();
-    case DatePart::Quarter: return (date.month() - 1) / 3 + 1;
-    case DatePart::Month: return date.month();
-    case DatePart::DayOfYear: return date.dayOfYear();
-    case DatePart::Day: return date.day();
-    case DatePart::Week: return (date.dayOfYear() - 1 + QDate(date.year(), 1, 1).dayOfWeek() - 1) / 7 + 1;
-    case DatePart::Weekday: return date.dayOfWeek();
-    case DatePart::Hour: return value.msecs / 3600000;
-    case DatePart::Minute: return value.msecs / 60000 % 60;
-    case DatePart::Second: return value.msecs / 1000 % 60;
-    case DatePart::Millisecond: return value.msecs % 1000;
+    case DatePart::Year:
+        return date.year();
+    case DatePart::Quarter:
+        return (date.month() - 1) / 3 + 1;
+    case DatePart::Month:
+        return date.month();
+    case DatePart::DayOfYear:
+        return date.dayOfYear();
+    case DatePart::Day:
+        return date.day();
+    case DatePart::Week:
+        return (date.dayOfYear() - 1 + QDate(date.year(), 1, 1).dayOfWeek() - 1) / 7 + 1;
+    case DatePart::Weekday:
+        return date.dayOfWeek();
+    case DatePart::Hour:
+        return value.msecs / 3600000;
+    case DatePart::Minute:
+        return value.msecs / 60000 % 60;
+    case DatePart::Second:
+        return value.msecs / 1000 % 60;
+    case DatePart::Millisecond:
+        return value.msecs % 1000;
     }
     return 0;
 }
@@ -81,19 +97,30 @@ qint64 boundariesCrossed(DatePart part, const TsqlDateTime &from, const TsqlDate
     const qint64 msecs = days * 86400000 + (to.msecs - from.msecs);
     const auto months = [](const QDate &date) { return date.year() * 12LL + date.month() - 1; };
     const auto sundayWeeks = [](const QDate &date) { return floorDiv(date.toJulianDay() + 1, 7); };
-    const auto units = [&](qint64 unit) { return floorDiv(to.msecs, unit) - floorDiv(from.msecs, unit) + days * (86400000 / unit); };
+    const auto units = [&](qint64 unit) {
+        return floorDiv(to.msecs, unit) - floorDiv(from.msecs, unit) + days * (86400000 / unit);
+    };
     switch (part) {
-    case DatePart::Year: return to.date.year() - from.date.year();
-    case DatePart::Quarter: return months(to.date) / 3 - months(from.date) / 3;
-    case DatePart::Month: return months(to.date) - months(from.date);
+    case DatePart::Year:
+        return to.date.year() - from.date.year();
+    case DatePart::Quarter:
+        return months(to.date) / 3 - months(from.date) / 3;
+    case DatePart::Month:
+        return months(to.date) - months(from.date);
     case DatePart::DayOfYear:
     case DatePart::Day:
-    case DatePart::Weekday: return days;
-    case DatePart::Week: return sundayWeeks(to.date) - sundayWeeks(from.date);
-    case DatePart::Hour: return units(3600000);
-    case DatePart::Minute: return units(60000);
-    case DatePart::Second: return units(1000);
-    case DatePart::Millisecond: return msecs;
+    case DatePart::Weekday:
+        return days;
+    case DatePart::Week:
+        return sundayWeeks(to.date) - sundayWeeks(from.date);
+    case DatePart::Hour:
+        return units(3600000);
+    case DatePart::Minute:
+        return units(60000);
+    case DatePart::Second:
+        return units(1000);
+    case DatePart::Millisecond:
+        return msecs;
     }
     return 0;
 }
@@ -101,17 +128,26 @@ qint64 boundariesCrossed(DatePart part, const TsqlDateTime &from, const TsqlDate
 TsqlDateTime added(DatePart part, qint64 count, const TsqlDateTime &value)
 {
     switch (part) {
-    case DatePart::Year: return {value.date.addYears(static_cast<int>(count)), value.msecs};
-    case DatePart::Quarter: return {value.date.addMonths(static_cast<int>(count * 3)), value.msecs};
-    case DatePart::Month: return {value.date.addMonths(static_cast<int>(count)), value.msecs};
+    case DatePart::Year:
+        return {value.date.addYears(static_cast<int>(count)), value.msecs};
+    case DatePart::Quarter:
+        return {value.date.addMonths(static_cast<int>(count * 3)), value.msecs};
+    case DatePart::Month:
+        return {value.date.addMonths(static_cast<int>(count)), value.msecs};
     case DatePart::DayOfYear:
     case DatePart::Day:
-    case DatePart::Weekday: return {value.date.addDays(count), value.msecs};
-    case DatePart::Week: return {value.date.addDays(count * 7), value.msecs};
-    case DatePart::Hour: return value.plusMsecs(count * 3600000);
-    case DatePart::Minute: return value.plusMsecs(count * 60000);
-    case DatePart::Second: return value.plusMsecs(count * 1000);
-    case DatePart::Millisecond: return value.plusMsecs(count);
+    case DatePart::Weekday:
+        return {value.date.addDays(count), value.msecs};
+    case DatePart::Week:
+        return {value.date.addDays(count * 7), value.msecs};
+    case DatePart::Hour:
+        return value.plusMsecs(count * 3600000);
+    case DatePart::Minute:
+        return value.plusMsecs(count * 60000);
+    case DatePart::Second:
+        return value.plusMsecs(count * 1000);
+    case DatePart::Millisecond:
+        return value.plusMsecs(count);
     }
     return value;
 }

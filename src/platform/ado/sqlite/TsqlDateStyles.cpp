@@ -17,8 +17,13 @@ struct Parts {
 Parts partsOf(const TsqlDateTime &value)
 {
     const qint64 seconds = value.msecs / 1000;
-    return Parts{value.date.year(), value.date.month(), value.date.day(), static_cast<int>(seconds / 3600),
-                 static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60), static_cast<int>(value.msecs % 1000)};
+    return Parts{value.date.year(),
+                 value.date.month(),
+                 value.date.day(),
+                 static_cast<int>(seconds / 3600),
+                 static_cast<int>(seconds / 60 % 60),
+                 static_cast<int>(seconds % 60),
+                 static_cast<int>(value.msecs % 1000)};
 }
 
 // "dd/mm/yyyy" and its kin: day, month and year in `order` ("dmy", "mdy", "ymd").
@@ -44,7 +49,8 @@ QString time(const Parts &p)
 // Style 0: "Mar 31 2024 12:00AM".
 QString defaultStyle(const Parts &p)
 {
-    static const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
     return QString::asprintf("%s %2d %04d %2d:%02d%s", months[p.month - 1], p.day, p.year, hour12, p.minute,
                              p.hour < 12 ? "AM" : "PM");
@@ -53,14 +59,22 @@ QString defaultStyle(const Parts &p)
 std::optional<QString> numericStyle(const Parts &p, int style, bool fullYear)
 {
     switch (style) {
-    case 1: return numericDate(p, "mdy", QStringLiteral("/"), fullYear);
-    case 3: return numericDate(p, "dmy", QStringLiteral("/"), fullYear);
-    case 4: return numericDate(p, "dmy", QStringLiteral("."), fullYear);
-    case 5: return numericDate(p, "dmy", QStringLiteral("-"), fullYear);
-    case 10: return numericDate(p, "mdy", QStringLiteral("-"), fullYear);
-    case 11: return numericDate(p, "ymd", QStringLiteral("/"), fullYear);
-    case 12: return numericDate(p, "ymd", QString(), fullYear);
-    default: return std::nullopt;
+    case 1:
+        return numericDate(p, "mdy", QStringLiteral("/"), fullYear);
+    case 3:
+        return numericDate(p, "dmy", QStringLiteral("/"), fullYear);
+    case 4:
+        return numericDate(p, "dmy", QStringLiteral("."), fullYear);
+    case 5:
+        return numericDate(p, "dmy", QStringLiteral("-"), fullYear);
+    case 10:
+        return numericDate(p, "mdy", QStringLiteral("-"), fullYear);
+    case 11:
+        return numericDate(p, "ymd", QStringLiteral("/"), fullYear);
+    case 12:
+        return numericDate(p, "ymd", QString(), fullYear);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -72,16 +86,23 @@ std::optional<QString> dateWithStyle(const TsqlDateTime &value, int style)
     const QString iso = numericDate(p, "ymd", QStringLiteral("-"), true);
     switch (style) {
     case 0:
-    case 100: return defaultStyle(p);
+    case 100:
+        return defaultStyle(p);
     case 8:
-    case 108: return time(p);
+    case 108:
+        return time(p);
     case 20:
-    case 120: return iso + u' ' + time(p);
+    case 120:
+        return iso + u' ' + time(p);
     case 21:
-    case 121: return iso + u' ' + time(p) + QString::asprintf(".%03d", p.msec);
-    case 23: return iso;
-    case 126: return iso + u'T' + time(p) + (p.msec ? QString::asprintf(".%03d", p.msec) : QString());
-    default: break;
+    case 121:
+        return iso + u' ' + time(p) + QString::asprintf(".%03d", p.msec);
+    case 23:
+        return iso;
+    case 126:
+        return iso + u'T' + time(p) + (p.msec ? QString::asprintf(".%03d", p.msec) : QString());
+    default:
+        break;
     }
     if (style > 100)
         return numericStyle(p, style - 100, true);

@@ -12,7 +12,10 @@ const qint64 SerialBaseDay = QDate(1900, 1, 1).toJulianDay();
 
 class Cursor {
 public:
-    explicit Cursor(QStringView text) : m_text(text) {}
+    explicit Cursor(QStringView text)
+        : m_text(text)
+    {
+    }
 
     bool atEnd() const { return m_pos == m_text.size(); }
     QChar peek() const { return m_pos < m_text.size() ? m_text.at(m_pos) : QChar(); }

@@ -13,9 +13,9 @@ struct Run {
     qsizetype end = 0;
     QList<qsizetype> additiveOperators; // indexes of the binary + and - between the terms
     int primaries = 0;
-    bool plainColumn = false;   // one dotted name, nothing else
+    bool plainColumn = false; // one dotted name, nothing else
     bool stringLiteral = false; // one string literal, nothing else
-    bool collated = false;      // its last primary carries COLLATE
+    bool collated = false; // its last primary carries COLLATE
 };
 
 bool isSign(const TsqlNode &node)
@@ -56,7 +56,8 @@ qsizetype primaryEnd(const TsqlNodes &nodes, qsizetype i, bool &collated)
             end += 2;
     }
     collated = false;
-    while (end > i && end + 1 < nodes.size() && isWord(nodes.at(end), "COLLATE") && isKind(nodes.at(end + 1), Kind::Word)) {
+    while (end > i && end + 1 < nodes.size() && isWord(nodes.at(end), "COLLATE")
+           && isKind(nodes.at(end + 1), Kind::Word)) {
         end += 2;
         collated = true;
     }
@@ -134,7 +135,8 @@ TsqlNodes additionCalls(const TsqlNodes &nodes, const Run &run)
         const qsizetype termEndIndex = k + 1 < run.additiveOperators.size() ? run.additiveOperators.at(k + 1) : run.end;
         TsqlNodes term = nodes.mid(op + 1, termEndIndex - op - 1);
         term.first().token.spaced = true;
-        const QString function = isOperator(nodes.at(op), "+") ? QStringLiteral("tsql_add") : QStringLiteral("tsql_sub");
+        const QString function =
+            isOperator(nodes.at(op), "+") ? QStringLiteral("tsql_add") : QStringLiteral("tsql_sub");
         sum = makeCall(function, {sum, term}, false);
     }
     sum.first().token.spaced = spaced;
@@ -201,7 +203,8 @@ qsizetype collationPoint(const TsqlNodes &level, const QList<Run> &runs, qsizety
             return right->end;
         return -1;
     }
-    if (isWord(level.at(op), "IN") && op + 1 < level.size() && isParens(level.at(op + 1)) && holdsString(level.at(op + 1))) {
+    if (isWord(level.at(op), "IN") && op + 1 < level.size() && isParens(level.at(op + 1))
+        && holdsString(level.at(op + 1))) {
         const qsizetype leftEnd = op > 0 && isWord(level.at(op - 1), "NOT") ? op - 1 : op;
         const Run *left = runEndingAt(runs, leftEnd);
         if (left && needsCollation(*left))

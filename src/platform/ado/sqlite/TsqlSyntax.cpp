@@ -49,9 +49,11 @@ TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens)
     TsqlNodes top;
     const auto target = [&]() -> TsqlNodes & { return open.isEmpty() ? top : open.last().children; };
     for (const TsqlToken &token : tokens) {
-        const bool caseStart = token.kind == Kind::Word && token.text.compare(QLatin1String("CASE"), Qt::CaseInsensitive) == 0;
-        const bool caseEnd = token.kind == Kind::Word && token.text.compare(QLatin1String("END"), Qt::CaseInsensitive) == 0
-            && !open.isEmpty() && open.last().kind == TsqlNode::Kind::Case;
+        const bool caseStart =
+            token.kind == Kind::Word && token.text.compare(QLatin1String("CASE"), Qt::CaseInsensitive) == 0;
+        const bool caseEnd = token.kind == Kind::Word
+                             && token.text.compare(QLatin1String("END"), Qt::CaseInsensitive) == 0 && !open.isEmpty()
+                             && open.last().kind == TsqlNode::Kind::Case;
         if (token.kind == Kind::OpenParen || caseStart) {
             open.append(TsqlNode{caseStart ? TsqlNode::Kind::Case : TsqlNode::Kind::Parens, token, {}, {}});
         } else if (token.kind == Kind::CloseParen || caseEnd) {
@@ -108,20 +110,21 @@ bool isParens(const TsqlNode &node)
 bool isReservedWord(const TsqlNode &node)
 {
     static const QSet<QString> reserved{
-        "ADD", "ALL", "ALTER", "AND", "AS", "ASC", "BEGIN", "BETWEEN", "BY", "CASE", "CHECK", "COLLATE",
-        "COMMIT", "CONSTRAINT", "CREATE", "CROSS", "DEFAULT", "DELETE", "DESC", "DISTINCT", "DROP", "ELSE",
-        "END", "ESCAPE", "EXCEPT", "EXISTS", "FOREIGN", "FROM", "FULL", "GROUP", "HAVING", "IF", "IN",
-        "INDEX", "INNER", "INSERT", "INTERSECT", "INTO", "IS", "JOIN", "KEY", "LEFT", "LIKE", "LIMIT", "NOT",
-        "ON", "OR", "ORDER", "OUTER", "PERCENT", "PRIMARY", "REFERENCES", "RIGHT", "ROLLBACK", "SELECT",
-        "SET", "TABLE", "THEN", "TIES", "TOP", "TRUNCATE", "UNION", "UNIQUE", "UPDATE", "VALUES", "VIEW",
-        "WHEN", "WHERE", "WITH"};
+        "ADD",       "ALL",      "ALTER",   "AND",    "AS",         "ASC",     "BEGIN",      "BETWEEN", "BY",
+        "CASE",      "CHECK",    "COLLATE", "COMMIT", "CONSTRAINT", "CREATE",  "CROSS",      "DEFAULT", "DELETE",
+        "DESC",      "DISTINCT", "DROP",    "ELSE",   "END",        "ESCAPE",  "EXCEPT",     "EXISTS",  "FOREIGN",
+        "FROM",      "FULL",     "GROUP",   "HAVING", "IF",         "IN",      "INDEX",      "INNER",   "INSERT",
+        "INTERSECT", "INTO",     "IS",      "JOIN",   "KEY",        "LEFT",    "LIKE",       "LIMIT",   "NOT",
+        "ON",        "OR",       "ORDER",   "OUTER",  "PERCENT",    "PRIMARY", "REFERENCES", "RIGHT",   "ROLLBACK",
+        "SELECT",    "SET",      "TABLE",   "THEN",   "TIES",       "TOP",     "TRUNCATE",   "UNION",   "UNIQUE",
+        "UPDATE",    "VALUES",   "VIEW",    "WHEN",   "WHERE",      "WITH"};
     return isKind(node, Kind::Word) && reserved.contains(node.token.text.toUpper());
 }
 
 bool isName(const TsqlNode &node)
 {
     return (isKind(node, Kind::Word) && !isReservedWord(node)) || isKind(node, Kind::QuotedName)
-        || isKind(node, Kind::TempName);
+           || isKind(node, Kind::TempName);
 }
 
 qsizetype nameEnd(const TsqlNodes &nodes, qsizetype start)
@@ -151,8 +154,8 @@ TsqlNode makeWord(const QString &text, bool spaced)
 
 TsqlNode makeParens(TsqlNodes children, bool spaced)
 {
-    return TsqlNode{TsqlNode::Kind::Parens, TsqlToken{Kind::OpenParen, QStringLiteral("("), spaced}, std::move(children),
-                    TsqlToken{Kind::CloseParen, QStringLiteral(")"), false}};
+    return TsqlNode{TsqlNode::Kind::Parens, TsqlToken{Kind::OpenParen, QStringLiteral("("), spaced},
+                    std::move(children), TsqlToken{Kind::CloseParen, QStringLiteral(")"), false}};
 }
 
 TsqlNodes makeCall(const QString &name, const QList<TsqlNodes> &arguments, bool spaced)

@@ -12,9 +12,9 @@ namespace ado::sqlite {
 struct TsqlNode {
     enum class Kind { Token, Parens, Case };
     Kind kind = Kind::Token;
-    TsqlToken token;          // the token, or the group's opening token
+    TsqlToken token; // the token, or the group's opening token
     QList<TsqlNode> children; // a group's content
-    TsqlToken close;          // a group's closing token
+    TsqlToken close; // a group's closing token
 };
 
 using TsqlNodes = QList<TsqlNode>;

@@ -72,8 +72,8 @@ void rewriteCast(TsqlNodes &nodes, qsizetype i)
         throwTsqlSyntaxError(nodes.at(i).token.text);
     const TsqlNodes value = content.mid(0, as);
     const TsqlNodes type = content.mid(as + 1);
-    const TsqlNodes call = makeCall(QStringLiteral("tsql_convert"), {TsqlNodes{typeLiteral(type)}, value},
-                                    nodes.at(i).token.spaced);
+    const TsqlNodes call =
+        makeCall(QStringLiteral("tsql_convert"), {TsqlNodes{typeLiteral(type)}, value}, nodes.at(i).token.spaced);
     nodes.replace(i, call.at(0));
     nodes.replace(i + 1, call.at(1));
 }
@@ -110,7 +110,8 @@ void removeNodes(TsqlNodes &nodes, qsizetype i, qsizetype count)
 // it by its own style, so it keeps the form it was written in.
 bool isConvertedLiteral(const TsqlNodes &arguments, qsizetype i)
 {
-    return i == 2 && isKind(arguments.at(1), Kind::Comma) && (i + 1 == arguments.size() || isKind(arguments.at(i + 1), Kind::Comma));
+    return i == 2 && isKind(arguments.at(1), Kind::Comma)
+           && (i + 1 == arguments.size() || isKind(arguments.at(i + 1), Kind::Comma));
 }
 
 // Handles the term at i; answers whether it removed it (the same index then holds the next).
@@ -127,12 +128,14 @@ bool rewriteTerm(TsqlNodes &nodes, qsizetype i, bool convertArguments)
         removeNodes(nodes, i, 1);
         return true;
     }
-    if ((isWord(node, "DBO") || (isKind(node, Kind::QuotedName) && node.token.text.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0))
+    if ((isWord(node, "DBO")
+         || (isKind(node, Kind::QuotedName) && node.token.text.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0))
         && i + 1 < nodes.size() && isKind(nodes.at(i + 1), Kind::Dot)) {
         removeNodes(nodes, i, 2);
         return true;
     }
-    if (isKind(node, Kind::Variable) && node.token.text.compare(QLatin1String("@@IDENTITY"), Qt::CaseInsensitive) == 0) {
+    if (isKind(node, Kind::Variable)
+        && node.token.text.compare(QLatin1String("@@IDENTITY"), Qt::CaseInsensitive) == 0) {
         const TsqlNodes call = makeCall(QStringLiteral("last_insert_rowid"), {}, node.token.spaced);
         nodes.replace(i, call.at(0));
         nodes.insert(i + 1, call.at(1));

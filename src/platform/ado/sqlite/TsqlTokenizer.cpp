@@ -20,7 +20,10 @@ bool isNamePart(QChar c)
 
 class Lexer {
 public:
-    explicit Lexer(const QString &text) : m_text(text) {}
+    explicit Lexer(const QString &text)
+        : m_text(text)
+    {
+    }
 
     QList<TsqlToken> run()
     {
@@ -173,12 +176,18 @@ private:
     {
         ++m_pos;
         switch (c.unicode()) {
-        case u',': return {Kind::Comma, QStringLiteral(","), false};
-        case u'.': return {Kind::Dot, QStringLiteral("."), false};
-        case u';': return {Kind::Semicolon, QStringLiteral(";"), false};
-        case u'(': return {Kind::OpenParen, QStringLiteral("("), false};
-        case u')': return {Kind::CloseParen, QStringLiteral(")"), false};
-        default: break;
+        case u',':
+            return {Kind::Comma, QStringLiteral(","), false};
+        case u'.':
+            return {Kind::Dot, QStringLiteral("."), false};
+        case u';':
+            return {Kind::Semicolon, QStringLiteral(";"), false};
+        case u'(':
+            return {Kind::OpenParen, QStringLiteral("("), false};
+        case u')':
+            return {Kind::CloseParen, QStringLiteral(")"), false};
+        default:
+            break;
         }
         if (QStringLiteral("=<>!").contains(c)) {
             const QString pair = QString(c) + at(m_pos);

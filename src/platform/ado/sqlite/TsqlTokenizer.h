@@ -8,19 +8,19 @@ namespace ado::sqlite {
 // One lexical unit of a T-SQL text.
 struct TsqlToken {
     enum class Kind {
-        Word,       // keyword or plain name, as written
+        Word, // keyword or plain name, as written
         QuotedName, // [name] or "name"; text holds the name without its quotes
-        String,     // 'text' or N'text'; text holds the value, quotes undoubled
-        Number,     // 12, 1.5, .5, 1e3, 0x1F
-        Variable,   // @name or @@name, with its at signs
-        TempName,   // #name or ##name, with its number signs
-        Operator,   // = <> != < > <= >= !< !> + - * / % & | ^ ~
+        String, // 'text' or N'text'; text holds the value, quotes undoubled
+        Number, // 12, 1.5, .5, 1e3, 0x1F
+        Variable, // @name or @@name, with its at signs
+        TempName, // #name or ##name, with its number signs
+        Operator, // = <> != < > <= >= !< !> + - * / % & | ^ ~
         Comma,
         Dot,
         Semicolon,
         OpenParen,
         CloseParen,
-        Other       // any other character, passed on as it stands
+        Other // any other character, passed on as it stands
     };
     Kind kind = Kind::Other;
     QString text;

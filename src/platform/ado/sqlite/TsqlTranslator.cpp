@@ -34,7 +34,8 @@ bool isTransactionCommand(const TsqlNodes &body, bool begin)
         ++next;
     if (begin && !named)
         return false;
-    return next == body.size() || (next + 1 == body.size() && (isName(body.at(next)) || isKind(body.at(next), Kind::Variable)));
+    return next == body.size()
+           || (next + 1 == body.size() && (isName(body.at(next)) || isKind(body.at(next), Kind::Variable)));
 }
 
 StatementKind kindOf(const TsqlNodes &body)

@@ -8,12 +8,12 @@ namespace ado::sqlite {
 // One statement of a T-SQL text, rewritten for SQLite.
 struct TranslatedStatement {
     enum class Kind {
-        Sql,        // run `sql`
-        IfExists,   // run `sql` only when `condition` gives a row (no row when `negated`)
-        Begin,      // BEGIN TRAN[SACTION]
-        Commit,     // COMMIT TRAN[SACTION]
-        Rollback,   // ROLLBACK TRAN[SACTION]
-        Nothing     // a statement SQLite has no use for (SET NOCOUNT ...)
+        Sql, // run `sql`
+        IfExists, // run `sql` only when `condition` gives a row (no row when `negated`)
+        Begin, // BEGIN TRAN[SACTION]
+        Commit, // COMMIT TRAN[SACTION]
+        Rollback, // ROLLBACK TRAN[SACTION]
+        Nothing // a statement SQLite has no use for (SET NOCOUNT ...)
     };
     Kind kind = Kind::Sql;
     QString sql;
