@@ -13,6 +13,7 @@
 #include "settlements/VentanaGeneracion.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,23 @@ const QString TituloAviso = QStringLiteral("Aviso");
 // The label is repainted at once when this long has passed since its last repaint; between
 // repaints its text still shows at the next event pump.
 constexpr qint64 IntervaloRepintadoMs = 25;
+
+// While it lives, a long statement on the connection stops now and then to paint the window
+// (its user input stays queued: the window is locked anyway).
+class RepintadoDuranteSentencias {
+public:
+    explicit RepintadoDuranteSentencias(ado::Connection &conexion)
+        : m_conexion(conexion)
+    {
+        m_conexion.setProgressHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    }
+    ~RepintadoDuranteSentencias() { m_conexion.setProgressHandler({}); }
+    RepintadoDuranteSentencias(const RepintadoDuranteSentencias &) = delete;
+    RepintadoDuranteSentencias &operator=(const RepintadoDuranteSentencias &) = delete;
+
+private:
+    ado::Connection &m_conexion;
+};
 
 } // namespace
 
@@ -104,6 +122,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
     // Nothing but the progress label may act while the build runs: a second run, a delete or
     // closing the window would work on rows the build is still writing.
     const BloqueoVentana bloqueo(*this, lblEstado);
+    const RepintadoDuranteSentencias repintado(gBaseDatos->gCnn);
     GeneradorComisiones generador(*gBaseDatos, ventana);
     if (generador.GeneraComisionesNew(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar)
         == GeneradorComisiones::Fin::Abandonada)

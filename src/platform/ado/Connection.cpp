@@ -47,6 +47,7 @@ void Connection::Open(const QString &connectionString, const QString &user, cons
         engine->open(ConnectionTarget{text, user, password});
         engine->setCommandTimeout(static_cast<int>(m_commandTimeout));
         engine->setIsolationLevel(m_isolationLevel);
+        engine->setProgressHandler(m_progressHandler);
         m_engine = std::move(engine);
     } catch (const EngineError &error) {
         fail(error);
@@ -144,6 +145,13 @@ void Connection::setIsolationLevel(long level)
     m_isolationLevel = level;
     if (m_engine)
         m_engine->setIsolationLevel(level);
+}
+
+void Connection::setProgressHandler(std::function<void()> handler)
+{
+    m_progressHandler = std::move(handler);
+    if (m_engine)
+        m_engine->setProgressHandler(m_progressHandler);
 }
 
 ExecResult Connection::run(const QString &text)

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace ado {
@@ -56,6 +57,9 @@ public:
     long IsolationLevel() const { return m_isolationLevel; }
     void setIsolationLevel(long level);
     int State() const { return m_engine ? adStateOpen : adStateClosed; }
+    // Installs the handler an engine calls now and then during a long statement (empty: none);
+    // kept across Close and Open. See Engine::setProgressHandler.
+    void setProgressHandler(std::function<void()> handler);
 
     // For Recordset: runs a query or inserts a row through the engine, with the Errors rules.
     ExecResult run(const QString &text);
@@ -73,6 +77,7 @@ private:
     long m_commandTimeout = 30;
     int m_cursorLocation = adUseServer;
     long m_isolationLevel = adXactReadCommitted;
+    std::function<void()> m_progressHandler;
     std::shared_ptr<Connection *> m_lifetime = std::make_shared<Connection *>(this);
 };
 

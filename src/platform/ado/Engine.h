@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -102,6 +103,10 @@ public:
     virtual void setDefaultDatabase(const QString &name) = 0;
     virtual QString defaultDatabase() const = 0;
     virtual void setIsolationLevel(long level) = 0;
+    // Calls the handler now and then while a long statement runs (an empty one: never), so the
+    // caller can keep its window painted. The handler must not use the connection nor throw.
+    // Engines that cannot call back ignore it.
+    virtual void setProgressHandler(std::function<void()> handler) { static_cast<void>(handler); }
 };
 
 // Chooses and makes the engine for a connection string (embedded SQLite, ODBC).

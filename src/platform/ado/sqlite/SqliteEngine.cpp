@@ -30,6 +30,9 @@ struct SqliteEngine::Session {
 namespace {
 
 constexpr int TranslationCacheSize = 1024;
+// Virtual machine steps between two progress callbacks: a few microseconds of work.
+constexpr int ProgressSteps = 1000;
+constexpr std::chrono::milliseconds ProgressInterval{30};
 
 [[noreturn]] void throwError(long number, long native, const char *sqlState, const QString &description)
 {
@@ -75,11 +78,14 @@ void SqliteEngine::open(const ConnectionTarget &)
         throwMissingFile(m_target);
     m_session = std::make_unique<Session>(m_target.path);
     m_session->handle.setBusyTimeout(m_busyTimeoutMs);
+    installProgressHandler();
     m_transactionDepth = 0;
 }
 
 void SqliteEngine::close()
 {
+    if (m_inProgressHandler)
+        throwError(rt::err::AdoEFail, 0, "HY000", QStringLiteral("The connection is busy with another statement."));
     m_session.reset();
     m_transactionDepth = 0;
 }
@@ -173,8 +179,44 @@ void SqliteEngine::setDefaultDatabase(const QString &name)
                        .arg(name.trimmed()));
 }
 
+void SqliteEngine::setProgressHandler(std::function<void()> handler)
+{
+    m_progressHandler = std::move(handler);
+    m_lastProgress = std::chrono::steady_clock::now();
+    if (m_session)
+        installProgressHandler();
+}
+
+void SqliteEngine::installProgressHandler()
+{
+    if (m_progressHandler)
+        sqlite3_progress_handler(m_session->handle.get(), ProgressSteps, &SqliteEngine::onProgress, this);
+    else
+        sqlite3_progress_handler(m_session->handle.get(), 0, nullptr, nullptr);
+}
+
+// Called by SQLite inside a statement: nothing may reach the connection, and no exception may
+// cross SQLite's C frames. A failing handler only loses that call; the statement goes on.
+int SqliteEngine::onProgress(void *engine)
+{
+    auto &self = *static_cast<SqliteEngine *>(engine);
+    const auto now = std::chrono::steady_clock::now();
+    if (self.m_inProgressHandler || now - self.m_lastProgress < ProgressInterval)
+        return 0;
+    self.m_inProgressHandler = true;
+    try {
+        self.m_progressHandler();
+    } catch (...) { // NOLINT(bugprone-empty-catch): only this call is lost
+    }
+    self.m_inProgressHandler = false;
+    self.m_lastProgress = std::chrono::steady_clock::now();
+    return 0;
+}
+
 SqliteEngine::Session &SqliteEngine::session()
 {
+    if (m_inProgressHandler)
+        throwError(rt::err::AdoEFail, 0, "HY000", QStringLiteral("The connection is busy with another statement."));
     if (!m_session)
         throwError(rt::err::AdoEFail, 0, "08003", QStringLiteral("The connection is closed."));
     return *m_session;

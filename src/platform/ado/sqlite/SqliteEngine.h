@@ -5,6 +5,8 @@
 
 #include <QHash>
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 namespace ado::sqlite {
@@ -45,6 +47,10 @@ public:
     QString defaultDatabase() const override { return m_target.catalog; }
     // One writer at a time and no dirty reads in SQLite: every level reads committed data.
     void setIsolationLevel(long) override { }
+    // Asks SQLite to call back every thousand or so steps of a statement, and passes the call
+    // on to the handler at most once every 30 ms. While the handler runs, the engine refuses
+    // any work (the statement in progress must not be disturbed).
+    void setProgressHandler(std::function<void()> handler) override;
 
 private:
     struct Session;
@@ -56,6 +62,8 @@ private:
     bool givesRow(const QString &sql);
     void runControl(const char *sql);
     void syncTransactionDepth();
+    void installProgressHandler();
+    static int onProgress(void *engine);
 
     EmbeddedTarget m_target;
     std::unique_ptr<Session> m_session;
@@ -63,6 +71,9 @@ private:
     QHash<QString, QList<TranslatedStatement>> m_translations;
     int m_transactionDepth = 0;
     int m_busyTimeoutMs = 30000;
+    std::function<void()> m_progressHandler;
+    std::chrono::steady_clock::time_point m_lastProgress;
+    bool m_inProgressHandler = false;
 };
 
 } // namespace ado::sqlite
