@@ -4,12 +4,12 @@
 // MV_ASIENTOS read to the end. Targets: the read within 1.5x of raw SQLite, at least 5,000
 // one-statement commits per second.
 
+#include "BenchScales.h"
 #include "demo/DemoDatabase.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/sqlite/TsqlFunctions.h"
 #include "platform/runtime/RuntimeError.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -200,32 +200,13 @@ void printTable(const QList<Figures> &all)
                 commitsMet ? "yes" : "NO");
 }
 
-QList<int> scalesFrom(const QCoreApplication &app)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times platform/ado on the embedded engine against raw SQLite."));
-    parser.addHelpOption();
-    const QCommandLineOption scales(QStringLiteral("scales"), QStringLiteral("Demo sizes in collections."),
-                                    QStringLiteral("N,N,..."), QStringLiteral("1000,10000,100000"));
-    parser.addOption(scales);
-    parser.process(app);
-    QList<int> found;
-    for (const QString &text : parser.value(scales).split(u',')) {
-        bool ok = false;
-        const int value = text.trimmed().toInt(&ok);
-        if (!ok || value < demo::MinimumCollections)
-            parser.showHelp(2);
-        found.append(value);
-    }
-    return found;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QList<int> scales = scalesFrom(app);
+    const QList<int> scales =
+        benchScales(app, QStringLiteral("Times platform/ado on the embedded engine against raw SQLite."));
     QTemporaryDir work;
     QList<Figures> all;
     try {

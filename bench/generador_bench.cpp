@@ -5,6 +5,7 @@
 // between two progress repaints or event pumps. Targets: 10,000 collections in under 10 s,
 // time growing no faster than the collections, a gap never above 100 ms.
 
+#include "BenchScales.h"
 #include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "demo/DemoDatabase.h"
@@ -18,7 +19,6 @@
 #include "settlements/VentanaGeneracion.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -314,26 +314,6 @@ void printTable(const QList<Figures> &all)
                 gapsMet ? "yes" : "NO");
 }
 
-QList<int> scalesFrom(const QCoreApplication &app)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times one settlement build on demo databases."));
-    parser.addHelpOption();
-    const QCommandLineOption scales(QStringLiteral("scales"), QStringLiteral("Demo sizes in collections."),
-                                    QStringLiteral("N,N,..."), QStringLiteral("1000,10000,100000"));
-    parser.addOption(scales);
-    parser.process(app);
-    QList<int> found;
-    for (const QString &text : parser.value(scales).split(u',')) {
-        bool ok = false;
-        const int value = text.trimmed().toInt(&ok);
-        if (!ok || value < demo::MinimumCollections)
-            parser.showHelp(2);
-        found.append(value);
-    }
-    return found;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -341,7 +321,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QList<int> scales = scalesFrom(app);
+    const QList<int> scales = benchScales(app, QStringLiteral("Times one settlement build on demo databases."));
     ConsoleDialogs dialogs;
     ui::setDialogService(&dialogs);
     ado::Connection::setEngineFactory(recordingEngine);
