@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <climits>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace ado::sqlite {
@@ -50,11 +51,21 @@ constexpr std::chrono::milliseconds ProgressInterval{30};
         QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.").arg(target.catalog));
 }
 
+bool isAsciiSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Read from the prepared text in place: this runs for every statement.
 bool isRowChange(sqlite3_stmt *statement)
 {
-    const QByteArray sql = QByteArray(sqlite3_sql(statement)).trimmed().left(7).toUpper();
-    return sql.startsWith("INSERT") || sql.startsWith("UPDATE") || sql.startsWith("DELETE")
-           || sql.startsWith("REPLACE");
+    const char *sql = sqlite3_sql(statement);
+    while (*sql != '\0' && isAsciiSpace(*sql))
+        ++sql;
+    const auto startsWith = [sql](const char *word) {
+        return sqlite3_strnicmp(sql, word, static_cast<int>(std::strlen(word))) == 0;
+    };
+    return startsWith("INSERT") || startsWith("UPDATE") || startsWith("DELETE") || startsWith("REPLACE");
 }
 
 QString quotedName(const QString &name)
@@ -230,8 +241,7 @@ QList<TranslatedStatement> SqliteEngine::translated(const QString &text)
     QList<TranslatedStatement> statements = m_translator.translate(text);
     if (m_translations.size() >= TranslationCacheSize)
         m_translations.clear();
-    m_translations.insert(text, statements);
-    return statements;
+    return *m_translations.insert(text, std::move(statements));
 }
 
 void SqliteEngine::runStatement(const TranslatedStatement &statement, ExecResult &result)

@@ -30,6 +30,8 @@ public:
                 continue;
             }
             noteQueryPart(node);
+            if (m_current.body.isEmpty())
+                m_current.body.reserve(m_batch.size() - m_pos);
             m_current.body.append(node);
         }
         flush();

@@ -213,8 +213,11 @@ std::optional<QString> isoFromDateLiteral(const QString &literal)
     // Codes of eight digits and texts with other separators stay as they are.
     Cursor probe(literal);
     const int leading = probe.digitCountAhead();
-    const bool dayFirst = (leading == 1 || leading == 2) && literal.mid(leading, 1) == QLatin1String("/");
-    const bool isoForm = leading == 4 && literal.mid(4, 1) == QLatin1String("-");
+    const auto separatorIs = [&](QChar separator) {
+        return leading < literal.size() && literal.at(leading) == separator;
+    };
+    const bool dayFirst = (leading == 1 || leading == 2) && separatorIs(u'/');
+    const bool isoForm = leading == 4 && separatorIs(u'-');
     if (literal != literal.trimmed() || (!dayFirst && !isoForm))
         return std::nullopt;
     if (dayFirst) {

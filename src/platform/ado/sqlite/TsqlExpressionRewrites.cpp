@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/TsqlExpressionRewrites.h"
 
+#include <algorithm>
+
 namespace ado::sqlite {
 
 namespace {
@@ -20,16 +22,23 @@ struct Run {
 
 bool isSign(const TsqlNode &node)
 {
-    return isOperator(node, "+") || isOperator(node, "-") || isOperator(node, "~");
+    return isKind(node, Kind::Operator) && (isOperator(node, "+") || isOperator(node, "-") || isOperator(node, "~"));
 }
 
 bool isMultiplicative(const TsqlNode &node)
 {
-    return isOperator(node, "*") || isOperator(node, "/") || isOperator(node, "%");
+    return isKind(node, Kind::Operator) && (isOperator(node, "*") || isOperator(node, "/") || isOperator(node, "%"));
+}
+
+bool isAdditive(const TsqlNode &node)
+{
+    return isKind(node, Kind::Operator) && (isOperator(node, "+") || isOperator(node, "-"));
 }
 
 bool isComparison(const TsqlNode &node)
 {
+    if (!isKind(node, Kind::Operator))
+        return false;
     static const char *const comparisons[] = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
     for (const char *op : comparisons) {
         if (isOperator(node, op))
@@ -97,7 +106,7 @@ std::optional<Run> runAt(const TsqlNodes &nodes, qsizetype i)
     run.end = termEnd(nodes, i, run);
     if (run.end == i)
         return std::nullopt;
-    while (run.end < nodes.size() && (isOperator(nodes.at(run.end), "+") || isOperator(nodes.at(run.end), "-"))) {
+    while (run.end < nodes.size() && isAdditive(nodes.at(run.end))) {
         const qsizetype next = termEnd(nodes, run.end + 1, run);
         if (next == run.end + 1)
             break;
@@ -145,6 +154,9 @@ TsqlNodes additionCalls(const TsqlNodes &nodes, const Run &run)
 
 void rewriteAdditions(TsqlNodes &level)
 {
+    // Most levels (value lists, column lists) hold no + or -: no run to look for.
+    if (std::none_of(level.cbegin(), level.cend(), isAdditive))
+        return;
     const QList<Run> runs = runsOf(level);
     for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
         if (run->additiveOperators.isEmpty())
@@ -213,8 +225,16 @@ qsizetype collationPoint(const TsqlNodes &level, const QList<Run> &runs, qsizety
     return -1;
 }
 
+// A comparison or IN, where a collation may be needed.
+bool isCollationOperator(const TsqlNode &node)
+{
+    return isComparison(node) || isWord(node, "IN");
+}
+
 void addCollations(TsqlNodes &level)
 {
+    if (std::none_of(level.cbegin(), level.cend(), isCollationOperator))
+        return;
     const QList<Run> runs = runsOf(level);
     QList<qsizetype> points;
     for (qsizetype op = 0; op < level.size(); ++op) {

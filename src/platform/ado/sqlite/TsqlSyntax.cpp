@@ -2,13 +2,46 @@
 
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 
-#include <QSet>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace ado::sqlite {
 
 namespace {
 
 using Kind = TsqlToken::Kind;
+
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Whether an ASCII word is a reserved one, in any letter case, without building a new text.
+bool isReservedAsciiWord(QStringView text)
+{
+    // Sorted, for a binary search.
+    static constexpr std::string_view reserved[] = {
+        "ADD",       "ALL",      "ALTER",   "AND",    "AS",         "ASC",     "BEGIN",      "BETWEEN", "BY",
+        "CASE",      "CHECK",    "COLLATE", "COMMIT", "CONSTRAINT", "CREATE",  "CROSS",      "DEFAULT", "DELETE",
+        "DESC",      "DISTINCT", "DROP",    "ELSE",   "END",        "ESCAPE",  "EXCEPT",     "EXISTS",  "FOREIGN",
+        "FROM",      "FULL",     "GROUP",   "HAVING", "IF",         "IN",      "INDEX",      "INNER",   "INSERT",
+        "INTERSECT", "INTO",     "IS",      "JOIN",   "KEY",        "LEFT",    "LIKE",       "LIMIT",   "NOT",
+        "ON",        "OR",       "ORDER",   "OUTER",  "PERCENT",    "PRIMARY", "REFERENCES", "RIGHT",   "ROLLBACK",
+        "SELECT",    "SET",      "TABLE",   "THEN",   "TIES",       "TOP",     "TRUNCATE",   "UNION",   "UNIQUE",
+        "UPDATE",    "VALUES",   "VIEW",    "WHEN",   "WHERE",      "WITH"};
+    static_assert(std::is_sorted(std::begin(reserved), std::end(reserved)));
+    constexpr qsizetype longest = 10;
+    if (text.size() > longest || !isAscii(text))
+        return false;
+    std::array<char, longest> upper{};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = static_cast<char>(text.at(i).unicode());
+        upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return std::binary_search(std::begin(reserved), std::end(reserved),
+                              std::string_view(upper.data(), static_cast<size_t>(text.size())));
+}
 
 void appendToken(QString &out, const TsqlToken &token)
 {
@@ -47,6 +80,7 @@ TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens)
 {
     QList<TsqlNode> open; // the groups still open, innermost last
     TsqlNodes top;
+    top.reserve(tokens.size());
     const auto target = [&]() -> TsqlNodes & { return open.isEmpty() ? top : open.last().children; };
     for (const TsqlToken &token : tokens) {
         const bool caseStart =
@@ -78,14 +112,13 @@ QString renderSqlite(const TsqlNodes &nodes)
     return out;
 }
 
-bool isKind(const TsqlNode &node, TsqlToken::Kind kind)
-{
-    return node.kind == TsqlNode::Kind::Token && node.token.kind == kind;
-}
-
 bool isWord(const TsqlNode &node, const char *upperCaseWord)
 {
-    return isKind(node, Kind::Word) && node.token.text.compare(QLatin1String(upperCaseWord), Qt::CaseInsensitive) == 0;
+    if (!isKind(node, Kind::Word))
+        return false;
+    // Case folding maps one character to one, so a word of another length cannot match.
+    const QLatin1StringView word(upperCaseWord);
+    return node.token.text.size() == word.size() && node.token.text.compare(word, Qt::CaseInsensitive) == 0;
 }
 
 bool isAnyWord(const TsqlNode &node, std::initializer_list<const char *> upperCaseWords)
@@ -102,23 +135,13 @@ bool isOperator(const TsqlNode &node, const char *op)
     return isKind(node, Kind::Operator) && node.token.text == QLatin1String(op);
 }
 
-bool isParens(const TsqlNode &node)
-{
-    return node.kind == TsqlNode::Kind::Parens;
-}
-
 bool isReservedWord(const TsqlNode &node)
 {
-    static const QSet<QString> reserved{
-        "ADD",       "ALL",      "ALTER",   "AND",    "AS",         "ASC",     "BEGIN",      "BETWEEN", "BY",
-        "CASE",      "CHECK",    "COLLATE", "COMMIT", "CONSTRAINT", "CREATE",  "CROSS",      "DEFAULT", "DELETE",
-        "DESC",      "DISTINCT", "DROP",    "ELSE",   "END",        "ESCAPE",  "EXCEPT",     "EXISTS",  "FOREIGN",
-        "FROM",      "FULL",     "GROUP",   "HAVING", "IF",         "IN",      "INDEX",      "INNER",   "INSERT",
-        "INTERSECT", "INTO",     "IS",      "JOIN",   "KEY",        "LEFT",    "LIKE",       "LIMIT",   "NOT",
-        "ON",        "OR",       "ORDER",   "OUTER",  "PERCENT",    "PRIMARY", "REFERENCES", "RIGHT",   "ROLLBACK",
-        "SELECT",    "SET",      "TABLE",   "THEN",   "TIES",       "TOP",     "TRUNCATE",   "UNION",   "UNIQUE",
-        "UPDATE",    "VALUES",   "VIEW",    "WHEN",   "WHERE",      "WITH"};
-    return isKind(node, Kind::Word) && reserved.contains(node.token.text.toUpper());
+    if (!isKind(node, Kind::Word))
+        return false;
+    const QString &text = node.token.text;
+    // Other letters upper-case by Unicode rules: dotless i and long s become I and S.
+    return isAscii(text) ? isReservedAsciiWord(text) : isReservedAsciiWord(text.toUpper());
 }
 
 bool isName(const TsqlNode &node)

@@ -30,9 +30,15 @@ QString renderSqlite(const TsqlNodes &nodes);
 // Node tests and makers used by the rewrites.
 bool isWord(const TsqlNode &node, const char *upperCaseWord);
 bool isAnyWord(const TsqlNode &node, std::initializer_list<const char *> upperCaseWords);
-bool isKind(const TsqlNode &node, TsqlToken::Kind kind);
+inline bool isKind(const TsqlNode &node, TsqlToken::Kind kind)
+{
+    return node.kind == TsqlNode::Kind::Token && node.token.kind == kind;
+}
 bool isOperator(const TsqlNode &node, const char *op);
-bool isParens(const TsqlNode &node);
+inline bool isParens(const TsqlNode &node)
+{
+    return node.kind == TsqlNode::Kind::Parens;
+}
 // A keyword that cannot stand for a name or a value (SELECT, FROM, AND, WHEN, ...).
 bool isReservedWord(const TsqlNode &node);
 // A plain, [quoted] or #temporary name.

@@ -30,7 +30,7 @@ bool isHintGroup(const TsqlNode &node)
 
 bool isCallOf(const TsqlNodes &nodes, qsizetype i, std::initializer_list<const char *> names)
 {
-    return i + 1 < nodes.size() && isAnyWord(nodes.at(i), names) && isParens(nodes.at(i + 1));
+    return i + 1 < nodes.size() && isParens(nodes.at(i + 1)) && isAnyWord(nodes.at(i), names);
 }
 
 // The type of CONVERT and CAST as one upper-case text: "NVARCHAR(30)", "DECIMAL(10,2)".

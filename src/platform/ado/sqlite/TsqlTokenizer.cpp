@@ -28,6 +28,7 @@ public:
     QList<TsqlToken> run()
     {
         QList<TsqlToken> tokens;
+        tokens.reserve(m_text.size() / 4); // about one token in four characters, blanks included
         while (true) {
             const bool spaced = skipBlanksAndComments();
             if (m_pos >= m_text.size())
@@ -109,18 +110,17 @@ private:
         const qsizetype start = m_pos;
         ++m_pos;
         QString value;
-        while (m_pos < m_text.size()) {
-            const QChar c = m_text.at(m_pos++);
-            if (c != close) {
-                value.append(c);
-            } else if (at(m_pos) == close) {
-                value.append(c);
-                ++m_pos;
-            } else {
+        while (true) {
+            const qsizetype end = m_text.indexOf(close, m_pos);
+            if (end < 0)
+                throwTsqlSyntaxError(m_text.mid(start));
+            value.append(QStringView(m_text).mid(m_pos, end - m_pos));
+            m_pos = end + 1;
+            if (at(m_pos) != close)
                 return {kind, value, false};
-            }
+            value.append(close);
+            ++m_pos;
         }
-        throwTsqlSyntaxError(m_text.mid(start));
     }
 
     TsqlToken number()

@@ -65,17 +65,17 @@ StatementKind kindOf(const TsqlNodes &body)
     return StatementKind::Sql;
 }
 
-TranslatedStatement translateStatement(const TsqlStatement &statement)
+TranslatedStatement translateStatement(TsqlStatement statement)
 {
     TranslatedStatement out;
     out.kind = kindOf(statement.body);
     if (statement.guarded && out.kind != StatementKind::Sql)
         throwTsqlSyntaxError(statement.body.first().token.text);
     if (out.kind == StatementKind::Sql)
-        out.sql = sqliteText(statement.body);
+        out.sql = sqliteText(std::move(statement.body));
     if (statement.guarded) {
         out.kind = StatementKind::IfExists;
-        out.condition = sqliteText(statement.guard);
+        out.condition = sqliteText(std::move(statement.guard));
         out.negated = statement.negated;
     }
     return out;
@@ -85,10 +85,12 @@ TranslatedStatement translateStatement(const TsqlStatement &statement)
 
 QList<TranslatedStatement> TsqlTranslator::translate(const QString &tsql) const
 {
-    QList<TranslatedStatement> statements;
-    for (const TsqlStatement &statement : splitTsqlBatch(buildTsqlTree(tokenizeTsql(tsql))))
-        statements.append(translateStatement(statement));
-    return statements;
+    QList<TsqlStatement> statements = splitTsqlBatch(buildTsqlTree(tokenizeTsql(tsql)));
+    QList<TranslatedStatement> translated;
+    translated.reserve(statements.size());
+    for (TsqlStatement &statement : statements)
+        translated.append(translateStatement(std::move(statement)));
+    return translated;
 }
 
 } // namespace ado::sqlite
