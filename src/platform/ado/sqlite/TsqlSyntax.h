@@ -58,3 +58,7 @@ QList<TsqlNodes> splitAtCommas(const TsqlNodes &nodes);
 QString firstText(const TsqlNodes &nodes);
 
 } // namespace ado::sqlite
+
+// A node holds only tokens and a list: lists may move it in memory as raw bytes, which keeps
+// the rewrites' inserts and removals cheap.
+Q_DECLARE_TYPEINFO(ado::sqlite::TsqlNode, Q_RELOCATABLE_TYPE);

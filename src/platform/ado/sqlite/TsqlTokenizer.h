@@ -33,3 +33,6 @@ struct TsqlToken {
 QList<TsqlToken> tokenizeTsql(const QString &text);
 
 } // namespace ado::sqlite
+
+// A token holds only a text and plain values: lists may move it in memory as raw bytes.
+Q_DECLARE_TYPEINFO(ado::sqlite::TsqlToken, Q_RELOCATABLE_TYPE);
