@@ -207,23 +207,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QList<int> scales =
         benchScales(app, QStringLiteral("Times platform/ado on the embedded engine against raw SQLite."));
-    QTemporaryDir work;
-    QList<Figures> all;
-    try {
-        for (const int collections : scales) {
-            const QString folder = QDir(work.path()).filePath(QString::number(collections));
-            QDir().mkpath(folder);
-            std::printf("demo database of %d collections...\n", collections);
-            std::fflush(stdout);
-            all.append(measure(collections, folder));
-        }
-    } catch (const rt::RuntimeError &error) {
-        std::fprintf(stderr, "ado_bench: %d %s\n", static_cast<int>(error.Number), qPrintable(error.Description));
+    const std::optional<QList<Figures>> all = measureEachScale<Figures>("ado_bench", "demo database", scales, measure);
+    if (!all)
         return 1;
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "ado_bench: %s\n", error.what());
-        return 1;
-    }
-    printTable(all);
+    printTable(*all);
     return 0;
 }

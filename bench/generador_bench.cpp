@@ -326,24 +326,11 @@ int main(int argc, char *argv[])
     ui::setDialogService(&dialogs);
     ado::Connection::setEngineFactory(recordingEngine);
     gUsuarioLogeado = QStringLiteral("BENCH");
-    QTemporaryDir work;
-    QList<Figures> all;
-    try {
-        for (const int collections : scales) {
-            const QString folder = QDir(work.path()).filePath(QString::number(collections));
-            QDir().mkpath(folder);
-            std::printf("settlement of a demo database of %d collections...\n", collections);
-            std::fflush(stdout);
-            all.append(measure(collections, folder));
-        }
-    } catch (const rt::RuntimeError &error) {
-        std::fprintf(stderr, "generador_bench: %d %s\n", static_cast<int>(error.Number), qPrintable(error.Description));
+    const std::optional<QList<Figures>> all =
+        measureEachScale<Figures>("generador_bench", "settlement of a demo database", scales, measure);
+    if (!all)
         return 1;
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "generador_bench: %s\n", error.what());
-        return 1;
-    }
     ui::setDialogService(nullptr);
-    printTable(all);
+    printTable(*all);
     return 0;
 }
