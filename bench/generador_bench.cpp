@@ -6,7 +6,6 @@
 // time growing no faster than the collections, a gap never above 100 ms.
 
 #include "BenchScales.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "demo/DemoDatabase.h"
 #include "platform/ado/Connection.h"
@@ -15,6 +14,7 @@
 #include "platform/ado/sqlite/TsqlTranslator.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Sesion.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
 

@@ -1,9 +1,9 @@
 // comisiones: settles salespersons' commissions. The settlement window is the start-up form:
 // loading it connects to the database and logs the user in.
 
-#include "core/Programa.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Programa.h"
 #include "settlements/FrmComisionesVendedor.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "components/CeldasExcel.h"
 
-#include "components/Dll_Display.h"
 #include "core/ServiciosVarios.h"
 #include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Workbook.h"
 #include "platform/sheet/Worksheet.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Dll_Display.h"
 
 namespace excel {
 

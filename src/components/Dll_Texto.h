@@ -1,9 +1,9 @@
 #pragma once
 
 #include "components/PropiedadesTexto.h"
-#include "core/LazyInstance.h"
 #include "platform/outside/Utilidades.h"
 #include "platform/runtime/Variant.h"
+#include "session/LazyInstance.h"
 
 #include <QString>
 #include <QtGlobal>

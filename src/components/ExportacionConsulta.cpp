@@ -1,9 +1,7 @@
 #include "components/ExportacionConsulta.h"
 
 #include "components/CeldasExcel.h"
-#include "components/Dll_Display.h"
 #include "components/ModExportarExcel.h"
-#include "core/ObjetosExternos.h"
 #include "core/ServiciosVarios.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Conversions.h"
@@ -11,6 +9,8 @@
 #include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Worksheet.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Dll_Display.h"
+#include "session/ObjetosExternos.h"
 
 #include <cmath>
 #include <utility>

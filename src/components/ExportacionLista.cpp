@@ -1,12 +1,12 @@
 #include "components/ExportacionLista.h"
 
 #include "components/CeldasExcel.h"
-#include "components/Dll_Display.h"
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "platform/sheet/Worksheet.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Dll_Display.h"
+#include "session/ObjetosExternos.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

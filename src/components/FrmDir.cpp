@@ -1,6 +1,6 @@
 #include "components/FrmDir.h"
 
-#include "core/ObjetosExternos.h"
+#include "session/ObjetosExternos.h"
 
 #include <QComboBox>
 #include <QDir>

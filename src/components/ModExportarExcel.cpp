@@ -1,7 +1,6 @@
 #include "components/ModExportarExcel.h"
 
 #include "components/CeldasExcel.h"
-#include "components/Dll_Display.h"
 #include "components/ExportacionConsulta.h"
 #include "components/ExportacionLista.h"
 #include "core/ServiciosVarios.h"
@@ -13,6 +12,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/sheet/ColumnLetters.h"
 #include "platform/sheet/Worksheet.h"
+#include "session/Dll_Display.h"
 
 #include <QColor>
 #include <QTreeWidget>

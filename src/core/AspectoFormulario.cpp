@@ -1,14 +1,14 @@
 #include "core/AspectoFormulario.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SkinFramework.h"
+#include "session/CarpetasPrograma.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QFileInfo>
 #include <QIcon>

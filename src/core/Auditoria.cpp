@@ -1,17 +1,17 @@
 #include "core/Auditoria.h"
 
-#include "core/ModError.h"
-#include "core/ObjetosExternos.h"
-#include "core/Programa.h"
 #include "core/SentenciasSQL.h"
 #include "core/ServiciosVarios.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ModError.h"
+#include "session/ObjetosExternos.h"
+#include "session/Programa.h"
+#include "session/Sesion.h"
 
 #include <functional>
 

@@ -1,12 +1,12 @@
 #include "core/BarraEstado.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "core/Configuracion.h"
 
-#include "core/ModError.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ModError.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include "core/Configuracion.h"
 #include "core/DatosEmpresa.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <functional>
 

@@ -2,10 +2,10 @@
 
 #include "core/Configuracion.h"
 #include "core/ConfiguracionSesion.h"
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 namespace {
 

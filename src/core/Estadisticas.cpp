@@ -1,11 +1,11 @@
 #include "core/Estadisticas.h"
 
 #include "core/Configuracion.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 namespace {
 

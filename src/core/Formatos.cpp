@@ -1,12 +1,12 @@
 #include "core/Formatos.h"
 
 #include "core/Configuracion.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Regional.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <cstdlib>
 

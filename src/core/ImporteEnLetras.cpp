@@ -1,11 +1,11 @@
 #include "core/ImporteEnLetras.h"
 
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/NumberText.h"
 #include "platform/runtime/Regional.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 #include <cmath>
 

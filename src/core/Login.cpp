@@ -1,9 +1,9 @@
 #include "core/Login.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 namespace {
 

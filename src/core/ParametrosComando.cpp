@@ -1,7 +1,7 @@
 #include "core/ParametrosComando.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 #include <QCoreApplication>
 #include <QStringList>

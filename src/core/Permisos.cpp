@@ -2,15 +2,15 @@
 
 #include "core/Auditoria.h"
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
-#include "core/Programa.h"
 #include "core/SentenciasSQL.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Programa.h"
+#include "session/Sesion.h"
 
 #include <functional>
 

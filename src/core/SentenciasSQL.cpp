@@ -1,8 +1,8 @@
 #include "core/SentenciasSQL.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 ParesCampoValor gParesCampoValor;
 ParesCampoValor FilaCampos;

@@ -1,8 +1,6 @@
 #include "core/ServiciosVarios.h"
 
 #include "core/Configuracion.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/outside/CatalogoConsultas.h"
 #include "platform/outside/WritableFolder.h"
@@ -11,6 +9,8 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QFile>
 #include <QFileInfo>

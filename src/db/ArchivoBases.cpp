@@ -1,8 +1,8 @@
 #include "db/ArchivoBases.h"
 
-#include "core/CarpetasPrograma.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
+#include "session/CarpetasPrograma.h"
 
 #include <QFile>
 #include <QRegularExpression>

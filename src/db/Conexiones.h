@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/LazyInstance.h"
 #include "db/DB_Dll.h"
+#include "session/LazyInstance.h"
 
 // The program's connection objects, each made on first use: the main connection every
 // subsystem uses, the statistics connection, and a third one that is never opened (only

@@ -1,13 +1,13 @@
 #include "db/DB_Dll.h"
 
-#include "core/Programa.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "db/DialogoAcceso.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Programa.h"
+#include "session/Sesion.h"
 
 namespace {
 

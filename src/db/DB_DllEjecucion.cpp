@@ -1,14 +1,14 @@
 #include "db/DB_Dll.h"
 
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "db/ConfidencialidadSQL.h"
 #include "db/OracleSQL.h"
 #include "db/PoliticaReconexion.h"
-#include "db/RegistroErrores.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/RegistroErrores.h"
+#include "session/Sesion.h"
 
 #include <QRegularExpression>
 

@@ -1,11 +1,11 @@
 #include "db/DB_Dll.h"
 
 #include "db/Conexiones.h"
-#include "db/RegistroErrores.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/RegistroErrores.h"
 
 namespace {
 

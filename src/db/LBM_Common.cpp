@@ -1,8 +1,8 @@
 #include "db/LBM_Common.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/ArchivoBases.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 void AgregarBaseArchivo(const QString &Clave, const QString &Base, const QString &Usuario, const QString &Password,
                         const QString &Servidor, const QString &Sufijo, bool Oracle)

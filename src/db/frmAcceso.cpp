@@ -1,13 +1,13 @@
 #include "db/frmAcceso.h"
 
-#include "core/ModError.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/ArchivoBases.h"
 #include "db/DialogoAcceso.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ModError.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,7 +1,5 @@
 #include "db/frmAcceso.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/ObjetosExternos.h"
 #include "db/AccesoDirecto.h"
 #include "db/DB_Dll.h"
 #include "db/LBM_Common.h"
@@ -10,6 +8,8 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/CarpetasPrograma.h"
+#include "session/ObjetosExternos.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,11 +3,11 @@
 #include "settlements/FrmComisionesVendedor.h"
 
 #include "components/FhOcx.h"
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/BloqueoVentana.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"

@@ -4,9 +4,9 @@
 
 #include "settlements/FrmComisionesVendedor.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/ExportacionListas.h"
 #include "settlements/ListaAplicaciones.h"
 #include "settlements/ListaCobranzas.h"

@@ -1,13 +1,13 @@
 #include "settlements/GeneradorComisiones.h"
 
-#include "core/ObjetosExternos.h"
 #include "core/ServiciosVarios.h"
-#include "core/Sesion.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Format.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 #include "settlements/SentenciasLiquidacion.h"
 #include "settlements/VentanaGeneracion.h"
 

@@ -1,7 +1,7 @@
 // The split of the settlement's collections by means of payment and the vouchers they paid.
 
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/ImputacionCobranza.h"
 #include "settlements/SentenciasLiquidacion.h"

@@ -1,8 +1,8 @@
 // The article detail of the applied vouchers, the cancellations and the commission sums.
 
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/SentenciasLiquidacion.h"
 #include "settlements/VentanaGeneracion.h"

@@ -1,10 +1,10 @@
 #include "settlements/ImportesArticulo.h"
 
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/SentenciasLiquidacion.h"
 
 #include <QStringList>

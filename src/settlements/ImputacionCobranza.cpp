@@ -1,9 +1,9 @@
 #include "settlements/ImputacionCobranza.h"
 
 #include "core/Configuracion.h"
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/SentenciasLiquidacion.h"
 
 #include <array>

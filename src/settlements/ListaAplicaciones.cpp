@@ -1,6 +1,6 @@
 #include "settlements/ListaAplicaciones.h"
 
-#include "core/ObjetosExternos.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 #include "settlements/SentenciasLiquidacion.h"

@@ -1,9 +1,9 @@
 #include "settlements/ListaCobranzas.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 
 #include <QTreeWidget>

@@ -1,9 +1,9 @@
 #include "settlements/ListaDetalle.h"
 
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 #include "settlements/SentenciasLiquidacion.h"

@@ -1,6 +1,6 @@
 #include "settlements/ListaVendedores.h"
 
-#include "core/ObjetosExternos.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 
 namespace {

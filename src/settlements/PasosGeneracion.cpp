@@ -1,7 +1,7 @@
 #include "settlements/PasosGeneracion.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/StepRunner.h"
+#include "session/ObjetosExternos.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "settlements/SeleccionListas.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
 
 #include <QTreeWidget>
 

@@ -1,5 +1,5 @@
-#include "components/Dll_Display.h"
-#include "components/Lbf_CtrlDisplay.h"
+#include "session/Dll_Display.h"
+#include "session/Lbf_CtrlDisplay.h"
 
 #include "support/WidgetTest.h"
 

@@ -1,11 +1,11 @@
 #include "PruebaComponentes.h"
 
-#include "components/Dll_Display.h"
-#include "components/Lbf_CtrlDisplay.h"
 #include "components/ModExportarExcel.h"
 #include "db/Conexiones.h"
 #include "db/DB_Dll.h"
 #include "platform/sheet/XlsxReader.h"
+#include "session/Dll_Display.h"
+#include "session/Lbf_CtrlDisplay.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>

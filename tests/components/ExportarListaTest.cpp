@@ -1,8 +1,8 @@
 #include "PruebaComponentes.h"
 
-#include "components/Dll_Display.h"
 #include "components/ModExportarExcel.h"
 #include "platform/sheet/XlsxReader.h"
+#include "session/Dll_Display.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #include "PruebaComponentes.h"
 
-#include "components/Dll_Display.h"
 #include "components/Dll_Texto.h"
-#include "components/Lbf_CtrlDisplay.h"
 #include "components/ModExportarExcel.h"
 #include "platform/runtime/DateFunctions.h"
+#include "session/Dll_Display.h"
+#include "session/Lbf_CtrlDisplay.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 #include "PruebaArranque.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/report/ImpresionReportes.h"
+#include "session/ObjetosExternos.h"
 
 #include <gtest/gtest.h>
 

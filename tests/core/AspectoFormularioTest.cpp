@@ -2,8 +2,8 @@
 
 #include "PruebaCore.h"
 
-#include "core/Sesion.h"
 #include "platform/ui/SkinFramework.h"
+#include "session/Sesion.h"
 
 #include <QToolBar>
 #include <QWidget>

@@ -2,12 +2,12 @@
 
 #include "PruebaCore.h"
 
-#include "core/ObjetosExternos.h"
 #include "core/ServiciosVarios.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include "PruebaCore.h"
 
-#include "core/Sesion.h"
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "session/Sesion.h"
 
 #include <QCoreApplication>
 #include <QLabel>

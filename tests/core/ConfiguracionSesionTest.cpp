@@ -2,7 +2,7 @@
 
 #include "PruebaCore.h"
 
-#include "core/Sesion.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

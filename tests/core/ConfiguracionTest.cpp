@@ -2,9 +2,9 @@
 
 #include "PruebaCore.h"
 
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "PruebaCore.h"
 
 #include "core/Configuracion.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
+#include "session/Sesion.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "core/Formatos.h"
-#include "core/Sesion.h"
+#include "session/Sesion.h"
 
 #include "PruebaCore.h"
 

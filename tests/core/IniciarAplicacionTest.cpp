@@ -1,13 +1,13 @@
 #include "PruebaArranque.h"
 
-#include "components/Dll_Display.h"
 #include "core/IniciarAplicacion.h"
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/outside/ClaveGuardada.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Dll_Display.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 #include "PruebaCore.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "core/ModError.h"
+#include "session/ModError.h"
 
 #include "PruebaCore.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
 
 #include <QDir>
 #include <QFile>

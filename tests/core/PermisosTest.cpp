@@ -2,10 +2,10 @@
 
 #include "PruebaCore.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

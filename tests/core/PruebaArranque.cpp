@@ -1,11 +1,11 @@
 #include "PruebaArranque.h"
 
-#include "core/CarpetasPrograma.h"
 #include "core/IniciarAplicacion.h"
 #include "db/Conexiones.h"
 #include "db/frmAcceso.h"
 #include "platform/outside/ClaveGuardada.h"
 #include "platform/runtime/Conversions.h"
+#include "session/CarpetasPrograma.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "PruebaCore.h"
 
-#include "core/ModError.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/RuntimeError.h"
+#include "session/ModError.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -2,13 +2,13 @@
 
 #include "PruebaCore.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "platform/outside/CatalogoConsultas.h"
 #include "platform/outside/WritableFolder.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Regional.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

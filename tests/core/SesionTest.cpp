@@ -1,7 +1,7 @@
-#include "core/Sesion.h"
-#include "core/LazyInstance.h"
-#include "core/ObjetosExternos.h"
+#include "session/Sesion.h"
 #include "db/Conexiones.h"
+#include "session/LazyInstance.h"
+#include "session/ObjetosExternos.h"
 #include "support/ProgramGlobals.h"
 
 #include <gtest/gtest.h>

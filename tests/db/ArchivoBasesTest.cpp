@@ -1,9 +1,9 @@
 #include "DbFixtures.h"
 
-#include "core/CarpetasPrograma.h"
 #include "db/ArchivoBases.h"
 #include "db/LBM_Common.h"
 #include "platform/outside/ClaveGuardada.h"
+#include "session/CarpetasPrograma.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

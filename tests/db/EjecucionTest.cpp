@@ -1,5 +1,5 @@
-#include "core/Sesion.h"
 #include "db/DbFixtures.h"
+#include "session/Sesion.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

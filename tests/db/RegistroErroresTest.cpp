@@ -1,4 +1,4 @@
-#include "db/RegistroErrores.h"
+#include "session/RegistroErrores.h"
 #include "db/DbFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "DbFixtures.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/Sesion.h"
 #include "db/frmAcceso.h"
 #include "platform/outside/ClaveGuardada.h"
+#include "session/CarpetasPrograma.h"
+#include "session/Sesion.h"
 #include "support/TestDatabase.h"
 #include "support/WidgetTest.h"
 

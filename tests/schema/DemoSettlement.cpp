@@ -1,8 +1,8 @@
 #include "DemoSettlement.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
+#include "session/CarpetasPrograma.h"
+#include "session/Sesion.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
 #include "support/ProgramGlobals.h"

@@ -7,10 +7,10 @@
 #include "PruebaVentanaComandos.h"
 
 #include "components/FhOcx.h"
-#include "core/ObjetosExternos.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
 
 #include <QCheckBox>
 #include <QComboBox>

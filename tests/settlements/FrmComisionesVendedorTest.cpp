@@ -5,9 +5,9 @@
 #include "PruebaLiquidacion.h"
 
 #include "components/FhOcx.h"
-#include "core/Sesion.h"
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
+#include "session/Sesion.h"
 #include "settlements/FrmComisionesVendedor.h"
 
 #include <QAbstractButton>

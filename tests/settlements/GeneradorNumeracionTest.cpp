@@ -4,9 +4,9 @@
 #include "GeneradorPrueba.h"
 
 #include "core/ServiciosVarios.h"
-#include "core/Sesion.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Format.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

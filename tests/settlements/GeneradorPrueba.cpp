@@ -1,9 +1,9 @@
 #include "GeneradorPrueba.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "session/CarpetasPrograma.h"
+#include "session/Sesion.h"
 
 #include <gtest/gtest.h>
 

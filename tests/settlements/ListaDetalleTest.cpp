@@ -4,8 +4,8 @@
 
 #include "PruebaComandos.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
+#include "session/ObjetosExternos.h"
 #include "settlements/ListaDetalle.h"
 #include "settlements/ListaVendedores.h"
 

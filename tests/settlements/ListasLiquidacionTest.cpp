@@ -3,9 +3,9 @@
 
 #include "PruebaLiquidacion.h"
 
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/RuntimeError.h"
+#include "session/Sesion.h"
 #include "settlements/ListaCobranzas.h"
 #include "settlements/ListaVendedores.h"
 

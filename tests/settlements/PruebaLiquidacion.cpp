@@ -1,7 +1,7 @@
 #include "PruebaLiquidacion.h"
 
-#include "core/CarpetasPrograma.h"
 #include "db/Conexiones.h"
+#include "session/CarpetasPrograma.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>

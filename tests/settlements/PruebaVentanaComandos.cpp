@@ -1,9 +1,9 @@
 #include "PruebaVentanaComandos.h"
 
-#include "core/ObjetosExternos.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "platform/report/ImpresionReportes.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 #include "settlements/FrmComisionesVendedor.h"
 
 #include <QDir>

@@ -1,15 +1,15 @@
 #include "support/ProgramGlobals.h"
 
-#include "components/Dll_Display.h"
-#include "core/CarpetasPrograma.h"
 #include "core/ConfiguracionSesion.h"
-#include "core/ObjetosExternos.h"
 #include "core/SentenciasSQL.h"
-#include "core/Sesion.h"
 #include "db/Conexiones.h"
 #include "db/DialogoAcceso.h"
 #include "db/frmAcceso.h"
 #include "platform/ui/Dialogs.h"
+#include "session/CarpetasPrograma.h"
+#include "session/Dll_Display.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 namespace support {
 

@@ -1,7 +1,7 @@
-#include "core/CarpetasPrograma.h"
+#include "session/CarpetasPrograma.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/outside/WritableFolder.h"
+#include "session/ObjetosExternos.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "components/Lbf_CtrlDisplay.h"
+#include "session/Lbf_CtrlDisplay.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/LazyInstance.h"
 #include "platform/runtime/Variant.h"
+#include "session/LazyInstance.h"
 
 #include <QString>
 #include <QtGlobal>

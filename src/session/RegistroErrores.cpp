@@ -1,4 +1,4 @@
-#include "db/RegistroErrores.h"
+#include "session/RegistroErrores.h"
 
 #include "platform/outside/WritableFolder.h"
 #include "platform/runtime/DateFunctions.h"

@@ -1,9 +1,9 @@
-#include "components/Dll_Display.h"
+#include "session/Dll_Display.h"
 
-#include "components/Lbf_CtrlDisplay.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
+#include "session/Lbf_CtrlDisplay.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
-#include "core/ModError.h"
+#include "session/ModError.h"
 
-#include "core/ObjetosExternos.h"
-#include "db/RegistroErrores.h"
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ObjetosExternos.h"
+#include "session/RegistroErrores.h"
 
 #include <QFile>
 

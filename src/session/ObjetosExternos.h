@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/LazyInstance.h"
 #include "platform/outside/Buscador.h"
 #include "platform/outside/Equipo.h"
 #include "platform/outside/LectorIni.h"
 #include "platform/outside/Utilidades.h"
+#include "session/LazyInstance.h"
 
 namespace report {
 class ImpresionReportes;

@@ -1,4 +1,4 @@
-#include "core/ObjetosExternos.h"
+#include "session/ObjetosExternos.h"
 
 core::LazyInstance<outside::Utilidades> gUtil;
 core::LazyInstance<outside::Equipo> gEquipo;

@@ -1,4 +1,4 @@
-#include "core/Sesion.h"
+#include "session/Sesion.h"
 
 QString gEquipoUsuario;
 QString gUsuarioLogeado;
