@@ -80,6 +80,9 @@ const FunctionCase dates[] = {
     {"DATEPART(hh, '2024-01-08 13:45:00')", "13"},
     {"'31/03/2024' + 0", "2024-03-31 00:00:00"},
     {"CONVERT(DATETIME, '01/03/2024') - 1", "2024-02-29 00:00:00"},
+    {"DBO.FN_SOLO_FECHA('2024-03-05 17:08:09')", "2024-03-05 00:00:00"},
+    {"CASE WHEN DBO.FN_SOLO_FECHA('2024-03-05 17:08:09') = '05/03/2024' THEN 1 ELSE 0 END", "1"},
+    {"DBO.FN_SOLO_FECHA(NULL)", "NULL"},
 };
 INSTANTIATE_TEST_SUITE_P(Dates, TsqlFunction, ::testing::ValuesIn(dates));
 

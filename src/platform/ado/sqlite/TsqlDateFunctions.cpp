@@ -220,6 +220,17 @@ void dateadd(sqlite3_context *context, int argc, sqlite3_value **argv)
     resultDate(context, added(*part, static_cast<qint64>(std::trunc(*count)), *value));
 }
 
+// The business database's dbo.FN_SOLO_FECHA: the date of a date and time, at midnight.
+void fnSoloFecha(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    const auto value = dateOf(argv[0]);
+    if (!value)
+        return badDate(context);
+    resultDate(context, TsqlDateTime{value->date, 0});
+}
+
 const std::array dateFunctions{
     TsqlFunction{"getdate", 0, getdate, false},
     TsqlFunction{"year", 1, year},
@@ -228,6 +239,7 @@ const std::array dateFunctions{
     TsqlFunction{"datepart", 2, datepart},
     TsqlFunction{"datediff", 3, datediff},
     TsqlFunction{"dateadd", 3, dateadd},
+    TsqlFunction{"fn_solo_fecha", 1, fnSoloFecha},
 };
 
 } // namespace
