@@ -63,12 +63,29 @@ int Utilidades::ContarPalabras(const QString &texto) const
     return static_cast<int>(texto.split(separators, Qt::SkipEmptyParts).size());
 }
 
-QString Utilidades::QuitarCaracter(const QString &texto, const QString &caracter) const
+QString Utilidades::QuitarCaracter(const QString &texto, const QString &caracter, const QString &reemplazo) const
 {
     if (caracter.isEmpty())
         return texto;
     QString result = texto;
-    return result.remove(caracter);
+    return result.replace(caracter, reemplazo);
+}
+
+QString Utilidades::LimpiarTextoFormula(const QString &texto) const
+{
+    QString result;
+    result.reserve(texto.size());
+    for (const QChar c : texto) {
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c.category() == QChar::Other_Control)
+            continue;
+        result += c;
+    }
+    return result.trimmed().isEmpty() ? QString() : result;
+}
+
+QString Utilidades::TextoDespacho(const QString &texto) const
+{
+    return texto.simplified();
 }
 
 QString Utilidades::ReemplazarTexto(const QString &texto, const QString &buscado, const QString &reemplazo) const

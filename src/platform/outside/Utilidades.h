@@ -35,8 +35,15 @@ public:
     // The number of words (runs of characters between blanks, tabs and line breaks).
     int ContarPalabras(const QString &texto) const;
 
-    // The text without any occurrence of `caracter`.
-    QString QuitarCaracter(const QString &texto, const QString &caracter) const;
+    // The text without any occurrence of `caracter`, or with `reemplazo` in its place.
+    QString QuitarCaracter(const QString &texto, const QString &caracter, const QString &reemplazo = {}) const;
+
+    // The text fit to stand between quotes in a report formula or an SQL list: apostrophes,
+    // double quotes and control characters removed; "" when nothing printable is left.
+    QString LimpiarTextoFormula(const QString &texto) const;
+
+    // A customs-dispatch field as printed: trimmed, each run of blanks and line breaks one blank.
+    QString TextoDespacho(const QString &texto) const;
 
     // The text with every occurrence of `buscado` replaced by `reemplazo` (letter case counts).
     QString ReemplazarTexto(const QString &texto, const QString &buscado, const QString &reemplazo) const;
