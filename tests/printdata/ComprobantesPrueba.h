@@ -1,0 +1,53 @@
+#pragma once
+
+#include "support/ProgramGlobals.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestDatabase.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <ostream>
+
+// Texts show as texts in the failures of the tests.
+inline void PrintTo(const QString &texto, std::ostream *os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
+
+// Sets an environment variable for its lifetime and puts back what was there.
+class EntornoComprobantes {
+public:
+    EntornoComprobantes(const char *nombre, const QString &valor);
+    ~EntornoComprobantes();
+    EntornoComprobantes(const EntornoComprobantes &) = delete;
+    EntornoComprobantes &operator=(const EntornoComprobantes &) = delete;
+
+private:
+    const char *m_nombre;
+    std::optional<QByteArray> m_anterior;
+};
+
+// A fresh database with the program's main connection open on it, scripted dialogs and the
+// workstation's second identity text fixed to "cajero1".
+class PruebaComprobantes : public support::ProgramTest {
+protected:
+    PruebaComprobantes();
+    ~PruebaComprobantes() override;
+
+    // The workstation key the voucher rows carry.
+    static QString claveEquipo();
+    // Builds the rows of one voucher (type, 13-character number, complement 0).
+    void generar(const QString &tc, const QString &idComprobante, const QString &idTarea = {}, bool conservar = false);
+    // A voucher header of V_MV_CPTE; `extra` adds "column = literal" pairs.
+    void comprobante(const QString &tc, const QString &id, const QString &importe, const QStringList &extra = {});
+    void ajuste(const QString &clave, const QString &valor, const QString &valorAux = {});
+    // The rows of the workstation as "Tipo|column=value|..." with every non-empty column among
+    // `columnas`, in ID order.
+    QStringList filas(const QStringList &columnas, const QString &condicion = {});
+
+    support::ScriptedDialogs dialogos;
+    TestDatabase db;
+    EntornoComprobantes usuario{"USER", QStringLiteral("cajero1")};
+};
