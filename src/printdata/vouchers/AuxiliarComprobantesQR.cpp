@@ -15,12 +15,15 @@ namespace SC = SentenciasComprobantes;
 
 namespace {
 
-// The digits of a tax or document number ("-", " " and "/" removed).
+// The digits of a tax or document number: besides "-", " " and "/", dots and any other sign go,
+// since the agency's format takes the number alone.
 QString soloNumero(const QString &texto)
 {
-    QString resultado = texto;
-    for (const char *separador : {"-", " ", "/"})
-        resultado.remove(QLatin1String(separador));
+    QString resultado;
+    for (const QChar c : texto) {
+        if (c.isDigit())
+            resultado += c;
+    }
     return resultado;
 }
 
