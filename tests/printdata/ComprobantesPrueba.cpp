@@ -62,6 +62,13 @@ void PruebaComprobantes::generar(const QString &tc, const QString &idComprobante
                                listaNumeros, tarea, conservarFilas);
 }
 
+QString PruebaComprobantes::generarPedido(const QString &tc, const AuxiliarComprobantes::Pedido &pedido)
+{
+    QString TC = tc;
+    AuxiliarComprobantes(*gBaseDatos).generar(TC, pedido);
+    return TC;
+}
+
 void PruebaComprobantes::comprobante(const QString &tc, const QString &id, const QString &importe,
                                      const QStringList &extra)
 {
@@ -94,8 +101,8 @@ void PruebaComprobantes::ajuste(const QString &clave, const QString &valor, cons
 QStringList PruebaComprobantes::filas(const QStringList &columnas, const QString &condicion)
 {
     QStringList resultado;
-    const QString sql = QStringLiteral("SELECT TIPO, %1 FROM AUX_MV_CPTE WHERE USUARIO = '%2' %3 ORDER BY ID")
-                            .arg(columnas.join(QStringLiteral(", ")), claveEquipo(), condicion);
+    const QString sql = QStringLiteral("SELECT %1 FROM AUX_MV_CPTE WHERE USUARIO = '%2' %3 ORDER BY ID")
+                            .arg((QStringList{"TIPO"} + columnas).join(QStringLiteral(", ")), claveEquipo(), condicion);
     for (const QList<rt::Variant> &fila : db.rows(sql)) {
         QString texto = fila.at(0).isNull() ? QString() : rt::CStr(fila.at(0));
         for (qsizetype i = 1; i < fila.size(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printdata/vouchers/AuxiliarComprobantes.h"
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
@@ -40,6 +41,8 @@ protected:
     static QString claveEquipo();
     // Builds the rows of one voucher (type, 13-character number, complement 0).
     void generar(const QString &tc, const QString &idComprobante, const QString &idTarea = {}, bool conservar = false);
+    // Runs the builder on a request; gives the type as it comes back.
+    QString generarPedido(const QString &tc, const AuxiliarComprobantes::Pedido &pedido);
     // A voucher header of V_MV_CPTE; `extra` adds "column = literal" pairs.
     void comprobante(const QString &tc, const QString &id, const QString &importe, const QStringList &extra = {});
     void ajuste(const QString &clave, const QString &valor, const QString &valorAux = {});

@@ -297,7 +297,8 @@ void AuxiliarComprobantes::ActualizarFormaDePago(ado::Recordset &rs)
 
 void AuxiliarComprobantes::AgregarTituloSeccion()
 {
-    const int medio = m_altoTitulo / 2;
+    // Below two rows the block is the title alone, whatever the sign of the height.
+    const int medio = m_altoTitulo < 2 ? 0 : m_altoTitulo / 2;
     int i = 0;
     do {
         if (i == medio)
