@@ -70,6 +70,19 @@ TEST_F(UtilidadesTest, TextHelpers)
     EXPECT_EQ(util.AgregarBarra(QString()), QString());
 }
 
+TEST_F(UtilidadesTest, LotAndFormulaTextsAreCleanedForQuotes)
+{
+    const std::pair<const char *, const char *> limpiezas[] = {
+        {"L1 'A' \"B\"", "L1 A B"}, {"a\tb\r\nc", "abc"}, {" '\r\n ", ""}, {"  x  ", "  x  "}, {"", ""},
+    };
+    for (const auto &[texto, esperado] : limpiezas)
+        EXPECT_EQ(util.LimpiarTextoFormula(QString::fromUtf8(texto)), QString::fromUtf8(esperado)) << texto;
+    EXPECT_EQ(util.TextoDespacho(QStringLiteral("  Puerto\r\n de   Buenos Aires ")),
+              QStringLiteral("Puerto de Buenos Aires"));
+    EXPECT_EQ(util.QuitarCaracter(QStringLiteral("L1\u00FFL2\u00FF"), QStringLiteral("\u00FF"), QStringLiteral("|")),
+              QStringLiteral("L1|L2|"));
+}
+
 TEST_F(UtilidadesTest, ValorCampoGivesEmptyTextForNullAndPastTheLastRow)
 {
     ado::ResultSet result;
