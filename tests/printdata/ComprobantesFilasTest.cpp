@@ -1,8 +1,8 @@
 // The print rows of whole vouchers on the embedded database, as the reports read them.
 #include "ComprobantesPrueba.h"
 
-#include "core/ObjetosExternos.h"
 #include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
 
 #include <gtest/gtest.h>
 

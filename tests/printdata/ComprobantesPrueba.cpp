@@ -1,9 +1,9 @@
 #include "ComprobantesPrueba.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
 #include "printdata/vouchers/GeneraAuxiliarComprobantes.h"
+#include "session/ObjetosExternos.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The QR and logo row of electronic vouchers, the QR image read back as a phone would read it.
 #include "ComprobantesPrueba.h"
 
-#include "core/CarpetasPrograma.h"
 #include "platform/qr/PyQR.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
+#include "session/CarpetasPrograma.h"
 
 #include <QDir>
 #include <QFile>

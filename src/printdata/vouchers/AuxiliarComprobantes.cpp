@@ -2,7 +2,6 @@
 
 #include "core/Configuracion.h"
 #include "core/ImporteEnLetras.h"
-#include "core/ObjetosExternos.h"
 #include "core/SentenciasSQL.h"
 #include "db/DB_Dll.h"
 #include "platform/ado/Recordset.h"
@@ -11,6 +10,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "printdata/vouchers/TextosComprobante.h"
+#include "session/ObjetosExternos.h"
 
 namespace SC = SentenciasComprobantes;
 

@@ -2,7 +2,6 @@
 
 #include "core/ConfiguracionSesion.h"
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Conversions.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/Dialogs.h"
 #include "printdata/vouchers/LotesSeries.h"
 #include "printdata/vouchers/TextosComprobante.h"
+#include "session/ObjetosExternos.h"
 
 namespace SC = SentenciasComprobantes;
 

@@ -1,7 +1,5 @@
 #include "printdata/vouchers/AuxiliarComprobantes.h"
 
-#include "core/CarpetasPrograma.h"
-#include "core/ObjetosExternos.h"
 #include "core/ServiciosVarios.h"
 #include "db/DB_Dll.h"
 #include "platform/ado/Recordset.h"
@@ -10,6 +8,8 @@
 #include "platform/runtime/Format.h"
 #include "printdata/vouchers/ArchivosImagen.h"
 #include "printdata/vouchers/TextosComprobante.h"
+#include "session/CarpetasPrograma.h"
+#include "session/ObjetosExternos.h"
 
 namespace SC = SentenciasComprobantes;
 

@@ -1,11 +1,11 @@
 #include "printdata/vouchers/AuxiliarComprobantes.h"
 
 #include "core/Formatos.h"
-#include "core/ObjetosExternos.h"
 #include "db/DB_Dll.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Text.h"
 #include "printdata/vouchers/TextosComprobante.h"
+#include "session/ObjetosExternos.h"
 
 namespace SC = SentenciasComprobantes;
 

@@ -1,8 +1,8 @@
 #include "printdata/vouchers/LotesSeries.h"
 
-#include "core/ObjetosExternos.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/StepRunner.h"
+#include "session/ObjetosExternos.h"
 
 void Cuenta_Series_Y_Lotes(const QString &Texto, QStringList &Items)
 {
