@@ -3,6 +3,7 @@
 #include "demo/CatalogWriter.h"
 #include "demo/DemoScenario.h"
 #include "demo/DemoSettings.h"
+#include "demo/VoucherPrintData.h"
 #include "schema/SchemaFiles.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ void writeDemoData(ado::Connection &company, ado::Connection &statistics, const 
     writeCatalogues(company, firstDay(), lastDay());
     company.CommitTrans();
     writeVouchers(company, options, prng);
+    writeVoucherPrintData(company);
     writeStatisticsSettings(statistics);
 }
 

@@ -19,11 +19,6 @@ namespace {
 // Thrown by a statement that failed with E_FAIL: it ends the step under way.
 struct PasoAbandonado { };
 
-int politicaCorrida(const rt::RuntimeError &error)
-{
-    return error.Number == rt::err::AdoEFail ? 0 : rt::AnswerIgnore;
-}
-
 } // namespace
 
 AuxiliarComprobantes::AuxiliarComprobantes(DB_Dll &db)
@@ -36,9 +31,15 @@ bool AuxiliarComprobantes::abierto(const ado::Recordset &rs)
     return rs.State() != ado::adStateClosed;
 }
 
+int AuxiliarComprobantes::politica(const rt::RuntimeError &error)
+{
+    ++m_fallos;
+    return error.Number == rt::err::AdoEFail ? 0 : rt::AnswerIgnore;
+}
+
 void AuxiliarComprobantes::sentencia(const std::function<void()> &cuerpo)
 {
-    if (rt::runStep(cuerpo, politicaCorrida) == rt::StepResult::Leave)
+    if (rt::runStep(cuerpo, [this](const rt::RuntimeError &error) { return politica(error); }) == rt::StepResult::Leave)
         throw PasoAbandonado{};
 }
 
@@ -53,6 +54,9 @@ void AuxiliarComprobantes::paso(const std::function<void()> &cuerpo)
 void AuxiliarComprobantes::ejecutar(const QString &sql)
 {
     sentencia([&] { m_db.EjecutaConsultaSQL(sql); });
+    // The connection keeps a failed statement's errors instead of raising them.
+    if (m_db.gCnn.Errors().Count() > 0)
+        ++m_fallos;
 }
 
 void AuxiliarComprobantes::campo(const QString &nombre, const std::function<QString()> &valor)
@@ -115,6 +119,7 @@ bool AuxiliarComprobantes::claveValida(const QString &clave)
 
 void AuxiliarComprobantes::generar(QString &TC, const Pedido &pedido)
 {
+    m_fallos = 0;
     m_usuario = gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo();
     if (!claveValida(m_usuario))
         return;

@@ -12,6 +12,10 @@ namespace ado {
 class Recordset;
 }
 
+namespace rt {
+class RuntimeError;
+}
+
 // The voucher print rows: turns stored vouchers into the workstation's rows of AUX_MV_CPTE and
 // AUX_MV_CPTEQR for the reports. A statement that fails is skipped and the run goes on; the
 // provider's unspecified error (E_FAIL) abandons the step under way. Nothing is shown except
@@ -38,6 +42,9 @@ public:
     // "Todo" with an ID list, the type of the first voucher selected). A workstation key longer
     // than LargoClaveEquipo is reported once and nothing is written.
     void generar(QString &TC, const Pedido &pedido);
+
+    // The statements of the last run that failed and were skipped.
+    long fallos() const { return m_fallos; }
 
     // The buyer's document type code of the QR text: CUIT 80, CUIL 86, DNI 96, any other 99.
     static qint16 TipoDocumentoQR(int documentotipo);
@@ -93,6 +100,8 @@ private:
     QByteArray imagenQR(ado::Recordset &rs);
     void cotizacionDelDia(ado::Recordset &rs, QString &ctz, int &decimales);
 
+    // The run's answer to a failed statement: skip it, or leave the step on E_FAIL.
+    int politica(const rt::RuntimeError &error);
     // Runs one statement: a failure is skipped, E_FAIL abandons the step under way.
     void sentencia(const std::function<void()> &cuerpo);
     // Runs a step (or a sub-step), which an E_FAIL inside it ends.
@@ -123,4 +132,5 @@ private:
     QString m_textoLoteImpreso;
     QHash<QString, QString> m_ajustes;
     QHash<QString, QString> m_codigosProveedor;
+    long m_fallos = 0;
 };
