@@ -36,13 +36,6 @@ constexpr std::array<Equivalencia, 18> teclasEspeciales{{
 constexpr int TeclaF1 = 112;
 constexpr int TeclaSuprimir = 46;
 
-// The shift state of the key-down handlers: 1 Shift, 2 Ctrl, 4 Alt.
-int estadoMayusculas(Qt::KeyboardModifiers modificadores)
-{
-    return (modificadores.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modificadores.testFlag(Qt::ControlModifier) ? 2 : 0)
-           | (modificadores.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
 } // namespace
 
 TeclasTexto::TeclasTexto(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
@@ -51,6 +44,12 @@ TeclasTexto::TeclasTexto(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
     , m_alBajar(std::move(alBajar))
     , m_alPulsar(std::move(alPulsar))
 {
+}
+
+int TeclasTexto::estadoMayusculas(Qt::KeyboardModifiers modificadores)
+{
+    return (modificadores.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modificadores.testFlag(Qt::ControlModifier) ? 2 : 0)
+           | (modificadores.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
 TeclasTexto *TeclasTexto::instalar(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)

@@ -38,6 +38,8 @@ public:
     // The character code a key types (8 Backspace, 13 Enter, 27 Escape, the character for a
     // printable key); 0 when the key types nothing (arrows, function keys, control shortcuts).
     static qint16 codigoCaracter(const QKeyEvent &evento);
+    // The shift state of the key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt, added up.
+    static int estadoMayusculas(Qt::KeyboardModifiers modificadores);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

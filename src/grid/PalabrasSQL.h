@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The words of a query as the grid reads them: runs of letters, digits and "_", "@", "#", "$"
+// outside string literals, [bracketed] and "quoted" names and comments, each with its place in
+// the text and its depth inside parentheses. The grid finds its keywords (FROM, WHERE, ORDER BY,
+// SELECT, JOIN...) only where they stand as words, never inside a name or a literal.
+class PalabrasSQL {
+public:
+    struct Palabra {
+        int inicio = 0; // index of its first character in the text
+        int fin = 0; // index just past its last character
+        int nivel = 0; // parentheses open before it
+    };
+
+    explicit PalabrasSQL(const QString &sql);
+
+    const QString &texto() const { return m_texto; }
+    const QList<Palabra> &palabras() const { return m_palabras; }
+
+    // Index in the text of the first word sequence `secuencia` (words separated by blanks, as
+    // "ORDER BY"), letter case ignored, at depth 0 when `soloPrimerNivel`; -1 when there is none.
+    int buscar(const QString &secuencia, bool soloPrimerNivel = true) const;
+    // Whether the word sequence occurs at any depth.
+    bool contiene(const QString &secuencia) const { return buscar(secuencia, false) >= 0; }
+
+    // The table the query reads: the name written after its first top-level FROM ("dbo.T",
+    // "[Mi Tabla]"), without what follows it (hints, aliases, conditions); empty when the FROM
+    // is followed by a derived table or there is no FROM.
+    QString tabla() const;
+    // The text of the query before its top-level ORDER BY (the whole text when it has none).
+    QString sinOrden() const;
+    // The query's own ORDER BY clause from the blank before it to the end; empty when none.
+    QString ordenPropio() const;
+    // The query's own conditions: the text between its top-level WHERE and its top-level ORDER
+    // BY (or the end), trimmed; empty when it has no WHERE.
+    QString condicionPropia() const;
+    // The text from the top-level FROM up to the top-level WHERE, ORDER BY or end, trimmed.
+    QString origen() const;
+    // The one-row probe of the query: " TOP 1" after every top-level SELECT (after its DISTINCT
+    // or ALL) that has no TOP of its own, and without the ORDER BY when one was added.
+    QString sondaUnaFila() const;
+
+private:
+    bool esPalabra(int indice, const QString &palabra) const;
+    int finDeNombre(int desde) const;
+
+    QString m_texto;
+    QList<Palabra> m_palabras;
+};

@@ -1,0 +1,172 @@
+#include "core/ModError.h"
+#include "db/Conexiones.h"
+#include "grid/GrillaFlex.h"
+#include "grid/QvDbGrid.h"
+#include "grid/SentenciasGrilla.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPalette>
+#include <QProgressBar>
+
+namespace {
+
+using rt::CompareMode;
+
+const QColor OrdenAscendente(217, 246, 210);
+const QColor OrdenDescendente(238, 214, 238);
+
+QString equis(int cuantas)
+{
+    return QString(qMax(0, cuantas), u'X');
+}
+
+} // namespace
+
+QString QvDbGrid::listaDeCampos() const
+{
+    if (!m_CamposSel.isEmpty())
+        return rt::Replace(m_CamposSel, QStringLiteral(","), QStringLiteral("|"));
+    QString lista =
+        rt::Replace(m_Campos, QStringLiteral("Decimal(10,2)"), QStringLiteral("Decimal(10â2)"), CompareMode::Text);
+    lista = rt::Replace(lista, QStringLiteral(","), QStringLiteral("|"));
+    return rt::Replace(lista, QStringLiteral("â"), QStringLiteral(","));
+}
+
+void QvDbGrid::CargarGrid()
+{
+    const rt::StepRunner pasos(
+        [](const rt::RuntimeError &error) { return MostrarError(error, std::nullopt, QStringLiteral("CargarGrid")); });
+    QString sentencia;
+    const bool armada = pasos.run([&] {
+        Pbar->setRange(0, 100);
+        Pbar->setValue(10);
+        ArmarOrden();
+        Pbar->setValue(20);
+        pWhere = SentenciasGrilla::ArmarWhere(m_sql, pFiltro);
+        Pbar->setValue(30);
+        if (m_PrimaryKey.isEmpty())
+            m_PrimaryKey = QStringLiteral("ID");
+        SentenciasGrilla::Paginado pagina;
+        pagina.sql = m_sql;
+        pagina.clave = m_PrimaryKey;
+        pagina.PageSize = m_PageSize;
+        pagina.pagina = m_PaginaActual;
+        pagina.pWhere = pWhere;
+        pagina.OrderBy = m_OrderBy;
+        pagina.pFiltro = pFiltro;
+        pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
+        pagina.claveConNulos = pClaveConNulos;
+        Pbar->setValue(40);
+        sentencia = SentenciasGrilla::sentenciaPagina(listaDeCampos(), pagina, m_equias);
+        Pbar->setValue(50);
+        if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
+            m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
+        else
+            m_filasSaltadas = 0;
+    }) == rt::StepResult::Continue;
+    if (!armada)
+        return;
+
+    ado::Recordset rs;
+    gBaseDatos->AbrirRecordset(sentencia, rs);
+    Pbar->setValue(60);
+    // A page the server refused was reported by the connection; the grid keeps what it showed.
+    if (rs.State() != ado::adStateOpen) {
+        Pbar->setValue(0);
+        return;
+    }
+    if (rs.BOF()) {
+        pFiltro.clear();
+        pCantidadRegistros = 0;
+        mostrarVacia(rs);
+    } else {
+        MSFlexGrid1->cargar(rs, m_filasSaltadas);
+        if (MSFlexGrid1->Rows() < 2)
+            MSFlexGrid1->setRows(2);
+    }
+    gBaseDatos->CierraRecordset(rs);
+    Pbar->setValue(70);
+    if (!m_AnchoColFijo)
+        AjustarColumnas();
+    Pbar->setValue(80);
+    RefrescarControles();
+    Pbar->setValue(90);
+    AsignarOrdinal();
+    Pbar->setValue(100);
+    pCancelarCarga = false;
+    emit PaginaCargada(static_cast<int>(m_PaginaActual));
+    Pbar->setValue(0);
+}
+
+void QvDbGrid::mostrarVacia(ado::Recordset &rs)
+{
+    const int campos = static_cast<int>(rs.FieldCount());
+    MSFlexGrid1->Clear();
+    MSFlexGrid1->setCols(campos + 1);
+    MSFlexGrid1->setRows(2);
+    for (int c = 0; c < campos; ++c)
+        MSFlexGrid1->setTextMatrix(0, c + 1, rs.Fields(c).Name());
+    for (int c = 1; c < MSFlexGrid1->Cols(); ++c)
+        MSFlexGrid1->setTextMatrix(1, c, QString());
+}
+
+void QvDbGrid::AjustarColumnas()
+{
+    for (int c = 1; c < MSFlexGrid1->Cols(); ++c) {
+        int largo = 0;
+        for (int r = 0; r < MSFlexGrid1->Rows(); ++r)
+            largo = qMax(largo, static_cast<int>(MSFlexGrid1->TextMatrix(r, c).size()));
+        const int ancho = MSFlexGrid1->anchoTexto(equis(largo));
+        MSFlexGrid1->setColWidth(c, largo >= 20 ? ancho - 600 : ancho + 500);
+    }
+}
+
+void QvDbGrid::RefrescarControles()
+{
+    if (CboRegistros->currentText().isEmpty() && m_PageSize == 0) {
+        pRefrescando = true;
+        CboRegistros->setCurrentIndex(0);
+        pRefrescando = false;
+    } else {
+        CboRegistros->setEditText(QString::number(m_PageSize));
+    }
+    if (cboPagSelect->currentText().isEmpty())
+        cboPagSelect->setCurrentIndex(static_cast<int>(qMin(m_PaginaActual, m_UltimaPagina) - 1));
+    if (CboFiltroCampo->currentText().isEmpty())
+        CboFiltroCampo->setCurrentIndex(0);
+    // The row-number column is no column of the query: the sorted column starts from column 1.
+    if (pColumnaOrden >= 1 && pColumnaOrden < MSFlexGrid1->Cols()) {
+        MSFlexGrid1->setRow(0);
+        MSFlexGrid1->setCol(pColumnaOrden);
+        if (m_OrdenSent == 1)
+            MSFlexGrid1->setCellBackColor(OrdenAscendente);
+        else if (m_OrdenSent == 2)
+            MSFlexGrid1->setCellBackColor(OrdenDescendente);
+    }
+    for (int c = 1; c < MSFlexGrid1->Cols(); ++c) {
+        if (MSFlexGrid1->ColWidth(c) == 0)
+            MSFlexGrid1->setColWidth(
+                c, MSFlexGrid1->anchoTexto(equis(2 * static_cast<int>(MSFlexGrid1->TextMatrix(0, c).size()))));
+    }
+}
+
+void QvDbGrid::AsignarOrdinal()
+{
+    const long desplazamiento = (m_PaginaActual - 1) * m_PageSize;
+    for (int r = 1; r < MSFlexGrid1->Rows(); ++r)
+        MSFlexGrid1->setTextMatrix(r, 0, QString::number(r + desplazamiento));
+    if (pColorIntercalado) {
+        const QColor fondo = QApplication::palette().color(QPalette::Button);
+        for (int r = 2; r < MSFlexGrid1->Rows(); r += 2)
+            for (int c = 1; c < MSFlexGrid1->Cols(); ++c)
+                MSFlexGrid1->setColorCelda(r, c, fondo);
+    }
+    const int cifras = static_cast<int>(QString::number(MSFlexGrid1->Rows() + desplazamiento).size());
+    MSFlexGrid1->setColWidth(0, MSFlexGrid1->anchoTexto(equis(cifras + 1)));
+    if (MSFlexGrid1->Row() == 0)
+        MSFlexGrid1->setRow(1);
+    MSFlexGrid1->setFocus();
+}

@@ -1,0 +1,183 @@
+#include "core/ModError.h"
+#include "core/ParametrosComando.h"
+#include "db/Conexiones.h"
+#include "grid/ColumnasGuardadas.h"
+#include "grid/FrmCampos.h"
+#include "grid/ListaCampos.h"
+#include "grid/QvDbGrid.h"
+#include "grid/SentenciasGrilla.h"
+#include "platform/ado/Engine.h"
+#include "platform/outside/Utilidades.h"
+#include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace {
+
+using rt::CompareMode;
+
+int ignorar(const rt::RuntimeError &)
+{
+    return rt::AnswerIgnore;
+}
+
+ColumnasGuardadas::Claves clavesDelUsuario()
+{
+    const QString programa = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return ColumnasGuardadas::claves(programa, LineaComandoProceso(), gBaseDatos->gUsuario);
+}
+
+bool esClave(const QString &item, const QString &clave)
+{
+    return rt::StrComp(QString(item).remove(u'[').remove(u']').trimmed(), clave, CompareMode::Text) == 0;
+}
+
+// The columns for the chooser, each followed by "|", with the key column last: the chooser
+// keeps the last column hidden and hands it back last.
+QString columnasParaElegir(const QString &pListaCampos, const QString &clave)
+{
+    QString texto = rt::Replace(pListaCampos, QStringLiteral(", "), QStringLiteral("|"));
+    QStringList items = rt::Replace(texto, QStringLiteral(","), QStringLiteral("|")).split(u'|');
+    for (int i = 0; i + 1 < items.size(); ++i) {
+        if (esClave(items.at(i), clave)) {
+            items.append(items.takeAt(i));
+            break;
+        }
+    }
+    return items.join(u'|') + QStringLiteral("|");
+}
+
+// One piece ending in "|" for each chosen column before the key that ends the list.
+QString ordinalesDe(const QString &pCamposElegidos)
+{
+    const qsizetype elegidas = ListaCampos::nombresDe(pCamposElegidos).size();
+    QString ordinales;
+    for (qsizetype i = 1; i < elegidas; ++i)
+        ordinales += QString::number(i) + QStringLiteral("|");
+    return ordinales;
+}
+
+} // namespace
+
+void QvDbGrid::CargarCampos()
+{
+    const rt::StepRunner pasos([](const rt::RuntimeError &error) { return MostrarError(error); });
+    ado::Recordset rs;
+    const QString sonda = SentenciasGrilla::sonda(m_sql);
+    QList<ListaCampos::CampoSonda> campos;
+    const auto paso = [&pasos](const std::function<void()> &sentencia) {
+        return pasos.run(sentencia) == rt::StepResult::Continue;
+    };
+    const bool leida = paso([&] {
+                           pListaCampos.clear();
+                           CboFiltroCampo->clear();
+                           CboFiltroCampo->addItem(QStringLiteral("Todos"));
+                       })
+                       && paso([&] { gBaseDatos->AbrirRecordset(sonda, rs); }) && paso([&] {
+                              for (long i = 0; i < rs.FieldCount(); ++i)
+                                  campos.append({rs.Fields(i).Name(), rs.Fields(i).Type()});
+                          });
+    if (!leida)
+        return;
+    const ListaCampos lista = ListaCampos::armar(campos, sonda, m_CamposSel, m_PrimaryKey, m_FormatDate);
+    m_Campos = lista.Campos;
+    pListaCampos = lista.pListaCampos;
+    pColumnasFecha = lista.pColumnasFecha;
+    pCamposElegidos = rt::Trim(m_CamposSel).isEmpty() ? QString() : ListaCampos::elegidosDe(m_CamposSel);
+    CboFiltroCampo->addItems(lista.filtros);
+    pasos.run([&] { gBaseDatos->CierraRecordset(rs); });
+}
+
+void QvDbGrid::cmdColumnas_Click()
+{
+    const QString clave = SentenciasGrilla::claveEfectiva(m_PrimaryKey);
+    FrmCampos chooser(this);
+    rt::runStep([&] { chooser.gCampos = columnasParaElegir(pListaCampos, clave); }, ignorar);
+    rt::runStep(
+        [&] {
+            chooser.gOrdinalSel = ordinalesDe(pCamposElegidos);
+            chooser.gCamposSel = pCamposElegidos;
+        },
+        ignorar);
+    chooser.exec();
+    if (chooser.Cancelar)
+        return;
+
+    QString camposSel;
+    QString elegidos;
+    const QString lista = chooser.gCamposSel.isEmpty() ? QStringLiteral("*")
+                                                       : SentenciasGrilla::ArmarCampos(chooser.gCamposSel, m_equias);
+    ado::Recordset rs;
+    rt::runStep(
+        [&] {
+            gBaseDatos->AbrirRecordset(QStringLiteral("SELECT TOP 1 ") + lista + QStringLiteral(" FROM ") + pTabla, rs);
+        },
+        ignorar);
+    rt::runStep(
+        [&] {
+            const QString fecha = QString::number(m_FormatDate);
+            for (long i = 0; i < rs.FieldCount(); ++i) {
+                const QString nombre = rs.Fields(i).Name();
+                const int tipo = rs.Fields(i).Type();
+                if (esClave(nombre, clave) || tipo == ado::adLongVarWChar || tipo == ado::adLongVarBinary)
+                    continue;
+                const QString item = QStringLiteral("[") + nombre + QStringLiteral("]");
+                if (tipo == ado::adDBTimeStamp) {
+                    elegidos += elegidos.isEmpty() ? item : QStringLiteral(",") + item;
+                    camposSel += (camposSel.isEmpty() ? QStringLiteral(" CONVERT(NVARCHAR,")
+                                                      : QStringLiteral(", CONVERT(NVARCHAR,"))
+                                 + item + QStringLiteral(",") + fecha + QStringLiteral(") AS ") + item;
+                } else {
+                    elegidos += elegidos.isEmpty() ? item : QStringLiteral(", ") + item;
+                    camposSel += camposSel.isEmpty() ? item : QStringLiteral(", ") + item;
+                }
+            }
+        },
+        ignorar);
+    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+    camposSel += (camposSel.isEmpty() ? QString() : QStringLiteral(", ")) + clave;
+    elegidos += (elegidos.isEmpty() ? QString() : QStringLiteral(", ")) + clave;
+    setCamposSel(camposSel);
+    pCamposElegidos = elegidos;
+    setOrdinalSel(chooser.gOrdinalSel);
+    setCampos(chooser.gCamposOrden);
+    CargarCampos();
+    if (!cmdColumnas->isHidden())
+        GrabaCampos();
+    CargarGrid();
+}
+
+void QvDbGrid::LeerCampos()
+{
+    ColumnasGuardadas::Claves claves;
+    ado::Recordset rs;
+    rt::runStep([&] { claves = clavesDelUsuario(); }, ignorar);
+    rt::runStep([&] { gBaseDatos->AbrirRecordset(ColumnasGuardadas::leer(claves), rs); }, ignorar);
+    rt::runStep(
+        [&] {
+            if (!rs.EOF_())
+                m_CamposSel = ColumnasGuardadas::camposDeValor(
+                    outside::Utilidades().ValorCampo(rs.Fields(QStringLiteral("Valor"))));
+        },
+        ignorar);
+    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+}
+
+void QvDbGrid::GrabaCampos()
+{
+    ColumnasGuardadas::Claves claves;
+    rt::runStep([&] { claves = clavesDelUsuario(); }, ignorar);
+    // A failure stays in the connection's error list and is not shown: the choice is only a
+    // convenience, and the grid goes on with it for this session.
+    rt::runStep([&] { gBaseDatos->EjecutaConsultaSQL(ColumnasGuardadas::borrar(claves)); }, ignorar);
+    rt::runStep(
+        [&] {
+            gBaseDatos->EjecutaConsultaSQL(
+                ColumnasGuardadas::insertar(claves, ColumnasGuardadas::valorGuardado(m_CamposSel)));
+        },
+        ignorar);
+}

@@ -1,0 +1,194 @@
+#include "grid/SentenciasGrilla.h"
+
+#include "grid/PalabrasSQL.h"
+#include "grid/TablaEquivalencias.h"
+#include "platform/runtime/Text.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace SentenciasGrilla {
+
+namespace {
+
+using rt::CompareMode;
+
+QString numero(long valor)
+{
+    return QString::number(valor);
+}
+
+// The items of a list joined by "|", ", " or "," (a comma inside parentheses belongs to its
+// item), each followed by the separator that closed it.
+struct Item {
+    QString texto;
+    QString separador;
+};
+
+QList<Item> items(const QString &lista)
+{
+    QList<Item> encontrados;
+    QString actual;
+    int nivel = 0;
+    for (int i = 0; i < lista.size(); ++i) {
+        const QChar c = lista.at(i);
+        if (c == u'(')
+            ++nivel;
+        else if (c == u')')
+            --nivel;
+        if (nivel == 0 && c == u'|') {
+            encontrados.append({actual, QStringLiteral("|")});
+            actual.clear();
+        } else if (nivel == 0 && c == u',') {
+            const bool conBlanco = i + 1 < lista.size() && lista.at(i + 1) == u' ';
+            encontrados.append({actual, conBlanco ? QStringLiteral(", ") : QStringLiteral(",")});
+            actual.clear();
+            if (conBlanco)
+                ++i;
+        } else {
+            actual += c;
+        }
+    }
+    encontrados.append({actual, QString()});
+    return encontrados;
+}
+
+// The conditions of the query and of the filter that the page's rows must meet, each after " and ".
+QString condicionesAgregadas(const Paginado &p)
+{
+    QString texto;
+    if (!rt::Trim(p.pFiltro).isEmpty())
+        texto += QStringLiteral(" and ") + p.pFiltro;
+    const QString propia = PalabrasSQL(p.sql).condicionPropia();
+    if (!propia.isEmpty())
+        texto += QStringLiteral(" and (") + propia + QStringLiteral(")");
+    return texto;
+}
+
+QString formaSqlServer(const Paginado &p, const QString &tabla, const QString &clave)
+{
+    if (p.claveConNulos)
+        return QStringLiteral(" FROM (SELECT TOP ") + numero(filasSaltadas(p) + p.PageSize)
+               + QStringLiteral(" *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + p.OrderBy
+               + QStringLiteral(") AS Paginacion ");
+    const long salto = p.PageSize * p.pagina - p.PageSize;
+    return QStringLiteral(" FROM (SELECT TOP ") + numero(p.PageSize) + QStringLiteral(" *  FROM ") + tabla
+           + QStringLiteral(" WHERE ") + clave + QStringLiteral(" NOT IN (SELECT TOP ") + numero(salto)
+           + QStringLiteral(" ") + clave + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere
+           + QStringLiteral(" ") + p.OrderBy + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ")
+           + p.OrderBy + QStringLiteral(") AS Paginacion ");
+}
+
+QString formaOracle(const Paginado &p, const QString &tabla, const QString &clave)
+{
+    const QString enlace = rt::Trim(p.pWhere).isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
+    if (p.claveConNulos)
+        return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + enlace
+               + QStringLiteral(" ROWNUM<=") + numero(filasSaltadas(p) + p.PageSize) + QStringLiteral(" ") + p.OrderBy
+               + QStringLiteral(")  Paginacion ");
+    const long salto = p.PageSize * p.pagina - p.PageSize;
+    return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" WHERE ROWNUM<=") + numero(p.PageSize)
+           + QStringLiteral(" AND ") + clave + QStringLiteral(" NOT IN (SELECT ") + clave + QStringLiteral(" FROM ")
+           + tabla + QStringLiteral(" ") + p.pWhere + enlace + QStringLiteral(" ROWNUM<=") + numero(salto)
+           + QStringLiteral(" ") + p.OrderBy + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ")
+           + p.OrderBy + QStringLiteral(")  Paginacion ");
+}
+
+} // namespace
+
+QString claveEfectiva(const QString &clave)
+{
+    return clave.isEmpty() ? QStringLiteral("ID") : clave;
+}
+
+bool tieneUnionOAgrupacion(const QString &sql)
+{
+    const PalabrasSQL palabras(sql);
+    return palabras.contiene(QStringLiteral("JOIN")) || palabras.contiene(QStringLiteral("GROUP BY"));
+}
+
+bool seMuestraEntera(const QString &sql)
+{
+    const PalabrasSQL palabras(sql);
+    return palabras.contiene(QStringLiteral("EXEC")) || palabras.contiene(QStringLiteral("EXECUTE"))
+           || tieneUnionOAgrupacion(sql);
+}
+
+QString ArmarWhere(const QString &sql, const QString &pFiltro)
+{
+    const PalabrasSQL palabras(sql);
+    if (palabras.buscar(QStringLiteral("WHERE")) < 0)
+        return pFiltro.isEmpty() ? QString() : QStringLiteral(" where ") + pFiltro;
+    const QString propia = palabras.condicionPropia();
+    if (pFiltro.isEmpty())
+        return QStringLiteral("WHERE ") + propia;
+    return QStringLiteral("WHERE (") + propia + QStringLiteral(") AND ") + pFiltro;
+}
+
+long filasSaltadas(const Paginado &p)
+{
+    return p.PageSize * p.pagina - p.PageSize;
+}
+
+QString ArmarSQLPaginado(const Paginado &p)
+{
+    if (tieneUnionOAgrupacion(p.sql))
+        return {};
+    const QString tabla = PalabrasSQL(p.sql).tabla();
+    const QString clave = claveEfectiva(p.clave);
+    return p.oracle ? formaOracle(p, tabla, clave) : formaSqlServer(p, tabla, clave);
+}
+
+QString ordenExterior(const QString &OrderBy)
+{
+    static const QRegularExpression cabecera(QStringLiteral("^\\s*order\\s+by\\s+"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression columna(QStringLiteral("^(\\[[^\\]]+\\]|[A-Za-z_][A-Za-z0-9_]*)(\\s+(asc|desc))?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch inicio = cabecera.match(OrderBy);
+    if (!inicio.hasMatch())
+        return OrderBy;
+    QStringList calificados;
+    for (const Item &item : items(OrderBy.mid(inicio.capturedEnd()))) {
+        const QString termino = item.texto.trimmed();
+        if (termino.isEmpty())
+            continue;
+        calificados << (columna.match(termino).hasMatch() ? QStringLiteral("Paginacion.") + termino : termino);
+    }
+    return QStringLiteral(" ") + inicio.captured(0).trimmed() + QStringLiteral(" ") + calificados.join(u", ")
+           + QStringLiteral(" ");
+}
+
+QString ArmarCampos(const QString &lista, const TablaEquivalencias &equivalencias)
+{
+    QString resultado;
+    for (const Item &item : items(lista)) {
+        const QString equivalente = equivalencias.EquiCampo(item.texto, false);
+        const bool esAlias = rt::StrComp(equivalente, item.texto, CompareMode::Text) != 0;
+        resultado += (esAlias ? equivalente + QStringLiteral(" as ") + item.texto : item.texto) + item.separador;
+    }
+    return resultado;
+}
+
+QString sentenciaPagina(const QString &listaCampos, const Paginado &p, const TablaEquivalencias &equivalencias)
+{
+    if (seMuestraEntera(p.sql))
+        return p.sql;
+    const QString sentencia = QStringLiteral("SELECT ") + QStringLiteral(" ") + ArmarCampos(listaCampos, equivalencias)
+                              + QStringLiteral(" ") + ArmarSQLPaginado(p) + QStringLiteral(" ") + p.pWhere
+                              + QStringLiteral(" ") + ordenExterior(p.OrderBy);
+    return rt::Replace(sentencia, QStringLiteral("|"), QStringLiteral(","));
+}
+
+QString cuenta(const QString &sql, const QString &clave, const QString &pFiltro)
+{
+    return QStringLiteral("SELECT COUNT(*) AS Filas, COUNT(") + claveEfectiva(clave) + QStringLiteral(") AS Claves ")
+           + PalabrasSQL(sql).origen() + QStringLiteral(" ") + ArmarWhere(sql, pFiltro);
+}
+
+QString sonda(const QString &sql)
+{
+    return PalabrasSQL(sql).sondaUnaFila();
+}
+
+} // namespace SentenciasGrilla
