@@ -42,7 +42,8 @@ void EleccionColumnas::cargar(QString &gCampos, const QString &gCamposSel, const
     QString ordinales = gOrdinalSel;
     QString elegidas = gCamposSel;
     if (!rt::Trim(elegidas).isEmpty()) {
-        while (!rt::Trim(ordinales).isEmpty() && !rt::Trim(elegidas).isEmpty()) {
+        // The last piece is the hidden column: more positions than chosen columns never reach it.
+        while (!rt::Trim(ordinales).isEmpty() && elegidas.contains(u',')) {
             m_entradas.append({rt::Trim(sinCorchetes(antesDe(elegidas, u','))), true});
             ordinales = despuesDe(ordinales, u'|');
             elegidas = despuesDe(elegidas, u',');

@@ -6,7 +6,8 @@ namespace {
 
 using rt::CompareMode;
 
-const QString Como = QStringLiteral(" as ");
+// A literal, not a QString object: the table may be built while other globals are made.
+constexpr QLatin1StringView Como(" as ");
 
 QString entreCorchetes(const QString &texto)
 {
@@ -71,9 +72,9 @@ QString sinBlancos(const QString &texto)
 TablaEquivalencias::TablaEquivalencias(const QString &sql)
 {
     QString copia = sql;
-    for (int posicion = rt::InStr(copia, Como, CompareMode::Text); posicion > 0;
-         posicion = rt::InStr(copia, Como, CompareMode::Text)) {
-        const QString aliasCrudo = alias(rt::Trim(rt::Mid(copia, posicion + Como.size())));
+    for (int posicion = rt::InStr(copia, QString(Como), CompareMode::Text); posicion > 0;
+         posicion = rt::InStr(copia, QString(Como), CompareMode::Text)) {
+        const QString aliasCrudo = alias(rt::Trim(rt::Mid(copia, posicion + static_cast<int>(Como.size()))));
         const QString expresionCruda = expresion(rt::Trim(rt::Left(copia, posicion - 1)));
         QString guardada = expresionCruda;
         for (const QChar quitar : {u',', u'(', u')'})
@@ -84,7 +85,8 @@ TablaEquivalencias::TablaEquivalencias(const QString &sql)
         copia = rt::Replace(copia, expresionCruda + Como + aliasCrudo, QStringLiteral(" "), CompareMode::Text);
         if (copia == antes) {
             // Not written as one piece (two blanks before "as"...): drop this " as " and its alias.
-            const int finAlias = rt::InStr(posicion + Como.size(), copia, aliasCrudo, CompareMode::Text);
+            const int finAlias =
+                rt::InStr(posicion + static_cast<int>(Como.size()), copia, aliasCrudo, CompareMode::Text);
             const int corte = finAlias > 0 ? finAlias + static_cast<int>(aliasCrudo.size()) : posicion + 3;
             copia = rt::Left(copia, posicion - 1) + QStringLiteral(" ") + rt::Mid(copia, corte);
         }
