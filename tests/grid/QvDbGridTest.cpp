@@ -1,0 +1,290 @@
+// The paged grid over a real embedded database, driven as a user drives it: loading, paging,
+// sorting, searching, the page size, the column choice stored and read back, and the load rules.
+
+#include "PruebaGrilla.h"
+
+#include "db/Conexiones.h"
+#include "grid/FrmCampos.h"
+#include "grid/GrillaFlex.h"
+#include "grid/QvDbGrid.h"
+#include "platform/ui/PropertyBag.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Todos = QStringLiteral("SELECT * FROM Clientes");
+
+QStringList numeros(int desde, int hasta)
+{
+    QStringList textos;
+    for (int i = desde; i <= hasta; ++i)
+        textos << QString::number(i);
+    return textos;
+}
+
+class QvDbGridPrueba : public PruebaGrilla {
+protected:
+    void buscar(QvDbGrid &grid, const char *columna, const char *texto)
+    {
+        control<QComboBox>(grid, "CboFiltroCampo")->setCurrentText(QString::fromUtf8(columna));
+        QLineEdit *caja = control<QLineEdit>(grid, "txtBuscar");
+        caja->setText(QString::fromUtf8(texto));
+        QTest::keyClick(caja, Qt::Key_Return);
+    }
+
+    void tamanoDePagina(QvDbGrid &grid, const QString &texto)
+    {
+        QLineEdit *caja = control<QComboBox>(grid, "CboRegistros")->lineEdit();
+        caja->clear();
+        QTest::keyClicks(caja, texto);
+        QTest::keyClick(caja, Qt::Key_Return);
+    }
+};
+
+TEST_F(QvDbGridPrueba, LoadsPageOneWithCaptionsConvertedValuesRowNumbersAndThePageList)
+{
+    auto grid = std::make_unique<QvDbGrid>();
+    QSignalSpy cargadas(grid.get(), &QvDbGrid::PaginaCargada);
+    grid->setSql(Todos);
+    grid->setPageSize(10);
+    EXPECT_FALSE(grid->isEnabled());
+    grid->LoadQvDBGrid();
+
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_EQ(grid->sql(), Todos + QStringLiteral("  "));
+    EXPECT_EQ(captions(*grid), QStringList({"ID", "Nombre", "Alta", "Saldo"}));
+    EXPECT_EQ(columna(*grid, 1), numeros(1, 10));
+    EXPECT_EQ(columna(*grid, 0), numeros(1, 10));
+    EXPECT_EQ(flex(*grid)->TextMatrix(1, 2), QStringLiteral("Cliente 01"));
+    EXPECT_EQ(flex(*grid)->TextMatrix(1, 3), QStringLiteral("21/02/2024"));
+    EXPECT_EQ(flex(*grid)->TextMatrix(2, 4), QStringLiteral("21"));
+    EXPECT_EQ(control<QLabel>(*grid, "lblPaginas")->text(), QStringLiteral("        Página        1 de 3"));
+    EXPECT_EQ(control<QComboBox>(*grid, "cboPagSelect")->count(), 3);
+    EXPECT_EQ(grid->UltimaPagina(), 3);
+    QStringList filtros;
+    for (int i = 0; i < control<QComboBox>(*grid, "CboFiltroCampo")->count(); ++i)
+        filtros << control<QComboBox>(*grid, "CboFiltroCampo")->itemText(i);
+    EXPECT_EQ(filtros, QStringList({"Todos", "ID", "Nombre", "Alta", "Saldo"}));
+    ASSERT_EQ(cargadas.size(), 1);
+    EXPECT_EQ(cargadas.at(0).at(0).toInt(), 1);
+}
+
+TEST_F(QvDbGridPrueba, PagesWithTheButtonsTheListAndTheKeys)
+{
+    auto grid = grilla(Todos);
+    QSignalSpy cargadas(grid.get(), &QvDbGrid::PaginaCargada);
+    QTest::mouseClick(control<QPushButton>(*grid, "cmdSiguiente"), Qt::LeftButton);
+    EXPECT_EQ(columna(*grid, 1), numeros(11, 20));
+    EXPECT_EQ(columna(*grid, 0), numeros(11, 20));
+    QTest::mouseClick(control<QPushButton>(*grid, "cmdUltimo"), Qt::LeftButton);
+    EXPECT_EQ(columna(*grid, 1), numeros(21, 23));
+    EXPECT_EQ(control<QLabel>(*grid, "lblPaginas")->text(), QStringLiteral("        Página        3 de 3"));
+    QTest::mouseClick(control<QPushButton>(*grid, "cmdSiguiente"), Qt::LeftButton);
+    grid->CargarPagina(4);
+    EXPECT_EQ(cargadas.size(), 2);
+
+    grid->CargarPagina(1);
+    QTest::keyClick(flex(*grid), Qt::Key_PageDown);
+    EXPECT_EQ(grid->PaginaActual(), 2);
+    flex(*grid)->setRow(flex(*grid)->Rows() - 1);
+    QTest::keyClick(flex(*grid), Qt::Key_Down);
+    EXPECT_EQ(grid->PaginaActual(), 2);
+    QTest::keyClick(flex(*grid), Qt::Key_Down);
+    EXPECT_EQ(grid->PaginaActual(), 3);
+    QTest::mouseClick(control<QPushButton>(*grid, "cmdPrimero"), Qt::LeftButton);
+    EXPECT_EQ(columna(*grid, 1).first(), QStringLiteral("1"));
+}
+
+// A date column sorts by its date, though the grid shows it as text (29/02 comes before 01/03).
+TEST_F(QvDbGridPrueba, SortsTheWholeQueryByTheColumnUnderTheCursorDatesAsDates)
+{
+    auto grid = grilla(Todos);
+    flex(*grid)->setCol(3);
+    grid->ImgOrdenDesc_Click();
+    EXPECT_EQ(columna(*grid, 3).first(), QStringLiteral("14/03/2024"));
+    EXPECT_EQ(columna(*grid, 3).at(5), QStringLiteral("09/03/2024"));
+    EXPECT_EQ(grid->OrderBy(), QStringLiteral(" Order by [Alta] Desc "));
+    EXPECT_EQ(control<QLabel>(*grid, "StatusBar1_Panel1")->text(), QStringLiteral(" Orden:  Order by [Alta] Desc "));
+    EXPECT_EQ(flex(*grid)->colorCelda(0, 3), QColor(238, 214, 238));
+    grid->ImgOrdenAsc_Click();
+    EXPECT_EQ(columna(*grid, 3).mid(7, 3), QStringList({"28/02/2024", "29/02/2024", "01/03/2024"}));
+    EXPECT_EQ(flex(*grid)->colorCelda(0, 3), QColor(217, 246, 210));
+}
+
+TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDropsThem)
+{
+    auto grid = grilla(Todos);
+    grid->CargarPagina(3);
+    buscar(*grid, "Nombre", "1");
+    EXPECT_EQ(grid->PaginaActual(), 1);
+    EXPECT_EQ(grid->UltimaPagina(), 2);
+    EXPECT_EQ(columna(*grid, 1), QStringList({"1", "10", "11", "12", "13", "14", "15", "16", "17", "18"}));
+    EXPECT_TRUE(control<QLineEdit>(*grid, "txtBuscar")->text().isEmpty());
+    buscar(*grid, "Todos", "2");
+    EXPECT_EQ(columna(*grid, 1), QStringList({"12", "21"}));
+    control<QComboBox>(*grid, "cboPagSelect")->setCurrentIndex(0);
+    grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
+    EXPECT_EQ(grid->UltimaPagina(), 3);
+    EXPECT_EQ(columna(*grid, 1), numeros(1, 10));
+}
+
+TEST_F(QvDbGridPrueba, ADateColumnIsSearchedByDateAndATextThatIsNoDateIsRefused)
+{
+    auto grid = grilla(Todos);
+    dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("Debe Ingresar un Formato de Fecha Válido."))
+                              .withTitle(QStringLiteral("Aviso al Usuario")));
+    buscar(*grid, "Alta", "ayer");
+    EXPECT_EQ(control<QLineEdit>(*grid, "txtBuscar")->text(), QStringLiteral("ayer"));
+    EXPECT_EQ(columna(*grid, 1), numeros(1, 10));
+    buscar(*grid, "Alta", "05/03/2024");
+    EXPECT_EQ(columna(*grid, 1), QStringList({"14"}));
+}
+
+TEST_F(QvDbGridPrueba, AnEmptySearchAsksForTheTextAndASearchWithoutRowsShowsAnEmptyPage)
+{
+    auto grid = grilla(Todos);
+    dialogos.expectInputBox(support::BoxMatch::textContaining(QStringLiteral("Campo seleccionado: Nombre")),
+                            QStringLiteral("zzz"));
+    buscar(*grid, "Nombre", "");
+    EXPECT_EQ(captions(*grid), QStringList({"ID", "Nombre", "Alta", "Saldo"}));
+    EXPECT_EQ(columna(*grid, 2), QStringList({""}));
+    buscar(*grid, "Nombre", "23");
+    EXPECT_EQ(columna(*grid, 1), QStringList({"23"}));
+}
+
+TEST_F(QvDbGridPrueba, SearchingThePageShownMarksTheCellsAndLoadsNothing)
+{
+    auto grid = grilla(Todos);
+    grid->setFind(1);
+    buscar(*grid, "Nombre", "cliente 0");
+    for (int r = 1; r <= 10; ++r)
+        EXPECT_EQ(flex(*grid)->colorCelda(r, 2), r < 10 ? QColor(192, 232, 232) : QColor()) << r;
+    EXPECT_EQ(flex(*grid)->Row(), 9);
+    EXPECT_EQ(grid->UltimaPagina(), 3);
+}
+
+TEST_F(QvDbGridPrueba, ThePageSizeBoxTakesDigitsAndBackspaceAndKeepsItsLimits)
+{
+    auto grid = grilla(Todos);
+    dialogos.expectMsgBox(
+        support::BoxMatch::text(QStringLiteral("El tamaño de la página en registos no puede ser menor a 1 por página."))
+            .withTitle(QStringLiteral("Aviso al Usuario")));
+    tamanoDePagina(*grid, QString());
+    EXPECT_EQ(grid->PageSize(), 1);
+    EXPECT_EQ(grid->UltimaPagina(), 23);
+    dialogos.expectMsgBox(support::BoxMatch::text(
+        QStringLiteral("El tamaño de la página en registros no puede superar los 2000 por página.")));
+    tamanoDePagina(*grid, QStringLiteral("2500"));
+    EXPECT_EQ(grid->PageSize(), 2000);
+    tamanoDePagina(*grid, QStringLiteral("1x5\b2"));
+    EXPECT_EQ(grid->PageSize(), 12);
+    EXPECT_EQ(grid->UltimaPagina(), 2);
+}
+
+// Rows whose key is Null cannot be told apart by the key, yet each shows once on its page.
+TEST_F(QvDbGridPrueba, RowsWithoutKeyAreNeitherLostNorRepeated)
+{
+    db.execute(QStringLiteral("INSERT INTO Clientes (ID, Nombre) VALUES (NULL, 'Sin clave A');"
+                              "INSERT INTO Clientes (ID, Nombre) VALUES (NULL, 'Sin clave B');"));
+    auto grid = grilla(Todos, 4);
+    QStringList nombres;
+    for (int pagina = 1; pagina <= grid->UltimaPagina(); ++pagina) {
+        grid->CargarPagina(pagina);
+        nombres << columna(*grid, 2);
+    }
+    EXPECT_EQ(grid->UltimaPagina(), 7);
+    EXPECT_EQ(nombres.size(), 25);
+    nombres.removeDuplicates();
+    EXPECT_EQ(nombres.size(), 25);
+}
+
+TEST_F(QvDbGridPrueba, TheColumnChoiceIsStoredPerUserAndReadBackAtTheNextLoad)
+{
+    auto grid = grilla(QStringLiteral("SELECT Nombre, Alta, Saldo, ID FROM Clientes"));
+    onNextModal([](QWidget *ventana) {
+        auto *lista = ventana->findChild<QListWidget *>(QStringLiteral("LstLista"));
+        lista->item(1)->setCheckState(Qt::Checked);
+        lista->item(0)->setCheckState(Qt::Checked);
+        lista->setCurrentRow(1);
+        QTest::mouseClick(ventana->findChild<QToolButton *>(QStringLiteral("ImgSube")), Qt::LeftButton);
+        QTest::mouseClick(ventana->findChild<QPushButton *>(QStringLiteral("CmdAplica")), Qt::LeftButton);
+    });
+    QTest::mouseClick(control<QPushButton>(*grid, "cmdColumnas"), Qt::LeftButton);
+    EXPECT_EQ(captions(*grid), QStringList({"Alta", "Nombre", "ID"}));
+    EXPECT_EQ(db.value(QStringLiteral("SELECT VALOR FROM TA_CONFIG_FORM WHERE USUARIO = 'DEMO'")).asString(),
+              QStringLiteral("CONVERT(NVARCHAR|[Alta]|103)AS[Alta]|[Nombre]|ID"));
+
+    auto otra = grilla(QStringLiteral("SELECT Nombre, Alta, Saldo, ID FROM Clientes"));
+    EXPECT_EQ(captions(*otra), QStringList({"Alta", "Nombre", "ID"}));
+    buscar(*otra, "Alta", "05/03/2024");
+    EXPECT_EQ(columna(*otra, 2), QStringList({"Cliente 14"}));
+
+    onNextModal([](QWidget *ventana) {
+        QTest::mouseClick(ventana->findChild<QToolButton *>(QStringLiteral("ImgCancelar")), Qt::LeftButton);
+    });
+    QTest::mouseClick(control<QPushButton>(*otra, "cmdColumnas"), Qt::LeftButton);
+    EXPECT_EQ(otra->CamposSel(), QStringLiteral("CONVERT(NVARCHAR,[Alta],103)AS[Alta],[Nombre],ID"));
+}
+
+TEST_F(QvDbGridPrueba, AJoinOrAGroupingHidesTheChooserAndTheSortAndShowsTheQueryWhole)
+{
+    auto grid = grilla(QStringLiteral("SELECT Alta, COUNT(*) AS Cuantos FROM Clientes group by Alta"), 5);
+    EXPECT_FALSE(grid->Columnas());
+    EXPECT_TRUE(grid->OcultarOrdenar());
+    EXPECT_TRUE(control<QPushButton>(*grid, "cmdColumnas")->isHidden());
+    EXPECT_TRUE(control<QToolButton>(*grid, "ImgOrdenAsc")->isHidden());
+    EXPECT_EQ(flex(*grid)->Rows(), 24);
+}
+
+TEST_F(QvDbGridPrueba, PropertiesStartReadAndSaveWithTheirOwnDefaults)
+{
+    QvDbGrid grid;
+    EXPECT_EQ(grid.PageSize(), 4000);
+    EXPECT_FALSE(grid.AnchoColFijo());
+    EXPECT_EQ(grid.PrimaryKey(), QStringLiteral("ID"));
+    grid.setOcultarOrdenar(true);
+    ui::PropertyBag guardada;
+    grid.WriteProperties(guardada);
+    for (const char *clave : {"Find", "Order", "AlignCommandBar", "AlignFilterBar"})
+        EXPECT_FALSE(guardada.contains(QString::fromUtf8(clave))) << clave;
+    EXPECT_EQ(guardada.ReadProperty(QStringLiteral("PageSize")).toLongLong(), 4000);
+
+    QvDbGrid leida;
+    leida.ReadProperties(ui::PropertyBag());
+    EXPECT_EQ(leida.PageSize(), 5);
+    EXPECT_TRUE(leida.AnchoColFijo());
+    leida.ReadProperties(guardada);
+    EXPECT_FALSE(leida.OcultarOrdenar());
+
+    const QList<QAction *> items = leida.findChild<QMenu *>(QStringLiteral("Toolbar1_Menu"))->actions();
+    leida.setFind(1);
+    EXPECT_EQ(items.at(0)->text(), QStringLiteral("» Buscar en Página Actual"));
+    EXPECT_EQ(items.at(1)->text(), QStringLiteral("Buscar en todas las Páginas"));
+    items.at(0)->trigger();
+    EXPECT_EQ(leida.Find(), 1);
+    items.at(1)->trigger();
+    EXPECT_EQ(leida.Find(), 2);
+    EXPECT_EQ(items.at(0)->text(), QStringLiteral("  Buscar en Página Actual"));
+    EXPECT_THROW(leida.setFind(3), rt::RuntimeError);
+}
+
+TEST_F(QvDbGridPrueba, ClosingTheGridLeavesTheProgramsConnectionOpen)
+{
+    grilla(Todos).reset();
+    ASSERT_TRUE(gBaseDatos.exists());
+    EXPECT_TRUE(gBaseDatos->gOpenFlag);
+    EXPECT_EQ(gBaseDatos->gCnn.State(), 1);
+}
+
+} // namespace
