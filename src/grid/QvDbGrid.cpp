@@ -1,6 +1,5 @@
 #include "grid/QvDbGrid.h"
 
-#include "core/ModError.h"
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
 #include "grid/ListaCampos.h"
@@ -9,6 +8,7 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/PropertyBag.h"
+#include "session/ModError.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "core/ModError.h"
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
 #include "grid/SentenciasGrilla.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ModError.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,3 @@
-#include "core/ModError.h"
 #include "core/ParametrosComando.h"
 #include "db/Conexiones.h"
 #include "grid/ColumnasGuardadas.h"
@@ -10,6 +9,7 @@
 #include "platform/outside/Utilidades.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "session/ModError.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

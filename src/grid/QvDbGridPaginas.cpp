@@ -1,5 +1,4 @@
 #include "components/TeclasTexto.h"
-#include "core/ModError.h"
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
@@ -8,6 +7,7 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/ui/Dialogs.h"
+#include "session/ModError.h"
 
 #include <QComboBox>
 #include <QLabel>

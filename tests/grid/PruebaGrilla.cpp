@@ -1,9 +1,9 @@
 #include "PruebaGrilla.h"
 
-#include "core/CarpetasPrograma.h"
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
+#include "session/CarpetasPrograma.h"
 
 #include <gtest/gtest.h>
 
