@@ -65,6 +65,12 @@ QvDbGrid::QvDbGrid(QWidget *parent)
 // Nothing to release: the main connection belongs to the program, not to the grid.
 QvDbGrid::~QvDbGrid() = default;
 
+template <class T> void QvDbGrid::asignar(T &propiedad, const T &valor, const QString &clave)
+{
+    propiedad = valor;
+    emit PropertyChanged(clave);
+}
+
 void QvDbGrid::setConString(const QString &valor)
 {
     if (gBaseDatos->gOpenFlag)
@@ -82,8 +88,7 @@ void QvDbGrid::setSql(const QString &valor)
 
 void QvDbGrid::setPrimaryKey(const QString &valor)
 {
-    m_PrimaryKey = valor;
-    emit PropertyChanged(QStringLiteral("PrimaryKey"));
+    asignar(m_PrimaryKey, valor, QStringLiteral("PrimaryKey"));
 }
 
 void QvDbGrid::setFind(int valor)
@@ -124,62 +129,52 @@ void QvDbGrid::setAlignFilterBar(long valor)
 
 void QvDbGrid::setPageSize(long valor)
 {
-    m_PageSize = valor;
-    emit PropertyChanged(QStringLiteral("PageSize"));
+    asignar(m_PageSize, valor, QStringLiteral("PageSize"));
 }
 
 void QvDbGrid::setAnchoColFijo(bool valor)
 {
-    m_AnchoColFijo = valor;
-    emit PropertyChanged(QStringLiteral("AnchoColFijo"));
+    asignar(m_AnchoColFijo, valor, QStringLiteral("AnchoColFijo"));
 }
 
 void QvDbGrid::setCamposSel(const QString &valor)
 {
-    m_CamposSel = valor;
-    emit PropertyChanged(QStringLiteral("CamposSel"));
+    asignar(m_CamposSel, valor, QStringLiteral("CamposSel"));
 }
 
 void QvDbGrid::setCampos(const QString &valor)
 {
-    m_Campos = valor;
-    emit PropertyChanged(QStringLiteral("Campos"));
+    asignar(m_Campos, valor, QStringLiteral("Campos"));
 }
 
 void QvDbGrid::setOrdinalSel(const QString &valor)
 {
-    m_OrdinalSel = valor;
-    emit PropertyChanged(QStringLiteral("OrdinalSel"));
+    asignar(m_OrdinalSel, valor, QStringLiteral("OrdinalSel"));
 }
 
 void QvDbGrid::setColumnas(bool valor)
 {
-    m_Columnas = valor;
-    emit PropertyChanged(QStringLiteral("Columnas"));
+    asignar(m_Columnas, valor, QStringLiteral("Columnas"));
 }
 
 void QvDbGrid::setOcultarOrdenar(bool valor)
 {
-    m_OcultarOrdenar = valor;
-    emit PropertyChanged(QStringLiteral("OcultarOrdenar"));
+    asignar(m_OcultarOrdenar, valor, QStringLiteral("OcultarOrdenar"));
 }
 
 void QvDbGrid::setOrderBy(const QString &valor)
 {
-    m_OrderBy = valor;
-    emit PropertyChanged(QStringLiteral("OrderBy"));
+    asignar(m_OrderBy, valor, QStringLiteral("OrderBy"));
 }
 
 void QvDbGrid::setOrdenSent(int valor)
 {
-    m_OrdenSent = valor;
-    emit PropertyChanged(QStringLiteral("OrdenSent"));
+    asignar(m_OrdenSent, valor, QStringLiteral("OrdenSent"));
 }
 
 void QvDbGrid::setFormatDate(int valor)
 {
-    m_FormatDate = valor;
-    emit PropertyChanged(QStringLiteral("FormatDate"));
+    asignar(m_FormatDate, valor, QStringLiteral("FormatDate"));
 }
 
 void QvDbGrid::InitProperties()

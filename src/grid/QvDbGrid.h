@@ -150,6 +150,7 @@ private:
     void conectarEventos();
     void UserControl_Resize();
     // QvDbGrid.cpp
+    template <class T> void asignar(T &propiedad, const T &valor, const QString &clave);
     void Equias();
     void marcarMenu(QMenu *menu, int valor);
     void aplicarVisibilidad();

@@ -78,6 +78,11 @@ TEST_F(QvDbGridPrueba, LoadsPageOneWithCaptionsConvertedValuesRowNumbersAndThePa
     EXPECT_EQ(filtros, QStringList({"Todos", "ID", "Nombre", "Alta", "Saldo"}));
     ASSERT_EQ(cargadas.size(), 1);
     EXPECT_EQ(cargadas.at(0).at(0).toInt(), 1);
+
+    grid->Inicializa();
+    EXPECT_FALSE(grid->isEnabled());
+    EXPECT_EQ(grid->OrdenSent(), 3);
+    EXPECT_EQ(columna(*grid, 2).first(), QString());
 }
 
 TEST_F(QvDbGridPrueba, PagesWithTheButtonsTheListAndTheKeys)
