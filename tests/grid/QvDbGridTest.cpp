@@ -242,6 +242,20 @@ TEST_F(QvDbGridPrueba, TheColumnChoiceIsStoredPerUserAndReadBackAtTheNextLoad)
     EXPECT_EQ(otra->CamposSel(), QStringLiteral("CONVERT(NVARCHAR,[Alta],103)AS[Alta],[Nombre],ID"));
 }
 
+TEST_F(QvDbGridPrueba, PagesTheDemoDatabasesVouchersToTheirLastRow)
+{
+    db.fillDemo();
+    const long vouchers = db.value(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTE")).asLong();
+    auto grid = grilla(QStringLiteral("SELECT ID, TC, IdComprobante, Fecha, Nombre, Importe FROM V_MV_CPTE"), 50);
+    EXPECT_EQ(grid->UltimaPagina(), (vouchers + 49) / 50);
+    grid->CargarPagina(static_cast<int>(grid->UltimaPagina()));
+    EXPECT_EQ(columna(*grid, 0).last(), QString::number(vouchers));
+    EXPECT_EQ(flex(*grid)->Rows() - 1, vouchers - 50 * (grid->UltimaPagina() - 1));
+    buscar(*grid, "TC", "NC");
+    EXPECT_EQ(grid->PaginaActual(), 1);
+    EXPECT_EQ(columna(*grid, 2).filter(QStringLiteral("NC")).size(), flex(*grid)->Rows() - 1);
+}
+
 TEST_F(QvDbGridPrueba, AJoinOrAGroupingHidesTheChooserAndTheSortAndShowsTheQueryWhole)
 {
     auto grid = grilla(QStringLiteral("SELECT Alta, COUNT(*) AS Cuantos FROM Clientes group by Alta"), 5);
