@@ -53,6 +53,32 @@ QList<Item> items(const QString &lista)
     return encontrados;
 }
 
+QRegularExpressionMatch cabeceraDeOrden(const QString &OrderBy)
+{
+    static const QRegularExpression cabecera(QStringLiteral("^\\s*order\\s+by\\s+"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return cabecera.match(OrderBy);
+}
+
+// A term of an ORDER BY that is a plain column, with its direction.
+const QRegularExpression &columnaSola()
+{
+    static const QRegularExpression columna(QStringLiteral("^(\\[[^\\]]+\\]|[A-Za-z_][A-Za-z0-9_]*)(\\s+(asc|desc))?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return columna;
+}
+
+// The terms of an ORDER BY list, trimmed.
+QStringList terminos(const QString &lista)
+{
+    QStringList encontrados;
+    for (const Item &item : items(lista)) {
+        if (!item.texto.trimmed().isEmpty())
+            encontrados << item.texto.trimmed();
+    }
+    return encontrados;
+}
+
 // The conditions of the query and of the filter that the page's rows must meet, each after " and ".
 QString condicionesAgregadas(const Paginado &p)
 {
@@ -67,31 +93,33 @@ QString condicionesAgregadas(const Paginado &p)
 
 QString formaSqlServer(const Paginado &p, const QString &tabla, const QString &clave)
 {
+    const QString orden = ordenDePaginado(p.OrderBy, clave);
     if (p.claveConNulos)
         return QStringLiteral(" FROM (SELECT TOP ") + numero(filasSaltadas(p) + p.PageSize)
-               + QStringLiteral(" *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + p.OrderBy
+               + QStringLiteral(" *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
                + QStringLiteral(") AS Paginacion ");
     const long salto = p.PageSize * p.pagina - p.PageSize;
     return QStringLiteral(" FROM (SELECT TOP ") + numero(p.PageSize) + QStringLiteral(" *  FROM ") + tabla
            + QStringLiteral(" WHERE ") + clave + QStringLiteral(" NOT IN (SELECT TOP ") + numero(salto)
            + QStringLiteral(" ") + clave + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere
-           + QStringLiteral(" ") + p.OrderBy + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ")
-           + p.OrderBy + QStringLiteral(") AS Paginacion ");
+           + QStringLiteral(" ") + orden + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
+           + QStringLiteral(") AS Paginacion ");
 }
 
 QString formaOracle(const Paginado &p, const QString &tabla, const QString &clave)
 {
+    const QString orden = ordenDePaginado(p.OrderBy, clave);
     const QString enlace = rt::Trim(p.pWhere).isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
     if (p.claveConNulos)
         return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + enlace
-               + QStringLiteral(" ROWNUM<=") + numero(filasSaltadas(p) + p.PageSize) + QStringLiteral(" ") + p.OrderBy
+               + QStringLiteral(" ROWNUM<=") + numero(filasSaltadas(p) + p.PageSize) + QStringLiteral(" ") + orden
                + QStringLiteral(")  Paginacion ");
     const long salto = p.PageSize * p.pagina - p.PageSize;
     return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" WHERE ROWNUM<=") + numero(p.PageSize)
            + QStringLiteral(" AND ") + clave + QStringLiteral(" NOT IN (SELECT ") + clave + QStringLiteral(" FROM ")
            + tabla + QStringLiteral(" ") + p.pWhere + enlace + QStringLiteral(" ROWNUM<=") + numero(salto)
-           + QStringLiteral(" ") + p.OrderBy + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ")
-           + p.OrderBy + QStringLiteral(")  Paginacion ");
+           + QStringLiteral(" ") + orden + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
+           + QStringLiteral(")  Paginacion ");
 }
 
 } // namespace
@@ -141,22 +169,28 @@ QString ArmarSQLPaginado(const Paginado &p)
 
 QString ordenExterior(const QString &OrderBy)
 {
-    static const QRegularExpression cabecera(QStringLiteral("^\\s*order\\s+by\\s+"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression columna(QStringLiteral("^(\\[[^\\]]+\\]|[A-Za-z_][A-Za-z0-9_]*)(\\s+(asc|desc))?$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch inicio = cabecera.match(OrderBy);
+    const QRegularExpressionMatch inicio = cabeceraDeOrden(OrderBy);
     if (!inicio.hasMatch())
         return OrderBy;
     QStringList calificados;
-    for (const Item &item : items(OrderBy.mid(inicio.capturedEnd()))) {
-        const QString termino = item.texto.trimmed();
-        if (termino.isEmpty())
-            continue;
-        calificados << (columna.match(termino).hasMatch() ? QStringLiteral("Paginacion.") + termino : termino);
-    }
+    for (const QString &termino : terminos(OrderBy.mid(inicio.capturedEnd())))
+        calificados << (columnaSola().match(termino).hasMatch() ? QStringLiteral("Paginacion.") + termino : termino);
     return QStringLiteral(" ") + inicio.captured(0).trimmed() + QStringLiteral(" ") + calificados.join(u", ")
            + QStringLiteral(" ");
+}
+
+QString ordenDePaginado(const QString &OrderBy, const QString &clave)
+{
+    const QRegularExpressionMatch inicio = cabeceraDeOrden(OrderBy);
+    if (!inicio.hasMatch())
+        return QStringLiteral(" Order by ") + clave + QStringLiteral(" ");
+    for (const QString &termino : terminos(OrderBy.mid(inicio.capturedEnd()))) {
+        const QRegularExpressionMatch columna = columnaSola().match(termino);
+        if (columna.hasMatch()
+            && rt::StrComp(QString(columna.captured(1)).remove(u'[').remove(u']'), clave, CompareMode::Text) == 0)
+            return OrderBy;
+    }
+    return rt::RTrim(OrderBy) + QStringLiteral(", ") + clave + QStringLiteral(" ");
 }
 
 QString ArmarCampos(const QString &lista, const TablaEquivalencias &equivalencias)
@@ -176,7 +210,7 @@ QString sentenciaPagina(const QString &listaCampos, const Paginado &p, const Tab
         return p.sql;
     const QString sentencia = QStringLiteral("SELECT ") + QStringLiteral(" ") + ArmarCampos(listaCampos, equivalencias)
                               + QStringLiteral(" ") + ArmarSQLPaginado(p) + QStringLiteral(" ") + p.pWhere
-                              + QStringLiteral(" ") + ordenExterior(p.OrderBy);
+                              + QStringLiteral(" ") + ordenExterior(ordenDePaginado(p.OrderBy, claveEfectiva(p.clave)));
     return rt::Replace(sentencia, QStringLiteral("|"), QStringLiteral(","));
 }
 

@@ -44,6 +44,12 @@ QString ArmarSQLPaginado(const Paginado &p);
 // How many rows of the paged query come before the page's own rows (only with claveConNulos).
 long filasSaltadas(const Paginado &p);
 
+// The order the paging runs on: the grid's ORDER BY with the key column as its last term, or the
+// key alone. Every query of a page then orders the rows the same way, ties included: without
+// it, the keys skipped and the rows shown could come in different orders (a covering index),
+// and a page would repeat rows of another while losing some.
+QString ordenDePaginado(const QString &OrderBy, const QString &clave);
+
 // The ORDER BY of the outer page query: every plain column named through the derived table
 // "Paginacion", so the order is the column's and not that of a converted column of the same
 // name in the select list (a date shown as text would otherwise sort by its text).

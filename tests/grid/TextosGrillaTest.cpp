@@ -173,31 +173,33 @@ TEST_P(ArmarSQLPaginado, LimitsThePageQueryToTheRowsOfOnePage)
 INSTANTIATE_TEST_SUITE_P(
     Formas, ArmarSQLPaginado,
     ::testing::Values(
-        Paginacion{"first page skips no key", pagina("SELECT * FROM Clientes  ", 50, 1),
-                   " FROM (SELECT TOP 50 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes  )  ) AS "
-                   "Paginacion "},
-        Paginacion{"page 3 with filter, own conditions and order",
-                   pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
-                          " Order by [Nombre] Asc "),
-                   " FROM (SELECT TOP 20 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 40 ID FROM Clientes WHERE "
-                   "(Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [Nombre] Asc )  "
-                   "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1 OR Tipo = 2)  Order by [Nombre] Asc ) "
-                   "AS Paginacion "},
+        Paginacion{
+            "first page skips no key", pagina("SELECT * FROM Clientes  ", 50, 1),
+            " FROM (SELECT TOP 50 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by ID ) "
+            "  Order by ID ) AS Paginacion "},
+        Paginacion{
+            "page 3 with filter, own conditions and order",
+            pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
+                   " Order by [Nombre] Asc "),
+            " FROM (SELECT TOP 20 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 40 ID FROM Clientes WHERE "
+            "(Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [Nombre] Asc, ID )  "
+            "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1 OR Tipo = 2)  Order by [Nombre] Asc, ID ) "
+            "AS Paginacion "},
         Paginacion{"another key on both sides", conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
-                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo NOT IN (SELECT TOP 10 Codigo FROM Clientes  )  "
-                   ") AS Paginacion "},
+                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo NOT IN (SELECT TOP 10 Codigo FROM Clientes   "
+                   "Order by Codigo )   Order by Codigo ) AS Paginacion "},
         Paginacion{"keys with nulls take the skipped rows too",
                    conClave(pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 10, 3), "Codigo", true),
-                   " FROM (SELECT TOP 30 *  FROM Clientes WHERE Activo = 1 ) AS Paginacion "},
+                   " FROM (SELECT TOP 30 *  FROM Clientes WHERE Activo = 1  Order by Codigo ) AS Paginacion "},
         Paginacion{"Oracle without conditions", enOracle(pagina("SELECT * FROM Clientes  ", 50, 2)),
                    " FROM (SELECT *  FROM Clientes WHERE ROWNUM<=50 AND ID NOT IN (SELECT ID FROM Clientes  WHERE  "
-                   "ROWNUM<=50 )  )  Paginacion "},
+                   "ROWNUM<=50  Order by ID )   Order by ID )  Paginacion "},
         Paginacion{
             "Oracle with conditions and order",
             enOracle(pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 5, 2, Filtro, " Order by [Nombre] Desc ")),
             " FROM (SELECT *  FROM Clientes WHERE ROWNUM<=5 AND ID NOT IN (SELECT ID FROM Clientes WHERE "
-            "(Activo = 1) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' AND  ROWNUM<=5  Order by [Nombre] Desc )  "
-            "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1)  Order by [Nombre] Desc )  Paginacion "},
+            "(Activo = 1) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' AND  ROWNUM<=5  Order by [Nombre] Desc, ID )  "
+            "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1)  Order by [Nombre] Desc, ID )  Paginacion "},
         Paginacion{"a join is not paged", pagina("SELECT * FROM A INNER JOIN B ON A.Id = B.Id ", 50, 2), ""},
         Paginacion{"nor a grouping", pagina("SELECT Zona, COUNT(*) AS N FROM A group by Zona ", 50, 1), ""}));
 
@@ -212,8 +214,8 @@ TEST(SentenciaPagina, SelectListPagingConditionsAndAnOrderThroughTheDerivedTable
                                           alias),
         QStringLiteral(
             "SELECT  [Codigo] as [Cod], CONVERT(NVARCHAR,[Fecha],103) AS [Fecha], CONVERT(decimal(10,2),[Saldo]) AS [Saldo], ID  "
-            "FROM (SELECT TOP 2 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by [Fecha] Desc )   "
-            "Order by [Fecha] Desc ) AS Paginacion    Order by Paginacion.[Fecha] Desc "));
+            "FROM (SELECT TOP 2 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by [Fecha] Desc, ID )   "
+            "Order by [Fecha] Desc, ID ) AS Paginacion    Order by Paginacion.[Fecha] Desc, Paginacion.ID "));
     const QString procedimiento = QStringLiteral("exec sp_Saldos 'a|b' ");
     EXPECT_EQ(SentenciasGrilla::sentenciaPagina(lista, pagina("exec sp_Saldos 'a|b' ", 2, 3, Filtro), alias),
               procedimiento);
@@ -227,6 +229,17 @@ TEST(OrdenExterior, NamesPlainColumnsThroughTheDerivedTableAndLeavesExpressions)
               QStringLiteral(" Order by Paginacion.[A] Asc, Paginacion.[B] Desc "));
     EXPECT_EQ(ordenExterior(QStringLiteral(" ORDER BY Fecha DESC,YEAR(Alta), Nombre ")),
               QStringLiteral(" ORDER BY Paginacion.Fecha DESC, YEAR(Alta), Paginacion.Nombre "));
+}
+
+// Every query of a page orders the rows alike: the key ends the order, or is the whole order.
+TEST(OrdenDePaginado, TheKeyEndsTheOrderOnceOrIsTheOrder)
+{
+    using SentenciasGrilla::ordenDePaginado;
+    EXPECT_EQ(ordenDePaginado(QString(), QStringLiteral("ID")), QStringLiteral(" Order by ID "));
+    EXPECT_EQ(ordenDePaginado(QStringLiteral(" Order by [A] Asc , [B] Desc "), QStringLiteral("ID")),
+              QStringLiteral(" Order by [A] Asc , [B] Desc, ID "));
+    EXPECT_EQ(ordenDePaginado(QStringLiteral(" ORDER BY Fecha, [id] DESC "), QStringLiteral("ID")),
+              QStringLiteral(" ORDER BY Fecha, [id] DESC "));
 }
 
 TEST(Cuenta, AsksTheDatabaseForTheRowsAndKeyedRowsUnderTheFilter)
