@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class GrillaFlex;
-class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
