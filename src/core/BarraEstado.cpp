@@ -41,10 +41,17 @@ void copiarAyuda(QStatusBar *barra, const char *clave)
         panel->setToolTip(panel->text());
 }
 
+// The cash box of the session as the table stores it ("7" is kept as "0007").
+QString codigoCaja()
+{
+    return gUtil->FormatoCodigo(rt::Trim(gCaja), 4);
+}
+
+// Looked up by the stored code, the one a created box gets, so a box is created only once.
 QString descripcionCaja(const QString &tabla)
 {
-    return rt::CStr(gBaseDatos->DatosTabla(tabla, gCaja, QStringLiteral("Descripcion"), QStringLiteral("IdCajas"), 8,
-                                           {}, true, true));
+    return rt::CStr(gBaseDatos->DatosTabla(tabla, codigoCaja(), QStringLiteral("Descripcion"),
+                                           QStringLiteral("IdCajas"), 8, {}, true, true));
 }
 
 // A text inside quotes of an SQL literal: the cash box comes from the command line.
@@ -57,9 +64,8 @@ void crearCajaSiFalta()
 {
     if (!rt::Trim(descripcionCaja(QStringLiteral("@Admin_V_TA_Cajas"))).isEmpty())
         return;
-    const QString codigo = gUtil->FormatoCodigo(rt::Trim(gCaja), 4);
     gBaseDatos->EjecutaConsultaSQL(QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('")
-                                   + textoSql(codigo) + QStringLiteral("','CAJA ") + textoSql(gCaja)
+                                   + textoSql(codigoCaja()) + QStringLiteral("','CAJA ") + textoSql(gCaja)
                                    + QStringLiteral("')"));
 }
 

@@ -4,6 +4,7 @@
 #include "support/WidgetTest.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -111,7 +112,9 @@ TEST_F(Cartel, PictureTurnsThroughTwelveFramesWithoutBlockingTheEventLoop)
     gCartel->CartelInicio(QStringLiteral("Procesando"), 0);
     EXPECT_EQ(ventana()->cuadroActual(), 1);
     QList<int> vistos;
-    while (vistos.size() < 14) {
+    // Fourteen frames take 1.4 s; a stopped picture fails at the deadline instead of hanging.
+    const QDeadlineTimer plazo(10000);
+    while (vistos.size() < 14 && !plazo.hasExpired()) {
         QTest::qWait(30);
         if (vistos.isEmpty() || vistos.last() != ventana()->cuadroActual())
             vistos << ventana()->cuadroActual();

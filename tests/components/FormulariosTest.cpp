@@ -3,9 +3,9 @@
 #include "components/FrmDir.h"
 #include "components/FrmMsgBox.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
@@ -23,21 +23,24 @@ TEST_F(PruebaComponentes, TheTimedMessageHidesItselfAfterItsSeconds)
     FrmMsgBox mensaje;
     mensaje.Titulo = "Aviso";
     mensaje.Mensaje = "Se guardaron los cambios";
-    mensaje.Espera = 1;
-    QElapsedTimer reloj;
-    reloj.start();
+    mensaje.Espera = 2;
     mensaje.show();
 
     EXPECT_EQ(mensaje.windowTitle(), "Aviso");
     EXPECT_EQ(mensaje.LblMensaje()->text(), "Se guardaron los cambios");
-    QTest::qWait(300);
-    EXPECT_TRUE(mensaje.isVisible()) << "hidden before its time";
+    auto *espera = mensaje.findChild<QTimer *>();
+    ASSERT_NE(espera, nullptr);
+    EXPECT_TRUE(espera->isActive());
+    EXPECT_TRUE(espera->isSingleShot());
+    EXPECT_EQ(espera->interval(), 2000);
+    // The wait is brought to its end instead of sat out: its end hides the window.
+    espera->start(1);
     QTRY_VERIFY_WITH_TIMEOUT(!mensaje.isVisible(), 3000);
-    EXPECT_GE(reloj.elapsed(), 950);
 
     mensaje.show();
-    EXPECT_TRUE(mensaje.isVisible()) << "a second showing waits again";
-    QTRY_VERIFY_WITH_TIMEOUT(!mensaje.isVisible(), 3000);
+    EXPECT_TRUE(mensaje.isVisible());
+    EXPECT_TRUE(espera->isActive()) << "a second showing waits again";
+    EXPECT_EQ(espera->interval(), 2000);
 }
 
 TEST_F(PruebaComponentes, LongWaitsAreKeptWhole)
@@ -59,8 +62,10 @@ TEST_F(PruebaComponentes, AMessageWithoutWaitStaysUntilAccepted)
         EXPECT_EQ(mensaje.LblMensaje()->text(), "Atencion!");
         mensaje.Espera = espera;
         mensaje.show();
-        QTest::qWait(1200);
+        QApplication::processEvents();
         EXPECT_TRUE(mensaje.isVisible()) << espera;
+        for (const QTimer *reloj : mensaje.findChildren<QTimer *>())
+            EXPECT_FALSE(reloj->isActive()) << "nothing counts down to hiding it: " << espera;
 
         QTest::mouseClick(mensaje.CmdAceptar(), Qt::LeftButton);
         EXPECT_FALSE(mensaje.isVisible());

@@ -47,13 +47,13 @@ TEST_F(BarraEstado, TheFirstFillShowsTheSessionAndCreatesTheCashBox)
     EXPECT_EQ(gCaja, "1");
     const auto cajas = db.rows("SELECT IdCajas, Descripcion FROM V_TA_CAJAS");
     ASSERT_EQ(cajas.size(), 1);
-    EXPECT_EQ(rt::CStr(cajas[0][0]), "   1");
+    EXPECT_EQ(rt::CStr(cajas[0][0]), "0001");
     EXPECT_EQ(rt::CStr(cajas[0][1]), "CAJA 1");
 }
 
 TEST_F(BarraEstado, AnExistingCashBoxIsShownAsStoredAndLaterCallsChangeOnlyTheMessage)
 {
-    db.execute("INSERT INTO V_TA_CAJAS (IdCajas, Descripcion) VALUES ('   7', 'MOSTRADOR')");
+    db.execute("INSERT INTO V_TA_CAJAS (IdCajas, Descripcion) VALUES ('0007', 'MOSTRADOR')");
     gCaja = "7";
     ActualizarBarraEstado(&barra, QString());
     EXPECT_EQ(barra.panelText("CAJA"), "7 MOSTRADOR");

@@ -17,8 +17,8 @@ protected:
             "('CONDIVAEMPRESA', '1'), ('INICIOACTIVIDADES', ' 01-02-2003 '), ('NROINGRESOSBRUTOS', '901-1'), "
             "('INICIO_ACTIVIDADES_UN_1', '05-06-2007'), ('CONDICIONIVA_UN_1', ' 4 ')");
         db.execute("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, razon_social, Cuit) VALUES "
-                   "('   1', 'Central', 'Sucursal Uno SRL', '30-99999999-1'), "
-                   "('   2', 'Norte', 'Sin Cuit SA', '')");
+                   "('0001', 'Central', 'Sucursal Uno SRL', '30-99999999-1'), "
+                   "('0002', 'Norte', 'Sin Cuit SA', '')");
         abrirBaseDemo();
     }
 
@@ -49,7 +49,7 @@ TEST_F(DatosEmpresa, UnitWithATaxNumberHasItsOwnIdentity)
 
 TEST_F(DatosEmpresa, UnitWithoutTaxNumberOrUnknownTakesTheCompanys)
 {
-    for (const QString &unidad : QStringList{"   2", "9", QString()}) {
+    for (const QString &unidad : QStringList{" 2 ", "9", QString()}) {
         const Resultado r = cargar(unidad);
         EXPECT_EQ(r.razonSocial, "La Empresa SA") << unidad.toStdString();
         EXPECT_EQ(r.cuit, "30-12345678-9");

@@ -26,9 +26,9 @@ protected:
 TEST_F(ListasVentana, ASalespersonFillsTheLowerListsAndEachLevelNarrowsTheNext)
 {
     confirmarNumero("12");
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   1", "   2", "   3", "  99", "Tot"}));
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"0001", "0002", "0003", "0099", "Tot"}));
 
-    clicFila(lista(1), "   1");
+    clicFila(lista(1), "0001");
     EXPECT_EQ(caption(), "Exp Excel Vendedor");
     EXPECT_EQ(primeraColumna(*lista(2)), (QStringList{"CB", "CB", "NC", "Tot"}));
     EXPECT_EQ(total(2).mid(4, 2), (QStringList{"175,25", "3.200,50"}));
@@ -64,7 +64,7 @@ TEST_F(ListasVentana, TotalRowsNeitherDrillDownNorBecomeTheVoucherKey)
     clicFila(lista(1), "Tot");
     EXPECT_EQ(lista(2)->topLevelItemCount(), 0);
 
-    clicFila(lista(1), "   1");
+    clicFila(lista(1), "0001");
     clicFila(lista(2), "CB", "000100000010X");
     const QList<QStringList> comprobantes = filasDe(*lista(3));
     const QList<QStringList> lineas = filasDe(*lista(5));
@@ -80,11 +80,11 @@ TEST_F(ListasVentana, TheListsStayOnTheLoadedSettlementWhateverTheNumberFieldHol
     confirmarNumero("12");
     boton("cmdCancelar")->click();
     ASSERT_TRUE(numero()->text().isEmpty());
-    clicFila(lista(1), "   1");
+    clicFila(lista(1), "0001");
     EXPECT_EQ(total(2).mid(4, 2), (QStringList{"175,25", "3.200,50"})) << "after Cancelar";
 
     QTest::keyClicks(numero(), "7");
-    clicFila(lista(1), "   2");
+    clicFila(lista(1), "0002");
     EXPECT_EQ(primeraColumna(*lista(2)), (QStringList{"CBCT", "Tot"})) << "with a half-typed number";
     EXPECT_EQ(total(3).at(6), "1.234.567,89");
 }
@@ -93,19 +93,19 @@ TEST_F(ListasVentana, HeaderClicksSortByAmountAndDateAndTheSalespersonsKeepTheir
 {
     confirmarNumero("12");
     clicEncabezado(lista(1), 2);
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   2", "   1", "  99", "   3", "Tot"}))
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"0002", "0001", "0099", "0003", "Tot"}))
         << "commission descending";
     clicEncabezado(lista(1), 1);
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"  99", "   1", "   2", "   3", "Tot"})) << "name ascending";
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"0099", "0001", "0002", "0003", "Tot"})) << "name ascending";
     clicEncabezado(lista(1), 3);
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   2", "   1", "  99", "   3", "Tot"}))
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"0002", "0001", "0099", "0003", "Tot"}))
         << "collected descending";
 
     boton("CmdGenerar")->click();
-    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"   2", "   1", "  99", "   3", "Tot"}))
+    EXPECT_EQ(primeraColumna(*lista(1)), (QStringList{"0002", "0001", "0099", "0003", "Tot"}))
         << "loading the settlement again keeps the salespersons' order";
 
-    clicFila(lista(1), "   1");
+    clicFila(lista(1), "0001");
     clicEncabezado(lista(3), 3);
     QStringList fechas;
     for (const QStringList &fila : filasDe(*lista(3)))

@@ -224,7 +224,7 @@ TEST_F(Ventana, FiveOnTheSalespersonFieldWritesAndConfirmsTheChosenCode)
     vendedor()->setFocus();
     QTest::keyClick(vendedor(), Qt::Key_F5);
     QApplication::processEvents();
-    EXPECT_EQ(vendedor()->text(), QStringLiteral("2"));
+    EXPECT_EQ(vendedor()->text(), QStringLiteral("0002"));
     EXPECT_NE(QApplication::focusWidget(), vendedor());
 }
 

@@ -91,6 +91,41 @@ TEST_F(GeneradorNumeracion, ARangeHoldingAnotherStoredSettlementIsRefusedWithIts
     EXPECT_EQ(filas(QStringLiteral("SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB")), QStringList{"6"});
 }
 
+TEST_F(GeneradorNumeracion, ARangeIsRefusedExactlyWhenAStoredSettlementLiesWhollyInsideIt)
+{
+    struct Caso {
+        const char *guardadaDesde, *guardadaHasta, *desde, *hasta;
+        bool rechazado;
+    };
+    const Caso casos[] = {
+        {"01/03/2024", "31/03/2024", "01/03/2024", "31/03/2024", true}, // the same range
+        {"01/03/2024", "15/03/2024", "01/03/2024", "31/03/2024", true}, // sharing only the start
+        {"16/03/2024", "31/03/2024", "01/03/2024", "31/03/2024", true}, // sharing only the end
+        {"01/03/2024", "31/03/2024", "01/03/2024", "15/03/2024", false}, // the stored one is longer
+        {"01/03/2024", "31/03/2024", "16/03/2024", "31/03/2024", false},
+        {"02/03/2024", "31/03/2024", "01/03/2024", "30/03/2024", false}, // overlapping in part
+    };
+    for (const Caso &caso : casos) {
+        db.execute(QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_CAB"));
+        db.execute(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion, FECHA_DESDE, FECHA_HASTA, "
+                                  "USUARIO) VALUES (4, '%1', '%2', 'ADMIN')")
+                       .arg(QLatin1String(caso.guardadaDesde), QLatin1String(caso.guardadaHasta)));
+        QString ocupada;
+        const bool valido =
+            generador().RangoDeFechasValidoLiquidacion(QLatin1String(caso.desde), QLatin1String(caso.hasta), ocupada);
+        EXPECT_EQ(valido, !caso.rechazado)
+            << caso.guardadaDesde << "-" << caso.guardadaHasta << " in " << caso.desde << "-" << caso.hasta;
+        EXPECT_EQ(ocupada, caso.rechazado ? QStringLiteral("4") : QString()) << caso.desde << "-" << caso.hasta;
+    }
+}
+
+TEST_F(GeneradorNumeracion, BuildingTheRangeOfAStoredSettlementAgainIsRefused)
+{
+    generar(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
+    generarRechazado(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"), QStringLiteral("1"));
+    EXPECT_EQ(numeros(), QStringList{"1"});
+}
+
 TEST_F(GeneradorNumeracion, AnOverlappingRangeLeavesOutWhatAStoredSettlementHolds)
 {
     generar(QStringLiteral("01/03/2024"), QStringLiteral("10/03/2024"));
@@ -146,6 +181,16 @@ TEST_F(GeneradorNumeracion, ASalespersonCodeTakesOnlyThatSalespersonsVouchers)
     EXPECT_EQ(cobranzasDe(2), QStringList());
     EXPECT_EQ(filas(QStringLiteral("SELECT IdLiquidacion, USUARIO FROM V_COMISIONES_VENDEDOR_CAB")),
               (QStringList{"1|ADMIN", "2|O'BRIEN"}));
+}
+
+TEST_F(GeneradorNumeracion, ASalespersonTypedWithoutItsLeadingZerosTakesThatSalespersonsVouchers)
+{
+    for (const char *vendedor : {"2", " 2 "}) {
+        for (const char *tabla : {"CAB", "COB", "APL", "DET"})
+            db.execute(QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_%1").arg(QLatin1String(tabla)));
+        generar(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"), QLatin1String(vendedor));
+        EXPECT_EQ(cobranzasDe(1), (QStringList{"CBCT|2", "CB|5", "NC|202"})) << '"' << vendedor << '"';
+    }
 }
 
 TEST_F(GeneradorNumeracion, AMissingDateTakesTheOtherAndNoDatesTheThirtyDaysUpToTheServerDate)

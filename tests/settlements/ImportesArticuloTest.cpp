@@ -97,7 +97,7 @@ TEST_F(ImportesArticuloPrueba, AnArticleOfDigitsIsBroughtToItsStoredWidthAndTheK
     db.execute(
         "INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo, Cantidad, Importe_S_IVA, Total, "
         "alicIva, IdLista) VALUES ('FC', '"
-        + clave(103) + "', 0, '" + QString(23, QLatin1Char(' ')) + "12', 1, 40, 48.4, 21, '0001')");
+        + clave(103) + "', 0, '" + QString(23, QLatin1Char('0')) + "12', 1, 40, 48.4, 21, '0001')");
     ImportesArticulo importes;
     ObtenerImportesArticulo(*gBaseDatos, "12", " FC ", " " + clave(103) + " ", rt::Currency::fromDouble(300), importes);
     EXPECT_DOUBLE_EQ(d(importes.ImporteNeto), 80) << "one line of 40, carried by two collections";

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(ListaAplicacionesPrueba, EveryVoucherOfTheSalespersonComesByCollectionWithCreditNotesNegative)
 {
-    cargar(QStringLiteral("12"), QStringLiteral("   1"));
+    cargar(QStringLiteral("12"), QStringLiteral("0001"));
     const QList<QStringList> esperadas = {
         {"FC", "000100000103A", "CLIENTE UNO SA", "28/02/2024", "75,25", "1.240,08", "1.500,50", "CB", "000100000010X",
          "1"},
@@ -61,20 +61,20 @@ TEST_F(ListaAplicacionesPrueba, EveryVoucherOfTheSalespersonComesByCollectionWit
 
 TEST_F(ListaAplicacionesPrueba, OnlyTheChosenSettlementAndSalespersonCount)
 {
-    cargar(QStringLiteral("7"), QStringLiteral("   1"));
+    cargar(QStringLiteral("7"), QStringLiteral("0001"));
     EXPECT_EQ(filasDe(comprobantes),
               (QList<QStringList>{{"FC", "000100000090A", "CLIENTE UNO SA", "10/01/2024", "9,00", "900,00", "999,00",
                                    "CB", "000100000001X", "1"},
                                   {"Tot", "", "", "TOTALES", "9,00", "900,00", "999,00", "", "", "2"}}));
-    cargar(QStringLiteral("12"), QStringLiteral("   2"));
+    cargar(QStringLiteral("12"), QStringLiteral("0002"));
     EXPECT_EQ(filasDe(comprobantes).first().mid(1, 6),
               (QStringList{"000100000104A", "O'HARA SA", "09/03/2024", "61.728,39", "1.020.304,04", "1.234.567,89"}));
 }
 
 TEST_F(ListaAplicacionesPrueba, ASalespersonWhoseCollectionsPaidNothingLeavesTheHeadersOnly)
 {
-    cargar(QStringLiteral("12"), QStringLiteral("   1"));
-    cargar(QStringLiteral("12"), QStringLiteral("   3"));
+    cargar(QStringLiteral("12"), QStringLiteral("0001"));
+    cargar(QStringLiteral("12"), QStringLiteral("0003"));
     EXPECT_EQ(comprobantes.topLevelItemCount(), 0);
     EXPECT_EQ(encabezadosDe(comprobantes).size(), 10);
 }
@@ -82,7 +82,7 @@ TEST_F(ListaAplicacionesPrueba, ASalespersonWhoseCollectionsPaidNothingLeavesThe
 TEST_F(ListaAplicacionesPrueba, AVoucherMissingFromTheVouchersTableStillGivesItsRow)
 {
     db.execute(QStringLiteral("DELETE FROM V_MV_CPTE WHERE IdComprobante = '000100000103A'"));
-    cargar(QStringLiteral("12"), QStringLiteral("   1"), QStringLiteral("CB"), QStringLiteral("000100000010X"));
+    cargar(QStringLiteral("12"), QStringLiteral("0001"), QStringLiteral("CB"), QStringLiteral("000100000010X"));
     EXPECT_EQ(filasDe(comprobantes),
               (QList<QStringList>{{"FC", "000100000103A", "", "", "75,25", "0,00", "0,00", "CB", "000100000010X", "1"},
                                   {"Tot", "", "", "TOTALES", "75,25", "0,00", "0,00", "", "", "2"}}));
@@ -90,7 +90,7 @@ TEST_F(ListaAplicacionesPrueba, AVoucherMissingFromTheVouchersTableStillGivesIts
 
 TEST_F(ListaAplicacionesPrueba, WithoutASelectedSalespersonTheListStaysAsItWas)
 {
-    cargar(QStringLiteral("12"), QStringLiteral("   1"));
+    cargar(QStringLiteral("12"), QStringLiteral("0001"));
     const QList<QStringList> antes = filasDe(comprobantes);
     vendedores.setCurrentItem(nullptr);
     try {

@@ -77,7 +77,7 @@ protected:
 
 TEST_F(ListaDetallePrueba, EveryLineOfTheSalespersonComesByCollectionAndVoucherWithTheSums)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     cargar("12");
     const QList<QStringList> esperadas = {
         conId(LineaA005, 1),
@@ -111,7 +111,7 @@ TEST_F(ListaDetallePrueba, EveryLineOfTheSalespersonComesByCollectionAndVoucherW
 
 TEST_F(ListaDetallePrueba, AVoucherAloneNarrowsTheLinesWithoutACollection)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     cargar("12", "", "", "FC", "000100000103A");
     EXPECT_EQ(filasDe(detalle), (QList<QStringList>{conId(LineaA005, 1),
                                                     total({"1,00", "1.500,50", "1.240,08", "1.209,08", "75,25"}, 2)}));
@@ -119,7 +119,7 @@ TEST_F(ListaDetallePrueba, AVoucherAloneNarrowsTheLinesWithoutACollection)
 
 TEST_F(ListaDetallePrueba, ACreditNoteAmongTheCollectionsDoesNotNarrowTheLines)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     for (const char *tipo : {"NC", "nc", "NCFP", "Ncfp"}) {
         SCOPED_TRACE(tipo);
         cargar("12", tipo, "000200000003A");
@@ -129,7 +129,7 @@ TEST_F(ListaDetallePrueba, ACreditNoteAmongTheCollectionsDoesNotNarrowTheLines)
 
 TEST_F(ListaDetallePrueba, AnEmptyNumberLeavesTheListAsItWas)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     cargar("12");
     const QList<QStringList> antes = filasDe(detalle);
     for (const char *numero : {"", "   "}) {
@@ -141,7 +141,7 @@ TEST_F(ListaDetallePrueba, AnEmptyNumberLeavesTheListAsItWas)
 TEST_F(ListaDetallePrueba, AMissingVoucherDateGoesToTheErrorDialogAndIgnoreLeavesTheCellEmpty)
 {
     db.execute("DELETE FROM V_MV_CPTE WHERE IdComprobante = '000100000101A'");
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     esperarError(94, ui::vbIgnore);
     esperarError(94, ui::vbIgnore);
     cargar("12", "CB", "000100000011X");
@@ -156,7 +156,7 @@ TEST_F(ListaDetallePrueba, AMissingVoucherDateGoesToTheErrorDialogAndIgnoreLeave
 TEST_F(ListaDetallePrueba, LeavingAtAnErrorKeepsTheRowsAddedSoFarWithoutTotal)
 {
     db.execute("DELETE FROM V_MV_CPTE WHERE IdComprobante = '000100000102A'");
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     esperarError(94, ui::vbAbort);
     cargar("12", "CB", "000100000011X");
     dialogos.verify();
@@ -165,7 +165,7 @@ TEST_F(ListaDetallePrueba, LeavingAtAnErrorKeepsTheRowsAddedSoFarWithoutTotal)
 
 TEST_F(ListaDetallePrueba, RetryRunsTheFailingStatementAgain)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     cargar("12", "CB", "000100000010X");
     const QList<QStringList> antes = filasDe(detalle);
     vendedores.setCurrentItem(nullptr);
@@ -178,7 +178,7 @@ TEST_F(ListaDetallePrueba, RetryRunsTheFailingStatementAgain)
 
 TEST_F(ListaDetallePrueba, AStatementTheDatabaseRefusesLeavesTheHeadersOnly)
 {
-    elegirVendedor("12", "   1");
+    elegirVendedor("12", "0001");
     cargar("12");
     dialogos.expectMsgBox(support::BoxMatch::textContaining("Ha ocurrido el Siguiente Error"), ui::vbAbort);
     esperarError(3704, ui::vbIgnore);

@@ -65,11 +65,11 @@ TEST_F(ListasLiquidacion, SalespersonsComeInCodeOrderWithTheirSumsAndATotalRow)
 {
     cargarVendedores(QStringLiteral("12"));
     const QList<QStringList> esperadas = {
-        {QStringLiteral("   1"), QStringLiteral("ALVAREZ ANA"), QStringLiteral("175,25"), QStringLiteral("3.200,50")},
-        {QStringLiteral("   2"), QStringLiteral("BENITEZ BRUNO"), QStringLiteral("61.728,39"),
+        {QStringLiteral("0001"), QStringLiteral("ALVAREZ ANA"), QStringLiteral("175,25"), QStringLiteral("3.200,50")},
+        {QStringLiteral("0002"), QStringLiteral("BENITEZ BRUNO"), QStringLiteral("61.728,39"),
          QStringLiteral("1.234.567,89")},
-        {QStringLiteral("   3"), QStringLiteral("CASTRO CARLA"), QStringLiteral("2,50"), QStringLiteral("50,00")},
-        {QStringLiteral("  99"), QString(), QStringLiteral("4,00"), QStringLiteral("80,00")},
+        {QStringLiteral("0003"), QStringLiteral("CASTRO CARLA"), QStringLiteral("2,50"), QStringLiteral("50,00")},
+        {QStringLiteral("0099"), QString(), QStringLiteral("4,00"), QStringLiteral("80,00")},
         {QStringLiteral("Tot"), QString(), QStringLiteral("61.910,14"), QStringLiteral("1.237.898,39")},
     };
     EXPECT_EQ(filasDe(vendedores), esperadas);
@@ -93,7 +93,7 @@ TEST_F(ListasLiquidacion, AmountsKeepTwoDecimalsWhateverTheConfiguredDecimals)
 {
     gCantidadDecimales = QStringLiteral("0");
     cargarVendedores(QStringLiteral("7"));
-    EXPECT_EQ(filasDe(vendedores), (QList<QStringList>{{QStringLiteral("   1"), QStringLiteral("ALVAREZ ANA"),
+    EXPECT_EQ(filasDe(vendedores), (QList<QStringList>{{QStringLiteral("0001"), QStringLiteral("ALVAREZ ANA"),
                                                         QStringLiteral("9,00"), QStringLiteral("999,00")},
                                                        {QStringLiteral("Tot"), QString(), QStringLiteral("9,00"),
                                                         QStringLiteral("999,00")}}));
@@ -127,7 +127,7 @@ TEST_F(ListasLiquidacion, ANumberTheDatabaseRefusesIsReportedAndLeavesTheHeaders
 
 TEST_F(ListasLiquidacion, CollectionsComeByDateWithOrdinalsRemarksAndNetTotals)
 {
-    cargarCobranzas(QStringLiteral("12"), QStringLiteral("   1"));
+    cargarCobranzas(QStringLiteral("12"), QStringLiteral("0001"));
     const QString cero = QStringLiteral("0,00");
     const QList<QStringList> esperadas = {
         {QStringLiteral("CB"), QStringLiteral("000100000011X"), QStringLiteral("CLIENTE DOS SRL"),
@@ -164,7 +164,7 @@ TEST_F(ListasLiquidacion, CollectionsComeByDateWithOrdinalsRemarksAndNetTotals)
 
 TEST_F(ListasLiquidacion, CollectionsOfEachSplitColumnAddUpInTheirOwnColumn)
 {
-    cargarCobranzas(QStringLiteral("12"), QStringLiteral("   3"));
+    cargarCobranzas(QStringLiteral("12"), QStringLiteral("0003"));
     ASSERT_EQ(cobranzas.topLevelItemCount(), 2);
     const QStringList total = filasDe(cobranzas).last();
     EXPECT_EQ(total.mid(4, 9), (QStringList{QStringLiteral("2,50"), QStringLiteral("50,00"), QStringLiteral("0,00"),
@@ -175,10 +175,10 @@ TEST_F(ListasLiquidacion, CollectionsOfEachSplitColumnAddUpInTheirOwnColumn)
 
 TEST_F(ListasLiquidacion, ReloadingASalespersonStartsTheOrdinalsAgainAndIgnoresTheListSort)
 {
-    cargarCobranzas(QStringLiteral("12"), QStringLiteral("   1"));
+    cargarCobranzas(QStringLiteral("12"), QStringLiteral("0001"));
     cobranzas.setSortingEnabled(true);
     cobranzas.sortByColumn(14, Qt::DescendingOrder);
-    cargarCobranzas(QStringLiteral("12"), QStringLiteral("   1"));
+    cargarCobranzas(QStringLiteral("12"), QStringLiteral("0001"));
     EXPECT_FALSE(cobranzas.isSortingEnabled());
     QStringList ordinales;
     for (const QStringList &fila : filasDe(cobranzas))

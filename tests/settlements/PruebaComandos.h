@@ -8,7 +8,7 @@
 // The stored settlements of PruebaLiquidacion with their applied vouchers, article lines, the
 // vouchers themselves and the articles, figures worked out by hand:
 //
-// Settlement 12, salesperson "   1":
+// Settlement 12, salesperson "0001":
 //   CB 000100000010X paid FC 000100000103A (28/02/2024, CLIENTE UNO SA, net 1.240,08, total
 //     1.500,50, commission 75,25): one line of article "   A005" with a 2,5 % collection
 //     discount;
@@ -18,9 +18,9 @@
 //     A004 1 x 200 without rate and without an article row);
 //   the credit note NC 000200000003A (20/03/2024, net 247,93, total 300) applied to itself,
 //     its line A001 cancelled.
-// Settlement 12, salesperson "   2": CBCT 000100000020X paid FC 000100000104A (O'HARA SA).
-// Settlement 12, salesperson "   3": a collection that paid nothing.
-// Settlement 7, salesperson "   1": CB 000100000001X paid FC 000100000090A (one line of A001).
+// Settlement 12, salesperson "0002": CBCT 000100000020X paid FC 000100000104A (O'HARA SA).
+// Settlement 12, salesperson "0003": a collection that paid nothing.
+// Settlement 7, salesperson "0001": CB 000100000001X paid FC 000100000090A (one line of A001).
 class PruebaComandos : public PruebaLiquidacion {
 protected:
     // A list column as the user sees it: header, width in "X" letters, right alignment.

@@ -25,10 +25,10 @@ QStringList encabezadosDe(const QTreeWidget &lista);
 // dialogs, and the error log in a temporary folder.
 //
 // Settlement 12 (01/03/2024 to 31/03/2024) holds, by salesperson:
-//   "   1" ALVAREZ ANA: collections of 02/03 and 05/03 and a credit note of 20/03;
-//   "   2" BENITEZ BRUNO, "   3" CASTRO CARLA: one collection each;
-//   "  99": one collection, and no row in the salespersons table.
-// Settlement 7 (01/01/2024 to 31/01/2024) holds one collection of "   1"; settlement 13
+//   "0001" ALVAREZ ANA: collections of 02/03 and 05/03 and a credit note of 20/03;
+//   "0002" BENITEZ BRUNO, "0003" CASTRO CARLA: one collection each;
+//   "0099": one collection, and no row in the salespersons table.
+// Settlement 7 (01/01/2024 to 31/01/2024) holds one collection of "0001"; settlement 13
 // (01/04/2024 to 30/04/2024) none.
 class PruebaLiquidacion : public support::WidgetTest {
 protected:

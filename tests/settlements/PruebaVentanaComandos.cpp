@@ -123,7 +123,7 @@ void PruebaVentanaComandos::clicEncabezado(QTreeWidget *lista, int columna)
 void PruebaVentanaComandos::cargarVendedorUno()
 {
     confirmarNumero(QStringLiteral("12"));
-    clicFila(lista(1), QStringLiteral("   1"));
+    clicFila(lista(1), QStringLiteral("0001"));
 }
 
 QStringList PruebaVentanaComandos::primeraColumna(const QTreeWidget &lista)

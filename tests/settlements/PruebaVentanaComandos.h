@@ -36,7 +36,7 @@ protected:
     void dobleClicFila(QTreeWidget *lista, const QString &texto0);
     // Clicks the header of column `columna`.
     void clicEncabezado(QTreeWidget *lista, int columna);
-    // Loads settlement 12 and drills down to salesperson "   1".
+    // Loads settlement 12 and drills down to salesperson "0001".
     void cargarVendedorUno();
 
     // The first column of every row.

@@ -100,7 +100,7 @@ QString Utilidades::FormatoCodigo(const QString &codigo, int ancho) const
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]+$"));
     const QString trimmed = codigo.trimmed();
     if (digitsOnly.match(trimmed).hasMatch())
-        return trimmed.rightJustified(ancho, QLatin1Char(' '));
+        return trimmed.rightJustified(ancho, QLatin1Char('0'));
     return trimmed;
 }
 

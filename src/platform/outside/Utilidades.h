@@ -48,9 +48,9 @@ public:
     // The text with every occurrence of `buscado` replaced by `reemplazo` (letter case counts).
     QString ReemplazarTexto(const QString &texto, const QString &buscado, const QString &reemplazo) const;
 
-    // A code as the database stores it: a code of digits only is right-aligned in `ancho`
-    // characters with leading blanks ("1" gives "   1"); any other code is only trimmed.
-    // A code longer than `ancho` is never cut.
+    // A code as the database stores it: a code of digits only, blanks around it dropped, is
+    // padded with leading zeros to `ancho` characters (" 2 " gives "0002"); any other code is
+    // only trimmed ("FCE"). A code longer than `ancho` is never cut.
     QString FormatoCodigo(const QString &codigo, int ancho) const;
 
     // The folder ending with a separator ("/" added unless it ends in "/" or "\"); "" stays "".

@@ -34,14 +34,15 @@ TEST_F(UtilidadesTest, TextoSQLGivesExactlyTheWidthAndNoApostrophe)
         EXPECT_EQ(util.TextoSQL(QString::fromUtf8(c.text), c.width), QString::fromUtf8(c.result)) << c.text;
 }
 
-TEST_F(UtilidadesTest, FormatoCodigoRightAlignsNumericCodesOnly)
+TEST_F(UtilidadesTest, FormatoCodigoZeroPadsNumericCodesOnly)
 {
     struct Case {
         const char *code;
         const char *result;
     };
-    for (const Case &c : {Case{"1", "   1"}, Case{" 12 ", "  12"}, Case{"0001", "0001"}, Case{"CB", "CB"},
-                          Case{" FCE ", "FCE"}, Case{"12345", "12345"}, Case{"", ""}})
+    for (const Case &c : {Case{"2", "0002"}, Case{" 2 ", "0002"}, Case{" 12", "0012"}, Case{"0001", "0001"},
+                          Case{"CB", "CB"}, Case{" FCE ", "FCE"}, Case{"cbct ", "cbct"}, Case{"1A", "1A"},
+                          Case{"12345", "12345"}, Case{"", ""}, Case{"   ", ""}})
         EXPECT_EQ(util.FormatoCodigo(QString::fromUtf8(c.code), 4), QString::fromUtf8(c.result)) << c.code;
 }
 
