@@ -11,7 +11,7 @@ QList<Customer> makeCustomers()
                                QStringLiteral("Kiosco"),       QStringLiteral("Libreria"),
                                QStringLiteral("Panaderia"),    QStringLiteral("Restaurante")};
     const QStringList names = {QStringLiteral("El Progreso"), QStringLiteral("San Jose"), QStringLiteral("La Esquina"),
-                               QStringLiteral("Los Alamos"), QStringLiteral("Del Centro")};
+                               QStringLiteral("Los Alamos"), QStringLiteral("O'Higgins")};
     QList<Customer> list;
     for (int i = 0; i < kinds.size() * names.size(); ++i) {
         Customer customer;
@@ -68,7 +68,7 @@ const QList<Salesperson> &salespersons()
         {QStringLiteral("0004"), QStringLiteral("LOPEZ RICARDO")},
         {QStringLiteral("0005"), QStringLiteral("MARTINEZ SOFIA")},
         {QStringLiteral("0006"), QStringLiteral("GARCIA PABLO")},
-        {QStringLiteral("0007"), QStringLiteral("RODRIGUEZ LUCIA")},
+        {QStringLiteral("0007"), QStringLiteral("D'ANGELO LUCIA")},
         {QStringLiteral("0008"), QStringLiteral("SANCHEZ DIEGO")},
     };
     return list;

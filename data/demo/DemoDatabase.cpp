@@ -66,6 +66,7 @@ void writeDemoData(ado::Connection &company, ado::Connection &statistics, const 
     company.BeginTrans();
     writeSettings(company);
     writeCatalogues(company, firstDay(), lastDay());
+    writeEdgeCaseAccounts(company);
     company.CommitTrans();
     writeVouchers(company, options, prng);
     writeVoucherPrintData(company);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/EdgeCases.h"
 #include "platform/ado/Connection.h"
 
 #include <QDate>
@@ -16,7 +17,7 @@ struct DemoOptions {
 };
 
 // Fewer collections could not hold every fixed case of the demo.
-inline constexpr int MinimumCollections = 10;
+inline constexpr int MinimumCollections = 10 + EdgeCaseCollections;
 
 // The demo's date range: March and April 2024.
 QDate firstDay();

@@ -54,6 +54,7 @@ void DemoScenario::writeFixedCases()
                    paying({Means::Cash, Means::Card}, {Means::Discount, Means::RetentionIva,
                                                        Means::RetentionIngresosBrutos, Means::RetentionOther}));
     creditedInPartThenPaid(CB, 8, 50, paying({Means::Cash}));
+    writeEdgeCases(m_writer, m_firstDay);
 }
 
 int DemoScenario::writeRandomCase(int remaining)
@@ -112,15 +113,7 @@ QList<SaleLine> DemoScenario::randomLines(int customer, int minimumLines)
         if (used.contains(index))
             continue;
         used.append(index);
-        SaleLine line;
-        line.article = index;
-        line.quantity = m_prng.between(1, 10);
-        line.priceList = list;
-        line.unitPrice = listPrice(articles().at(index), list);
-        line.vatTenths = articles().at(index).vatTenths;
-        line.net = line.unitPrice * line.quantity;
-        line.vat = (line.net * line.vatTenths + 500) / 1000;
-        lines.append(line);
+        lines.append(priceLine(index, m_prng.between(1, 10), list));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/EdgeCases.h"
 #include "demo/PaymentSplit.h"
 #include "demo/Prng.h"
 #include "demo/VoucherWriter.h"
@@ -12,11 +13,11 @@ namespace demo {
 // collections are fixed cases that every demo database holds, whatever its size: an invoice
 // paid in part, one paid by two collections, one cancelled by a credit note, one credited in
 // part, a collection without salesperson, collections of every type and every means of
-// payment. The rest are drawn at random from the same kinds.
+// payment; then the edge cases (EdgeCases.h). The rest are drawn at random from the same kinds.
 class DemoScenario {
 public:
-    // The fixed cases take this many collections.
-    static constexpr int FixedCollections = 9;
+    // The fixed cases take this many collections, the edge cases included.
+    static constexpr int FixedCollections = 9 + EdgeCaseCollections;
 
     DemoScenario(VoucherWriter &writer, Prng &prng, const QDate &firstDay, int days);
 

@@ -123,7 +123,8 @@ VoucherWriter::VoucherWriter(ado::Connection &company, Prng &prng)
 
 VoucherKey VoucherWriter::nextKey(const QString &tc, const QString &letter)
 {
-    const int number = ++m_lastNumber[tc + QLatin1Char('|') + letter];
+    // A type stored as "cb" or "CB  " is the same type to the database: one numbering.
+    const int number = ++m_lastNumber[tc.trimmed().toUpper() + QLatin1Char('|') + letter];
     return {tc, Branch, QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0')), letter};
 }
 
@@ -172,7 +173,8 @@ VoucherKey VoucherWriter::writeCollection(const Collection &collection)
 
 VoucherWriter::EntryLine VoucherWriter::debitLine(const DebitLine &debit, const Collection &collection)
 {
-    EntryLine line{QStringLiteral("D"), accountOf(debit.means), debit.amount, detailOf(debit.means), QString()};
+    EntryLine line{QStringLiteral("D"), debit.account.isEmpty() ? accountOf(debit.means) : debit.account, debit.amount,
+                   debit.detail.isEmpty() ? detailOf(debit.means) : debit.detail, QString()};
     if (debit.means == Means::Cheque) {
         const QString number = QStringLiteral("%1").arg(++m_chequeNumber + 10000000);
         line.detail += QLatin1Char(' ') + number;

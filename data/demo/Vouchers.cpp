@@ -1,6 +1,21 @@
 #include "demo/Vouchers.h"
 
+#include "demo/DemoCatalog.h"
+
 namespace demo {
+
+SaleLine priceLine(int article, int quantity, const QString &priceList)
+{
+    SaleLine line;
+    line.article = article;
+    line.quantity = quantity;
+    line.priceList = priceList;
+    line.unitPrice = listPrice(articles().at(article), priceList);
+    line.vatTenths = articles().at(article).vatTenths;
+    line.net = line.unitPrice * quantity;
+    line.vat = (line.net * line.vatTenths + 500) / 1000;
+    return line;
+}
 
 qint64 Sale::net() const
 {

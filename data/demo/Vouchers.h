@@ -30,6 +30,10 @@ struct SaleLine {
     qint64 total() const { return net + vat; }
 };
 
+// The line of `quantity` units of article `article` (an index into articles()) at its price
+// on the price list, its VAT rounded to the cent.
+SaleLine priceLine(int article, int quantity, const QString &priceList);
+
 struct Sale {
     VoucherKey key;
     int customer = 0;
@@ -57,6 +61,9 @@ enum class Means {
 struct DebitLine {
     Means means = Means::Cash;
     qint64 amount = 0;
+    // When set, the line posts to this account with this text instead of the means' own.
+    QString account = {};
+    QString detail = {};
 };
 
 struct Application {

@@ -54,8 +54,8 @@ const Rule Rules[] = {
      "SELECT COUNT(*) FROM MV_APLICACION WHERE IdComprobante <> Sucursal || Numero || letra OR IDCOMPROBANTE_ORIGEN <> "
      "SUCURSAL_ORIGEN || NUMERO_ORIGEN || LETRA_ORIGEN OR IDCOMPROBANTE_PRINT <> IdComprobante",
      true},
-    {"TypesStoredUpperCase", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE CAST(TC AS BLOB) <> CAST(UPPER(TC) AS BLOB)",
-     true},
+    {"TypesKnownWhateverTheirCaseAndTrailingBlanks",
+     "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE NOT EXISTS (SELECT 1 FROM V_TA_CPTE t WHERE t.Codigo = m.TC)", true},
     {"SalespersonCodesKnown",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE idVendedor IS NOT NULL AND idVendedor NOT IN (SELECT IdVendedor FROM "
      "V_TA_VENDEDORES)",
@@ -65,7 +65,9 @@ const Rule Rules[] = {
      "SELECT COUNT(*) FROM (SELECT 1 FROM MV_ASIENTOS GROUP BY TC, SUCURSAL, NUMERO, LETRA HAVING ABS(SUM(CASE WHEN "
      "[DEBE-HABER] = 'D' THEN Importe ELSE -Importe END)) > 0.001)",
      true},
-    {"EveryAccountExists", "SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS)",
+    {"OnlyCollectionDebitLinesMissTheChart",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS) AND NOT (TC IN "
+     "('CB','CBCT','CBFP') AND SECUENCIA > 1)",
      true},
     {"CollectionsCreditTheirFirstLine",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP','NC','NCFP') AND SECUENCIA = 1 AND "
@@ -123,12 +125,61 @@ const Rule Rules[] = {
      "a.TC IN ('NC','NCFP') AND a.IMPORTE <> n.Importe",
      false},
     {"EveryMeansOfPaymentAndTheDiscountAppear",
-     "SELECT 9 - COUNT(DISTINCT IFNULL(c.MedioDePago, 'DESCUENTO')) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON c.Codigo = "
-     "m.Cuenta WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1",
+     "SELECT 9 - COUNT(DISTINCT UPPER(IFNULL(c.MedioDePago, 'DESCUENTO'))) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON "
+     "c.Codigo = m.Cuenta WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1 AND UPPER(IFNULL(c.MedioDePago, "
+     "'DESCUENTO')) IN ('EF','CH','TJ','DB','RI','RG','RB','RO','DESCUENTO')",
      true},
     {"ACollectionWithoutSalesperson",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA = 1 AND idVendedor IS NULL",
      false},
+    // The edge cases, each in both months (counted as the months that lack it)
+    {"ACollectionLineOfAClassTheSplitDoesNotName",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(m.Fecha, 1, 7)) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON c.Codigo = m.Cuenta "
+     "WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1 AND UPPER(c.MedioDePago) NOT IN "
+     "('EF','CH','TJ','DB','RI','RG','RB','RO')",
+     true},
+    {"ACollectionLineOnAnAccountMissingFromTheChart",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(Fecha, 1, 7)) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA > "
+     "1 AND Cuenta NOT IN (SELECT Codigo FROM MA_CUENTAS)",
+     true},
+    {"ACollectionLineOfAClassStoredInLowerCase",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(m.Fecha, 1, 7)) FROM MV_ASIENTOS m JOIN MA_CUENTAS c ON c.Codigo = m.Cuenta "
+     "WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA > 1 AND CAST(c.MedioDePago AS BLOB) <> "
+     "CAST(UPPER(c.MedioDePago) AS BLOB)",
+     true},
+    {"CollectionAndInvoiceTypesStoredInLowerCaseAndWithTrailingBlanks",
+     "SELECT 4 - COUNT(DISTINCT SUBSTR(m.Fecha, 1, 7) || CAST(m.TC AS BLOB)) FROM MV_APLICACION a JOIN MV_ASIENTOS m "
+     "ON m.TC = a.TC AND m.SUCURSAL || m.NUMERO || m.LETRA = a.IdComprobante AND m.SECUENCIA = 1 JOIN V_MV_CPTE h ON "
+     "h.TC = a.TCO_ORIGEN AND h.IdComprobante = a.IDCOMPROBANTE_ORIGEN WHERE CAST(m.TC AS BLOB) IN (CAST('cb' AS BLOB), "
+     "CAST('CB  ' AS BLOB)) AND CAST(h.TC AS BLOB) IN (CAST('fc' AS BLOB), CAST('FC  ' AS BLOB))",
+     true},
+    {"AVoucherWithTwoIdenticalLinesAndTwoEqualButForTheQuantity",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(h.Fecha, 1, 7)) FROM V_MV_CPTE h WHERE EXISTS (SELECT 1 FROM V_MV_CPTEINSUMOS l "
+     "WHERE l.TC = h.TC AND l.IdComprobante = h.IdComprobante GROUP BY l.IdArticulo, l.Cantidad, l.Total HAVING "
+     "COUNT(*) > 1) AND EXISTS (SELECT 1 FROM V_MV_CPTEINSUMOS a JOIN V_MV_CPTEINSUMOS b ON b.TC = a.TC AND "
+     "b.IdComprobante = a.IdComprobante AND b.IdArticulo = a.IdArticulo AND b.Cantidad > a.Cantidad WHERE a.TC = "
+     "h.TC AND a.IdComprobante = h.IdComprobante)",
+     true},
+    {"AVoucherPaidByACBAndACBCTOfTheSameDay",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(m.Fecha, 1, 7)) FROM MV_APLICACION a JOIN MV_APLICACION b ON b.TCO_ORIGEN = "
+     "a.TCO_ORIGEN AND b.IDCOMPROBANTE_ORIGEN = a.IDCOMPROBANTE_ORIGEN AND b.TC IN ('CBCT','CBFP') JOIN MV_ASIENTOS m "
+     "ON m.TC = a.TC AND m.SUCURSAL || m.NUMERO || m.LETRA = a.IdComprobante AND m.SECUENCIA = 1 JOIN MV_ASIENTOS n ON "
+     "n.TC = b.TC AND n.SUCURSAL || n.NUMERO || n.LETRA = b.IdComprobante AND n.SECUENCIA = 1 AND n.Fecha = m.Fecha "
+     "WHERE a.TC = 'CB'",
+     true},
+    {"ACollectionOfASalespersonAndACustomerWithApostrophes",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(m.Fecha, 1, 7)) FROM MV_ASIENTOS m JOIN V_TA_VENDEDORES v ON v.IdVendedor = "
+     "m.idVendedor WHERE m.TC IN ('CB','CBCT','CBFP') AND m.SECUENCIA = 1 AND v.Nombre LIKE '%''%' AND m.Detalle "
+     "LIKE '%''%'",
+     true},
+    {"ACollectionWithoutSalespersonInEachMonth",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(Fecha, 1, 7)) FROM MV_ASIENTOS WHERE TC IN ('CB','CBCT','CBFP') AND SECUENCIA = "
+     "1 AND idVendedor IS NULL",
+     true},
+    {"ACreditNoteAppliedInPartInEachMonth",
+     "SELECT 2 - COUNT(DISTINCT SUBSTR(n.Fecha, 1, 7)) FROM MV_APLICACION a JOIN V_MV_CPTE n ON n.TC = a.TC AND "
+     "n.IdComprobante = a.IdComprobante WHERE a.TC IN ('NC','NCFP') AND a.IMPORTE < n.Importe",
+     true},
     {"ACurrentAccountCollectionOfAnInvoice",
      "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBCT' AND TCO_ORIGEN = 'FC'", false},
     {"AProformaCollection", "SELECT COUNT(*) FROM MV_APLICACION WHERE TC = 'CBFP' AND TCO_ORIGEN = 'FP'", false},
@@ -188,12 +239,21 @@ const Rule Settled[] = {
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c JOIN V_COMISIONES_VENDEDOR_CAB h ON h.IdLiquidacion = "
      "c.IdLiquidacion WHERE c.FechaCob < h.FECHA_DESDE OR c.FechaCob > h.FECHA_HASTA",
      true},
-    {"SplitAddsUpToTheCollection",
-     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc LIKE 'CB%' AND ABS(Descuentos + Efectivo + Cheque + "
-     "Tarjeta + Banco + Retenciones + Otros - TotalCobrado) > 0.005",
+    // Lines on accounts missing from the chart are not read.
+    {"SplitAndUnreadLinesAddUpToTheCollection",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c WHERE c.CbTc LIKE 'CB%' AND ABS(c.Descuentos + c.Efectivo + "
+     "c.Cheque + c.Tarjeta + c.Banco + c.Retenciones + c.Otros + IFNULL((SELECT SUM(m.Importe) FROM MV_ASIENTOS m "
+     "WHERE m.TC = c.CbTc AND m.SUCURSAL || m.NUMERO || m.LETRA = c.IdCobranza AND m.SECUENCIA > 1 AND m.Cuenta NOT "
+     "IN (SELECT Codigo FROM MA_CUENTAS)), 0) - c.TotalCobrado) > 0.005",
      true},
     {"ADiscountInTheSplit", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Descuentos > 0", false},
-    {"NothingSplitAsOther", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Otros <> 0", true},
+    {"OtherHoldsTheLinesOfClassesTheSplitDoesNotName",
+     "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB c WHERE c.CbTc LIKE 'CB%' AND ABS(c.Otros - IFNULL((SELECT "
+     "SUM(m.Importe) FROM MV_ASIENTOS m JOIN MA_CUENTAS a ON a.Codigo = m.Cuenta WHERE m.TC = c.CbTc AND m.SUCURSAL || "
+     "m.NUMERO || m.LETRA = c.IdCobranza AND m.SECUENCIA > 1 AND m.Cuenta <> '4.1.05.01' AND "
+     "UPPER(IFNULL(a.MedioDePago, '')) NOT IN ('EF','CH','TJ','DB','RI','RB','RG','RO')), 0)) > 0.005",
+     true},
+    {"ACollectionSplitAsOther", "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE Otros > 0", false},
     {"CreditNotesKeepTheDefaultSplit",
      "SELECT COUNT(*) FROM V_COMISIONES_VENDEDOR_COB WHERE CbTc IN ('NC','NCFP') AND (Descuentos <> 0 OR Efectivo <> 0 OR "
      "Cheque <> 0 OR Tarjeta <> 0 OR Banco <> 0 OR Retenciones <> 0 OR Otros <> 0 OR Observaciones IS NULL)",

@@ -1,5 +1,6 @@
 // Rules of the embedded schema that the program's SQL relies on without saying so.
 
+#include "demo/DemoDatabase.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Conversions.h"
 #include "schema/SchemaFiles.h"
@@ -153,7 +154,7 @@ TEST(SchemaKeys, ASettingKeyStandsOnce)
 TEST(SchemaTypes, DatesAndAmountsReadBackAsDatesAndCurrency)
 {
     TestDatabase db;
-    db.fillDemo(10, 1);
+    db.fillDemo(demo::MinimumCollections, 1);
     ado::Recordset rs;
     rs.Open(QStringLiteral("SELECT Fecha, Importe FROM MV_ASIENTOS"), db.connection());
     EXPECT_EQ(rs(QStringLiteral("Fecha")).type(), rt::VarType::Date);
