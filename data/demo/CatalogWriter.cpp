@@ -126,7 +126,7 @@ void writeSmallCatalogues(ado::Connection &company)
         "('0002', 'BANCO DE LA PROVINCIA DE BUENOS AIRES'), ('0003', 'BANCO DE LA PAMPA'), ('0004', 'BANCO GALICIA'), "
         "('0005', 'BANCO SANTANDER')"));
     company.Execute(
-        QStringLiteral("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('1', 'Pesos'), ('2', 'Dolares')"));
+        QStringLiteral("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('0001', 'Pesos'), ('0002', 'Dolares')"));
     company.Execute(
         QStringLiteral("INSERT INTO TA_CONDIVA (Codigo, DESCRIPCION) VALUES ('1', 'IVA RESPONSABLE INSCRIPTO'), "
                        "('4', 'IVA SUJETO EXENTO'), ('5', 'CONSUMIDOR FINAL'), ('6', 'RESPONSABLE MONOTRIBUTO')"));

@@ -152,7 +152,7 @@ TEST_F(ComprobantesSecciones, SelectionByRangeListAndIdsTakesTheRightVouchers)
 
 TEST_F(ComprobantesSecciones, KeptRowsStayAndAForeignAmountTakesItsCurrencyWord)
 {
-    db.execute("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('2', 'Dólares')");
+    db.execute("INSERT INTO ta_monedas (Codigo, Descripcion) VALUES ('0002', 'Dólares')");
     comprobante("FC", "000100000001A", "20", {"Moneda = ' 2'"});
     comprobante("FC", "000100000002A", "1.05", {"Moneda = '0'"});
     generar("FC", "000100000001A");
