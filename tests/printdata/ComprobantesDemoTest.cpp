@@ -2,6 +2,7 @@
 #include "ComprobantesPrueba.h"
 
 #include "db/Conexiones.h"
+#include "demo/DemoDatabase.h"
 #include "platform/runtime/Conversions.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,8 @@ protected:
     {
         // The demo brings its own settings.
         db.execute("DELETE FROM TA_CONFIGURACION");
-        db.fillDemo(MinimoCobranzas);
+        db.fillDemo(demo::MinimumCollections);
     }
-    static constexpr int MinimoCobranzas = 10;
 
     long contar(const QString &condicion)
     {
