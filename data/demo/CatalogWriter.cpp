@@ -34,9 +34,9 @@ void writeAccounts(ado::Connection &company)
         {account::DiscountsObtained, "DESCUENTOS OBTENIDOS", "", ""},
         {account::Sales, "VENTAS", "", ""},
         {account::VatDebit, "IVA DEBITO FISCAL", "", ""},
-        {"2.1.04.01", "RETENCIONES IVA A DEPOSITAR", "", ""},
-        {"2.1.04.02", "RETENCIONES GANANCIAS A DEPOSITAR", "", ""},
-        {"2.1.04.03", "RETENCIONES INGRESOS BRUTOS A DEPOSITAR", "", ""},
+        {"2.1.04.01", "RETENCIONES IVA A DEPOSITAR", "RI", ""},
+        {"2.1.04.02", "RETENCIONES GANANCIAS A DEPOSITAR", "RG", ""},
+        {"2.1.04.03", "RETENCIONES INGRESOS BRUTOS A DEPOSITAR", "RB", ""},
     };
     BatchInserter inserter(company, QStringLiteral("MA_CUENTAS"),
                            columns("Codigo,CodigoOpcional,Descripcion,MedioDePago,TipoVista"));

@@ -4,6 +4,7 @@
 #include "demo/DemoScenario.h"
 #include "demo/DemoSettings.h"
 #include "demo/VoucherPrintData.h"
+#include "demo/ReceiptEntries.h"
 #include "schema/SchemaFiles.h"
 
 #include <QDir>
@@ -70,6 +71,7 @@ void writeDemoData(ado::Connection &company, ado::Connection &statistics, const 
     company.CommitTrans();
     writeVouchers(company, options, prng);
     writeVoucherPrintData(company);
+    writeReceiptEntries(company, options.seed, firstDay());
     writeStatisticsSettings(statistics);
 }
 

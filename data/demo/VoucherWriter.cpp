@@ -82,23 +82,6 @@ QString electronicCode(const VoucherKey &key)
 
 } // namespace
 
-// One line of an accounting entry; the cheque and card fields stay Null unless set.
-struct VoucherWriter::EntryLine {
-    QString side;
-    QString account;
-    qint64 amount = 0;
-    QString detail;
-    QString seller;
-    QString chequeOwn = sql::null();
-    QString chequeNumber = sql::null();
-    QString drawer = sql::null();
-    QString bank = sql::null();
-    QString dueDate = sql::null();
-    QString coupon = sql::null();
-    QString member = sql::null();
-    QString instalments = sql::null();
-};
-
 VoucherWriter::VoucherWriter(ado::Connection &company, Prng &prng)
     : m_prng(prng)
     , m_headers(company, QStringLiteral("V_MV_CPTE"),
@@ -108,13 +91,8 @@ VoucherWriter::VoucherWriter(ado::Connection &company, Prng &prng)
               columns("TC,IdComprobante,IdComplemento,IdArticulo,Descripcion,IdUnidad,IdUnidadBase,Cantidad,CantidadUd,"
                       "Equiv_UDBase,CANTIDAD_ORIGEN,Importe,Total,Importe_S_IVA,Importe_Ud,alicIva,PorcDto,Impuestos,"
                       "CondicionIva,ControladoPor,Ud_Pr,IdLista"))
-    , m_entries(company, QStringLiteral("MV_ASIENTOS"),
-                columns("TC,SUCURSAL,NUMERO,LETRA,SECUENCIA,[DEBE-HABER],Fecha,Importe,idVendedor,Cuenta,Detalle,"
-                        "CABIMPORTE,ChPropio,NROCOMPROBANTEBANCARIO,tj_observaciones,IdBanco,Vencimiento,TJ_NroCupon,"
-                        "TJ_NroSocio,TJ_cuotas,PERIODO,MES_OPERATIVO,[NUMERO ASIENTO]"))
-    , m_applications(company, QStringLiteral("MV_APLICACION"),
-                     columns("TC,Sucursal,Numero,letra,IdComprobante,TCO_ORIGEN,SUCURSAL_ORIGEN,NUMERO_ORIGEN,"
-                             "LETRA_ORIGEN,IDCOMPROBANTE_ORIGEN,IMPORTE,TC_PRINT,IDCOMPROBANTE_PRINT,CUENTA"))
+    , m_entries(company, QStringLiteral("MV_ASIENTOS"), entryColumns())
+    , m_applications(company, QStringLiteral("MV_APLICACION"), applicationColumns())
     , m_remarks(company, QStringLiteral("V_MV_CPTE_Observ"),
                 columns("TC,IdComprobante,IdComplemento,Tipo_Obs,Observacion,Importe,Importe_S_IVA"))
     , m_electronic(company, QStringLiteral("V_MV_CPTE_ELECTRONICOS"), columns("TC,IDCOMPROBANTE,CAE,Fecha_CPTE"))
@@ -171,7 +149,7 @@ VoucherKey VoucherWriter::writeCollection(const Collection &collection)
     return key;
 }
 
-VoucherWriter::EntryLine VoucherWriter::debitLine(const DebitLine &debit, const Collection &collection)
+EntryLine VoucherWriter::debitLine(const DebitLine &debit, const Collection &collection)
 {
     EntryLine line{QStringLiteral("D"), debit.account.isEmpty() ? accountOf(debit.means) : debit.account, debit.amount,
                    debit.detail.isEmpty() ? detailOf(debit.means) : debit.detail, QString()};
@@ -255,38 +233,13 @@ void VoucherWriter::writeSaleEntry(const Sale &sale, bool credit)
 void VoucherWriter::writeEntryLine(const VoucherKey &key, int sequence, const QDate &date, qint64 voucherTotal,
                                    const EntryLine &line)
 {
-    m_entries.add({sql::text(key.tc),
-                   sql::text(key.branch),
-                   sql::text(key.number),
-                   sql::text(key.letter),
-                   sql::integer(sequence),
-                   sql::text(line.side),
-                   sql::date(date),
-                   sql::money(line.amount),
-                   sql::textOrNull(line.seller),
-                   sql::text(line.account),
-                   sql::text(line.detail),
-                   sql::money(voucherTotal),
-                   line.chequeOwn,
-                   line.chequeNumber,
-                   line.drawer,
-                   line.bank,
-                   line.dueDate,
-                   line.coupon,
-                   line.member,
-                   line.instalments,
-                   sql::integer(date.year()),
-                   sql::integer(date.month()),
-                   sql::integer(m_entryNumber)});
+    m_entries.add(entryRow(key, sequence, date, voucherTotal, m_entryNumber, line));
 }
 
 void VoucherWriter::writeApplication(const VoucherKey &from, const VoucherKey &to, qint64 amount,
                                      const QString &account, const VoucherKey &printed)
 {
-    m_applications.add({sql::text(from.tc), sql::text(from.branch), sql::text(from.number), sql::text(from.letter),
-                        sql::text(from.id()), sql::text(to.tc), sql::text(to.branch), sql::text(to.number),
-                        sql::text(to.letter), sql::text(to.id()), sql::money(amount), sql::text(printed.tc),
-                        sql::text(printed.id()), sql::text(account)});
+    m_applications.add(applicationRow(from, to, amount, account, printed));
 }
 
 void VoucherWriter::writePrintExtras(const Sale &sale)

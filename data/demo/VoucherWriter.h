@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/BatchInserter.h"
+#include "demo/EntryRows.h"
 #include "demo/Prng.h"
 #include "demo/Vouchers.h"
 
@@ -26,8 +27,6 @@ public:
     void flush();
 
 private:
-    struct EntryLine;
-
     VoucherKey nextKey(const QString &tc, const QString &letter);
     void writeHeader(const VoucherKey &key, int customer, const QDate &date, qint64 net, qint64 total,
                      bool withSalesperson);

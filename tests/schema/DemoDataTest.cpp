@@ -85,13 +85,17 @@ const Rule Rules[] = {
     {"AmountsHaveTwoDecimals",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE ABS(Importe * 100 - ROUND(Importe * 100)) > 0.0001", true},
     // Vouchers
+    // Sales vouchers have their header in V_MV_CPTE, the others (purchases, payment orders) in C_MV_CPTE.
     {"EveryAppliedVoucherHasAHeader",
      "SELECT COUNT(*) FROM MV_APLICACION a WHERE NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = a.TCO_ORIGEN AND "
-     "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN)",
+     "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN) AND NOT EXISTS (SELECT 1 FROM C_MV_CPTE h JOIN V_TA_CPTE t ON t.Codigo "
+     "= h.TC AND t.SISTEMA <> 'VENTAS' WHERE h.TC = a.TCO_ORIGEN AND h.IdComprobante = a.IDCOMPROBANTE_ORIGEN)",
      true},
     {"EveryCollectionHasAHeader",
      "SELECT COUNT(*) FROM MV_ASIENTOS m WHERE m.SECUENCIA = 1 AND NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = "
-     "m.TC AND h.IdComprobante = m.SUCURSAL || m.NUMERO || m.LETRA)",
+     "m.TC AND h.IdComprobante = m.SUCURSAL || m.NUMERO || m.LETRA) AND NOT EXISTS (SELECT 1 FROM C_MV_CPTE h JOIN "
+     "V_TA_CPTE t ON t.Codigo = h.TC AND t.SISTEMA <> 'VENTAS' WHERE h.TC = m.TC AND h.IdComprobante = m.SUCURSAL || "
+     "m.NUMERO || m.LETRA)",
      true},
     {"LinesAddUpToTheHeader",
      "SELECT COUNT(*) FROM V_MV_CPTE h WHERE h.TC IN ('FC','FP','NC','NCFP') AND ABS(h.Importe - (SELECT SUM(l.Total) "

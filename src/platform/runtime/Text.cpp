@@ -108,6 +108,22 @@ QString UCase(const QString &text)
     return text.toUpper();
 }
 
+QString ProperCase(const QString &text)
+{
+    QString result = text.toLower();
+    bool wordStart = true;
+    for (QChar &c : result) {
+        if (c.isSpace()) {
+            wordStart = true;
+            continue;
+        }
+        if (wordStart)
+            c = c.toUpper();
+        wordStart = false;
+    }
+    return result;
+}
+
 QString LCase(const QString &text)
 {
     return text.toLower();

@@ -38,6 +38,9 @@ QString Mid(const QString &text, int start, int length = -1);
 
 QString UCase(const QString &text);
 QString LCase(const QString &text);
+// StrConv's proper case: the first letter of each word upper case, every other letter lower case;
+// words are separated by blanks, tabs and line breaks.
+QString ProperCase(const QString &text);
 int Len(const QString &text);
 
 // `count` blanks; throws 5 when count < 0.

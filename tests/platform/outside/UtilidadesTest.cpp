@@ -63,6 +63,8 @@ TEST_F(UtilidadesTest, TextHelpers)
     EXPECT_EQ(util.ContarPalabras(QStringLiteral("  select  a\r\nfrom\tb ")), 4);
     EXPECT_EQ(util.ContarPalabras(QString()), 0);
     EXPECT_EQ(util.QuitarCaracter(QStringLiteral("=a=b|c"), QStringLiteral("=")), QStringLiteral("ab|c"));
+    EXPECT_EQ(util.QuitarCaracter(QStringLiteral("20-12345678-9"), QStringLiteral("-"), QStringLiteral("/")),
+              QStringLiteral("20/12345678/9"));
     EXPECT_EQ(util.ReemplazarTexto(QStringLiteral("1,5,0"), QStringLiteral(","), QStringLiteral(".")),
               QStringLiteral("1.5.0"));
     EXPECT_EQ(util.AgregarBarra(QStringLiteral("/opt/app")), QStringLiteral("/opt/app/"));

@@ -103,6 +103,8 @@ TEST(TextFunctions, PiecesOfText)
     EXPECT_EQ(Len(t), 10);
     EXPECT_EQ(UCase(QString::fromUtf8("peña")), QString::fromUtf8("PEÑA"));
     EXPECT_EQ(LCase(QString::fromUtf8("ÁRBOL")), QString::fromUtf8("árbol"));
+    EXPECT_EQ(ProperCase(QString::fromUtf8("un MIL pesos con 05/100\tñandú  x")),
+              QString::fromUtf8("Un Mil Pesos Con 05/100\tÑandú  X"));
     const std::function<void()> badCalls[] = {[&] { Mid(t, 0, 1); }, [&] { Mid(t, 1, -2); }, [&] { Left(t, -1); },
                                               [&] { Right(t, -1); }};
     for (const auto &call : badCalls)

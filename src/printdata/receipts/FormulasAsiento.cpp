@@ -1,0 +1,66 @@
+#include "printdata/receipts/FormulasAsiento.h"
+
+#include "core/Configuracion.h"
+#include "db/DB_Dll.h"
+#include "db/TextosBusqueda.h"
+#include "platform/report/ImpresionReportes.h"
+#include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
+
+namespace {
+
+bool periodoCero(const rt::Variant &Periodo)
+{
+    return !Periodo.isNull() && rt::IsNumeric(Periodo) && rt::CDbl(Periodo) == 0;
+}
+
+} // namespace
+
+namespace ModFormulasAsiento {
+
+QString seleccion(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero, const QString &Letra,
+                  const QString &MesOperativo, const QString &NumeroAsiento, const rt::Variant &Periodo)
+{
+    const QString texto = QStringLiteral("'");
+    const QString comprobante = QStringLiteral("{MV_ASIENTOS.TC} = ") + db.SQLValue(TC.trimmed(), texto)
+                                + QStringLiteral(" AND {MV_ASIENTOS.SUCURSAL} = ")
+                                + db.SQLValue(Sucursal.trimmed(), texto)
+                                + QStringLiteral(" AND {MV_ASIENTOS.NUMERO} = ") + db.SQLValue(Numero.trimmed(), texto)
+                                + QStringLiteral(" AND {MV_ASIENTOS.LETRA} = ") + db.SQLValue(Letra.trimmed(), texto);
+    if (periodoCero(Periodo))
+        return comprobante;
+    // Month and entry number stand unquoted: they go in as number literals, so no text can
+    // change the selection.
+    const QString numero = QStringLiteral("@");
+    return QStringLiteral("{MV_ASIENTOS.PERIODO} = ") + db.SQLValue(Periodo, texto) + QStringLiteral(" AND ")
+           + comprobante + QStringLiteral(" AND {MV_ASIENTOS.MES_OPERATIVO} = ") + db.SQLValue(MesOperativo, numero)
+           + QStringLiteral(" AND {MV_ASIENTOS.NUMERO ASIENTO} = ") + db.SQLValue(NumeroAsiento.trimmed(), numero);
+}
+
+QString reporte(bool CentroCosto, bool Ticket80mm)
+{
+    if (CentroCosto)
+        return QStringLiteral("AsientoCCosto");
+    if (Ticket80mm)
+        return QStringLiteral("Asientos_80mm");
+    return QStringLiteral("Asientos");
+}
+
+} // namespace ModFormulasAsiento
+
+void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero,
+                     const QString &Letra, const QString &MesOperativo, const QString &NumeroAsiento,
+                     const rt::Variant &Periodo, bool CentroCosto, bool EnVentana, bool Ticket80mm)
+{
+    const QString seleccion =
+        ModFormulasAsiento::seleccion(db, TC, Sucursal, Numero, Letra, MesOperativo, NumeroAsiento, Periodo);
+    report::ImpresionReportes &impresion = *gImpresion;
+    impresion.setDestino(EnVentana ? impresion.DestinoVentana() : impresion.DestinoImpresora());
+    impresion.setEnProceso(true);
+    const QString empresa = QStringLiteral("EMPRESA = '")
+                            + TextosBusqueda::escaparComillas(Cfg(QStringLiteral("NOMBRE"))) + QLatin1Char('\'');
+    impresion.ImprimirReporte(ModFormulasAsiento::reporte(CentroCosto, Ticket80mm), {QString()}, seleccion, gCadenaODBC,
+                              empresa, QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
+                              CentroCosto ? QStringLiteral("AsientoSueldosCC") : QString(), QString(), QString());
+}
