@@ -15,6 +15,11 @@ struct Busqueda {
     const char *fila; // COLUMNA1|COLUMNA2|COLUMNA3|COLUMNA9|COLUMNA11 of the first row
 };
 
+void PrintTo(const Busqueda &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
 class DocumentoAplicado : public PruebaRecibos, public ::testing::WithParamInterface<Busqueda> { };
 
 TEST_P(DocumentoAplicado, IsLookedUpWhereItsArrangementLooks)
@@ -82,6 +87,11 @@ struct Respuesta {
     int filas;
     qsizetype formulas;
 };
+
+void PrintTo(const Respuesta &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
 
 class DocumentoPerdido : public PruebaRecibos, public ::testing::WithParamInterface<Respuesta> { };
 

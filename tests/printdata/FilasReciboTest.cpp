@@ -17,6 +17,11 @@ struct Pareo {
     QStringList esperadas; // COLUMNA2|COLUMNA4|COLUMNA8 of each row
 };
 
+void PrintTo(const Pareo &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
 class FilasRecibo : public PruebaRecibos, public ::testing::WithParamInterface<Pareo> { };
 
 TEST_P(FilasRecibo, PairDocumentsWithMeansOfPayment)

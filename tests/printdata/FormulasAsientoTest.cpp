@@ -26,6 +26,11 @@ struct Asiento {
     QStringList detalles; // the Detalle of each line shown
 };
 
+void PrintTo(const Asiento &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
 class FormulasAsientoTest : public PruebaRecibos, public ::testing::WithParamInterface<Asiento> {
 protected:
     FormulasAsientoTest()

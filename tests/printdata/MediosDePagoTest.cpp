@@ -17,6 +17,11 @@ struct Listado {
     const char *ajuste = nullptr; // SQL run first
 };
 
+void PrintTo(const Listado &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
 class ListadoMedio : public PruebaRecibos, public ::testing::WithParamInterface<Listado> { };
 
 TEST_P(ListadoMedio, PrintsItsColumns)

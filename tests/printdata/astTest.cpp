@@ -19,6 +19,11 @@ struct CuentasIva {
     const char *ajuste = nullptr;
 };
 
+void PrintTo(const CuentasIva &caso, std::ostream *os)
+{
+    *os << caso.nombre;
+}
+
 class CuentaIVADF : public PruebaRecibos, public ::testing::WithParamInterface<CuentasIva> { };
 
 TEST_P(CuentaIVADF, ReadsTheAccountsOfReceiptsOrOrders)
