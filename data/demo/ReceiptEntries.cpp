@@ -32,7 +32,7 @@ const Supplier Suppliers[] = {
 
 namespace ledger {
 inline constexpr const char *Purchases = "5.1.01.01";
-inline constexpr const char *VatCredit = "1.1.05.01";
+inline constexpr const char *VatCredit = "1.1.08.01";
 inline constexpr const char *RetentionIva = "2.1.04.01";
 inline constexpr const char *RetentionGanancias = "2.1.04.02";
 inline constexpr const char *RetentionIngresosBrutos = "2.1.04.03";

@@ -123,8 +123,9 @@ void IMP_Recibos::prepararCuentas()
         m_incluirCuitLibrador = mismoTexto(Cfg(QStringLiteral("IncluirCuitLibrador")).trimmed(), QStringLiteral("SI"));
     });
     paso([&] {
-        m_esRecibo = mismoTexto(m_tc, QStringLiteral("CB")) || mismoTexto(m_tc, QStringLiteral("CBFP"))
-                     || mismoTexto(m_tc, QStringLiteral("CBCT"));
+        const QString tc = m_tc.trimmed();
+        m_esRecibo = mismoTexto(tc, QStringLiteral("CB")) || mismoTexto(tc, QStringLiteral("CBFP"))
+                     || mismoTexto(tc, QStringLiteral("CBCT"));
     });
     paso([&] { m_tipo = gUtil->FormatoCodigo(m_tc.trimmed(), 4); });
     m_ctaRetIVA.clear();
