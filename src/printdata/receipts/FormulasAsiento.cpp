@@ -15,12 +15,9 @@ bool periodoCero(const rt::Variant &Periodo)
     return !Periodo.isNull() && rt::IsNumeric(Periodo) && rt::CDbl(Periodo) == 0;
 }
 
-} // namespace
-
-namespace ModFormulasAsiento {
-
-QString seleccion(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero, const QString &Letra,
-                  const QString &MesOperativo, const QString &NumeroAsiento, const rt::Variant &Periodo)
+QString seleccionAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero,
+                         const QString &Letra, const QString &MesOperativo, const QString &NumeroAsiento,
+                         const rt::Variant &Periodo)
 {
     const QString texto = QStringLiteral("'");
     const QString comprobante = QStringLiteral("{MV_ASIENTOS.TC} = ") + db.SQLValue(TC.trimmed(), texto)
@@ -38,7 +35,7 @@ QString seleccion(DB_Dll &db, const QString &TC, const QString &Sucursal, const 
            + QStringLiteral(" AND {MV_ASIENTOS.NUMERO ASIENTO} = ") + db.SQLValue(NumeroAsiento.trimmed(), numero);
 }
 
-QString reporte(bool CentroCosto, bool Ticket80mm)
+QString reporteAsiento(bool CentroCosto, bool Ticket80mm)
 {
     if (CentroCosto)
         return QStringLiteral("AsientoCCosto");
@@ -47,20 +44,19 @@ QString reporte(bool CentroCosto, bool Ticket80mm)
     return QStringLiteral("Asientos");
 }
 
-} // namespace ModFormulasAsiento
+} // namespace
 
 void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero,
                      const QString &Letra, const QString &MesOperativo, const QString &NumeroAsiento,
                      const rt::Variant &Periodo, bool CentroCosto, bool EnVentana, bool Ticket80mm)
 {
-    const QString seleccion =
-        ModFormulasAsiento::seleccion(db, TC, Sucursal, Numero, Letra, MesOperativo, NumeroAsiento, Periodo);
+    const QString seleccion = seleccionAsiento(db, TC, Sucursal, Numero, Letra, MesOperativo, NumeroAsiento, Periodo);
     report::ImpresionReportes &impresion = *gImpresion;
     impresion.setDestino(EnVentana ? impresion.DestinoVentana() : impresion.DestinoImpresora());
     impresion.setEnProceso(true);
     const QString empresa = QStringLiteral("EMPRESA = '")
                             + TextosBusqueda::escaparComillas(Cfg(QStringLiteral("NOMBRE"))) + QLatin1Char('\'');
-    impresion.ImprimirReporte(ModFormulasAsiento::reporte(CentroCosto, Ticket80mm), {QString()}, seleccion, gCadenaODBC,
-                              empresa, QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
+    impresion.ImprimirReporte(reporteAsiento(CentroCosto, Ticket80mm), {QString()}, seleccion, gCadenaODBC, empresa,
+                              QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
                               CentroCosto ? QStringLiteral("AsientoSueldosCC") : QString(), QString(), QString());
 }

@@ -6,25 +6,14 @@
 
 class DB_Dll;
 
-// The print of one voucher's accounting entry (its MV_ASIENTOS lines) through gImpresion.
-namespace ModFormulasAsiento {
-
-// The record selection of the entry of voucher TC, Sucursal, Numero and Letra (each trimmed and
-// quoted through SQLValue): with Periodo 0 every line of the voucher; otherwise the lines of that
-// period, operating month and entry number (the last two placed unquoted).
-QString seleccion(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero, const QString &Letra,
-                  const QString &MesOperativo, const QString &NumeroAsiento, const rt::Variant &Periodo);
-
-// The entry report: "AsientoCCosto" for the cost-centre entry, else "Asientos_80mm" for an 80 mm
-// ticket, else "Asientos".
-QString reporte(bool CentroCosto, bool Ticket80mm);
-
-} // namespace ModFormulasAsiento
-
-// FormulasAsiento: prints the entry to the screen (EnVentana) or the printer, with the company
-// formula "EMPRESA = '<setting NOMBRE>'" and "ENQUEMONEDA = '1'", the logon text gCadenaODBC and,
-// for the cost-centre report, the sub-report "AsientoSueldosCC". Leaves gImpresion in process
-// (EnProceso). Errors of the connection or the print library pass to the caller.
+// FormulasAsiento: prints the accounting entry (the MV_ASIENTOS lines) of voucher TC, Sucursal,
+// Numero and Letra through gImpresion. Periodo 0 selects every line of the voucher; otherwise the
+// lines of that period, operating month and entry number. The report is "AsientoCCosto" for the
+// cost-centre entry, else "Asientos_80mm" for an 80 mm ticket, else "Asientos"; it goes to the
+// screen (EnVentana) or the printer, with the company formula "EMPRESA = '<setting NOMBRE>'" and
+// "ENQUEMONEDA = '1'", the logon text gCadenaODBC and, for the cost-centre report, the sub-report
+// "AsientoSueldosCC". Leaves gImpresion in process (EnProceso). Errors of the connection or the
+// print library pass to the caller.
 void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero,
                      const QString &Letra, const QString &MesOperativo, const QString &NumeroAsiento,
                      const rt::Variant &Periodo, bool CentroCosto, bool EnVentana = true, bool Ticket80mm = false);
