@@ -61,6 +61,12 @@ const std::string SoloAsiento =
     "INSERT INTO MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA, [DEBE-HABER], Fecha, Importe, CABIMPORTE) "
     "VALUES ('FC', '0001', '00000101', 'X', 1, 'D', '04/03/2024', 640, 650)";
 
+// A balance the database gives as Null reads as 0.
+const std::string SaldoNulo = VentaFC
+                              + ";DROP VIEW VE_SALDOAPLICACION; CREATE TABLE VE_SALDOAPLICACION "
+                                "(TCO_ORIGEN, SUCURSAL_ORIGEN, NUMERO_ORIGEN, LETRA_ORIGEN, SALDO, CUENTA); "
+                                "INSERT INTO VE_SALDOAPLICACION VALUES ('FC', '0001', '00000101', 'X', NULL, 'CLI')";
+
 const Busqueda Busquedas[] = {
     {"SaleInTheVoucherHeaders", "FC", VentaFC.c_str(), 0, "01/03/2024|FC-000100000101X|500,00|800,00|300,00"},
     {"TypeWithoutSystemInTheVoucherHeaders", "ND", VentaND.c_str(), 1,
@@ -72,6 +78,7 @@ const Busqueda Busquedas[] = {
      "20/02/2024|FCC-000100000101X|500,00|790,00|300,00"},
     {"WithoutSubledgerDateTheEntryDate", "FCC", AsientoSinSubdiario.c_str(), 2,
      "03/03/2024|FCC-000100000101X|500,00|790,00|300,00"},
+    {"NullBalanceReadsAsZero", "FC", SaldoNulo.c_str(), 0, "01/03/2024|FC-000100000101X|500,00|800,00|0,00"},
     {"LedByEntryLinesASaleInTheVoucherHeaders", "FC", VentaFC.c_str(), 2,
      "01/03/2024|FC-000100000101X|500,00|800,00|300,00"},
 };

@@ -132,7 +132,7 @@ void IMP_Recibos::saldoDocumento(const QString &tipo, const Documento &doc, bool
     if (prueba([&] { return !m_busqueda.EOF_(); }))
         paso([&] {
             m_escritor.Fields(QStringLiteral("COLUMNA11"))
-                .setValue(formatear(rt::CStr(m_busqueda.Fields(QStringLiteral("SALDO")).Value())));
+                .setValue(formatear(gUtil->ValorCampo(m_busqueda.Fields(QStringLiteral("SALDO")).Value())));
         });
     else
         escribir(QStringLiteral("COLUMNA11"), QStringLiteral("0"));
