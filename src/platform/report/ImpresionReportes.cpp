@@ -114,6 +114,10 @@ PreviewWindow *ImpresionReportes::ultimaVistaPrevia() const
 void ImpresionReportes::Terminar(int)
 {
     setEnProceso(false);
+    m_formulas.clear();
+    m_nombreImpresora.clear();
+    m_controladorImpresora.clear();
+    m_puertoImpresora.clear();
 }
 
 } // namespace report

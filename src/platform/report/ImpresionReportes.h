@@ -87,9 +87,11 @@ public:
                          const QString &subReporte = {}, const QString &reservado = {},
                          const QString &subReporte2 = {});
 
-    // Ends a run of prints: releases the connection the library opened and sets EnProceso to
-    // False. Jobs are handed to the printer as each print runs, so there is nothing left to wait
-    // the `segundos` for. Open previews stay open.
+    // Ends a run of prints: releases the connection the library opened, sets EnProceso to False,
+    // and forgets the formulas of AsignarFormulas and the printer name, driver and port, so the
+    // next caller starts from the default printer and its own formulas. Jobs are handed to the
+    // printer as each print runs, so there is nothing left to wait the `segundos` for. Open
+    // previews stay open.
     void Terminar(int segundos);
 
     // The last report laid out, and the preview window of the last print to the screen (null

@@ -85,6 +85,21 @@ TEST_F(ImpresionReportesTest, FormulasOfTheCallOverrideAssignedOnes)
     EXPECT_THROW(m_impresion.AsignarFormulas({QStringLiteral("Empresa")}), rt::RuntimeError);
 }
 
+TEST_F(ImpresionReportesTest, TerminarEndsTheBatchOfAssignedFormulasAndPrinter)
+{
+    m_impresion.AsignarFormulas({QStringLiteral("Empresa = 'Asignada'")});
+    m_impresion.setNombreImpresora(QStringLiteral("Epson FX"));
+    m_impresion.setControladorImpresora(QStringLiteral("Epson FX"));
+    m_impresion.setPuertoImpresora(QStringLiteral("LPT1:"));
+    m_impresion.setEnProceso(true);
+    m_impresion.Terminar(30);
+    EXPECT_FALSE(m_impresion.EnProceso());
+    EXPECT_TRUE(m_impresion.NombreImpresora().isEmpty());
+    EXPECT_TRUE(m_impresion.ControladorImpresora().isEmpty());
+    EXPECT_TRUE(m_impresion.PuertoImpresora().isEmpty());
+    EXPECT_TRUE(print(QStringLiteral("Prueba")).startsWith(QStringLiteral(" / sin moneda")));
+}
+
 TEST_F(ImpresionReportesTest, WritesThePdfFileAsked)
 {
     print(QStringLiteral("Prueba"), QStringLiteral("Empresa = 'ACME'"), QStringLiteral("{VEN.IdVendedor} = '0001'"));

@@ -1,0 +1,94 @@
+#include "printing/MediosDePagoRecibo.h"
+
+#include "db/DB_Dll.h"
+#include "platform/runtime/Text.h"
+#include "session/ObjetosExternos.h"
+
+#include <array>
+
+namespace {
+
+QString literal(const QString &valor)
+{
+    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+// One means-of-payment group: its sum, its label and the description of its first line.
+struct Grupo {
+    const char *codigo;
+    const char *generico;
+    rt::Currency suma;
+    QString texto;
+    QString primera;
+    bool vista = false;
+};
+
+} // namespace
+
+void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &IdComprobante,
+                               rt::Currency &ImporteEfectivo, rt::Currency &ImporteTarjeta, QString &TextoEfectivo,
+                               QString &TextoTarjeta, QString &TextoOtros, rt::Currency &ImporteOtros,
+                               QString &TextoCheque, rt::Currency &ImporteCheque)
+{
+    const QString recibo = rt::Trim(TC).compare(QStringLiteral("FP"), Qt::CaseInsensitive) == 0
+                               ? QStringLiteral("CBFP")
+                               : QStringLiteral("CBCT");
+    ImporteEfectivo = ImporteTarjeta = ImporteOtros = ImporteCheque = rt::Currency();
+    TextoEfectivo.clear();
+    TextoTarjeta.clear();
+    TextoOtros.clear();
+    TextoCheque.clear();
+
+    ado::Recordset aplicacion;
+    base.AbrirRecordset(QStringLiteral("select * from mv_aplicacion where (tc = '") + recibo
+                            + QStringLiteral("' ) and sucursal_origen = '") + literal(rt::Mid(IdComprobante, 1, 4))
+                            + QStringLiteral("' and numero_origen = '") + literal(rt::Mid(IdComprobante, 5, 8))
+                            + QStringLiteral("' and letra_origen = '") + literal(rt::Mid(IdComprobante, 13, 1))
+                            + QStringLiteral("'"),
+                        aplicacion);
+    if (aplicacion.State() != ado::adStateOpen || aplicacion.EOF_())
+        return;
+    const auto campo = [](ado::Recordset &rs, const char *nombre) {
+        return gUtil->ValorCampo(rs.Fields(QLatin1String(nombre)));
+    };
+    ado::Recordset lineas;
+    base.AbrirRecordset(QStringLiteral("Select cuenta,importe, mediodepago, [DEBE-HABER], DESCRIPCION  from "
+                                       "mv_asientos INNER JOIN ma_cuentas on cuenta = codigo where tc = '")
+                            + recibo + QStringLiteral("' and sucursal = '") + literal(campo(aplicacion, "Sucursal"))
+                            + QStringLiteral("' and numero = '") + literal(campo(aplicacion, "Numero"))
+                            + QStringLiteral("' and letra = '") + literal(campo(aplicacion, "letra"))
+                            + QStringLiteral("'  and not MedioDePago is null"),
+                        lineas);
+    base.CierraRecordset(aplicacion);
+    std::array<Grupo, 4> grupos = {{{"EF", "EFECTIVO", {}, {}, {}},
+                                    {"TJ", "TARJETA", {}, {}, {}},
+                                    {"CH", "CHEQUE", {}, {}, {}},
+                                    {nullptr, "OTROS", {}, {}, {}}}};
+    for (; lineas.State() == ado::adStateOpen && !lineas.EOF_(); lineas.MoveNext()) {
+        const QString medio = rt::Trim(campo(lineas, "mediodepago"));
+        Grupo *grupo = &grupos.back();
+        for (Grupo &candidato : grupos) {
+            if (candidato.codigo && medio.compare(QLatin1String(candidato.codigo), Qt::CaseInsensitive) == 0)
+                grupo = &candidato;
+        }
+        const QString descripcion = campo(lineas, "DESCRIPCION");
+        if (!grupo->vista) {
+            grupo->primera = descripcion;
+            grupo->vista = true;
+        }
+        grupo->texto = descripcion.compare(grupo->primera, Qt::CaseInsensitive) == 0
+                           ? descripcion
+                           : QString::fromLatin1(grupo->generico);
+        const rt::Currency importe = gUtil->ValorNumerico(lineas.Fields(QStringLiteral("importe")).Value());
+        grupo->suma = campo(lineas, "DEBE-HABER") == u"D" ? grupo->suma + importe : grupo->suma - importe;
+    }
+    base.CierraRecordset(lineas);
+    ImporteEfectivo = grupos[0].suma;
+    TextoEfectivo = grupos[0].texto;
+    ImporteTarjeta = grupos[1].suma;
+    TextoTarjeta = grupos[1].texto;
+    ImporteCheque = grupos[2].suma;
+    TextoCheque = grupos[2].texto;
+    ImporteOtros = grupos[3].suma;
+    TextoOtros = grupos[3].texto;
+}

@@ -1,0 +1,43 @@
+#include "printing/PeriodoAsiento.h"
+
+#include "db/DB_Dll.h"
+#include "platform/runtime/Text.h"
+#include "printing/DatosImpresion.h"
+#include "session/ObjetosExternos.h"
+
+namespace {
+
+QString literal(const QString &valor)
+{
+    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+} // namespace
+
+void ObtenerPeriodoAsiento(DB_Dll &base, DatosImpresion &datos, const QString &TC, const QString &IdComprobante,
+                           const QString &ParametroAsiento, bool CentroCosto)
+{
+    const QString sucursal = rt::Mid(IdComprobante, 1, 4);
+    const QString numero = rt::Mid(IdComprobante, 5, 8);
+    const QString letra = rt::Mid(IdComprobante, 13, 1);
+    // Without a date every entry of the voucher is shown, rather than none.
+    const QString fecha = rt::Trim(ParametroAsiento).isEmpty()
+                              ? QString()
+                              : QStringLiteral(" AND FECHA='") + literal(ParametroAsiento) + QStringLiteral("'");
+    ado::Recordset rs;
+    base.AbrirRecordset(QStringLiteral("SELECT TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,PERIODO "
+                                       "FROM @ADMIN_MV_ASIENTOS with(nolock) WHERE TC='")
+                            + literal(TC) + QStringLiteral("' AND SUCURSAL='") + literal(sucursal)
+                            + QStringLiteral("' AND NUMERO='") + literal(numero) + QStringLiteral("' AND LETRA='")
+                            + literal(letra) + QStringLiteral("'") + fecha
+                            + QStringLiteral(" GROUP BY TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,"
+                                             "PERIODO"),
+                        rs);
+    for (; rs.State() == ado::adStateOpen && !rs.EOF_(); rs.MoveNext()) {
+        datos.FormulasAsiento(TC, sucursal, numero, letra,
+                              gUtil->ValorCampo(rs.Fields(QStringLiteral("Mes_Operativo"))),
+                              gUtil->ValorCampo(rs.Fields(QStringLiteral("numero asiento"))),
+                              gUtil->ValorCampo(rs.Fields(QStringLiteral("Periodo"))), CentroCosto, true, false);
+    }
+    base.CierraRecordset(rs);
+}

@@ -1,0 +1,86 @@
+#include "printing/RutasArchivo.h"
+
+#include "core/ServiciosVarios.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+QString conBarras(QString ruta)
+{
+    return ruta.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// The path with each part that does not exist as written replaced by the entry of its folder
+// that has the same name in another letter case.
+QString encontrar(const QString &ruta)
+{
+    if (ruta.isEmpty() || QFileInfo::exists(ruta))
+        return ruta;
+    const bool absoluta = ruta.startsWith(QLatin1Char('/'));
+    const QStringList partes = ruta.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString actual = absoluta ? QStringLiteral("/") : QString();
+    for (const QString &parte : partes) {
+        const QString carpeta = actual.isEmpty() ? QStringLiteral(".") : actual;
+        QString siguiente = actual + parte;
+        if (!QFileInfo::exists(siguiente)) {
+            const QStringList entradas =
+                QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const auto igual = std::find_if(entradas.begin(), entradas.end(), [&](const QString &entrada) {
+                return entrada.compare(parte, Qt::CaseInsensitive) == 0;
+            });
+            if (igual == entradas.end())
+                return ruta;
+            siguiente = actual + *igual;
+        }
+        actual = siguiente + QLatin1Char('/');
+    }
+    actual.chop(1);
+    return actual;
+}
+
+} // namespace
+
+RutasArchivo::RutasArchivo(const QString &equivalencias)
+{
+    for (const QString &par : equivalencias.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype igual = par.indexOf(QLatin1Char('='));
+        if (igual <= 0)
+            continue;
+        QString prefijo = conBarras(par.left(igual).trimmed());
+        while (prefijo.size() > 2 && prefijo.endsWith(QLatin1Char('/')))
+            prefijo.chop(1);
+        const QString carpeta = par.mid(igual + 1).trimmed();
+        if (!prefijo.isEmpty() && !carpeta.isEmpty())
+            m_equivalencias.append({prefijo, carpeta});
+    }
+    // The longest prefix wins: a share before the server that holds it.
+    std::stable_sort(m_equivalencias.begin(), m_equivalencias.end(),
+                     [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+}
+
+QString RutasArchivo::local(const QString &ruta) const
+{
+    QString texto = conBarras(QString(ruta).remove(QLatin1Char('"')).trimmed());
+    for (const auto &[prefijo, carpeta] : m_equivalencias) {
+        if (!texto.startsWith(prefijo, Qt::CaseInsensitive))
+            continue;
+        const QString resto = texto.mid(prefijo.size());
+        if (!resto.isEmpty() && !resto.startsWith(QLatin1Char('/')) && !prefijo.endsWith(QLatin1Char(':')))
+            continue;
+        QString base = conBarras(carpeta);
+        while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
+            base.chop(1);
+        texto = resto.isEmpty() ? base
+                                : base + QLatin1Char('/') + (resto.startsWith(QLatin1Char('/')) ? resto.mid(1) : resto);
+        break;
+    }
+    return encontrar(texto);
+}
+
+bool RutasArchivo::existe(const QString &ruta) const
+{
+    return ExisteArchivoSinComillas(local(ruta));
+}
