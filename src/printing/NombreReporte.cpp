@@ -289,15 +289,15 @@ QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString
         });
     }
     paso([&] {
-        if (igual(rt::Right(rt::Trim(Archivo), 4), QStringLiteral(".RPT")))
-            return;
-        // A configured path of its own only lacks the extension; a bare name is a form of the
-        // report folder; no name at all stands for the form of the report name.
-        if (rt::Trim(Archivo).isEmpty())
+        // A bare name is a form of the report folder (the workstations ran the program from
+        // there); a configured path of its own keeps its folder.
+        const QString texto = rt::Trim(Archivo);
+        const QString extension =
+            igual(rt::Right(texto, 4), QStringLiteral(".RPT")) ? QString() : QStringLiteral(".rpt");
+        if (texto.isEmpty())
             Archivo = formulario;
         else
-            Archivo =
-                (conCarpeta(Archivo) ? rt::Trim(Archivo) : m_carpeta + rt::Trim(Archivo)) + QStringLiteral(".rpt");
+            Archivo = (conCarpeta(texto) ? texto : m_carpeta + texto) + extension;
     });
     paso([&] {
         if (sinNombreDeArchivo(Archivo))
