@@ -36,6 +36,19 @@ QString plain(const rt::Variant &value)
     }
 }
 
+QString characterMask(const QString &text, const QString &mask)
+{
+    QString result;
+    qsizetype next = 0;
+    for (const QChar c : mask) {
+        if (c != QLatin1Char('@'))
+            result += c;
+        else if (next < text.size())
+            result += text[next++];
+    }
+    return result;
+}
+
 } // namespace
 
 QString formatReportValue(const rt::Variant &value, const QString &format)
@@ -49,6 +62,8 @@ QString formatReportValue(const rt::Variant &value, const QString &format)
         return rt::Format(value, kMoneyMask);
     if (wanted.compare(QLatin1String("date"), Qt::CaseInsensitive) == 0)
         return rt::Format(value, kDateMask);
+    if (wanted.contains(QLatin1Char('@')))
+        return characterMask(rt::CStr(value), wanted);
     return rt::Format(value, wanted);
 }
 
