@@ -35,6 +35,15 @@ bool conCarpeta(const QString &ruta)
     return ruta.contains(QLatin1Char('/')) || ruta.contains(QLatin1Char('\\')) || rt::Mid(ruta, 2, 1) == u":";
 }
 
+// A folder of the settings or the units table: a relative one lies in the report folder.
+QString enCarpeta(const QString &carpeta, const QString &base)
+{
+    const QString texto = rt::Trim(carpeta);
+    const bool absoluta =
+        texto.startsWith(QLatin1Char('/')) || texto.startsWith(QLatin1Char('\\')) || rt::Mid(texto, 2, 1) == u":";
+    return gUtil->AgregarBarra(absoluta ? texto : base + texto);
+}
+
 bool usaFacturaElectronica(const QString &valor)
 {
     const QString texto = rt::Trim(valor);
@@ -190,13 +199,13 @@ QString EleccionReporte::NombreReporte(QString &Nombre, const QString &ClaveEqui
             m_base.CierraRecordset(rs);
             const QString remitoR = QStringLiteral("RM-R.rpt");
             if (!ruta.isEmpty()) {
-                const QString archivo = gUtil->AgregarBarra(ruta) + remitoR;
+                const QString archivo = enCarpeta(ruta, m_carpeta) + remitoR;
                 if (m_rutas.existe(archivo))
                     Archivos.fill(m_rutas.local(archivo));
                 return;
             }
             const QString carpeta = rt::Trim(Cfg(QStringLiteral("RUTA_FORMULARIOS_EFACTURA")));
-            const QString archivo = gUtil->AgregarBarra(carpeta) + remitoR;
+            const QString archivo = enCarpeta(carpeta, m_carpeta) + remitoR;
             if (!carpeta.isEmpty() && m_rutas.existe(archivo)) {
                 resultado = m_rutas.local(archivo);
                 Archivos.fill(resultado);
@@ -229,7 +238,7 @@ QString EleccionReporte::NombreReporte(QString &Nombre, const QString &ClaveEqui
             }
             if (carpeta.isEmpty())
                 return;
-            QString archivo = gUtil->AgregarBarra(carpeta) + QLatin1Char('e') + plano + QStringLiteral(".RPT");
+            QString archivo = enCarpeta(carpeta, m_carpeta) + QLatin1Char('e') + plano + QStringLiteral(".RPT");
             if (rt::CDate(inicio) > rt::CDate(fecha))
                 archivo =
                     rt::Replace(archivo, QStringLiteral(".RPT"), QStringLiteral("_SINQR.RPT"), rt::CompareMode::Text);

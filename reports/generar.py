@@ -1,0 +1,497 @@
+#!/usr/bin/env python3
+"""Writes the voucher, receipt and accounting-entry forms of this folder.
+
+The forms share their layout by kind, so they are written from the functions below: change a
+layout here and run `python3 reports/generar.py` from the top of the repository. Each form is
+a report definition of the program's own format (see src/platform/report/ReportDefinition.h).
+"""
+
+import json
+import os
+
+CARPETA = os.path.dirname(os.path.abspath(__file__))
+ANCHO = 190
+
+NEGRITA = {"bold": True}
+
+
+def texto(t, at, **opciones):
+    item = {"text": t, "at": at}
+    item.update(opciones)
+    return item
+
+
+def campo(f, at, **opciones):
+    item = {"field": f, "at": at}
+    item.update(opciones)
+    return item
+
+
+def linea(x1, y1, x2, y2, ancho=0.3):
+    return {"line": [x1, y1, x2, y2], "width": ancho}
+
+
+def caja(x, y, w, h, relleno=None, ancho=0.3):
+    item = {"box": [x, y, w, h], "width": ancho}
+    if relleno:
+        item["fill"] = relleno
+    return item
+
+
+def imagen(at, f):
+    return {"image": at, "field": f}
+
+
+def derecha(item):
+    item["align"] = "right"
+    return item
+
+
+def centro(item):
+    item["align"] = "center"
+    return item
+
+
+def fuente(item, **f):
+    item["font"] = f
+    return item
+
+
+def json_legible(valor, sangria=""):
+    """JSON with every object or list that fits in 110 characters on one line."""
+    corto = json.dumps(valor, ensure_ascii=False)
+    if len(corto) + len(sangria) <= 110 or not isinstance(valor, (dict, list)):
+        return corto
+    interior = sangria + "  "
+    if isinstance(valor, dict):
+        partes = ["%s%s: %s" % (interior, json.dumps(k, ensure_ascii=False), json_legible(v, interior))
+                  for k, v in valor.items()]
+        return "{\n" + ",\n".join(partes) + "\n" + sangria + "}"
+    partes = [interior + json_legible(v, interior) for v in valor]
+    return "[\n" + ",\n".join(partes) + "\n" + sangria + "]"
+
+
+def escribir(nombre, definicion, carpeta=CARPETA):
+    os.makedirs(carpeta, exist_ok=True)
+    with open(os.path.join(carpeta, nombre), "w", encoding="utf-8") as archivo:
+        archivo.write(json_legible(definicion) + "\n")
+
+
+def pie_de_pagina(titulo):
+    return {
+        "height": 6,
+        "items": [
+            linea(0, 1, ANCHO, 1, 0.2),
+            fuente(texto("Impreso el {PrintDate}", [0, 1.5, 60, 4]), size=6.5),
+            fuente(centro(texto(titulo, [60, 1.5, 70, 4])), size=6.5),
+            fuente(derecha(texto("Página {PageNumber} de {TotalPages}", [130, 1.5, 60, 4])), size=6.5),
+        ],
+    }
+
+
+def caja_letra(letra, codigo):
+    items = [
+        caja(88, 0, 14, 13, "#ffffff", 0.4),
+        fuente(centro(texto(letra, [88, 0.5, 14, 9])), size=22, bold=True),
+        linea(95, 13, 95, 38, 0.3),
+    ]
+    if codigo:
+        items.append(fuente(centro(texto("COD. {CPTE.CodCpteAfip}", [86, 9, 18, 4])), size=6))
+    else:
+        items.append(fuente(centro(texto("Documento no válido como factura", [75, 13.5, 40, 3.5])), size=5.5))
+    return items
+
+
+def encabezado_empresa(electronico):
+    """The issuer's block: the formulas of the report printer, which for electronic vouchers
+    carry the address line in Encabezado and the copy name in CodigoPostal."""
+    items = [
+        imagen([62, 2, 24, 10], "{QR.LOGO_EMPRESA}") if electronico else None,
+        fuente(campo("{@NombreEmpresa}", [2, 2, 84, 8]), size=13, bold=True),
+    ]
+    if electronico:
+        items += [
+            fuente(campo("{@Encabezado}", [2, 12, 84, 4.5]), size=7.5),
+            fuente(campo("{@Condicion IVA}", [2, 26, 84, 4.5]), size=7.5, bold=True),
+        ]
+    else:
+        items += [
+            fuente(campo("{@Direccion}", [2, 12, 84, 4.5]), size=7.5),
+            fuente(texto("{@Localidad} ({@CodigoPostal})", [2, 16.5, 84, 4.5]), size=7.5),
+            fuente(campo("{@Telefono}", [2, 21, 84, 4.5]), size=7.5),
+            fuente(campo("{@Condicion IVA}", [2, 26, 84, 4.5]), size=7.5, bold=True),
+        ]
+    return [i for i in items if i]
+
+
+def datos_comprobante(titulo, numero, fecha, electronico):
+    copia = "{@CodigoPostal}" if electronico else "{@Encabezado}"
+    items = [
+        fuente(derecha(campo(copia, [150, 1, 38, 4.5])), size=8, bold=True),
+        fuente(texto(titulo, [100, 4, 88, 8]), size=14, bold=True),
+        fuente(texto("N° " + numero, [100, 12, 88, 5], format="@@@@-@@@@@@@@"), size=10, bold=True),
+        fuente(texto("Fecha: " + fecha, [100, 17, 88, 4.5], format="date"), size=8),
+        fuente(campo("{@CUIT}", [100, 22, 88, 4.5]), size=7.5),
+    ]
+    if electronico:
+        items += [
+            fuente(campo("{@Localidad}", [100, 26.5, 88, 4.5]), size=7.5),
+            fuente(campo("{@Direccion}", [100, 31, 88, 4.5]), size=7.5),
+        ]
+    return items
+
+
+def formulas_comunes(extra=()):
+    nombres = ["NombreEmpresa", "Direccion", "Localidad", "CodigoPostal", "Telefono", "Condicion IVA", "CUIT",
+               "Encabezado", "PieDePagina"] + list(extra)
+    return {n: "" for n in nombres}
+
+
+# Sales vouchers -----------------------------------------------------------------------------
+
+TITULOS = {
+    "FC": "FACTURA",
+    "NC": "NOTA DE CRÉDITO",
+    "ND": "NOTA DE DÉBITO",
+    "FP": "PROFORMA",
+    "NCFP": "NOTA DE CRÉDITO PROFORMA",
+    "RM": "REMITO",
+    "NP": "NOTA DE PEDIDO",
+    "OT": "ORDEN DE TRABAJO",
+}
+
+
+def columnas_venta(discrimina, precios):
+    """(heading, column, x, width, right-aligned) of the lines of a sales voucher."""
+    if not precios:
+        return [("Código", "COLUMNA1", 1, 28, False), ("Descripción", "COLUMNA2", 30, 120, False),
+                ("Unidad", "COLUMNA3", 151, 15, False), ("Cantidad", "COLUMNA4", 166, 23, True)]
+    columnas = [("Código", "COLUMNA1", 1, 24, False), ("Descripción", "COLUMNA2", 26, 76 if discrimina else 86, False),
+                ("Cantidad", "COLUMNA4", 113, 15, True)]
+    if discrimina:
+        columnas += [("P. Unit. s/IVA", "COLUMNA7", 129, 20, True), ("% Bonif.", "COLUMNA10", 150, 10, True),
+                     ("% IVA", "COLUMNA17", 103, 10, True)]
+    else:
+        columnas += [("P. Unitario", "COLUMNA5", 129, 20, True), ("% Bonif.", "COLUMNA10", 150, 12, True)]
+    columnas.append(("Subtotal", "COLUMNA6", 163, 26, True))
+    return columnas
+
+
+def nulo_o_distinto(tipo):
+    return "IsNull({AUX.TIPO}) or {AUX.TIPO} <> '%s'" % tipo
+
+
+def venta(tc, letra, electronico=False, con_qr=False):
+    discrimina = letra == "A"
+    precios = tc not in ("RM",)
+    titulo = TITULOS[tc]
+    tablas = [
+        {"table": "V_MV_CPTE", "alias": "CPTE"},
+        {"table": "AUX_MV_CPTE", "alias": "AUX", "join": "inner",
+         "on": [["{AUX.TC}", "{CPTE.TC}"], ["{AUX.IDCOMPROBANTE}", "{CPTE.IdComprobante}"],
+                ["{AUX.IDCOMPLEMENTO}", "{CPTE.IdComplemento}"]]},
+    ]
+    if electronico:
+        tablas += [
+            {"table": "V_MV_CPTE_ELECTRONICOS", "alias": "ELEC", "join": "left",
+             "on": [["{ELEC.TC}", "{CPTE.TC}"], ["{ELEC.IDCOMPROBANTE}", "{CPTE.IdComprobante}"]]},
+            {"table": "AUX_MV_CPTEQR", "alias": "QR", "join": "left",
+             "on": [["{QR.TC}", "{CPTE.TC}"], ["{QR.IdComprobante}", "{CPTE.IdComprobante}"]]},
+        ]
+    columnas = columnas_venta(discrimina, precios)
+    cabecera = [caja(0, 0, ANCHO, 38, None, 0.4)]
+    cabecera += caja_letra(letra, letra in ("A", "B", "C", "E", "M"))
+    cabecera += encabezado_empresa(electronico)
+    cabecera += datos_comprobante(titulo, "{CPTE.IdComprobante}", "{CPTE.Fecha}", electronico)
+    cabecera += [
+        caja(0, 40, ANCHO, 13, None, 0.3),
+        fuente(texto("Señor(es): {CPTE.Nombre}", [2, 41.5, 120, 5]), size=8.5, bold=True),
+        fuente(texto("CUIT/DNI: {CPTE.documentonumero}", [124, 41.5, 64, 5]), size=8),
+        fuente(texto("Condición de venta: {AUX.FormaDePago}", [2, 47, 186, 5]), size=7.5),
+        caja(0, 55, ANCHO, 6, "#e6e6e6", 0.2),
+    ]
+    for encabezado, _, x, w, der in columnas:
+        item = fuente(texto(encabezado, [x, 55.5, w, 5]), size=7, bold=True)
+        cabecera.append(derecha(item) if der else item)
+
+    def celda(columna, x, w, der):
+        item = campo("{AUX.%s}" % columna, [x, 0, w, 4.5])
+        return derecha(item) if der else item
+
+    detalle = [
+        {"height": 4.5, "suppress": nulo_o_distinto("IN"),
+         "items": [celda(c, x, w, d) for _, c, x, w, d in columnas]},
+        {"height": 5, "suppress": nulo_o_distinto("M"),
+         "items": [fuente(campo("{AUX.Seccion}", [1, 0.5, 188, 4.5]), size=8, bold=True)]},
+        {"height": 2, "suppress": nulo_o_distinto("3"), "items": []},
+        {"height": 4.5, "suppress": nulo_o_distinto("TA"),
+         "items": [celda("COLUMNA1", 1, 24, False), celda("COLUMNA2", 26, 86, False),
+                   celda("COLUMNA4", 113, 15, True), celda("COLUMNA5", 129, 20, True),
+                   celda("COLUMNA6", 163, 26, True)]},
+        {"height": 4.5, "suppress": nulo_o_distinto("OC"),
+         "items": [celda("COLUMNA2", 26, 130, False), celda("COLUMNA6", 163, 26, True)]},
+        {"height": 3.5, "suppress": "IsNull({AUX.TIPO}) or ({AUX.TIPO} <> 'XX' and {AUX.TIPO} <> 'ZZ')",
+         "items": [fuente(campo("{AUX.Seccion}", [26, 0, 160, 3.5]), size=6.5, italic=True)]},
+    ]
+    totales = [fuente(texto("Son: {AUX.IMPORTEENLETRAS}", [0, 1, 190, 5]), size=8, italic=True),
+               fuente(campo("{AUX.Encabezado}", [0, 6.5, 118, 4.5]), size=7.5),
+               fuente(campo("{@PieDePagina}", [0, 11, 118, 4.5]), size=7.5),
+               caja(120, 6, 70, 19, None, 0.3)]
+    if precios:
+        if discrimina:
+            totales += [
+                fuente(texto("Neto gravado:", [122, 7, 30, 4.5]), size=8),
+                fuente(derecha(campo("{CPTE.NetoGravado}", [152, 7, 36, 4.5], format="money")), size=8),
+                fuente(texto("No gravado:", [122, 12, 30, 4.5]), size=8),
+                fuente(derecha(campo("{CPTE.NetoNoGravado}", [152, 12, 36, 4.5], format="money")), size=8),
+            ]
+        totales += [
+            fuente(texto("TOTAL $", [122, 19, 30, 5.5]), size=10, bold=True),
+            fuente(derecha(campo("{CPTE.Importe}", [150, 19, 38, 5.5], format="money")), size=10, bold=True),
+        ]
+    if electronico:
+        if con_qr:
+            totales.append(imagen([0, 26, 26, 26], "{QR.QR_AFIP}"))
+        totales += [
+            imagen([28 if con_qr else 0, 28, 32, 11], "{QR.IMG_AFIP}"),
+            fuente(texto("Comprobante Autorizado", [28 if con_qr else 0, 40, 60, 4.5]), size=7, italic=True),
+            fuente(texto("CAE N°: {ELEC.CAE}", [120, 28, 70, 5]), size=8.5, bold=True),
+            fuente(texto("Fecha de emisión: {ELEC.Fecha_CPTE}", [120, 33.5, 70, 4.5], format="date"), size=8),
+        ]
+    return {
+        "title": "%s %s" % (titulo, letra),
+        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
+        "font": {"family": "Arial", "size": 7.5},
+        "tables": tablas,
+        "sort": ["+{AUX.ID}"],
+        "formulas": formulas_comunes(),
+        "pageHeader": {"height": 63, "items": cabecera},
+        "detail": detalle,
+        "pageFooter": [{"height": 54 if electronico else 27, "items": totales}, pie_de_pagina(titulo)],
+    }
+
+
+# Receipts and payment orders -----------------------------------------------------------------
+
+FORMULAS_RECIBO = ["Prm_ImporteCpte", "Prm_ImporteAplicado", "Prm_ImporteSaldo", "Prm_ImporteEnLetras",
+                   "Prm_ImporteMP", "Prm_RetGanancias", "Prm_RetIVA", "Prm_RetIBrtos", "Prm_RetSUSS",
+                   "Prm_DescuentosOtorgados", "Prm_Concepto"]
+
+
+def recibo(titulo, contraparte, pago, subreporte=False):
+    cabecera = [caja(0, 0, ANCHO, 38, None, 0.4)]
+    cabecera += caja_letra("X", False)
+    cabecera += encabezado_empresa(False)
+    cabecera += datos_comprobante(titulo, "{AUX.IDCOMPROBANTE}", "{CPTE.Fecha}", False)
+    cabecera += [
+        caja(0, 40, ANCHO, 8, None, 0.3),
+        fuente(texto(contraparte + " {CPTE.Nombre}", [2, 41.5, 186, 5]), size=8.5, bold=True),
+        fuente(texto("Comprobantes cancelados", [0, 50, 92, 4.5]), size=8, bold=True),
+        fuente(texto(pago, [93, 50, 97, 4.5]), size=8, bold=True),
+        caja(0, 55, ANCHO, 6, "#e6e6e6", 0.2),
+        linea(92, 55, 92, 61, 0.2),
+    ]
+    columnas = [("Fecha", "COLUMNA1", 0.5, 15, False), ("Comprobante", "COLUMNA2", 15.5, 26, False),
+                ("Importe", "COLUMNA9", 41.5, 16.5, True), ("Aplicado", "COLUMNA3", 58, 16.5, True),
+                ("Saldo", "COLUMNA11", 74.5, 16.5, True), ("Medio", "COLUMNA4", 93, 30, False),
+                ("Número", "COLUMNA5", 123, 20, False), ("Banco / Socio", "COLUMNA6", 143, 18, False),
+                ("Vto. / Cuotas", "COLUMNA7", 161, 13, False), ("Importe", "COLUMNA8", 174, 15.5, True)]
+    for encabezado, _, x, w, der in columnas:
+        item = fuente(texto(encabezado, [x, 55.5, w, 5]), size=7, bold=True)
+        cabecera.append(derecha(item) if der else item)
+    detalle = {"height": 4.5, "items": [linea(92, 0, 92, 4.5, 0.1)]}
+    for _, columna, x, w, der in columnas:
+        item = fuente(campo("{AUX.%s}" % columna, [x, 0, w, 4.5]), size=7)
+        detalle["items"].append(derecha(item) if der else item)
+
+    def total(etiqueta, formula, x, y, negrita=False):
+        return [fuente(texto(etiqueta, [x, y, 30, 4.5]), size=7.5, bold=negrita),
+                fuente(derecha(campo("{@%s}" % formula, [x + 30, y, 25, 4.5])), size=7.5, bold=negrita)]
+
+    pie = [linea(0, 1, ANCHO, 1, 0.3)]
+    pie += total("Total comprobantes", "Prm_ImporteCpte", 0, 2)
+    pie += total("Total aplicado", "Prm_ImporteAplicado", 0, 6.5)
+    pie += total("Saldo", "Prm_ImporteSaldo", 0, 11)
+    pie += total("Ret. Ganancias", "Prm_RetGanancias", 65, 2)
+    pie += total("Ret. IVA", "Prm_RetIVA", 65, 6.5)
+    pie += total("Ret. Ingresos Brutos", "Prm_RetIBrtos", 65, 11)
+    pie += total("Ret. SUSS", "Prm_RetSUSS", 130, 2)
+    pie += total("Descuentos", "Prm_DescuentosOtorgados", 130, 6.5)
+    pie += total("TOTAL $", "Prm_ImporteMP", 130, 11, True)
+    pie += [
+        fuente(texto("Son pesos: {@Prm_ImporteEnLetras}", [0, 17, 190, 5]), size=8, italic=True),
+        fuente(texto("Concepto: {@Prm_Concepto}", [0, 22, 190, 4.5]), size=7.5),
+        linea(130, 38, 188, 38, 0.2),
+        fuente(centro(texto("Firma y aclaración", [130, 38.5, 58, 4])), size=7),
+    ]
+    if subreporte:
+        pie.append({"subreport": "OPGSR", "x": 0})
+    definicion = {
+        "title": titulo,
+        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
+        "font": {"family": "Arial", "size": 7.5},
+        "tables": [
+            {"table": "AUX_MV_CPTE", "alias": "AUX"},
+            {"table": "V_MV_CPTE", "alias": "CPTE", "join": "left",
+             "on": [["{CPTE.TC}", "{AUX.TC}"], ["{CPTE.IdComprobante}", "{AUX.IDCOMPROBANTE}"]]},
+        ],
+        "sort": ["+{AUX.ID}"],
+        "formulas": formulas_comunes(FORMULAS_RECIBO),
+        "pageHeader": {"height": 62, "items": cabecera},
+        "detail": detalle,
+        "reportFooter": {"height": 44 + (4 if subreporte else 0), "items": pie},
+        "pageFooter": pie_de_pagina(titulo),
+    }
+    if subreporte:
+        definicion["subreports"] = [{
+            "name": "OPGSR",
+            "tables": [{"table": "MV_APLICACION", "alias": "APL"}],
+            "links": [{"field": "{APL.TC}", "main": "{AUX.TC}"},
+                      {"field": "{APL.IdComprobante}", "main": "{AUX.IDCOMPROBANTE}"}],
+            "sort": ["+{APL.IDCOMPROBANTE_ORIGEN}"],
+            "reportHeader": {"height": 5, "items": [
+                fuente(texto("Imputación del pago", [0, 0.5, 100, 4.5]), size=7.5, bold=True)]},
+            "detail": {"height": 4, "items": [
+                fuente(texto("{APL.TCO_ORIGEN} {APL.IDCOMPROBANTE_ORIGEN}", [0, 0, 60, 4],
+                             format="@@@@ @@@@-@@@@@@@@"), size=7),
+                fuente(derecha(campo("{APL.IMPORTE}", [60, 0, 30, 4], format="money")), size=7)]},
+        }]
+    return definicion
+
+
+# Purchases -----------------------------------------------------------------------------------
+
+def compras():
+    titulo = "COMPROBANTE DE COMPRA"
+    cabecera = [caja(0, 0, ANCHO, 30, None, 0.4),
+                fuente(campo("{@NombreEmpresa}", [2, 2, 90, 8]), size=13, bold=True),
+                fuente(campo("{@CUIT}", [2, 12, 90, 4.5]), size=7.5),
+                fuente(texto(titulo + " {CPTE.TC}", [100, 2, 88, 7]), size=12, bold=True),
+                fuente(texto("N° {CPTE.IdComprobante}", [100, 10, 88, 5], format="@@@@-@@@@@@@@ @"), size=10),
+                fuente(texto("Fecha: {CPTE.Fecha}", [100, 15, 88, 4.5], format="date"), size=8),
+                fuente(texto("Proveedor: {CPTE.Nombre}", [2, 22, 130, 5]), size=8.5, bold=True),
+                fuente(derecha(texto("Total $ {CPTE.Importe}", [130, 22, 58, 5], format="money")), size=9,
+                       bold=True)]
+
+    def sub(nombre, tabla, titulo_sub, items, filtro=None):
+        definicion = {
+            "name": nombre,
+            "tables": [{"table": tabla, "alias": "S"}],
+            "links": [{"field": "{S.TC}", "main": "{CPTE.TC}"},
+                      {"field": "{S.IdComprobante}", "main": "{CPTE.IdComprobante}"}],
+            "sort": ["+{S.ID}"],
+            "reportHeader": {"height": 6, "items": [fuente(texto(titulo_sub, [0, 1, 120, 5]), size=8, bold=True)]},
+            "detail": {"height": 4.5, "items": items},
+        }
+        if filtro:
+            definicion["detail"]["suppress"] = filtro
+        return definicion
+
+    return {
+        "title": titulo,
+        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
+        "font": {"family": "Arial", "size": 7.5},
+        "tables": [{"table": "C_MV_CPTE", "alias": "CPTE"}],
+        "formulas": formulas_comunes(),
+        "pageHeader": {"height": 32, "items": cabecera},
+        "detail": {"height": 1, "items": [{"subreport": "RP_CPTESER", "x": 0}, {"subreport": "RP_CpteObs", "x": 0}]},
+        "pageFooter": pie_de_pagina(titulo),
+        "subreports": [
+            sub("RP_CPTESER", "V_MV_CPTEINSUMOS", "Artículos, series y lotes",
+                [campo("{S.IdArticulo}", [0, 0, 25, 4.5]), campo("{S.Descripcion}", [26, 0, 80, 4.5]),
+                 derecha(campo("{S.Cantidad}", [107, 0, 15, 4.5])), campo("{S.Nro_Serie}", [124, 0, 33, 4.5]),
+                 campo("{S.Nro_Lote}", [158, 0, 32, 4.5])]),
+            sub("RP_CpteObs", "V_MV_CPTE_Observ", "Observaciones",
+                [campo("{S.Observacion}", [0, 0, 190, 4.5])]),
+        ],
+    }
+
+
+# Accounting entries --------------------------------------------------------------------------
+
+def asiento(titulo, ancho=ANCHO, centro_costo=False):
+    escala = ancho / ANCHO
+
+    def x(v):
+        return round(v * escala, 2)
+
+    cabecera = [fuente(campo("{@EMPRESA}", [0, 0, ancho, 6]), size=11 if ancho == ANCHO else 8, bold=True),
+                fuente(texto(titulo, [0, 6, ancho, 5]), size=9 if ancho == ANCHO else 7),
+                fuente(texto("Comprobante {MV.TC} {MV.SUCURSAL}-{MV.NUMERO} {MV.LETRA}", [0, 11, x(120), 4.5]),
+                       size=7.5),
+                fuente(texto("Asiento N° {MV.NUMERO ASIENTO}  Mes {MV.MES_OPERATIVO}  Período {MV.PERIODO}",
+                             [0, 15.5, ancho, 4.5]), size=7.5),
+                fuente(derecha(texto("Fecha: {MV.Fecha}", [x(120), 11, x(70), 4.5], format="date")), size=7.5),
+                caja(0, 21, ancho, 5.5, "#e6e6e6", 0.2)]
+    columnas = [("Cuenta", 0.5, 22), ("Descripción", 23, 60), ("Detalle", 84, 56), ("Debe", 140, 24.5),
+                ("Haber", 165, 24.5)]
+    for encabezado, cx, w in columnas:
+        item = fuente(texto(encabezado, [x(cx), 21.5, x(w), 4.5]), size=7 if ancho == ANCHO else 5.5, bold=True)
+        cabecera.append(derecha(item) if encabezado in ("Debe", "Haber") else item)
+    tam = 7 if ancho == ANCHO else 5.5
+    detalle = {"height": 4.2, "items": [
+        fuente(campo("{MV.Cuenta}", [x(0.5), 0, x(22), 4.2]), size=tam),
+        fuente(campo("{CTA.Descripcion}", [x(23), 0, x(60), 4.2]), size=tam),
+        fuente(campo("{MV.Detalle}", [x(84), 0, x(56), 4.2]), size=tam),
+        fuente(derecha(campo("{MV.Importe}", [x(140), 0, x(24.5), 4.2], format="money",
+                             suppress="{MV.DEBE-HABER} <> 'D'")), size=tam),
+        fuente(derecha(campo("{MV.Importe}", [x(165), 0, x(24.5), 4.2], format="money",
+                             suppress="{MV.DEBE-HABER} = 'D'")), size=tam),
+    ]}
+    definicion = {
+        "title": titulo,
+        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
+        "font": {"family": "Arial", "size": 7.5},
+        "tables": [{"table": "MV_ASIENTOS", "alias": "MV"},
+                   {"table": "MA_CUENTAS", "alias": "CTA", "join": "left", "on": [["{CTA.Codigo}", "{MV.Cuenta}"]]}],
+        "sort": ["+{MV.NUMERO ASIENTO}", "+{MV.SECUENCIA}"],
+        "formulas": {"EMPRESA": "", "ENQUEMONEDA": "1"},
+        "pageHeader": {"height": 28, "items": cabecera},
+        "detail": detalle,
+        "pageFooter": {"height": 6, "items": [
+            fuente(derecha(texto("Página {PageNumber} de {TotalPages}", [0, 1, ancho, 4])), size=6.5)]},
+    }
+    if centro_costo:
+        definicion["reportFooter"] = {"height": 2, "items": [{"subreport": "AsientoSueldosCC", "x": 0}]}
+        definicion["subreports"] = [{
+            "name": "AsientoSueldosCC",
+            "tables": [{"table": "MV_ASIENTOS", "alias": "CC"},
+                       {"table": "AC_CUENTASDIARIO_CCOSTO", "alias": "CCO", "join": "inner",
+                        "on": [["{CCO.Cuenta}", "{CC.Cuenta}"]]},
+                       {"table": "MA_CUENTAS", "alias": "CCT", "join": "left",
+                        "on": [["{CCT.Codigo}", "{CC.Cuenta}"]]}],
+            "links": [{"field": "{CC.TC}", "main": "{MV.TC}"}, {"field": "{CC.SUCURSAL}", "main": "{MV.SUCURSAL}"},
+                      {"field": "{CC.NUMERO}", "main": "{MV.NUMERO}"}, {"field": "{CC.LETRA}", "main": "{MV.LETRA}"}],
+            "sort": ["+{CC.SECUENCIA}"],
+            "reportHeader": {"height": 7, "items": [
+                fuente(texto("Cuentas con centro de costo", [0, 2, 120, 5]), size=8, bold=True)]},
+            "detail": {"height": 4.2, "items": [
+                campo("{CC.Cuenta}", [0.5, 0, 22, 4.2]), campo("{CCT.Descripcion}", [23, 0, 60, 4.2]),
+                derecha(campo("{CC.Importe}", [140, 0, 24.5, 4.2], format="money")),
+                campo("{CC.DEBE-HABER}", [166, 0, 10, 4.2])]},
+        }]
+    return definicion
+
+
+def principal():
+    for tc, letras in [("FC", "ABC"), ("NC", "ABC"), ("ND", "ABC"), ("FP", "X"), ("NCFP", "X"), ("RM", "RX"),
+                       ("NP", "X"), ("OT", "X")]:
+        for letra in letras:
+            escribir("%s-%s.rpt" % (tc, letra), venta(tc, letra))
+    electronicos = os.path.join(CARPETA, "eFactura")
+    for tc in ("FC", "NC", "ND"):
+        for letra in "ABC":
+            escribir("e%s-%s.RPT" % (tc, letra), venta(tc, letra, True, True), electronicos)
+            escribir("e%s-%s_SINQR.RPT" % (tc, letra), venta(tc, letra, True, False), electronicos)
+    for tc in ("CB", "CBCT", "CBFP"):
+        escribir("%s.rpt" % tc, recibo("RECIBO", "Recibimos de:", "Valores recibidos"))
+    escribir("LiqOPG.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
+    escribir("OPG-X.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
+    escribir("CpteCompras.rpt", compras())
+    escribir("Asientos.rpt", asiento("Asiento contable"))
+    escribir("Asientos_80mm.rpt", asiento("Asiento contable", 72))
+    escribir("AsientoCCosto.rpt", asiento("Asiento contable con centro de costo", centro_costo=True))
+
+
+if __name__ == "__main__":
+    principal()
