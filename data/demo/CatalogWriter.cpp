@@ -133,7 +133,16 @@ void writeSmallCatalogues(ado::Connection &company)
     company.Execute(QStringLiteral(
         "INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, USUARIO, Impresora, CantCopias, CantLineas, DestinoDefault) VALUES "
         "('FC', 'A', NULL, '', 1, 0, 'Pantalla'), ('FC', 'B', NULL, '', 1, 0, 'Pantalla'), "
-        "('CB', 'X', NULL, '', 1, 0, 'Pantalla')"));
+        "('CB', 'X', NULL, '', 1, 0, 'Pantalla'), ('NC', 'A', NULL, '', 2, 0, 'Impresora'), "
+        "('NC', 'B', NULL, '', 2, 0, 'Impresora'), ('FP', 'X', NULL, '', 1, 0, 'Pantalla'), "
+        "('CBCT', 'X', NULL, '', 2, 0, 'Pantalla'), ('OPG', 'X', NULL, '', 1, 0, 'Pantalla')"));
+    // The forms of the report folder by type and letter; receipts share one form per type.
+    company.Execute(QStringLiteral(
+        "INSERT INTO TA_REPORTES (NOMBRE, Archivo, Archivo2, Archivo3, Archivo4) VALUES "
+        "('FC-A', 'FC-A.rpt', 'FC-A.rpt', 'FC-A.rpt', 'FC-A.rpt'), ('FC-B', 'FC-B.rpt', '', '', ''), "
+        "('NC-A', 'NC-A.rpt', '', '', ''), ('NC-B', 'NC-B.rpt', '', '', ''), ('FP-X', 'FP-X.rpt', '', '', ''), "
+        "('CB-X', 'CB.rpt', '', '', ''), ('CBCT-X', 'CBCT.rpt', '', '', ''), ('CBFP-X', 'CBFP.rpt', '', '', ''), "
+        "('OPG-X', 'OPG-X.rpt', '', '', ''), ('FCC-A', 'CpteCompras.rpt', '', '', '')"));
     company.Execute(
         QStringLiteral("INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion) VALUES ('0001', 'DEPOSITO CENTRAL')"));
     company.Execute(QStringLiteral("INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('01', 'ALMACEN'), "

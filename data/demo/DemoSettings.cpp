@@ -48,7 +48,7 @@ QList<Setting> companySettings()
         {"IgnoraImportesCeroEnOC", QStringLiteral("NO")},
         {"RobaIvaProforma", QStringLiteral("NO")},
         {"copias_efactura", QStringLiteral("1")},
-        {"RUTA_FORMULARIOS_EFACTURA", QString()},
+        {"RUTA_FORMULARIOS_EFACTURA", QStringLiteral("eFactura")},
         {"FechaInicioeFacQR", QStringLiteral("01/03/2021")},
     };
 }
