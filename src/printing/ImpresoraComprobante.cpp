@@ -4,15 +4,13 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "printing/TextosImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
 
-namespace {
+using TextosImpresion::sqlTexto;
 
-QString literal(const QString &valor)
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
+namespace {
 
 qint16 entero(const QString &texto)
 {
@@ -33,17 +31,15 @@ void ObtieneImpresoraComprobante(DB_Dll &base, const QString &TC, const QString 
     };
     const auto cerrar = [&] { pasos.run([&] { base.CierraRecordset(rs); }); };
     const auto conFila = [&] { return rs.State() == ado::adStateOpen && !rs.EOF_(); };
-    const QString consulta = QStringLiteral("SELECT * FROM TA_CONFIG_IMP_CPTE  with(nolock)  WHERE TC = '")
-                             + literal(TC) + QStringLiteral("' AND LETRA = '") + literal(Letra)
-                             + QStringLiteral("' AND USUARIO ");
+    const QString consulta = QStringLiteral("SELECT * FROM TA_CONFIG_IMP_CPTE  with(nolock)  WHERE TC = ")
+                             + sqlTexto(base, TC) + QStringLiteral(" AND LETRA = ") + sqlTexto(base, Letra)
+                             + QStringLiteral(" AND USUARIO ");
     if (!seguir([&] {
             if (rt::Trim(Usuario).isEmpty())
                 Usuario = gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo();
         }))
         return cerrar();
-    if (!seguir([&] {
-            base.AbrirRecordset(consulta + QStringLiteral("= '") + literal(Usuario) + QStringLiteral("'"), rs);
-        }))
+    if (!seguir([&] { base.AbrirRecordset(consulta + QStringLiteral("= ") + sqlTexto(base, Usuario), rs); }))
         return cerrar();
     if (!seguir([&] {
             if (!conFila())

@@ -11,22 +11,11 @@
 #include "printing/PreparacionTrabajo.h"
 #include "printing/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
+#include "printing/TextosImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
 
-namespace {
-
-bool es(const QString &texto, std::initializer_list<const char *> lista)
-{
-    const QString buscado = rt::Trim(texto);
-    for (const char *elemento : lista) {
-        if (buscado.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
+using TextosImpresion::es;
 
 void ImprimirComprobante(const ServiciosImpresion &servicios, PedidoImpresion &pedido)
 {

@@ -2,16 +2,14 @@
 
 #include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
+#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 
 #include <array>
 
-namespace {
+using TextosImpresion::sqlTexto;
 
-QString literal(const QString &valor)
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
+namespace {
 
 // One means-of-payment group: its sum, its label and the description of its first line.
 struct Grupo {
@@ -41,10 +39,10 @@ void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &I
 
     ado::Recordset aplicacion;
     base.AbrirRecordset(QStringLiteral("select * from mv_aplicacion where (tc = '") + recibo
-                            + QStringLiteral("' ) and sucursal_origen = '") + literal(rt::Mid(IdComprobante, 1, 4))
-                            + QStringLiteral("' and numero_origen = '") + literal(rt::Mid(IdComprobante, 5, 8))
-                            + QStringLiteral("' and letra_origen = '") + literal(rt::Mid(IdComprobante, 13, 1))
-                            + QStringLiteral("'"),
+                            + QStringLiteral("' ) and sucursal_origen = ")
+                            + sqlTexto(base, rt::Mid(IdComprobante, 1, 4)) + QStringLiteral(" and numero_origen = ")
+                            + sqlTexto(base, rt::Mid(IdComprobante, 5, 8)) + QStringLiteral(" and letra_origen = ")
+                            + sqlTexto(base, rt::Mid(IdComprobante, 13, 1)),
                         aplicacion);
     if (aplicacion.State() != ado::adStateOpen || aplicacion.EOF_())
         return;
@@ -54,10 +52,11 @@ void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &I
     ado::Recordset lineas;
     base.AbrirRecordset(QStringLiteral("Select cuenta,importe, mediodepago, [DEBE-HABER], DESCRIPCION  from "
                                        "mv_asientos INNER JOIN ma_cuentas on cuenta = codigo where tc = '")
-                            + recibo + QStringLiteral("' and sucursal = '") + literal(campo(aplicacion, "Sucursal"))
-                            + QStringLiteral("' and numero = '") + literal(campo(aplicacion, "Numero"))
-                            + QStringLiteral("' and letra = '") + literal(campo(aplicacion, "letra"))
-                            + QStringLiteral("'  and not MedioDePago is null"),
+                            + recibo + QStringLiteral("' and sucursal = ")
+                            + sqlTexto(base, campo(aplicacion, "Sucursal")) + QStringLiteral(" and numero = ")
+                            + sqlTexto(base, campo(aplicacion, "Numero")) + QStringLiteral(" and letra = ")
+                            + sqlTexto(base, campo(aplicacion, "letra"))
+                            + QStringLiteral("  and not MedioDePago is null"),
                         lineas);
     base.CierraRecordset(aplicacion);
     std::array<Grupo, 4> grupos = {{{"EF", "EFECTIVO", {}, {}, {}},

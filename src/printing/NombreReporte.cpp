@@ -6,6 +6,7 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "printing/TextosImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
 
@@ -20,15 +21,6 @@ bool igual(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A path that names a folder only (nothing or just the extension after its last separator).
-bool sinNombreDeArchivo(const QString &ruta)
-{
-    const QString texto = rt::Trim(ruta);
-    const qsizetype barra = std::max(texto.lastIndexOf(QLatin1Char('/')), texto.lastIndexOf(QLatin1Char('\\')));
-    const QString nombre = texto.mid(barra + 1);
-    return nombre.isEmpty() || igual(nombre, QStringLiteral(".rpt"));
-}
-
 // A path with a folder of its own: not to be placed under the report folder.
 bool conCarpeta(const QString &ruta)
 {
@@ -39,9 +31,7 @@ bool conCarpeta(const QString &ruta)
 QString enCarpeta(const QString &carpeta, const QString &base)
 {
     const QString texto = rt::Trim(carpeta);
-    const bool absoluta =
-        texto.startsWith(QLatin1Char('/')) || texto.startsWith(QLatin1Char('\\')) || rt::Mid(texto, 2, 1) == u":";
-    return gUtil->AgregarBarra(absoluta ? texto : base + texto);
+    return gUtil->AgregarBarra(TextosImpresion::absoluta(texto) ? texto : base + texto);
 }
 
 bool usaFacturaElectronica(const QString &valor)
@@ -309,7 +299,7 @@ QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString
             Archivo = (conCarpeta(texto) ? texto : m_carpeta + texto) + extension;
     });
     paso([&] {
-        if (sinNombreDeArchivo(Archivo))
+        if (TextosImpresion::sinNombreDeArchivo(Archivo))
             Archivo = formulario;
         if (m_rutas.existe(Archivo)) {
             Archivo = m_rutas.local(Archivo);

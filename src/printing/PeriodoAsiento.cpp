@@ -3,16 +3,10 @@
 #include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
 #include "printing/DatosImpresion.h"
+#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 
-namespace {
-
-QString literal(const QString &valor)
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
-} // namespace
+using TextosImpresion::sqlTexto;
 
 void ObtenerPeriodoAsiento(DB_Dll &base, DatosImpresion &datos, const QString &TC, const QString &IdComprobante,
                            const QString &ParametroAsiento, bool CentroCosto)
@@ -23,13 +17,13 @@ void ObtenerPeriodoAsiento(DB_Dll &base, DatosImpresion &datos, const QString &T
     // Without a date every entry of the voucher is shown, rather than none.
     const QString fecha = rt::Trim(ParametroAsiento).isEmpty()
                               ? QString()
-                              : QStringLiteral(" AND FECHA='") + literal(ParametroAsiento) + QStringLiteral("'");
+                              : QStringLiteral(" AND FECHA=") + sqlTexto(base, ParametroAsiento);
     ado::Recordset rs;
     base.AbrirRecordset(QStringLiteral("SELECT TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,PERIODO "
-                                       "FROM @ADMIN_MV_ASIENTOS with(nolock) WHERE TC='")
-                            + literal(TC) + QStringLiteral("' AND SUCURSAL='") + literal(sucursal)
-                            + QStringLiteral("' AND NUMERO='") + literal(numero) + QStringLiteral("' AND LETRA='")
-                            + literal(letra) + QStringLiteral("'") + fecha
+                                       "FROM @ADMIN_MV_ASIENTOS with(nolock) WHERE TC=")
+                            + sqlTexto(base, TC) + QStringLiteral(" AND SUCURSAL=") + sqlTexto(base, sucursal)
+                            + QStringLiteral(" AND NUMERO=") + sqlTexto(base, numero) + QStringLiteral(" AND LETRA=")
+                            + sqlTexto(base, letra) + fecha
                             + QStringLiteral(" GROUP BY TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,"
                                              "PERIODO"),
                         rs);

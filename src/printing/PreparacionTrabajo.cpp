@@ -10,20 +10,13 @@
 #include "printing/MediosDePagoRecibo.h"
 #include "printing/NombreReporte.h"
 #include "printing/ObjetoImpresion.h"
+#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 
 namespace {
 
-bool es(const QString &texto, std::initializer_list<const char *> lista)
-{
-    const QString buscado = rt::Trim(texto);
-    for (const char *elemento : lista) {
-        if (buscado.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
+using TextosImpresion::es;
 
 QString fmt(const QString &codigo)
 {

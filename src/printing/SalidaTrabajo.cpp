@@ -9,19 +9,13 @@
 #include "printing/Comandera.h"
 #include "printing/ObjetoImpresion.h"
 #include "printing/RutasArchivo.h"
+#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
-
-#include <algorithm>
 
 namespace {
 
-bool es(const QString &texto, std::initializer_list<const char *> lista)
-{
-    const QString buscado = rt::Trim(texto);
-    return std::any_of(lista.begin(), lista.end(), [&](const char *elemento) {
-        return buscado.compare(QLatin1String(elemento), Qt::CaseInsensitive) == 0;
-    });
-}
+using TextosImpresion::es;
+using TextosImpresion::sinNombreDeArchivo;
 
 bool contiene(const QString &texto, const QString &parte)
 {
@@ -40,15 +34,6 @@ QPair<QString, QString> partesImpresora(const QString &texto)
     if (barra < 0)
         return {rt::Trim(texto), QString()};
     return {rt::Trim(texto.left(barra)), rt::Trim(texto.mid(barra + 1))};
-}
-
-// A path that names a folder only (nothing after its last separator but perhaps ".rpt").
-bool sinNombreDeArchivo(const QString &ruta)
-{
-    const QString texto = rt::Trim(ruta);
-    const qsizetype barra = std::max(texto.lastIndexOf(QLatin1Char('/')), texto.lastIndexOf(QLatin1Char('\\')));
-    const QString nombre = texto.mid(barra + 1);
-    return nombre.isEmpty() || nombre.compare(QLatin1String(".rpt"), Qt::CaseInsensitive) == 0;
 }
 
 QString nombreCopia(int n)
@@ -173,8 +158,7 @@ bool SalidaTrabajo::existe(QString &formulario)
     // A form without a file name stands for the report itself, found in the report folder.
     if (sinNombreDeArchivo(formulario)) {
         const QString reporte = rt::Trim(m_trabajo->Reporte);
-        const bool ruta = reporte.contains(QLatin1Char('/')) || reporte.contains(QLatin1Char('\\'));
-        formulario = (ruta ? QString() : m_carpeta) + reporte;
+        formulario = (TextosImpresion::absoluta(reporte) ? QString() : m_carpeta) + reporte;
         if (!formulario.endsWith(QLatin1String(".rpt"), Qt::CaseInsensitive))
             formulario += QStringLiteral(".rpt");
     }
