@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the voucher, receipt and accounting-entry forms of this folder.
+"""Writes the voucher, receipt, payment-order and purchase forms of this folder.
 
 The forms share their layout by kind, so they are written from the functions below: change a
 layout here and run `python3 reports/generar.py` from the top of the repository. Each form is
@@ -407,72 +407,6 @@ def compras():
     }
 
 
-# Accounting entries --------------------------------------------------------------------------
-
-def asiento(titulo, ancho=ANCHO, centro_costo=False):
-    escala = ancho / ANCHO
-
-    def x(v):
-        return round(v * escala, 2)
-
-    cabecera = [fuente(campo("{@EMPRESA}", [0, 0, ancho, 6]), size=11 if ancho == ANCHO else 8, bold=True),
-                fuente(texto(titulo, [0, 6, ancho, 5]), size=9 if ancho == ANCHO else 7),
-                fuente(texto("Comprobante {MV.TC} {MV.SUCURSAL}-{MV.NUMERO} {MV.LETRA}", [0, 11, x(120), 4.5]),
-                       size=7.5),
-                fuente(texto("Asiento N° {MV.NUMERO ASIENTO}  Mes {MV.MES_OPERATIVO}  Período {MV.PERIODO}",
-                             [0, 15.5, ancho, 4.5]), size=7.5),
-                fuente(derecha(texto("Fecha: {MV.Fecha}", [x(120), 11, x(70), 4.5], format="date")), size=7.5),
-                caja(0, 21, ancho, 5.5, "#e6e6e6", 0.2)]
-    columnas = [("Cuenta", 0.5, 22), ("Descripción", 23, 60), ("Detalle", 84, 56), ("Debe", 140, 24.5),
-                ("Haber", 165, 24.5)]
-    for encabezado, cx, w in columnas:
-        item = fuente(texto(encabezado, [x(cx), 21.5, x(w), 4.5]), size=7 if ancho == ANCHO else 5.5, bold=True)
-        cabecera.append(derecha(item) if encabezado in ("Debe", "Haber") else item)
-    tam = 7 if ancho == ANCHO else 5.5
-    detalle = {"height": 4.2, "items": [
-        fuente(campo("{MV.Cuenta}", [x(0.5), 0, x(22), 4.2]), size=tam),
-        fuente(campo("{CTA.Descripcion}", [x(23), 0, x(60), 4.2]), size=tam),
-        fuente(campo("{MV.Detalle}", [x(84), 0, x(56), 4.2]), size=tam),
-        fuente(derecha(campo("{MV.Importe}", [x(140), 0, x(24.5), 4.2], format="money",
-                             suppress="{MV.DEBE-HABER} <> 'D'")), size=tam),
-        fuente(derecha(campo("{MV.Importe}", [x(165), 0, x(24.5), 4.2], format="money",
-                             suppress="{MV.DEBE-HABER} = 'D'")), size=tam),
-    ]}
-    definicion = {
-        "title": titulo,
-        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
-        "font": {"family": "Arial", "size": 7.5},
-        "tables": [{"table": "MV_ASIENTOS", "alias": "MV"},
-                   {"table": "MA_CUENTAS", "alias": "CTA", "join": "left", "on": [["{CTA.Codigo}", "{MV.Cuenta}"]]}],
-        "sort": ["+{MV.NUMERO ASIENTO}", "+{MV.SECUENCIA}"],
-        "formulas": {"EMPRESA": "", "ENQUEMONEDA": "1"},
-        "pageHeader": {"height": 28, "items": cabecera},
-        "detail": detalle,
-        "pageFooter": {"height": 6, "items": [
-            fuente(derecha(texto("Página {PageNumber} de {TotalPages}", [0, 1, ancho, 4])), size=6.5)]},
-    }
-    if centro_costo:
-        definicion["reportFooter"] = {"height": 2, "items": [{"subreport": "AsientoSueldosCC", "x": 0}]}
-        definicion["subreports"] = [{
-            "name": "AsientoSueldosCC",
-            "tables": [{"table": "MV_ASIENTOS", "alias": "CC"},
-                       {"table": "AC_CUENTASDIARIO_CCOSTO", "alias": "CCO", "join": "inner",
-                        "on": [["{CCO.Cuenta}", "{CC.Cuenta}"]]},
-                       {"table": "MA_CUENTAS", "alias": "CCT", "join": "left",
-                        "on": [["{CCT.Codigo}", "{CC.Cuenta}"]]}],
-            "links": [{"field": "{CC.TC}", "main": "{MV.TC}"}, {"field": "{CC.SUCURSAL}", "main": "{MV.SUCURSAL}"},
-                      {"field": "{CC.NUMERO}", "main": "{MV.NUMERO}"}, {"field": "{CC.LETRA}", "main": "{MV.LETRA}"}],
-            "sort": ["+{CC.SECUENCIA}"],
-            "reportHeader": {"height": 7, "items": [
-                fuente(texto("Cuentas con centro de costo", [0, 2, 120, 5]), size=8, bold=True)]},
-            "detail": {"height": 4.2, "items": [
-                campo("{CC.Cuenta}", [0.5, 0, 22, 4.2]), campo("{CCT.Descripcion}", [23, 0, 60, 4.2]),
-                derecha(campo("{CC.Importe}", [140, 0, 24.5, 4.2], format="money")),
-                campo("{CC.DEBE-HABER}", [166, 0, 10, 4.2])]},
-        }]
-    return definicion
-
-
 def principal():
     for tc, letras in [("FC", "ABC"), ("NC", "ABC"), ("ND", "ABC"), ("FP", "X"), ("NCFP", "X"), ("RM", "RX"),
                        ("NP", "X"), ("OT", "X")]:
@@ -488,9 +422,6 @@ def principal():
     escribir("LiqOPG.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
     escribir("OPG-X.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
     escribir("CpteCompras.rpt", compras())
-    escribir("Asientos.rpt", asiento("Asiento contable"))
-    escribir("Asientos_80mm.rpt", asiento("Asiento contable", 72))
-    escribir("AsientoCCosto.rpt", asiento("Asiento contable con centro de costo", centro_costo=True))
 
 
 if __name__ == "__main__":
