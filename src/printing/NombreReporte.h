@@ -16,7 +16,8 @@ using ArchivosReporte = std::array<QString, 4>;
 
 // The report file of a report name: the report table TA_REPORTES (this workstation's row
 // first), the delivery notes of letter R, the electronic vouchers' folder and their form
-// without QR, and the forms of the report folder as fall-backs.
+// without QR, and the forms of the report folder as fall-backs. Bare file names and relative
+// folders of the table and the settings lie in the report folder.
 class EleccionReporte {
 public:
     // `carpetaAplicacion` is the folder of the default forms, ending with a separator. Missing
