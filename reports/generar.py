@@ -151,6 +151,7 @@ def formulas_comunes(extra=()):
 
 TITULOS = {
     "FC": "FACTURA",
+    "FCE": "FACTURA DE CRÉDITO ELECTRÓNICA MiPyME",
     "NC": "NOTA DE CRÉDITO",
     "ND": "NOTA DE DÉBITO",
     "FP": "PROFORMA",
@@ -158,6 +159,7 @@ TITULOS = {
     "RM": "REMITO",
     "NP": "NOTA DE PEDIDO",
     "OT": "ORDEN DE TRABAJO",
+    "PR": "PRESUPUESTO",
 }
 
 
@@ -408,13 +410,13 @@ def compras():
 
 
 def principal():
-    for tc, letras in [("FC", "ABC"), ("NC", "ABC"), ("ND", "ABC"), ("FP", "X"), ("NCFP", "X"), ("RM", "RX"),
-                       ("NP", "X"), ("OT", "X")]:
+    for tc, letras in [("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC"), ("FP", "X"), ("NCFP", "X"),
+                       ("RM", "RX"), ("NP", "X"), ("OT", "X"), ("PR", "X")]:
         for letra in letras:
             escribir("%s-%s.rpt" % (tc, letra), venta(tc, letra))
     electronicos = os.path.join(CARPETA, "eFactura")
-    for tc in ("FC", "NC", "ND"):
-        for letra in "ABC":
+    for tc, letras in (("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC")):
+        for letra in letras:
             escribir("e%s-%s.RPT" % (tc, letra), venta(tc, letra, True, True), electronicos)
             escribir("e%s-%s_SINQR.RPT" % (tc, letra), venta(tc, letra, True, False), electronicos)
     for tc in ("CB", "CBCT", "CBFP"):

@@ -35,7 +35,7 @@ TEST_F(ReportesComprobantesTest, EveryFormLoadsAndRunsWithItsSubReportsOnTheSche
         EXPECT_NO_THROW(report::runReport(definicion, db.connection(), pedido));
         ++formularios;
     }
-    EXPECT_EQ(formularios, 40);
+    EXPECT_EQ(formularios, 47);
 }
 
 } // namespace
