@@ -98,7 +98,7 @@ def caja_letra(letra, codigo):
     if codigo:
         items.append(fuente(centro(texto("COD. {CPTE.CodCpteAfip}", [86, 9, 18, 4])), size=6))
     else:
-        items.append(fuente(centro(texto("Documento no válido como factura", [75, 13.5, 40, 3.5])), size=5.5))
+        items.append(fuente(derecha(texto("Documento no válido como factura", [58, 9, 29, 3.5])), size=5.5))
     return items
 
 
@@ -128,15 +128,15 @@ def datos_comprobante(titulo, numero, fecha, electronico):
     copia = "{@CodigoPostal}" if electronico else "{@Encabezado}"
     items = [
         fuente(derecha(campo(copia, [150, 1, 38, 4.5])), size=8, bold=True),
-        fuente(texto(titulo, [100, 4, 88, 8]), size=14, bold=True),
-        fuente(texto("N° " + numero, [100, 12, 88, 5], format="@@@@-@@@@@@@@"), size=10, bold=True),
-        fuente(texto("Fecha: " + fecha, [100, 17, 88, 4.5], format="date"), size=8),
-        fuente(campo("{@CUIT}", [100, 22, 88, 4.5]), size=7.5),
+        fuente(texto(titulo, [104, 5, 84, 7]), size=13, bold=True),
+        fuente(texto("N° " + numero, [104, 12, 84, 5], format="@@@@-@@@@@@@@"), size=10, bold=True),
+        fuente(texto("Fecha: " + fecha, [104, 17, 84, 4.5], format="date"), size=8),
+        fuente(campo("{@CUIT}", [104, 22, 84, 4.5]), size=7.5),
     ]
     if electronico:
         items += [
-            fuente(campo("{@Localidad}", [100, 26.5, 88, 4.5]), size=7.5),
-            fuente(campo("{@Direccion}", [100, 31, 88, 4.5]), size=7.5),
+            fuente(campo("{@Localidad}", [104, 26.5, 84, 4.5]), size=7.5),
+            fuente(campo("{@Direccion}", [104, 31, 84, 4.5]), size=7.5),
         ]
     return items
 

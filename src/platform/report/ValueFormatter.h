@@ -12,8 +12,9 @@ namespace report {
 // - a mask of "@" placeholders: the text's characters in turn, other mask characters as they
 //   stand ("@@@@-@@@@@@@@" shows 000100000123A as 0001-00000123);
 // - any other text: a Format mask ("#,##0.0000", "dd/mm/yy hh:nn");
-// - empty: Currency as money, dates as dd/mm/yyyy (with hh:mm when they have a time), texts
-//   without trailing blanks, anything else as its text.
+// - empty: Currency as money, dates as dd/mm/yyyy (with hh:mm when they have a time), rich
+//   texts ("{\\rtf...") as their plain text, other texts without trailing blanks, anything else
+//   as its text.
 // Null and Empty show as "".
 QString formatReportValue(const rt::Variant &value, const QString &format);
 

@@ -24,4 +24,21 @@ TEST(ValueFormatterTest, CharacterMasksPlaceTheTextsCharactersInTurn)
     }
 }
 
+TEST(ValueFormatterTest, RichTextsShowTheirPlainText)
+{
+    const struct {
+        const char *rtf;
+        const char *esperado;
+    } casos[] = {
+        {R"({\rtf1\ansi Se revis\'f3 el tablero})", "Se revisó el tablero"},
+        {R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0\fs20 Primera\par Segunda \{llaves\}})", "Primera Segunda {llaves}"},
+        {R"({\rtf1{\*\generator Riched20;}\pard Hola\line mundo\par})", "Hola mundo"},
+    };
+    for (const auto &caso : casos) {
+        EXPECT_EQ(report::formatReportValue(rt::Variant(QString::fromUtf8(caso.rtf)), QString()),
+                  QString::fromUtf8(caso.esperado))
+            << caso.rtf;
+    }
+}
+
 } // namespace
