@@ -149,8 +149,8 @@ TEST_F(NombreReporteTest, DeliveryNotesOfLetterRPrintTheFormOfTheirUnitsFolder)
     archivo(QStringLiteral("RM-R.rpt"));
     const QString remito = archivo(QStringLiteral("unidad2/RM-R.rpt"));
     db.execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IdComprobante, UNegocio) VALUES ('RM', '000100000001R', "
-                              "'   2')"));
-    db.execute(QStringLiteral("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, ruta_reporte) VALUES ('   2', '%1')")
+                              "'2')"));
+    db.execute(QStringLiteral("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, ruta_reporte) VALUES ('0002', '%1')")
                    .arg(carpeta() + QStringLiteral("unidad2")));
     EXPECT_EQ(
         elegir(QStringLiteral("RM-R"), QStringLiteral("000100000001R")),

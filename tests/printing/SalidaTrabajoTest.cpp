@@ -240,11 +240,11 @@ TEST_F(SalidaTrabajoTest, OrdersRouteTheLinesOfEachSectionToItsPrinter)
                "('NPS_IMPRESION_COCINA', 'Cocina|COM3', '01, 2|'), ('NPS_IMPRESION_BARRA', 'Barra', '03|'), "
                "('NPS_IMPRESION_NADA', 'Nada', 'sin barra')");
     db.execute("INSERT INTO V_MV_CPTE (TC, IdComprobante, IdComplemento, UNegocio) VALUES ('NP', '000100000123A', 0, "
-               "'   1')");
+               "'0001')");
     db.execute("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo) VALUES "
                "('NP', '000100000123A', 0, 'MILA'), ('NP', '000100000123A', 0, 'PAPAS'), "
                "('NP', '000100000123A', 0, 'VINO')");
-    db.execute("INSERT INTO V_MA_ARTICULOS (IdArticulo, idrubro) VALUES ('MILA', '  01'), ('PAPAS', '   2'), "
+    db.execute("INSERT INTO V_MA_ARTICULOS (IdArticulo, idrubro) VALUES ('MILA', '0001'), ('PAPAS', '0002'), "
                "('VINO', '04')");
     trabajo.pedido.TC = QStringLiteral("NP");
     trabajo.Destino = 1;
