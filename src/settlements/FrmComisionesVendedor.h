@@ -96,6 +96,9 @@ public:
     // "Listar Liquidacion": the report of the loaded settlement and the selected salesperson,
     // in the preview.
     void CmdListar_Click();
+    // "Ver  Comprobante": shows the collection or voucher whose key the lists left in lblEstado
+    // (type in 4 characters, number after it); nothing when the label is blank.
+    void CmdReimprimir_Click();
     // The export button: sends the list its caption names to a spreadsheet.
     void CmdExportaExcelLV_Click();
     // The lists' events: a header click sorts; a salesperson fills the lower lists; a collection

@@ -1,5 +1,5 @@
-// The settlement window's commands "Borrar Liquidacion", "Listar Liquidacion" and the export,
-// and the per-article commission figures of its public interface.
+// The settlement window's commands "Borrar Liquidacion", "Listar Liquidacion", "Ver  Comprobante"
+// and the export, and the per-article commission figures of its public interface.
 
 #include "settlements/FrmComisionesVendedor.h"
 
@@ -9,6 +9,7 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "printing/ImpresionPrograma.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 #include "settlements/BorradoLiquidacion.h"
@@ -17,6 +18,7 @@
 #include "settlements/ListadoLiquidacion.h"
 #include "settlements/SeleccionListas.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -37,6 +39,7 @@ void FrmComisionesVendedor::conectarComandos()
 {
     connect(CmdBorrar, &QPushButton::clicked, this, [this] { CmdBorrar_Click(); });
     connect(CmdListar, &QPushButton::clicked, this, [this] { CmdListar_Click(); });
+    connect(CmdReimprimir, &QPushButton::clicked, this, [this] { CmdReimprimir_Click(); });
     connect(CmdExportaExcelLV, &QPushButton::clicked, this, [this] { CmdExportaExcelLV_Click(); });
     conectarListas();
 }
@@ -95,6 +98,19 @@ void FrmComisionesVendedor::CmdListar_Click()
         }
         ListadoLiquidacion::imprimir(*gImpresion, m_liquidacion, vendedorElegido(*ListView1),
                                      Cfg(QStringLiteral("NOMBRE")), gCadenaODBC);
+    });
+}
+
+void FrmComisionesVendedor::CmdReimprimir_Click()
+{
+    ejecutarComando(QStringLiteral("CmdReimprimir_Click"), [this] {
+        const QString clave = lblEstado->text();
+        if (rt::Trim(clave).isEmpty())
+            return;
+        QString tipo = rt::Left(clave, 4);
+        QString numero = rt::Trim(rt::Mid(clave, 5));
+        QString cuenta;
+        ImprimirComprobanteGenerico(tipo, numero, cuenta);
     });
 }
 
