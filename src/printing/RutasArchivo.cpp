@@ -1,9 +1,8 @@
 #include "printing/RutasArchivo.h"
 
 #include "core/ServiciosVarios.h"
+#include "printdata/vouchers/ArchivosImagen.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -11,34 +10,6 @@ namespace {
 QString conBarras(QString ruta)
 {
     return ruta.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
-// The path with each part that does not exist as written replaced by the entry of its folder
-// that has the same name in another letter case.
-QString encontrar(const QString &ruta)
-{
-    if (ruta.isEmpty() || QFileInfo::exists(ruta))
-        return ruta;
-    const bool absoluta = ruta.startsWith(QLatin1Char('/'));
-    const QStringList partes = ruta.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString actual = absoluta ? QStringLiteral("/") : QString();
-    for (const QString &parte : partes) {
-        const QString carpeta = actual.isEmpty() ? QStringLiteral(".") : actual;
-        QString siguiente = actual + parte;
-        if (!QFileInfo::exists(siguiente)) {
-            const QStringList entradas =
-                QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            const auto igual = std::find_if(entradas.begin(), entradas.end(), [&](const QString &entrada) {
-                return entrada.compare(parte, Qt::CaseInsensitive) == 0;
-            });
-            if (igual == entradas.end())
-                return ruta;
-            siguiente = actual + *igual;
-        }
-        actual = siguiente + QLatin1Char('/');
-    }
-    actual.chop(1);
-    return actual;
 }
 
 } // namespace
@@ -77,7 +48,8 @@ QString RutasArchivo::local(const QString &ruta) const
                                 : base + QLatin1Char('/') + (resto.startsWith(QLatin1Char('/')) ? resto.mid(1) : resto);
         break;
     }
-    return encontrar(texto);
+    const QString encontrado = BuscarArchivo(texto);
+    return encontrado.isEmpty() ? texto : encontrado;
 }
 
 bool RutasArchivo::existe(const QString &ruta) const

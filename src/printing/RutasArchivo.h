@@ -19,8 +19,8 @@ public:
     static QString clave() { return QStringLiteral("RUTAS_EQUIVALENTES"); }
 
     // The path as this machine names it, without double quotes: the prefix mapped, "/" between
-    // parts, and the letter case of the file or folders that exist. A part that exists in no
-    // letter case is left as written.
+    // parts, and the letter case of the file and its folders when the file exists in some
+    // letter case; otherwise the mapped path as written.
     QString local(const QString &ruta) const;
 
     // Whether the file the path names can be opened for reading.
