@@ -2,7 +2,7 @@
 
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SkinFramework.h"
@@ -13,18 +13,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QWidget>
-#include <functional>
 
 namespace {
-
-// The window dressing never stops the program: a step that fails is left undone.
-void ignorarError(const std::function<void()> &paso)
-{
-    try {
-        paso();
-    } catch (const rt::RuntimeError &) {
-    }
-}
 
 bool asignarIcono(QWidget *formulario, const QString &archivo)
 {
@@ -60,6 +50,7 @@ int NumeroSkin(const QString &Texto)
     return rt::CInt(rt::Variant(rt::Val(Texto)));
 }
 
+// The window dressing never stops the program: a step that fails is left undone.
 void AsignarIconoFormulario(QWidget *Formulario)
 {
     if (!Formulario)
@@ -70,7 +61,7 @@ void AsignarIconoFormulario(QWidget *Formulario)
                     rt::CompareMode::Text)
         == 0)
         return;
-    ignorarError([&] { gEquipo->ProcesarFormulario(Formulario); });
+    rt::resumeNext([&] { gEquipo->ProcesarFormulario(Formulario); });
     for (const char *barra : {"UtilNet1", "TBarRep1", "Util0011"}) {
         if (QObject *herramientas = Formulario->findChild<QObject *>(QLatin1String(barra)))
             herramientas->setProperty("StyleBar", gFlatToolbars);
@@ -83,7 +74,7 @@ void CargarSkin(QWidget *Formulario)
     if (!Formulario)
         return;
     int numero = 0;
-    ignorarError([&] {
+    rt::resumeNext([&] {
         const QString seccion = rt::UCase(gEquipo->UsuarioEquipo()) + QStringLiteral("_")
                                 + rt::UCase(gBaseDatos->gDBName) + QStringLiteral("Styles");
         QString texto;
@@ -94,7 +85,7 @@ void CargarSkin(QWidget *Formulario)
     if (!skin)
         return;
     const ArchivoSkin archivo = ArchivoDeSkin(numero);
-    ignorarError([&] { skin->LoadSkin(CarpetaAplicacion() + archivo.archivo, archivo.ini); });
+    rt::resumeNext([&] { skin->LoadSkin(CarpetaAplicacion() + archivo.archivo, archivo.ini); });
     skin->ApplyWindow(Formulario);
     skin->setApplyOptions(skin->ApplyOptions() | 1);
 }

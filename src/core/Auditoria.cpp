@@ -21,11 +21,6 @@ constexpr long ErrorClaveDuplicada = 2627;
 constexpr long ErrorConflictoReferencia = 547;
 const QChar CR = QLatin1Char('\r');
 
-void ignorando(const std::function<void()> &sentencia)
-{
-    rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
-}
-
 QString literal(const QString &texto)
 {
     return gBaseDatos->SQLValue(texto, QStringLiteral("'"));
@@ -62,7 +57,7 @@ void GrabarAccionCpte(const QString &TC, const QString &IdComprobante, QString &
 {
     if (IdComplemento.isEmpty())
         IdComplemento = QStringLiteral("0");
-    ignorando([&] {
+    rt::resumeNext([&] {
         const QString proceso = rt::Trim(NombrePrograma) + QStringLiteral(" ") + gParametroAdicional;
         gParesCampoValor = {
             {QStringLiteral("TC"), literal(gUtil->FormatoCodigo(rt::Trim(TC), 4))},
@@ -88,11 +83,11 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
     if (Proceso.isEmpty())
         Proceso = NombrePrograma;
     ado::Recordset rs;
-    ignorando([&] {
+    rt::resumeNext([&] {
         gBaseDatos->AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, &gBaseDatos->gCnn,
                                    2, 3, -1, true);
     });
-    ignorando([&] {
+    rt::resumeNext([&] {
         rs.AddNew();
         rs.Fields(QStringLiteral("Proceso")).setValue(Proceso);
         // A date-time value, not a short-date text: stored with its four-digit year and seconds.
@@ -104,7 +99,7 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
         rs.Fields(QStringLiteral("Usuario")).setValue(gUsuarioLogeado);
         rs.Update();
     });
-    ignorando([&] { gBaseDatos->CierraRecordset(rs); });
+    rt::resumeNext([&] { gBaseDatos->CierraRecordset(rs); });
 }
 
 namespace {
@@ -150,7 +145,7 @@ void GActualizarDatoScript(const QStringList &Sentencias, bool &Fallo, long &Num
     const std::function<void()> cuerpo[] = {
         [&] {
             Script = script;
-            ignorando([&] { gBaseDatos->EjecutaConsultaSQL(script); });
+            rt::resumeNext([&] { gBaseDatos->EjecutaConsultaSQL(script); });
         },
         [&] {
             ado::Errors &errores = gBaseDatos->gCnn.Errors();
@@ -172,7 +167,7 @@ void GActualizarDatoScript(const QStringList &Sentencias, bool &Fallo, long &Num
                 gBaseDatos->gCnn.Execute(QStringLiteral("COMMIT TRANSACTION"));
                 return;
             }
-            ignorando([&] { gBaseDatos->gCnn.Execute(QStringLiteral("ROLLBACK TRANSACTION")); });
+            rt::resumeNext([&] { gBaseDatos->gCnn.Execute(QStringLiteral("ROLLBACK TRANSACTION")); });
             QString proceso = NombrePrograma;
             GrabarAuxErr(script, proceso, numero, textoOperador);
             if (!rt::Trim(textoOperador).isEmpty() && AvisarOperador)

@@ -3,7 +3,7 @@
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
@@ -11,18 +11,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
-#include <functional>
 
 namespace {
-
-// Every step of the status bar is skipped when it fails.
-void ignorarError(const std::function<void()> &paso)
-{
-    try {
-        paso();
-    } catch (const rt::RuntimeError &) {
-    }
-}
 
 QLabel *panelDe(QStatusBar *barra, const char *clave)
 {
@@ -93,6 +83,7 @@ void AgregarPanelesEstado(StatusBar &Barra)
     Barra.addPanel(QStringLiteral("VERSION"), 70);
 }
 
+// Every step of the status bar is skipped when it fails.
 void ActualizarBarraEstado(QStatusBar *Barra, const QString &Mensaje)
 {
     if (!Barra)
@@ -100,16 +91,16 @@ void ActualizarBarraEstado(QStatusBar *Barra, const QString &Mensaje)
     escribir(Barra, "MENSAJE", Mensaje);
     if (const QLabel *servidor = panelDe(Barra, "SERVER"); servidor && !servidor->text().isEmpty())
         return;
-    ignorarError([&] { escribir(Barra, "SERVER", QStringLiteral("Srv: ") + gBaseDatos->gServidor); });
-    ignorarError([&] {
+    rt::resumeNext([&] { escribir(Barra, "SERVER", QStringLiteral("Srv: ") + gBaseDatos->gServidor); });
+    rt::resumeNext([&] {
         const QString usuario = gUsuarioLogeado.isEmpty() ? gBaseDatos->gUsuario : gUsuarioLogeado;
         escribir(Barra, "USUARIO", QStringLiteral("Uid: ") + usuario);
     });
-    ignorarError([&] { escribir(Barra, "BASEDEDATOS", QStringLiteral("Db: ") + gBaseDatos->gDBName); });
+    rt::resumeNext([&] { escribir(Barra, "BASEDEDATOS", QStringLiteral("Db: ") + gBaseDatos->gDBName); });
     if (gCaja.isEmpty())
         gCaja = QStringLiteral("1");
-    ignorarError(crearCajaSiFalta);
-    ignorarError(
+    rt::resumeNext(crearCajaSiFalta);
+    rt::resumeNext(
         [&] { escribir(Barra, "CAJA", gCaja + QStringLiteral(" ") + descripcionCaja(QStringLiteral("V_TA_Cajas"))); });
     escribir(Barra, "VERSION", textoVersion());
     for (const char *clave : {"SERVER", "USUARIO", "BASEDEDATOS", "CAJA"})

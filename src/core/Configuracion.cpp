@@ -37,7 +37,7 @@ QString leerClave(DB_Dll &base, const QString &Clave, QString *ValorAux, Columna
     QString sql;
     QString resultado;
     const auto salir = [&] {
-        rt::runStep([&] { base.CierraRecordset(rs); }, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
+        rt::resumeNext([&] { base.CierraRecordset(rs); });
         return QString();
     };
     const std::function<void()> cuerpo[] = {
@@ -163,18 +163,15 @@ void GrabaCfgQV(const QString &Clave, const rt::Variant &Valor, const QString &V
     fila.valorAux = ValorAux.isEmpty() ? QString() : rt::Trim(ValorAux);
 
     // A failed write leaves the store as it was; nobody is told.
-    const auto ignorar = [](const rt::RuntimeError &) { return rt::AnswerIgnore; };
     ado::Recordset rs;
     const QString sql = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion
                         + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + textoLiteral(base, Clave);
-    rt::runStep([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 2, 3, -1, true); }, ignorar);
-    rt::runStep(
-        [&] {
-            if (rs.BOF())
-                agregarFila(rs, fila);
-            else
-                reescribirFila(base, Clave, fila);
-        },
-        ignorar);
-    rt::runStep([&] { base.CierraRecordset(rs); }, ignorar);
+    rt::resumeNext([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 2, 3, -1, true); });
+    rt::resumeNext([&] {
+        if (rs.BOF())
+            agregarFila(rs, fila);
+        else
+            reescribirFila(base, Clave, fila);
+    });
+    rt::resumeNext([&] { base.CierraRecordset(rs); });
 }

@@ -9,8 +9,6 @@
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 
-#include <functional>
-
 QString gArchivoTareas;
 bool gMaderera = false;
 QString gUnidadNegocio;
@@ -58,12 +56,6 @@ namespace {
 // The focus background when the configuration gives none: cyan (blue-green-red order).
 constexpr quint32 ColorFondoPorDefecto = 16776960;
 
-// Every statement of the load runs on its own: a failure skips it and nothing is shown.
-void ignorando(const std::function<void()> &sentencia)
-{
-    rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
-}
-
 bool igual(const QString &a, const QString &b)
 {
     return rt::StrComp(a, b, rt::CompareMode::Text) == 0;
@@ -71,28 +63,28 @@ bool igual(const QString &a, const QString &b)
 
 void flagSI(bool &setting, const QString &clave)
 {
-    ignorando([&] { setting = igual(Cfg(clave), QStringLiteral("SI")); });
+    rt::resumeNext([&] { setting = igual(Cfg(clave), QStringLiteral("SI")); });
 }
 
 void flagSIRecortado(bool &setting, const QString &clave)
 {
-    ignorando([&] { setting = igual(rt::Trim(Cfg(clave)), QStringLiteral("SI")); });
+    rt::resumeNext([&] { setting = igual(rt::Trim(Cfg(clave)), QStringLiteral("SI")); });
 }
 
 // The second read is not trimmed, so " NO" counts as set.
 void flagNoVacioNiNO(bool &setting, const QString &clave)
 {
-    ignorando([&] { setting = !rt::Trim(Cfg(clave)).isEmpty() && !igual(Cfg(clave), QStringLiteral("NO")); });
+    rt::resumeNext([&] { setting = !rt::Trim(Cfg(clave)).isEmpty() && !igual(Cfg(clave), QStringLiteral("NO")); });
 }
 
 void texto(QString &setting, const QString &clave)
 {
-    ignorando([&] { setting = rt::Trim(Cfg(clave)); });
+    rt::resumeNext([&] { setting = rt::Trim(Cfg(clave)); });
 }
 
 void moneda(rt::Currency &setting, const QString &clave)
 {
-    ignorando([&] { setting = gUtil->ValorNumerico(rt::Trim(Cfg(clave))); });
+    rt::resumeNext([&] { setting = gUtil->ValorNumerico(rt::Trim(Cfg(clave))); });
 }
 
 qint16 entero(const QString &clave)
@@ -105,14 +97,14 @@ void cargarUsuario()
     ado::Recordset rs;
     const QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = ")
                         + gBaseDatos->SQLValue(gUsuarioLogeado, QStringLiteral("'"));
-    ignorando([&] { gBaseDatos->AbrirRecordset(sql, rs, &gBaseDatos->gCnn, 0, 1, -1, true); });
+    rt::resumeNext([&] { gBaseDatos->AbrirRecordset(sql, rs, &gBaseDatos->gCnn, 0, 1, -1, true); });
     bool hayFila = false;
-    ignorando([&] { hayFila = !rs.BOF(); });
+    rt::resumeNext([&] { hayFila = !rs.BOF(); });
     if (hayFila) {
-        ignorando([&] { gUnidadNegocio = gUtil->ValorCampo(rs.Fields(QStringLiteral("UNegocio"))); });
+        rt::resumeNext([&] { gUnidadNegocio = gUtil->ValorCampo(rs.Fields(QStringLiteral("UNegocio"))); });
         // The user's right can switch the proforma off, never on.
         if (UsaFacturaProforma)
-            ignorando([&] { UsaFacturaProforma = rt::CBool(rs.Fields(QStringLiteral("verproforma")).Value()); });
+            rt::resumeNext([&] { UsaFacturaProforma = rt::CBool(rs.Fields(QStringLiteral("verproforma")).Value()); });
     }
     if (gUnidadNegocio.isEmpty())
         gUnidadNegocio = QStringLiteral("   1");
@@ -120,9 +112,9 @@ void cargarUsuario()
 
 void cargarColores()
 {
-    ignorando(
+    rt::resumeNext(
         [&] { gColorFondo = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CFondo"))))); });
-    ignorando(
+    rt::resumeNext(
         [&] { gColorLetra = static_cast<quint32>(rt::CLng(gUtil->ValorNumerico(Cfg(QStringLiteral("CLetra"))))); });
     if (gColorFondo == 0)
         gColorFondo = ColorFondoPorDefecto;
@@ -130,26 +122,27 @@ void cargarColores()
 
 void cargarCondicionIva()
 {
-    ignorando([&] {
+    rt::resumeNext([&] {
         gCondicionIva = entero(QStringLiteral("CONDIVAEMPRESA"));
         if (gCondicionIva == 0)
             gCondicionIva = entero(QStringLiteral("CONDIVA"));
     });
-    ignorando([&] {
+    rt::resumeNext([&] {
         QString razonSocial, cuit, inicio, ingresosBrutos, condicion;
         CargarDatosEmpresa(gUnidadNegocio, razonSocial, cuit, inicio, ingresosBrutos, condicion);
     });
-    ignorando([&] { gCondicionIva = rt::CInt(gCondicionIvaTexto); });
+    rt::resumeNext([&] { gCondicionIva = rt::CInt(gCondicionIvaTexto); });
     if (gCondicionIva == 0)
         gCondicionIva = 1;
 }
 
 } // namespace
 
+// Every statement of the load runs on its own: a failure skips it and nothing is shown.
 void CargarConfiguracion(const QString &Carpeta)
 {
     gTablaConfiguracion = QStringLiteral("ta_configuracion");
-    ignorando([&] {
+    rt::resumeNext([&] {
         MostrarStockenConsultas =
             igual(gUtil->ValorCampo(Cfg(QStringLiteral("MostrarStockenConsultas"))), QStringLiteral("SI"));
     });
@@ -158,7 +151,7 @@ void CargarConfiguracion(const QString &Carpeta)
     gArchivoTareas = Carpeta + QStringLiteral("QVDOCTareas.ntw");
     flagSI(EXIGECLAVECONSULTALIKEARTICULOS, QStringLiteral("EXIGECLAVECONSULTALIKEARTICULOS"));
     flagSI(UsaConsultaLike, QStringLiteral("UsaConsultaLike"));
-    ignorando([&] { gCantidadDecimales = Cfg(QStringLiteral("CantidadDecimales")); });
+    rt::resumeNext([&] { gCantidadDecimales = Cfg(QStringLiteral("CantidadDecimales")); });
     flagSI(gConfidencialidad, QStringLiteral("SS_CONFIDENCIALIDAD"));
     flagSI(UsaMultilesMonedas, QStringLiteral("UsaMultilesMonedas"));
     flagSI(UsaFacturaProforma, QStringLiteral("UsaFacturaProforma"));
@@ -168,11 +161,11 @@ void CargarConfiguracion(const QString &Carpeta)
     texto(UNIDADDEMEDIDA_M3, QStringLiteral("UNIDADDEMEDIDA_M3"));
     texto(UNIDADDEMEDIDA_BL, QStringLiteral("UNIDADDEMEDIDA_BL"));
     texto(UNIDADDEMEDIDA_KG, QStringLiteral("UNIDADDEMEDIDA_KG"));
-    ignorando([&] { PERIODO = entero(QStringLiteral("PERIODO")); });
+    rt::resumeNext([&] { PERIODO = entero(QStringLiteral("PERIODO")); });
     flagSIRecortado(RazonSocialPorUneg, QStringLiteral("RazonSocialPorUneg"));
     flagSIRecortado(VALIDACODIGOBARRA, QStringLiteral("VALIDACODIGOBARRA"));
     cargarColores();
-    ignorando([&] {
+    rt::resumeNext([&] {
         ModuloOrdenDeTrabajo = !igual(rt::Trim(Cfg(QStringLiteral("ModuloOrdenDeTrabajo"))), QStringLiteral("NO"));
     });
     flagNoVacioNiNO(V_ModificaCPrecio, QStringLiteral("V_ModificaCPrecio"));
@@ -198,7 +191,7 @@ void CargarConfiguracion(const QString &Carpeta)
     flagSI(AsignacionAutomaticaDeLoteING, QStringLiteral("AsignacionAutomaticaDeLoteING"));
     flagSI(AsignacionAutomaticaDeLoteINGOP, QStringLiteral("AsignacionAutomaticaDeLoteINGOP"));
     cargarCondicionIva();
-    ignorando([&] {
+    rt::resumeNext([&] {
         Top_Default = Cfg(QStringLiteral("Top_Default"));
         if (rt::Trim(Top_Default).isEmpty())
             Top_Default = QStringLiteral("1000");

@@ -11,18 +11,13 @@ namespace {
 
 constexpr qint16 TiempoEsperaPorDefecto = 90;
 
-void ignorando(const std::function<void()> &sentencia)
-{
-    rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
-}
-
 } // namespace
 
 void ConectarEstadisticas()
 {
     gTiempoEspera = TiempoEsperaPorDefecto;
     DB_Dll &estadisticas = *gBaseEstadisticas;
-    ignorando([&] {
+    rt::resumeNext([&] {
         if (estadisticas.gOpenFlag)
             estadisticas.gCnn.Close();
     });
@@ -31,12 +26,12 @@ void ConectarEstadisticas()
     estadisticas.gDBName = QStringLiteral("QV_ESTADISTICAS");
     estadisticas.gUsuario = QStringLiteral("QV_ESTADISTICAS");
     estadisticas.gUserPassWord = QStringLiteral("ZX_PALABRACLAVE");
-    ignorando([&] { estadisticas.OpenServerADODB(false, 3, {}, true, false); });
+    rt::resumeNext([&] { estadisticas.OpenServerADODB(false, 3, {}, true, false); });
     if (estadisticas.gOpenFlag) {
-        ignorando([&] { estadisticas.gCnn.setDefaultDatabase(QStringLiteral("QV_ESTADISTICAS")); });
-        ignorando([&] { gTiempoEspera = rt::CInt(gUtil->ValorNumerico(CfgQV(QStringLiteral("TimeOut")))); });
+        rt::resumeNext([&] { estadisticas.gCnn.setDefaultDatabase(QStringLiteral("QV_ESTADISTICAS")); });
+        rt::resumeNext([&] { gTiempoEspera = rt::CInt(gUtil->ValorNumerico(CfgQV(QStringLiteral("TimeOut")))); });
         if (gTiempoEspera == 0) {
-            ignorando([&] {
+            rt::resumeNext([&] {
                 GrabaCfgQV(QStringLiteral("TimeOut"), rt::Variant::integer(gTiempoEspera), {}, false,
                            QStringLiteral("BaseDeDatos"), true);
             });

@@ -12,14 +12,7 @@
 #include "session/Programa.h"
 #include "session/Sesion.h"
 
-#include <functional>
-
 namespace {
-
-void ignorando(const std::function<void()> &sentencia)
-{
-    rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
-}
 
 QString literal(const QString &texto)
 {
@@ -38,18 +31,18 @@ QString tareaDelUsuario(const QString &proceso)
         + QStringLiteral(")");
     QString tarea;
     ado::Recordset rs;
-    ignorando([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 0, 1, -1, true); });
+    rt::resumeNext([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 0, 1, -1, true); });
     bool conFila = false;
-    ignorando([&] { conFila = !rs.BOF(); });
+    rt::resumeNext([&] { conFila = !rs.BOF(); });
     if (conFila) {
-        ignorando([&] {
+        rt::resumeNext([&] {
             rs.MoveFirst();
             tarea = gUtil->ValorCampo(rs.Fields(QStringLiteral("Nombre")));
         });
     } else if (rt::StrComp(base.gDBName, base.gUsuario, rt::CompareMode::Text) == 0) {
         tarea = NombrePrograma;
     }
-    ignorando([&] { base.CierraRecordset(rs); });
+    rt::resumeNext([&] { base.CierraRecordset(rs); });
     return tarea;
 }
 
@@ -72,7 +65,7 @@ void VerificarPermiso(const QString &Proceso)
     if (gUsuarioLogeado.isEmpty())
         gUsuarioLogeado = gBaseDatos->gUsuario;
     const QString tarea = tareaDelUsuario(proceso);
-    ignorando([&] {
+    rt::resumeNext([&] {
         gSentenciasScript = QStringList{QString()};
         agregarColumna(QStringLiteral("Maquina"), enMayusculas(gEquipo->NombreEquipo()), true);
         agregarColumna(QStringLiteral("Usuario"), enMayusculas(gUsuarioLogeado), false);

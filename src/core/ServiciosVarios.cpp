@@ -85,26 +85,22 @@ rt::DateTime FechaServidor()
 {
     ado::Recordset rs;
     rt::DateTime resultado;
-    const auto ignorar = [](const rt::RuntimeError &) { return rt::AnswerIgnore; };
-    rt::runStep(
-        [&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); },
-        ignorar);
+    rt::resumeNext(
+        [&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); });
     bool conFila = false;
-    rt::runStep([&] { conFila = !rs.BOF(); }, ignorar);
+    rt::resumeNext([&] { conFila = !rs.BOF(); });
     if (conFila) {
         // Kept to the second, without a round trip through text that a month-first region
         // would read back with day and month swapped.
-        rt::runStep(
-            [&] {
-                QDateTime fecha = rt::CDate(rs(QStringLiteral("Fecha"))).toQDateTime();
-                fecha.setTime(QTime(fecha.time().hour(), fecha.time().minute(), fecha.time().second()));
-                resultado = rt::DateTime::fromQDateTime(fecha);
-            },
-            ignorar);
+        rt::resumeNext([&] {
+            QDateTime fecha = rt::CDate(rs(QStringLiteral("Fecha"))).toQDateTime();
+            fecha.setTime(QTime(fecha.time().hour(), fecha.time().minute(), fecha.time().second()));
+            resultado = rt::DateTime::fromQDateTime(fecha);
+        });
     } else {
-        rt::runStep([&] { resultado = fechaSinServidor(); }, ignorar);
+        rt::resumeNext([&] { resultado = fechaSinServidor(); });
     }
-    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+    rt::resumeNext([&] { gBaseDatos->CierraRecordset(rs); });
     return resultado;
 }
 

@@ -48,15 +48,6 @@ bool esVerdadero(const rt::Variant &value)
     }
 }
 
-void cerrarSinErrores(ado::Connection &connection)
-{
-    try {
-        connection.Close();
-    } catch (const rt::RuntimeError &) {
-        // Already closed: the retry opens it anyway.
-    }
-}
-
 } // namespace
 
 void DB_Dll::construirCadenaConexion()
@@ -106,7 +97,8 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         if (error.Number != rt::err::AdoObjectOpen || cerradoUnaVez)
             return false;
         cerradoUnaVez = true;
-        cerrarSinErrores(gCnn);
+        // Already closed: the retry opens it anyway.
+        rt::resumeNext([&] { gCnn.Close(); });
         return true;
     };
     // A failed open never leaves gOpenFlag True.

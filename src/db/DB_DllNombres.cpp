@@ -67,12 +67,11 @@ void DB_Dll::CierraRecordset(ado::Recordset &LrcsTemp)
         if (error.Number != rt::err::AdoEditPending)
             return TratamientoErrores(error, std::nullopt, QStringLiteral("CierraRecordset"));
         // A pending new row is dropped; nothing more can go wrong that anyone could act on.
-        try {
+        rt::resumeNext([&] {
             LrcsTemp.CancelUpdate();
             if (LrcsTemp.State() != ado::adStateClosed)
                 LrcsTemp.Close();
-        } catch (const rt::RuntimeError &) {
-        }
+        });
         return 0;
     });
     steps.run([&] {

@@ -9,6 +9,7 @@
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "session/ObjetosExternos.h"
@@ -30,7 +31,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <functional>
 
 namespace {
 
@@ -54,15 +54,6 @@ QColor colorDelPrograma(quint32 color)
         return QApplication::palette().color(color == ColorBotonSistema ? QPalette::Button : QPalette::Window);
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
-}
-
-// The steps of the handlers that only arrange controls: a failing one is skipped.
-void omitiendoErrores(const std::function<void()> &paso)
-{
-    try {
-        paso();
-    } catch (const rt::RuntimeError &) {
-    }
 }
 
 bool mismoTexto(const QString &a, const QString &b)
@@ -122,21 +113,20 @@ void FrmComisionesVendedor::Verliq()
                            ? CmbLiquidacion->currentIndex()
                            : -1;
     if (indice == 0) {
-        omitiendoErrores([&] { txtfields(0)->clear(); });
+        rt::resumeNext([&] { txtfields(0)->clear(); });
         return;
     }
-    omitiendoErrores(
-        [&] { txtfields(0)->setText(ComboLiquidaciones::numeroDeEntrada(CmbLiquidacion->currentText())); });
+    rt::resumeNext([&] { txtfields(0)->setText(ComboLiquidaciones::numeroDeEntrada(CmbLiquidacion->currentText())); });
     ado::Recordset cabecera;
     bool existe = false;
-    omitiendoErrores([&] {
+    rt::resumeNext([&] {
         existe = gBaseDatos->ExisteEnTabla(QStringLiteral("v_COMISIONES_VENDEDOR_CAB"), rt::Trim(txtfields(0)->text()),
                                            QStringLiteral("IdLiquidacion"), &cabecera, 8, QString(), true);
     });
     if (!existe)
         return;
-    omitiendoErrores([&] { FhOcx1->Fh_Desde = rt::CStr(cabecera(QStringLiteral("Fecha_Desde"))); });
-    omitiendoErrores([&] { FhOcx1->Fh_Hasta = rt::CStr(cabecera(QStringLiteral("Fecha_Hasta"))); });
+    rt::resumeNext([&] { FhOcx1->Fh_Desde = rt::CStr(cabecera(QStringLiteral("Fecha_Desde"))); });
+    rt::resumeNext([&] { FhOcx1->Fh_Hasta = rt::CStr(cabecera(QStringLiteral("Fecha_Hasta"))); });
     FhOcx1->MostrarFechas();
 }
 
@@ -201,13 +191,14 @@ void FrmComisionesVendedor::CargaCobranzas()
     ListaCobranzas(*ListView2, font(), *gBaseDatos).cargar(m_liquidacion, *ListView1);
 }
 
+// The handlers that only arrange controls skip a failing step.
 void FrmComisionesVendedor::cmdCancelar_Click()
 {
-    omitiendoErrores([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->clear(); });
-    omitiendoErrores([&] { txtfields(indiceDeCampo(QStringLiteral("idvendedor")))->clear(); });
+    rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->clear(); });
+    rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idvendedor")))->clear(); });
     chkRecalcular->setChecked(false);
     BloquearPicFiltros(false);
-    omitiendoErrores([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->setFocus(); });
+    rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->setFocus(); });
 }
 
 void FrmComisionesVendedor::cmdSalir_Click()
@@ -224,7 +215,7 @@ void FrmComisionesVendedor::Form_KeyDown(int KeyCode, int)
 void FrmComisionesVendedor::BuscarCampo()
 {
     QLineEdit *campo = nullptr;
-    omitiendoErrores([&] { campo = txtfields(m_campoActual); });
+    rt::resumeNext([&] { campo = txtfields(m_campoActual); });
     if (!campo || Tag(campo).isEmpty())
         return;
     const QString tag = Tag(campo);
@@ -235,7 +226,7 @@ void FrmComisionesVendedor::BuscarCampo()
         return gBuscador->ValorElegido();
     };
     QString valor;
-    omitiendoErrores([&] {
+    rt::resumeNext([&] {
         if (mismoTexto(tag, QStringLiteral("FECHA")))
             valor = gUtil->ElegirFecha();
         else if (mismoTexto(tag, QStringLiteral("V_TA_VENDEDORES")))

@@ -46,21 +46,20 @@ void FrmComisionesVendedor::conectarComandos()
 
 void FrmComisionesVendedor::ejecutarComando(const QString &rutina, const std::function<void()> &comando)
 {
-    for (;;) {
-        try {
-            comando();
-            return;
-        } catch (const ui::ProgramEnded &) {
-            throw;
-        } catch (const rt::RuntimeError &error) {
-            if (tratarError(error, rutina) != rt::AnswerRetry)
-                return;
-        } catch (const std::exception &error) {
-            if (tratarError(rt::RuntimeError(rt::err::AdoEFail, QString::fromLocal8Bit(error.what())), rutina)
-                != rt::AnswerRetry)
-                return;
-        }
-    }
+    // A failure of another kind is reported as a provider failure.
+    rt::runStep(
+        [&] {
+            try {
+                comando();
+            } catch (const ui::ProgramEnded &) {
+                throw;
+            } catch (const rt::RuntimeError &) {
+                throw;
+            } catch (const std::exception &error) {
+                throw rt::RuntimeError(rt::err::AdoEFail, QString::fromLocal8Bit(error.what()));
+            }
+        },
+        [&](const rt::RuntimeError &error) { return tratarError(error, rutina); });
 }
 
 void FrmComisionesVendedor::CmdBorrar_Click()

@@ -5,6 +5,7 @@
 #include "settlements/FrmComisionesVendedor.h"
 
 #include "db/Conexiones.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/ExportacionListas.h"
@@ -21,16 +22,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// Arranging the lists reports nothing: a failing step is skipped (the loaders' own queries have
-// reported why they failed).
-void omitiendoErrores(const std::function<void()> &paso)
-{
-    try {
-        paso();
-    } catch (const rt::RuntimeError &) {
-    }
-}
 
 // Calls back when the list receives the focus.
 class FocoLista : public QObject {
@@ -110,17 +101,17 @@ void FrmComisionesVendedor::CargarDetalle(QString &cbtc, QString &IdCobranza, QS
 
 void FrmComisionesVendedor::ListView1_ColumnClick(int columna)
 {
-    omitiendoErrores([&] { OrdenLista::columnaPulsada(*ListView1, columna); });
+    rt::resumeNext([&] { OrdenLista::columnaPulsada(*ListView1, columna); });
 }
 
 void FrmComisionesVendedor::ListView2_ColumnClick(int columna)
 {
-    omitiendoErrores([&] { OrdenLista::columnaPulsada(*ListView2, columna); });
+    rt::resumeNext([&] { OrdenLista::columnaPulsada(*ListView2, columna); });
 }
 
 void FrmComisionesVendedor::ListView3_ColumnClick(int columna)
 {
-    omitiendoErrores([&] { OrdenLista::columnaPulsada(*ListView3, columna); });
+    rt::resumeNext([&] { OrdenLista::columnaPulsada(*ListView3, columna); });
 }
 
 void FrmComisionesVendedor::ListView1_Click()
@@ -136,7 +127,8 @@ void FrmComisionesVendedor::ListView1_DblClick()
         return;
     QString numero = m_liquidacion;
     QString vendedor = fila->text(0);
-    omitiendoErrores([&] { CargarLiquidacionComisiones(numero, vendedor); });
+    // The loaders' own queries have reported why they failed; arranging the lists shows nothing.
+    rt::resumeNext([&] { CargarLiquidacionComisiones(numero, vendedor); });
 }
 
 void FrmComisionesVendedor::ListView2_Click()
@@ -170,15 +162,15 @@ void FrmComisionesVendedor::RefrescarListasDependientes()
     switch (ExportacionListas::listaDeTitulo(CmdExportaExcelLV->text())) {
     case Lista::Cobranzas: {
         QString vacio;
-        omitiendoErrores([&] { CargaAplicacion(cbtc, idcobranza); });
-        omitiendoErrores([&] { CargarDetalle(cbtc, idcobranza, vacio, vacio); });
+        rt::resumeNext([&] { CargaAplicacion(cbtc, idcobranza); });
+        rt::resumeNext([&] { CargarDetalle(cbtc, idcobranza, vacio, vacio); });
         break;
     }
     case Lista::Comprobantes: {
         const auto comprobante = claveElegida(*ListView3);
         QString tc = comprobante.first;
         QString idcomprobante = comprobante.second;
-        omitiendoErrores([&] { CargarDetalle(cbtc, idcobranza, tc, idcomprobante); });
+        rt::resumeNext([&] { CargarDetalle(cbtc, idcobranza, tc, idcomprobante); });
         break;
     }
     case Lista::Vendedores:

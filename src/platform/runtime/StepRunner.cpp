@@ -19,4 +19,9 @@ StepResult runStep(const std::function<void()> &statement, const ErrorHandler &h
     }
 }
 
+void resumeNext(const std::function<void()> &statement)
+{
+    runStep(statement, [](const RuntimeError &) { return AnswerIgnore; });
+}
+
 } // namespace rt

@@ -23,6 +23,11 @@ using ErrorHandler = std::function<int(const RuntimeError &)>;
 // anything the handler throws, pass through.
 StepResult runStep(const std::function<void()> &statement, const ErrorHandler &handler);
 
+// Runs `statement` the way a routine under "resume next" does: a RuntimeError it raises is
+// dropped silently and the routine goes on with its next statement. Other exceptions pass
+// through. The one tool for every handler of that style; never write a private copy.
+void resumeNext(const std::function<void()> &statement);
+
 // One routine's handler, kept for all its steps:
 //     StepRunner steps(handler);
 //     if (steps.run([&] { ... }) == StepResult::Leave) return;

@@ -82,4 +82,20 @@ TEST(StepRunner, OtherExceptionsPassThrough)
     EXPECT_THROW(runStep([] { throw RuntimeError(err::TypeMismatch, {}); }, failing), RuntimeError);
 }
 
+TEST(ResumeNext, DropsARuntimeErrorAndGoesOnWithTheNextStatement)
+{
+    QStringList ran;
+    resumeNext([&] {
+        ran.append(QStringLiteral("uno"));
+        throw RuntimeError(err::AdoBofOrEof, {});
+    });
+    resumeNext([&] { ran.append(QStringLiteral("dos")); });
+    EXPECT_EQ(ran, QStringList({"uno", "dos"}));
+}
+
+TEST(ResumeNext, OtherExceptionsPassThrough)
+{
+    EXPECT_THROW(resumeNext([] { throw std::runtime_error("no es de VB"); }), std::runtime_error);
+}
+
 } // namespace
