@@ -175,7 +175,8 @@ void ExportarExcelPorRS(QString &SQL, bool bMostrar, const QString &Titulo, cons
     gTituloExcel = Titulo;
     gSubtituloExcel = Subtitulo;
     ado::Recordset registros;
-    gBaseDatos->AbrirRecordset(SQL, registros, nullptr, 0, 1, -1, true);
+    gBaseDatos->AbrirRecordset(SQL, registros, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                               ado::adCmdUnspecified, true);
     if (registros.State() != ado::adStateOpen) {
         excel::avisarFallo(QStringLiteral("La consulta no se pudo abrir."));
         return;

@@ -21,11 +21,6 @@ constexpr long ErrorClaveDuplicada = 2627;
 constexpr long ErrorConflictoReferencia = 547;
 const QChar CR = QLatin1Char('\r');
 
-QString literal(const QString &texto)
-{
-    return gBaseDatos->SQLValue(texto, QStringLiteral("'"));
-}
-
 // Day first with the four-digit year and the seconds: read alike by the embedded engine and by
 // a Spanish server, whatever the workstation's short date.
 QString fechaHoraSQL(const rt::DateTime &momento)
@@ -60,17 +55,17 @@ void GrabarAccionCpte(const QString &TC, const QString &IdComprobante, QString &
     rt::resumeNext([&] {
         const QString proceso = rt::Trim(NombrePrograma) + QStringLiteral(" ") + gParametroAdicional;
         gParesCampoValor = {
-            {QStringLiteral("TC"), literal(gUtil->FormatoCodigo(rt::Trim(TC), 4))},
-            {QStringLiteral("IdComprobante"), literal(IdComprobante)},
+            {QStringLiteral("TC"), gBaseDatos->literal(gUtil->FormatoCodigo(rt::Trim(TC), 4))},
+            {QStringLiteral("IdComprobante"), gBaseDatos->literal(IdComprobante)},
             {QStringLiteral("IdComplemento"), gBaseDatos->SQLValue(IdComplemento, QStringLiteral("@"))},
             {QStringLiteral("Tipo_accion"), tipoAccion(Alta, Modificacion, Error)},
             {QStringLiteral("FECHAHORA"), fechaHoraSQL(FechaServidor())},
-            {QStringLiteral("Usuario"), literal(gUsuarioLogeado)},
-            {QStringLiteral("PC"), literal(gEquipo->NombreEquipo())},
-            {QStringLiteral("SYSTEMUSER"), literal(rt::Trim(textoAjustado(Texto, 255)))},
-            {QStringLiteral("Proceso"), literal(textoAjustado(proceso, 255))},
-            {QStringLiteral("ProcesoLote"), literal(rt::Trim(textoAjustado(QString(), 25)))},
-            {QStringLiteral("Cuenta"), literal(rt::Trim(textoAjustado(rt::Trim(Cuenta), 15)))},
+            {QStringLiteral("Usuario"), gBaseDatos->literal(gUsuarioLogeado)},
+            {QStringLiteral("PC"), gBaseDatos->literal(gEquipo->NombreEquipo())},
+            {QStringLiteral("SYSTEMUSER"), gBaseDatos->literal(rt::Trim(textoAjustado(Texto, 255)))},
+            {QStringLiteral("Proceso"), gBaseDatos->literal(textoAjustado(proceso, 255))},
+            {QStringLiteral("ProcesoLote"), gBaseDatos->literal(rt::Trim(textoAjustado(QString(), 25)))},
+            {QStringLiteral("Cuenta"), gBaseDatos->literal(rt::Trim(textoAjustado(rt::Trim(Cuenta), 15)))},
         };
         QString sql = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
         ArmarInsert(sql, gParesCampoValor, true);
@@ -85,7 +80,7 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
     ado::Recordset rs;
     rt::resumeNext([&] {
         gBaseDatos->AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, &gBaseDatos->gCnn,
-                                   2, 3, -1, true);
+                                   ado::adOpenDynamic, ado::adLockOptimistic, ado::adCmdUnspecified, true);
     });
     rt::resumeNext([&] {
         rs.AddNew();

@@ -11,11 +11,6 @@ namespace {
 
 using rt::StepResult;
 
-QString textoLiteral(DB_Dll &base, const QString &texto)
-{
-    return base.SQLValue(texto, QStringLiteral("'"));
-}
-
 bool esClaveDeFecha(const QString &clave)
 {
     const QString limpia = rt::Trim(clave);
@@ -47,11 +42,14 @@ QString leerClave(DB_Dll &base, const QString &Clave, QString *ValorAux, Columna
         },
         [&] {
             sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion
-                  + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + textoLiteral(base, rt::Trim(Clave));
+                  + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + base.literal(rt::Trim(Clave));
             if (esClaveDeFecha(Clave))
                 sql = rt::UCase(sql);
         },
-        [&] { base.AbrirRecordset(sql, rs, &base.gCnn, 0, 1, -1, true); },
+        [&] {
+            base.AbrirRecordset(sql, rs, &base.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified,
+                                true);
+        },
         [&] {
             if (rs.BOF()) {
                 resultado = QStringLiteral(" ");
@@ -137,13 +135,12 @@ void agregarFila(ado::Recordset &rs, const FilaConfiguracion &fila)
 void reescribirFila(DB_Dll &base, const QString &claveBuscada, const FilaConfiguracion &fila)
 {
     QString sql = QStringLiteral("UPDATE ") + gTablaConfiguracion + QStringLiteral(" SET Grupo = ")
-                  + textoLiteral(base, fila.grupo) + QStringLiteral(", Clave = ") + textoLiteral(base, fila.clave)
-                  + QStringLiteral(", Valor = ") + textoLiteral(base, fila.valor)
-                  + QStringLiteral(", PoliticaNegocio = ")
+                  + base.literal(fila.grupo) + QStringLiteral(", Clave = ") + base.literal(fila.clave)
+                  + QStringLiteral(", Valor = ") + base.literal(fila.valor) + QStringLiteral(", PoliticaNegocio = ")
                   + (fila.politicaNegocio ? QStringLiteral("1") : QStringLiteral("0"));
     if (!fila.valorAux.isEmpty())
-        sql += QStringLiteral(", ValorAux = ") + textoLiteral(base, fila.valorAux);
-    sql += QStringLiteral(" WHERE CLAVE = ") + textoLiteral(base, claveBuscada);
+        sql += QStringLiteral(", ValorAux = ") + base.literal(fila.valorAux);
+    sql += QStringLiteral(" WHERE CLAVE = ") + base.literal(claveBuscada);
     base.gCnn.Execute(sql);
 }
 
@@ -165,8 +162,11 @@ void GrabaCfgQV(const QString &Clave, const rt::Variant &Valor, const QString &V
     // A failed write leaves the store as it was; nobody is told.
     ado::Recordset rs;
     const QString sql = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion
-                        + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + textoLiteral(base, Clave);
-    rt::resumeNext([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 2, 3, -1, true); });
+                        + QStringLiteral(" with(nolock)  WHERE CLAVE = ") + base.literal(Clave);
+    rt::resumeNext([&] {
+        base.AbrirRecordset(sql, rs, &base.gCnn, ado::adOpenDynamic, ado::adLockOptimistic, ado::adCmdUnspecified,
+                            true);
+    });
     rt::resumeNext([&] {
         if (rs.BOF())
             agregarFila(rs, fila);

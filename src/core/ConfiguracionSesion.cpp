@@ -96,8 +96,11 @@ void cargarUsuario()
 {
     ado::Recordset rs;
     const QString sql = QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = ")
-                        + gBaseDatos->SQLValue(gUsuarioLogeado, QStringLiteral("'"));
-    rt::resumeNext([&] { gBaseDatos->AbrirRecordset(sql, rs, &gBaseDatos->gCnn, 0, 1, -1, true); });
+                        + gBaseDatos->literal(gUsuarioLogeado);
+    rt::resumeNext([&] {
+        gBaseDatos->AbrirRecordset(sql, rs, &gBaseDatos->gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                                   ado::adCmdUnspecified, true);
+    });
     bool hayFila = false;
     rt::resumeNext([&] { hayFila = !rs.BOF(); });
     if (hayFila) {

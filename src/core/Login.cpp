@@ -23,10 +23,10 @@ bool ValidaUsuario(const QString &UsuarioIngresado, const QString &ClaveIngresad
         return true;
     }
     const QString sql = QStringLiteral("SELECT * FROM TA_USUARIOS WHERE NOMBRE = ")
-                        + base.SQLValue(rt::Trim(UsuarioIngresado), QStringLiteral("'"))
+                        + base.literal(rt::Trim(UsuarioIngresado))
                         + QStringLiteral(" AND SISTEMA IN ('cn000pr', 'VORN')");
     ado::Recordset rs;
-    base.AbrirRecordset(sql, rs, &base.gCnn, 0, 1, -1, true);
+    base.AbrirRecordset(sql, rs, &base.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true);
     if (rs.BOF())
         return false;
     rs.MoveFirst();

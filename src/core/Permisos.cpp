@@ -14,11 +14,6 @@
 
 namespace {
 
-QString literal(const QString &texto)
-{
-    return gBaseDatos->SQLValue(texto, QStringLiteral("'"));
-}
-
 QString tareaDelUsuario(const QString &proceso)
 {
     DB_Dll &base = *gBaseDatos;
@@ -26,12 +21,15 @@ QString tareaDelUsuario(const QString &proceso)
     const QString sql =
         QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ")
         + QStringLiteral(" FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave ")
-        + QStringLiteral(" WHERE (TA_TAREAS.USUARIO = ") + literal(gUsuarioLogeado + QStringLiteral(" "))
-        + QStringLiteral(") AND (TA_MENU.Proceso LIKE ") + literal(QStringLiteral("%") + proceso + QStringLiteral("%"))
-        + QStringLiteral(")");
+        + QStringLiteral(" WHERE (TA_TAREAS.USUARIO = ") + base.literal(gUsuarioLogeado + QStringLiteral(" "))
+        + QStringLiteral(") AND (TA_MENU.Proceso LIKE ")
+        + base.literal(QStringLiteral("%") + proceso + QStringLiteral("%")) + QStringLiteral(")");
     QString tarea;
     ado::Recordset rs;
-    rt::resumeNext([&] { base.AbrirRecordset(sql, rs, &base.gCnn, 0, 1, -1, true); });
+    rt::resumeNext([&] {
+        base.AbrirRecordset(sql, rs, &base.gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified,
+                            true);
+    });
     bool conFila = false;
     rt::resumeNext([&] { conFila = !rs.BOF(); });
     if (conFila) {

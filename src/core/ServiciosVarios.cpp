@@ -85,8 +85,10 @@ rt::DateTime FechaServidor()
 {
     ado::Recordset rs;
     rt::DateTime resultado;
-    rt::resumeNext(
-        [&] { gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, 0, 1, -1, true); });
+    rt::resumeNext([&] {
+        gBaseDatos->AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs, nullptr, ado::adOpenForwardOnly,
+                                   ado::adLockReadOnly, ado::adCmdUnspecified, true);
+    });
     bool conFila = false;
     rt::resumeNext([&] { conFila = !rs.BOF(); });
     if (conFila) {

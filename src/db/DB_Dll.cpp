@@ -22,7 +22,9 @@ bool holds(const QString &text, const QString &find)
     return rt::InStr(text, find, CompareMode::Text) > 0;
 }
 
-// The failure text of a server connection, built from the provider's first error.
+// The failure text of a server connection, built from the provider's first error. It names the
+// main connection's server and user whichever object failed: only the main connection opens with
+// its failures shown.
 QString textoFalloConexion(const ado::Error &error)
 {
     return QStringLiteral(" Estado de Sql: ") + error.SQLState + Cr + QStringLiteral("Numero de Error: ")
@@ -169,6 +171,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     if (!run([&] { gCnn.setDefaultDatabase(gDBName); }))
         return;
     run([&] {
+        // The users live in the main database: it is asked whichever object is opening.
         if (!gBaseDatos->ExisteTablaDB(QStringLiteral("TA_USUARIOS")))
             return;
         if (!MuestraError) {

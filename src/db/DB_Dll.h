@@ -131,9 +131,11 @@ public:
     // ConvOracle and the connection is Oracle), on Conexionactiva or gCnn. SentenciaSQL
     // receives the rewritten text. Failures go to TratamientoErrores ("AbrirRecordset").
     void AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva = nullptr,
-                        long CursorType = 0, long LockType = 1, long Options = -1, bool ConvOracle = true);
+                        long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
+                        long Options = ado::adCmdUnspecified, bool ConvOracle = true);
     void AbrirRecordset(const QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva = nullptr,
-                        long CursorType = 0, long LockType = 1, long Options = -1, bool ConvOracle = true);
+                        long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
+                        long Options = ado::adCmdUnspecified, bool ConvOracle = true);
 
     // The Oracle text of a T-SQL statement, or Valor unchanged when gConnString is not Oracle.
     // Throws RuntimeError 5 on malformed text (TOP without a limit, an unclosed quote).
@@ -150,6 +152,8 @@ public:
     // The SQL literal of a value: "@" a number with "." as decimal point (Null is 0), "'" the
     // text between quotes with its quotes doubled, otherwise the text; Null gives NULL.
     QString SQLValue(const rt::Variant &Valor, const QString &Tipo);
+    // The quoted SQL literal of a text: SQLValue(texto, "'").
+    QString literal(const QString &texto) { return SQLValue(texto, QStringLiteral("'")); }
 
     // Adds a column (ALTER TABLE dbo.Tabla ADD ...); failures only leave gCnn.Errors.
     void AddField(const QString &Tabla, const QString &Campo, const QString &Tipo, bool PermiteNulos,

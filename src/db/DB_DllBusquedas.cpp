@@ -22,6 +22,7 @@ bool seguir(rt::StepResult result)
 
 int DB_Dll::falloBusqueda(const rt::RuntimeError &error, PoliticaReconexion &politica)
 {
+    // A lost connection is recognised on the main connection's errors, whichever object looks up.
     const ado::Errors &errores = gBaseDatos->gCnn.Errors();
     if (errores.Count() > 0 && errores(0).NativeError == NativoConexionPerdida && politica.recuperar())
         return rt::AnswerRetry;
@@ -50,7 +51,8 @@ rt::Variant DB_Dll::BuscaMaximoCon(const QString &QueTabla, const QString &QueCa
     bool extendida = false;
     for (;;) {
         ado::Recordset rs;
-        rs.Open(TextosBusqueda::buscaMaximo(QueTabla, QueCampo, Condicion), gCnn, 0, 1, -1);
+        rs.Open(TextosBusqueda::buscaMaximo(QueTabla, QueCampo, Condicion), gCnn, ado::adOpenForwardOnly,
+                ado::adLockReadOnly, ado::adCmdUnspecified);
         if (rs.BOF())
             return {};
         rs.MoveFirst();
@@ -83,7 +85,8 @@ rt::Variant DB_Dll::BuscaMinimoCon(const QString &QueTabla, const QString &QueCa
                                    const std::optional<QString> &Condicion)
 {
     ado::Recordset rs;
-    rs.Open(TextosBusqueda::buscaMinimo(QueTabla, QueCampo, Condicion), gCnn, 0, 1, -1);
+    rs.Open(TextosBusqueda::buscaMinimo(QueTabla, QueCampo, Condicion), gCnn, ado::adOpenForwardOnly,
+            ado::adLockReadOnly, ado::adCmdUnspecified);
     rt::Variant resultado;
     if (!rs.BOF()) {
         rs.MoveFirst();
@@ -110,7 +113,8 @@ bool DB_Dll::existeFila(const QString &texto, ado::Connection &conexion, ado::Re
         return resultado;
     }
     ado::Recordset rs;
-    if (!seguir(steps.run([&] { rs.Open(texto, conexion, 0, 1, -1); })))
+    if (!seguir(steps.run(
+            [&] { rs.Open(texto, conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified); })))
         return resultado;
     if (!seguir(steps.run([&] { resultado = !rs.BOF(); })))
         return resultado;
@@ -127,6 +131,8 @@ bool DB_Dll::ExisteEnTablaST(const QString &Tabla, const QString &ValorBuscado, 
     // Our recordsets keep no cursor or lock type between opens, so a recordset that is not
     // read-only opens as a new one would: forward-only and read-only, like SoloLectura.
     Q_UNUSED(SoloLectura);
+    // Always the main database, whichever object asks; ExisteEnTabla is the same test on this
+    // object's own connection.
     return existeFila(texto, gBaseDatos->gCnn, LRCS);
 }
 
@@ -166,7 +172,9 @@ rt::Variant DB_Dll::DatosTabla(const QString &Tabla, const QString &ValorBuscado
         return falloBusqueda(error, politica);
     });
     ado::Recordset rs;
-    if (!seguir(steps.run([&] { AbrirRecordset(texto, rs, &gCnn, 0, 1, -1, true); })))
+    if (!seguir(steps.run([&] {
+            AbrirRecordset(texto, rs, &gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true);
+        })))
         return resultado;
     if (!gOpenFlag)
         return resultado;

@@ -90,7 +90,7 @@ void DB_Dll::EjecutaScriptOracle(QString &SentenciaSQL, long &RecordsAffected)
             QString sentencia = ORACLE_Dicc(pieza);
             if (!rt::Trim(FiltraSentenciaOracle(sentencia)).isEmpty()) {
                 long filas = 0;
-                gCnn.Execute(sentencia, &filas, -1);
+                gCnn.Execute(sentencia, &filas, ado::adCmdUnspecified);
                 RecordsAffected += qMax(filas, 0L);
             }
         }
@@ -117,7 +117,7 @@ void DB_Dll::ejecutarAccion(QString &SentenciaSQL, long &RecordsAffected, ado::R
         EjecutaScriptOracle(SentenciaSQL, RecordsAffected);
         return;
     }
-    ado::Recordset resultado = gCnn.Execute(SentenciaSQL, &RecordsAffected, -1);
+    ado::Recordset resultado = gCnn.Execute(SentenciaSQL, &RecordsAffected, ado::adCmdUnspecified);
     if (LRCS)
         *LRCS = std::move(resultado);
 }
@@ -137,6 +137,8 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
     const QString rutina = QStringLiteral("EjecutaConsultaSQL");
     PoliticaReconexion politica(*this, 0, PoliticaReconexion::Modo::Insistente);
     const rt::StepRunner steps([&](const rt::RuntimeError &) -> int {
+        // The main connection's list, whichever object runs the statement: that is where the
+        // program's callers read the failure after the call.
         ado::Errors &errores = gBaseDatos->gCnn.Errors();
         if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoConexionPerdida)) {
             const QList<ado::Error> perdida = errores.items();
@@ -159,6 +161,7 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
         return;
     if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
         return;
+    // The main connection's list, as in the handler above.
     excusarAvisoTruncamiento(gBaseDatos->gCnn.Errors(), rutina, SentenciaSQL);
 }
 
@@ -172,6 +175,8 @@ void DB_Dll::EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, a
 {
     const QString rutina = QStringLiteral("EjecutaConsultaRSQL");
     const rt::StepRunner steps([&](const rt::RuntimeError &error) -> int {
+        // The auxiliary connection's list, whichever object runs the statement: this routine
+        // leaves the main connection's list alone.
         ado::Errors &errores = gBaseAuxiliar->gCnn.Errors();
         if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
             avisarTruncamiento(rutina, errores(0), SentenciaSQL);
@@ -189,6 +194,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, a
         return;
     if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
         return;
+    // The auxiliary connection's list, as in the handler above.
     excusarAvisoTruncamiento(gBaseAuxiliar->gCnn.Errors(), rutina, SentenciaSQL);
 }
 

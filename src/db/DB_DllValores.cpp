@@ -14,7 +14,8 @@ bool seguir(rt::StepResult result)
     return result == rt::StepResult::Continue;
 }
 
-// The schema rowsets report through the main connection's error dialog.
+// The schema rowsets report through the main connection's error dialog, whichever object asks:
+// its error log is the program's.
 rt::StepRunner pasosDeEsquema(const QString &rutina)
 {
     return rt::StepRunner([rutina](const rt::RuntimeError &error) {
@@ -47,7 +48,7 @@ rt::Variant DB_Dll::BuscaUltimoCodigo(const QString &QueTabla, const QString &Qu
     if (!rt::Trim(Condicion).isEmpty())
         texto += QStringLiteral(" WHERE ") + Condicion;
     ado::Recordset rs;
-    rs.Open(texto, gCnn, 0, 1, -1);
+    rs.Open(texto, gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified);
     rt::Variant resultado;
     if (!rs.BOF())
         resultado = rt::Val(m_util.ValorCampo(rs.Fields(QStringLiteral("MAYOR"))));
@@ -90,6 +91,8 @@ bool DB_Dll::ExisteTablaDB(const QString &Tabla)
 
 bool DB_Dll::ExisteCampoDB(const QString &Tabla, const QString &Campo)
 {
+    // The main connection's provider decides whichever object asks: the program on Oracle
+    // trusts its columns without looking.
     if (rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), rt::CompareMode::Text) > 0)
         return true;
     bool existe = false;

@@ -22,6 +22,7 @@ bool PoliticaReconexion::reconectar()
     return m_db.gOpenFlag;
 }
 
+// The prompt names the main connection's database and server, whichever object lost its own.
 void PoliticaReconexion::preguntarSiSeguir() const
 {
     const QString text = Crlf + Crlf + Crlf + QStringLiteral("Se perdio la conexion con la base de datos ")

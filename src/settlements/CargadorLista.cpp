@@ -58,7 +58,8 @@ void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, co
 
 void CargadorLista::abrir(const QString &sentencia)
 {
-    m_base.AbrirRecordset(sentencia, m_filas, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    m_base.AbrirRecordset(sentencia, m_filas, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                          ado::adCmdUnspecified, true);
 }
 
 bool CargadorLista::hayFilas() const

@@ -41,7 +41,11 @@ bool ComboLiquidaciones::llenar(QComboBox &combo, DB_Dll &base, const rt::ErrorH
         return false;
     if (pasos.run([&] { combo.addItem(nuevaLiquidacion()); }) == StepResult::Leave)
         return false;
-    if (pasos.run([&] { base.AbrirRecordset(sentencia(), rs, nullptr, 0, 1, -1, true); }) == StepResult::Leave)
+    if (pasos.run([&] {
+            base.AbrirRecordset(sentencia(), rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                                ado::adCmdUnspecified, true);
+        })
+        == StepResult::Leave)
         return false;
     bool hayFilas = false;
     if (pasos.run([&] { hayFilas = !rs.BOF(); }) == StepResult::Leave)

@@ -1,18 +1,15 @@
 #include "settlements/ListaCobranzas.h"
 
 #include "platform/runtime/Format.h"
-#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
+#include "settlements/SeleccionListas.h"
 
 #include <QTreeWidget>
 #include <array>
 
 namespace {
-
-// The run-time error of a missing object: no salesperson row is selected.
-constexpr long ObjetoNoAsignado = 91;
 
 const std::vector<ColumnaLista> &columnas()
 {
@@ -42,14 +39,6 @@ const std::array<QString, 9> camposImporte = {
     QStringLiteral("Efectivo"), QStringLiteral("Cheque"),       QStringLiteral("Tarjeta"),
     QStringLiteral("Banco"),    QStringLiteral("Retenciones"),  QStringLiteral("otros"),
 };
-
-QString vendedorElegido(const QTreeWidget &vendedores)
-{
-    const QTreeWidgetItem *fila = vendedores.currentItem();
-    if (!fila)
-        throw rt::RuntimeError(ObjetoNoAsignado, QStringLiteral("No hay un vendedor seleccionado"));
-    return gUtil->FormatoCodigo(rt::Trim(fila->text(0)), 4);
-}
 
 } // namespace
 

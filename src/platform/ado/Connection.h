@@ -37,7 +37,7 @@ public:
     void Close();
     // Throws RuntimeError 3709 when closed, or the provider's error. The recordset is closed
     // when the text gives no rows.
-    Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = -1);
+    Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = adCmdUnspecified);
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();

@@ -14,6 +14,8 @@ class Recordset;
 enum CursorType : int { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
 enum LockType : int { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3 };
 enum EditMode : int { adEditNone = 0, adEditAdd = 2 };
+// The options of an open or execute: the provider decides what kind of text it is.
+enum CommandType : long { adCmdUnspecified = -1 };
 
 // A column of the recordset's current row (a light handle; the recordset must outlive it).
 class Field {
@@ -50,7 +52,7 @@ public:
     // open, 3709 when the connection is closed, or the provider's error. A text that gives no
     // rows (an action statement) leaves the recordset closed.
     void Open(const QString &source, Connection &connection, int cursorType = adOpenForwardOnly,
-              int lockType = adLockReadOnly, long options = -1);
+              int lockType = adLockReadOnly, long options = adCmdUnspecified);
     // Throws RuntimeError 3704 when closed, 3219 when an AddNew is pending.
     void Close();
     int State() const;
