@@ -19,6 +19,11 @@
 
 core::LazyInstance<Dll_Texto> gTexto;
 
+void liberarTexto()
+{
+    gTexto.reset();
+}
+
 namespace {
 
 constexpr int LargoTextoMaximo = 50000;

@@ -77,3 +77,6 @@ private:
 
 // The program's instance, made on first use.
 extern core::LazyInstance<Dll_Texto> gTexto;
+
+// Releases the instance; the next use makes a fresh one.
+void liberarTexto();

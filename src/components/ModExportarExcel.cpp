@@ -23,6 +23,14 @@ QString gTituloExcel;
 QString gSubtituloExcel;
 double gFilaEncabezado = 0;
 
+void reiniciarExportarExcel()
+{
+    gAppExcel.reset();
+    gTituloExcel.clear();
+    gSubtituloExcel.clear();
+    gFilaEncabezado = 0;
+}
+
 namespace {
 
 const QString TituloCartel = QStringLiteral("Exportando a Excel");

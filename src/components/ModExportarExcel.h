@@ -25,6 +25,9 @@ extern QString gSubtituloExcel;
 // The sheet row of the column headings, set by EncabezadoExcel.
 extern double gFilaEncabezado;
 
+// Puts the four variables above back to their start: no workbook, no titles, row 0.
+void reiniciarExportarExcel();
+
 // Starts gAppExcel as a new workbook of nHojas sheets; 0 means 2 and is written back as 2.
 // Throws RuntimeError 1004 for a count the spreadsheet refuses.
 void CrearLibroExcel(qint16 &nHojas);

@@ -3,3 +3,10 @@
 core::LazyInstance<DB_Dll> gBaseDatos;
 core::LazyInstance<DB_Dll> gBaseEstadisticas;
 core::LazyInstance<DB_Dll> gBaseAuxiliar;
+
+void liberarConexiones()
+{
+    gBaseDatos.reset();
+    gBaseEstadisticas.reset();
+    gBaseAuxiliar.reset();
+}

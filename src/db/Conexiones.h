@@ -9,3 +9,6 @@
 extern core::LazyInstance<DB_Dll> gBaseDatos;
 extern core::LazyInstance<DB_Dll> gBaseEstadisticas;
 extern core::LazyInstance<DB_Dll> gBaseAuxiliar;
+
+// Releases the three connection objects; the next use makes fresh, closed ones.
+void liberarConexiones();

@@ -10,6 +10,11 @@
 
 core::LazyInstance<Dll_Display> gCartel;
 
+void liberarCartel()
+{
+    gCartel.reset();
+}
+
 namespace {
 
 const QString CaptionCancelado = QStringLiteral("Abortado");

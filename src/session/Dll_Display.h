@@ -50,3 +50,6 @@ private:
 
 // The program's banner, made on first use.
 extern core::LazyInstance<Dll_Display> gCartel;
+
+// Releases the banner and its window; the next use makes a fresh one.
+void liberarCartel();

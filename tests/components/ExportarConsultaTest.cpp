@@ -3,10 +3,10 @@
 #include "components/ModExportarExcel.h"
 #include "db/Conexiones.h"
 #include "db/DB_Dll.h"
-#include "platform/sheet/XlsxReader.h"
 #include "session/Dll_Display.h"
 #include "session/Lbf_CtrlDisplay.h"
 #include "support/TestDatabase.h"
+#include "support/XlsxReader.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "PruebaComponentes.h"
 
 #include "components/ModExportarExcel.h"
-#include "platform/sheet/XlsxReader.h"
 #include "session/Dll_Display.h"
+#include "support/XlsxReader.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

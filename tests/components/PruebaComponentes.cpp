@@ -1,8 +1,5 @@
 #include "PruebaComponentes.h"
 
-#include "components/Dll_Texto.h"
-#include "components/ModExportarExcel.h"
-#include "platform/runtime/DateFunctions.h"
 #include "session/Dll_Display.h"
 #include "session/Lbf_CtrlDisplay.h"
 
@@ -11,31 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-namespace {
-
-void reiniciarComponentes()
-{
-    gCartel.reset();
-    gTexto.reset();
-    gAppExcel.reset();
-    gTituloExcel.clear();
-    gSubtituloExcel.clear();
-    gFilaEncabezado = 0;
-    rt::setClockForTests(std::nullopt);
-}
-
-} // namespace
-
-PruebaComponentes::PruebaComponentes()
-{
-    reiniciarComponentes();
-}
-
-PruebaComponentes::~PruebaComponentes()
-{
-    reiniciarComponentes();
-}
 
 PruebaExportacion::PruebaExportacion()
     : m_home(qgetenv("HOME"))

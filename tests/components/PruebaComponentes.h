@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ScriptedDialogs.h"
+#include "support/TestHelpers.h"
 #include "support/WidgetTest.h"
 
 #include <QByteArray>
@@ -12,18 +13,10 @@
 
 class QLineEdit;
 
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
-
-// Widgets offscreen with scripted message boxes; the banner, the text-box instance, the export
-// state and the clock start afresh and are put back after the test.
+// Widgets offscreen with scripted message boxes; the program's globals (the banner, the
+// text-box instance, the export state, the clock) start afresh and are put back after the test.
 class PruebaComponentes : public support::WidgetTest {
 protected:
-    PruebaComponentes();
-    ~PruebaComponentes() override;
-
     support::ScriptedDialogs dialogos;
 };
 

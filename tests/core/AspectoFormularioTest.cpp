@@ -1,6 +1,6 @@
 #include "core/AspectoFormulario.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "platform/ui/SkinFramework.h"
 #include "session/Sesion.h"
@@ -25,7 +25,7 @@ TEST_F(AspectoFormulario, TheSkinNumberIsTheIniTextRoundedHalfToEven)
     };
     for (const auto &[texto, numero] : casos)
         EXPECT_EQ(NumeroSkin(QLatin1String(texto)), numero) << texto;
-    EXPECT_EQ(numeroError([] { NumeroSkin("40000"); }), rt::err::Overflow);
+    EXPECT_EQ(errorNumber([] { NumeroSkin("40000"); }), rt::err::Overflow);
 }
 
 TEST_F(AspectoFormulario, EachSkinNumberHasItsFile)

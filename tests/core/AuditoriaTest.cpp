@@ -1,6 +1,6 @@
 #include "core/Auditoria.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "core/ServiciosVarios.h"
 #include "db/Conexiones.h"

@@ -1,6 +1,6 @@
 #include "core/BarraEstado.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"

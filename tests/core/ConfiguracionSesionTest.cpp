@@ -1,6 +1,6 @@
 #include "core/ConfiguracionSesion.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "session/Sesion.h"
 

@@ -1,6 +1,6 @@
 #include "core/Configuracion.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "db/Conexiones.h"
 #include "platform/ui/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "core/DatosEmpresa.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "core/ConfiguracionSesion.h"
 
@@ -72,7 +72,7 @@ TEST_F(DatosEmpresa, MissingTaxConditionFailsAfterSettingItsText)
 {
     db.execute("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'CONDIVAEMPRESA'");
     gCondicionIva = 3;
-    EXPECT_EQ(numeroError([this] { cargar(QString()); }), rt::err::TypeMismatch);
+    EXPECT_EQ(errorNumber([this] { cargar(QString()); }), rt::err::TypeMismatch);
     EXPECT_EQ(gCondicionIvaTexto, " ");
     EXPECT_EQ(gCondicionIva, 3);
 }

@@ -1,6 +1,6 @@
 #include "core/Estadisticas.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "core/Configuracion.h"
 #include "db/Conexiones.h"

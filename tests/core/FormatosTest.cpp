@@ -1,7 +1,7 @@
 #include "core/Formatos.h"
 #include "session/Sesion.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "platform/runtime/Regional.h"
 
@@ -55,7 +55,7 @@ TEST_F(FormatosEnC, FmtMonedaWritesTheAmountAsTheSpanishWorkstationDoes)
     };
     for (const auto &[importe, decimales, miles, esperado] : casos)
         EXPECT_EQ(FmtMoneda(importe, decimales, miles), esperado) << importe << " with " << decimales;
-    EXPECT_EQ(numeroError([] { FmtMoneda("99999999999999999999", 2, true); }), rt::err::Overflow)
+    EXPECT_EQ(errorNumber([] { FmtMoneda("99999999999999999999", 2, true); }), rt::err::Overflow)
         << "amounts beyond the money range";
 }
 

@@ -1,6 +1,6 @@
 #include "core/ImporteEnLetras.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "platform/runtime/Regional.h"
 

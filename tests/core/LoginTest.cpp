@@ -1,6 +1,6 @@
 #include "core/Login.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "db/Conexiones.h"
 #include "session/ObjetosExternos.h"

@@ -1,6 +1,6 @@
 #include "core/ParametrosComando.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +41,8 @@ TEST_F(ParametrosComando, AValueRunsFromTheKeyToTheFirstSemicolonAfterIt)
 
 TEST_F(ParametrosComando, AKeyWithoutItsSemicolonRaisesError5)
 {
-    EXPECT_EQ(numeroError([] { ValorParametro("@Caja=7", "@Caja"); }), 5);
-    EXPECT_EQ(numeroError([] { ValorParametro("@Server=srv;@DbName=VENTAS", "@DbName"); }), 5);
+    EXPECT_EQ(errorNumber([] { ValorParametro("@Caja=7", "@Caja"); }), 5);
+    EXPECT_EQ(errorNumber([] { ValorParametro("@Server=srv;@DbName=VENTAS", "@DbName"); }), 5);
     EXPECT_FALSE(ExisteParametro("@Server=srv;", "@Caja"));
 }
 

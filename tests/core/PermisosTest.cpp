@@ -1,6 +1,6 @@
 #include "core/Permisos.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"

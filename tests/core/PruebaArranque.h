@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "support/WidgetTest.h"
 

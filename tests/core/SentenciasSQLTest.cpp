@@ -1,6 +1,6 @@
 #include "core/SentenciasSQL.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "db/Conexiones.h"
 
@@ -78,7 +78,7 @@ TEST_F(SentenciasSQL, AdaptarSQLMotorRewritesOnlyForOracle)
         EXPECT_EQ(AdaptarSQLMotor(sentencia), resultado) << sentencia;
     }
     gBaseDatos->gCnn.setConnectionString(oracle);
-    EXPECT_EQ(numeroError([] { AdaptarSQLMotor("Select top 5 Nombre from T"); }), rt::err::InvalidProcedureCall)
+    EXPECT_EQ(errorNumber([] { AdaptarSQLMotor("Select top 5 Nombre from T"); }), rt::err::InvalidProcedureCall)
         << "an Oracle TOP without an asterisk";
 }
 

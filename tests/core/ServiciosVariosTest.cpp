@@ -1,6 +1,6 @@
 #include "core/ServiciosVarios.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "platform/outside/CatalogoConsultas.h"
 #include "platform/outside/WritableFolder.h"

@@ -7,42 +7,13 @@
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedEngine.h"
+#include "support/TestHelpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
-// The file's text, "" when it cannot be read.
-inline QString fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// Pins the program's clock while it lives.
-class PinnedClock {
-public:
-    explicit PinnedClock(const rt::DateTime &moment) { rt::setClockForTests(moment); }
-    ~PinnedClock() { rt::setClockForTests(std::nullopt); }
-};
-
-// The number of the error `call` raises; 0 when it raises none.
-inline long errorNumber(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const rt::RuntimeError &error) {
-        return error.Number;
-    }
-    return 0;
-}
 
 // The connection texts the scripted server was opened with, in order.
 inline QStringList openedWith(const ScriptedServer &server)
@@ -96,12 +67,7 @@ private:
 class ScriptedConnectionTest : public support::ProgramTest {
 protected:
     // The connections are closed while the scripted server they talk to still exists.
-    ~ScriptedConnectionTest() override
-    {
-        gBaseDatos.reset();
-        gBaseEstadisticas.reset();
-        gBaseAuxiliar.reset();
-    }
+    ~ScriptedConnectionTest() override { liberarConexiones(); }
 
     static QString serverConnectionString()
     {

@@ -2,9 +2,9 @@
 // boxes: "Borrar Liquidacion", "Listar Liquidacion" to the preview and a PDF, and the export of
 // the list that last had the focus, read back from the workbook.
 
-#include "../platform/sheet/XlsxReader.h"
 #include "GeneradorPrueba.h"
 #include "PruebaVentanaComandos.h"
+#include "support/XlsxReader.h"
 
 #include "components/FhOcx.h"
 #include "platform/report/ImpresionReportes.h"

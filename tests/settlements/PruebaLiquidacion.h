@@ -2,6 +2,7 @@
 
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 #include "support/WidgetTest.h"
 
 #include <QString>
@@ -10,11 +11,6 @@
 #include <ostream>
 
 class QTreeWidget;
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // The rows of a list as texts, one list of column texts per row.
 QList<QStringList> filasDe(const QTreeWidget &lista);

@@ -1,10 +1,15 @@
 #include "support/ProgramGlobals.h"
 
+#include "components/Dll_Texto.h"
+#include "components/ModExportarExcel.h"
 #include "core/ConfiguracionSesion.h"
 #include "core/SentenciasSQL.h"
 #include "db/Conexiones.h"
 #include "db/DialogoAcceso.h"
 #include "db/frmAcceso.h"
+#include "platform/ado/Connection.h"
+#include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/Regional.h"
 #include "platform/ui/Dialogs.h"
 #include "session/CarpetasPrograma.h"
 #include "session/Dll_Display.h"
@@ -15,44 +20,52 @@ namespace support {
 
 namespace {
 
-void resetDialogs()
+// The platform's: the dialog service, EndProgram throwing, the clock, the region and the
+// database engines.
+void resetPlatform()
 {
     ui::setDialogService(nullptr);
     ui::setEndProgramThrows(true);
+    rt::setClockForTests(std::nullopt);
+    rt::setRegional(rt::RegionalSettings::spanishArgentina());
+    ado::Connection::setEngineFactory(nullptr);
 }
 
-// The connection objects, the outside helper objects and the session variables.
+// The session's: the variables, the outside helper objects, the banner and the writable folder.
 void resetSession()
 {
-    gBaseDatos.reset();
-    gBaseEstadisticas.reset();
-    gBaseAuxiliar.reset();
-    setDialogoAcceso(nullptr);
-    liberarObjetosExternos();
     reiniciarSesion();
-}
-
-// The business settings, the SQL builders' lists and the progress banner.
-void resetCoreSettings()
-{
-    reiniciarConfiguracionSesion();
-    reiniciarSentenciasSQL();
-    gCartel.reset();
-}
-
-// The login dialog and the folder of the files the program writes.
-void resetStartup()
-{
-    liberarFrmAcceso();
+    liberarObjetosExternos();
+    liberarCartel();
     setCarpetaEscritura({});
 }
 
-// One step per area that keeps globals, in the order they were set up at start-up.
+// The database's: the connection objects, the connection dialog and the login form.
+void resetDb()
+{
+    liberarConexiones();
+    setDialogoAcceso(nullptr);
+    liberarFrmAcceso();
+}
+
+// The core's: the business settings and the SQL builders' lists.
+void resetCore()
+{
+    reiniciarConfiguracionSesion();
+    reiniciarSentenciasSQL();
+}
+
+// The components': the text-box instance and the export in progress.
+void resetComponents()
+{
+    liberarTexto();
+    reiniciarExportarExcel();
+}
+
+// One step per floor that keeps globals, from the top down: a higher floor's objects may still
+// use a lower floor's while they go.
 constexpr void (*resetSteps[])() = {
-    resetDialogs,
-    resetSession,
-    resetCoreSettings,
-    resetStartup,
+    resetComponents, resetCore, resetDb, resetSession, resetPlatform,
 };
 
 } // namespace

@@ -5,8 +5,8 @@
 namespace support {
 
 // Puts every global the program keeps back to its state at start-up, as tests expect it:
-// the Qt dialog service and EndProgram throwing ProgramEnded. Each area that keeps globals adds
-// its reset step to ProgramGlobals.cpp.
+// the Qt dialog service and EndProgram throwing ProgramEnded. Each owner of a global exports
+// its reset, and ProgramGlobals.cpp calls them all, floor by floor.
 void resetProgramGlobals();
 
 // Base of test fixtures that touch program state. The reset runs in the constructor, before

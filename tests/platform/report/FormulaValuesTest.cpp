@@ -1,6 +1,6 @@
 #include "platform/report/FormulaValues.h"
 #include "platform/report/ReportError.h"
-#include "platform/runtime/RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

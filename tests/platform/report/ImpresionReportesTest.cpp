@@ -3,10 +3,10 @@
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/report/ReportError.h"
-#include "platform/runtime/RuntimeTestSupport.h"
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QApplication>
 #include <QDir>

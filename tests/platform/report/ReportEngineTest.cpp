@@ -4,8 +4,8 @@
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportRunner.h"
-#include "platform/runtime/RuntimeTestSupport.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QBuffer>
 #include <QImage>

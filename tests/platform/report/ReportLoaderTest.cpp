@@ -2,7 +2,7 @@
 
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
-#include "platform/runtime/RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/runtime/Currency.h"
-#include "RuntimeTestSupport.h"
 #include "platform/runtime/RuntimeError.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 

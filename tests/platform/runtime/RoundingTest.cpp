@@ -1,4 +1,4 @@
-#include "RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
 
 #include "platform/runtime/Rounding.h"
 

@@ -1,5 +1,5 @@
-#include "XlsxReader.h"
-#include "platform/runtime/RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
+#include "support/XlsxReader.h"
 
 #include "platform/sheet/ColumnLetters.h"
 #include "platform/sheet/Workbook.h"

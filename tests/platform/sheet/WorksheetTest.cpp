@@ -1,4 +1,4 @@
-#include "platform/runtime/RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
 
 #include "platform/sheet/Workbook.h"
 

@@ -1,6 +1,6 @@
 #include "platform/ui/SkinFramework.h"
 
-#include "platform/runtime/RuntimeTestSupport.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QFile>

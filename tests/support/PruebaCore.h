@@ -4,6 +4,7 @@
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,12 +12,6 @@
 #include <functional>
 #include <optional>
 #include <ostream>
-
-// Texts show as texts in the failures of the tests.
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // Sets an environment variable for its lifetime and puts back what was there.
 class VariableEntorno {
@@ -37,9 +32,6 @@ void reiniciarCore();
 // Opens the program's main connection on the test database, as start-up does for a database
 // DEMO logged in as DEMO.
 void abrirBaseDemo();
-
-// The number of the error `llamada` raises; 0 when it raises none.
-long numeroError(const std::function<void()> &llamada);
 
 // A fresh demo database (empty tables) with the error log kept in a temporary folder, scripted
 // dialogs, and every core global at its start before and after the test.

@@ -1,6 +1,6 @@
 #include "session/ModError.h"
 
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/runtime/DateFunctions.h"

@@ -1,4 +1,4 @@
-#include "PruebaCore.h"
+#include "support/PruebaCore.h"
 
 #include "db/Conexiones.h"
 #include "platform/runtime/DateFunctions.h"
@@ -52,16 +52,6 @@ void abrirBaseDemo()
     gBaseDatos->gUserPassWord = "DEMO";
     gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
     ASSERT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
-}
-
-long numeroError(const std::function<void()> &llamada)
-{
-    try {
-        llamada();
-    } catch (const rt::RuntimeError &error) {
-        return error.Number;
-    }
-    return 0;
 }
 
 QString PruebaCore::textoLog() const

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/runtime/DateFunctions.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QFile>
+#include <QString>
+#include <ostream>
+
+// Shorthands the tests of several floors share.
+
+// Texts show as texts in the failures of the tests.
+inline void PrintTo(const QString &texto, std::ostream *os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
+
+// The RuntimeError that `action` raises; one numbered 0 when it raises none.
+template <typename Action> rt::RuntimeError errorOf(Action &&action)
+{
+    try {
+        action();
+    } catch (const rt::RuntimeError &e) {
+        return e;
+    }
+    return rt::RuntimeError(0, {});
+}
+
+// The number of the RuntimeError that `action` raises, or 0 when it raises none.
+template <typename Action> long errorNumber(Action &&action)
+{
+    return errorOf(action).Number;
+}
+
+inline rt::DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
+{
+    return rt::DateTime::fromParts(y, mo, d, h, mi, s);
+}
+
+// Pins the program's clock while it lives.
+class PinnedClock {
+public:
+    explicit PinnedClock(const rt::DateTime &moment) { rt::setClockForTests(moment); }
+    ~PinnedClock() { rt::setClockForTests(std::nullopt); }
+};
+
+// The file's text, "" when it cannot be read.
+inline QString fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
