@@ -1,4 +1,4 @@
-#include "DbFixtures.h"
+#include "PruebaDb.h"
 
 #include "db/AccesoDirecto.h"
 #include "db/frmAcceso.h"

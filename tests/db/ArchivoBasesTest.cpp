@@ -1,4 +1,4 @@
-#include "DbFixtures.h"
+#include "PruebaDb.h"
 
 #include "db/ArchivoBases.h"
 #include "db/LBM_Common.h"

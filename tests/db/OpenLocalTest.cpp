@@ -1,4 +1,4 @@
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 #include "support/WidgetTest.h"
 
 #include <QFileDialog>

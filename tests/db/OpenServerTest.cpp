@@ -1,4 +1,4 @@
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 #include "session/Sesion.h"
 #include "support/TestDatabase.h"
 

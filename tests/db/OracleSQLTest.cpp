@@ -1,5 +1,5 @@
 #include "db/OracleSQL.h"
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 
 #include <gtest/gtest.h>
 
@@ -68,11 +68,11 @@ TEST_F(OracleDialect, RefusesMalformedText)
         EXPECT_EQ(errorNumber([&] { db.ORACLE_Dicc(text); }), rt::err::InvalidProcedureCall) << text;
 }
 
-class OracleBatch : public ScriptedConnectionTest {
+class OracleBatch : public PruebaDb {
 protected:
     void SetUp() override
     {
-        ScriptedConnectionTest::SetUp();
+        PruebaDb::SetUp();
         gBaseDatos->gCnn.Close();
         gBaseDatos->OpenServerADODB(false, 3, OracleConnection, false, false);
         server.clearCalls();

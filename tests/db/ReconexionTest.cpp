@@ -1,4 +1,4 @@
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ BoxMatch promptBox()
         .withTitle("AVISO AL OPERADOR");
 }
 
-class LostConnection : public ScriptedConnectionTest {
+class LostConnection : public PruebaDb {
 protected:
     void SetUp() override
     {
-        ScriptedConnectionTest::SetUp();
+        PruebaDb::SetUp();
         server.answerRows("FROM T", ScriptedServer::rows({"C"}, {{"1"}}));
     }
 

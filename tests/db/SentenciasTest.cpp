@@ -1,4 +1,4 @@
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@ ado::Error truncation()
     return ScriptedServer::providerError(8152, "22001", "String or binary data would be truncated.");
 }
 
-class Statements : public ScriptedConnectionTest {
+class Statements : public PruebaDb {
 protected:
     void SetUp() override
     {
-        ScriptedConnectionTest::SetUp();
+        PruebaDb::SetUp();
         gBaseDatos->gEsAdmin = false;
     }
 

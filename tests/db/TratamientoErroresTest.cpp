@@ -1,5 +1,5 @@
 #include "db/DB_Dll.h"
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 #include "session/RegistroErrores.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "db/DbFixtures.h"
+#include "db/PruebaDb.h"
 #include "platform/runtime/Regional.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "DbFixtures.h"
+#include "PruebaDb.h"
 
 #include "db/frmAcceso.h"
 #include "platform/outside/ClaveGuardada.h"

@@ -2,7 +2,7 @@
 // boxes: "Borrar Liquidacion", "Listar Liquidacion" to the preview and a PDF, and the export of
 // the list that last had the focus, read back from the workbook.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 #include "PruebaVentanaComandos.h"
 #include "support/XlsxReader.h"
 

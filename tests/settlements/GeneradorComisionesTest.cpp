@@ -1,7 +1,7 @@
 // A settlement of the fixture month, built by the generator on the embedded database, checked
-// against the figures worked out by hand from the fixture (see GeneradorPrueba.h).
+// against the figures worked out by hand from the fixture (see PruebaGenerador.h).
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A month's settlement built from the window on the demo database: its salespersons list and
 // totals agree with the article commissions it was built from.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "components/FhOcx.h"
 #include "db/Conexiones.h"

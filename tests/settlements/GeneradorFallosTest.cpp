@@ -1,7 +1,7 @@
 // Failed writes and run-time errors during a build, on a scripted server: what is shown, what
 // is still sent, and where the build ends.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include <gtest/gtest.h>
 

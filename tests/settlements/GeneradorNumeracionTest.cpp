@@ -1,7 +1,7 @@
 // Settlement numbers, the refusal of a range already settled, rebuilds, partial overlaps, the
 // salesperson filter and the date defaults, on the fixture month.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "core/ServiciosVarios.h"
 #include "platform/runtime/DateFunctions.h"

@@ -1,7 +1,7 @@
 // "Cargar Liquidacion >>" in the settlement window, offscreen on the fixture month: the date
 // checks, a new settlement, the rebuild question, and the window locked while a build runs.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "components/FhOcx.h"
 #include "platform/runtime/Conversions.h"

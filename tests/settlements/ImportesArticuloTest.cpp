@@ -1,7 +1,7 @@
 // The per-article commission figures, read from the commission view on the generator's fixture
-// month, whose collections and vouchers are worked out in GeneradorPrueba.h.
+// month, whose collections and vouchers are worked out in PruebaGenerador.h.
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "db/Conexiones.h"
 #include "settlements/ImportesArticulo.h"

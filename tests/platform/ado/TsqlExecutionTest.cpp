@@ -1,5 +1,5 @@
 // The program's T-SQL, translated and run on SQLite: the rows must be those SQL Server gives.
-#include "TsqlTestDatabase.h"
+#include "TsqlFixture.h"
 
 #include "platform/ado/sqlite/SqliteHandle.h"
 

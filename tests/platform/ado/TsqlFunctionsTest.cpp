@@ -1,6 +1,6 @@
 // SQL Server's functions as the embedded engine answers them, each called through the translator.
 #include "AdoFixture.h"
-#include "TsqlTestDatabase.h"
+#include "TsqlFixture.h"
 
 #include "platform/ado/sqlite/TsqlCollation.h"
 

@@ -1,4 +1,4 @@
-#include "ReportTestSupport.h"
+#include "ReportFixture.h"
 
 #include "platform/report/PreviewWindow.h"
 #include "support/ProgramGlobals.h"

@@ -1,4 +1,4 @@
-#include "ReportTestSupport.h"
+#include "ReportFixture.h"
 
 #include "platform/report/ReportError.h"
 #include "platform/report/SelectionTranslator.h"

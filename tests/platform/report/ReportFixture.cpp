@@ -1,4 +1,4 @@
-#include "ReportTestSupport.h"
+#include "ReportFixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"

@@ -64,10 +64,10 @@ private:
 };
 
 // gBaseDatos on a scripted server, with the error log in a temporary folder.
-class ScriptedConnectionTest : public support::ProgramTest {
+class PruebaDb : public support::ProgramTest {
 protected:
     // The connections are closed while the scripted server they talk to still exists.
-    ~ScriptedConnectionTest() override { liberarConexiones(); }
+    ~PruebaDb() override { liberarConexiones(); }
 
     static QString serverConnectionString()
     {
