@@ -44,19 +44,14 @@ QString descripcionCaja(const QString &tabla)
                                            QStringLiteral("IdCajas"), 8, {}, true, true));
 }
 
-// A text inside quotes of an SQL literal: the cash box comes from the command line.
-QString textoSql(const QString &texto)
-{
-    return QString(texto).replace(QLatin1Char('\''), QLatin1String("''"));
-}
-
 void crearCajaSiFalta()
 {
     if (!rt::Trim(descripcionCaja(QStringLiteral("@Admin_V_TA_Cajas"))).isEmpty())
         return;
+    // The cash box comes from the command line: its quotes are doubled.
     gBaseDatos->EjecutaConsultaSQL(QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('")
-                                   + textoSql(codigoCaja()) + QStringLiteral("','CAJA ") + textoSql(gCaja)
-                                   + QStringLiteral("')"));
+                                   + DB_Dll::escaparComillas(codigoCaja()) + QStringLiteral("','CAJA ")
+                                   + DB_Dll::escaparComillas(gCaja) + QStringLiteral("')"));
 }
 
 QString textoVersion()

@@ -152,6 +152,9 @@ public:
     // The SQL literal of a value: "@" a number with "." as decimal point (Null is 0), "'" the
     // text between quotes with its quotes doubled, otherwise the text; Null gives NULL.
     QString SQLValue(const rt::Variant &Valor, const QString &Tipo);
+    // The text with its single quotes doubled, to stand inside a quoted SQL literal: a value
+    // holding an apostrophe must neither break the statement nor change it.
+    static QString escaparComillas(const QString &texto);
     // The quoted SQL literal of a text: SQLValue(texto, "'").
     QString literal(const QString &texto) { return SQLValue(texto, QStringLiteral("'")); }
 

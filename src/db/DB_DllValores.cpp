@@ -25,6 +25,11 @@ rt::StepRunner pasosDeEsquema(const QString &rutina)
 
 } // namespace
 
+QString DB_Dll::escaparComillas(const QString &texto)
+{
+    return QString(texto).replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
 QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
 {
     if (Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0) {
@@ -33,11 +38,8 @@ QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
     }
     if (Valor.isNull())
         return QStringLiteral("NULL");
-    if (Tipo == QLatin1String("'")) {
-        // Quotes inside the value are doubled: a name with an apostrophe must neither break
-        // the statement nor change it.
-        return QLatin1Char('\'') + rt::CStr(Valor).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-    }
+    if (Tipo == QLatin1String("'"))
+        return QLatin1Char('\'') + escaparComillas(rt::CStr(Valor)) + QLatin1Char('\'');
     return rt::CStr(Valor);
 }
 

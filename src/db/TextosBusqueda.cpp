@@ -1,5 +1,6 @@
 #include "db/TextosBusqueda.h"
 
+#include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/NumberText.h"
 #include "platform/runtime/Text.h"
@@ -47,11 +48,6 @@ QString TextosBusqueda::comoNumero(const QString &valor)
     return rt::numbertext::generalText(rt::Val(valor), QLatin1Char('.'));
 }
 
-QString TextosBusqueda::escaparComillas(const QString &valor)
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
 QString TextosBusqueda::buscaMaximo(const QString &tabla, const QString &campo, const std::optional<QString> &condicion)
 {
     QString text = QStringLiteral("SELECT MAX(") + campo + QStringLiteral(") AS MAYOR FROM ") + tabla;
@@ -76,7 +72,7 @@ QString TextosBusqueda::existeEnTablaST(const QString &tabla, const QString &val
         return QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" with(nolock)  ") + conCondicion(condicion);
     const QString base = QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" with(nolock)   WHERE ") + campo;
     if (tipo == 8)
-        return base + QStringLiteral(" ='") + escaparComillas(valor) + QStringLiteral("'");
+        return base + QStringLiteral(" ='") + DB_Dll::escaparComillas(valor) + QStringLiteral("'");
     return base + comparacion(valor, tipo);
 }
 
@@ -88,7 +84,7 @@ QString TextosBusqueda::existeEnTabla(const QString &tabla, const QString &valor
                + conCondicion(condicion);
     if (tipo == 8)
         return QStringLiteral("SELECT TOP 1  * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(")
-               + campo + QStringLiteral(")) ='") + escaparComillas(rt::Trim(valor)) + QStringLiteral("'");
+               + campo + QStringLiteral(")) ='") + DB_Dll::escaparComillas(rt::Trim(valor)) + QStringLiteral("'");
     return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE ") + campo
            + comparacion(valor, tipo);
 }
@@ -100,9 +96,10 @@ QString TextosBusqueda::datosTabla(const QString &tabla, const QString &valor, c
     const QString base = QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE ");
     if (tipo == 8 && usaTrim)
         return base + QStringLiteral("LTRIM(RTRIM(") + campo + QStringLiteral(")) ='")
-               + escaparComillas(rt::Trim(valor)) + QStringLiteral("' ") + y + condicion;
+               + DB_Dll::escaparComillas(rt::Trim(valor)) + QStringLiteral("' ") + y + condicion;
     if (tipo == 8)
-        return base + campo + QStringLiteral(" ='") + escaparComillas(valor) + QStringLiteral("' ") + y + condicion;
+        return base + campo + QStringLiteral(" ='") + DB_Dll::escaparComillas(valor) + QStringLiteral("' ") + y
+               + condicion;
     if (tipo == 7)
         return base + campo + QStringLiteral(" = #") + rt::Trim(valor) + QStringLiteral("# ") + y + condicion;
     if (esNumero(tipo))

@@ -14,8 +14,6 @@ public:
     static int codigoTipo(const rt::Variant &tipo);
     // The leading number of a text (Val), written with "." as decimal point.
     static QString comoNumero(const QString &valor);
-    // A text's single quotes doubled, for use between quotes.
-    static QString escaparComillas(const QString &valor);
 
     static QString buscaMaximo(const QString &tabla, const QString &campo, const std::optional<QString> &condicion);
     static QString buscaMinimo(const QString &tabla, const QString &campo, const std::optional<QString> &condicion);

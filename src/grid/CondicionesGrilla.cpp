@@ -1,5 +1,6 @@
 #include "grid/CondicionesGrilla.h"
 
+#include "db/DB_Dll.h"
 #include "grid/PalabrasSQL.h"
 #include "grid/TablaEquivalencias.h"
 #include "platform/runtime/Conversions.h"
@@ -10,11 +11,6 @@ namespace CondicionesGrilla {
 namespace {
 
 using rt::CompareMode;
-
-QString literal(const QString &texto)
-{
-    return QString(texto).replace(u'\'', QStringLiteral("''"));
-}
 
 QString expresionDe(const QString &caption, const TablaEquivalencias &equivalencias)
 {
@@ -28,11 +24,12 @@ std::optional<QString> condicionColumna(const Columna &columna, const QString &t
 {
     const QString expresion = expresionDe(columna.caption, equivalencias);
     if (!columna.fecha)
-        return QStringLiteral(" CONVERT(NVARCHAR,") + expresion + QStringLiteral(") LIKE '%") + literal(texto)
-               + QStringLiteral("%'");
+        return QStringLiteral(" CONVERT(NVARCHAR,") + expresion + QStringLiteral(") LIKE '%")
+               + DB_Dll::escaparComillas(texto) + QStringLiteral("%'");
     if (!rt::IsDate(texto))
         return std::nullopt;
-    return QStringLiteral(" ") + expresion + QStringLiteral(" = '") + literal(texto) + QStringLiteral("'");
+    return QStringLiteral(" ") + expresion + QStringLiteral(" = '") + DB_Dll::escaparComillas(texto)
+           + QStringLiteral("'");
 }
 
 QString condicionTodas(const QList<Columna> &columnas, const QString &texto, const TablaEquivalencias &equivalencias)

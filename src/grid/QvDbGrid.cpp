@@ -40,11 +40,8 @@ void leer(const ui::PropertyBag &bolsa, const QString &clave, const T &porDefect
     const QVariant valor = bolsa.ReadProperty(clave, QVariant::fromValue(porDefecto));
     if (!valor.canConvert<T>())
         return;
-    try {
-        asignar(valor.value<T>());
-    } catch (const rt::RuntimeError &) {
-        // A stored value the property refuses leaves it as it was.
-    }
+    // A stored value the property refuses leaves it as it was.
+    rt::resumeNext([&] { asignar(valor.value<T>()); });
 }
 
 } // namespace

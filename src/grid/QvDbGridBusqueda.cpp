@@ -92,15 +92,12 @@ void QvDbGrid::buscarEnPagina(const QString &texto)
 
 void QvDbGrid::ArmarOrden()
 {
-    const auto ignorar = [](const rt::RuntimeError &) { return rt::AnswerIgnore; };
-    rt::runStep([this] { pColumnaOrden = MSFlexGrid1->Col(); }, ignorar);
-    rt::runStep(
-        [this] {
-            m_OrderBy = CondicionesGrilla::ArmarOrden(m_OrderBy, m_OrdenSent, m_Order,
-                                                      MSFlexGrid1->TextMatrix(0, pColumnaOrden), m_sql, m_equias);
-        },
-        ignorar);
-    rt::runStep([this] { panelOrden->setText(QStringLiteral(" Orden: ") + m_OrderBy); }, ignorar);
+    rt::resumeNext([this] { pColumnaOrden = MSFlexGrid1->Col(); });
+    rt::resumeNext([this] {
+        m_OrderBy = CondicionesGrilla::ArmarOrden(m_OrderBy, m_OrdenSent, m_Order,
+                                                  MSFlexGrid1->TextMatrix(0, pColumnaOrden), m_sql, m_equias);
+    });
+    rt::resumeNext([this] { panelOrden->setText(QStringLiteral(" Orden: ") + m_OrderBy); });
 }
 
 void QvDbGrid::ImgOrdenAsc_Click()

@@ -20,11 +20,6 @@ namespace {
 
 using rt::CompareMode;
 
-int ignorar(const rt::RuntimeError &)
-{
-    return rt::AnswerIgnore;
-}
-
 ColumnasGuardadas::Claves clavesDelUsuario()
 {
     const QString programa = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -96,13 +91,11 @@ void QvDbGrid::cmdColumnas_Click()
 {
     const QString clave = SentenciasGrilla::claveEfectiva(m_PrimaryKey);
     FrmCampos chooser(this);
-    rt::runStep([&] { chooser.gCampos = columnasParaElegir(pListaCampos, clave); }, ignorar);
-    rt::runStep(
-        [&] {
-            chooser.gOrdinalSel = ordinalesDe(pCamposElegidos);
-            chooser.gCamposSel = pCamposElegidos;
-        },
-        ignorar);
+    rt::resumeNext([&] { chooser.gCampos = columnasParaElegir(pListaCampos, clave); });
+    rt::resumeNext([&] {
+        chooser.gOrdinalSel = ordinalesDe(pCamposElegidos);
+        chooser.gCamposSel = pCamposElegidos;
+    });
     chooser.exec();
     if (chooser.Cancelar)
         return;
@@ -112,33 +105,29 @@ void QvDbGrid::cmdColumnas_Click()
     const QString lista = chooser.gCamposSel.isEmpty() ? QStringLiteral("*")
                                                        : SentenciasGrilla::ArmarCampos(chooser.gCamposSel, m_equias);
     ado::Recordset rs;
-    rt::runStep(
-        [&] {
-            gBaseDatos->AbrirRecordset(QStringLiteral("SELECT TOP 1 ") + lista + QStringLiteral(" FROM ") + pTabla, rs);
-        },
-        ignorar);
-    rt::runStep(
-        [&] {
-            const QString fecha = QString::number(m_FormatDate);
-            for (long i = 0; i < rs.FieldCount(); ++i) {
-                const QString nombre = rs.Fields(i).Name();
-                const int tipo = rs.Fields(i).Type();
-                if (esClave(nombre, clave) || tipo == ado::adLongVarWChar || tipo == ado::adLongVarBinary)
-                    continue;
-                const QString item = QStringLiteral("[") + nombre + QStringLiteral("]");
-                if (tipo == ado::adDBTimeStamp) {
-                    elegidos += elegidos.isEmpty() ? item : QStringLiteral(",") + item;
-                    camposSel += (camposSel.isEmpty() ? QStringLiteral(" CONVERT(NVARCHAR,")
-                                                      : QStringLiteral(", CONVERT(NVARCHAR,"))
-                                 + item + QStringLiteral(",") + fecha + QStringLiteral(") AS ") + item;
-                } else {
-                    elegidos += elegidos.isEmpty() ? item : QStringLiteral(", ") + item;
-                    camposSel += camposSel.isEmpty() ? item : QStringLiteral(", ") + item;
-                }
+    rt::resumeNext([&] {
+        gBaseDatos->AbrirRecordset(QStringLiteral("SELECT TOP 1 ") + lista + QStringLiteral(" FROM ") + pTabla, rs);
+    });
+    rt::resumeNext([&] {
+        const QString fecha = QString::number(m_FormatDate);
+        for (long i = 0; i < rs.FieldCount(); ++i) {
+            const QString nombre = rs.Fields(i).Name();
+            const int tipo = rs.Fields(i).Type();
+            if (esClave(nombre, clave) || tipo == ado::adLongVarWChar || tipo == ado::adLongVarBinary)
+                continue;
+            const QString item = QStringLiteral("[") + nombre + QStringLiteral("]");
+            if (tipo == ado::adDBTimeStamp) {
+                elegidos += elegidos.isEmpty() ? item : QStringLiteral(",") + item;
+                camposSel +=
+                    (camposSel.isEmpty() ? QStringLiteral(" CONVERT(NVARCHAR,") : QStringLiteral(", CONVERT(NVARCHAR,"))
+                    + item + QStringLiteral(",") + fecha + QStringLiteral(") AS ") + item;
+            } else {
+                elegidos += elegidos.isEmpty() ? item : QStringLiteral(", ") + item;
+                camposSel += camposSel.isEmpty() ? item : QStringLiteral(", ") + item;
             }
-        },
-        ignorar);
-    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+        }
+    });
+    rt::resumeNext([&] { gBaseDatos->CierraRecordset(rs); });
     camposSel += (camposSel.isEmpty() ? QString() : QStringLiteral(", ")) + clave;
     elegidos += (elegidos.isEmpty() ? QString() : QStringLiteral(", ")) + clave;
     setCamposSel(camposSel);
@@ -155,29 +144,25 @@ void QvDbGrid::LeerCampos()
 {
     ColumnasGuardadas::Claves claves;
     ado::Recordset rs;
-    rt::runStep([&] { claves = clavesDelUsuario(); }, ignorar);
-    rt::runStep([&] { gBaseDatos->AbrirRecordset(ColumnasGuardadas::leer(claves), rs); }, ignorar);
-    rt::runStep(
-        [&] {
-            if (!rs.EOF_())
-                m_CamposSel = ColumnasGuardadas::camposDeValor(
-                    outside::Utilidades().ValorCampo(rs.Fields(QStringLiteral("Valor"))));
-        },
-        ignorar);
-    rt::runStep([&] { gBaseDatos->CierraRecordset(rs); }, ignorar);
+    rt::resumeNext([&] { claves = clavesDelUsuario(); });
+    rt::resumeNext([&] { gBaseDatos->AbrirRecordset(ColumnasGuardadas::leer(claves), rs); });
+    rt::resumeNext([&] {
+        if (!rs.EOF_())
+            m_CamposSel =
+                ColumnasGuardadas::camposDeValor(outside::Utilidades().ValorCampo(rs.Fields(QStringLiteral("Valor"))));
+    });
+    rt::resumeNext([&] { gBaseDatos->CierraRecordset(rs); });
 }
 
 void QvDbGrid::GrabaCampos()
 {
     ColumnasGuardadas::Claves claves;
-    rt::runStep([&] { claves = clavesDelUsuario(); }, ignorar);
+    rt::resumeNext([&] { claves = clavesDelUsuario(); });
     // A failure stays in the connection's error list and is not shown: the choice is only a
     // convenience, and the grid goes on with it for this session.
-    rt::runStep([&] { gBaseDatos->EjecutaConsultaSQL(ColumnasGuardadas::borrar(claves)); }, ignorar);
-    rt::runStep(
-        [&] {
-            gBaseDatos->EjecutaConsultaSQL(
-                ColumnasGuardadas::insertar(claves, ColumnasGuardadas::valorGuardado(m_CamposSel)));
-        },
-        ignorar);
+    rt::resumeNext([&] { gBaseDatos->EjecutaConsultaSQL(ColumnasGuardadas::borrar(claves)); });
+    rt::resumeNext([&] {
+        gBaseDatos->EjecutaConsultaSQL(
+            ColumnasGuardadas::insertar(claves, ColumnasGuardadas::valorGuardado(m_CamposSel)));
+    });
 }

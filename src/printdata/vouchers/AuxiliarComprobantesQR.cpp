@@ -58,7 +58,8 @@ void AuxiliarComprobantes::AgregarFilaQR(ado::Recordset &rs)
     });
     ejecutar(SC::borrarFilaQR(m_cpte.clave.tc, m_cpte.clave.idComprobante));
     ado::Recordset fila;
-    sentencia([&] { m_db.AbrirRecordset(SC::nuevaFilaQR(), fila, nullptr, 2, 3); });
+    sentencia(
+        [&] { m_db.AbrirRecordset(SC::nuevaFilaQR(), fila, nullptr, ado::adOpenDynamic, ado::adLockOptimistic); });
     sentencia([&] { fila.AddNew(); });
     sentencia([&] { fila.Fields(QStringLiteral("Usuario")).setValue(m_usuario); });
     sentencia([&] { fila.Fields(QStringLiteral("TC")).setValue(m_cpte.clave.tc); });
