@@ -5,14 +5,10 @@
 #include "grid/EleccionColumnas.h"
 #include "grid/ListaCampos.h"
 #include "platform/ado/Engine.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace {
 

@@ -2,14 +2,10 @@
 
 #include "grid/CondicionesGrilla.h"
 #include "grid/TablaEquivalencias.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "grid/QvDbGrid.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 #include "support/WidgetTest.h"
 
 #include <QString>
@@ -12,11 +13,6 @@
 #include <ostream>
 
 class GrillaFlex;
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // A fresh embedded database with a table Clientes of 23 rows (ID 1 to 23, Nombre "Cliente 01"
 // to "Cliente 23", Alta from 21/02/2024 one day apart, Saldo 10.5 times the ID, Notas a long

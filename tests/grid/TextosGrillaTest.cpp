@@ -6,14 +6,10 @@
 #include "grid/PalabrasSQL.h"
 #include "grid/SentenciasGrilla.h"
 #include "grid/TablaEquivalencias.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 namespace {
 

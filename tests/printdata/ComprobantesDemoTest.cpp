@@ -1,5 +1,5 @@
 // Every voucher type of the demo database builds its print rows and its QR row without a failure.
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "db/Conexiones.h"
 #include "demo/DemoDatabase.h"

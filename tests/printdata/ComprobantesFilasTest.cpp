@@ -1,5 +1,5 @@
 // The print rows of whole vouchers on the embedded database, as the reports read them.
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "platform/runtime/Conversions.h"
 #include "session/ObjetosExternos.h"

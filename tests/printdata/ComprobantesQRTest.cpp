@@ -1,5 +1,5 @@
 // The QR and logo row of electronic vouchers, the QR image read back as a phone would read it.
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "platform/qr/PyQR.h"
 #include "platform/runtime/Conversions.h"

@@ -1,5 +1,5 @@
 // The rules of single sections and of the voucher selection, case by case.
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "platform/runtime/Conversions.h"
 

@@ -1,5 +1,5 @@
 // The text helpers of the voucher print rows, case by case.
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "printdata/vouchers/AuxiliarComprobantes.h"
 #include "printdata/vouchers/LotesSeries.h"

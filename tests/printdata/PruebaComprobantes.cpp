@@ -1,4 +1,4 @@
-#include "ComprobantesPrueba.h"
+#include "PruebaComprobantes.h"
 
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"

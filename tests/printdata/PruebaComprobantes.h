@@ -4,18 +4,13 @@
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <ostream>
-
-// Texts show as texts in the failures of the tests.
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // Sets an environment variable for its lifetime and puts back what was there.
 class EntornoComprobantes {
