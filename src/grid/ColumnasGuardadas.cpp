@@ -1,5 +1,6 @@
 #include "grid/ColumnasGuardadas.h"
 
+#include "db/DB_Dll.h"
 #include "platform/outside/Utilidades.h"
 #include "platform/runtime/Text.h"
 
@@ -67,8 +68,7 @@ QString insertar(const Claves &c, const QString &valor)
     return QStringLiteral("INSERT INTO TA_CONFIG_FORM (FORMULARIO,USUARIO,TIPOOBJETO,NOMBRE,PROPIEDAD,DATAFIELD,VALOR) "
                           "VALUES ('")
            + c.formulario + QStringLiteral("','") + c.usuario + QStringLiteral("','@QvDbGrid','") + c.nombre
-           + QStringLiteral("','CamposSel','@QvDbGrid','") + QString(valor).replace(u'\'', QStringLiteral("''"))
-           + QStringLiteral("')");
+           + QStringLiteral("','CamposSel','@QvDbGrid','") + DB_Dll::escaparComillas(valor) + QStringLiteral("')");
 }
 
 } // namespace ColumnasGuardadas

@@ -104,7 +104,7 @@ TEST_F(ComprobantesFilas, TwoWorkstationsKeepTheirOwnRows)
     generar("FC", Factura);
     const long propias = rt::CLng(db.value("SELECT COUNT(*) FROM AUX_MV_CPTE"));
     {
-        EntornoComprobantes otro("USER", QStringLiteral("cajero2"));
+        VariableEntorno otro("USER", QStringLiteral("cajero2"));
         generar("FC", "000100000011B");
     }
     EXPECT_EQ(filas({"IDCOMPROBANTE"}).size(), propias);
@@ -118,7 +118,7 @@ TEST_F(ComprobantesFilas, TwoWorkstationsKeepTheirOwnRows)
         propias);
     // The QR row of a voucher belongs to the workstation that built it last.
     {
-        EntornoComprobantes otro("USER", QStringLiteral("cajero2"));
+        VariableEntorno otro("USER", QStringLiteral("cajero2"));
         generar("FC", Factura, {}, true);
     }
     EXPECT_EQ(db.rows("SELECT Usuario FROM AUX_MV_CPTEQR WHERE IdComprobante = '000100000010A'").size(), 1);
@@ -130,7 +130,7 @@ TEST_F(ComprobantesFilas, AKeyLongerThanThePrintTablesIsReportedOnceAndWritesNot
 {
     facturaCompleta();
     generar("FC", Factura);
-    EntornoComprobantes largo("USER", QString(60, QLatin1Char('x')));
+    VariableEntorno largo("USER", QString(60, QLatin1Char('x')));
     dialogos.expectMsgBox(support::BoxMatch::textContaining("las tablas de impresión admiten 50"));
     generar("FC", Factura);
     dialogos.verify();

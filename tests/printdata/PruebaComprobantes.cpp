@@ -4,33 +4,13 @@
 #include "platform/runtime/Conversions.h"
 #include "printdata/vouchers/GeneraAuxiliarComprobantes.h"
 #include "session/ObjetosExternos.h"
+#include "support/PruebaCore.h"
 
 #include <gtest/gtest.h>
 
-EntornoComprobantes::EntornoComprobantes(const char *nombre, const QString &valor)
-    : m_nombre(nombre)
-{
-    if (qEnvironmentVariableIsSet(nombre))
-        m_anterior = qgetenv(nombre);
-    qputenv(nombre, valor.toLocal8Bit());
-}
-
-EntornoComprobantes::~EntornoComprobantes()
-{
-    if (m_anterior)
-        qputenv(m_nombre, *m_anterior);
-    else
-        qunsetenv(m_nombre);
-}
-
 PruebaComprobantes::PruebaComprobantes()
 {
-    gBaseDatos->gServidor = "sqlite";
-    gBaseDatos->gDBName = "DEMO";
-    gBaseDatos->gUsuario = "DEMO";
-    gBaseDatos->gUserPassWord = "DEMO";
-    gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+    abrirBaseDemo();
     ajuste(QStringLiteral("CantidadDecimales"), QStringLiteral("2"));
     ajuste(QStringLiteral("SeparadorHora"), QStringLiteral(":"));
     ajuste(QStringLiteral("CUIT"), QStringLiteral("30-12345678-9"));

@@ -12,19 +12,6 @@
 #include <optional>
 #include <ostream>
 
-// Sets an environment variable for its lifetime and puts back what was there.
-class EntornoComprobantes {
-public:
-    EntornoComprobantes(const char *nombre, const QString &valor);
-    ~EntornoComprobantes();
-    EntornoComprobantes(const EntornoComprobantes &) = delete;
-    EntornoComprobantes &operator=(const EntornoComprobantes &) = delete;
-
-private:
-    const char *m_nombre;
-    std::optional<QByteArray> m_anterior;
-};
-
 // A fresh database with the program's main connection open on it, scripted dialogs and the
 // workstation's second identity text fixed to "cajero1".
 class PruebaComprobantes : public support::ProgramTest {
@@ -47,5 +34,5 @@ protected:
 
     support::ScriptedDialogs dialogos;
     TestDatabase db;
-    EntornoComprobantes usuario{"USER", QStringLiteral("cajero1")};
+    VariableEntorno usuario{"USER", QStringLiteral("cajero1")};
 };

@@ -3,15 +3,11 @@
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // Opens the program's main connection gBaseDatos on the test database as the start-up leaves it
 // (an administrator, money with two decimals), its error log in `carpeta`.

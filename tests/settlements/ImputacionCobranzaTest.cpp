@@ -1,8 +1,8 @@
 // The discount account of the collection split comes from the first of three places that
-// names one, on the fixture's CBCT 2 (see GeneradorPrueba.h): card 650, bank 200, 100 on
+// names one, on the fixture's CBCT 2 (see PruebaGenerador.h): card 650, bank 200, 100 on
 // account 4.1.9 (no means of payment) and 50 on 5.1.1 (code "ZZ", outside the list).
 
-#include "GeneradorPrueba.h"
+#include "PruebaGenerador.h"
 
 #include "db/Conexiones.h"
 #include "settlements/ImputacionCobranza.h"

@@ -8,25 +8,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-VariableEntorno::VariableEntorno(const char *nombre, const std::optional<QString> &valor)
-    : m_nombre(nombre)
-{
-    if (qEnvironmentVariableIsSet(nombre))
-        m_anterior = qgetenv(nombre);
-    if (valor)
-        qputenv(nombre, valor->toLocal8Bit());
-    else
-        qunsetenv(nombre);
-}
-
-VariableEntorno::~VariableEntorno()
-{
-    if (m_anterior)
-        qputenv(m_nombre, *m_anterior);
-    else
-        qunsetenv(m_nombre);
-}
-
 void reiniciarCore()
 {
     gBaseDatos.reset();

@@ -13,19 +13,6 @@
 #include <optional>
 #include <ostream>
 
-// Sets an environment variable for its lifetime and puts back what was there.
-class VariableEntorno {
-public:
-    VariableEntorno(const char *nombre, const std::optional<QString> &valor);
-    ~VariableEntorno();
-    VariableEntorno(const VariableEntorno &) = delete;
-    VariableEntorno &operator=(const VariableEntorno &) = delete;
-
-private:
-    const char *m_nombre;
-    std::optional<QByteArray> m_anterior;
-};
-
 // Closes the program's connections (before the test database goes) and gives the clock back.
 void reiniciarCore();
 

@@ -4,8 +4,10 @@
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <optional>
 #include <ostream>
 
 // Shorthands the tests of several floors share.
@@ -51,3 +53,32 @@ inline QString fileText(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+// Sets an environment variable for its lifetime (unsets it for nullopt) and puts back what was
+// there.
+class VariableEntorno {
+public:
+    VariableEntorno(const char *nombre, const std::optional<QString> &valor)
+        : m_nombre(nombre)
+    {
+        if (qEnvironmentVariableIsSet(nombre))
+            m_anterior = qgetenv(nombre);
+        if (valor)
+            qputenv(nombre, valor->toLocal8Bit());
+        else
+            qunsetenv(nombre);
+    }
+    ~VariableEntorno()
+    {
+        if (m_anterior)
+            qputenv(m_nombre, *m_anterior);
+        else
+            qunsetenv(m_nombre);
+    }
+    VariableEntorno(const VariableEntorno &) = delete;
+    VariableEntorno &operator=(const VariableEntorno &) = delete;
+
+private:
+    const char *m_nombre;
+    std::optional<QByteArray> m_anterior;
+};

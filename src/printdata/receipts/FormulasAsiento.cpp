@@ -2,7 +2,6 @@
 
 #include "core/Configuracion.h"
 #include "db/DB_Dll.h"
-#include "db/TextosBusqueda.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/runtime/Conversions.h"
 #include "session/ObjetosExternos.h"
@@ -54,8 +53,8 @@ void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, con
     report::ImpresionReportes &impresion = *gImpresion;
     impresion.setDestino(EnVentana ? impresion.DestinoVentana() : impresion.DestinoImpresora());
     impresion.setEnProceso(true);
-    const QString empresa = QStringLiteral("EMPRESA = '")
-                            + TextosBusqueda::escaparComillas(Cfg(QStringLiteral("NOMBRE"))) + QLatin1Char('\'');
+    const QString empresa =
+        QStringLiteral("EMPRESA = '") + DB_Dll::escaparComillas(Cfg(QStringLiteral("NOMBRE"))) + QLatin1Char('\'');
     impresion.ImprimirReporte(reporteAsiento(CentroCosto, Ticket80mm), {QString()}, seleccion, gCadenaODBC, empresa,
                               QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
                               CentroCosto ? QStringLiteral("AsientoSueldosCC") : QString(), QString(), QString());

@@ -4,7 +4,6 @@
 #include "core/Formatos.h"
 #include "core/ImporteEnLetras.h"
 #include "db/DB_Dll.h"
-#include "db/TextosBusqueda.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
@@ -103,7 +102,9 @@ void IMP_Recibos::GeneraAuxiliarRecibo_PagoCobranza(const QString &TC, const QSt
     try {
         prepararCuentas();
         paso([&] { m_db.EjecutaConsultaSQL(SR::borrarFilas(gEquipoUsuario)); });
-        paso([&] { m_db.AbrirRecordset(SR::escritorFilas(), m_escritor, nullptr, 2, 3); });
+        paso([&] {
+            m_db.AbrirRecordset(SR::escritorFilas(), m_escritor, nullptr, ado::adOpenDynamic, ado::adLockOptimistic);
+        });
         abrirListas();
         if (m_cuentaAplicaciones == 0 && m_cuentaAsientos == 0)
             return;
@@ -283,7 +284,7 @@ void IMP_Recibos::agregarFormulas(QStringList &Formulas)
         [&] { return QStringLiteral("Prm_RetSUSS = '") + monto(i.RetSUSS); },
         [&] { return QStringLiteral("Prm_DescuentosOtorgados = '") + monto(i.Descuentos); },
         // Quotes are doubled, so a concept such as "Pago de O'Brien" prints whole.
-        [&] { return QStringLiteral("Prm_Concepto = '") + TextosBusqueda::escaparComillas(m_concepto); },
+        [&] { return QStringLiteral("Prm_Concepto = '") + DB_Dll::escaparComillas(m_concepto); },
     };
     qsizetype k = 0;
     for (const auto &valor : valores) {

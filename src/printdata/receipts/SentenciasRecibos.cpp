@@ -1,6 +1,6 @@
 #include "printdata/receipts/SentenciasRecibos.h"
 
-#include "db/TextosBusqueda.h"
+#include "db/DB_Dll.h"
 
 namespace SentenciasRecibos {
 
@@ -8,7 +8,7 @@ namespace {
 
 QString q(const QString &valor)
 {
-    return TextosBusqueda::escaparComillas(valor);
+    return DB_Dll::escaparComillas(valor);
 }
 
 } // namespace

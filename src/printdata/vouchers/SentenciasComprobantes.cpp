@@ -1,5 +1,7 @@
 #include "printdata/vouchers/SentenciasComprobantes.h"
 
+#include "db/DB_Dll.h"
+
 namespace SentenciasComprobantes {
 
 namespace {
@@ -29,7 +31,7 @@ QString valoresClave(const ClaveFilas &c)
 
 QString texto(const QString &valor)
 {
-    return QLatin1Char('\'') + QString(valor).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    return QLatin1Char('\'') + DB_Dll::escaparComillas(valor) + QLatin1Char('\'');
 }
 
 QString filtroLista(const QString &tc, const QString &listaIdComprobante)

@@ -4,37 +4,12 @@
 #include "platform/ado/Engine.h"
 #include "platform/ado/sqlite/EmbeddedDatabase.h"
 #include "platform/runtime/RuntimeError.h"
+#include "support/TestHelpers.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-// Sets an environment variable while it lives, then puts back what was there before.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_previous(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_previous);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_previous;
-};
 
 // A fresh data folder per test ($COMISIONES_DATOS points to it) where embedded databases are made.
 class EmbeddedFolderTest : public ::testing::Test {
@@ -56,7 +31,7 @@ protected:
     }
 
     QTemporaryDir m_folder;
-    ScopedEnv m_dataFolder{"COMISIONES_DATOS", m_folder.path().toUtf8()};
+    VariableEntorno m_dataFolder{"COMISIONES_DATOS", m_folder.path()};
 };
 
 // The embedded database DEMO made from a schema, and m_connection open on it.

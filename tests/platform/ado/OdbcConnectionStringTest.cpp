@@ -74,8 +74,8 @@ TEST(OdbcConnectionString, DriversComeFromTheEnvironmentWithFreeTdsByDefault)
     EXPECT_EQ(OdbcDrivers::fromEnvironment().sqlServer, u"FreeTDS");
     EXPECT_TRUE(OdbcDrivers::fromEnvironment().oracle.isEmpty());
 
-    const ScopedEnv sqlServer("COMISIONES_ODBC_SQLSERVER", "MSSQL18");
-    const ScopedEnv oracle("COMISIONES_ODBC_ORACLE", "Oracle 19 ODBC driver");
+    const VariableEntorno sqlServer("COMISIONES_ODBC_SQLSERVER", QStringLiteral("MSSQL18"));
+    const VariableEntorno oracle("COMISIONES_ODBC_ORACLE", QStringLiteral("Oracle 19 ODBC driver"));
     const OdbcDrivers configured = OdbcDrivers::fromEnvironment();
     EXPECT_EQ(configured.sqlServer, u"MSSQL18");
     EXPECT_EQ(configured.oracle, u"Oracle 19 ODBC driver");

@@ -27,7 +27,7 @@ protected:
 
     QTemporaryDir m_folder;
     const QString m_driver = support::registerSqliteOdbcDriver();
-    ScopedEnv m_sqlServerDriver{"COMISIONES_ODBC_SQLSERVER", m_driver.toUtf8()};
+    VariableEntorno m_sqlServerDriver{"COMISIONES_ODBC_SQLSERVER", m_driver};
     ado::Connection m_connection;
 };
 
