@@ -4,11 +4,8 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
-#include "printing/TextosImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
-
-using TextosImpresion::sqlTexto;
 
 namespace {
 
@@ -32,14 +29,14 @@ void ObtieneImpresoraComprobante(DB_Dll &base, const QString &TC, const QString 
     const auto cerrar = [&] { pasos.run([&] { base.CierraRecordset(rs); }); };
     const auto conFila = [&] { return rs.State() == ado::adStateOpen && !rs.EOF_(); };
     const QString consulta = QStringLiteral("SELECT * FROM TA_CONFIG_IMP_CPTE  with(nolock)  WHERE TC = ")
-                             + sqlTexto(base, TC) + QStringLiteral(" AND LETRA = ") + sqlTexto(base, Letra)
+                             + base.literal(TC) + QStringLiteral(" AND LETRA = ") + base.literal(Letra)
                              + QStringLiteral(" AND USUARIO ");
     if (!seguir([&] {
             if (rt::Trim(Usuario).isEmpty())
                 Usuario = gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo();
         }))
         return cerrar();
-    if (!seguir([&] { base.AbrirRecordset(consulta + QStringLiteral("= ") + sqlTexto(base, Usuario), rs); }))
+    if (!seguir([&] { base.AbrirRecordset(consulta + QStringLiteral("= ") + base.literal(Usuario), rs); }))
         return cerrar();
     if (!seguir([&] {
             if (!conFila())

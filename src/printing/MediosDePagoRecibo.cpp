@@ -2,12 +2,9 @@
 
 #include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
-#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 
 #include <array>
-
-using TextosImpresion::sqlTexto;
 
 namespace {
 
@@ -39,10 +36,9 @@ void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &I
 
     ado::Recordset aplicacion;
     base.AbrirRecordset(QStringLiteral("select * from mv_aplicacion where (tc = '") + recibo
-                            + QStringLiteral("' ) and sucursal_origen = ")
-                            + sqlTexto(base, rt::Mid(IdComprobante, 1, 4)) + QStringLiteral(" and numero_origen = ")
-                            + sqlTexto(base, rt::Mid(IdComprobante, 5, 8)) + QStringLiteral(" and letra_origen = ")
-                            + sqlTexto(base, rt::Mid(IdComprobante, 13, 1)),
+                            + QStringLiteral("' ) and sucursal_origen = ") + base.literal(rt::Mid(IdComprobante, 1, 4))
+                            + QStringLiteral(" and numero_origen = ") + base.literal(rt::Mid(IdComprobante, 5, 8))
+                            + QStringLiteral(" and letra_origen = ") + base.literal(rt::Mid(IdComprobante, 13, 1)),
                         aplicacion);
     if (aplicacion.State() != ado::adStateOpen || aplicacion.EOF_())
         return;
@@ -52,10 +48,9 @@ void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &I
     ado::Recordset lineas;
     base.AbrirRecordset(QStringLiteral("Select cuenta,importe, mediodepago, [DEBE-HABER], DESCRIPCION  from "
                                        "mv_asientos INNER JOIN ma_cuentas on cuenta = codigo where tc = '")
-                            + recibo + QStringLiteral("' and sucursal = ")
-                            + sqlTexto(base, campo(aplicacion, "Sucursal")) + QStringLiteral(" and numero = ")
-                            + sqlTexto(base, campo(aplicacion, "Numero")) + QStringLiteral(" and letra = ")
-                            + sqlTexto(base, campo(aplicacion, "letra"))
+                            + recibo + QStringLiteral("' and sucursal = ") + base.literal(campo(aplicacion, "Sucursal"))
+                            + QStringLiteral(" and numero = ") + base.literal(campo(aplicacion, "Numero"))
+                            + QStringLiteral(" and letra = ") + base.literal(campo(aplicacion, "letra"))
                             + QStringLiteral("  and not MedioDePago is null"),
                         lineas);
     base.CierraRecordset(aplicacion);

@@ -74,8 +74,7 @@ QString EleccionReporte::NombreReporte(QString &Nombre, const QString &ClaveEqui
     };
     ado::Recordset reportes;
     const auto salir = [&] {
-        rt::runStep([&] { m_base.CierraRecordset(reportes); },
-                    [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
+        rt::resumeNext([&] { m_base.CierraRecordset(reportes); });
         return resultado;
     };
 
@@ -271,13 +270,10 @@ QString EleccionReporte::alternativa(const QString &Nombre)
 
 QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString &Nombre)
 {
-    const auto paso = [](const std::function<void()> &sentencia) {
-        rt::runStep(sentencia, [](const rt::RuntimeError &) { return rt::AnswerIgnore; });
-    };
     const QString formulario = m_carpeta + Nombre + QStringLiteral(".rpt");
     if (rt::Trim(Archivo).isEmpty()) {
-        paso([&] { Archivo = formulario; });
-        paso([&] {
+        rt::resumeNext([&] { Archivo = formulario; });
+        rt::resumeNext([&] {
             if (m_rutas.existe(Archivo))
                 return;
             Archivo = alternativa(Nombre);
@@ -287,7 +283,7 @@ QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString
             }
         });
     }
-    paso([&] {
+    rt::resumeNext([&] {
         // A bare name is a form of the report folder (the workstations ran the program from
         // there); a configured path of its own keeps its folder.
         const QString texto = rt::Trim(Archivo);
@@ -298,7 +294,7 @@ QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString
         else
             Archivo = (conCarpeta(texto) ? texto : m_carpeta + texto) + extension;
     });
-    paso([&] {
+    rt::resumeNext([&] {
         if (TextosImpresion::sinNombreDeArchivo(Archivo))
             Archivo = formulario;
         if (m_rutas.existe(Archivo)) {

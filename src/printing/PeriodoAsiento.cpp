@@ -3,10 +3,7 @@
 #include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
 #include "printing/DatosImpresion.h"
-#include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
-
-using TextosImpresion::sqlTexto;
 
 void ObtenerPeriodoAsiento(DB_Dll &base, DatosImpresion &datos, const QString &TC, const QString &IdComprobante,
                            const QString &ParametroAsiento, bool CentroCosto)
@@ -17,13 +14,13 @@ void ObtenerPeriodoAsiento(DB_Dll &base, DatosImpresion &datos, const QString &T
     // Without a date every entry of the voucher is shown, rather than none.
     const QString fecha = rt::Trim(ParametroAsiento).isEmpty()
                               ? QString()
-                              : QStringLiteral(" AND FECHA=") + sqlTexto(base, ParametroAsiento);
+                              : QStringLiteral(" AND FECHA=") + base.literal(ParametroAsiento);
     ado::Recordset rs;
     base.AbrirRecordset(QStringLiteral("SELECT TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,PERIODO "
                                        "FROM @ADMIN_MV_ASIENTOS with(nolock) WHERE TC=")
-                            + sqlTexto(base, TC) + QStringLiteral(" AND SUCURSAL=") + sqlTexto(base, sucursal)
-                            + QStringLiteral(" AND NUMERO=") + sqlTexto(base, numero) + QStringLiteral(" AND LETRA=")
-                            + sqlTexto(base, letra) + fecha
+                            + base.literal(TC) + QStringLiteral(" AND SUCURSAL=") + base.literal(sucursal)
+                            + QStringLiteral(" AND NUMERO=") + base.literal(numero) + QStringLiteral(" AND LETRA=")
+                            + base.literal(letra) + fecha
                             + QStringLiteral(" GROUP BY TC, SUCURSAL, NUMERO, LETRA, [NUMERO ASIENTO],MES_OPERATIVO,"
                                              "PERIODO"),
                         rs);

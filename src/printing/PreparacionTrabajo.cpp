@@ -83,8 +83,8 @@ bool PreparacionTrabajo::existeTipo(const QString &sistema) const
 {
     const QString tc = m_trabajo->pedido.TC;
     return m_base.ExisteEnTabla(QStringLiteral("V_TA_CPTE"), tc, QStringLiteral("CODIGO"), nullptr, 8,
-                                QStringLiteral("CODIGO=") + m_base.SQLValue(tc, QStringLiteral("'"))
-                                    + QStringLiteral(" AND SISTEMA='") + sistema + QStringLiteral("'"));
+                                QStringLiteral("CODIGO=") + m_base.literal(tc) + QStringLiteral(" AND SISTEMA='")
+                                    + sistema + QStringLiteral("'"));
 }
 
 void PreparacionTrabajo::clasificar()
@@ -100,9 +100,8 @@ void PreparacionTrabajo::datosEmpresa()
     if (es(p.TC, {"OT", "PR", "RM", "FC", "FCE", "NC", "NCFP", "ND", "FP", "NP", "GF", "TK", "TKFC", "CB", "CBFP",
                   "CBCT", "OPG", "PG", "REC"})) {
         ado::Recordset rs;
-        m_base.AbrirRecordset(QStringLiteral("Select UNegocio from v_mv_cpte WHERE TC = ")
-                                  + m_base.SQLValue(p.TC, QStringLiteral("'")) + QStringLiteral(" AND IDCOMPROBANTE = ")
-                                  + m_base.SQLValue(p.IdComprobante, QStringLiteral("'")),
+        m_base.AbrirRecordset(QStringLiteral("Select UNegocio from v_mv_cpte WHERE TC = ") + m_base.literal(p.TC)
+                                  + QStringLiteral(" AND IDCOMPROBANTE = ") + m_base.literal(p.IdComprobante),
                               rs);
         if (rs.State() == ado::adStateOpen && !rs.EOF_())
             m_unidad = gUtil->ValorCampo(rs.Fields(QStringLiteral("UNegocio")));
@@ -154,9 +153,8 @@ void PreparacionTrabajo::electronico()
 {
     const PedidoImpresion &p = m_trabajo->pedido;
     if (!m_base.ExisteEnTabla(QStringLiteral("V_MV_CPTE_ELECTRONICOS"), p.TC, QStringLiteral("TC"), nullptr, 8,
-                              QStringLiteral(" TC=") + m_base.SQLValue(p.TC, QStringLiteral("'"))
-                                  + QStringLiteral(" AND IDCOMPROBANTE=")
-                                  + m_base.SQLValue(p.IdComprobante, QStringLiteral("'"))))
+                              QStringLiteral(" TC=") + m_base.literal(p.TC) + QStringLiteral(" AND IDCOMPROBANTE=")
+                                  + m_base.literal(p.IdComprobante)))
         return;
     const qint16 copias =
         rt::CInt(rt::Variant(gUtil->ValorNumerico(rt::Variant(Cfg(QStringLiteral("copias_efactura"))))));

@@ -308,8 +308,8 @@ void SalidaTrabajo::seccionesPedido(const QString &formulario, const QString &no
                            "V_MV_Cpte a LEFT JOIN V_MV_CpteInsumos b on a.TC=b.TC and a.IDCOMPROBANTE = "
                            "b.IDCOMPROBANTE and a.IDCOMPLEMENTO = b.IDCOMPLEMENTO  LEFT JOIN V_MA_ARTICULOS c ON "
                            "b.IDARTICULO=c.IDARTICULO WHERE a.TC=")
-                + m_base.SQLValue(t.pedido.TC, QStringLiteral("'")) + QStringLiteral(" and a.IDCOMPROBANTE=")
-                + m_base.SQLValue(t.pedido.IdComprobante, QStringLiteral("'")) + QStringLiteral("  and ") + condicion,
+                + m_base.literal(t.pedido.TC) + QStringLiteral(" and a.IDCOMPROBANTE=")
+                + m_base.literal(t.pedido.IdComprobante) + QStringLiteral("  and ") + condicion,
             articulos);
         // Every matched article's lines, read from the column the work rows keep the article in.
         QStringList lineas;

@@ -1,6 +1,5 @@
 #include "printing/TextosImpresion.h"
 
-#include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
 
 #include <algorithm>
@@ -25,9 +24,4 @@ bool TextosImpresion::absoluta(const QString &ruta)
 {
     const QString texto = rt::Trim(ruta);
     return texto.startsWith(QLatin1Char('/')) || texto.startsWith(QLatin1Char('\\')) || rt::Mid(texto, 2, 1) == u":";
-}
-
-QString TextosImpresion::sqlTexto(DB_Dll &base, const QString &valor)
-{
-    return base.SQLValue(valor, QStringLiteral("'"));
 }

@@ -3,8 +3,6 @@
 #include <QString>
 #include <initializer_list>
 
-class DB_Dll;
-
 // Small text tests of voucher printing.
 namespace TextosImpresion {
 
@@ -17,8 +15,5 @@ bool sinNombreDeArchivo(const QString &ruta);
 
 // A path of its own: absolute, with a drive letter, or a share.
 bool absoluta(const QString &ruta);
-
-// A text as an SQL literal: quoted, its quotes doubled.
-QString sqlTexto(DB_Dll &base, const QString &valor);
 
 } // namespace TextosImpresion

@@ -6,16 +6,12 @@
 #include "support/ProgramGlobals.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
-
-inline void PrintTo(const QString &texto, std::ostream *os)
-{
-    *os << '"' << texto.toStdString() << '"';
-}
 
 // The print object as the report printer drives it: every setting and call recorded, one text
 // per event, in order.
