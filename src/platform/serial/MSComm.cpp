@@ -1,0 +1,106 @@
+#include "platform/serial/MSComm.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <termios.h>
+
+namespace serial {
+
+namespace {
+
+constexpr long PuertoNoValido = 8002;
+constexpr long PuertoAbierto = 8005;
+constexpr long PuertoCerrado = 8012;
+constexpr long ErrorEscritura = 8020;
+constexpr int Baudios = 9600;
+// Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
+constexpr qint64 MargenDrenadoMs = 5000;
+
+[[noreturn]] void fallar(long numero, const QString &texto, const QString &detalle = {})
+{
+    throw rt::RuntimeError(numero,
+                           detalle.isEmpty() ? texto : texto + QStringLiteral(" (") + detalle + QLatin1Char(')'),
+                           QStringLiteral("MSComm"));
+}
+
+} // namespace
+
+MSComm::MSComm(Dispositivos dispositivos)
+    : m_dispositivos(std::move(dispositivos))
+{
+}
+
+MSComm::~MSComm() = default;
+
+QString MSComm::defaultDevice(int n)
+{
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+}
+
+void MSComm::setCommPort(int n)
+{
+    if (PortOpen())
+        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+    if (n < 1)
+        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"), QString::number(n));
+    m_port = n;
+}
+
+bool MSComm::PortOpen() const
+{
+    return m_serie && m_serie->isOpen();
+}
+
+void MSComm::setPortOpen(bool abrir)
+{
+    if (!abrir) {
+        if (PortOpen())
+            drenar();
+        m_serie.reset();
+        return;
+    }
+    if (PortOpen())
+        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+    const QString dispositivo = m_dispositivos(m_port);
+    auto serie = std::make_unique<QSerialPort>();
+    serie->setPortName(dispositivo);
+    serie->setBaudRate(Baudios);
+    serie->setDataBits(QSerialPort::Data8);
+    serie->setParity(QSerialPort::NoParity);
+    serie->setStopBits(QSerialPort::OneStop);
+    serie->setFlowControl(QSerialPort::NoFlowControl);
+    if (!serie->open(QIODevice::ReadWrite))
+        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"),
+               dispositivo + QStringLiteral(": ") + serie->errorString());
+    m_serie = std::move(serie);
+}
+
+void MSComm::setOutput(const QByteArray &bytes)
+{
+    if (!PortOpen())
+        fallar(PuertoCerrado, QStringLiteral("La operación sólo es válida con el puerto abierto"));
+    if (m_serie->write(bytes) != bytes.size())
+        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
+}
+
+// Every byte written leaves the program's buffer and the system's before the port closes; the
+// port is closed even when they cannot.
+void MSComm::drenar()
+{
+    const qint64 necesarioMs = m_serie->bytesToWrite() * 10 * 1000 / Baudios;
+    const QDeadlineTimer plazo(necesarioMs + MargenDrenadoMs);
+    bool vaciado = true;
+    while (vaciado && m_serie->bytesToWrite() > 0)
+        vaciado = m_serie->waitForBytesWritten(static_cast<int>(plazo.remainingTime()));
+    if (vaciado)
+        vaciado = tcdrain(static_cast<int>(m_serie->handle())) == 0;
+    if (!vaciado) {
+        const QString detalle = m_serie->errorString();
+        m_serie.reset();
+        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), detalle);
+    }
+}
+
+} // namespace serial

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QSerialPort;
+
+namespace serial {
+
+// The serial-port control: a port chosen by its number, opened and closed, and bytes written
+// to it. The line is 9600 baud, no parity, 8 data bits, 1 stop bit, without flow control.
+// Failures throw rt::RuntimeError with the control's numbers:
+//   8002 the port cannot be opened (no such device, no permission, a bad port number),
+//   8005 the port is already open (a new port number or a second open),
+//   8012 the port is not open (bytes written to a closed port),
+//   8020 the bytes could not be written or did not drain.
+class MSComm {
+public:
+    // Gives the device of port number `n` (1 for COM1).
+    using Dispositivos = std::function<QString(int n)>;
+
+    // `dispositivos` names the device behind each port number; by default defaultDevice.
+    explicit MSComm(Dispositivos dispositivos = defaultDevice);
+    ~MSComm();
+    MSComm(const MSComm &) = delete;
+    MSComm &operator=(const MSComm &) = delete;
+
+    // The device that stands for COMn on this platform: "/dev/ttyS<n-1>".
+    static QString defaultDevice(int n);
+
+    int CommPort() const { return m_port; }
+    // Chooses the port for the next open. Throws 8002 when n is below 1, 8005 while open.
+    void setCommPort(int n);
+
+    bool PortOpen() const;
+    // True opens the device of CommPort with the line settings above; false closes it once
+    // every byte written has left (waiting at most a few seconds more than the bytes need at
+    // 9600 baud). Opening an open port throws 8005; closing a closed one does nothing.
+    void setPortOpen(bool abrir);
+
+    // Writes `bytes` to the open port as they are. Throws 8012 when it is closed, 8020 when the
+    // device refuses them.
+    void setOutput(const QByteArray &bytes);
+
+private:
+    void drenar();
+
+    Dispositivos m_dispositivos;
+    int m_port = 1;
+    std::unique_ptr<QSerialPort> m_serie;
+};
+
+} // namespace serial
