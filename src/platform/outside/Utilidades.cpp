@@ -57,6 +57,19 @@ QString Utilidades::TextoSQL(const QString &texto, int ancho) const
     return result.left(ancho).leftJustified(ancho, QLatin1Char(' '));
 }
 
+QString Utilidades::AjustarAncho(const QString &texto, int ancho) const
+{
+    return texto.rightJustified(ancho, QLatin1Char(' '));
+}
+
+QString Utilidades::LimpiarTextoFijo(const QString &campo) const
+{
+    qsizetype largo = campo.size();
+    while (largo > 0 && (campo.at(largo - 1) == QLatin1Char(' ') || campo.at(largo - 1) == QChar(0)))
+        --largo;
+    return campo.left(largo);
+}
+
 int Utilidades::ContarPalabras(const QString &texto) const
 {
     static const QRegularExpression separators(QStringLiteral("\\s+"));

@@ -32,6 +32,13 @@ public:
     // "'" becomes "´", a longer text is cut and a shorter one padded with blanks on the right.
     QString TextoSQL(const QString &texto, int ancho) const;
 
+    // The text fitted to `ancho` characters for an amount column: padded with blanks on the
+    // left. A longer text is kept whole, since cutting an amount would print another amount.
+    QString AjustarAncho(const QString &texto, int ancho) const;
+
+    // A fixed-length field without its padding: the trailing run of blanks and NUL characters.
+    QString LimpiarTextoFijo(const QString &campo) const;
+
     // The number of words (runs of characters between blanks, tabs and line breaks).
     int ContarPalabras(const QString &texto) const;
 

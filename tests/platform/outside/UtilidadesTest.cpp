@@ -46,6 +46,27 @@ TEST_F(UtilidadesTest, FormatoCodigoZeroPadsNumericCodesOnly)
         EXPECT_EQ(util.FormatoCodigo(QString::fromUtf8(c.code), 4), QString::fromUtf8(c.result)) << c.code;
 }
 
+TEST_F(UtilidadesTest, FixedWidthFieldsAndAmountColumns)
+{
+    struct Case {
+        QString text;
+        int width;
+        QString fitted;
+    };
+    for (const Case &c : {Case{"12,50", 7, "  12,50"}, Case{"-0,10", 5, "-0,10"}, Case{"123456,78", 7, "123456,78"},
+                          Case{"", 3, "   "}})
+        EXPECT_EQ(util.AjustarAncho(c.text, c.width), c.fitted) << c.text.toStdString();
+    const QChar nul(0);
+    for (const auto &[field, clean] :
+         {std::pair<QString, QString>{QStringLiteral("COCINA   "), "COCINA"},
+          {QStringLiteral("BAR") + QString(4, nul), "BAR"},
+          {QStringLiteral("BAR 1") + nul + QStringLiteral("  ") + nul, "BAR 1"},
+          {QStringLiteral("  PIE"), "  PIE"},
+          {QStringLiteral("A") + nul + QStringLiteral("B "), QStringLiteral("A") + nul + QStringLiteral("B")},
+          {QString(3, nul), ""}})
+        EXPECT_EQ(util.LimpiarTextoFijo(field), clean) << field.toStdString();
+}
+
 TEST_F(UtilidadesTest, ValorNumericoReadsAmountsWithTheRegionalSeparators)
 {
     const rt::RegionalScope spanish(rt::RegionalSettings::spanishArgentina());
