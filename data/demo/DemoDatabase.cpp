@@ -3,6 +3,7 @@
 #include "demo/CatalogWriter.h"
 #include "demo/DemoScenario.h"
 #include "demo/DemoSettings.h"
+#include "demo/KitchenOrders.h"
 #include "demo/VoucherPrintData.h"
 #include "demo/ReceiptEntries.h"
 #include "schema/SchemaFiles.h"
@@ -72,6 +73,7 @@ void writeDemoData(ado::Connection &company, ado::Connection &statistics, const 
     writeVouchers(company, options, prng);
     writeVoucherPrintData(company);
     writeReceiptEntries(company, options.seed, firstDay());
+    writeKitchenOrders(company);
     writeStatisticsSettings(statistics);
 }
 
