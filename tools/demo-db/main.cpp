@@ -1,13 +1,17 @@
 // demo-db [--scale N] [--seed S] FOLDER
-// Writes FOLDER/DEMO.db and FOLDER/QV_ESTADISTICAS.db: the demo company with N collections.
+// Writes FOLDER/DEMO.db and FOLDER/QV_ESTADISTICAS.db: the demo company with N collections, and
+// FOLDER/Comanderas.cfg, the demo's kitchen printers for this workstation, unless it is there.
 
 #include "demo/DemoDatabase.h"
+#include "demo/KitchenOrders.h"
 #include "platform/ado/Engine.h"
+#include "platform/outside/Equipo.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <exception>
 
@@ -60,6 +64,11 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot create the folder %1").arg(arguments.folder));
     try {
         demo::createDemoDatabase(arguments.folder, arguments.options);
+        const QString printers = QDir(arguments.folder).filePath(QStringLiteral("Comanderas.cfg"));
+        const outside::Equipo workstation;
+        if (!QFileInfo::exists(printers))
+            demo::writeKitchenPrintersFile(printers,
+                                           workstation.NombreEquipo() + QLatin1Char('|') + workstation.UsuarioEquipo());
     } catch (const ado::EngineError &error) {
         return fail(error.errors().isEmpty() ? QString::fromUtf8(error.what()) : error.errors().first().Description);
     } catch (const rt::RuntimeError &error) {
