@@ -110,19 +110,25 @@ void writeKitchenOrders(ado::Connection &company)
         // Each line's amount, to the cent.
         const qint64 amount = qRound64(l.price * QByteArray(l.quantity).toDouble());
         total += amount;
-        rows << QStringLiteral("('PE','000900000001X',0,%1,%2,'UN',%3,%4,%5,%6,%7)")
+        rows << QStringLiteral("('PE','000900000001X',0,%1,%2,'UN','UN',%3,%3,1,%3,%4,%5,%6,%7,%8,21,0,0,'1','','','0',"
+                               "'0001')")
                     .arg(sql::text(QString::fromLatin1(l.article)), sql::text(QString::fromUtf8(l.description)),
                          QString::fromLatin1(l.quantity), QString::fromLatin1(l.prepared),
-                         QString::fromLatin1(l.invoiced), sql::money(l.price), sql::money(amount));
+                         QString::fromLatin1(l.invoiced), sql::money(l.price), sql::money(amount),
+                         sql::money(amount * 100 / 121));
     }
-    company.Execute(QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC,IdComprobante,IdComplemento,IdArticulo,"
-                                   "Descripcion,IdUnidad,Cantidad,Cantidadpreparada,CANTIDADAFACTURAR,Importe,Total) "
-                                   "VALUES ")
-                    + rows.join(QLatin1Char(',')));
-    company.Execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,"
-                                   "UNegocio,transporte,IdVendedor) VALUES ('PE','000900000001X',0,%1,"
-                                   "'CONSUMIDOR FINAL',%2,'0001','12','0002')")
-                        .arg(sql::date({2024, 4, 12}), sql::money(total)));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_MV_CPTEINSUMOS (TC,IdComprobante,IdComplemento,IdArticulo,Descripcion,IdUnidad,"
+                       "IdUnidadBase,Cantidad,CantidadUd,Equiv_UDBase,CANTIDAD_ORIGEN,Cantidadpreparada,"
+                       "CANTIDADAFACTURAR,Importe,Total,Importe_S_IVA,alicIva,PorcDto,Impuestos,CondicionIva,Nro_Lote,"
+                       "Nro_Serie,ControladoPor,IdLista) VALUES ")
+        + rows.join(QLatin1Char(',')));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,"
+                       "NetoGravado,Moneda,documentotipo,documentonumero,CodCpteAfip,UNegocio,transporte,"
+                       "IdVendedor) VALUES ('PE','000900000001X',0,%1,'CONSUMIDOR FINAL',%2,%3,'1',99,'0',0,"
+                       "'0001','12','0002')")
+            .arg(sql::date({2024, 4, 12}), sql::money(total), sql::money(total * 100 / 121)));
     company.CommitTrans();
 }
 
