@@ -3,7 +3,7 @@
 #include "support/ParTerminales.h"
 
 #include <QByteArray>
-#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <thread>
@@ -26,14 +26,10 @@ protected:
     }};
 };
 
-long numeroError(const std::function<void()> &llamada)
+// A call that raises the control's error `numero`.
+auto falla(long numero)
 {
-    try {
-        llamada();
-    } catch (const rt::RuntimeError &error) {
-        return error.Number;
-    }
-    return 0;
+    return testing::Throws<rt::RuntimeError>(testing::Field(&rt::RuntimeError::Number, numero));
 }
 
 TEST_F(MSCommTest, TheChosenPortOpensAtNineThousandSixHundredEightNoneOneAndSendsBytesUnchanged)
@@ -72,12 +68,12 @@ TEST_F(MSCommTest, ClosingWaitsUntilEveryByteHasLeft)
 
 TEST_F(MSCommTest, MisuseRaisesTheControlsErrors)
 {
-    EXPECT_EQ(numeroError([&] { puerto.setCommPort(0); }), 8002);
-    EXPECT_EQ(numeroError([&] { puerto.setOutput("x"); }), 8012);
-    EXPECT_EQ(numeroError([&] { puerto.setPortOpen(false); }), 0);
+    EXPECT_THAT([&] { puerto.setCommPort(0); }, falla(8002));
+    EXPECT_THAT([&] { puerto.setOutput("x"); }, falla(8012));
+    EXPECT_NO_THROW(puerto.setPortOpen(false));
     puerto.setPortOpen(true);
-    EXPECT_EQ(numeroError([&] { puerto.setPortOpen(true); }), 8005);
-    EXPECT_EQ(numeroError([&] { puerto.setCommPort(2); }), 8005);
+    EXPECT_THAT([&] { puerto.setPortOpen(true); }, falla(8005));
+    EXPECT_THAT([&] { puerto.setCommPort(2); }, falla(8005));
     puerto.setPortOpen(false);
     EXPECT_EQ(puerto.CommPort(), 1);
 }
