@@ -26,6 +26,11 @@ rt::Currency numero(ado::Recordset &rs, const char *campo)
     return gUtil->ValorNumerico(rt::Variant(texto(rs, campo)));
 }
 
+bool seguir(const rt::StepRunner &pasos, const std::function<void()> &paso)
+{
+    return pasos.run(paso) == rt::StepResult::Continue;
+}
+
 bool conFila(const ado::Recordset &rs)
 {
     return rs.State() == ado::adStateOpen && !rs.EOF_();
@@ -54,12 +59,11 @@ QString LecturaComanda::sentenciaLineas(DB_Dll &base, const QString &TC, const Q
 bool LecturaComanda::leer(const RegistroComandera &registro, const QString &TC, const QString &IdComprobante,
                           const rt::StepRunner &pasos, DatosComanda &datos)
 {
-    const auto seguir = [&](const std::function<void()> &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
-    if (registro.ImprimeEmpresa && !seguir([&] {
+    if (registro.ImprimeEmpresa && !seguir(pasos, [&] {
             datos.Empresa = registro.Empresa.isEmpty() ? Cfg(QStringLiteral("NOMBRE")) : registro.Empresa;
         }))
         return false;
-    if (registro.ImprimeDomicilio && !seguir([&] {
+    if (registro.ImprimeDomicilio && !seguir(pasos, [&] {
             datos.Domicilio = registro.Domicilio.isEmpty()
                                   ? Cfg(QStringLiteral("CALLE")) + QLatin1Char(' ') + Cfg(QStringLiteral("NUMERO"))
                                         + QStringLiteral(" - ") + Cfg(QStringLiteral("LOCALIDAD"))
@@ -73,16 +77,18 @@ bool LecturaComanda::leerComprobante(const QString &TC, const QString &IdComprob
                                      DatosComanda &datos)
 {
     ado::Recordset rs;
-    const auto seguir = [&](const std::function<void()> &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
-    const bool leido = seguir([&] { m_base.AbrirRecordset(sentenciaComprobante(m_base, TC, IdComprobante), rs); })
-                       && seguir([&] { datos.Mesa = rt::Trim(texto(rs, "transporte")); }) && seguir([&] {
-                              const QString mozo = gUtil->ValorCampo(m_base.DatosTabla(
-                                  QStringLiteral("V_TA_VENDEDORES"), rt::Trim(texto(rs, "IdVendedor")),
-                                  QStringLiteral("NOMBRE"), QStringLiteral("IdVendedor")));
-                              datos.Mozo = rt::Trim(mozo.leftJustified(AnchoMozo, QLatin1Char(' '), true));
-                          })
-                       && seguir([&] { datos.Cliente = rt::Trim(texto(rs, "Nombre")); })
-                       && seguir([&] { datos.Importe = numero(rs, "Importe"); });
+    const bool leido =
+        seguir(pasos, [&] { m_base.AbrirRecordset(sentenciaComprobante(m_base, TC, IdComprobante), rs); })
+        && seguir(pasos, [&] { datos.Mesa = rt::Trim(texto(rs, "transporte")); })
+        && seguir(pasos,
+                  [&] {
+                      const QString mozo = gUtil->ValorCampo(
+                          m_base.DatosTabla(QStringLiteral("V_TA_VENDEDORES"), rt::Trim(texto(rs, "IdVendedor")),
+                                            QStringLiteral("NOMBRE"), QStringLiteral("IdVendedor")));
+                      datos.Mozo = rt::Trim(mozo.leftJustified(AnchoMozo, QLatin1Char(' '), true));
+                  })
+        && seguir(pasos, [&] { datos.Cliente = rt::Trim(texto(rs, "Nombre")); })
+        && seguir(pasos, [&] { datos.Importe = numero(rs, "Importe"); });
     m_base.CierraRecordset(rs);
     return leido;
 }
@@ -91,20 +97,20 @@ bool LecturaComanda::leerLineas(const QString &TC, const QString &IdComprobante,
                                 DatosComanda &datos)
 {
     ado::Recordset rs;
-    const auto seguir = [&](const std::function<void()> &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
-    bool leido = seguir([&] { m_base.AbrirRecordset(sentenciaLineas(m_base, TC, IdComprobante), rs); });
+    bool leido = seguir(pasos, [&] { m_base.AbrirRecordset(sentenciaLineas(m_base, TC, IdComprobante), rs); });
     while (leido && conFila(rs)) {
-        leido = seguir([&] {
-                    LineaComanda linea;
-                    linea.Descripcion = texto(rs, "Descripcion");
-                    linea.Importe = numero(rs, "Importe");
-                    linea.Cantidad = numero(rs, "Cantidad");
-                    linea.Cantidadpreparada = numero(rs, "Cantidadpreparada");
-                    linea.CANTIDADAFACTURAR = numero(rs, "CANTIDADAFACTURAR");
-                    linea.talledefault = texto(rs, "talledefault");
-                    datos.Lineas.push_back(linea);
-                })
-                && seguir([&] { rs.MoveNext(); });
+        leido = seguir(pasos,
+                       [&] {
+                           LineaComanda linea;
+                           linea.Descripcion = texto(rs, "Descripcion");
+                           linea.Importe = numero(rs, "Importe");
+                           linea.Cantidad = numero(rs, "Cantidad");
+                           linea.Cantidadpreparada = numero(rs, "Cantidadpreparada");
+                           linea.CANTIDADAFACTURAR = numero(rs, "CANTIDADAFACTURAR");
+                           linea.talledefault = texto(rs, "talledefault");
+                           datos.Lineas.push_back(linea);
+                       })
+                && seguir(pasos, [&] { rs.MoveNext(); });
     }
     m_base.CierraRecordset(rs);
     return leido;
