@@ -15,7 +15,8 @@ namespace {
 
 using demo::KitchenPrinter;
 
-KitchenPrinter comandera(const char *equipo, const char *nombre, const char *puerto, char relleno = ' ')
+// A printer of workstation CAJA1|ana unless another is given.
+KitchenPrinter comandera(const char *nombre, const char *puerto, char relleno = ' ', const char *equipo = "CAJA1|ana")
 {
     KitchenPrinter p;
     p.workstation = QString::fromUtf8(equipo);
@@ -51,34 +52,24 @@ TEST_F(ExisteComanderaTest, TheFirstRecordOfThisWorkstationWithTheNameWins)
         const char *puerto; // of the record left behind
     };
     const Caso casos[] = {
-        {"first of two",
-         {comandera("CAJA1|ana", "COCINA", "COM1"), comandera("CAJA1|ana", "COCINA", "COM2")},
-         {},
-         "COCINA",
-         true,
-         "COM1 "},
-        {"letter case of key and name", {comandera("caja1|ANA", "cocina1", "COM4")}, {}, "COCINA1", true, "COM4 "},
+        {"first of two", {comandera("COCINA", "COM1"), comandera("COCINA", "COM2")}, {}, "COCINA", true, "COM1 "},
+        {"letter case of key and name", {comandera("cocina1", "COM4", ' ', "caja1|ANA")}, {}, "COCINA1", true, "COM4 "},
         {"other workstation",
-         {comandera("CAJA2|ana", "COCINA", "COM1"), comandera("CAJA1|ana", "BARRA", "COM2")},
+         {comandera("COCINA", "COM1", ' ', "CAJA2|ana"), comandera("BARRA", "COM2")},
          {},
          "COCINA",
          false,
          "COM2 "},
-        {"blank name never chosen",
-         {comandera("CAJA1|ana", "", "COM1"), comandera("CAJA1|ana", "BARRA", "COM2")},
-         {},
-         "",
-         true,
-         "COM2 "},
-        {"any name when none is asked", {comandera("CAJA1|ana", "BARRA", "COM2")}, {}, "", true, "COM2 "},
-        {"NUL padding", {comandera("CAJA1|ana", "BARRA", "COM3", '\0')}, {}, "barra", true, "COM3 "},
+        {"blank name never chosen", {comandera("", "COM1"), comandera("BARRA", "COM2")}, {}, "", true, "COM2 "},
+        {"any name when none is asked", {comandera("BARRA", "COM2")}, {}, "", true, "COM2 "},
+        {"NUL padding", {comandera("BARRA", "COM3", '\0')}, {}, "barra", true, "COM3 "},
         {"1900 bytes: two records, the partial third ignored",
-         {comandera("CAJA1|ana", "COCINA", "COM1"), comandera("CAJA1|ana", "COCINA 2", "COM5")},
-         demo::kitchenPrinterRecord(comandera("CAJA1|ana", "BARRA", "COM2")).left(80),
+         {comandera("COCINA", "COM1"), comandera("COCINA 2", "COM5")},
+         demo::kitchenPrinterRecord(comandera("BARRA", "COM2")).left(80),
          "BARRA",
          false,
          "COM5 "},
-        {"name with blanks inside", {comandera("CAJA1|ana", "BARRA 2", "COM12")}, {}, "BARRA 2", true, "COM12"},
+        {"name with blanks inside", {comandera("BARRA 2", "COM12")}, {}, "BARRA 2", true, "COM12"},
     };
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -107,7 +98,7 @@ TEST_F(ExisteComanderaTest, NoWholeRecordNoFileNoPrinter)
 
 TEST_F(ExisteComanderaTest, TheRecordsFieldsAsTheTicketReadsThem)
 {
-    KitchenPrinter p = comandera("CAJA1|ana", "COCINA", "COM3", '\0');
+    KitchenPrinter p = comandera("COCINA", "COM3", '\0');
     p.printCompany = true;
     p.company = QStringLiteral("   Parrilla Ñandú  ");
     p.printAddress = false;
@@ -135,7 +126,7 @@ TEST_F(ExisteComanderaTest, ThisWorkstationsFileLiesWithTheProgramsFiles)
     setCarpetaEscritura(carpeta.path());
     EXPECT_EQ(QFileInfo(ArchivoComanderas()), QFileInfo(archivo));
     const QString clave = gEquipo->NombreEquipo().toLower() + QLatin1Char('|') + gEquipo->UsuarioEquipo().toUpper();
-    escribir(demo::kitchenPrinterRecord(comandera(clave.toUtf8().constData(), "COCINA", "COM1")));
+    escribir(demo::kitchenPrinterRecord(comandera("COCINA", "COM1", ' ', clave.toUtf8().constData())));
     EXPECT_TRUE(ExisteComandera(QStringLiteral("Cocina"), registro));
 }
 

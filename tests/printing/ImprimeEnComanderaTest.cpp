@@ -102,24 +102,6 @@ TEST_F(ImprimeEnComanderaTest, AnOrderForTheKitchenReachesItsPrinterThroughTheVo
     EXPECT_TRUE(objeto.llamadas.empty()) << "a report was printed too";
 }
 
-TEST_F(ImprimeEnComanderaTest, TheTillsTicketInTwoLinesWithItsFooter)
-{
-    puertos("COM3=" + par.extremoPrograma() + "\n");
-    imprimir("comandera : caja");
-    const QByteArray esperado =
-        TicketEsperado("{AC}Parrilla La Pampeana\n"
-                       "{ND}\n12/04/24 21:07\nMESA:12  Mozo:PEREZ JUAN CARL\n"
-                       "{NI}CONSUMIDOR FINAL\n\n\n"
-                       "{NI}[2,00 X $ 4500,00]\nMilanesa napolitana con $ 9000,00\n"
-                       "{NI}[1,00 X $ 1800,00]\nEnsalada mixta          $ 1800,00\n"
-                       "{NI}[0,75 X $ 12000,00]\nLomo a la pimienta (por $ 9000,00\n"
-                       "{NI}[2,00 X $ 900,00]\nAgua mineral sin gas 500$ 1800,00\n"
-                       "{NI}[3,00 X $ 1500,00]\nVino tinto Malbec, copa $ 4500,00\n"
-                       "{NI}[1,00 X $ 3200,00]\nProvoleta a la parrilla $ 3200,00\n"
-                       "\n\n{AD}TOTAL $ 29300,00\n\n\n\n{NC}¡Gracias por su visita!\n\n\n\n{CORTE}");
-    EXPECT_EQ(par.leer(esperado.size()), esperado);
-}
-
 TEST_F(ImprimeEnComanderaTest, APrinterThisWorkstationDoesNotHaveSendsNothing)
 {
     puertos("COM1=" + par.extremoPrograma() + "\n");
@@ -142,23 +124,6 @@ TEST_F(ImprimeEnComanderaTest, APortThatDoesNotOpenShowsTheRecordsPortText)
     ASSERT_EQ(dialogos.shown().size(), 1u);
     EXPECT_EQ(dialogos.shown()[0].style, ui::vbCritical);
     EXPECT_FALSE(gFrmMvVentas->MSComm1.PortOpen());
-}
-
-TEST_F(ImprimeEnComanderaTest, APortTextWithoutANumberIsReportedAndNothingIsSent)
-{
-    puertos("COM1=" + par.extremoPrograma() + "\n");
-    demo::KitchenPrinter impresora = demo::demoKitchenPrinters(claveEquipo()).first();
-    impresora.port = QStringLiteral("COMX");
-    QFile cfg(ArchivoComanderas());
-    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
-    cfg.write(demo::kitchenPrinterRecord(impresora));
-    cfg.close();
-    dialogos.expectMsgBox(BoxMatch::textContaining("Ha ocurrido el Siguiente Error (13)"), ui::vbAbort);
-    imprimir("Comandera : COCINA", true);
-    ASSERT_EQ(dialogos.shown().size(), 1u);
-    EXPECT_TRUE(dialogos.shown()[0].title.contains("ImprimeEnComandera")) << dialogos.shown()[0].title.toStdString();
-    EXPECT_FALSE(gFrmMvVentas->MSComm1.PortOpen());
-    EXPECT_TRUE(par.leer(1, 300).isEmpty());
 }
 
 TEST_F(ImprimeEnComanderaTest, PortNIsTheSettingCOMnOfThisWorkstationOrTheSystemsDevice)

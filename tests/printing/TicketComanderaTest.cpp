@@ -153,25 +153,4 @@ TEST_F(TicketComanderaTest, EachLayoutGivesItsBytes)
     }
 }
 
-TEST_F(TicketComanderaTest, TextGoesOutAsSingleBytes)
-{
-    Caso caso{"", {}, false, false, {linea("Ñoquis al pesto", 2000, 1, 0, 0, "")}, 2000, EncabezadoMinimo, ""};
-    const QByteArray bytes = imprimir(caso);
-    EXPECT_TRUE(bytes.contains(QByteArray("[1,00 X $ 2000,00] \xd1oqui$ 2000,00\n"))) << bytes.toHex().toStdString();
-}
-
-TEST_F(TicketComanderaTest, APricedLineIsTwentyFourCharactersOfTextAndTheAmount)
-{
-    struct Fila {
-        const char *texto;
-        double importe;
-        const char *linea;
-    };
-    for (const Fila &f : {Fila{"O'Higgins", 5, "O'Higgins               $    5,00"},
-                          Fila{"", -12.5, "                        $  -12,50"},
-                          Fila{"Una descripción bastante larga", 1234.565, "Una descripción bastante$ 1234,57"}})
-        EXPECT_EQ(FormatoImporteTicket(QString::fromUtf8(f.texto), rt::Currency::fromDouble(f.importe), 33),
-                  QString::fromUtf8(f.linea));
-}
-
 } // namespace
