@@ -37,7 +37,8 @@ constexpr int RenglonesDescripcion = 3;
 void escribirLinea(QByteArray &salida, const QString &texto = {})
 {
     QStringEncoder codificador("windows-1252");
-    salida += codificador.encode(texto);
+    // A character the printer's code page lacks prints as "?", not as the control byte SUB.
+    salida += QByteArray(codificador.encode(texto)).replace('\x1a', '?');
     salida += '\n';
 }
 
