@@ -6,6 +6,11 @@
 
 core::LazyInstance<FrmMvVentas> gFrmMvVentas;
 
+void liberarFrmMvVentas()
+{
+    gFrmMvVentas.reset();
+}
+
 FrmMvVentas::FrmMvVentas()
     : MSComm1(&FrmMvVentas::DispositivoPuerto)
 {

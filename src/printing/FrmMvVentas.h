@@ -20,3 +20,6 @@ public:
 };
 
 extern core::LazyInstance<FrmMvVentas> gFrmMvVentas;
+
+// Releases the host and its port; the next use makes a new one.
+void liberarFrmMvVentas();

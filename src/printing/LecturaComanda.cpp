@@ -6,11 +6,8 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "printing/RegistroComandera.h"
-#include "printing/TextosImpresion.h"
 #include "printing/TicketComandera.h"
 #include "session/ObjetosExternos.h"
-
-using TextosImpresion::sqlTexto;
 
 namespace {
 
@@ -40,8 +37,8 @@ bool conFila(const ado::Recordset &rs)
 
 QString LecturaComanda::sentenciaComprobante(DB_Dll &base, const QString &TC, const QString &IdComprobante)
 {
-    return QStringLiteral("SELECT * FROM V_MV_CPTE WITH(NOLOCK) WHERE TC = ") + sqlTexto(base, TC)
-           + QStringLiteral(" AND IDCOMPROBANTE = ") + sqlTexto(base, IdComprobante);
+    return QStringLiteral("SELECT * FROM V_MV_CPTE WITH(NOLOCK) WHERE TC = ") + base.literal(TC)
+           + QStringLiteral(" AND IDCOMPROBANTE = ") + base.literal(IdComprobante);
 }
 
 QString LecturaComanda::sentenciaLineas(DB_Dll &base, const QString &TC, const QString &IdComprobante)
@@ -52,7 +49,7 @@ QString LecturaComanda::sentenciaLineas(DB_Dll &base, const QString &TC, const Q
                "V_MV_CpteInsumos.IMPORTE, v_ma_articulos.Pesable, v_ma_articulos.talledefault FROM V_MV_CPTEINSUMOS "
                "LEFT OUTER JOIN dbo.V_MA_ARTICULOS ON dbo.V_MV_CpteInsumos.IDARTICULO = dbo.V_MA_ARTICULOS.IDARTICULO "
                "WHERE TC = ")
-           + sqlTexto(base, TC) + QStringLiteral(" AND IDCOMPROBANTE = ") + sqlTexto(base, IdComprobante)
+           + base.literal(TC) + QStringLiteral(" AND IDCOMPROBANTE = ") + base.literal(IdComprobante)
            + QStringLiteral(" ORDER BY V_MV_CpteInsumos.ID");
 }
 

@@ -34,10 +34,7 @@ void avisarPuerto(const QString &puerto)
 // The port is closed even when its last bytes cannot leave; the ticket has already failed.
 void cerrar(serial::MSComm &puerto)
 {
-    try {
-        puerto.setPortOpen(false);
-    } catch (const rt::RuntimeError &) {
-    }
+    rt::resumeNext([&] { puerto.setPortOpen(false); });
 }
 
 } // namespace

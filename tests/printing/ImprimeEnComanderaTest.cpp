@@ -3,8 +3,6 @@
 
 #include "db/Conexiones.h"
 #include "demo/KitchenOrders.h"
-#include "platform/runtime/DateFunctions.h"
-#include "platform/runtime/Regional.h"
 #include "printing/ExisteComandera.h"
 #include "printing/FrmMvVentas.h"
 #include "printing/ImprimirComprobante.h"
@@ -39,20 +37,8 @@ class ImprimeEnComanderaTest : public PruebaImpresion {
 protected:
     ImprimeEnComanderaTest()
     {
-        qputenv("XDG_DATA_HOME", datos.path().toUtf8());
-        rt::setClockForTests(rt::DateTime::fromParts(2024, 4, 12, 21, 7, 30));
         db.fillDemo();
         demo::writeKitchenPrintersFile(ArchivoComanderas(), claveEquipo());
-    }
-
-    ~ImprimeEnComanderaTest() override
-    {
-        gFrmMvVentas.reset();
-        rt::setClockForTests(std::nullopt);
-        if (xdgAnterior.isNull())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", xdgAnterior);
     }
 
     void SetUp() override
@@ -78,9 +64,9 @@ protected:
                                                    QString::fromUtf8(impresora), cocina, false);
     }
 
-    const QByteArray xdgAnterior = qgetenv("XDG_DATA_HOME");
     QTemporaryDir datos;
-    const rt::RegionalScope regional{rt::RegionalSettings::spanishArgentina()};
+    const VariableEntorno xdg{"XDG_DATA_HOME", datos.path()};
+    const PinnedClock reloj{at(2024, 4, 12, 21, 7, 30)};
     support::ParTerminales par;
 };
 

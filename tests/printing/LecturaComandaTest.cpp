@@ -2,7 +2,6 @@
 #include "TicketEsperado.h"
 
 #include "db/Conexiones.h"
-#include "platform/runtime/Regional.h"
 #include "platform/runtime/StepRunner.h"
 #include "printing/LecturaComanda.h"
 #include "printing/TicketComandera.h"
@@ -27,11 +26,8 @@ protected:
     {
         const DatosComanda datos = leer(registro, QStringLiteral("PE"), QStringLiteral("000900000001X"));
         return TicketComandera(registro, cocina, barra)
-            .bytes(QStringLiteral("PE"), QStringLiteral("000900000001X"), datos,
-                   rt::DateTime::fromParts(2024, 4, 12, 9, 5));
+            .bytes(QStringLiteral("PE"), QStringLiteral("000900000001X"), datos, at(2024, 4, 12, 9, 5));
     }
-
-    const rt::RegionalScope regional{rt::RegionalSettings::spanishArgentina()};
 };
 
 TEST_F(LecturaComandaTest, BlankRecordTextsTakeTheSettingsAndMissingSettingsPrintABlank)

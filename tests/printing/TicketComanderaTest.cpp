@@ -1,8 +1,8 @@
 #include "TicketEsperado.h"
 
-#include "platform/runtime/Regional.h"
 #include "printing/TicketComandera.h"
 #include "support/ProgramGlobals.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -65,11 +65,8 @@ protected:
         datos.Importe = rt::Currency::fromDouble(caso.importe);
         datos.Lineas = caso.lineas;
         return TicketComandera(caso.registro, caso.cocina, caso.barra)
-            .bytes(QStringLiteral("PE"), QStringLiteral("000900000001X"), datos,
-                   rt::DateTime::fromParts(2024, 4, 12, 21, 7, 45));
+            .bytes(QStringLiteral("PE"), QStringLiteral("000900000001X"), datos, at(2024, 4, 12, 21, 7, 45));
     }
-
-    const rt::RegionalScope regional{rt::RegionalSettings::spanishArgentina()};
 };
 
 TEST_F(TicketComanderaTest, EachLayoutGivesItsBytes)

@@ -11,6 +11,7 @@
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Regional.h"
 #include "platform/ui/Dialogs.h"
+#include "printing/FrmMvVentas.h"
 #include "session/CarpetasPrograma.h"
 #include "session/Dll_Display.h"
 #include "session/ObjetosExternos.h"
@@ -62,10 +63,16 @@ void resetComponents()
     reiniciarExportarExcel();
 }
 
+// The printing's: the kitchen printer's host and its port.
+void resetPrinting()
+{
+    liberarFrmMvVentas();
+}
+
 // One step per floor that keeps globals, from the top down: a higher floor's objects may still
 // use a lower floor's while they go.
 constexpr void (*resetSteps[])() = {
-    resetComponents, resetCore, resetDb, resetSession, resetPlatform,
+    resetPrinting, resetComponents, resetCore, resetDb, resetSession, resetPlatform,
 };
 
 } // namespace
