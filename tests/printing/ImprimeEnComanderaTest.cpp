@@ -5,6 +5,7 @@
 #include "demo/KitchenOrders.h"
 #include "printing/ExisteComandera.h"
 #include "printing/FrmMvVentas.h"
+#include "printing/ImpresionPrograma.h"
 #include "printing/ImprimirComprobante.h"
 #include "printing/ModImprimeEnComandera.h"
 #include "session/Sesion.h"
@@ -86,6 +87,26 @@ TEST_F(ImprimeEnComanderaTest, AnOrderForTheKitchenReachesItsPrinterThroughTheVo
     const QByteArray esperado = TicketEsperado(TicketCocinaDemo);
     EXPECT_EQ(par.leer(esperado.size()), esperado);
     EXPECT_TRUE(objeto.llamadas.empty()) << "a report was printed too";
+}
+
+TEST_F(ImprimeEnComanderaTest, TheProgramsPrintEntrySendsABarOrderToTheBar)
+{
+    puertos("COM2=" + par.extremoPrograma() + "\n");
+    dialogos.expectMsgBox(BoxMatch::textContaining("COMANDA_BAR.rpt").withTitle("Aviso al Operador"));
+    QString tc = QStringLiteral("PEBA");
+    QString id = QStringLiteral("000900000001X");
+    QString cuenta;
+    ImprimirComprobanteGenerico(tc, id, cuenta);
+    const QByteArray esperado = TicketEsperado("{AC}DISTRIBUIDORA PAMPEANA S.A.\n"
+                                               "{ND}\n12/04/24 21:07\nMESA:12  Mozo:PEREZ JUAN CARL\n"
+                                               "{ND}PE 000900000001X\n"
+                                               "2,00  Agua mineral sin gas 500 ml\n"
+                                               "2,00  Vino tinto Malbec, copa\n"
+                                               "1,00  Provoleta a la parrilla con\n"
+                                               "       orégano, ají molido y acei\n"
+                                               "      te de oliva\n"
+                                               "\n\n{AD}\n\n** BARRA **\n\n\n\n\n\n{CORTE}");
+    EXPECT_EQ(par.leer(esperado.size()), esperado);
 }
 
 TEST_F(ImprimeEnComanderaTest, APrinterThisWorkstationDoesNotHaveSendsNothing)
