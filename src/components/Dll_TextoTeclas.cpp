@@ -105,7 +105,21 @@ void Dll_Texto::reglaFecha(QLineEdit *Textos, qint16 &KeyAscii)
     QString s = m_util.TextoSQL(Textos->text(), AnchoFecha);
     ponerEn(s, 3, QLatin1Char('/'));
     ponerEn(s, 6, QLatin1Char('/'));
-    if (esDigito(KeyAscii)) {
+    // Entering a box selects its date: typing over a selection replaces it, as in any text box,
+    // instead of writing at the caret that the selection left at its end.
+    const bool sobreSeleccion = Textos->hasSelectedText() && (esDigito(KeyAscii) || KeyAscii == tecla::Retroceso);
+    if (sobreSeleccion) {
+        const int inicio = Textos->selectionStart();
+        for (int posicion = inicio + 1; posicion <= std::min(Textos->selectionEnd(), AnchoFecha); ++posicion)
+            if (posicion != 3 && posicion != 6)
+                ponerEn(s, posicion, Blanco);
+        p = std::min(inicio + 1, AnchoFecha);
+    }
+    if (sobreSeleccion && KeyAscii == tecla::Retroceso) {
+        // Backspace erases just the selection; the caret stays where it began.
+        Textos->setText(s);
+        --p;
+    } else if (esDigito(KeyAscii)) {
         if (p == 3 || p == 6)
             ++p;
         ponerEn(s, p, caracter(KeyAscii));

@@ -91,6 +91,16 @@ QColor colorDelPrograma(quint32 color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+// A typed year outside 1900 to 2100 is a slip (a year typed short, digits out of place), not a
+// range to settle. A date the range already holds stands: the period "Todo" ends in 2220.
+bool anioAceptable(const QString &fecha, const QString &fechaDelRango)
+{
+    constexpr int PrimerAnio = 1900;
+    constexpr int UltimoAnio = 2100;
+    const int anio = rt::CDate(fecha).year();
+    return (anio >= PrimerAnio && anio <= UltimoAnio) || fecha == fechaDelRango;
+}
+
 void avisar(const QString &mensaje)
 {
     ui::MsgBox(mensaje, ui::vbCritical, QStringLiteral("Aviso al Operador"));
@@ -239,7 +249,7 @@ bool FhOcx::fechaAceptada(int Index)
         avisar(QStringLiteral("Debe ingresar una fecha!!!"));
         return false;
     }
-    if (!rt::IsDate(texto)) {
+    if (!rt::IsDate(texto) || !anioAceptable(texto, Index == 0 ? Fh_Desde : Fh_Hasta)) {
         avisar(QStringLiteral("Debe ingresar un formato de fecha válido!!!"));
         return false;
     }

@@ -174,6 +174,10 @@ TEST_F(EnterEnFechas, ARefusedDateIsToldAndLeavesTheRange)
         {1, "10/05/2024", "09/05/2024", "La fecha hasta no puede ser menor a la fecha desde", false},
         // A to date without a valid from date.
         {1, "  /  /    ", "09/05/2024", "Debe ingresar un formato de fecha válido!!!", false},
+        // Dates outside 1900 to 2100: a year typed short or scrambled.
+        {0, "01/02/0242", "09/05/2024", "Debe ingresar un formato de fecha válido!!!", false},
+        {1, "01/02/2024", "01/01/2101", "Debe ingresar un formato de fecha válido!!!", false},
+        {0, "31/12/1899", "09/05/2024", "Debe ingresar un formato de fecha válido!!!", false},
     };
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.aviso);
@@ -194,10 +198,64 @@ TEST_F(EnterEnFechas, AValidBoxCopiesBothBoxesIntoTheRange)
     enter(1, "10/05/2024", "10/05/2024");
     EXPECT_EQ(control.Fh_Desde, "10/05/2024");
     EXPECT_EQ(control.Fh_Hasta, "10/05/2024");
+    // The first and last years a typed date may have.
+    enter(1, "01/01/1900", "31/12/2100");
+    EXPECT_EQ(control.Fh_Desde, "01/01/1900");
+    EXPECT_EQ(control.Fh_Hasta, "31/12/2100");
     // The order is checked in the to box only.
     enter(0, "20/05/2024", "10/05/2024");
     EXPECT_EQ(control.Fh_Desde, "20/05/2024");
     EXPECT_EQ(control.Fh_Hasta, "10/05/2024");
+    EXPECT_TRUE(dialogos.shown().empty());
+}
+
+TEST_F(EnterEnFechas, TheRangeOfThePeriodTodoIsAcceptedAsItStands)
+{
+    control.CmbComboFH()->setCurrentText("Todo");
+    control.CmbComboFH_Click();
+    QTest::keyClick(control.txtFechas(1), Qt::Key_Return);
+    EXPECT_EQ(control.Fh_Hasta, "31/12/2220");
+    EXPECT_TRUE(dialogos.shown().empty());
+}
+
+TEST_F(EnterEnFechas, TypingOverAFilledBoxGivesTheTypedDate)
+{
+    enum class Entrada { Raton, Tabulador };
+    struct Caso {
+        const char *nombre;
+        int caja;
+        Entrada entrada;
+        const char *tecleado;
+        const char *queda;
+    };
+    const Caso casos[] = {
+        {"FromBoxByMouse", 0, Entrada::Raton, "20/10/2024", "20/10/2024"},
+        {"FromBoxByTab", 0, Entrada::Tabulador, "01032024", "01/03/2024"},
+        {"ToBoxByMouse", 1, Entrada::Raton, "25102024", "25/10/2024"},
+        {"ToBoxByTab", 1, Entrada::Tabulador, "31/10/2024", "31/10/2024"},
+        // Backspace over the selection empties the layout and starts again from the first place.
+        {"BackspaceFirst", 0, Entrada::Tabulador, "\b1510", "15/10/    "},
+    };
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        control.Fh_Desde = "01/03/2024";
+        control.Fh_Hasta = "31/03/2024";
+        control.MostrarFechas();
+        QLineEdit *caja = control.txtFechas(caso.caja);
+        QWidget *anterior = caso.caja == 0 ? static_cast<QWidget *>(control.CmbComboFH()) : control.txtFechas(0);
+        anterior->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), anterior);
+        if (caso.entrada == Entrada::Raton)
+            QTest::mouseClick(caja, Qt::LeftButton, {}, caja->rect().center());
+        else
+            QTest::keyClick(anterior, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), caja);
+        QTRY_COMPARE(caja->selectedText(), caja->text());
+        teclear(caja, caso.tecleado);
+        EXPECT_EQ(caja->text().toStdString(), caso.queda);
+    }
     EXPECT_TRUE(dialogos.shown().empty());
 }
 
