@@ -33,6 +33,9 @@ public:
             const bool spaced = skipBlanksAndComments();
             if (m_pos >= m_text.size())
                 break;
+            // SQLite would take a NUL for the end of the text and never reach what follows it.
+            if (m_text.at(m_pos).isNull())
+                throwTsqlSyntaxError(tokens.isEmpty() ? QString() : tokens.last().text);
             TsqlToken token = next();
             token.spaced = spaced;
             tokens.append(std::move(token));

@@ -29,7 +29,7 @@ struct TsqlToken {
 
 // Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,
 // /* */ nested as SQL Server nests them). Throws EngineError (syntax, native 102) on an
-// unterminated string literal, quoted name or comment.
+// unterminated string literal, quoted name or comment, and on a NUL character outside them.
 QList<TsqlToken> tokenizeTsql(const QString &text);
 
 } // namespace ado::sqlite
