@@ -1,5 +1,9 @@
-// What the embedded engine does with text and names no program of the suite writes.
+// What the embedded engine does with text and names no program of the suite writes: stray NUL
+// characters and statements nested past reason.
 #include "AdoFixture.h"
+
+#include "platform/ado/sqlite/TsqlSyntax.h"
+#include "platform/ado/sqlite/TsqlTranslator.h"
 
 namespace {
 
@@ -9,6 +13,9 @@ namespace err = rt::err;
 const QString schema = QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) COLLATE TSQLCI PRIMARY KEY, "
                                       "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
                                       "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');");
+
+const QString NestedTooDeeply = QStringLiteral(
+    "Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
 
 class SqliteHostileInput : public DemoDatabaseTest {
 protected:
@@ -54,6 +61,31 @@ TEST_F(SqliteHostileInput, ANulCharacterEndsTheStatementAsASyntaxError)
     EXPECT_EQ(m_connection.Execute(QStringLiteral("SELECT * FROM CLIENTES WHERE Nombre = 'Ana'")).RecordCount(), 1);
     // Inside a comment it is no part of the statement.
     EXPECT_EQ(m_connection.Execute(withNul("SELECT 1 AS x -- ~\n")).Fields(QStringLiteral("x")).Value().asLong(), 1);
+}
+
+TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
+{
+    struct Case {
+        const char *name;
+        QString tsql;
+    };
+    const auto repeated = [](const char *text, int times) { return QString::fromLatin1(text).repeated(times); };
+    const Case cases[] = {
+        {"Parentheses", QStringLiteral("SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)},
+        {"Case", QStringLiteral("SELECT ") + repeated("CASE WHEN 1 = 1 THEN ", 8500) + u'1' + repeated(" END", 8500)},
+        {"IsNull", QStringLiteral("SELECT ") + repeated("ISNULL(", 50000) + u'1' + repeated(", 2)", 50000)},
+        // Each + becomes one more call around the sum.
+        {"Additions", QStringLiteral("SELECT 1") + repeated(" + 1", 100000)},
+        {"AdditionsInsideGroups",
+         QStringLiteral("SELECT ") + repeated("(1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + ", 60) + u'1' + repeated(")", 60)},
+        {"Guard", QStringLiteral("IF EXISTS (SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)
+                      + QStringLiteral(") DELETE FROM CLIENTES")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(syntaxError(c.tsql).Description, NestedTooDeeply);
+    }
+    EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/TsqlExpressionRewrites.h"
 
+#include "platform/ado/sqlite/TsqlSyntaxError.h"
+
 #include <algorithm>
 
 namespace ado::sqlite {
@@ -152,12 +154,19 @@ TsqlNodes additionCalls(const TsqlNodes &nodes, const Run &run)
     return sum;
 }
 
-void rewriteAdditions(TsqlNodes &level)
+// Returns how many calls deep the level's longest chain now sits; refuses (nesting error) a
+// chain that would nest the level, `depth` deep counted from the statement, past the limit.
+qsizetype rewriteAdditions(TsqlNodes &level, qsizetype depth)
 {
     // Most levels (value lists, column lists) hold no + or -: no run to look for.
     if (std::none_of(level.cbegin(), level.cend(), isAdditive))
-        return;
+        return 0;
     const QList<Run> runs = runsOf(level);
+    qsizetype deepest = 0;
+    for (const Run &run : runs)
+        deepest = std::max(deepest, run.additiveOperators.size());
+    if (depth + deepest > MaxTsqlNesting)
+        throwTsqlNestingError();
     for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
         if (run->additiveOperators.isEmpty())
             continue;
@@ -166,6 +175,7 @@ void rewriteAdditions(TsqlNodes &level)
         for (qsizetype k = 0; k < calls.size(); ++k)
             level.insert(run->start + k, calls.at(k));
     }
+    return deepest;
 }
 
 // An expression whose text comparisons SQLite would make byte by byte.
@@ -248,16 +258,24 @@ void addCollations(TsqlNodes &level)
     }
 }
 
+// Rewrites a level `outer` groups deep and returns how deep it nests once rewritten.
+qsizetype rewriteLevel(TsqlNodes &nodes, qsizetype outer)
+{
+    qsizetype depth = 0;
+    for (TsqlNode &node : nodes) {
+        if (node.kind != TsqlNode::Kind::Token)
+            depth = std::max(depth, rewriteLevel(node.children, outer + 1) + 1);
+    }
+    depth += rewriteAdditions(nodes, outer + depth);
+    addCollations(nodes);
+    return depth;
+}
+
 } // namespace
 
 void rewriteExpressions(TsqlNodes &nodes)
 {
-    for (TsqlNode &node : nodes) {
-        if (node.kind != TsqlNode::Kind::Token)
-            rewriteExpressions(node.children);
-    }
-    rewriteAdditions(nodes);
-    addCollations(nodes);
+    rewriteLevel(nodes, 0);
 }
 
 } // namespace ado::sqlite

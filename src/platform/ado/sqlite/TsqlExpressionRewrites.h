@@ -12,6 +12,8 @@ namespace ado::sqlite {
 //   gets COLLATE TSQLCI, and so does an expression tested with IN against string literals:
 //   SQLite compares expressions byte by byte, SQL Server by the database's collation. A plain
 //   column brings its declared collation itself.
+// Throws EngineError (syntax, native 102) when the calls would nest the statement deeper than
+// MaxTsqlNesting.
 void rewriteExpressions(TsqlNodes &nodes);
 
 } // namespace ado::sqlite

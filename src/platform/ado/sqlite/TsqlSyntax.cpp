@@ -89,6 +89,8 @@ TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens)
                              && token.text.compare(QLatin1String("END"), Qt::CaseInsensitive) == 0 && !open.isEmpty()
                              && open.last().kind == TsqlNode::Kind::Case;
         if (token.kind == Kind::OpenParen || caseStart) {
+            if (open.size() == MaxTsqlNesting)
+                throwTsqlNestingError();
             open.append(TsqlNode{caseStart ? TsqlNode::Kind::Case : TsqlNode::Kind::Parens, token, {}, {}});
         } else if (token.kind == Kind::CloseParen || caseEnd) {
             if (open.isEmpty() || (token.kind == Kind::CloseParen) != (open.last().kind == TsqlNode::Kind::Parens))

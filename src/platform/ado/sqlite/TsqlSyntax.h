@@ -19,8 +19,12 @@ struct TsqlNode {
 
 using TsqlNodes = QList<TsqlNode>;
 
+// The deepest nesting of groups, and of the calls that additions become, that a statement may
+// have: the rewrites walk the groups recursively, and SQLite's parser gives up far sooner.
+inline constexpr int MaxTsqlNesting = 256;
+
 // Nests the tokens into groups. Throws EngineError (syntax) on an unbalanced parenthesis or
-// an unfinished CASE.
+// an unfinished CASE, and on groups nested deeper than MaxTsqlNesting.
 TsqlNodes buildTsqlTree(const QList<TsqlToken> &tokens);
 
 // SQLite text of the nodes: quoted names and temporary-table names in double quotes, strings

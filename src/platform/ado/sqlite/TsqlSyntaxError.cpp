@@ -17,4 +17,11 @@ void throwTsqlSyntaxError(const QString &near)
     throw EngineError({providerError(AdoSyntaxError, IncorrectSyntax, QStringLiteral("42000"), description)});
 }
 
+void throwTsqlNestingError()
+{
+    throw EngineError({providerError(AdoSyntaxError, IncorrectSyntax, QStringLiteral("42000"),
+                                     QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite "
+                                                    "the query or break it up into smaller queries."))});
+}
+
 } // namespace ado::sqlite

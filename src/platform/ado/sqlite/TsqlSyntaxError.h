@@ -8,4 +8,8 @@ namespace ado::sqlite {
 // -2147217900, native error 102, SQL state 42000, "Incorrect syntax near '<near>'.".
 [[noreturn]] void throwTsqlSyntaxError(const QString &near);
 
+// Throws EngineError as a syntax error (native 102) with SQL Server's words for a statement
+// nested too deeply.
+[[noreturn]] void throwTsqlNestingError();
+
 } // namespace ado::sqlite
