@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace ado {
 
@@ -20,9 +21,20 @@ std::unique_ptr<Engine> odbcEngine(const ConnectionString &)
     return std::make_unique<odbc::OdbcEngine>();
 }
 
-// SQL Server matches database names without regard to case; so does the data folder.
+// A database name is a name, never a path: it must not reach a file outside the data folder.
+bool isDatabaseName(const QString &name)
+{
+    return !name.isEmpty() && std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.isLetter() || c.isDigit() || c == u' ' || c == u'_' || c == u'-' || c == u'.';
+    });
+}
+
+// SQL Server matches database names without regard to case; so does the data folder. Any other
+// name gives no file, which opens as an unknown database.
 QString databaseFile(const QString &database)
 {
+    if (!isDatabaseName(database))
+        return {};
     const QDir folder(sqlite::dataFolder());
     const QString fileName = database + QStringLiteral(".db");
     if (!folder.exists(fileName)) {

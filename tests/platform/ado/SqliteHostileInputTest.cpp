@@ -1,9 +1,12 @@
 // What the embedded engine does with text and names no program of the suite writes: stray NUL
-// characters and statements nested past reason.
+// characters, statements nested past reason, database names that are paths.
 #include "AdoFixture.h"
 
 #include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
+
+#include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -86,6 +89,50 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
         EXPECT_EQ(syntaxError(c.tsql).Description, NestedTooDeeply);
     }
     EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
+}
+
+// A database name on the embedded server names a file of the data folder and nothing else.
+class EmbeddedDatabaseName : public EmbeddedFolderTest {
+protected:
+    void SetUp() override
+    {
+        EmbeddedFolderTest::SetUp();
+        ASSERT_TRUE(m_elsewhere.isValid());
+        for (const char *name : {"DEMO", "Mi Empresa-2024_v.1", "Compañía"})
+            createDatabase(QString::fromUtf8(name), schema);
+        ado::sqlite::createEmbeddedDatabase(elsewhere(), schema);
+    }
+
+    QString elsewhere() const { return QDir(m_elsewhere.path()).filePath(QStringLiteral("DEMO.db")); }
+
+    QTemporaryDir m_elsewhere;
+};
+
+TEST_F(EmbeddedDatabaseName, ANameOpensItsFileAndAPathIsAnUnknownDatabase)
+{
+    for (const char *name : {"DEMO", "demo", "Mi Empresa-2024_v.1", "Compañía"}) {
+        Connection connection;
+        EXPECT_EQ(errorNumberOf([&] { connection.Open(connectionString(QString::fromUtf8(name))); }), 0) << name;
+    }
+    const QString folder = QFileInfo(m_elsewhere.path()).fileName();
+    const QString paths[] = {
+        QStringLiteral("../") + folder + QStringLiteral("/DEMO"),
+        QStringLiteral("..\\") + folder + QStringLiteral("\\DEMO"),
+        m_elsewhere.path() + QStringLiteral("/DEMO"),
+        QStringLiteral("./DEMO"),
+        QStringLiteral("DE*MO"),
+        QStringLiteral("DEMO?"),
+        withNul("DEMO~"),
+    };
+    for (const QString &name : paths) {
+        SCOPED_TRACE(name.toStdString());
+        Connection connection;
+        EXPECT_EQ(errorNumberOf([&] { connection.Open(connectionString(name)); }), err::AdoEFail);
+        ASSERT_EQ(connection.Errors().Count(), 1);
+        EXPECT_EQ(connection.Errors()(0).NativeError, 4060);
+    }
+    // Nothing was opened outside the data folder.
+    EXPECT_FALSE(QFile::exists(elsewhere() + QStringLiteral("-wal")));
 }
 
 } // namespace
