@@ -197,6 +197,9 @@ void FrmComisionesVendedor::cmdCancelar_Click()
     rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->clear(); });
     rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idvendedor")))->clear(); });
     chkRecalcular->setChecked(false);
+    // The commands and the drill-down act on the loaded settlement: after "Cancelar" there is
+    // none, though the lists keep their rows.
+    m_liquidacion.clear();
     BloquearPicFiltros(false);
     rt::resumeNext([&] { txtfields(indiceDeCampo(QStringLiteral("idLiquidacion")))->setFocus(); });
 }

@@ -69,8 +69,10 @@ void FrmComisionesVendedor::CmdBorrar_Click()
             aviso(FaltaNumero);
             return;
         }
-        if (ui::MsgBox(QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. "
-                                      "¿Continuar?"),
+        // The number the delete acts on is named: it need not be the one in the number field.
+        if (ui::MsgBox(QStringLiteral("Liquidación ") + m_liquidacion
+                           + QStringLiteral(": Esto borrará las comisiones calculadas y las generará tomando los % "
+                                            "actuales. ¿Continuar?"),
                        ui::vbInformation + ui::vbYesNo, TituloAviso)
             != ui::vbYes)
             return;

@@ -28,6 +28,11 @@ using support::BoxMatch;
 
 const QString Confirmacion =
     QStringLiteral("Esto borrará las comisiones calculadas y las generará tomando los % actuales. ¿Continuar?");
+// The delete names the settlement it will delete before the question.
+QString confirmacionBorrado(const QString &numero)
+{
+    return QStringLiteral("Liquidación ") + numero + QStringLiteral(": ") + Confirmacion;
+}
 const QString FaltaNumero = QStringLiteral(" Debe informar el número de liquidación!");
 const QStringList Tablas = {"V_COMISIONES_VENDEDOR_CAB", "V_COMISIONES_VENDEDOR_COB", "V_COMISIONES_VENDEDOR_APL",
                             "V_COMISIONES_VENDEDOR_DET"};
@@ -79,7 +84,7 @@ TEST_F(ComandosVentana, DeletingAfterTheConfirmationEmptiesTheSettlementAndNothi
 {
     confirmarNumero("12");
     const QList<int> siete = filas(7);
-    esperarAviso(Confirmacion, ui::vbYes);
+    esperarAviso(confirmacionBorrado("12"), ui::vbYes);
     boton("CmdBorrar")->click();
     dialogos.verify();
     EXPECT_EQ(dialogos.shown().back().style, ui::vbInformation + ui::vbYesNo);
@@ -104,11 +109,27 @@ TEST_F(ComandosVentana, AnsweringNoOrWithoutALoadedSettlementNothingIsDeleted)
     EXPECT_EQ(filas(12), (QList<int>{1, 6, 5, 7})) << "a number typed but not loaded";
 
     confirmarNumero("12");
-    esperarAviso(Confirmacion, ui::vbNo);
+    esperarAviso(confirmacionBorrado("12"), ui::vbNo);
     boton("CmdBorrar")->click();
     dialogos.verify();
     EXPECT_EQ(filas(12), (QList<int>{1, 6, 5, 7}));
     EXPECT_EQ(lista(1)->topLevelItemCount(), 5);
+}
+
+TEST_F(ComandosVentana, CancelarForgetsTheLoadedSettlementSoAHalfTypedNumberDeletesNothing)
+{
+    confirmarNumero("12");
+    boton("cmdCancelar")->click();
+    QTest::keyClicks(numero(), "13");
+    esperarAviso(FaltaNumero);
+    boton("CmdBorrar")->click();
+    dialogos.verify();
+    EXPECT_EQ(filas(12), (QList<int>{1, 6, 5, 7}));
+    EXPECT_EQ(filas(13), (QList<int>{1, 0, 0, 0}));
+
+    esperarAviso(FaltaNumero);
+    boton("CmdListar")->click();
+    dialogos.verify();
 }
 
 TEST_F(ComandosVentana, AFailedDeleteIsShownStopsAndCanBeRunAgain)
@@ -116,7 +137,7 @@ TEST_F(ComandosVentana, AFailedDeleteIsShownStopsAndCanBeRunAgain)
     ejecutarSQLite("CREATE TRIGGER bloqueo BEFORE DELETE ON V_COMISIONES_VENDEDOR_COB "
                    "BEGIN SELECT RAISE(ABORT, 'cobranzas bloqueadas'); END");
     confirmarNumero("12");
-    esperarAviso(Confirmacion, ui::vbYes);
+    esperarAviso(confirmacionBorrado("12"), ui::vbYes);
     dialogos.expectMsgBox(BoxMatch::textContaining("cobranzas bloqueadas").withTitle("Aviso"));
     boton("CmdBorrar")->click();
     dialogos.verify();
@@ -124,7 +145,7 @@ TEST_F(ComandosVentana, AFailedDeleteIsShownStopsAndCanBeRunAgain)
     EXPECT_EQ(lista(1)->topLevelItemCount(), 5) << "the settlement stays loaded";
 
     ejecutarSQLite("DROP TRIGGER bloqueo");
-    esperarAviso(Confirmacion, ui::vbYes);
+    esperarAviso(confirmacionBorrado("12"), ui::vbYes);
     boton("CmdBorrar")->click();
     dialogos.verify();
     EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
