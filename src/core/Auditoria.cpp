@@ -19,6 +19,7 @@ namespace {
 
 constexpr long ErrorClaveDuplicada = 2627;
 constexpr long ErrorConflictoReferencia = 547;
+constexpr long ErrorTiempoBloqueo = 1222;
 const QChar CR = QLatin1Char('\r');
 
 // Day first with the four-digit year and the seconds: read alike by the embedded engine and by
@@ -77,6 +78,10 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
 {
     if (Proceso.isEmpty())
         Proceso = NombrePrograma;
+    // A row about a lock time-out would wait as long again for the very lock that held the
+    // script back, and fail the same way.
+    if (NumeroError == ErrorTiempoBloqueo)
+        return;
     ado::Recordset rs;
     rt::resumeNext([&] {
         gBaseDatos->AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, &gBaseDatos->gCnn,

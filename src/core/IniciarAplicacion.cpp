@@ -39,6 +39,24 @@ bool iguales(const QString &a, const QString &b)
     return rt::StrComp(a, b, CompareMode::Text) == 0;
 }
 
+// While another program holds the database for writing, a statement of the start-up waits up to
+// the command time-out: the banner says so, instead of a still "Iniciando Aplicacion".
+class AvisoDeEspera {
+public:
+    AvisoDeEspera()
+    {
+        gBaseDatos->gCnn.setLockWaitHandler([] {
+            bool cancelado = false;
+            gCartel->CartelMostrar(cancelado, rt::Variant(QStringLiteral("Esperando la Base de Datos")),
+                                   rt::Variant(QStringLiteral("ocupada por otro programa")),
+                                   rt::Variant(QStringLiteral("Espere por favor")));
+        });
+    }
+    ~AvisoDeEspera() { gBaseDatos->gCnn.setLockWaitHandler({}); }
+    AvisoDeEspera(const AvisoDeEspera &) = delete;
+    AvisoDeEspera &operator=(const AvisoDeEspera &) = delete;
+};
+
 // One run of the start-up: the values worked out on the way and the one error rule.
 class Arranque {
 public:
@@ -367,6 +385,7 @@ void Arranque::iniciarSesion()
 void Arranque::ejecutar()
 {
     instalarFrmAcceso();
+    const AvisoDeEspera aviso;
     abrirCartel();
     sentencia("2", [this] { m_carpeta = CarpetaAplicacion(); });
     sentencia("3", [] {

@@ -1,11 +1,9 @@
 #include "PruebaComponentes.h"
 
 #include "session/Dll_Display.h"
-#include "session/Lbf_CtrlDisplay.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -35,23 +33,6 @@ QStringList PruebaExportacion::librosMostrados() const
          QDir(carpetaDocumentos()).entryList({"*.xlsx"}, QDir::Files, QDir::Time | QDir::Reversed))
         libros << QDir(carpetaDocumentos()).filePath(nombre);
     return libros;
-}
-
-TestigoCartel::TestigoCartel()
-{
-    QObject::connect(&m_reloj, &QTimer::timeout, [this] { mirar(); });
-    m_reloj.start(0);
-}
-
-void TestigoCartel::mirar()
-{
-    if (!gCartel.exists() || !gCartel->ventanaActual())
-        return;
-    for (int linea = 0; linea < 3; ++linea) {
-        const QString texto = gCartel->ventanaActual()->LblCtrol(linea)->text();
-        if (m_lineas.isEmpty() || m_lineas.constLast() != texto)
-            m_lineas << texto;
-    }
 }
 
 void teclear(QLineEdit *box, const QString &teclas)

@@ -2,13 +2,13 @@
 
 #include "support/ScriptedDialogs.h"
 #include "support/TestHelpers.h"
+#include "support/TestigoCartel.h"
 #include "support/WidgetTest.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <ostream>
 
 class QLineEdit;
@@ -36,22 +36,6 @@ protected:
 private:
     QByteArray m_home;
     QByteArray m_config;
-};
-
-// Writes down every text the progress banner shows while it lives, by looking at it each time
-// the event loop turns (as the banner lets it, once per step).
-class TestigoCartel {
-public:
-    TestigoCartel();
-
-    const QStringList &lineas() const { return m_lineas; }
-    bool vio(const QString &linea) const { return m_lineas.contains(linea); }
-
-private:
-    void mirar();
-
-    QTimer m_reloj;
-    QStringList m_lineas;
 };
 
 // Types into a box: '\b' is Backspace, '\r' Enter, any other character itself.

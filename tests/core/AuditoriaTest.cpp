@@ -8,6 +8,7 @@
 #include "platform/ui/Dialogs.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
+#include "support/ScriptedEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,38 @@ TEST_F(Script, SilentCallerIsNotToldEither)
     EXPECT_FALSE(mensaje.isEmpty());
     EXPECT_TRUE(dialogos.shown().empty());
     EXPECT_EQ(db.value("SELECT COUNT(*) FROM AUX_ERR").asLong(), 1);
+}
+
+// A script that another program's lock held back past the time-out.
+class ScriptBloqueado : public PruebaCore {
+protected:
+    ScriptBloqueado()
+    {
+        abrirBaseDemo();
+        servidor.answerError("BEGIN TRANSACTION",
+                             {ScriptedServer::providerError(1222, "HYT00", "Lock request time out period exceeded.")});
+    }
+    // The program's connections close while the scripted server they talk to is still there.
+    ~ScriptBloqueado() override { reiniciarCore(); }
+
+    ScriptedServer servidor;
+};
+
+TEST_F(ScriptBloqueado, TellsTheOperatorWithoutWaitingForTheSameLockToWriteItsErrorRow)
+{
+    dialogos.expectMsgBox(
+        BoxMatch::text("1222 : Lock request time out period exceeded.\r\n").withTitle("Aviso al Operador!"));
+    bool fallo = false;
+    long numero = 0;
+    QString script;
+    QString mensaje;
+    GActualizarDatoScript({"INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('A', 'v')"}, fallo, numero, false,
+                          false, script, mensaje, true);
+    EXPECT_TRUE(fallo);
+    EXPECT_EQ(numero, 1222);
+    EXPECT_EQ(servidor.count(ScriptedCall::Kind::Insert), 0);
+    EXPECT_FALSE(servidor.statements().join(" ").contains("AUX_ERR", Qt::CaseInsensitive));
+    EXPECT_TRUE(servidor.statements().contains("ROLLBACK TRANSACTION"));
 }
 
 TEST_F(Auditoria, ErrorRowTakesTheProgramNameForAnEmptyProcess)

@@ -8,6 +8,7 @@
 #include "session/Dll_Display.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
+#include "support/TestigoCartel.h"
 
 #include <QDir>
 #include <QFile>
@@ -245,6 +246,24 @@ TEST_F(PruebaArranque, AnOracleServerBuildsItsConnectionText)
     EXPECT_EQ(textoConexion, "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=ana;Password=pw;");
     EXPECT_EQ(gBaseDatos->gServidor, "ORCL");
     EXPECT_FALSE(gBaseDatos->gOpenFlag);
+}
+
+TEST_F(PruebaArranque, WhileAnotherProgramHoldsTheDatabaseTheBannerSaysItWaits)
+{
+    // The statistics database gives the main connection a one-second time-out.
+    db.statisticsConnection().Execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TimeOut', '1')");
+    ado::Connection otroPrograma;
+    otroPrograma.Open(TestDatabase::connectionString());
+    otroPrograma.BeginTrans();
+    otroPrograma.Execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('OTRO', 'x')");
+    // The access row cannot be written: the operator is told once the time-out has passed.
+    dialogos.expectMsgBox(BoxMatch::textContaining("1222 : ").withTitle("Aviso al Operador!"));
+    const TestigoCartel testigo;
+    iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;");
+    dialogos.verify();
+    EXPECT_TRUE(testigo.vio("Esperando la Base de Datos")) << testigo.lineas().join(" | ").toStdString();
+    EXPECT_EQ(gCartel->ventanaActual(), nullptr) << "the banner is closed at the end";
+    otroPrograma.RollbackTrans();
 }
 
 class ArranqueDesdeIni : public PruebaArranque {

@@ -48,6 +48,7 @@ void Connection::Open(const QString &connectionString, const QString &user, cons
         engine->setCommandTimeout(static_cast<int>(m_commandTimeout));
         engine->setIsolationLevel(m_isolationLevel);
         engine->setProgressHandler(m_progressHandler);
+        engine->setLockWaitHandler(m_lockWaitHandler);
         m_engine = std::move(engine);
     } catch (const EngineError &error) {
         fail(error);
@@ -152,6 +153,13 @@ void Connection::setProgressHandler(std::function<void()> handler)
     m_progressHandler = std::move(handler);
     if (m_engine)
         m_engine->setProgressHandler(m_progressHandler);
+}
+
+void Connection::setLockWaitHandler(std::function<void()> handler)
+{
+    m_lockWaitHandler = std::move(handler);
+    if (m_engine)
+        m_engine->setLockWaitHandler(m_lockWaitHandler);
 }
 
 ExecResult Connection::run(const QString &text)

@@ -60,6 +60,9 @@ public:
     // Installs the handler an engine calls now and then during a long statement (empty: none);
     // kept across Close and Open. See Engine::setProgressHandler.
     void setProgressHandler(std::function<void()> handler);
+    // Installs the handler an engine calls now and then while a statement waits for another
+    // connection's lock (empty: none); kept across Close and Open. See Engine::setLockWaitHandler.
+    void setLockWaitHandler(std::function<void()> handler);
 
     // For Recordset: runs a query or inserts a row through the engine, with the Errors rules.
     ExecResult run(const QString &text);
@@ -78,6 +81,7 @@ private:
     int m_cursorLocation = adUseServer;
     long m_isolationLevel = adXactReadCommitted;
     std::function<void()> m_progressHandler;
+    std::function<void()> m_lockWaitHandler;
     std::shared_ptr<Connection *> m_lifetime = std::make_shared<Connection *>(this);
 };
 

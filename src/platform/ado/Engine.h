@@ -107,6 +107,10 @@ public:
     // caller can keep its window painted. The handler must not use the connection nor throw.
     // Engines that cannot call back ignore it.
     virtual void setProgressHandler(std::function<void()> handler) { static_cast<void>(handler); }
+    // Calls the handler now and then while a statement waits for a lock that another connection
+    // holds (an empty one: never), so the caller can tell the user why nothing happens. The same
+    // rules as for the progress handler apply. Engines that cannot call back ignore it.
+    virtual void setLockWaitHandler(std::function<void()> handler) { static_cast<void>(handler); }
 };
 
 // Chooses and makes the engine for a connection string (embedded SQLite, ODBC).

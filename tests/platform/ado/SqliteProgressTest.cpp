@@ -63,4 +63,27 @@ TEST_F(SqliteProgressTest, HandlerCannotUseTheBusyConnectionNorBreakTheStatement
     EXPECT_EQ(count(QStringLiteral("T")), 0);
 }
 
+// Another connection holds the database for writing: the statement waits up to the command
+// time-out, calling the lock-wait handler meanwhile, then fails as a lock time-out.
+TEST_F(SqliteProgressTest, WaitingForAnotherConnectionsLockCallsTheLockWaitHandler)
+{
+    ado::Connection other;
+    other.Open(connectionString());
+    other.BeginTrans();
+    other.Execute(QStringLiteral("INSERT INTO T VALUES (2)"));
+    int calls = 0;
+    m_connection.setLockWaitHandler([&calls] { ++calls; });
+    m_connection.setCommandTimeout(1);
+    EXPECT_EQ(errorNumberOf([this] { m_connection.Execute(QStringLiteral("INSERT INTO T VALUES (1)")); }),
+              rt::err::AdoEFail);
+    EXPECT_EQ(m_connection.Errors()(0).NativeError, 1222);
+    EXPECT_GE(calls, 3);
+
+    other.CommitTrans();
+    calls = 0;
+    m_connection.Execute(QStringLiteral("INSERT INTO T VALUES (1)"));
+    EXPECT_EQ(calls, 0) << "no lock, no wait";
+    EXPECT_EQ(count(QStringLiteral("T")), 2);
+}
+
 } // namespace

@@ -34,6 +34,8 @@ constexpr int TranslationCacheSize = 1024;
 // Virtual machine steps between two progress callbacks: a few microseconds of work.
 constexpr int ProgressSteps = 1000;
 constexpr std::chrono::milliseconds ProgressInterval{30};
+// How long a statement sleeps between two tries for a lock that another connection holds.
+constexpr int LockRetryMs = 10;
 
 [[noreturn]] void throwError(long number, long native, const char *sqlState, const QString &description)
 {
@@ -88,7 +90,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     if (!QFileInfo(m_target.path).isFile())
         throwMissingFile(m_target);
     m_session = std::make_unique<Session>(m_target.path);
-    m_session->handle.setBusyTimeout(m_busyTimeoutMs);
+    sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
     installProgressHandler();
     m_transactionDepth = 0;
 }
@@ -178,8 +180,6 @@ long long SqliteEngine::insertRow(const QString &table, const QStringList &colum
 void SqliteEngine::setCommandTimeout(int seconds)
 {
     m_busyTimeoutMs = seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000;
-    if (m_session)
-        m_session->handle.setBusyTimeout(m_busyTimeoutMs);
 }
 
 void SqliteEngine::setDefaultDatabase(const QString &name)
@@ -206,22 +206,48 @@ void SqliteEngine::installProgressHandler()
         sqlite3_progress_handler(m_session->handle.get(), 0, nullptr, nullptr);
 }
 
+void SqliteEngine::setLockWaitHandler(std::function<void()> handler)
+{
+    m_lockWaitHandler = std::move(handler);
+}
+
 // Called by SQLite inside a statement: nothing may reach the connection, and no exception may
 // cross SQLite's C frames. A failing handler only loses that call; the statement goes on.
+void SqliteEngine::callBack(const std::function<void()> &handler)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (!handler || m_inProgressHandler || now - m_lastProgress < ProgressInterval)
+        return;
+    m_inProgressHandler = true;
+    try {
+        handler();
+    } catch (...) { // NOLINT(bugprone-empty-catch): only this call is lost
+    }
+    m_inProgressHandler = false;
+    m_lastProgress = std::chrono::steady_clock::now();
+}
+
 int SqliteEngine::onProgress(void *engine)
 {
     auto &self = *static_cast<SqliteEngine *>(engine);
-    const auto now = std::chrono::steady_clock::now();
-    if (self.m_inProgressHandler || now - self.m_lastProgress < ProgressInterval)
-        return 0;
-    self.m_inProgressHandler = true;
-    try {
-        self.m_progressHandler();
-    } catch (...) { // NOLINT(bugprone-empty-catch): only this call is lost
-    }
-    self.m_inProgressHandler = false;
-    self.m_lastProgress = std::chrono::steady_clock::now();
+    self.callBack(self.m_progressHandler);
     return 0;
+}
+
+// SQLite asks again and again while another connection holds the lock: sleep a little between
+// the tries, tell the handler, and give up (SQLITE_BUSY, a lock time-out) after the command
+// time-out.
+int SqliteEngine::onBusy(void *engine, int attempt)
+{
+    auto &self = *static_cast<SqliteEngine *>(engine);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0)
+        self.m_waitStart = now;
+    if (now - self.m_waitStart >= std::chrono::milliseconds(self.m_busyTimeoutMs))
+        return 0;
+    self.callBack(self.m_lockWaitHandler);
+    sqlite3_sleep(LockRetryMs);
+    return 1;
 }
 
 SqliteEngine::Session &SqliteEngine::session()

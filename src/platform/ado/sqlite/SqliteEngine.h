@@ -51,6 +51,9 @@ public:
     // on to the handler at most once every 30 ms. While the handler runs, the engine refuses
     // any work (the statement in progress must not be disturbed).
     void setProgressHandler(std::function<void()> handler) override;
+    // Called at most once every 30 ms while a statement waits for a lock, until the command
+    // time-out ends the wait.
+    void setLockWaitHandler(std::function<void()> handler) override;
 
 private:
     struct Session;
@@ -64,6 +67,9 @@ private:
     void syncTransactionDepth();
     void installProgressHandler();
     static int onProgress(void *engine);
+    static int onBusy(void *engine, int attempt);
+    // Runs a handler from inside SQLite: at most once every 30 ms, never nested, never throwing.
+    void callBack(const std::function<void()> &handler);
 
     EmbeddedTarget m_target;
     std::unique_ptr<Session> m_session;
@@ -72,7 +78,9 @@ private:
     int m_transactionDepth = 0;
     int m_busyTimeoutMs = 30000;
     std::function<void()> m_progressHandler;
+    std::function<void()> m_lockWaitHandler;
     std::chrono::steady_clock::time_point m_lastProgress;
+    std::chrono::steady_clock::time_point m_waitStart;
     bool m_inProgressHandler = false;
 };
 

@@ -69,9 +69,4 @@ void SqliteHandle::exec(const QString &sql)
     throw EngineError(sqlServerErrors(sqlite3_extended_errcode(m_db), text, sql));
 }
 
-void SqliteHandle::setBusyTimeout(int milliseconds)
-{
-    sqlite3_busy_timeout(m_db, milliseconds);
-}
-
 } // namespace ado::sqlite

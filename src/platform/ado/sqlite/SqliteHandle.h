@@ -26,8 +26,6 @@ public:
 
     // Runs SQLite text as it stands (several statements allowed). Throws EngineError.
     void exec(const QString &sql);
-    // How long a statement waits for another connection's lock before failing.
-    void setBusyTimeout(int milliseconds);
 
 private:
     sqlite3 *m_db = nullptr;
