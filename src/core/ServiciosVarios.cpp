@@ -141,15 +141,6 @@ void CargarTablasBusqueda()
     }
 }
 
-void EjecutarPrograma(const QString &Destino, bool Ventana)
-{
-    QString destino = Destino;
-    if (!destino.contains(QLatin1Char('"')) && destino.contains(QLatin1Char(' ')))
-        destino = QLatin1Char('"') + destino + QLatin1Char('"');
-    long resultado = 0;
-    gEquipo->EjecutarArchivo(0, {}, destino, {}, {}, Ventana ? 6 : 0, resultado);
-}
-
 void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Color, const QString &Texto)
 {
     QImage imagen(Picture->size(), QImage::Format_RGB32);

@@ -7,8 +7,9 @@
 
 class QLabel;
 
-// Small services of the application: server date, file tests, paths, the look-up catalogue,
-// a drawn progress bar and opening documents.
+// Small services of the application: server date, file tests, paths, the look-up catalogue and
+// a drawn progress bar. Opening documents, used by the login dialog too, is in
+// session/EjecutarPrograma.h.
 
 // The server's date and time to the second ("select  getDate() as fecha"). Without an answer:
 // the configured "FECHAOPERHASTA" when gUtilizarFechaDia and it is a date, else the
@@ -32,7 +33,3 @@ void CargarTablasBusqueda();
 // Draws on the picture a bar of `Porcentaje` (0 to 100) in `Color` (blue-green-red order) under
 // the centred caption `Texto` " " percentage "%", the bar inverting the text it covers.
 void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Color, const QString &Texto);
-
-// Opens a document, address or program through the workstation object; a target holding
-// blanks is quoted unless it already holds a double quote.
-void EjecutarPrograma(const QString &Destino, bool Ventana);

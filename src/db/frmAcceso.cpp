@@ -5,6 +5,7 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "session/EjecutarPrograma.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <memory>
@@ -25,6 +28,7 @@
 namespace {
 
 constexpr auto PuertoDisenio = "1433";
+constexpr auto PaginaFabricante = "www.quorvel.com.ar";
 
 // The hint an empty box shows, by the box's name.
 QString sugerencia(const QLineEdit *caja)
@@ -135,7 +139,16 @@ void frmAcceso::construirControles()
     disposicion->addWidget(etiqueta(this, QStringLiteral("Label7"), QStringLiteral("Conexión a la base de datos")), 4,
                            0);
     auto *botones = new QHBoxLayout;
-    botones->addWidget(etiqueta(this, QStringLiteral("Label8"), QString()));
+    Label8 = etiqueta(this, QStringLiteral("Label8"), QLatin1String(PaginaFabricante));
+    // Drawn as a link, since it acts as one.
+    Label8->setCursor(Qt::PointingHandCursor);
+    QFont subrayada = Label8->font();
+    subrayada.setUnderline(true);
+    Label8->setFont(subrayada);
+    QPalette colores = Label8->palette();
+    colores.setColor(QPalette::WindowText, colores.color(QPalette::Link));
+    Label8->setPalette(colores);
+    botones->addWidget(Label8);
     botones->addStretch();
     botones->addWidget(bcAceptar);
     botones->addWidget(bcCancelar);
@@ -157,7 +170,7 @@ void frmAcceso::conectarEventos()
 {
     for (QObject *control :
          std::initializer_list<QObject *>{TxtUserId, TxtUserPassword, TxtDbName, TxtServidor, lstBases, CmdLineaComando,
-                                          CmdRegistrar, bcCancelar, bcAceptar})
+                                          CmdRegistrar, bcCancelar, bcAceptar, Label8})
         control->installEventFilter(this);
     for (QLineEdit *edit : {TxtUserPassword, TxtDbName, TxtServidor})
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { MensajeInicial(edit); });
@@ -183,6 +196,9 @@ bool frmAcceso::eventFilter(QObject *watched, QEvent *event)
         MensajeInicial(TxtUserId);
     if (watched == lstBases && event->type() == QEvent::KeyPress)
         AsignarDatosBase();
+    if (watched == Label8 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        Label8_Click();
     if (esEnter(event)) {
         const std::pair<QObject *, QWidget *> siguientes[] = {{TxtUserId, TxtUserPassword},
                                                               {TxtUserPassword, TxtDbName},
@@ -254,6 +270,11 @@ void frmAcceso::bcCancelar_Click()
     // The program ends as soon as the modal show returns, out of the dialog's own event loop.
     m_terminar = true;
     reject();
+}
+
+void frmAcceso::Label8_Click()
+{
+    EjecutarPrograma(QLatin1String(PaginaFabricante), true);
 }
 
 void frmAcceso::MensajeInicial(QLineEdit *ObjTxt)

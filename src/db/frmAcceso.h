@@ -77,6 +77,8 @@ public:
     QLineEdit *TxtServidor;
     QLineEdit *TxtDbName;
     QLineEdit *TxtUserId;
+    // The maker's web address; a click opens it.
+    QLabel *Label8;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,6 +90,7 @@ private:
     void CmdLineaComando_Click();
     void bcAceptar_Click();
     void bcCancelar_Click();
+    void Label8_Click();
     bool registrarConexion(const QString &clave);
     void lanzarRegistroOdbc(const QString &servidor, const QString &base);
 

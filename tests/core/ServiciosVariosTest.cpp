@@ -7,6 +7,7 @@
 #include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/Regional.h"
 #include "platform/ui/Dialogs.h"
+#include "session/EjecutarPrograma.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 

@@ -9,12 +9,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -256,6 +259,39 @@ TEST_F(FrmAccesoTest, TheConnectionClassAsksThroughTheDialog)
     EXPECT_EQ(FormularioAcceso().TxtDbName->text(), QString());
 }
 
+// Catches the addresses the desktop is asked to open.
+class AbridorDeDirecciones : public QObject {
+    Q_OBJECT
+public:
+    AbridorDeDirecciones()
+    {
+        for (const char *esquema : {"http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "abrir");
+    }
+    ~AbridorDeDirecciones() override
+    {
+        for (const char *esquema : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+    }
+    QList<QUrl> abiertas;
+
+public slots:
+    void abrir(const QUrl &direccion) { abiertas << direccion; }
+};
+
+TEST_F(FrmAccesoTest, Label8OpensTheMakersPageWhenClicked)
+{
+    AbridorDeDirecciones escritorio;
+    frmAcceso &dialogo = abrir();
+    auto *label8 = dialogo.findChild<QLabel *>(QStringLiteral("Label8"));
+    ASSERT_NE(label8, nullptr);
+    EXPECT_FALSE(label8->text().isEmpty());
+    QTest::mouseClick(label8, Qt::LeftButton, {}, label8->rect().center());
+    ASSERT_EQ(escritorio.abiertas.size(), 1);
+    EXPECT_EQ(escritorio.abiertas.first().host(), label8->text());
+    EXPECT_TRUE(dialogo.isVisible()) << "the dialog stays";
+}
+
 TEST_F(FrmAccesoTest, EjecutarCmdRegDBWaitsForTheProgram)
 {
     frmAcceso &dialogo = FormularioAcceso();
@@ -267,3 +303,5 @@ TEST_F(FrmAccesoTest, EjecutarCmdRegDBWaitsForTheProgram)
 }
 
 } // namespace
+
+#include "frmAccesoTest.moc"

@@ -13,15 +13,30 @@ namespace outside {
 
 namespace {
 
+// The file `name` of `folder` without regard to letter case, as Windows finds it ("cn000pr.ini"
+// and "CN000pr.INI" are one file there): the exact name first. "" when there is none.
+QString fileIgnoringCase(const QDir &folder, const QString &name)
+{
+    if (folder.exists(name))
+        return folder.filePath(name);
+    for (const QString &present : folder.entryList(QDir::Files, QDir::Name)) {
+        if (present.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(present);
+    }
+    return {};
+}
+
 QString locate(const QString &archivo)
 {
-    if (archivo.contains(QLatin1Char('/')) || archivo.contains(QLatin1Char('\\')))
-        return archivo;
+    if (archivo.contains(QLatin1Char('/')) || archivo.contains(QLatin1Char('\\'))) {
+        const QFileInfo info(archivo);
+        return fileIgnoringCase(info.dir(), info.fileName());
+    }
     const QStringList folders = {applicationFolder(),
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
     for (const QString &folder : folders) {
-        const QString path = QDir(folder).filePath(archivo);
-        if (QFileInfo::exists(path))
+        const QString path = fileIgnoringCase(QDir(folder), archivo);
+        if (!path.isEmpty())
             return path;
     }
     return {};
