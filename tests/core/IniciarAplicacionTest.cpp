@@ -35,6 +35,12 @@ struct CasoComando {
     bool administrador;
 };
 
+// Listed and reported by its name.
+void PrintTo(const CasoComando &c, std::ostream *os)
+{
+    *os << c.nombre;
+}
+
 class ComandoArranque : public PruebaArranque, public ::testing::WithParamInterface<CasoComando> { };
 
 TEST_P(ComandoArranque, ConnectsAndLogsInFromTheCommandText)
@@ -138,6 +144,12 @@ struct CasoDialogo {
     const char *clave;
     bool administrador;
 };
+
+// Listed and reported by its name.
+void PrintTo(const CasoDialogo &c, std::ostream *os)
+{
+    *os << c.nombre;
+}
 
 class LoginPorDialogo : public PruebaArranque, public ::testing::WithParamInterface<CasoDialogo> { };
 

@@ -19,6 +19,12 @@ struct Rule {
     bool mustBeZero; // the query counts breaches (must be 0) or instances of a case (must be some)
 };
 
+// Listed and reported by its name.
+void PrintTo(const Rule &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 void expectHolds(TestDatabase &db, const Rule &rule)
 {
     const qint32 count = rt::CLng(db.value(QString::fromUtf8(rule.countQuery)));

@@ -29,6 +29,12 @@ struct CorpusEntry {
     QList<const char *> texts;
 };
 
+// Listed and reported by its name.
+void PrintTo(const CorpusEntry &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 const QList<CorpusEntry> ConnectionClassTexts = {
     {"ExisteEnTablaByText",
      Target::Company,

@@ -13,6 +13,12 @@ struct Caso {
     RectanguloTwips filtros, vendedores, cobranzas, comprobantes, detalle;
 };
 
+// Listed and reported by its name.
+void PrintTo(const Caso &c, std::ostream *os)
+{
+    *os << c.nombre;
+}
+
 void comprobar(const RectanguloTwips &obtenido, const RectanguloTwips &esperado, const char *control)
 {
     SCOPED_TRACE(control);

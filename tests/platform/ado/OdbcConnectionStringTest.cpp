@@ -25,6 +25,12 @@ struct MappingCase {
     const char *odbc;
 };
 
+// Listed and reported by its name.
+void PrintTo(const MappingCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class OdbcConnectionStringMapping : public ::testing::TestWithParam<MappingCase> { };
 
 TEST_P(OdbcConnectionStringMapping, BuildsTheDriverString)
@@ -86,6 +92,12 @@ struct RefusedCase {
     const char *program;
     const char *expectedInDescription;
 };
+
+// Listed and reported by its name.
+void PrintTo(const RefusedCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class OdbcConnectionStringRefused : public ::testing::TestWithParam<RefusedCase> { };
 

@@ -15,6 +15,12 @@ struct DiagnosticCase {
     const char *source;
 };
 
+// Listed and reported by its name.
+void PrintTo(const DiagnosticCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class OdbcDiagnosticMapping : public ::testing::TestWithParam<DiagnosticCase> { };
 
 TEST_P(OdbcDiagnosticMapping, GivesTheErrorTheProgramExpects)

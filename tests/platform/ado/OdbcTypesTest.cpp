@@ -20,6 +20,12 @@ struct TypeCase {
     long definedSize;
 };
 
+// Listed and reported by its name.
+void PrintTo(const TypeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class OdbcTypeMapping : public ::testing::TestWithParam<TypeCase> { };
 
 TEST_P(OdbcTypeMapping, GivesAdoTypeAndSize)

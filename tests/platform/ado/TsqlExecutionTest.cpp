@@ -15,6 +15,12 @@ struct ExecutionCase {
     std::vector<std::vector<const char *>> rows;
 };
 
+// Listed and reported by its name.
+void PrintTo(const ExecutionCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 TsqlTestDatabase::Rows expectedRows(const ExecutionCase &c)
 {
     TsqlTestDatabase::Rows rows;

@@ -21,6 +21,12 @@ struct TokenizerCase {
     std::vector<Lexed> tokens;
 };
 
+// Listed and reported by its name.
+void PrintTo(const TokenizerCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class TsqlTokenizer : public ::testing::TestWithParam<TokenizerCase> { };
 
 TEST_P(TsqlTokenizer, SplitsTheText)

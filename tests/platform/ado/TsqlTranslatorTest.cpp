@@ -16,6 +16,12 @@ struct BatchCase {
     std::vector<Kind> kinds;
 };
 
+// Listed and reported by its name.
+void PrintTo(const BatchCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class TsqlBatch : public ::testing::TestWithParam<BatchCase> { };
 
 TEST_P(TsqlBatch, SplitsIntoStatements)
