@@ -73,6 +73,12 @@ struct Respaldo {
     const char *faltante; // the file the operator is told of, if any
 };
 
+// Listed and reported by what it tries.
+void PrintTo(const Respaldo &c, std::ostream *os)
+{
+    *os << "forms " << (*c.presentes ? c.presentes : "none") << (c.compras ? "" : ", not a purchase");
+}
+
 class RespaldoTest : public NombreReporteTest, public testing::WithParamInterface<Respaldo> { };
 
 TEST_P(RespaldoTest, WithoutARowTheFormOfTheNameThenOfItsTypeThenOfPurchases)
@@ -122,6 +128,12 @@ struct Electronica {
     const char *inicio;
     const char *esperado;
 };
+
+// Listed and reported by what it tries.
+void PrintTo(const Electronica &c, std::ostream *os)
+{
+    *os << c.nombre << " as " << c.tipo << " of " << c.fecha << (*c.inicio ? " from " : "") << c.inicio;
+}
 
 class ElectronicaTest : public NombreReporteTest, public testing::WithParamInterface<Electronica> { };
 

@@ -80,6 +80,12 @@ struct Tipo {
     const char *archivos; // result and the four copies, relative to the folder of forms
 };
 
+// Listed and reported by what it tries.
+void PrintTo(const Tipo &c, std::ostream *os)
+{
+    *os << c.tc << " with report " << c.reporte << (*c.seleccionDada ? " and a selection of its own" : "");
+}
+
 class SeleccionPorTipoTest : public PreparacionTrabajoTest, public testing::WithParamInterface<Tipo> { };
 
 TEST_P(SeleccionPorTipoTest, SelectionSortAndFormsOfEachTypeGroup)

@@ -90,6 +90,12 @@ struct Destino {
     int resuelto;
 };
 
+// Listed and reported by what it tries.
+void PrintTo(const Destino &c, std::ostream *os)
+{
+    *os << "destination " << c.pedido << ", default " << c.texto;
+}
+
 class DestinoTest : public SalidaTrabajoTest, public testing::WithParamInterface<Destino> { };
 
 TEST_P(DestinoTest, TheDefaultDestinationAppliesOnlyWhenTheCallerLeavesItOpen)
@@ -169,6 +175,12 @@ struct Especial {
     const char *subReportes;
     const char *impreso;
 };
+
+// Listed and reported by what it tries.
+void PrintTo(const Especial &c, std::ostream *os)
+{
+    *os << c.tc << " with " << c.reporte;
+}
 
 class EspecialTest : public SalidaTrabajoTest, public testing::WithParamInterface<Especial> { };
 
