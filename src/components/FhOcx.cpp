@@ -29,6 +29,9 @@ namespace {
 constexpr quint32 ColorBotonSistema = 0x8000000F;
 constexpr quint32 MarcaColorSistema = 0x80000000;
 
+// The end of the period "Todo": no settlement reaches it.
+const QString TodoHasta = QStringLiteral("31/12/2220");
+
 struct Rango {
     QString desde;
     QString hasta;
@@ -78,7 +81,7 @@ std::optional<Rango> rangoDelPeriodo(const QString &periodo, rt::DateTime hoy)
         return Rango{QStringLiteral("01/01/") + QString::number(hoy.year() - 1),
                      QStringLiteral("31/12/") + QString::number(hoy.year() - 1)};
     if (es(8))
-        return Rango{QStringLiteral("01/01/1980"), QStringLiteral("31/12/2220")};
+        return Rango{QStringLiteral("01/01/1980"), TodoHasta};
     return std::nullopt;
 }
 
@@ -92,13 +95,13 @@ QColor colorDelPrograma(quint32 color)
 }
 
 // A typed year outside 1900 to 2100 is a slip (a year typed short, digits out of place), not a
-// range to settle. A date the range already holds stands: the period "Todo" ends in 2220.
-bool anioAceptable(const QString &fecha, const QString &fechaDelRango)
+// range to settle; the end of the period "Todo" is the control's own and stands.
+bool anioAceptable(const QString &fecha)
 {
     constexpr int PrimerAnio = 1900;
     constexpr int UltimoAnio = 2100;
     const int anio = rt::CDate(fecha).year();
-    return (anio >= PrimerAnio && anio <= UltimoAnio) || fecha == fechaDelRango;
+    return (anio >= PrimerAnio && anio <= UltimoAnio) || fecha == TodoHasta;
 }
 
 void avisar(const QString &mensaje)
@@ -249,7 +252,7 @@ bool FhOcx::fechaAceptada(int Index)
         avisar(QStringLiteral("Debe ingresar una fecha!!!"));
         return false;
     }
-    if (!rt::IsDate(texto) || !anioAceptable(texto, Index == 0 ? Fh_Desde : Fh_Hasta)) {
+    if (!rt::IsDate(texto) || !anioAceptable(texto)) {
         avisar(QStringLiteral("Debe ingresar un formato de fecha válido!!!"));
         return false;
     }

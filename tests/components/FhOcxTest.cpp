@@ -209,13 +209,20 @@ TEST_F(EnterEnFechas, AValidBoxCopiesBothBoxesIntoTheRange)
     EXPECT_TRUE(dialogos.shown().empty());
 }
 
-TEST_F(EnterEnFechas, TheRangeOfThePeriodTodoIsAcceptedAsItStands)
+TEST_F(EnterEnFechas, OnlyTheEndOfTodoPassesOutsideTheYears)
 {
     control.CmbComboFH()->setCurrentText("Todo");
     control.CmbComboFH_Click();
     QTest::keyClick(control.txtFechas(1), Qt::Key_Return);
     EXPECT_EQ(control.Fh_Hasta, "31/12/2220");
     EXPECT_TRUE(dialogos.shown().empty());
+
+    // A slip the range took when its box was left is refused all the same.
+    control.Fh_Desde = "01/02/0242";
+    control.MostrarFechas();
+    dialogos.expectMsgBox(BoxMatch::text("Debe ingresar un formato de fecha válido!!!").withTitle("Aviso al Operador"));
+    QTest::keyClick(control.txtFechas(0), Qt::Key_Return);
+    dialogos.verify();
 }
 
 TEST_F(EnterEnFechas, TypingOverAFilledBoxGivesTheTypedDate)
