@@ -79,9 +79,5 @@ function(comisiones_test_folder target folder)
   comisiones_warnings(${target})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${target} PRIVATE test_support GTest::gmock GTest::gtest ${ARGN})
-  gtest_discover_tests(${target}
-    PROPERTIES ENVIRONMENT
-      # The escaped separators keep the three settings one list through test discovery.
-      "QT_QPA_PLATFORM=offscreen\\;COMISIONES_SOURCE_DIR=${PROJECT_SOURCE_DIR}\\;COMISIONES_BUILD_DIR=${PROJECT_BINARY_DIR}"
-    DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -8,6 +8,7 @@
 #include "platform/report/PreviewWindow.h"
 #include "printdata/receipts/FormulasAsiento.h"
 #include "session/ObjetosExternos.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,11 +49,7 @@ protected:
                   {QStringLiteral("PERIODO=") + partes[0], QStringLiteral("MES_OPERATIVO=") + partes[1],
                    QStringLiteral("[NUMERO ASIENTO]=") + partes[2], QStringLiteral("Detalle=") + QLatin1String(l[3])});
         }
-        // CTest passes no environment to the discovered tests: this file's place tells the source folder.
-        const QString fuentes =
-            qEnvironmentVariable("COMISIONES_SOURCE_DIR",
-                                 QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
-        gImpresion->setCarpetaAplicacion(QDir(fuentes).filePath(QStringLiteral("reports")));
+        gImpresion->setCarpetaAplicacion(sourceReportsFolder());
         gImpresion->setConexion(&gBaseDatos->gCnn);
     }
     ~FormulasAsientoTest() override

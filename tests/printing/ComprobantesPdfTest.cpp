@@ -10,6 +10,7 @@
 #include "printing/DatosImpresionPrograma.h"
 #include "printing/ImprimirComprobante.h"
 #include "session/Sesion.h"
+#include "support/TestHelpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,13 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString carpetaFormularios()
-{
-    const QString raiz = qEnvironmentVariable(
-        "COMISIONES_SOURCE_DIR", QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
-    return QDir(raiz).filePath(QStringLiteral("reports"));
-}
 
 QString salida(const QString &programa, const QStringList &argumentos)
 {
@@ -61,7 +55,7 @@ protected:
         DatosImpresionPrograma datos(*gBaseDatos);
         ObjetoImpresionReportes objeto(impresion);
         const ServiciosImpresion servicios{
-            *gBaseDatos, datos, objeto, nullptr, carpetaFormularios(), TestDatabase::connectionString()};
+            *gBaseDatos, datos, objeto, nullptr, sourceReportsFolder(), TestDatabase::connectionString()};
         QString tipo = tc;
         QString numero = id;
         QString cuenta;

@@ -2,6 +2,7 @@
 
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportRunner.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -10,19 +11,12 @@
 
 namespace {
 
-QString carpetaReportes()
-{
-    const QString raiz = qEnvironmentVariable(
-        "COMISIONES_SOURCE_DIR", QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
-    return QDir(raiz).filePath(QStringLiteral("reports"));
-}
-
 class ReportesComprobantesTest : public PruebaImpresion { };
 
 TEST_F(ReportesComprobantesTest, EveryFormLoadsAndRunsWithItsSubReportsOnTheSchema)
 {
     QStringList formularios;
-    QDirIterator it(carpetaReportes(), {QStringLiteral("*.rpt"), QStringLiteral("*.RPT")}, QDir::Files,
+    QDirIterator it(sourceReportsFolder(), {QStringLiteral("*.rpt"), QStringLiteral("*.RPT")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString ruta = it.next();

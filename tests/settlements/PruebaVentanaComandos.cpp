@@ -5,6 +5,7 @@
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 #include "settlements/FrmComisionesVendedor.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,14 +19,6 @@
 
 namespace {
 
-QString carpetaReportes()
-{
-    // Test discovery runs the executable without CTest's environment: this file's place tells.
-    const QString raiz = qEnvironmentVariable(
-        "COMISIONES_SOURCE_DIR", QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../..")));
-    return QDir(raiz).filePath(QStringLiteral("reports"));
-}
-
 } // namespace
 
 PruebaVentanaComandos::PruebaVentanaComandos()
@@ -38,7 +31,7 @@ PruebaVentanaComandos::PruebaVentanaComandos()
     gUsuarioLogeado = QStringLiteral("DEMO");
     gCadenaODBC = QStringLiteral("DSN=DEMO; UID=DEMO; PWD=DEMO");
     gImpresion->setConexion(&gBaseDatos->gCnn);
-    gImpresion->setCarpetaAplicacion(carpetaReportes());
+    gImpresion->setCarpetaAplicacion(sourceReportsFolder());
     ventana = std::make_unique<FrmComisionesVendedor>();
     ventana->Inicializa();
     ventana->show();

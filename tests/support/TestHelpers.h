@@ -47,6 +47,12 @@ public:
     ~PinnedClock() { rt::setClockForTests(std::nullopt); }
 };
 
+// The report forms of the source tree (the build gives the tests the source folder).
+inline QString sourceReportsFolder()
+{
+    return QStringLiteral(COMISIONES_SOURCE_DIR "/reports");
+}
+
 // The file's text, "" when it cannot be read.
 inline QString fileText(const QString &path)
 {

@@ -48,13 +48,4 @@ QString writeFile(const QString &folder, const QString &name, const QByteArray &
     return path;
 }
 
-QString sourceReportsFolder()
-{
-    // Test discovery runs the executable without CTest's environment: this file's place tells.
-    const QString root =
-        qEnvironmentVariable("COMISIONES_SOURCE_DIR",
-                             QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../..")));
-    return QDir(root).filePath(QStringLiteral("reports"));
-}
-
 } // namespace reporttest

@@ -26,7 +26,4 @@ QStringList pageTexts(const report::ReportDocument &document);
 // Writes `json` as <folder>/<name> and gives its path.
 QString writeFile(const QString &folder, const QString &name, const QByteArray &json);
 
-// The folder of the report definitions in the source tree.
-QString sourceReportsFolder();
-
 } // namespace reporttest

@@ -3,6 +3,7 @@
 #include "platform/report/ImpresionReportes.h"
 #include "support/ProgramGlobals.h"
 #include "support/TestDatabase.h"
+#include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -47,7 +48,7 @@ protected:
     SettlementReportTest()
     {
         insertSettlement(m_db);
-        m_impresion.setCarpetaAplicacion(reporttest::sourceReportsFolder());
+        m_impresion.setCarpetaAplicacion(sourceReportsFolder());
         m_impresion.setDestino(m_impresion.DestinoArchivo());
     }
 
