@@ -33,8 +33,30 @@ void PoliticaReconexion::preguntarSiSeguir() const
         ui::EndProgram();
 }
 
+// The server undid the transaction when the connection dropped: the connection is told so, and
+// keeps the errors that tell the caller why its statement failed.
+void PoliticaReconexion::abandonarTransaccion()
+{
+    ado::Errors &errores = m_db.gCnn.Errors();
+    const QList<ado::Error> causa = errores.items();
+    try {
+        m_db.gCnn.RollbackTrans();
+    } catch (const rt::RuntimeError &) { // NOLINT(bugprone-empty-catch): nothing stays to undo
+    }
+    errores.Clear();
+    for (const ado::Error &error : causa)
+        errores.Append(error);
+}
+
 bool PoliticaReconexion::recuperar()
 {
+    // A lost connection takes its open transaction with it: running the rest of the work on a
+    // new connection would store that rest without what was undone. The failure goes to the
+    // caller, whose transaction then ends without storing anything.
+    if (m_db.gCnn.transactionDepth() > 0) {
+        abandonarTransaccion();
+        return false;
+    }
     if (reconectar()) {
         ++m_contador;
         return m_contador < 3;

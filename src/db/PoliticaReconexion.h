@@ -18,13 +18,16 @@ public:
 
     // Reconnects. True: run the failing statement again. False: the reconnections allowed in
     // this call are used up; go on with the method's general error handling. Ends the program
-    // (ui::EndProgram) when the operator answers No to the lost-connection prompt.
+    // (ui::EndProgram) when the operator answers No to the lost-connection prompt. While the
+    // connection holds a transaction it answers false at once, without reconnecting, and the
+    // connection no longer counts that transaction as open (the server dropped it).
     bool recuperar();
 
     qint16 contador() const { return m_contador; }
 
 private:
     bool reconectar();
+    void abandonarTransaccion();
     void preguntarSiSeguir() const;
 
     DB_Dll &m_db;

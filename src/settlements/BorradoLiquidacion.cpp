@@ -1,19 +1,14 @@
 #include "settlements/BorradoLiquidacion.h"
 
 #include "db/DB_Dll.h"
-
-QStringList BorradoLiquidacion::sentencias(const QString &numeroSQL)
-{
-    return {QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_DET WHERE IDLIQUIDACION=") + numeroSQL,
-            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_APL WHERE IDLIQUIDACION=") + numeroSQL,
-            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_COB WHERE IDLIQUIDACION=") + numeroSQL,
-            QStringLiteral("DELETE V_COMISIONES_VENDEDOR_CAB WHERE IDLIQUIDACION=") + numeroSQL};
-}
+#include "platform/ado/Transaction.h"
+#include "settlements/SentenciasLiquidacion.h"
 
 bool BorradoLiquidacion::borrar(const QString &numero, QString &error)
 {
+    ado::Transaction transaccion(m_base.gCnn);
     const QString literal = m_base.SQLValue(numero, QStringLiteral("@"));
-    for (const QString &sentencia : sentencias(literal)) {
+    for (const QString &sentencia : SentenciasLiquidacion::borrarLiquidacion(literal)) {
         m_base.EjecutaConsultaSQL(sentencia);
         const ado::Errors &errores = m_base.gCnn.Errors();
         if (errores.Count() > 0) {
@@ -21,5 +16,6 @@ bool BorradoLiquidacion::borrar(const QString &numero, QString &error)
             return false;
         }
     }
+    transaccion.commit();
     return true;
 }

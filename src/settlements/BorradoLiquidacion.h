@@ -1,14 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class DB_Dll;
 
-// Deletes a stored settlement from its four tables: the article lines, the applied vouchers and
-// the collections first, the header last, so a run that stops half-way leaves the settlement
-// listed and deletable again rather than rows that no settlement reaches (rows that would keep
-// their collections out of every later settlement).
+// Deletes a stored settlement from its four tables, all four or none: the article lines, the
+// applied vouchers and the collections first and the header last (SentenciasLiquidacion),
+// the order that rows referring to their header need.
 class BorradoLiquidacion {
 public:
     explicit BorradoLiquidacion(DB_Dll &base)
@@ -16,13 +14,10 @@ public:
     {
     }
 
-    // The four statements, in the order they run, for the numeric literal `numeroSQL`.
-    static QStringList sentencias(const QString &numeroSQL);
-
-    // Runs the four statements for settlement `numero`, each committed by itself, and stops at
-    // the first one the connection reports as failed. Returns true when all four ran; otherwise
-    // false with the first error's description in `error`. Throws the connection's RuntimeError
-    // when a statement cannot be sent at all.
+    // Deletes settlement `numero` in a transaction of its own. Returns true when all four
+    // statements ran and were committed; otherwise false with the first error's description in
+    // `error`, and nothing deleted. Throws the connection's RuntimeError when the transaction
+    // or a statement cannot be sent at all (nothing is deleted then either).
     bool borrar(const QString &numero, QString &error);
 
 private:

@@ -13,20 +13,61 @@
 
 namespace SL = SentenciasLiquidacion;
 
+namespace {
+
+// Thrown once the build's transaction is gone with its connection: nothing more may be sent.
+struct TransaccionPerdida { };
+
+} // namespace
+
 GeneradorComisiones::Fin GeneradorComisiones::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta,
                                                                   QString &IdVendedor, QString &idLiquidacionBorrar)
 {
     try {
-        construir(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar);
+        comenzar();
+        Resultado resultado = Resultado::Fallida;
+        try {
+            resultado = construir(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar);
+        } catch (const TransaccionPerdida &) {
+            resultado = Resultado::Fallida;
+        }
+        if (resultado == Resultado::Rechazada)
+            m_transaccion->rollback();
+        else if (resultado == Resultado::Fallida || !guardar())
+            descartar();
+        m_resuelta = true;
         cerrar();
     } catch (const AbandonoGeneracion &) {
+        if (m_transaccion && !m_resuelta)
+            descartar();
         return Fin::Abandonada;
     }
     return Fin::Cerrada;
 }
 
-GeneradorComisiones::Paso GeneradorComisiones::construir(QString &desde, QString &hasta, const QString &vendedor,
-                                                         const QString &borrar)
+void GeneradorComisiones::comenzar()
+{
+    m_paso([&] { m_transaccion.emplace(m_db.gCnn); });
+    // Ignoring the failure must not build outside a transaction.
+    if (!m_transaccion)
+        throw AbandonoGeneracion{};
+}
+
+bool GeneradorComisiones::guardar()
+{
+    m_paso([&] { m_transaccion->commit(); });
+    return m_transaccion->committed();
+}
+
+void GeneradorComisiones::descartar()
+{
+    m_transaccion->rollback();
+    ui::MsgBox(QStringLiteral("La liquidación no se guardó: la base de datos quedó como antes de generarla."),
+               ui::vbInformation, QStringLiteral("Aviso"));
+}
+
+GeneradorComisiones::Resultado GeneradorComisiones::construir(QString &desde, QString &hasta, const QString &vendedor,
+                                                              const QString &borrar)
 {
     bool recalcular = false;
     m_paso([&] { recalcular = m_ventana.recalcular(); });
@@ -41,24 +82,22 @@ GeneradorComisiones::Paso GeneradorComisiones::construir(QString &desde, QString
             ui::MsgBox(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada,
                        ui::vbInformation, QStringLiteral("Aviso"));
         });
-        return Paso::Cerrar;
+        return Resultado::Rechazada;
     }
-    if (recalcular)
-        borrarLiquidacion(borrar);
+    if (recalcular && borrarLiquidacion(borrar) == Paso::Cerrar)
+        return Resultado::Fallida;
     m_paso([&] { m_numero = obtenerNroLiquidacion(); });
     m_paso([&] { m_ventana.Detalleon(false); });
     // Rows written under a number without a header would pass to the next settlement.
-    if (escribirOCerrar(SL::insertarCabecera(m_numero, desde, hasta, gUsuarioLogeado)) == Paso::Cerrar)
-        return Paso::Cerrar;
-    if (cargarCobranzas(desde, hasta, vendedor, false) == Paso::Cerrar)
-        return Paso::Cerrar;
+    if (escribirOCerrar(SL::insertarCabecera(m_numero, desde, hasta, gUsuarioLogeado)) == Paso::Cerrar
+        || cargarCobranzas(desde, hasta, vendedor, false) == Paso::Cerrar)
+        return Resultado::Fallida;
     discriminarCobranzas();
-    if (cargarCobranzas(desde, hasta, vendedor, true) == Paso::Cerrar)
-        return Paso::Cerrar;
-    if (cargarAplicaciones() == Paso::Cerrar || cargarDetalle() == Paso::Cerrar
-        || anularNotasDeCredito() == Paso::Cerrar || anularLineasRepetidas() == Paso::Cerrar)
-        return Paso::Cerrar;
-    return sumarComisiones();
+    if (cargarCobranzas(desde, hasta, vendedor, true) == Paso::Cerrar || cargarAplicaciones() == Paso::Cerrar
+        || cargarDetalle() == Paso::Cerrar || anularNotasDeCredito() == Paso::Cerrar
+        || anularLineasRepetidas() == Paso::Cerrar || sumarComisiones() == Paso::Cerrar)
+        return Resultado::Fallida;
+    return Resultado::Completa;
 }
 
 void GeneradorComisiones::fechasPorDefecto(QString &desde, QString &hasta)
@@ -78,12 +117,16 @@ void GeneradorComisiones::fechasPorDefecto(QString &desde, QString &hasta)
     }
 }
 
-void GeneradorComisiones::borrarLiquidacion(const QString &numero)
+// A rebuild whose old rows were not all deleted would leave out the collections they still hold.
+GeneradorComisiones::Paso GeneradorComisiones::borrarLiquidacion(const QString &numero)
 {
-    const QString literal = m_db.SQLValue(numero, QStringLiteral("@"));
-    // A failed delete does not stop the others.
-    for (const QString &sentencia : SL::borrarLiquidacion(literal))
-        m_paso([&] { m_db.EjecutaConsultaSQL(sentencia); });
+    QString literal;
+    m_paso([&] { literal = m_db.SQLValue(numero, QStringLiteral("@")); });
+    for (const QString &sentencia : SL::borrarLiquidacion(literal)) {
+        if (escribirOCerrar(sentencia) == Paso::Cerrar)
+            return Paso::Cerrar;
+    }
+    return Paso::Seguir;
 }
 
 GeneradorComisiones::Paso GeneradorComisiones::cargarCobranzas(const QString &desde, const QString &hasta,
@@ -135,6 +178,8 @@ QString GeneradorComisiones::obtenerNroLiquidacion()
 
 bool GeneradorComisiones::escribir(const QString &sentencia)
 {
+    if (!m_transaccion->standing())
+        throw TransaccionPerdida{};
     bool correcta = true;
     m_paso([&] {
         m_db.EjecutaConsultaSQL(sentencia);
@@ -143,6 +188,8 @@ bool GeneradorComisiones::escribir(const QString &sentencia)
         if (!correcta)
             ui::MsgBox(errores(0).Description);
     });
+    if (!correcta && !m_transaccion->standing())
+        throw TransaccionPerdida{};
     return correcta;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/ado/Transaction.h"
 #include "settlements/PasosGeneracion.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class DB_Dll;
 class VentanaGeneracion;
@@ -13,8 +15,10 @@ class Recordset;
 }
 
 // The settlement generator: builds one new commission settlement from the collections of a date
-// range in V_COMISIONES_VENDEDOR_CAB, _COB, _APL and _DET, each statement committed by itself.
-// Its progress, event processing, command locking and closing step go through the window.
+// range in V_COMISIONES_VENDEDOR_CAB, _COB, _APL and _DET, all of it in one transaction taken
+// for writing before the range check and committed after the last sum: a build that stops
+// (an error, a lost connection, the process ended) stores nothing. Its progress, event
+// processing, command locking and closing step go through the window.
 class GeneradorComisiones {
 public:
     // How a build ended: through its closing step ("PROCESO FINALIZADO"), or left at once
@@ -34,7 +38,8 @@ public:
     // settlement, comes first, and only an accepted range deletes it. A range that wholly
     // contains another stored settlement is refused with its number. Failed writes are shown
     // and end the build (a failed split update only skips its collection); run-time errors go
-    // to the error dialog. Ends with the window's closing step unless the build was left.
+    // to the error dialog. A build that ends short of its last sum is rolled back and says that
+    // nothing was stored. Ends with the window's closing step unless the build was left.
     Fin GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor,
                             QString &idLiquidacionBorrar);
 
@@ -49,10 +54,18 @@ public:
 
 private:
     enum class Paso { Seguir, Cerrar };
+    // How the stages ended: all done, the range refused before any write, or a failed write.
+    enum class Resultado { Completa, Rechazada, Fallida };
 
-    Paso construir(QString &desde, QString &hasta, const QString &vendedor, const QString &borrar);
+    Resultado construir(QString &desde, QString &hasta, const QString &vendedor, const QString &borrar);
+    // Begins the build's transaction; leaves the build when the user gives up on it.
+    void comenzar();
+    // Commits the build: false when it was not stored.
+    bool guardar();
+    // Rolls the build back and says that nothing was stored.
+    void descartar();
     void fechasPorDefecto(QString &desde, QString &hasta);
-    void borrarLiquidacion(const QString &numero);
+    Paso borrarLiquidacion(const QString &numero);
     Paso cargarCobranzas(const QString &desde, const QString &hasta, const QString &vendedor, bool notasDeCredito);
     void cerrar();
 
@@ -70,7 +83,8 @@ private:
     Paso sumarComisiones();
 
     // Runs a write: true when the connection reports no error; otherwise shows the first
-    // error's description and answers false.
+    // error's description and answers false. Sends nothing once the build's transaction no
+    // longer stands (a lost connection): the build then ends at once.
     bool escribir(const QString &sentencia);
     // As escribir, and a failure ends the build.
     Paso escribirOCerrar(const QString &sentencia);
@@ -86,6 +100,8 @@ private:
     DB_Dll &m_db;
     VentanaGeneracion &m_ventana;
     PasosGeneracion m_paso;
+    std::optional<ado::Transaction> m_transaccion;
+    bool m_resuelta = false; // the transaction was committed or rolled back as the build ended
     QString m_numero;
     long m_contador = 0;
 };

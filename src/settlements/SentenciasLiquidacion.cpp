@@ -20,10 +20,13 @@ QString escapar(const QString &valor)
 
 QStringList borrarLiquidacion(const QString &numeroSQL)
 {
-    return {QStringLiteral("DELETE V_COMISIONES_VENDEDOR_CAB WHERE IDLIQUIDACION=") + numeroSQL,
-            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_COB WHERE IDLIQUIDACION=") + numeroSQL,
+    // Lines before the vouchers they detail, vouchers before the collections that paid them,
+    // collections before their header: a database that ties each row to the one above it
+    // refuses the other order.
+    return {QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_DET WHERE IDLIQUIDACION=") + numeroSQL,
             QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_APL WHERE IDLIQUIDACION=") + numeroSQL,
-            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_DET WHERE IDLIQUIDACION=") + numeroSQL};
+            QStringLiteral("DELETE FROM V_COMISIONES_VENDEDOR_COB WHERE IDLIQUIDACION=") + numeroSQL,
+            QStringLiteral("DELETE V_COMISIONES_VENDEDOR_CAB WHERE IDLIQUIDACION=") + numeroSQL};
 }
 
 QString rangoOcupado(const QString &desde, const QString &hasta)

@@ -12,7 +12,7 @@ namespace SentenciasLiquidacion {
 // name holding an apostrophe must neither break the statement nor change it.
 QString escapar(const QString &valor);
 
-// The four statements that delete a settlement, header first, each followed by the number.
+// The four statements that delete a settlement, header last, each followed by the number.
 QStringList borrarLiquidacion(const QString &numeroSQL);
 
 // The stored settlements whose whole range lies inside the given one.

@@ -35,14 +35,20 @@ TEST_F(BorradoLiquidacionPrueba, EveryTableLosesTheSettlementAndOnlyIt)
     EXPECT_EQ(filas(13), (QList<int>{1, 0, 0, 0}));
 }
 
-TEST_F(BorradoLiquidacionPrueba, AFailedStatementStopsTheRestAndKeepsTheHeader)
+TEST_F(BorradoLiquidacionPrueba, AFailedStatementDeletesNothing)
 {
-    ejecutarSQLite("CREATE TRIGGER bloqueo BEFORE DELETE ON V_COMISIONES_VENDEDOR_APL "
-                   "BEGIN SELECT RAISE(ABORT, 'aplicaciones bloqueadas'); END");
-    QString error;
-    EXPECT_FALSE(BorradoLiquidacion(*gBaseDatos).borrar("12", error));
-    EXPECT_TRUE(error.contains("aplicaciones bloqueadas")) << error.toStdString();
-    EXPECT_EQ(filas(12), (QList<int>{1, 6, 5, 0})) << "the lines went first; the rest stays deletable";
+    // Each table in turn refuses: whatever was deleted before it comes back.
+    for (const QString &tabla : Tablas) {
+        const std::string disparador = "CREATE TRIGGER bloqueo BEFORE DELETE ON " + tabla.toStdString()
+                                       + " BEGIN SELECT RAISE(ABORT, 'tabla bloqueada'); END";
+        ejecutarSQLite(disparador.c_str());
+        QString error;
+        EXPECT_FALSE(BorradoLiquidacion(*gBaseDatos).borrar("12", error)) << tabla.toStdString();
+        EXPECT_TRUE(error.contains("tabla bloqueada")) << error.toStdString();
+        EXPECT_EQ(filas(12), (QList<int>{1, 6, 5, 7})) << tabla.toStdString();
+        EXPECT_EQ(gBaseDatos->gCnn.transactionDepth(), 0) << tabla.toStdString();
+        ejecutarSQLite("DROP TRIGGER bloqueo");
+    }
 }
 
 } // namespace

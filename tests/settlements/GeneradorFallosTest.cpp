@@ -35,6 +35,14 @@ protected:
                             ScriptedServer::rows(QStringList{"IdLiquidacion", "CbTc", "IdCobranza"}, filas));
     }
 
+    // The build ran in one transaction that was rolled back, never committed.
+    bool descartada() const
+    {
+        return servidor.count(ScriptedCall::Kind::BeginTrans) == 1
+               && servidor.count(ScriptedCall::Kind::CommitTrans) == 0
+               && servidor.count(ScriptedCall::Kind::RollbackTrans) == 1;
+    }
+
     bool terminoConCierre() const
     {
         return ventana.llamadas.mid(ventana.llamadas.size() - 2)
@@ -79,6 +87,7 @@ TEST_F(GeneradorFallos, AFailedApplicationInsertEndsTheBuildAfterItsMessage)
     servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL ( IdLiquidacion"),
                          {errorDeEscritura(QStringLiteral("Clave duplicada"))});
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("Clave duplicada")));
+    esperarNadaGuardado();
     esperarFinal();
 
     EXPECT_EQ(construir(), GeneradorComisiones::Fin::Cerrada);
@@ -91,6 +100,7 @@ TEST_F(GeneradorFallos, AFailedApplicationInsertEndsTheBuildAfterItsMessage)
     // Nothing of the later stages ran.
     EXPECT_TRUE(enviadas(QStringLiteral("VT_COMISIONES_LISTA_CB_DESCUENTO")).isEmpty());
     EXPECT_TRUE(enviadas(QStringLiteral("update V_COMISIONES_VENDEDOR_APL")).isEmpty());
+    EXPECT_TRUE(descartada());
     EXPECT_TRUE(terminoConCierre());
 }
 
@@ -99,6 +109,7 @@ TEST_F(GeneradorFallos, AFailedHeaderInsertEndsTheBuildBeforeAnyCollectionIsWrit
     servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_CAB"),
                          {errorDeEscritura(QStringLiteral("Sin permiso"))});
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("Sin permiso")));
+    esperarNadaGuardado();
     esperarFinal();
 
     EXPECT_EQ(construir(), GeneradorComisiones::Fin::Cerrada);
@@ -107,6 +118,7 @@ TEST_F(GeneradorFallos, AFailedHeaderInsertEndsTheBuildBeforeAnyCollectionIsWrit
                   " INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) "
                   "VALUES (1,'01/03/2024','31/03/2024','ADMIN')")});
     EXPECT_TRUE(enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB")).isEmpty());
+    EXPECT_TRUE(descartada());
     EXPECT_TRUE(terminoConCierre());
 }
 
@@ -128,11 +140,13 @@ protected:
 TEST_F(GeneradorErrorDeLectura, LeavingThroughTheDialogSkipsTheClosingStep)
 {
     dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("(3704)")), ui::vbAbort);
+    esperarNadaGuardado();
 
     EXPECT_EQ(construir(), GeneradorComisiones::Fin::Abandonada);
     EXPECT_EQ(ventana.veces(QStringLiteral("Detalleon(1)")), 0);
     EXPECT_TRUE(enviadas(QStringLiteral("ABS(A.TOTALCOBRADO)")).isEmpty());
     EXPECT_EQ(ventana.estados.last(), QStringLiteral("Cargando detalle 0"));
+    EXPECT_TRUE(descartada());
 }
 
 TEST_F(GeneradorErrorDeLectura, IgnoringGoesOnWithTheNextStatement)

@@ -139,7 +139,7 @@ TEST_F(GeneradorVentana, WhileABuildRunsOnlyTheProgressLabelActsAndTheWindowStay
     EXPECT_EQ(habilitados(), antes);
 }
 
-TEST_F(GeneradorVentana, LeavingABuildThroughTheErrorDialogUnlocksTheWindow)
+TEST_F(GeneradorVentana, LeavingABuildThroughTheErrorDialogStoresNothingAndUnlocksTheWindow)
 {
     const auto antes = habilitados();
     db.execute(QStringLiteral("DROP VIEW VT_COMISIONES_LISTA_CB_DESCUENTO"));
@@ -147,9 +147,15 @@ TEST_F(GeneradorVentana, LeavingABuildThroughTheErrorDialogUnlocksTheWindow)
     dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("VT_COMISIONES_LISTA_CB_DESCUENTO")), ui::vbIgnore);
     dialogos.expectMsgBox(BoxMatch::textContaining(QStringLiteral("Ha ocurrido el Siguiente Error (3704)")),
                           ui::vbAbort);
+    esperarNadaGuardado();
     cargar();
     dialogos.verify();
 
+    // The header, the collections, their split and the applied vouchers were written before
+    // the failing query: none of them stays.
+    for (const char *tabla : {"V_COMISIONES_VENDEDOR_CAB", "V_COMISIONES_VENDEDOR_COB", "V_COMISIONES_VENDEDOR_APL",
+                              "V_COMISIONES_VENDEDOR_DET"})
+        EXPECT_EQ(cuenta(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)), 0) << tabla;
     EXPECT_EQ(habilitados(), antes);
     EXPECT_TRUE(control(QStringLiteral("FhOcx1"))->isVisible());
     EXPECT_TRUE(control<QLabel>(QStringLiteral("lblEstado"))->text().isEmpty());

@@ -103,6 +103,14 @@ void PruebaGeneradorBase::esperarFinal()
     dialogos.expectMsgBox(support::BoxMatch::text(QStringLiteral("PROCESO FINALIZADO")));
 }
 
+void PruebaGeneradorBase::esperarNadaGuardado()
+{
+    dialogos.expectMsgBox(
+        support::BoxMatch::text(
+            QStringLiteral("La liquidación no se guardó: la base de datos quedó como antes de generarla."))
+            .withTitle(QStringLiteral("Aviso")));
+}
+
 GeneradorComisiones::Fin PruebaGeneradorBase::generar(const QString &desde, const QString &hasta,
                                                       const QString &vendedor, const QString &borrar)
 {

@@ -53,6 +53,8 @@ protected:
                                      const QString &borrar = {});
     // Expects the closing box "PROCESO FINALIZADO" next.
     void esperarFinal();
+    // Expects next the notice that a build stored nothing.
+    void esperarNadaGuardado();
 
     GeneradorComisiones generador();
 

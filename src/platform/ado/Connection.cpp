@@ -4,6 +4,8 @@
 #include "platform/ado/EngineFactory.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <algorithm>
+
 namespace ado {
 
 namespace {
@@ -53,6 +55,8 @@ void Connection::Open(const QString &connectionString, const QString &user, cons
     } catch (const EngineError &error) {
         fail(error);
     }
+    m_transactionDepth = 0;
+    ++m_session;
     m_connectionString = text;
 }
 
@@ -61,6 +65,7 @@ void Connection::Close()
     if (!m_engine)
         raiseAdoError(rt::err::AdoObjectClosed, source());
     std::unique_ptr<Engine> engine = std::move(m_engine);
+    m_transactionDepth = 0;
     try {
         engine->close();
     } catch (const EngineError &error) {
@@ -86,6 +91,7 @@ void Connection::BeginTrans()
     } catch (const EngineError &error) {
         fail(error);
     }
+    ++m_transactionDepth;
 }
 
 void Connection::CommitTrans()
@@ -96,11 +102,13 @@ void Connection::CommitTrans()
     } catch (const EngineError &error) {
         fail(error);
     }
+    m_transactionDepth = std::max(m_transactionDepth - 1, 0);
 }
 
 void Connection::RollbackTrans()
 {
     Engine &engine = openEngine();
+    m_transactionDepth = 0;
     try {
         engine.rollbackTransaction();
     } catch (const EngineError &error) {

@@ -38,6 +38,9 @@ public:
     // Throws RuntimeError 3709 when closed, or the provider's error. The recordset is closed
     // when the text gives no rows.
     Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = adCmdUnspecified);
+    // Transactions nest: only the outermost commit writes; a rollback undoes them all and
+    // leaves none open, even when the engine fails to roll back (a lost connection takes its
+    // transaction with it).
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -57,6 +60,11 @@ public:
     long IsolationLevel() const { return m_isolationLevel; }
     void setIsolationLevel(long level);
     int State() const { return m_engine ? adStateOpen : adStateClosed; }
+    // The transactions begun with BeginTrans and still open (0 after Open and Close).
+    int transactionDepth() const { return m_transactionDepth; }
+    // Changes every time the connection opens: a session other than the one a transaction
+    // began on no longer holds that transaction.
+    quint64 session() const { return m_session; }
     // Installs the handler an engine calls now and then during a long statement (empty: none);
     // kept across Close and Open. See Engine::setProgressHandler.
     void setProgressHandler(std::function<void()> handler);
@@ -82,6 +90,8 @@ private:
     long m_isolationLevel = adXactReadCommitted;
     std::function<void()> m_progressHandler;
     std::function<void()> m_lockWaitHandler;
+    int m_transactionDepth = 0;
+    quint64 m_session = 0;
     std::shared_ptr<Connection *> m_lifetime = std::make_shared<Connection *>(this);
 };
 

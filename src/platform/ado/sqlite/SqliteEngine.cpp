@@ -115,8 +115,10 @@ ExecResult SqliteEngine::execute(const QString &text)
 void SqliteEngine::beginTransaction()
 {
     syncTransactionDepth();
+    // Taken for writing at once: two connections that read and then write inside their
+    // transactions never interleave; the second waits (up to the command timeout) for the first.
     if (m_transactionDepth == 0)
-        runControl("BEGIN");
+        runControl("BEGIN IMMEDIATE");
     ++m_transactionDepth;
 }
 

@@ -34,6 +34,7 @@ public:
     // the last result set and adds up the rows touched by INSERT, UPDATE and DELETE.
     ExecResult execute(const QString &text) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
+    // The outermost one takes the database's write lock when it begins.
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
