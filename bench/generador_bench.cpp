@@ -1,9 +1,11 @@
 // generador_bench [--scales 1000,10000,100000]: builds one settlement over the whole demo range
 // (March and April 2024) on demo databases of the given numbers of collections, through the
 // program's connection class, and replays the very statements it sent on the raw SQLite API.
-// Prints the seconds, the statements per second, the replay's seconds and the largest gap
-// between two progress repaints or event pumps. Targets: 10,000 collections in under 10 s,
-// time growing no faster than the collections, a gap never above 100 ms.
+// Prints the seconds (and the processor seconds, which a busy machine does not stretch), the
+// statements per second, the replay's seconds and the largest gap between two progress repaints
+// or event pumps. Targets: 10,000 collections in under 3 s and 100,000 in under 30 s, time
+// growing no faster than the collections, the program's layer within 1.3 times the raw replay,
+// a gap never above 100 ms.
 
 #include "BenchScales.h"
 #include "db/Conexiones.h"
@@ -25,13 +27,16 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
 
 namespace {
 
-constexpr double TargetSeconds10k = 10.0;
+constexpr double TargetSeconds10k = 3.0;
+constexpr double TargetSeconds100k = 30.0;
+constexpr double TargetRawRatio = 1.3;
 constexpr double TargetGapMs = 100.0;
 
 // Every text the connections sent to their engines, in order.
@@ -57,13 +62,25 @@ public:
     void close() override { m_inner->close(); }
     ado::ExecResult execute(const QString &text) override
     {
-        if (g_sent)
-            g_sent->append(text);
+        record(text);
         return m_inner->execute(text);
     }
-    void beginTransaction() override { m_inner->beginTransaction(); }
-    void commitTransaction() override { m_inner->commitTransaction(); }
-    void rollbackTransaction() override { m_inner->rollbackTransaction(); }
+    // Transactions are recorded as the T-SQL that asks for them, so the replay runs them too.
+    void beginTransaction() override
+    {
+        record(QStringLiteral("BEGIN TRANSACTION"));
+        m_inner->beginTransaction();
+    }
+    void commitTransaction() override
+    {
+        record(QStringLiteral("COMMIT TRANSACTION"));
+        m_inner->commitTransaction();
+    }
+    void rollbackTransaction() override
+    {
+        record(QStringLiteral("ROLLBACK TRANSACTION"));
+        m_inner->rollbackTransaction();
+    }
     ado::ResultSet openSchema(int schema, const QStringList &restrictions) override
     {
         return m_inner->openSchema(schema, restrictions);
@@ -79,6 +96,12 @@ public:
     void setProgressHandler(std::function<void()> handler) override { m_inner->setProgressHandler(std::move(handler)); }
 
 private:
+    static void record(const QString &text)
+    {
+        if (g_sent)
+            g_sent->append(text);
+    }
+
     std::unique_ptr<ado::Engine> m_inner;
 };
 
@@ -164,12 +187,19 @@ public:
     double run(const QStringList &texts)
     {
         const ado::sqlite::TsqlTranslator translator;
+        using Kind = ado::sqlite::TranslatedStatement::Kind;
         QList<QByteArray> statements;
         for (const QString &text : texts) {
             for (const auto &statement : translator.translate(text)) {
-                if (statement.kind == ado::sqlite::TranslatedStatement::Kind::Sql)
+                if (statement.kind == Kind::Sql)
                     statements.append(statement.sql.toUtf8());
-                else if (statement.kind != ado::sqlite::TranslatedStatement::Kind::Nothing)
+                else if (statement.kind == Kind::Begin)
+                    statements.append("BEGIN IMMEDIATE");
+                else if (statement.kind == Kind::Commit)
+                    statements.append("COMMIT");
+                else if (statement.kind == Kind::Rollback)
+                    statements.append("ROLLBACK");
+                else if (statement.kind != Kind::Nothing)
                     throw std::runtime_error("the replay runs plain statements only");
             }
         }
@@ -213,6 +243,7 @@ struct Figures {
     int settled = 0;
     qsizetype statements = 0;
     double ours = 0;
+    double oursCpu = 0;
     double raw = 0;
     double gapMs = 0;
     QString gapStatement;
@@ -266,8 +297,10 @@ Figures measure(int collections, const QString &folder)
     QString rebuilt;
     QElapsedTimer timer;
     timer.start();
+    const std::clock_t cpuStart = std::clock();
     const auto end = generator.GeneraComisionesNew(from, to, salesperson, rebuilt);
     figures.ours = seconds(timer.nsecsElapsed());
+    figures.oursCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     window.finish();
     gBaseDatos->gCnn.setProgressHandler({});
     g_sent = nullptr;
@@ -287,9 +320,10 @@ Figures measure(int collections, const QString &folder)
 
 void printTable(const QList<Figures> &all)
 {
-    std::printf("\n%-11s %-8s %-10s %-9s %-12s %-9s %-6s %-13s %s\n", "collections", "settled", "statements", "seconds",
-                "statements/s", "raw SQLite", "ratio", "s per 1,000", "largest gap");
+    std::printf("\n%-11s %-8s %-10s %-9s %-9s %-12s %-9s %-6s %-13s %s\n", "collections", "settled", "statements",
+                "seconds", "cpu s", "statements/s", "raw SQLite", "ratio", "s per 1,000", "largest gap");
     bool fastEnough = true;
+    bool closeToRaw = true;
     bool gapsMet = true;
     bool linear = true;
     double firstPerThousand = 0;
@@ -300,18 +334,22 @@ void printTable(const QList<Figures> &all)
         // Small runs carry fixed costs; growth counts as linear within 1.5 times the first rate.
         linear = linear && perThousand <= firstPerThousand * 1.5;
         if (f.collections == 10000)
-            fastEnough = f.ours < TargetSeconds10k;
+            fastEnough = fastEnough && f.ours < TargetSeconds10k;
+        if (f.collections == 100000)
+            fastEnough = fastEnough && f.ours < TargetSeconds100k;
+        closeToRaw = closeToRaw && f.ours <= f.raw * TargetRawRatio;
         gapsMet = gapsMet && f.gapMs <= TargetGapMs;
-        std::printf("%-11d %-8d %-10lld %7.2f s %12.0f %8.2f s %6.2f %11.3f s %8.1f ms\n", f.collections, f.settled,
-                    static_cast<long long>(f.statements), f.ours, static_cast<double>(f.statements) / f.ours, f.raw,
-                    f.ours / f.raw, perThousand, f.gapMs);
+        std::printf("%-11d %-8d %-10lld %7.2f s %7.2f s %12.0f %8.2f s %6.2f %11.3f s %8.1f ms\n", f.collections,
+                    f.settled, static_cast<long long>(f.statements), f.ours, f.oursCpu,
+                    static_cast<double>(f.statements) / f.ours, f.raw, f.ours / f.raw, perThousand, f.gapMs);
     }
     for (const Figures &f : all)
         std::printf("largest gap of %d: after \"%s\"; repaints inside statements: %ld\n", f.collections,
                     qPrintable(f.gapStatement), f.statementRepaints);
-    std::printf("\n10,000 collections under %.0f s: %s; growth no worse than linear: %s; gaps within %.0f ms: %s\n",
-                TargetSeconds10k, fastEnough ? "yes" : "NO", linear ? "yes" : "NO", TargetGapMs,
-                gapsMet ? "yes" : "NO");
+    std::printf("\n10,000 collections under %.0f s and 100,000 under %.0f s: %s; growth no worse than linear: %s; "
+                "within %.1f times the raw replay: %s; gaps within %.0f ms: %s\n",
+                TargetSeconds10k, TargetSeconds100k, fastEnough ? "yes" : "NO", linear ? "yes" : "NO", TargetRawRatio,
+                closeToRaw ? "yes" : "NO", TargetGapMs, gapsMet ? "yes" : "NO");
 }
 
 } // namespace

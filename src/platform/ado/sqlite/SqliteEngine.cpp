@@ -8,9 +8,12 @@
 #include "platform/ado/sqlite/SqliteSchema.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/StatementCache.h"
+#include "platform/ado/sqlite/TsqlParameters.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <sqlite3.h>
@@ -107,7 +110,9 @@ ExecResult SqliteEngine::execute(const QString &text)
 {
     session();
     ExecResult result;
-    for (const TranslatedStatement &statement : translated(text))
+    const QList<TranslatedStatement> statements = translated(text, m_parameters);
+    const auto forget = qScopeGuard([this] { m_parameters.clear(); });
+    for (const TranslatedStatement &statement : statements)
         runStatement(statement, result);
     return result;
 }
@@ -261,15 +266,27 @@ SqliteEngine::Session &SqliteEngine::session()
     return *m_session;
 }
 
-QList<TranslatedStatement> SqliteEngine::translated(const QString &text)
+QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<rt::Variant> &parameters)
 {
-    const auto found = m_translations.constFind(text);
+    QList<TsqlToken> tokens = tokenizeTsql(text);
+    parameters = markParameters(tokens);
+    const QString key = shapeKey(tokens);
+    const auto found = m_translations.constFind(key);
     if (found != m_translations.constEnd())
         return *found;
-    QList<TranslatedStatement> statements = m_translator.translate(text);
+    QList<TranslatedStatement> statements = m_translator.translate(tokens);
     if (m_translations.size() >= TranslationCacheSize)
         m_translations.clear();
-    return *m_translations.insert(text, std::move(statements));
+    return *m_translations.insert(key, std::move(statements));
+}
+
+void SqliteEngine::bindParameters(sqlite3_stmt *statement, const QString &sql)
+{
+    const int count = std::min(sqlite3_bind_parameter_count(statement), static_cast<int>(m_parameters.size()));
+    for (int i = 1; i <= count; ++i) {
+        if (bindValue(statement, i, m_parameters.at(i - 1)) != SQLITE_OK)
+            throwSqliteError(session().handle.get(), sql);
+    }
 }
 
 void SqliteEngine::runStatement(const TranslatedStatement &statement, ExecResult &result)
@@ -309,6 +326,7 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
         if (!statement)
             continue;
         StatementReset reset(statement);
+        bindParameters(statement, sql);
         if (sqlite3_column_count(statement) > 0) {
             result.resultSet = readResult(db, statement, sql);
             result.hasResultSet = true;
@@ -329,6 +347,7 @@ bool SqliteEngine::givesRow(const QString &sql)
     if (!statement)
         return false;
     StatementReset reset(statement);
+    bindParameters(statement, sql);
     const int rc = sqlite3_step(statement);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         throwSqliteError(current.handle.get(), sql);

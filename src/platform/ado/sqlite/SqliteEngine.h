@@ -3,11 +3,15 @@
 #include "platform/ado/Engine.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
+#include "platform/runtime/Variant.h"
+
 #include <QHash>
 #include <QString>
 #include <chrono>
 #include <functional>
 #include <memory>
+
+struct sqlite3_stmt;
 
 namespace ado::sqlite {
 
@@ -30,8 +34,9 @@ public:
 
     void open(const ConnectionTarget &target) override;
     void close() override;
-    // Translates the text (once per distinct text), then runs its statements in order; keeps
-    // the last result set and adds up the rows touched by INSERT, UPDATE and DELETE.
+    // Translates the text (once for all texts that differ only in the literals passed as
+    // parameters, TsqlParameters), then runs its statements in order; keeps the last result set
+    // and adds up the rows touched by INSERT, UPDATE and DELETE.
     ExecResult execute(const QString &text) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
     // The outermost one takes the database's write lock when it begins.
@@ -60,7 +65,10 @@ private:
     struct Session;
 
     Session &session();
-    QList<TranslatedStatement> translated(const QString &text);
+    // The text's statements, with the values of their parameters in `parameters`.
+    QList<TranslatedStatement> translated(const QString &text, QList<rt::Variant> &parameters);
+    // Binds the parameters of the text being run to a statement of it.
+    void bindParameters(sqlite3_stmt *statement, const QString &sql);
     void runStatement(const TranslatedStatement &statement, ExecResult &result);
     void runSql(const QString &sql, ExecResult &result);
     bool givesRow(const QString &sql);
@@ -75,7 +83,8 @@ private:
     EmbeddedTarget m_target;
     std::unique_ptr<Session> m_session;
     TsqlTranslator m_translator;
-    QHash<QString, QList<TranslatedStatement>> m_translations;
+    QHash<QString, QList<TranslatedStatement>> m_translations; // by TsqlParameters' shape key
+    QList<rt::Variant> m_parameters; // of the text being run
     int m_transactionDepth = 0;
     int m_busyTimeoutMs = 30000;
     std::function<void()> m_progressHandler;

@@ -29,7 +29,7 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
         // A long build writes many thousand small statements; checkpointing every 10,000 pages
         // rather than every 1,000 spares most of the flushes, and NORMAL sync keeps WAL durable.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
-                            "PRAGMA wal_autocheckpoint=10000;"));
+                            "PRAGMA wal_autocheckpoint=10000; PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456;"));
         registerTsqlFunctions(m_db);
     } catch (...) {
         sqlite3_close(m_db);

@@ -3,6 +3,7 @@
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 
+#include <QHash>
 #include <sqlite3.h>
 
 namespace ado::sqlite {
@@ -14,13 +15,24 @@ QString utf8(const char *text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
+// Every result brings the same few declared types again: each is worked out once.
+AdoType declaredType(const char *declared)
+{
+    thread_local QHash<QByteArray, AdoType> known;
+    const QByteArray key(declared ? declared : "");
+    const auto found = known.constFind(key);
+    if (found != known.constEnd())
+        return *found;
+    return *known.insert(key, adoTypeOfDeclared(QString::fromUtf8(key)));
+}
+
 QList<ColumnInfo> declaredColumns(sqlite3_stmt *statement)
 {
     const int count = sqlite3_column_count(statement);
     QList<ColumnInfo> columns;
     columns.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const AdoType type = adoTypeOfDeclared(utf8(sqlite3_column_decltype(statement, i)));
+        const AdoType type = declaredType(sqlite3_column_decltype(statement, i));
         columns.append(ColumnInfo{utf8(sqlite3_column_name(statement, i)), type.type, type.definedSize,
                                   utf8(sqlite3_column_table_name(statement, i))});
     }

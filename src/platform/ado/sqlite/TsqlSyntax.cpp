@@ -47,6 +47,10 @@ void appendToken(QString &out, const TsqlToken &token)
 {
     if (token.spaced && !out.isEmpty())
         out.append(u' ');
+    if (token.parameter > 0) {
+        out.append(u'?').append(QString::number(token.parameter));
+        return;
+    }
     switch (token.kind) {
     case Kind::QuotedName:
         out.append(u'"').append(QString(token.text).replace(u'"', QStringLiteral("\"\""))).append(u'"');

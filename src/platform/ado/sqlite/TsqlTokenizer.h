@@ -25,6 +25,7 @@ struct TsqlToken {
     Kind kind = Kind::Other;
     QString text;
     bool spaced = false; // blanks, line breaks or a comment stood before it
+    int parameter = 0; // a literal passed as parameter ?N (see TsqlParameters); 0: written out
 };
 
 // Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,

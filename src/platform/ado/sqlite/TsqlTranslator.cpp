@@ -85,7 +85,12 @@ TranslatedStatement translateStatement(TsqlStatement statement)
 
 QList<TranslatedStatement> TsqlTranslator::translate(const QString &tsql) const
 {
-    QList<TsqlStatement> statements = splitTsqlBatch(buildTsqlTree(tokenizeTsql(tsql)));
+    return translate(tokenizeTsql(tsql));
+}
+
+QList<TranslatedStatement> TsqlTranslator::translate(const QList<TsqlToken> &tokens) const
+{
+    QList<TsqlStatement> statements = splitTsqlBatch(buildTsqlTree(tokens));
     QList<TranslatedStatement> translated;
     translated.reserve(statements.size());
     for (TsqlStatement &statement : statements)

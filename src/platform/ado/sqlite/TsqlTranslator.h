@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+
 #include <QList>
 #include <QString>
 
@@ -29,6 +31,8 @@ public:
     // on an unterminated literal, bracket or comment, an unbalanced parenthesis, and control flow
     // the engine does not run (IF without EXISTS, ELSE, WHILE, BEGIN ... END blocks).
     QList<TranslatedStatement> translate(const QString &tsql) const;
+    // The same from the text's tokens; literals marked as parameters come out as ?N.
+    QList<TranslatedStatement> translate(const QList<TsqlToken> &tokens) const;
 };
 
 } // namespace ado::sqlite

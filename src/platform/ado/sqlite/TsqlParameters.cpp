@@ -1,0 +1,243 @@
+#include "platform/ado/sqlite/TsqlParameters.h"
+
+#include "platform/ado/sqlite/TsqlDates.h"
+
+#include <limits>
+#include <optional>
+
+namespace ado::sqlite {
+
+namespace {
+
+using Kind = TsqlToken::Kind;
+
+constexpr qsizetype MostParameters = 100;
+
+// The keywords that tell where a literal stands.
+enum class Keyword { None, Select, Insert, Update, Delete, Create, Alter, Drop, Into, Values, Set, Where, From };
+
+// Runs for every token of every statement: the first letter and the length choose the one
+// word to compare.
+Keyword keywordOf(const TsqlToken &token)
+{
+    if (token.kind != Kind::Word || token.text.size() < 3 || token.text.size() > 6)
+        return Keyword::None;
+    const auto is = [&](const char *word) { return token.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
+    const qsizetype length = token.text.size();
+    switch (token.text.front().toUpper().unicode()) {
+    case u'S':
+        return length == 6 && is("SELECT") ? Keyword::Select : length == 3 && is("SET") ? Keyword::Set : Keyword::None;
+    case u'I':
+        return length == 6 && is("INSERT") ? Keyword::Insert
+               : length == 4 && is("INTO") ? Keyword::Into
+                                           : Keyword::None;
+    case u'U':
+        return length == 6 && is("UPDATE") ? Keyword::Update : Keyword::None;
+    case u'D':
+        return length == 6 && is("DELETE") ? Keyword::Delete
+               : length == 4 && is("DROP") ? Keyword::Drop
+                                           : Keyword::None;
+    case u'C':
+        return length == 6 && is("CREATE") ? Keyword::Create : Keyword::None;
+    case u'A':
+        return length == 5 && is("ALTER") ? Keyword::Alter : Keyword::None;
+    case u'V':
+        return length == 6 && is("VALUES") ? Keyword::Values : Keyword::None;
+    case u'W':
+        return length == 5 && is("WHERE") ? Keyword::Where : Keyword::None;
+    case u'F':
+        return length == 4 && is("FROM") ? Keyword::From : Keyword::None;
+    default:
+        return Keyword::None;
+    }
+}
+
+bool isOperator(const TsqlToken &token, const char *op)
+{
+    return token.kind == Kind::Operator && token.text == QLatin1String(op);
+}
+
+bool isComparison(const TsqlToken &token)
+{
+    if (token.kind != Kind::Operator)
+        return false;
+    for (const char *op : {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"}) {
+        if (token.text == QLatin1String(op))
+            return true;
+    }
+    return false;
+}
+
+bool startsStatement(Keyword keyword)
+{
+    return keyword == Keyword::Select || keyword == Keyword::Insert || keyword == Keyword::Update
+           || keyword == Keyword::Delete;
+}
+
+// Only plain reads and writes: a definition may not hold parameters, and a SELECT ... INTO
+// names the columns it creates after its expressions.
+bool takesParameters(const QList<TsqlToken> &tokens)
+{
+    if (tokens.isEmpty() || !startsStatement(keywordOf(tokens.first())))
+        return false;
+    bool inSelect = false;
+    for (const TsqlToken &token : tokens) {
+        const Keyword keyword = keywordOf(token);
+        if (keyword == Keyword::Create || keyword == Keyword::Alter || keyword == Keyword::Drop
+            || (inSelect && keyword == Keyword::Into))
+            return false;
+        if (startsStatement(keyword))
+            inSelect = keyword == Keyword::Select;
+    }
+    return true;
+}
+
+bool isDigits(const QString &text)
+{
+    for (const QChar c : text) {
+        if (!c.isDigit())
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+// The value a literal stands for, when it may travel as a parameter.
+std::optional<rt::Variant> valueOf(const TsqlToken &token)
+{
+    if (token.kind == Kind::String) {
+        if (isoFromDateLiteral(token.text))
+            return std::nullopt;
+        return rt::Variant(token.text);
+    }
+    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        return std::nullopt;
+    bool ok = false;
+    if (isDigits(token.text)) {
+        const qlonglong whole = token.text.toLongLong(&ok);
+        if (!ok || whole > std::numeric_limits<int>::max())
+            return std::nullopt;
+        return rt::Variant(static_cast<int>(whole));
+    }
+    const double value = token.text.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return rt::Variant(value);
+}
+
+// Walks the tokens keeping the place of each one: the groups it stands in and whether it is in
+// the assignments of a SET.
+class Walker {
+public:
+    explicit Walker(QList<TsqlToken> &tokens)
+        : m_tokens(tokens)
+    {
+    }
+
+    QList<rt::Variant> run()
+    {
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            mark(i);
+            follow(m_tokens.at(i));
+        }
+        return m_values;
+    }
+
+private:
+    void mark(qsizetype i)
+    {
+        TsqlToken &token = m_tokens[i];
+        if (token.kind != Kind::String && token.kind != Kind::Number)
+            return;
+        qsizetype before = i - 1;
+        if (token.kind == Kind::Number && before >= 0 && isOperator(m_tokens.at(before), "-"))
+            --before;
+        const TsqlToken *previous = before >= 0 ? &m_tokens.at(before) : nullptr;
+        const TsqlToken *next = i + 1 < m_tokens.size() ? &m_tokens.at(i + 1) : nullptr;
+        const bool valuesItem = !m_groups.isEmpty() && m_groups.last() && previous
+                                && (previous->kind == Kind::OpenParen || previous->kind == Kind::Comma) && next
+                                && (next->kind == Kind::Comma || next->kind == Kind::CloseParen);
+        const bool assigned = m_setDepth == m_groups.size() && previous && isOperator(*previous, "=")
+                              && (!next || next->kind == Kind::Comma || next->kind == Kind::Semicolon
+                                  || keywordOf(*next) == Keyword::Where || keywordOf(*next) == Keyword::From);
+        const bool comparedText = token.kind == Kind::String && previous && isComparison(*previous);
+        if (!valuesItem && !assigned && !comparedText)
+            return;
+        if (const auto value = valueOf(token)) {
+            m_values.append(*value);
+            token.parameter = static_cast<int>(m_values.size());
+        }
+    }
+
+    void follow(const TsqlToken &token)
+    {
+        const qsizetype depth = m_groups.size();
+        if (token.kind == Kind::OpenParen) {
+            m_groups.append(m_valuesDepth == depth);
+            return;
+        }
+        if (token.kind == Kind::CloseParen) {
+            if (!m_groups.isEmpty())
+                m_groups.removeLast();
+            if (m_setDepth > m_groups.size())
+                m_setDepth = -1;
+            return;
+        }
+        const Keyword keyword = keywordOf(token);
+        // A VALUES keyword opens rows until something other than a row or a comma follows.
+        if (keyword == Keyword::Values)
+            m_valuesDepth = depth;
+        else if (token.kind != Kind::Comma && depth == m_valuesDepth)
+            m_valuesDepth = -1;
+        if (keyword == Keyword::Set)
+            m_setDepth = depth;
+        else if (m_setDepth == depth
+                 && (token.kind == Kind::Semicolon || keyword == Keyword::Where || keyword == Keyword::From
+                     || startsStatement(keyword)))
+            m_setDepth = -1;
+    }
+
+    QList<TsqlToken> &m_tokens;
+    QList<bool> m_groups; // the groups open around the current token, innermost last: a VALUES row?
+    qsizetype m_valuesDepth = -1;
+    qsizetype m_setDepth = -1;
+    QList<rt::Variant> m_values;
+};
+
+} // namespace
+
+QList<rt::Variant> markParameters(QList<TsqlToken> &tokens)
+{
+    if (!takesParameters(tokens))
+        return {};
+    QList<rt::Variant> values = Walker(tokens).run();
+    // A long list of rows gains nothing from sharing its translation, and SQLite looks its
+    // parameters up one by one.
+    if (values.size() > MostParameters) {
+        for (TsqlToken &token : tokens)
+            token.parameter = 0;
+        return {};
+    }
+    return values;
+}
+
+QString shapeKey(const QList<TsqlToken> &tokens)
+{
+    QString key;
+    key.reserve(tokens.size() * 8);
+    for (const TsqlToken &token : tokens) {
+        if (token.spaced)
+            key.append(u' ');
+        key.append(QChar(u'A' + static_cast<char16_t>(token.kind)));
+        if (token.parameter > 0) {
+            key.append(u'?');
+            continue;
+        }
+        // The length keeps a literal's text from passing for the tokens that follow it.
+        const auto length = static_cast<quint32>(token.text.size());
+        key.append(QChar(static_cast<char16_t>(length & 0xFFFF))).append(QChar(static_cast<char16_t>(length >> 16)));
+        key.append(token.text);
+    }
+    return key;
+}
+
+} // namespace ado::sqlite

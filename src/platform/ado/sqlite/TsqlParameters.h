@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/ado/sqlite/TsqlTokenizer.h"
+#include "platform/runtime/Variant.h"
+
+#include <QList>
+#include <QString>
+
+namespace ado::sqlite {
+
+// Marks the literals of a T-SQL text whose values change neither its translation nor its query
+// plan as parameters ?1, ?2, ... (TsqlToken::parameter) and returns their values in that
+// order, so texts that differ only in such values share one translation and one compiled
+// statement. Marked: a number or string standing alone as a VALUES item or as the value a SET
+// assigns, and a string compared (=, <>, <, ...) with anything. Left written out: every literal
+// of a text that does not start with SELECT, INSERT, UPDATE or DELETE or that selects INTO a
+// table, day-first dates (the translation rewrites them), numbers in conditions (a partial
+// index may depend on them), hexadecimal numbers and whole numbers beyond 32 bits.
+QList<rt::Variant> markParameters(QList<TsqlToken> &tokens);
+
+// A text that tells apart tokens that translate differently: each token's kind, text and
+// leading blank, with only "?" for a parameter's value.
+QString shapeKey(const QList<TsqlToken> &tokens);
+
+} // namespace ado::sqlite

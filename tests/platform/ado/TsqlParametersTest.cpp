@@ -1,0 +1,106 @@
+// Which literals of a text travel as parameters, so that texts differing only in them share one
+// translation and one compiled statement, and that they run as the literals would.
+#include "AdoFixture.h"
+
+#include "platform/ado/sqlite/TsqlParameters.h"
+#include "platform/ado/sqlite/TsqlTranslator.h"
+#include "platform/runtime/Conversions.h"
+
+namespace {
+
+using namespace ado::sqlite;
+
+struct ParameterCase {
+    const char *name;
+    const char *tsql;
+    const char *values; // the parameters' values joined by "|"
+    const char *sqlite; // the translation with its ?N placeholders
+};
+
+class TsqlParameters : public ::testing::TestWithParam<ParameterCase> { };
+
+TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
+{
+    QList<TsqlToken> tokens = tokenizeTsql(QString::fromUtf8(GetParam().tsql));
+    QStringList values;
+    for (const rt::Variant &value : markParameters(tokens))
+        values.append(value.type() == rt::VarType::Double ? QString::number(value.asDouble()) : rt::CStr(value));
+    EXPECT_EQ(values.join(u'|').toStdString(), GetParam().values);
+    QStringList sql;
+    for (const TranslatedStatement &statement : TsqlTranslator().translate(tokens))
+        sql.append(statement.sql);
+    EXPECT_EQ(sql.join(QStringLiteral("; ")).toStdString(), GetParam().sqlite);
+}
+
+const ParameterCase parameterCases[] = {
+    {"AssignedValuesAndComparedTexts", "UPDATE t SET a = 1, b = 'x' WHERE c = 'y' AND d = 2", "1|x|y",
+     "UPDATE t SET a = ?1, b = ?2 WHERE c = ?3 AND d = 2"},
+    {"NegativeAssignment", "update t SET a = -172.5 WHERE b = 'O''Brien'", "172.5|O'Brien",
+     "update t SET a = -?1 WHERE b = ?2"},
+    {"ValuesItemsStandingAlone", "INSERT INTO t (a, b, c, d, e) VALUES (1, -2.5, 'a', '01/03/2024', 'x' + 'y')",
+     "1|2.5|a", "INSERT INTO t (a, b, c, d, e) VALUES (?1, -?2, ?3, '2024-03-01 00:00:00', tsql_add('x', 'y'))"},
+    {"SeveralRows", "INSERT INTO t VALUES (1, 'a'), (2, ISNULL(b, 'c'))", "1|a|2",
+     "INSERT INTO t VALUES (?1, ?2), (?3, ifnull(b, 'c'))"},
+    {"DatesAndNumbersInConditionsStay", "SELECT * FROM t WHERE Fecha >= '01/03/2024' AND TC = 'CB' AND s = 1", "CB",
+     "SELECT * FROM t WHERE Fecha >= '2024-03-01 00:00:00' AND TC = ?1 AND s = 1"},
+    {"ComparedExpressionKeepsItsCollation", "SELECT a FROM t WHERE LTRIM(b) = 'x'", "x",
+     "SELECT a FROM t WHERE LTRIM(b) = ?1 COLLATE TSQLCI"},
+    {"InsertSelect", "INSERT INTO t (a) SELECT a FROM u WHERE b = 'x' ORDER BY 1", "x",
+     "INSERT INTO t (a) SELECT a FROM u WHERE b = ?1 ORDER BY 1"},
+    {"TopAndOrdinalsStay", "SELECT TOP 1 a, 'k' FROM t ORDER BY 1", "", "SELECT a, 'k' FROM t ORDER BY 1 LIMIT 1"},
+    {"WideAndHexNumbersStay", "INSERT INTO t VALUES (3000000000, 0x1F)", "", "INSERT INTO t VALUES (3000000000, 0x1F)"},
+    {"Definitions", "CREATE TABLE t (a TEXT DEFAULT 'x' CHECK (a = 'y'))", "",
+     "CREATE TABLE t (a TEXT COLLATE TSQLCI DEFAULT 'x' CHECK (a = 'y'))"},
+    {"SelectInto", "SELECT a INTO #t FROM u WHERE b = 'x'", "",
+     "CREATE TEMP TABLE \"#t\" AS SELECT a FROM u WHERE b = 'x'"},
+    {"GuardedStatement", "IF EXISTS (SELECT 1 FROM t WHERE a = 'x') DELETE FROM t WHERE a = 'x'", "",
+     "DELETE FROM t WHERE a = 'x'"},
+    {"NumberingRunsAcrossABatch", "UPDATE t SET a = 1; UPDATE u SET b = 2", "1|2",
+     "UPDATE t SET a = ?1; UPDATE u SET b = ?2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, TsqlParameters, ::testing::ValuesIn(parameterCases),
+                         [](const auto &testInfo) { return std::string(testInfo.param.name); });
+
+QString keyOf(const char *tsql)
+{
+    QList<TsqlToken> tokens = tokenizeTsql(QString::fromUtf8(tsql));
+    markParameters(tokens);
+    return shapeKey(tokens);
+}
+
+TEST(TsqlShape, TextsDifferingOnlyInParametersShareTheirKey)
+{
+    EXPECT_EQ(keyOf("UPDATE t SET a = 1 WHERE b = 'x'"), keyOf("UPDATE t SET a = 22.5 WHERE b = 'yy'"));
+    EXPECT_NE(keyOf("UPDATE t SET a = 1 WHERE b = 'x'"), keyOf("UPDATE t SET a = 1 WHERE b = [x]"));
+    EXPECT_NE(keyOf("UPDATE t SET a = 1 WHERE c = 1"), keyOf("UPDATE t SET a = 1 WHERE c = 2"));
+    EXPECT_EQ(keyOf("SELECT a FROM t WHERE b = 'x'"), keyOf("SELECT a FROM t WHERE b = 'yz'  "))
+        << "a trailing blank is no token";
+    EXPECT_NE(keyOf("SELECT a FROM t WHERE b = 'x'"), keyOf("SELECT a FROM t WHERE b ='x'"))
+        << "blanks between tokens are kept in the translation";
+    EXPECT_NE(keyOf("SELECT 'ab' FROM t"), keyOf("SELECT 'a' FROM t"));
+}
+
+class TsqlParametersRun : public EmbeddedFolderTest { };
+
+// Values passed as parameters are stored and compared as their literals would be: whole
+// numbers as integers, decimals as reals, texts under the column's collation.
+TEST_F(TsqlParametersRun, RunAsTheirLiterals)
+{
+    createDatabase(QStringLiteral("DEMO"),
+                   QStringLiteral("CREATE TABLE t (a INTEGER, b MONEY, c TEXT COLLATE TSQLCI);"));
+    ado::Connection connection;
+    connection.Open(connectionString());
+    connection.Execute(QStringLiteral("INSERT INTO t (a, b, c) VALUES (7, 2.5, 'Uno ')"));
+    connection.Execute(QStringLiteral("INSERT INTO t (a, b, c) VALUES (8, -3, 'dos')"));
+    connection.Execute(QStringLiteral("UPDATE t SET b = 4.25 WHERE c = 'UNO'"));
+    ado::Recordset rs = connection.Execute(
+        QStringLiteral("SELECT typeof(a) AS ta, typeof(b) AS tb, a, b FROM t WHERE c = 'uno' OR c = 'DOS' ORDER BY a"));
+    QStringList rows;
+    for (; !rs.EOF_(); rs.MoveNext())
+        rows.append(rt::CStr(rs(QStringLiteral("ta"))) + u' ' + rt::CStr(rs(QStringLiteral("tb"))) + u' '
+                    + rt::CStr(rs(QStringLiteral("a"))) + u' ' + QString::number(rt::CDbl(rs(QStringLiteral("b")))));
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("integer real 7 4.25"), QStringLiteral("integer integer 8 -3")}));
+}
+
+} // namespace
