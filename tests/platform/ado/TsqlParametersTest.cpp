@@ -17,6 +17,11 @@ struct ParameterCase {
     const char *sqlite; // the translation with its ?N placeholders
 };
 
+void PrintTo(const ParameterCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class TsqlParameters : public ::testing::TestWithParam<ParameterCase> { };
 
 TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
