@@ -3,6 +3,7 @@
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace ado::sqlite {
@@ -123,6 +124,35 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
             result.rows.append(columnRow(catalog, query));
     }
     return result;
+}
+
+KeyColumns keyColumnsOf(sqlite3 *db)
+{
+    QStringList names;
+    Query objects(db, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view')");
+    while (objects.next())
+        names.append(objects.text(0));
+    KeyColumns keys;
+    for (const QString &name : std::as_const(names)) {
+        QStringList columns;
+        try {
+            const QByteArray sql = "SELECT upper(name) FROM pragma_table_xinfo('"
+                                   + QString(name).replace(u'\'', QStringLiteral("''")).toUtf8() + "')";
+            Query query(db, sql.constData());
+            while (query.next())
+                columns.append(query.text(0));
+        } catch (const EngineError &) { // NOLINT(bugprone-empty-catch)
+            // A view that no longer compiles has no columns to offer; its queries fail on their own.
+        }
+        for (const QString &column : std::as_const(columns)) {
+            const QStringList pieces = column.split(u'+');
+            if (pieces.size() > 1 && std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString &piece) {
+                    return columns.contains(piece);
+                }))
+                keys[name.toUpper()].insert(column, column);
+        }
+    }
+    return keys;
 }
 
 } // namespace ado::sqlite

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlKeyColumns.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,5 +19,9 @@ ResultSet tablesRowset(sqlite3 *db, const QString &catalog, const QStringList &r
 // ORDINAL_POSITION, IS_NULLABLE, DATA_TYPE as an ADO code, CHARACTER_MAXIMUM_LENGTH, ...),
 // restricted by catalog, schema, table and column. Throws EngineError.
 ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions);
+
+// The key columns of the database's tables and views: each column named after a concatenation
+// of other columns of its own table or view ("A+B+C"). Throws EngineError.
+KeyColumns keyColumnsOf(sqlite3 *db);
 
 } // namespace ado::sqlite

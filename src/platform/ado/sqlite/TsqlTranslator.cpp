@@ -13,10 +13,11 @@ namespace {
 using Kind = TsqlToken::Kind;
 using StatementKind = TranslatedStatement::Kind;
 
-QString sqliteText(TsqlNodes statement)
+QString sqliteText(TsqlNodes statement, const KeyColumns &keys)
 {
     rewriteTerms(statement);
     rewriteClauses(statement);
+    rewriteKeyColumns(statement, keys);
     rewriteExpressions(statement);
     if (!statement.isEmpty())
         statement.first().token.spaced = false;
@@ -65,17 +66,17 @@ StatementKind kindOf(const TsqlNodes &body)
     return StatementKind::Sql;
 }
 
-TranslatedStatement translateStatement(TsqlStatement statement)
+TranslatedStatement translateStatement(TsqlStatement statement, const KeyColumns &keys)
 {
     TranslatedStatement out;
     out.kind = kindOf(statement.body);
     if (statement.guarded && out.kind != StatementKind::Sql)
         throwTsqlSyntaxError(statement.body.first().token.text);
     if (out.kind == StatementKind::Sql)
-        out.sql = sqliteText(std::move(statement.body));
+        out.sql = sqliteText(std::move(statement.body), keys);
     if (statement.guarded) {
         out.kind = StatementKind::IfExists;
-        out.condition = sqliteText(std::move(statement.guard));
+        out.condition = sqliteText(std::move(statement.guard), keys);
         out.negated = statement.negated;
     }
     return out;
@@ -94,7 +95,7 @@ QList<TranslatedStatement> TsqlTranslator::translate(const QList<TsqlToken> &tok
     QList<TranslatedStatement> translated;
     translated.reserve(statements.size());
     for (TsqlStatement &statement : statements)
-        translated.append(translateStatement(std::move(statement)));
+        translated.append(translateStatement(std::move(statement), m_keys));
     return translated;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ado/sqlite/TsqlKeyColumns.h"
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
 #include <QList>
@@ -33,6 +34,12 @@ public:
     QList<TranslatedStatement> translate(const QString &tsql) const;
     // The same from the text's tokens; literals marked as parameters come out as ?N.
     QList<TranslatedStatement> translate(const QList<TsqlToken> &tokens) const;
+
+    // The database's key columns, which comparisons on the concatenations they hold then use.
+    void setKeyColumns(KeyColumns keys) { m_keys = std::move(keys); }
+
+private:
+    KeyColumns m_keys;
 };
 
 } // namespace ado::sqlite
