@@ -7,6 +7,7 @@
 // growing no faster than the collections, the program's layer within 1.3 times the raw replay,
 // a gap never above 100 ms.
 
+#include "BenchProgram.h"
 #include "BenchScales.h"
 #include "db/Conexiones.h"
 #include "demo/DemoDatabase.h"
@@ -109,17 +110,6 @@ std::unique_ptr<ado::Engine> recordingEngine(const QString &connectionString)
 {
     return std::make_unique<RecordingEngine>(ado::makeStandardEngine(connectionString));
 }
-
-// Answers every box with its first button and shows its text on the console.
-class ConsoleDialogs final : public ui::DialogService {
-public:
-    int msgBox(const QString &text, int, const QString &) override
-    {
-        std::fprintf(stderr, "  [box] %s\n", qPrintable(text));
-        return ui::vbOK;
-    }
-    QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
-};
 
 // The window as the benchmark sees it: times the gaps between repaints and event pumps.
 class TimedWindow final : public VentanaGeneracion {
@@ -249,18 +239,6 @@ struct Figures {
     QString gapStatement;
     long statementRepaints = 0;
 };
-
-void openProgramConnection()
-{
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    if (!gBaseDatos->gOpenFlag)
-        throw std::runtime_error("the demo database did not open");
-    gBaseDatos->gEsAdmin = true;
-}
 
 int settledCollections(const QString &folder)
 {

@@ -35,7 +35,9 @@ CREATE TABLE V_COMISIONES_VENDEDOR_COB (
 );
 -- The updates address a collection by its key alone, across settlements.
 CREATE INDEX IX_COMISIONES_COB_COBRANZA ON V_COMISIONES_VENDEDOR_COB (CbTc, IdCobranza);
-CREATE INDEX IX_COMISIONES_COB_LIQUIDACION ON V_COMISIONES_VENDEDOR_COB (IdLiquidacion, idVendedor);
+-- Holds the collection keys too: the vouchers and article lists of a salesperson join from it
+-- without reading the rows.
+CREATE INDEX IX_COMISIONES_COB_LIQUIDACION ON V_COMISIONES_VENDEDOR_COB (IdLiquidacion, idVendedor, CbTc, IdCobranza);
 
 -- Self rows of credit notes are inserted without Comision and Observaciones.
 CREATE TABLE V_COMISIONES_VENDEDOR_APL (
@@ -49,6 +51,8 @@ CREATE TABLE V_COMISIONES_VENDEDOR_APL (
 );
 CREATE INDEX IX_COMISIONES_APL_COMPROBANTE ON V_COMISIONES_VENDEDOR_APL (Tc, idComprobante);
 CREATE INDEX IX_COMISIONES_APL_LIQUIDACION ON V_COMISIONES_VENDEDOR_APL (IdLiquidacion, CbTc, IdCobranza);
+-- The article list reaches each collection's vouchers by the collection alone.
+CREATE INDEX IX_COMISIONES_APL_COBRANZA ON V_COMISIONES_VENDEDOR_APL (CbTc, IdCobranza);
 
 -- Id grows with every insert and is never reused: the duplicate clean-up keeps MAX(Id).
 -- Comision is a percentage here; in _COB and _APL it is an amount.
@@ -72,6 +76,8 @@ CREATE TABLE V_COMISIONES_VENDEDOR_DET (
 );
 CREATE INDEX IX_COMISIONES_DET_LIQUIDACION ON V_COMISIONES_VENDEDOR_DET (IdLiquidacion);
 CREATE INDEX IX_COMISIONES_DET_COMPROBANTE ON V_COMISIONES_VENDEDOR_DET (Tc, IdComprobante, IdArticulo);
+-- The article list narrowed to one collection.
+CREATE INDEX IX_COMISIONES_DET_COBRANZA ON V_COMISIONES_VENDEDOR_DET (cbtc, idcobranza);
 
 --------------------------------------------------------------------------------------------
 -- Print work rows
@@ -252,14 +258,17 @@ CREATE TABLE MV_ASIENTOS (
     TJ_cuotas              INTEGER,
     PERIODO                INTEGER,
     MES_OPERATIVO          INTEGER,
-    "NUMERO ASIENTO"       INTEGER
+    "NUMERO ASIENTO"       INTEGER,
+    -- The voucher key as the program joins on it, SUCURSAL + NUMERO + LETRA: the engine compares
+    -- such a join on this column, which an index serves (it never serves an expression there).
+    "SUCURSAL+NUMERO+LETRA" TEXT(13) COLLATE TSQLCI
+        GENERATED ALWAYS AS (tsql_add(tsql_add(SUCURSAL, NUMERO), LETRA)) VIRTUAL
 );
 CREATE INDEX IX_MV_ASIENTOS_COMPROBANTE ON MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA, SECUENCIA);
 -- The settlement picks the first line of every collection of a date range.
 CREATE INDEX IX_MV_ASIENTOS_FECHA ON MV_ASIENTOS (SECUENCIA, Fecha);
--- The collections list joins each collection to its first line on the concatenated key
--- pieces, which no index can serve from that side: this index keeps the walk to first lines.
-CREATE INDEX IX_MV_ASIENTOS_PRIMERA ON MV_ASIENTOS (TC, SUCURSAL, NUMERO, LETRA) WHERE SECUENCIA = 1;
+-- The collections list joins each collection to its first line on the concatenated key.
+CREATE INDEX IX_MV_ASIENTOS_PRIMERA ON MV_ASIENTOS (TC, "SUCURSAL+NUMERO+LETRA") WHERE SECUENCIA = 1;
 
 -- MedioDePago is Null for every account that is not a means of payment.
 CREATE TABLE MA_CUENTAS (
@@ -710,13 +719,15 @@ INSERT INTO sqlite_stat1 (tbl, idx, stat) VALUES
     ('MV_APLICACION', 'IX_MV_APLICACION_PRINT', '1000000 250000 1'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_COMPROBANTE', '4000000 500000 250000 4 4 1'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_FECHA', '4000000 1000000 1000'),
-    ('MV_ASIENTOS', 'IX_MV_ASIENTOS_PRIMERA', '1000000 125000 62500 1 1'),
+    ('MV_ASIENTOS', 'IX_MV_ASIENTOS_PRIMERA', '1000000 125000 1'),
     ('V_MV_CPTE', 'IX_V_MV_CPTE_COMPROBANTE', '1000000 200000 1 1'),
     ('V_MV_CPTE', 'IX_V_MV_CPTE_PIEZAS', '1000000 200000 100000 2 1'),
     ('V_MV_CPTEINSUMOS', 'IX_V_MV_CPTEINSUMOS_COMPROBANTE', '3000000 600000 3 3'),
     ('V_COMISIONES_VENDEDOR_COB', 'IX_COMISIONES_COB_COBRANZA', '1000000 250000 1'),
-    ('V_COMISIONES_VENDEDOR_COB', 'IX_COMISIONES_COB_LIQUIDACION', '1000000 5000 1000'),
+    ('V_COMISIONES_VENDEDOR_COB', 'IX_COMISIONES_COB_LIQUIDACION', '1000000 5000 1000 1 1'),
     ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_COMPROBANTE', '1000000 250000 1'),
     ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_LIQUIDACION', '1000000 5000 2 1'),
+    ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_COBRANZA', '1000000 250000 1'),
     ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_LIQUIDACION', '3000000 15000'),
-    ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_COMPROBANTE', '3000000 750000 3 2');
+    ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_COMPROBANTE', '3000000 750000 3 2'),
+    ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_COBRANZA', '3000000 750000 3');

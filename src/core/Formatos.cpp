@@ -48,10 +48,15 @@ QString FmtMoneda(const QString &Texto, int Decimales, bool SepararMiles)
 {
     if (Decimales == DecimalesSinFormato)
         return Texto;
-    const int n = decimalesEfectivos(Decimales);
+    return FmtMoneda(gUtil->ValorNumerico(Texto), Decimales, SepararMiles);
+}
+
+QString FmtMoneda(rt::Currency Importe, int Decimales, bool SepararMiles)
+{
+    const int n = decimalesEfectivos(Decimales == DecimalesSinFormato ? DecimalesPorDefecto : Decimales);
     const QString mascara = (SepararMiles ? QStringLiteral("###,###,###,###0.") : QStringLiteral("############0."))
                             + QString(n, QLatin1Char('0'));
-    QString resultado = rt::formatNumber(RedondearMoneda(gUtil->ValorNumerico(Texto), n), mascara);
+    QString resultado = rt::formatNumber(RedondearMoneda(Importe, n), mascara);
     if (n == 0 && (resultado.endsWith(QLatin1Char('.')) || resultado.endsWith(QLatin1Char(','))))
         resultado.chop(1);
     return resultado;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/Currency.h"
 #include "platform/runtime/Variant.h"
 
 #include <QString>
@@ -19,6 +20,9 @@ inline constexpr int DecimalesNinguno = -2; // a whole number
 // negative count other than -2 gives 2 decimals. Throws RuntimeError 6 when the amount does not
 // fit a Currency.
 QString FmtMoneda(const QString &Texto, int Decimales, bool SepararMiles);
+// The same for an amount already read (the lists format thousands of them at a time); with
+// DecimalesSinFormato, there being no text to give back, two decimals.
+QString FmtMoneda(rt::Currency Importe, int Decimales, bool SepararMiles);
 
 // The amount rounded half to even to `Decimales` places (4 or more: unchanged).
 rt::Currency RedondearMoneda(rt::Currency Importe, int Decimales);

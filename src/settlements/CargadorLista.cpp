@@ -3,6 +3,7 @@
 #include "core/Formatos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
+#include "session/ObjetosExternos.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -23,6 +24,19 @@ CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &ba
     , m_fuente(fuente)
     , m_base(base)
 {
+}
+
+CargadorLista::~CargadorLista()
+{
+    mostrarFilas();
+}
+
+void CargadorLista::mostrarFilas()
+{
+    if (m_pendientes.isEmpty())
+        return;
+    m_lista.addTopLevelItems(m_pendientes);
+    m_pendientes.clear();
 }
 
 void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden)
@@ -70,13 +84,17 @@ bool CargadorLista::hayFilas() const
 void CargadorLista::agregarFila(const QStringList &textos)
 {
     auto *fila = new QTreeWidgetItem(textos);
-    for (int i = 0; i < static_cast<int>(textos.size()) && i < static_cast<int>(m_alineaciones.size()); ++i)
-        fila->setTextAlignment(i, alineacionQt(m_alineaciones.at(static_cast<size_t>(i))));
-    m_lista.addTopLevelItem(fila);
+    // Left is what a cell shows without being told.
+    for (int i = 0; i < static_cast<int>(textos.size()) && i < static_cast<int>(m_alineaciones.size()); ++i) {
+        if (m_alineaciones.at(static_cast<size_t>(i)) == Alineacion::Derecha)
+            fila->setTextAlignment(i, alineacionQt(Alineacion::Derecha));
+    }
+    m_pendientes.append(fila);
 }
 
 void CargadorLista::cerrar()
 {
+    mostrarFilas();
     m_base.CierraRecordset(m_filas);
 }
 
@@ -93,5 +111,5 @@ QString SumasImportes::texto(int indice) const
 
 QString ImporteLista(const rt::Variant &valor)
 {
-    return FmtMoneda(valor.isNull() ? QString() : rt::CStr(valor), 2, true);
+    return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
 }

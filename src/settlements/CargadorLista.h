@@ -5,6 +5,7 @@
 #include "platform/runtime/Variant.h"
 
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -26,11 +27,16 @@ struct ColumnaLista {
 
 // The steps every settlement list shares: reset the list and lay out its columns, read one
 // forward-only, read-only query on the program's connection, add the rows, close the query.
-// Rows already added stay in the list when a later step throws.
+// Rows reach the list together when the query is closed or the loader goes away, so a list of
+// thousands is laid out once; rows already added stay in the list when a later step throws.
 class CargadorLista {
 public:
     // `fuente` is the window's font: the column widths follow it.
     CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &base);
+    // Puts the rows still pending into the list.
+    ~CargadorLista();
+    CargadorLista(const CargadorLista &) = delete;
+    CargadorLista &operator=(const CargadorLista &) = delete;
 
     // Empties the list's rows and columns and lays out `columnas`. With `sinOrden` the list
     // stops sorting, so its rows keep the query's order; otherwise its sort settings stay.
@@ -49,15 +55,18 @@ public:
     // Adds a row: the item's text and its sub-items, aligned as their columns.
     void agregarFila(const QStringList &textos);
 
-    // Closes the query through CierraRecordset.
+    // Puts the pending rows into the list and closes the query through CierraRecordset.
     void cerrar();
 
 private:
+    void mostrarFilas();
+
     QTreeWidget &m_lista;
     QFont m_fuente;
     DB_Dll &m_base;
     std::vector<Alineacion> m_alineaciones;
     ado::Recordset m_filas;
+    QList<QTreeWidgetItem *> m_pendientes;
 };
 
 // Running sums of a list's amount columns, kept as currency values.

@@ -89,7 +89,10 @@ QString textoCelda(const Celda &celda, ado::Recordset &rs)
     case Forma::SinBlancosIniciales:
         return rt::LTrim(rt::CStr(valor));
     case Forma::Importe:
-        return FmtMoneda(rt::CStr(valor), 2, true);
+        // Read as a number without the trip through its text; a Null fails as its text does.
+        if (valor.isNull())
+            return FmtMoneda(rt::CStr(valor), 2, true);
+        return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
     case Forma::Texto:
         break;
     }

@@ -5,6 +5,8 @@
 #include "platform/ado/SelectTable.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <QHash>
+
 namespace ado {
 
 struct Recordset::Data {
@@ -17,6 +19,8 @@ struct Recordset::Data {
     long positionBeforeAdd = 0;
     QList<rt::Variant> pending;
     QList<bool> assigned;
+    // Columns already looked up, by the name as asked: a loop asks the same names on every row.
+    QHash<QString, int> named;
 
     long rowCount() const { return static_cast<long>(result.rows.size()); }
 };
@@ -149,10 +153,15 @@ Field Recordset::Fields(const QString &name)
 {
     if (!m_data)
         raiseAdoError(rt::err::AdoObjectClosed, source());
+    const auto known = m_data->named.constFind(name);
+    if (known != m_data->named.constEnd())
+        return Field(this, *known);
     const QList<ColumnInfo> &columns = m_data->result.columns;
     for (qsizetype i = 0; i < columns.size(); ++i) {
-        if (columns.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+        if (columns.at(i).name.compare(name, Qt::CaseInsensitive) == 0) {
+            m_data->named.insert(name, static_cast<int>(i));
             return Field(this, static_cast<int>(i));
+        }
     }
     raiseAdoError(rt::err::AdoItemNotFound, source());
 }

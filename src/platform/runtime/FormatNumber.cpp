@@ -3,6 +3,10 @@
 #include "platform/runtime/NumberText.h"
 #include "platform/runtime/Regional.h"
 
+#include <QHash>
+#include <QVarLengthArray>
+#include <algorithm>
+
 namespace rt {
 
 namespace {
@@ -59,9 +63,19 @@ QString grouped(const QString &digits, QChar separator)
     return result;
 }
 
+// The lists format the same few masks thousands of times in a row.
+const NumberMask &parsedMask(const QString &mask)
+{
+    thread_local QHash<QString, NumberMask> parsed;
+    const auto found = parsed.constFind(mask);
+    if (found != parsed.constEnd())
+        return *found;
+    return *parsed.insert(mask, parseMask(mask));
+}
+
 QString render(const numbertext::Decimal &value, const QString &mask)
 {
-    const NumberMask m = parseMask(mask);
+    const NumberMask &m = parsedMask(mask);
     const RegionalSettings &settings = regional();
     const numbertext::Decimal rounded = numbertext::roundedAwayFromZero(value, m.maxDecimals);
     QString whole = numbertext::integerDigits(rounded);
@@ -80,6 +94,55 @@ QString render(const numbertext::Decimal &value, const QString &mask)
     return text + m.suffix;
 }
 
+// A Currency is a whole count of ten-thousandths: its digits come from integer arithmetic, as
+// render gives them (the settlement lists format tens of thousands of amounts at a time).
+QString renderCurrency(qint64 raw, const NumberMask &m)
+{
+    constexpr int ownDecimals = 4;
+    const int kept = std::min(m.maxDecimals, ownDecimals);
+    quint64 step = 1;
+    for (int i = kept; i < ownDecimals; ++i)
+        step *= 10;
+    const bool negative = raw < 0;
+    quint64 magnitude = negative ? 0 - static_cast<quint64>(raw) : static_cast<quint64>(raw);
+    magnitude = (magnitude + step / 2) / step * step; // halves away from zero
+    // The whole digits, last first, zeros added up to the mask's.
+    QVarLengthArray<char16_t, 32> whole;
+    for (quint64 rest = magnitude / 10000; rest > 0; rest /= 10)
+        whole.append(static_cast<char16_t>(u'0' + rest % 10));
+    while (whole.size() < m.minInteger)
+        whole.append(u'0');
+    // The decimals the mask shows, trailing zeros dropped down to its minimum.
+    QVarLengthArray<char16_t, 32> fraction;
+    quint64 fourth = magnitude % 10000;
+    for (int i = 0; i < m.maxDecimals; ++i) {
+        if (i >= ownDecimals) {
+            fraction.append(u'0');
+            continue;
+        }
+        fourth *= 10;
+        fraction.append(static_cast<char16_t>(u'0' + fourth / 10000 % 10));
+    }
+    while (fraction.size() > m.minDecimals && fraction.last() == u'0')
+        fraction.removeLast();
+    const RegionalSettings &settings = regional();
+    QString text;
+    text.reserve(m.prefix.size() + whole.size() * 4 / 3 + fraction.size() + m.suffix.size() + 2);
+    if (negative && magnitude != 0)
+        text.append(QLatin1Char('-'));
+    text.append(m.prefix);
+    for (qsizetype i = whole.size() - 1; i >= 0; --i) {
+        text.append(QChar(whole.at(i)));
+        if (m.grouping && i > 0 && i % 3 == 0)
+            text.append(settings.thousandsSeparator);
+    }
+    if (m.hasPoint) {
+        text.append(settings.decimalSeparator);
+        text.append(QStringView(fraction.constData(), fraction.size()));
+    }
+    return text.append(m.suffix);
+}
+
 } // namespace
 
 QString formatNumber(double value, const QString &mask)
@@ -89,7 +152,7 @@ QString formatNumber(double value, const QString &mask)
 
 QString formatNumber(Currency value, const QString &mask)
 {
-    return render(numbertext::fromCurrencyRaw(value.raw()), mask);
+    return renderCurrency(value.raw(), parsedMask(mask));
 }
 
 } // namespace rt

@@ -1,5 +1,6 @@
 #include "platform/runtime/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -80,15 +81,16 @@ Decimal toDecimal(double value, int significant)
         return result;
     char buffer[64];
     const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
-    const std::string text(buffer, written.ptr);
-    const std::size_t exponentAt = text.find('e');
-    result.negative = text.front() == '-';
-    for (std::size_t i = result.negative ? 1 : 0; i < exponentAt; ++i) {
-        if (text[i] != '.')
-            result.digits.append(QLatin1Char(text[i]));
+        std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, significant - 1);
+    *written.ptr = '\0';
+    const char *exponentAt = std::find(buffer, written.ptr, 'e');
+    result.negative = buffer[0] == '-';
+    result.digits.reserve(significant);
+    for (const char *c = buffer + (result.negative ? 1 : 0); c < exponentAt; ++c) {
+        if (*c != '.')
+            result.digits.append(QLatin1Char(*c));
     }
-    result.point = std::atoi(text.c_str() + exponentAt + 1) + 1;
+    result.point = std::atoi(exponentAt + 1) + 1;
     stripTrailingZeros(result);
     return result;
 }

@@ -70,6 +70,36 @@ TEST(FormatNumbers, OtherValueKinds)
     });
 }
 
+// Currency amounts go the integer way: the same texts as the numbers they hold.
+TEST(FormatNumbers, CurrencyAmounts)
+{
+    const auto money = [](qint64 tenThousandths) { return Variant(Currency::fromRaw(tenThousandths)); };
+    expectAll({
+        {money(12345000), "###,###,###,###0.00", "1.234,50"},
+        {money(12345678910), "###,###,###,###0.00", "1.234.567,89"},
+        {money(-12345675000), "#,##0.00", "-1.234.567,50"},
+        {money(0), "###,###,###,###0.00", "0,00"},
+        {money(9999990), "#,##0.00", "1.000,00"},
+        {money(1250), "0.00", "0,13"},
+        {money(-1250), "0.00", "-0,13"},
+        {money(-49), "0.00", "0,00"},
+        {money(-50), "0.00", "-0,01"},
+        {money(25000), "0", "3"},
+        {money(12345000), "###,###,###,###0.", "1.235,"},
+        {money(12345000), "############0.", "1235,"},
+        {money(5000), "#####.00", ",50"},
+        {money(250000), "#.##", "25,"},
+        {money(70000), "#####00", "07"},
+        {money(0), "#", ""},
+        {money(31416), "0.0###", "3,1416"},
+        {money(31000), "0.0###", "3,1"},
+        {money(31416), "0.000000", "3,141600"},
+        {money(INT64_MAX), "#,##0.00", "922.337.203.685.477,58"},
+        {money(INT64_MIN), "0.0000", "-922337203685477,5808"},
+        {money(120000), "$ 0.00 c/u", "$ 12,00 c/u"},
+    });
+}
+
 TEST(FormatNumbers, FollowAPinnedRegion)
 {
     RegionalScope pinned(RegionalSettings::englishUnitedStates());

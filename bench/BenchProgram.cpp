@@ -1,0 +1,24 @@
+#include "BenchProgram.h"
+
+#include "db/Conexiones.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+int ConsoleDialogs::msgBox(const QString &text, int, const QString &)
+{
+    std::fprintf(stderr, "  [box] %s\n", qPrintable(text));
+    return ui::vbOK;
+}
+
+void openProgramConnection()
+{
+    gBaseDatos->gServidor = QStringLiteral("sqlite");
+    gBaseDatos->gDBName = QStringLiteral("DEMO");
+    gBaseDatos->gUsuario = QStringLiteral("DEMO");
+    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
+    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
+    if (!gBaseDatos->gOpenFlag)
+        throw std::runtime_error("the demo database did not open");
+    gBaseDatos->gEsAdmin = true;
+}
