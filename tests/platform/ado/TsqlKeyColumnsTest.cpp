@@ -15,6 +15,11 @@ struct KeyCase {
     const char *sqlite;
 };
 
+void PrintTo(const KeyCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class TsqlKeyColumns : public ::testing::TestWithParam<KeyCase> { };
 
 TEST_P(TsqlKeyColumns, WritesTheKeyColumnWhereItsTableHasOne)
