@@ -1,5 +1,6 @@
 #include "AdoFixture.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 using ado::Connection;
@@ -83,6 +84,33 @@ TEST_F(SqliteEngineTest, TransactionsNestAndRollBackEverything)
     EXPECT_EQ(m_connection.Errors()(0).NativeError, 3902);
     EXPECT_EQ(errorNumberOf([&] { m_connection.RollbackTrans(); }), err::AdoEFail);
     EXPECT_EQ(m_connection.Errors()(0).NativeError, 3903);
+}
+
+// A transaction takes the write lock when it begins: another connection still reads what was
+// committed, but waits to write (told to its lock-wait handler) and fails at its command timeout.
+TEST_F(SqliteEngineTest, ATransactionHoldsOtherWritersFromItsStart)
+{
+    Connection other;
+    other.setCommandTimeout(1);
+    other.Open(connectionString());
+    int waits = 0;
+    other.setLockWaitHandler([&] { ++waits; });
+    m_connection.BeginTrans();
+    EXPECT_EQ(other.Execute(QStringLiteral("SELECT * FROM PEDIDOS")).RecordCount(), 0);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(errorNumberOf([&] { other.BeginTrans(); }), err::AdoEFail);
+    EXPECT_GE(waited.elapsed(), 900);
+    EXPECT_EQ(other.Errors()(0).NativeError, 1222);
+    EXPECT_GT(waits, 0);
+    EXPECT_EQ(other.transactionDepth(), 0);
+
+    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('A1', 1)"));
+    m_connection.CommitTrans();
+    other.BeginTrans();
+    other.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 2)"));
+    other.CommitTrans();
+    EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 2);
 }
 
 TEST_F(SqliteEngineTest, RecordsAffectedCountsTheRowsTouched)
