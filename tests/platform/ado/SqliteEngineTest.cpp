@@ -1,5 +1,7 @@
 #include "AdoFixture.h"
 
+#include "platform/runtime/Conversions.h"
+
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -111,6 +113,34 @@ TEST_F(SqliteEngineTest, ATransactionHoldsOtherWritersFromItsStart)
     other.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 2)"));
     other.CommitTrans();
     EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 2);
+}
+
+// A full disk makes SQLite undo the whole transaction: what comes next must not be stored by
+// itself, as if the transaction were still there.
+TEST_F(SqliteEngineTest, AfterSQLiteUndidTheTransactionNothingRunsUntilRolledBack)
+{
+    const long pages = rt::CLng(m_connection.Execute(QStringLiteral("PRAGMA page_count")).Fields(0L).Value());
+    m_connection.Execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 2));
+    m_connection.BeginTrans();
+    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('A1', 1)"));
+    const QString largo = QStringLiteral("INSERT INTO CLIENTES (Codigo, Nombre) VALUES ('%1', '") + QString(3000, u'x')
+                          + QStringLiteral("')");
+    long failure = 0;
+    for (int i = 0; i < 20 && failure == 0; ++i)
+        failure = errorNumberOf([&] { m_connection.Execute(largo.arg(i)); });
+    ASSERT_EQ(failure, err::AdoEFail) << "the database never filled up";
+
+    EXPECT_EQ(errorNumberOf([&] {
+                  m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 2)"));
+              }),
+              err::AdoEFail);
+    EXPECT_EQ(m_connection.Errors()(0).NativeError, 3930);
+    EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 0);
+    errorNumberOf([&] { m_connection.RollbackTrans(); });
+    EXPECT_EQ(m_connection.transactionDepth(), 0);
+    m_connection.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 3)"));
+    EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 1);
+    EXPECT_EQ(committedCount(QStringLiteral("CLIENTES")), 2);
 }
 
 TEST_F(SqliteEngineTest, RecordsAffectedCountsTheRowsTouched)

@@ -110,7 +110,7 @@ void SqliteEngine::close()
 
 ExecResult SqliteEngine::execute(const QString &text)
 {
-    session();
+    refuseInUndoneTransaction();
     ExecResult result;
     const QList<TranslatedStatement> statements = translated(text, m_parameters);
     const auto forget = qScopeGuard([this] { m_parameters.clear(); });
@@ -163,6 +163,7 @@ ResultSet SqliteEngine::openSchema(int schema, const QStringList &restrictions)
 
 long long SqliteEngine::insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values)
 {
+    refuseInUndoneTransaction();
     Session &current = session();
     QString sql = QStringLiteral("INSERT INTO ") + quotedName(table);
     if (columns.isEmpty()) {
@@ -364,6 +365,18 @@ void SqliteEngine::runControl(const char *sql)
     StatementReset reset(statement);
     if (sqlite3_step(statement) != SQLITE_DONE)
         throwSqliteError(current.handle.get(), QString::fromLatin1(sql));
+}
+
+// SQLite undoes a whole transaction on some failures (a full disk, an I/O error). What the
+// program sends next must not run and be stored by itself as if that transaction still held
+// it: until the program rolls back, every statement fails, as SQL Server fails them in a
+// transaction it can no longer commit.
+void SqliteEngine::refuseInUndoneTransaction()
+{
+    if (m_transactionDepth > 0 && sqlite3_get_autocommit(session().handle.get()))
+        throwError(rt::err::AdoEFail, 3930, "25000",
+                   QStringLiteral("The current transaction cannot be committed and cannot support operations that "
+                                  "write to the log file. Roll back the transaction."));
 }
 
 // A failure inside a transaction (a full disk, an interrupted COMMIT) can make SQLite roll it

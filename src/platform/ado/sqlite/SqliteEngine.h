@@ -39,7 +39,8 @@ public:
     // and adds up the rows touched by INSERT, UPDATE and DELETE.
     ExecResult execute(const QString &text) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
-    // The outermost one takes the database's write lock when it begins.
+    // The outermost one takes the database's write lock when it begins. A transaction SQLite
+    // undid by itself after a failure refuses every statement (native 3930) until rolled back.
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
@@ -74,6 +75,7 @@ private:
     bool givesRow(const QString &sql);
     void runControl(const char *sql);
     void syncTransactionDepth();
+    void refuseInUndoneTransaction();
     void installProgressHandler();
     static int onProgress(void *engine);
     static int onBusy(void *engine, int attempt);
