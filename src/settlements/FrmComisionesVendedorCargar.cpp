@@ -28,15 +28,24 @@ const QString TituloAviso = QStringLiteral("Aviso");
 constexpr qint64 IntervaloRepintadoMs = 25;
 
 // While it lives, a long statement on the connection stops now and then to paint the window
-// (its user input stays queued: the window is locked anyway).
+// (its user input stays queued: the window is locked anyway), and so does the wait for the
+// database while another workstation's build holds it, which the label tells.
 class RepintadoDuranteSentencias {
 public:
-    explicit RepintadoDuranteSentencias(ado::Connection &conexion)
+    RepintadoDuranteSentencias(ado::Connection &conexion, QLabel &estado)
         : m_conexion(conexion)
     {
         m_conexion.setProgressHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+        m_conexion.setLockWaitHandler([&estado] {
+            estado.setText(QStringLiteral("Esperando la Base de Datos ocupada por otro programa"));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
     }
-    ~RepintadoDuranteSentencias() { m_conexion.setProgressHandler({}); }
+    ~RepintadoDuranteSentencias()
+    {
+        m_conexion.setProgressHandler({});
+        m_conexion.setLockWaitHandler({});
+    }
     RepintadoDuranteSentencias(const RepintadoDuranteSentencias &) = delete;
     RepintadoDuranteSentencias &operator=(const RepintadoDuranteSentencias &) = delete;
 
@@ -122,7 +131,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
     // Nothing but the progress label may act while the build runs: a second run, a delete or
     // closing the window would work on rows the build is still writing.
     const BloqueoVentana bloqueo(*this, lblEstado);
-    const RepintadoDuranteSentencias repintado(gBaseDatos->gCnn);
+    const RepintadoDuranteSentencias repintado(gBaseDatos->gCnn, *lblEstado);
     GeneradorComisiones generador(*gBaseDatos, ventana);
     if (generador.GeneraComisionesNew(FechaDesde, FechaHasta, IdVendedor, idLiquidacionBorrar)
         == GeneradorComisiones::Fin::Abandonada)
