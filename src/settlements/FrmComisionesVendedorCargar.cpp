@@ -17,14 +17,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 
 const QString TituloAviso = QStringLiteral("Aviso");
 
-// The label is repainted at once when this long has passed since its last repaint; between
-// repaints its text still shows at the next event pump.
+// The progress label changes at most this often.
 constexpr qint64 IntervaloRepintadoMs = 25;
 
 // While it lives, a long statement on the connection stops now and then to paint the window
@@ -100,31 +100,51 @@ void FrmComisionesVendedor::CmdGenerar_Click()
 void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta, QString &IdVendedor,
                                                 QString &idLiquidacionBorrar)
 {
-    // The window as the generator sees it.
+    // The window as the generator sees it. The label takes a new text at most every
+    // IntervaloRepintadoMs, the last one given: painting it for each of tens of thousands of
+    // rows would cost more than the rows themselves, and nobody reads that fast.
     class Ventana final : public VentanaGeneracion {
     public:
         explicit Ventana(FrmComisionesVendedor &formulario)
             : m_formulario(formulario)
         {
-            m_reloj.start();
+            m_aplazado.setSingleShot(true);
+            m_aplazado.callOnTimeout([this] { mostrarPendiente(); });
         }
 
         void mostrarEstado(const QString &texto) override
         {
-            m_formulario.lblEstado->setText(texto);
-            if (m_reloj.elapsed() >= IntervaloRepintadoMs) {
-                m_formulario.lblEstado->repaint();
-                m_reloj.restart();
-            }
+            m_pendiente = texto;
+            if (m_aplazado.isActive())
+                return;
+            const qint64 pasado = m_reloj.isValid() ? m_reloj.elapsed() : IntervaloRepintadoMs;
+            if (pasado >= IntervaloRepintadoMs)
+                mostrarPendiente();
+            else
+                m_aplazado.start(static_cast<int>(IntervaloRepintadoMs - pasado));
         }
         void procesarEventos() override { ui::DoEvents(); }
-        void Detalleon(bool on) override { m_formulario.Detalleon(on); }
+        // The label's own state follows from here: a text still waiting is dropped.
+        void Detalleon(bool on) override
+        {
+            m_aplazado.stop();
+            m_formulario.Detalleon(on);
+        }
         void Inicializa() override { m_formulario.Inicializa(); }
         bool recalcular() const override { return m_formulario.chkRecalcular->isChecked(); }
 
     private:
+        void mostrarPendiente()
+        {
+            m_formulario.lblEstado->setText(m_pendiente);
+            m_formulario.lblEstado->repaint();
+            m_reloj.restart();
+        }
+
         FrmComisionesVendedor &m_formulario;
         QElapsedTimer m_reloj;
+        QTimer m_aplazado;
+        QString m_pendiente;
     };
 
     Ventana ventana(*this);
