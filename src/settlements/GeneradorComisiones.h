@@ -8,6 +8,7 @@
 #include <optional>
 
 class DB_Dll;
+class ImputacionCobranza;
 class VentanaGeneracion;
 
 namespace ado {
@@ -71,7 +72,7 @@ private:
 
     // Stages after the collections (GeneradorComisionesAplicaciones.cpp).
     void discriminarCobranzas();
-    void imputarCobranza(ado::Recordset &rs);
+    void imputarCobranza(ado::Recordset &rs, ImputacionCobranza &imputacion);
     Paso cargarAplicaciones();
     Paso aplicarComprobante(ado::Recordset &rs);
 

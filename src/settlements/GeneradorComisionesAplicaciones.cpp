@@ -15,13 +15,15 @@ void GeneradorComisiones::discriminarCobranzas()
     mostrar(QStringLiteral("Discriminando las cobranzas ") + QString::number(m_contador));
     ado::Recordset rs;
     m_paso([&] { m_db.AbrirRecordset(SL::cobranzasLiquidacion(m_numero), rs); });
+    // One split for all the collections: it reads the discount account once.
+    ImputacionCobranza imputacion(m_db);
     recorrer(rs, QStringLiteral("Cargando cobranzas "), true, [&] {
-        imputarCobranza(rs);
+        imputarCobranza(rs, imputacion);
         return Paso::Seguir;
     });
 }
 
-void GeneradorComisiones::imputarCobranza(ado::Recordset &rs)
+void GeneradorComisiones::imputarCobranza(ado::Recordset &rs, ImputacionCobranza &imputacion)
 {
     QString cbtc;
     QString idCobranza;
@@ -30,7 +32,6 @@ void GeneradorComisiones::imputarCobranza(ado::Recordset &rs)
         idCobranza = gUtil->ValorCampo(rs.Fields(QStringLiteral("IdCobranza")));
     });
     ImportesImputacion importes;
-    ImputacionCobranza imputacion(m_db);
     m_paso([&] {
         imputacion.ImputacionCob(cbtc, idCobranza.mid(0, 4), idCobranza.mid(4, 8), idCobranza.mid(12, 1), importes);
     });

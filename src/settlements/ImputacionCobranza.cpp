@@ -42,10 +42,16 @@ QString ImputacionCobranza::cuentaDescuentos()
     return Cfg(QStringLiteral("CuentaDesCuentosObtenidos")).trimmed();
 }
 
+const QString &ImputacionCobranza::cuentaDescuento()
+{
+    if (!m_cuentaDescuento)
+        m_cuentaDescuento = cuentaDescuentos();
+    return *m_cuentaDescuento;
+}
+
 void ImputacionCobranza::ImputacionCob(const QString &TC, const QString &Suc, const QString &Nro, const QString &letra,
                                        ImportesImputacion &importes)
 {
-    const QString cuentaDescuento = cuentaDescuentos();
     importes = ImportesImputacion{};
     ado::Recordset rs;
     m_db.AbrirRecordset(SentenciasLiquidacion::lineasCobranza(TC, Suc, Nro, letra), rs);
@@ -54,7 +60,7 @@ void ImputacionCobranza::ImputacionCob(const QString &TC, const QString &Suc, co
         rt::Currency *destino = importeDelMedio(medio, importes);
         if (!destino) {
             const QString cuenta = gUtil->ValorCampo(rs.Fields(QStringLiteral("Cuenta"))).trimmed();
-            destino = cuenta.compare(cuentaDescuento, Qt::CaseInsensitive) == 0 ? &importes.Dto : &importes.otros;
+            destino = cuenta.compare(cuentaDescuento(), Qt::CaseInsensitive) == 0 ? &importes.Dto : &importes.otros;
         }
         *destino += rt::CCur(rs.Fields(QStringLiteral("Importe")).Value());
     }

@@ -3,6 +3,7 @@
 #include "platform/runtime/Currency.h"
 
 #include <QString>
+#include <optional>
 
 class DB_Dll;
 
@@ -18,7 +19,9 @@ struct ImportesImputacion {
 };
 
 // Splits a collection by the means of payment of its debit lines. Reads through the given
-// connection and the configuration store; writes nothing.
+// connection and the configuration store; writes nothing. The discount account is read when a
+// line first needs it and kept: one object serves the split loop of one settlement build, which
+// holds the database for writing, so no setting changes under it.
 class ImputacionCobranza {
 public:
     explicit ImputacionCobranza(DB_Dll &db)
@@ -40,6 +43,8 @@ private:
     // else CB_DESCUENTO of the first row of TA_CUENTASIVA; else the setting
     // "CuentaDesCuentosObtenidos".
     QString cuentaDescuentos();
+    const QString &cuentaDescuento();
 
     DB_Dll &m_db;
+    std::optional<QString> m_cuentaDescuento;
 };

@@ -20,14 +20,16 @@ protected:
                                   "' 5.1.1 ')"));
     }
 
-    // The split of CBCT 2 as "discounts|cash|cheque|card|bank|retentions|others".
-    QString dividir()
+    // The split of CBCT 2 (or `tc` `numero`) as "discounts|cash|cheque|card|bank|retentions|others",
+    // by a split of its own or by `imputacion`.
+    QString dividir(ImputacionCobranza *imputacion = nullptr, const char *tc = "CBCT", const char *numero = "00000002")
     {
         ImportesImputacion importes;
         importes.Ef = rt::Currency::fromDouble(99);
-        ImputacionCobranza(*gBaseDatos)
-            .ImputacionCob(QStringLiteral("CBCT"), QStringLiteral("0001"), QStringLiteral("00000002"),
-                           QStringLiteral("A"), importes);
+        ImputacionCobranza propia(*gBaseDatos);
+        (imputacion ? *imputacion : propia)
+            .ImputacionCob(QLatin1String(tc), QStringLiteral("0001"), QLatin1String(numero), QStringLiteral("A"),
+                           importes);
         QStringList textos;
         for (const rt::Currency &importe :
              {importes.Dto, importes.Ef, importes.Ch, importes.Tj, importes.DB, importes.Ret, importes.otros})
@@ -62,6 +64,24 @@ TEST_F(ImputacionDescuentos, TheSettingFirstThenTheTaxAccountsTableThenTheDiscou
         EXPECT_EQ(dividir(), QLatin1String(caso.division))
             << '"' << caso.otorgados << "\" " << (caso.tablaIva ? caso.tablaIva : "(no row)");
     }
+}
+
+// One split serves a whole build: it reads the discount account when a line first needs one,
+// and keeps it.
+TEST_F(ImputacionDescuentos, OneSplitReadsTheDiscountAccountOnceWhenFirstNeeded)
+{
+    const auto otorgados = [&](const char *cuenta) {
+        db.execute(QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = '%1' WHERE CLAVE = 'CuentaDesCuentosOtorgados'")
+                       .arg(QLatin1String(cuenta)));
+    };
+    ImputacionCobranza imputacion(*gBaseDatos);
+    otorgados("5.1.1");
+    EXPECT_EQ(dividir(&imputacion, "CB", "00000001"), "0|600|400|0|0|210|0") << "every line has its means of payment";
+    otorgados("4.1.9");
+    EXPECT_EQ(dividir(&imputacion), "100|0|0|650|200|0|50");
+    otorgados("5.1.1");
+    EXPECT_EQ(dividir(&imputacion), "100|0|0|650|200|0|50");
+    EXPECT_EQ(dividir(), "50|0|0|650|200|0|100");
 }
 
 } // namespace
