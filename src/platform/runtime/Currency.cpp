@@ -48,6 +48,12 @@ Currency Currency::fromDouble(double value)
 {
     if (!std::isfinite(value))
         throwOverflow();
+    // Most values are whole ten-thousandths already (amounts read back from the database): a
+    // count below 10^15 has at most 15 digits, so the value shown with 15 digits is that very
+    // count and the decimal route below would give it too, at many times the cost.
+    const double count = std::nearbyint(value * 10000.0);
+    if (std::fabs(count) < 1e15 && count / 10000.0 == value)
+        return fromRaw(static_cast<std::int64_t>(count));
     // Rounded from the value as shown with 15 significant digits, so that an amount written
     // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
     const numbertext::Decimal decimal = numbertext::toDecimal(value);

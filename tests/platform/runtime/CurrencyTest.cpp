@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 
 using rt::Currency;
@@ -23,6 +24,20 @@ TEST(Currency, FromDoubleRoundsToFourDecimalsHalfToEven)
     };
     for (const Case &c : cases)
         EXPECT_EQ(Currency::fromDouble(c.value).raw(), c.raw) << c.value;
+}
+
+// Amounts read back from the database are whole ten-thousandths give or take their binary error:
+// they and their nearest neighbours are that count, as their shown digits say.
+TEST(Currency, FromDoubleKeepsWholeTenThousandthsAndTheirNeighbours)
+{
+    for (const std::int64_t raw : {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{5},
+                                   std::int64_t{1234500}, std::int64_t{-987654321}, std::int64_t{3000},
+                                   std::int64_t{99999999999999}, std::int64_t{-12345678901234}}) {
+        const double value = static_cast<double>(raw) / 10000.0;
+        EXPECT_EQ(Currency::fromDouble(value).raw(), raw) << value;
+        EXPECT_EQ(Currency::fromDouble(std::nextafter(value, 1e300)).raw(), raw) << value;
+        EXPECT_EQ(Currency::fromDouble(std::nextafter(value, -1e300)).raw(), raw) << value;
+    }
 }
 
 TEST(Currency, FromDoubleOutOfRangeOverflows)
