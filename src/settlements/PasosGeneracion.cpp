@@ -1,6 +1,5 @@
 #include "settlements/PasosGeneracion.h"
 
-#include "platform/runtime/StepRunner.h"
 #include "session/ObjetosExternos.h"
 
 namespace {
@@ -12,13 +11,13 @@ int tratarError(const rt::RuntimeError &error)
 
 } // namespace
 
-void PasosGeneracion::operator()(const std::function<void()> &sentencia) const
+void PasosGeneracion::operator()(rt::Statement sentencia) const
 {
     if (rt::runStep(sentencia, tratarError) == rt::StepResult::Leave)
         throw AbandonoGeneracion{};
 }
 
-bool PasosGeneracion::mientras(const std::function<bool()> &prueba) const
+bool PasosGeneracion::mientras(rt::FunctionRef<bool()> prueba) const
 {
     bool resultado = false;
     (*this)([&] { resultado = prueba(); });

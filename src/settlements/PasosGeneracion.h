@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "platform/runtime/StepRunner.h"
 
 // Thrown to leave the settlement build at once, without its closing step: the answer to the
 // error dialog was neither Retry nor Ignore.
@@ -13,8 +13,8 @@ struct AbandonoGeneracion { };
 class PasosGeneracion {
 public:
     // Runs one statement under the handler.
-    void operator()(const std::function<void()> &sentencia) const;
+    void operator()(rt::Statement sentencia) const;
     // Runs a loop's test under the handler: its answer, or false when the test failed and the
     // user chose Ignore (leaving the loop rather than asking about the same row forever).
-    bool mientras(const std::function<bool()> &prueba) const;
+    bool mientras(rt::FunctionRef<bool()> prueba) const;
 };

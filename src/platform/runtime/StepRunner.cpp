@@ -2,7 +2,7 @@
 
 namespace rt {
 
-StepResult runStep(const std::function<void()> &statement, const ErrorHandler &handler)
+StepResult runStep(Statement statement, const ErrorHandler &handler)
 {
     for (;;) {
         int answer = 0;
@@ -19,7 +19,7 @@ StepResult runStep(const std::function<void()> &statement, const ErrorHandler &h
     }
 }
 
-void resumeNext(const std::function<void()> &statement)
+void resumeNext(Statement statement)
 {
     runStep(statement, [](const RuntimeError &) { return AnswerIgnore; });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/FunctionRef.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <functional>
@@ -18,15 +19,18 @@ inline constexpr int AnswerIgnore = 5;
 // Receives the error of a failed statement and gives the answer.
 using ErrorHandler = std::function<int(const RuntimeError &)>;
 
+// One statement of a routine, run where it is written.
+using Statement = FunctionRef<void()>;
+
 // Runs `statement`; on a RuntimeError asks `handler` and acts on its answer. Returns Continue
 // after success or Ignore, Leave after any other answer. Exceptions other than RuntimeError, and
 // anything the handler throws, pass through.
-StepResult runStep(const std::function<void()> &statement, const ErrorHandler &handler);
+StepResult runStep(Statement statement, const ErrorHandler &handler);
 
 // Runs `statement` the way a routine under "resume next" does: a RuntimeError it raises is
 // dropped silently and the routine goes on with its next statement. Other exceptions pass
 // through. The one tool for every handler of that style; never write a private copy.
-void resumeNext(const std::function<void()> &statement);
+void resumeNext(Statement statement);
 
 // One routine's handler, kept for all its steps:
 //     StepRunner steps(handler);
@@ -39,7 +43,7 @@ public:
     }
 
     // As runStep with this routine's handler.
-    StepResult run(const std::function<void()> &statement) const { return runStep(statement, m_handler); }
+    StepResult run(Statement statement) const { return runStep(statement, m_handler); }
 
 private:
     ErrorHandler m_handler;

@@ -44,6 +44,32 @@ TEST(StepRunner, RetryRunsTheFailedStatementAgain)
     EXPECT_EQ(routine.reported, QList<long>({err::AdoNoConnection, err::AdoNoConnection}));
 }
 
+// A statement given as an object is that very object, not a copy: what it keeps from one try
+// stays for the next, and the caller sees it afterwards.
+struct FailsTwice {
+    int tries = 0;
+    void operator()()
+    {
+        if (++tries < 3)
+            throw RuntimeError(err::AdoNoConnection, QStringLiteral("sin conexión"));
+    }
+};
+
+int g_plainCalls = 0;
+void plainStatement()
+{
+    ++g_plainCalls;
+}
+
+TEST(StepRunner, RunsTheCallersOwnStatementObjectOrFunction)
+{
+    FailsTwice statement;
+    EXPECT_EQ(runStep(statement, [](const RuntimeError &) { return AnswerRetry; }), StepResult::Continue);
+    EXPECT_EQ(statement.tries, 3);
+    resumeNext(plainStatement);
+    EXPECT_EQ(g_plainCalls, 1);
+}
+
 TEST(StepRunner, IgnoreGoesOnWithTheNextStatement)
 {
     Routine routine;
