@@ -51,8 +51,9 @@ CREATE TABLE V_COMISIONES_VENDEDOR_APL (
 );
 CREATE INDEX IX_COMISIONES_APL_COMPROBANTE ON V_COMISIONES_VENDEDOR_APL (Tc, idComprobante);
 CREATE INDEX IX_COMISIONES_APL_LIQUIDACION ON V_COMISIONES_VENDEDOR_APL (IdLiquidacion, CbTc, IdCobranza);
--- The article list reaches each collection's vouchers by the collection alone.
-CREATE INDEX IX_COMISIONES_APL_COBRANZA ON V_COMISIONES_VENDEDOR_APL (CbTc, IdCobranza);
+-- The article list reaches each collection's vouchers by the collection alone, and finds their
+-- keys in the index itself.
+CREATE INDEX IX_COMISIONES_APL_COBRANZA ON V_COMISIONES_VENDEDOR_APL (CbTc, IdCobranza, Tc, idComprobante);
 
 -- Id grows with every insert and is never reused: the duplicate clean-up keeps MAX(Id).
 -- Comision is a percentage here; in _COB and _APL it is an amount.
@@ -356,7 +357,8 @@ CREATE TABLE V_MV_CPTE (
     DEMO_NUMERO       TEXT(8) COLLATE TSQLCI GENERATED ALWAYS AS (substr(IdComprobante, 5, 8)) VIRTUAL,
     DEMO_LETRA        TEXT(1) COLLATE TSQLCI GENERATED ALWAYS AS (substr(IdComprobante, 13, 1)) VIRTUAL
 );
-CREATE INDEX IX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento);
+-- The date rides in the index: the article list of a settlement reads it for every line.
+CREATE INDEX IX_V_MV_CPTE_COMPROBANTE ON V_MV_CPTE (TC, IdComprobante, IdComplemento, Fecha);
 -- The balance views expose the key's pieces; joins on them need real (generated) columns,
 -- since SQLite uses no expression index for a join term.
 CREATE INDEX IX_V_MV_CPTE_PIEZAS ON V_MV_CPTE (TC, DEMO_SUCURSAL, DEMO_NUMERO, DEMO_LETRA);
@@ -493,7 +495,8 @@ CREATE TABLE V_MA_ARTICULOS (
     Pesable            INTEGER,
     talledefault       TEXT(10) COLLATE TSQLCI
 );
-CREATE INDEX IX_V_MA_ARTICULOS_ID ON V_MA_ARTICULOS (IdArticulo);
+-- With the description, which the article list of a settlement reads for every line.
+CREATE INDEX IX_V_MA_ARTICULOS_ID ON V_MA_ARTICULOS (IdArticulo, Descripcion);
 
 -- Commission rate of an article per price list: what the commission view reads.
 CREATE TABLE DEMO_COMISION_ARTICULO (
@@ -720,14 +723,14 @@ INSERT INTO sqlite_stat1 (tbl, idx, stat) VALUES
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_COMPROBANTE', '4000000 500000 250000 4 4 1'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_FECHA', '4000000 1000000 1000'),
     ('MV_ASIENTOS', 'IX_MV_ASIENTOS_PRIMERA', '1000000 125000 1'),
-    ('V_MV_CPTE', 'IX_V_MV_CPTE_COMPROBANTE', '1000000 200000 1 1'),
+    ('V_MV_CPTE', 'IX_V_MV_CPTE_COMPROBANTE', '1000000 200000 1 1 1'),
     ('V_MV_CPTE', 'IX_V_MV_CPTE_PIEZAS', '1000000 200000 100000 2 1'),
     ('V_MV_CPTEINSUMOS', 'IX_V_MV_CPTEINSUMOS_COMPROBANTE', '3000000 600000 3 3'),
     ('V_COMISIONES_VENDEDOR_COB', 'IX_COMISIONES_COB_COBRANZA', '1000000 250000 1'),
     ('V_COMISIONES_VENDEDOR_COB', 'IX_COMISIONES_COB_LIQUIDACION', '1000000 5000 1000 1 1'),
     ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_COMPROBANTE', '1000000 250000 1'),
     ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_LIQUIDACION', '1000000 5000 2 1'),
-    ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_COBRANZA', '1000000 250000 1'),
+    ('V_COMISIONES_VENDEDOR_APL', 'IX_COMISIONES_APL_COBRANZA', '1000000 250000 1 1 1'),
     ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_LIQUIDACION', '3000000 15000'),
     ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_COMPROBANTE', '3000000 750000 3 2'),
     ('V_COMISIONES_VENDEDOR_DET', 'IX_COMISIONES_DET_COBRANZA', '3000000 750000 3');

@@ -8,6 +8,8 @@
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
 
+#include <QHash>
+
 #include <cstdlib>
 
 namespace {
@@ -23,6 +25,20 @@ int decimalesEfectivos(int codigo)
     if (n == DecimalesNinguno)
         n = 0;
     return n < 0 ? DecimalesPorDefecto : n;
+}
+
+// The mask of an amount with `decimales` decimals; the lists ask for the same few masks
+// tens of thousands of times in a row, so each is written once.
+const QString &mascaraMoneda(int decimales, bool separarMiles)
+{
+    thread_local QHash<int, QString> mascaras;
+    const int clave = decimales * 2 + (separarMiles ? 1 : 0);
+    const auto hallada = mascaras.constFind(clave);
+    if (hallada != mascaras.constEnd())
+        return *hallada;
+    const QString mascara = (separarMiles ? QStringLiteral("###,###,###,###0.") : QStringLiteral("############0."))
+                            + QString(decimales, QLatin1Char('0'));
+    return *mascaras.insert(clave, mascara);
 }
 
 } // namespace
@@ -54,9 +70,7 @@ QString FmtMoneda(const QString &Texto, int Decimales, bool SepararMiles)
 QString FmtMoneda(rt::Currency Importe, int Decimales, bool SepararMiles)
 {
     const int n = decimalesEfectivos(Decimales == DecimalesSinFormato ? DecimalesPorDefecto : Decimales);
-    const QString mascara = (SepararMiles ? QStringLiteral("###,###,###,###0.") : QStringLiteral("############0."))
-                            + QString(n, QLatin1Char('0'));
-    QString resultado = rt::formatNumber(RedondearMoneda(Importe, n), mascara);
+    QString resultado = rt::formatNumber(RedondearMoneda(Importe, n), mascaraMoneda(n, SepararMiles));
     if (n == 0 && (resultado.endsWith(QLatin1Char('.')) || resultado.endsWith(QLatin1Char(','))))
         resultado.chop(1);
     return resultado;

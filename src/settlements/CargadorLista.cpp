@@ -42,9 +42,12 @@ void CargadorLista::mostrarFilas()
 void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden)
 {
     disponerColumnas(m_lista, m_fuente, columnas, sinOrden);
-    m_alineaciones.clear();
-    for (const ColumnaLista &columna : columnas)
-        m_alineaciones.push_back(columna.alineacion);
+    m_modelo = QTreeWidgetItem();
+    // Left is what a cell shows without being told.
+    for (int i = 0; i < static_cast<int>(columnas.size()); ++i) {
+        if (columnas.at(static_cast<size_t>(i)).alineacion == Alineacion::Derecha)
+            m_modelo.setTextAlignment(i, alineacionQt(Alineacion::Derecha));
+    }
 }
 
 void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
@@ -83,12 +86,10 @@ bool CargadorLista::hayFilas() const
 
 void CargadorLista::agregarFila(const QStringList &textos)
 {
-    auto *fila = new QTreeWidgetItem(textos);
-    // Left is what a cell shows without being told.
-    for (int i = 0; i < static_cast<int>(textos.size()) && i < static_cast<int>(m_alineaciones.size()); ++i) {
-        if (m_alineaciones.at(static_cast<size_t>(i)) == Alineacion::Derecha)
-            fila->setTextAlignment(i, alineacionQt(Alineacion::Derecha));
-    }
+    QTreeWidgetItem *fila = m_modelo.clone();
+    // The last cell first: the row makes room for all its cells at once.
+    for (int i = static_cast<int>(textos.size()) - 1; i >= 0; --i)
+        fila->setText(i, textos.at(i));
     m_pendientes.append(fila);
 }
 

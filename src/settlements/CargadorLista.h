@@ -8,11 +8,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTreeWidgetItem>
 #include <vector>
 
 class DB_Dll;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 // Where a list column puts its texts.
 enum class Alineacion { Izquierda, Derecha };
@@ -64,7 +64,9 @@ private:
     QTreeWidget &m_lista;
     QFont m_fuente;
     DB_Dll &m_base;
-    std::vector<Alineacion> m_alineaciones;
+    // An empty row aligned as the columns: each row starts as its copy, so the rows share one
+    // record of the alignments instead of each keeping its own.
+    QTreeWidgetItem m_modelo;
     ado::Recordset m_filas;
     QList<QTreeWidgetItem *> m_pendientes;
 };

@@ -194,6 +194,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
             break;
         ++contador;
         QStringList textos;
+        textos.reserve(static_cast<qsizetype>(celdas.size()) + 1);
         for (const Celda &celda : celdas) {
             QString texto;
             if (!paso([&] { texto = textoCelda(celda, rs); }))
@@ -220,7 +221,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
     return paso([&] { cargador.agregarFila(total); });
 }
 
-bool ListaDetalle::paso(const std::function<void()> &sentencia) const
+bool ListaDetalle::paso(rt::Statement sentencia) const
 {
     return m_pasos.run(sentencia) == rt::StepResult::Continue;
 }
