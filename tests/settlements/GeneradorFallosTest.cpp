@@ -122,6 +122,33 @@ TEST_F(GeneradorFallos, AFailedHeaderInsertEndsTheBuildBeforeAnyCollectionIsWrit
     EXPECT_TRUE(terminoConCierre());
 }
 
+// A connection lost half way takes the build's transaction with it: the build must not reconnect
+// and store its rest on a new connection, but end as a failed write does, with nothing stored.
+TEST_F(GeneradorFallos, ALostConnectionEndsTheBuildWithoutReconnecting)
+{
+    servidor.answerError(QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_COB"), {ScriptedServer::lostConnection()});
+    const int aperturas = servidor.count(ScriptedCall::Kind::Open);
+    dialogos.expectMsgBox(BoxMatch::text(ScriptedServer::lostConnection().Description));
+    esperarNadaGuardado();
+    esperarFinal();
+
+    EXPECT_EQ(construir(), GeneradorComisiones::Fin::Cerrada);
+    EXPECT_EQ(servidor.count(ScriptedCall::Kind::Open), aperturas);
+    EXPECT_EQ(enviadas(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB")).size(), 1);
+    // Nothing after the lost statement reached the server but the rollback.
+    const QList<ScriptedCall> &llamadas = servidor.calls();
+    qsizetype perdida = -1;
+    for (qsizetype i = 0; i < llamadas.size(); ++i) {
+        if (llamadas.at(i).text.contains(QStringLiteral("INSERT INTO V_COMISIONES_VENDEDOR_COB")))
+            perdida = i;
+    }
+    ASSERT_GE(perdida, 0);
+    for (qsizetype i = perdida + 1; i < llamadas.size(); ++i)
+        EXPECT_EQ(llamadas.at(i).kind, ScriptedCall::Kind::RollbackTrans) << llamadas.at(i).text.toStdString();
+    EXPECT_EQ(servidor.count(ScriptedCall::Kind::CommitTrans), 0);
+    EXPECT_TRUE(terminoConCierre());
+}
+
 // A query that does not open is reported by the connection; reading it then raises error 3704,
 // which the build's error dialog answers.
 class GeneradorErrorDeLectura : public GeneradorFallos {

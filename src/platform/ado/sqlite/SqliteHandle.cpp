@@ -25,7 +25,8 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
                                          QStringLiteral("%1: %2").arg(message, path))});
     }
     try {
-        // The program commits one statement at a time; WAL with NORMAL sync keeps that fast.
+        // Outside its settlement builds the program commits one statement at a time; WAL with
+        // NORMAL sync keeps that fast.
         // A long build writes many thousand small statements; checkpointing every 10,000 pages
         // rather than every 1,000 spares most of the flushes, and NORMAL sync keeps WAL durable.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
