@@ -181,6 +181,8 @@ TEST(TsqlCollation, OrdersAsSqlServer)
         {"ab", "abc", -1},       {"ñu", "nz", 1},           {"ña", "o", -1},    {"Ñandú", "ñANDÚ", 0},
         {"camión", "CAMION", 1}, {"camión", "camiona", -1}, {"ábaco", "b", -1}, {"Zeta", "ábaco", 1},
         {" a", "a", -1},
+        // Letters whose bytes differ only after the first, after an equal prefix: compared whole.
+        {"0001é", "0001è", 1},   {"0001éa", "0001èb", -1},  {"ÁRBOL", "árbol", 0},
     };
     for (const Ordering &c : cases) {
         const int result = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.left)), c.left,

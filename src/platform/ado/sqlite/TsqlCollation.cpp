@@ -191,7 +191,15 @@ int compareTsqlText(int leftBytes, const void *left, int rightBytes, const void 
     const int aLength = trimmedLength(a, leftBytes);
     const int bLength = trimmedLength(b, rightBytes);
     const int common = std::min(aLength, bLength);
-    for (int i = 0; i < common; ++i) {
+    // Equal bytes weigh the same: most keys compared share a long prefix (a point of sale and
+    // its numbers), which is passed over without folding. A character whose bytes differ
+    // only after its first is compared whole.
+    int same = 0;
+    while (same < common && a[same] == b[same])
+        ++same;
+    while (same > 0 && same < common && (a[same] & 0xC0) == 0x80)
+        --same;
+    for (int i = same; i < common; ++i) {
         if ((a[i] | b[i]) & 0x80) {
             // Everything before is ASCII and equal: the rest decides, letter by letter.
             return compareUnicode(QString::fromUtf8(reinterpret_cast<const char *>(a + i), aLength - i),
