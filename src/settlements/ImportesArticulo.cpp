@@ -5,7 +5,6 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
-#include "settlements/SentenciasLiquidacion.h"
 
 #include <QStringList>
 
@@ -39,14 +38,13 @@ rt::Currency porcentajeDescuento(rt::Currency descuento, rt::Currency cobradoCon
 
 QString SentenciaImportesArticulo(const QString &idArticulo, const QString &tc, const QString &idComprobante)
 {
-    namespace SL = SentenciasLiquidacion;
     return QStringLiteral(
                "SELECT CBTC,IDCOBRANZA,FechaCobranza,PorcDescuentoCobranza,ImporteNeto,ImporteComision,"
                "TotalCobradoIncluyeDto,ImporteDescuento,ImporteCobrado FROM VT_COMISIONES_LISTA_CB_DESCUENTO "
                "WHERE ARTICULO='")
-           + SL::escapar(gUtil->FormatoCodigo(idArticulo, 25)) + QStringLiteral("' AND TC='")
-           + SL::escapar(rt::Trim(tc)) + QStringLiteral("' AND IDCOMPROBANTE='") + SL::escapar(rt::Trim(idComprobante))
-           + QStringLiteral("'");
+           + DB_Dll::escaparComillas(gUtil->FormatoCodigo(idArticulo, 25)) + QStringLiteral("' AND TC='")
+           + DB_Dll::escaparComillas(rt::Trim(tc)) + QStringLiteral("' AND IDCOMPROBANTE='")
+           + DB_Dll::escaparComillas(rt::Trim(idComprobante)) + QStringLiteral("'");
 }
 
 void ObtenerImportesArticulo(DB_Dll &base, const QString &idArticulo, const QString &tc, const QString &idComprobante,

@@ -1,9 +1,9 @@
 #include "settlements/ListaAplicaciones.h"
 
+#include "db/DB_Dll.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
-#include "settlements/SentenciasLiquidacion.h"
 
 #include <array>
 
@@ -34,9 +34,8 @@ QString filtroCobranza(const QString &cbtc, const QString &idCobranza)
 {
     if (cbtc.isEmpty())
         return {};
-    return QStringLiteral(" and a.cbtc = '") + SentenciasLiquidacion::escapar(cbtc)
-           + QStringLiteral("' and a.idcobranza = '") + SentenciasLiquidacion::escapar(idCobranza)
-           + QStringLiteral("'");
+    return QStringLiteral(" and a.cbtc = '") + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' and a.idcobranza = '")
+           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'");
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "settlements/ListaDetalle.h"
 
 #include "core/Formatos.h"
+#include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
-#include "settlements/SentenciasLiquidacion.h"
 
 #include <array>
 
@@ -111,8 +111,8 @@ QString condicionClave(const QString &campoTipo, const QString &tipo, const QStr
 {
     if (tipo.isEmpty())
         return {};
-    return QStringLiteral(" and a.") + campoTipo + QStringLiteral(" = '") + SentenciasLiquidacion::escapar(tipo)
-           + QStringLiteral("' and a.") + campoNumero + QStringLiteral(" = '") + SentenciasLiquidacion::escapar(numero)
+    return QStringLiteral(" and a.") + campoTipo + QStringLiteral(" = '") + DB_Dll::escaparComillas(tipo)
+           + QStringLiteral("' and a.") + campoNumero + QStringLiteral(" = '") + DB_Dll::escaparComillas(numero)
            + QStringLiteral("'");
 }
 

@@ -1,8 +1,8 @@
 #include "settlements/ListadoLiquidacion.h"
 
+#include "db/DB_Dll.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/runtime/Text.h"
-#include "settlements/SentenciasLiquidacion.h"
 
 #include <QStringList>
 
@@ -28,14 +28,14 @@ private:
 
 QString ListadoLiquidacion::formulaEmpresa(const QString &nombre)
 {
-    return QStringLiteral("Empresa = '") + SentenciasLiquidacion::escapar(rt::Trim(nombre)) + QStringLiteral("'");
+    return QStringLiteral("Empresa = '") + DB_Dll::escaparComillas(rt::Trim(nombre)) + QStringLiteral("'");
 }
 
 QString ListadoLiquidacion::seleccion(const QString &numero, const QString &vendedor)
 {
     return QStringLiteral("{V_COMISIONES_VENDEDOR_COB.IdLiquidacion}=") + rt::Trim(numero)
-           + QStringLiteral("   and {V_COMISIONES_VENDEDOR_COB.IdVendedor}= '")
-           + SentenciasLiquidacion::escapar(vendedor) + QStringLiteral("'");
+           + QStringLiteral("   and {V_COMISIONES_VENDEDOR_COB.IdVendedor}= '") + DB_Dll::escaparComillas(vendedor)
+           + QStringLiteral("'");
 }
 
 void ListadoLiquidacion::imprimir(report::ImpresionReportes &impresion, const QString &numero, const QString &vendedor,

@@ -1,5 +1,7 @@
 #include "settlements/SentenciasLiquidacion.h"
 
+#include "db/DB_Dll.h"
+
 namespace SentenciasLiquidacion {
 
 namespace {
@@ -12,11 +14,6 @@ QString deLaLiquidacion(const QString &N)
 }
 
 } // namespace
-
-QString escapar(const QString &valor)
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
 
 QStringList borrarLiquidacion(const QString &numeroSQL)
 {
@@ -31,8 +28,9 @@ QStringList borrarLiquidacion(const QString &numeroSQL)
 
 QString rangoOcupado(const QString &desde, const QString &hasta)
 {
-    return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_CAB WHERE Fecha_desde>='") + escapar(desde)
-           + QStringLiteral("' and fecha_hasta<='") + escapar(hasta) + QStringLiteral("'");
+    return QStringLiteral("SELECT * FROM V_COMISIONES_VENDEDOR_CAB WHERE Fecha_desde>='")
+           + DB_Dll::escaparComillas(desde) + QStringLiteral("' and fecha_hasta<='") + DB_Dll::escaparComillas(hasta)
+           + QStringLiteral("'");
 }
 
 QString maximoNumero()
@@ -44,20 +42,21 @@ QString insertarCabecera(const QString &N, const QString &desde, const QString &
 {
     return QStringLiteral(
                " INSERT INTO V_COMISIONES_VENDEDOR_CAB (IdLiquidacion,FECHA_DESDE,FECHA_HASTA,USUARIO ) VALUES ")
-           + QStringLiteral("(") + N + QStringLiteral(",'") + escapar(desde) + QStringLiteral("','") + escapar(hasta)
-           + QStringLiteral("','") + escapar(usuario) + QStringLiteral("')");
+           + QStringLiteral("(") + N + QStringLiteral(",'") + DB_Dll::escaparComillas(desde) + QStringLiteral("','")
+           + DB_Dll::escaparComillas(hasta) + QStringLiteral("','") + DB_Dll::escaparComillas(usuario)
+           + QStringLiteral("')");
 }
 
 QString filtroCobranzas(const QString &desde, const QString &hasta, const QString &vendedor, bool notasDeCredito)
 {
-    QString filtro =
-        QStringLiteral(" WHERE (Fecha>='") + escapar(desde) + QStringLiteral("' And Fecha<='") + escapar(hasta);
+    QString filtro = QStringLiteral(" WHERE (Fecha>='") + DB_Dll::escaparComillas(desde)
+                     + QStringLiteral("' And Fecha<='") + DB_Dll::escaparComillas(hasta);
     filtro += notasDeCredito
                   ? QStringLiteral("') and (tc = 'NC' or tc = 'NCFP' )  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1")
                   : QStringLiteral(
                       "') and (tc = 'cb' or tc = 'cbct' or tc = 'cbfp')  and ( [DEBE-HABER] = 'H') AND SECUENCIA = 1 ");
     if (!vendedor.isEmpty())
-        filtro += QStringLiteral(" AND IDVENDEDOR='") + escapar(vendedor) + QStringLiteral("' ");
+        filtro += QStringLiteral(" AND IDVENDEDOR='") + DB_Dll::escaparComillas(vendedor) + QStringLiteral("' ");
     filtro += QStringLiteral("  AND NOT EXISTS(") + QStringLiteral("  SELECT * FROM V_COMISIONES_VENDEDOR_COB A");
     filtro += QStringLiteral("  WHERE MV_ASIENTOS.TC = A.CBTC AND MV_ASIENTOS.SUCURSAL  + MV_ASIENTOS.NUMERO + "
                              "MV_ASIENTOS.LETRA = A.IDCOBRANZA)");
@@ -89,9 +88,9 @@ QString lineasCobranza(const QString &tc, const QString &suc, const QString &nro
 {
     return QStringLiteral("SELECT *, MA_CUENTAS.MEDIODEPAGO FROM MV_ASIENTOS with(nolock) INNER JOIN MA_CUENTAS ON "
                           "MV_ASIENTOS.Cuenta = MA_CUENTAS.CODIGO WHERE TC = '")
-           + escapar(tc) + QStringLiteral("' AND SUCURSAL = '") + escapar(suc) + QStringLiteral("' AND NUMERO = '")
-           + escapar(nro) + QStringLiteral("' AND LETRA = '") + escapar(letra)
-           + QStringLiteral("' AND SECUENCIA > 1 AND [DEBE-HABER] = 'D'");
+           + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND SUCURSAL = '") + DB_Dll::escaparComillas(suc)
+           + QStringLiteral("' AND NUMERO = '") + DB_Dll::escaparComillas(nro) + QStringLiteral("' AND LETRA = '")
+           + DB_Dll::escaparComillas(letra) + QStringLiteral("' AND SECUENCIA > 1 AND [DEBE-HABER] = 'D'");
 }
 
 QString configuracionTablaIva()
@@ -105,8 +104,8 @@ QString actualizarImputacion(const QStringList &importes, const QString &cbtc, c
            + QStringLiteral(", Efectivo = ") + importes.value(1) + QStringLiteral(",  Cheque = ") + importes.value(2)
            + QStringLiteral(", Tarjeta = ") + importes.value(3) + QStringLiteral(", Banco = ") + importes.value(4)
            + QStringLiteral(", Retenciones = ") + importes.value(5) + QStringLiteral(", Otros = ") + importes.value(6)
-           + QStringLiteral(" where cbtc = '") + escapar(cbtc) + QStringLiteral("' and idcobranza = '")
-           + escapar(idCobranza) + QStringLiteral("'");
+           + QStringLiteral(" where cbtc = '") + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' and idcobranza = '")
+           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'");
 }
 
 QString aplicaciones(const QString &N)
@@ -140,8 +139,8 @@ QString borrarAplicaciones(const QString &N)
 
 QString condicionAplicada(const QString &tc, const QString &idComprobante)
 {
-    return QStringLiteral(" tc = '") + escapar(tc) + QStringLiteral("' and idcomprobante = '") + escapar(idComprobante)
-           + QStringLiteral("'");
+    return QStringLiteral(" tc = '") + DB_Dll::escaparComillas(tc) + QStringLiteral("' and idcomprobante = '")
+           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("'");
 }
 
 QString insertarAplicacion(const QString &N, const QStringList &valores)
@@ -214,16 +213,16 @@ QString notasDeCreditoTotales(const QString &N)
 QString anularDetalleNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
-           + escapar(cbtc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idCobranza) + QStringLiteral("'")
-           + deLaLiquidacion(N);
+           + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOMPROBANTE = '")
+           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 QString anularCobranzaNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET TOTALCOBRADO = 0, COMISION = 0, OBSERVACIONES = "
                           "'Cancelacion total comprobante'  WHERE cbTC = '")
-           + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '") + escapar(idCobranza) + QStringLiteral("'")
-           + deLaLiquidacion(N);
+           + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
+           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 QString lineasRepetidas(const QString &N)
@@ -241,8 +240,9 @@ QString anularLineasRepetidas(const QString &N, const QString &tc, const QString
 {
     // Only lines of the group's own quantity are repeats of its last line.
     return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
-           + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '") + escapar(idComprobante)
-           + QStringLiteral("' and idarticulo = '") + escapar(idArticulo) + QStringLiteral("' and id <> ") + id
+           + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
+           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("' and idarticulo = '")
+           + DB_Dll::escaparComillas(idArticulo) + QStringLiteral("' and id <> ") + id
            + QStringLiteral(" and cantidad = ") + cantidad + deLaLiquidacion(N);
 }
 
@@ -258,8 +258,8 @@ QString actualizarComisionComprobante(const QString &N, const QString &comision,
                                       const QString &idComprobante)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") + comision
-           + QStringLiteral(" WHERE TC = '") + escapar(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
-           + escapar(idComprobante) + QStringLiteral("'") + deLaLiquidacion(N);
+           + QStringLiteral(" WHERE TC = '") + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
+           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 QString comisionPorCobranza(const QString &N)
@@ -274,8 +274,8 @@ QString actualizarComisionCobranza(const QString &N, const QString &comision, co
                                    const QString &idCobranza)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") + comision
-           + QStringLiteral(" WHERE CBTC = '") + escapar(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
-           + escapar(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
+           + QStringLiteral(" WHERE CBTC = '") + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
+           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
 }
 
 } // namespace SentenciasLiquidacion

@@ -5,12 +5,8 @@
 
 // The SQL texts of the settlement build, piece by piece as the generator writes them. `N` is
 // the settlement number as plain digits; numbers come as SQL literals; text values come as
-// they read and are escaped here where the statement quotes them.
+// they read and are escaped (DB_Dll::escaparComillas) where the statement quotes them.
 namespace SentenciasLiquidacion {
-
-// The value with its single quotes doubled, to stand inside a quoted literal: a key, code or
-// name holding an apostrophe must neither break the statement nor change it.
-QString escapar(const QString &valor);
 
 // The four statements that delete a settlement, header last, each followed by the number.
 QStringList borrarLiquidacion(const QString &numeroSQL);

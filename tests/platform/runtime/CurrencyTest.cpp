@@ -30,9 +30,9 @@ TEST(Currency, FromDoubleRoundsToFourDecimalsHalfToEven)
 // they and their nearest neighbours are that count, as their shown digits say.
 TEST(Currency, FromDoubleKeepsWholeTenThousandthsAndTheirNeighbours)
 {
-    for (const std::int64_t raw : {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{5},
-                                   std::int64_t{1234500}, std::int64_t{-987654321}, std::int64_t{3000},
-                                   std::int64_t{99999999999999}, std::int64_t{-12345678901234}}) {
+    for (const std::int64_t raw :
+         {std::int64_t{0}, std::int64_t{1}, std::int64_t{-1}, std::int64_t{5}, std::int64_t{1234500},
+          std::int64_t{-987654321}, std::int64_t{3000}, std::int64_t{99999999999999}, std::int64_t{-12345678901234}}) {
         const double value = static_cast<double>(raw) / 10000.0;
         EXPECT_EQ(Currency::fromDouble(value).raw(), raw) << value;
         EXPECT_EQ(Currency::fromDouble(std::nextafter(value, 1e300)).raw(), raw) << value;
