@@ -5,10 +5,20 @@
 #include <cstdio>
 #include <stdexcept>
 
-int ConsoleDialogs::msgBox(const QString &text, int, const QString &)
+int ConsoleDialogs::msgBox(const QString &text, int style, const QString &)
 {
     std::fprintf(stderr, "  [box] %s\n", qPrintable(text));
-    return ui::vbOK;
+    switch (style & 7) {
+    case ui::vbAbortRetryIgnore:
+        return ui::vbAbort;
+    case ui::vbYesNoCancel:
+    case ui::vbYesNo:
+        return ui::vbYes;
+    case ui::vbRetryCancel:
+        return ui::vbRetry;
+    default:
+        return ui::vbOK;
+    }
 }
 
 void openProgramConnection()

@@ -4,6 +4,7 @@
 #include "platform/ado/Engine.h"
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/TsqlFunctions.h"
+#include "platform/ado/sqlite/WalCheckpointer.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <sqlite3.h>
@@ -27,11 +28,10 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
     try {
         // Outside its settlement builds the program commits one statement at a time; WAL with
         // NORMAL sync keeps that fast.
-        // A long build writes many thousand small statements; checkpointing every 10,000 pages
-        // rather than every 1,000 spares most of the flushes, and NORMAL sync keeps WAL durable.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
-                            "PRAGMA wal_autocheckpoint=10000; PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456;"));
+                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456;"));
         registerTsqlFunctions(m_db);
+        m_checkpointer = std::make_unique<WalCheckpointer>(m_db, path.toUtf8());
     } catch (...) {
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -41,22 +41,35 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
 
 SqliteHandle::~SqliteHandle()
 {
-    // close_v2 lets statements still cached elsewhere be finalised later without leaking the file.
-    sqlite3_close_v2(m_db);
+    close();
 }
 
 SqliteHandle::SqliteHandle(SqliteHandle &&other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
+    , m_checkpointer(std::move(other.m_checkpointer))
 {
 }
 
 SqliteHandle &SqliteHandle::operator=(SqliteHandle &&other) noexcept
 {
     if (this != &other) {
-        sqlite3_close_v2(m_db);
+        close();
         m_db = std::exchange(other.m_db, nullptr);
+        m_checkpointer = std::move(other.m_checkpointer);
     }
     return *this;
+}
+
+void SqliteHandle::close() noexcept
+{
+    // The copy of the log under way ends before the file closes, and no later commit of a
+    // connection kept open by pending statements calls the copier once it is gone.
+    if (m_db && m_checkpointer)
+        sqlite3_wal_hook(m_db, nullptr, nullptr);
+    m_checkpointer.reset();
+    // close_v2 lets statements still cached elsewhere be finalised later without leaking the file.
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
 }
 
 void SqliteHandle::exec(const QString &sql)

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 struct sqlite3;
 
 namespace ado::sqlite {
 
+class WalCheckpointer;
+
 // One open SQLite database file, set up as the embedded engine needs it: WAL journal,
-// synchronous=NORMAL, foreign keys enforced, the T-SQL functions and collation registered.
+// synchronous=NORMAL, foreign keys enforced, the T-SQL functions and collation registered, the
+// log copied back into the file away from the commits (WalCheckpointer).
 // Move-only; closes the file when destroyed.
 class SqliteHandle {
 public:
@@ -28,7 +32,10 @@ public:
     void exec(const QString &sql);
 
 private:
+    void close() noexcept;
+
     sqlite3 *m_db = nullptr;
+    std::unique_ptr<WalCheckpointer> m_checkpointer;
 };
 
 } // namespace ado::sqlite
