@@ -3,6 +3,7 @@
 #include "core/Formatos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
+#include "settlements/FilaLista.h"
 #include "session/ObjetosExternos.h"
 
 #include <QFontMetrics>
@@ -43,11 +44,9 @@ void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool si
 {
     disponerColumnas(m_lista, m_fuente, columnas, sinOrden);
     m_modelo = QTreeWidgetItem();
-    // Left is what a cell shows without being told.
-    for (int i = 0; i < static_cast<int>(columnas.size()); ++i) {
-        if (columnas.at(static_cast<size_t>(i)).alineacion == Alineacion::Derecha)
-            m_modelo.setTextAlignment(i, alineacionQt(Alineacion::Derecha));
-    }
+    // Every column is told, so that every row counts all the columns as its own.
+    for (int i = 0; i < static_cast<int>(columnas.size()); ++i)
+        m_modelo.setTextAlignment(i, alineacionQt(columnas.at(static_cast<size_t>(i)).alineacion));
 }
 
 void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
@@ -86,11 +85,7 @@ bool CargadorLista::hayFilas() const
 
 void CargadorLista::agregarFila(const QStringList &textos)
 {
-    QTreeWidgetItem *fila = m_modelo.clone();
-    // The last cell first: the row makes room for all its cells at once.
-    for (int i = static_cast<int>(textos.size()) - 1; i >= 0; --i)
-        fila->setText(i, textos.at(i));
-    m_pendientes.append(fila);
+    m_pendientes.append(new FilaLista(m_modelo, textos));
 }
 
 void CargadorLista::cerrar()

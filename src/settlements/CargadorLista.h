@@ -64,8 +64,8 @@ private:
     QTreeWidget &m_lista;
     QFont m_fuente;
     DB_Dll &m_base;
-    // An empty row aligned as the columns: each row starts as its copy, so the rows share one
-    // record of the alignments instead of each keeping its own.
+    // An empty row aligned as the columns: each row is its copy with its texts, so the rows share
+    // one record of the alignments instead of each keeping its own.
     QTreeWidgetItem m_modelo;
     ado::Recordset m_filas;
     QList<QTreeWidgetItem *> m_pendientes;
