@@ -10,10 +10,10 @@
 #include "session/ObjetosExternos.h"
 #include "settlements/BloqueoVentana.h"
 #include "settlements/GeneradorComisiones.h"
+#include "settlements/RepintadoDuranteSentencias.h"
 #include "settlements/VentanaGeneracion.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,32 +26,6 @@ const QString TituloAviso = QStringLiteral("Aviso");
 
 // The progress label changes at most this often.
 constexpr qint64 IntervaloRepintadoMs = 25;
-
-// While it lives, a long statement on the connection stops now and then to paint the window
-// (its user input stays queued: the window is locked anyway), and so does the wait for the
-// database while another workstation's build holds it, which the label tells.
-class RepintadoDuranteSentencias {
-public:
-    RepintadoDuranteSentencias(ado::Connection &conexion, QLabel &estado)
-        : m_conexion(conexion)
-    {
-        m_conexion.setProgressHandler([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-        m_conexion.setLockWaitHandler([&estado] {
-            estado.setText(QStringLiteral("Esperando la Base de Datos ocupada por otro programa"));
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
-    }
-    ~RepintadoDuranteSentencias()
-    {
-        m_conexion.setProgressHandler({});
-        m_conexion.setLockWaitHandler({});
-    }
-    RepintadoDuranteSentencias(const RepintadoDuranteSentencias &) = delete;
-    RepintadoDuranteSentencias &operator=(const RepintadoDuranteSentencias &) = delete;
-
-private:
-    ado::Connection &m_conexion;
-};
 
 } // namespace
 

@@ -12,10 +12,12 @@
 #include "printing/ImpresionPrograma.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
+#include "settlements/BloqueoVentana.h"
 #include "settlements/BorradoLiquidacion.h"
 #include "settlements/ExportacionListas.h"
 #include "settlements/ImportesArticulo.h"
 #include "settlements/ListadoLiquidacion.h"
+#include "settlements/RepintadoDuranteSentencias.h"
 #include "settlements/SeleccionListas.h"
 
 #include <QLabel>
@@ -77,7 +79,16 @@ void FrmComisionesVendedor::CmdBorrar_Click()
             != ui::vbYes)
             return;
         QString error;
-        if (!BorradoLiquidacion(*gBaseDatos).borrar(m_liquidacion, error)) {
+        bool borrada = false;
+        {
+            // Locked and painted while the rows go, as during a build: a settlement of many
+            // collections takes a while, and so does another workstation's build holding the
+            // database.
+            const BloqueoVentana bloqueo(*this, lblEstado);
+            const RepintadoDuranteSentencias repintado(gBaseDatos->gCnn, *lblEstado);
+            borrada = BorradoLiquidacion(*gBaseDatos).borrar(m_liquidacion, error);
+        }
+        if (!borrada) {
             aviso(error);
             return;
         }

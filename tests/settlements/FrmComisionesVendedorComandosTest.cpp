@@ -19,8 +19,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -148,6 +150,34 @@ TEST_F(ComandosVentana, AFailedDeleteIsShownDeletesNothingAndCanBeRunAgain)
     esperarAviso(confirmacionBorrado("12"), ui::vbYes);
     boton("CmdBorrar")->click();
     dialogos.verify();
+    EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
+}
+
+TEST_F(ComandosVentana, ADeleteThatWaitsForAnotherWorkstationSaysSoInTheLockedWindowThenDeletes)
+{
+    cargarVendedorUno();
+    clicFila(lista(2), "CB", "000100000011X");
+    const QString clave = textoDe("lblEstado");
+    ASSERT_EQ(clave, "CB  000100000011X  ");
+    // Another workstation's build holds the database until the window has shown the wait.
+    sqlite3 *otra = nullptr;
+    ASSERT_EQ(sqlite3_open(db.path().toUtf8().constData(), &otra), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(otra, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    QString enEspera;
+    bool botonActivo = true;
+    QTimer::singleShot(300, [&] {
+        enEspera = textoDe("lblEstado");
+        botonActivo = boton("CmdBorrar")->isEnabled();
+        sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    esperarAviso(confirmacionBorrado("12"), ui::vbYes);
+    boton("CmdBorrar")->click();
+    dialogos.verify();
+    sqlite3_close(otra);
+    EXPECT_EQ(enEspera, "Esperando la Base de Datos ocupada por otro programa");
+    EXPECT_FALSE(botonActivo);
+    EXPECT_TRUE(boton("CmdBorrar")->isEnabled());
+    EXPECT_EQ(textoDe("lblEstado").toStdString(), clave.toStdString()) << "\"Ver  Comprobante\" reads its key there";
     EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
 }
 
