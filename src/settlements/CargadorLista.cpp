@@ -3,8 +3,8 @@
 #include "core/Formatos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
-#include "settlements/FilaLista.h"
 #include "session/ObjetosExternos.h"
+#include "settlements/FilaLista.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

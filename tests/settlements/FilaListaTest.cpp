@@ -33,8 +33,8 @@ protected:
 
 TEST_F(FilaListaPrueba, ShowsItsTextsWithTheModelsAlignmentsAndChangesOneCellAlone)
 {
-    auto *fila = new FilaLista(modelo, {QStringLiteral("CB"), QString(), QStringLiteral("1.234,50"),
-                                        QStringLiteral("DESCRIPCIÓN")});
+    auto *fila = new FilaLista(
+        modelo, {QStringLiteral("CB"), QString(), QStringLiteral("1.234,50"), QStringLiteral("DESCRIPCIÓN")});
     lista.addTopLevelItem(fila);
     EXPECT_EQ(textos(*fila), QStringList({"CB", "", "1.234,50", "DESCRIPCIÓN"}));
     EXPECT_EQ(lista.model()->data(lista.model()->index(0, 3)).toString(), QStringLiteral("DESCRIPCIÓN"));
