@@ -67,13 +67,4 @@ TEST_F(FilaListaPrueba, ShowsItsTextsWithTheModelsAlignmentsAndChangesOneCellAlo
     EXPECT_EQ(fila->text(1), QStringLiteral("000100000001X"));
 }
 
-TEST_F(FilaListaPrueba, SortsByTheTextsItKeeps)
-{
-    for (const char *codigo : {"0003", "0001", "0002"})
-        lista.addTopLevelItem(new FilaLista(modelo, {QString::fromLatin1(codigo), QStringLiteral("x")}));
-    lista.sortItems(0, Qt::AscendingOrder);
-    EXPECT_EQ(lista.topLevelItem(0)->text(0), QStringLiteral("0001"));
-    EXPECT_EQ(lista.topLevelItem(2)->text(0), QStringLiteral("0003"));
-}
-
 } // namespace
