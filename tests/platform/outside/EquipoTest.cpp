@@ -42,7 +42,8 @@ TEST(Equipo, StartsAProgramWithItsParameters)
     const QString output = dir.filePath(QStringLiteral("salida.txt"));
     QFile file(script);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\necho \"$1\" > \"$2\"\n");
+    // The text is written aside and renamed, so the file appears whole or not at all.
+    file.write("#!/bin/sh\necho \"$1\" > \"$2.tmp\" && mv \"$2.tmp\" \"$2\"\n");
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
