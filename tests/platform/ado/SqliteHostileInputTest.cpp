@@ -143,6 +143,46 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
     EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
 }
 
+// Nesting runs as deep as the engine can take it, and one level more ends in the nesting error,
+// whether the translator or SQLite's parser beneath it gives up first.
+TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
+{
+    struct Case {
+        const char *name;
+        const char *opening;
+        const char *closing;
+        long (*value)(int depth);
+    };
+    const auto one = [](int) { return 1L; };
+    const Case cases[] = {
+        {"Parentheses", "(", ")", one},
+        {"Subqueries", "(SELECT ", ")", one},
+        {"Calls", "ISNULL(", ", 2)", one},
+        {"Case", "CASE WHEN 1 = 1 THEN ", " END", one},
+        {"Additions", "", " + 1", [](int depth) { return depth + 1L; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto statement = [&](int depth) {
+            return QStringLiteral("SELECT ") + QString::fromLatin1(c.opening).repeated(depth) + u'1'
+                   + QString::fromLatin1(c.closing).repeated(depth) + QStringLiteral(" AS x");
+        };
+        const auto runs = [&](int depth) {
+            try {
+                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong()
+                       == c.value(depth);
+            } catch (const rt::RuntimeError &) {
+                return false;
+            }
+        };
+        int depth = 1;
+        while (depth <= ado::sqlite::MaxTsqlNesting && runs(depth))
+            ++depth;
+        EXPECT_GT(depth, 1);
+        EXPECT_EQ(syntaxError(statement(depth)).Description, NestedTooDeeply) << "first depth refused: " << depth;
+    }
+}
+
 // A database name on the embedded server names a file of the data folder and nothing else.
 class EmbeddedDatabaseName : public EmbeddedFolderTest {
 protected:
