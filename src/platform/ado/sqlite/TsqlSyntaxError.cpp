@@ -17,11 +17,16 @@ void throwTsqlSyntaxError(const QString &near)
     throw EngineError({providerError(AdoSyntaxError, IncorrectSyntax, QStringLiteral("42000"), description)});
 }
 
+Error tsqlNestingError()
+{
+    return providerError(AdoSyntaxError, IncorrectSyntax, QStringLiteral("42000"),
+                         QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                                        "break it up into smaller queries."));
+}
+
 void throwTsqlNestingError()
 {
-    throw EngineError({providerError(AdoSyntaxError, IncorrectSyntax, QStringLiteral("42000"),
-                                     QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite "
-                                                    "the query or break it up into smaller queries."))});
+    throw EngineError({tsqlNestingError()});
 }
 
 } // namespace ado::sqlite
