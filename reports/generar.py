@@ -510,7 +510,7 @@ def principal():
         for letra in letras:
             escribir("%s-%s.rpt" % (tc, letra), venta(tc, letra))
     electronicos = os.path.join(CARPETA, "eFactura")
-    for tc, letras in (("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC")):
+    for tc, letras in (("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC"), ("NCFP", "X")):
         for letra in letras:
             escribir("e%s-%s.RPT" % (tc, letra), venta(tc, letra, True, True), electronicos)
             escribir("e%s-%s_SINQR.RPT" % (tc, letra), venta(tc, letra, True, False), electronicos)
