@@ -98,23 +98,18 @@ private:
         return node;
     }
 
-    ExpressionPtr additive()
+    // Operands of the next level joined left to right by the signs of this one.
+    ExpressionPtr chain(const char *signs, ExpressionPtr (Parser::*next)())
     {
-        ExpressionPtr left = multiplicative();
+        ExpressionPtr left = (this->*next)();
         QChar sign;
-        while (takeArithmetic("+-", sign))
-            left = arithmetic(sign, left, multiplicative());
+        while (takeArithmetic(signs, sign))
+            left = arithmetic(sign, left, (this->*next)());
         return left;
     }
 
-    ExpressionPtr multiplicative()
-    {
-        ExpressionPtr left = negation();
-        QChar sign;
-        while (takeArithmetic("*/", sign))
-            left = arithmetic(sign, left, negation());
-        return left;
-    }
+    ExpressionPtr additive() { return chain("+-", &Parser::multiplicative); }
+    ExpressionPtr multiplicative() { return chain("*/", &Parser::negation); }
 
     ExpressionPtr negation()
     {

@@ -34,8 +34,8 @@ struct Expression {
 
 // Parses a formula: comparisons of {TABLE.FIELD}, {@Formula}, {#Sum}, texts, numbers and
 // True/False, joined by AND, OR, NOT and parentheses; sums, differences, products and quotients
-// of values (* and / before + and -, a leading - negates); IsNull(value); Round(value[, decimals]); IIf(condition, value, otherwise);
-// a lone value stands for "is true". Words ignore letter case. A blank text gives nullptr (no
+// of values (* and / before + and -, a leading - negates); IsNull(value); Round(value[, decimals]); IIf(condition,
+// value, otherwise); a lone value stands for "is true". Words ignore letter case. A blank text gives nullptr (no
 // condition).
 // Throws rt::RuntimeError err::Formula for a text it cannot read.
 ExpressionPtr parseFormula(const QString &text);

@@ -9,7 +9,20 @@ namespace report {
 
 // One piece of a formula's text.
 struct FormulaToken {
-    enum class Kind { Field, Formula, Sum, Text, Number, Operator, Arithmetic, Comma, OpenParen, CloseParen, Word, End };
+    enum class Kind {
+        Field,
+        Formula,
+        Sum,
+        Text,
+        Number,
+        Operator,
+        Arithmetic,
+        Comma,
+        OpenParen,
+        CloseParen,
+        Word,
+        End
+    };
     Kind kind = Kind::End;
     QString text; // Field: the table; Formula and Sum: the name; Operator and Word: as written
     QString field; // Field: the field name, blanks inside kept
