@@ -100,9 +100,10 @@ void writeHeaders(ado::Connection &company)
                          sql::text(QString::fromLatin1(h.currency)), sql::integer(h.documentType),
                          sql::text(QString::fromLatin1(h.document)), sql::integer(h.agencyCode),
                          sql::text(QString::fromLatin1(h.unit)), sql::money(h.total * 100 / 121));
-    company.Execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Moneda,"
-                                   "documentotipo,documentonumero,CodCpteAfip,UNegocio,NetoGravado,NetoNoGravado) VALUES ")
-                    + rows.join(QLatin1Char(',')));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Moneda,"
+                       "documentotipo,documentonumero,CodCpteAfip,UNegocio,NetoGravado,NetoNoGravado) VALUES ")
+        + rows.join(QLatin1Char(',')));
     company.Execute(QStringLiteral("UPDATE V_MV_CPTE SET ComprobanteOrigen = '000900000001X', TcOrigen = 'NP' "
                                    "WHERE TC = 'RM' AND IdComprobante = '000900000001R'"));
 }
