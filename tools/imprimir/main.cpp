@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <cstdlib>
+
 namespace {
 
 // Message boxes go to standard error, answered by the button that gives up.
@@ -79,6 +81,13 @@ Pedido leerArgumentos(const QApplication &aplicacion)
     if (posicionales.size() != 3)
         parser.showHelp(2);
     Pedido pedido{posicionales[0], posicionales[1], posicionales[2], parser.value(pdf)};
+    // A number written with its dash ("0001-00000001A") would be looked up as another voucher
+    // type's form and print nothing useful: say what the number is instead.
+    if (pedido.numero.size() != 13) {
+        QTextStream(stderr) << "NUMBER is 13 characters: point of sale, number and letter, as 000100000001A"
+                            << Qt::endl;
+        std::exit(2);
+    }
     if (pedido.pdf.isEmpty())
         pedido.pdf = rt::Trim(pedido.tc) + QLatin1Char('-') + pedido.numero + QStringLiteral(".pdf");
     return pedido;
