@@ -1,3 +1,4 @@
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/ImprimirComprobante.h"
 
 #include "core/Configuracion.h"
@@ -9,7 +10,6 @@
 #include "printing/NombreReporte.h"
 #include "printing/PeriodoAsiento.h"
 #include "printing/PreparacionTrabajo.h"
-#include "printing/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
 #include "printing/TextosImpresion.h"
 #include "session/ModError.h"

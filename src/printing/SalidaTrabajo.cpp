@@ -1,3 +1,4 @@
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
 
 #include "core/Configuracion.h"
@@ -8,7 +9,6 @@
 #include "printing/AvisosArchivos.h"
 #include "printing/Comandera.h"
 #include "printing/ObjetoImpresion.h"
-#include "printing/RutasArchivo.h"
 #include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 

@@ -109,7 +109,7 @@ TEST_F(ComprobantesQR, AVoucherWithoutAuthorisationKeepsItsRowWithoutQR)
     EXPECT_EQ(columna("IMG_AFIP"), imagenAfip);
 }
 
-TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderWhateverTheLetterCase)
+TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderOrAMappedDriveWhateverTheLetterCase)
 {
     QTemporaryDir carpeta;
     ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("Imagenes")));
@@ -118,13 +118,20 @@ TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderWhateverTheLetterCas
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.write(logo);
     archivo.close();
-    ajuste("RutaImagenes", QString(carpeta.path() + QStringLiteral("/imagenes/")).replace('/', '\\'));
     ajuste("PrintLogo_FC_NC_ND", "si");
     ajuste("FORMULARIOS_LOGO_IZQUIERDA", "SI");
     facturaEnDolares();
-    generar("FC", "000200000010A");
-    EXPECT_EQ(rt::CStr(db.value("SELECT muestra_logo FROM AUX_MV_CPTEQR")), "IZ");
-    EXPECT_EQ(columna("LOGO_EMPRESA"), logo);
+    // The folder as this machine names it, or on a drive that the mapped paths' setting places here.
+    const QString local = QString(carpeta.path() + QStringLiteral("/imagenes/")).replace('/', '\\');
+    for (const auto &[ruta, equivalencias] :
+         {std::pair{local, QString()},
+          std::pair{QStringLiteral("z:\\IMAGENES\\"), QStringLiteral("Z:=") + carpeta.path()}}) {
+        ajuste("RutaImagenes", ruta);
+        ajuste("RUTAS_EQUIVALENTES", equivalencias);
+        generar("FC", "000200000010A");
+        EXPECT_EQ(rt::CStr(db.value("SELECT muestra_logo FROM AUX_MV_CPTEQR")), "IZ") << ruta.toStdString();
+        EXPECT_EQ(columna("LOGO_EMPRESA"), logo) << ruta.toStdString();
+    }
     // Without the file the logo is not shown, whatever the settings say.
     ASSERT_TRUE(QFile::remove(archivo.fileName()));
     generar("FC", "000200000010A");

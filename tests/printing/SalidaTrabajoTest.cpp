@@ -2,8 +2,8 @@
 
 #include "db/Conexiones.h"
 #include "platform/runtime/StepRunner.h"
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/AvisosArchivos.h"
-#include "printing/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
 #include "session/ModError.h"
 
