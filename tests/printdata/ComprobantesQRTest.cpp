@@ -1,6 +1,7 @@
 // The QR and logo row of electronic vouchers, the QR image read back as a phone would read it.
 #include "PruebaComprobantes.h"
 
+#include "platform/qr/CodigoQR.h"
 #include "platform/qr/PyQR.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -189,6 +191,32 @@ TEST(PyQR, LongDigitTextsReachTheJsonWhole)
               "\"tipoCodAut\":\"E\",\"codAut\":99999999999999999999}");
     datos.cuit = "30-1";
     EXPECT_THROW(qr::PyQR::json(datos), rt::RuntimeError);
+}
+
+// Readers need the code to stand clear of anything printed beside it: four light modules at
+// least on every side, at any scale.
+TEST(CodigoQR, KeepsAQuietZoneOfFourModulesOnEverySide)
+{
+    for (const int escala : {1, 3}) {
+        const QImage imagen = QImage::fromData(qr::pngDeTexto(QByteArray(qr::DireccionQR) + "eyJ2ZXIiOjF9", escala));
+        ASSERT_FALSE(imagen.isNull()) << escala;
+        QRect oscuro;
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x) {
+                if (qGray(imagen.pixel(x, y)) < 128)
+                    oscuro |= QRect(x, y, 1, 1);
+            }
+        }
+        // The first dark row of the code is the top of a finder pattern, seven modules wide.
+        int ancho = 0;
+        while (qGray(imagen.pixel(oscuro.left() + ancho, oscuro.top())) < 128)
+            ++ancho;
+        const int zona = 4 * ancho / 7;
+        EXPECT_GE(oscuro.left(), zona) << escala;
+        EXPECT_GE(oscuro.top(), zona) << escala;
+        EXPECT_GE(imagen.width() - 1 - oscuro.right(), zona) << escala;
+        EXPECT_GE(imagen.height() - 1 - oscuro.bottom(), zona) << escala;
+    }
 }
 
 } // namespace

@@ -18,7 +18,7 @@
 class ObjetoRegistrado : public ObjetoImpresion {
 public:
     int DestinoImpresora() const override { return 1; }
-    int DestinoPantalla() const override { return 0; }
+    int DestinoPantalla() const override { return pantalla; }
     int DestinoCorreo() const override { return 3; }
     int DestinoReporte() const override { return destino; }
     void setDestinoReporte(int d) override
@@ -42,6 +42,9 @@ public:
     void Terminar(int segundos) override { eventos << QStringLiteral("Terminar %1").arg(segundos); }
 
     int destino = -7;
+    // The screen's code: the print library's 0, or another one where a test must tell the screen
+    // from the fall-back code 0.
+    int pantalla = 0;
     QStringList formulas;
     QStringList eventos;
     std::vector<LlamadaReporte> llamadas;
