@@ -74,6 +74,16 @@ TEST_F(SalidaTrabajoTest, EachCopyPrintsItsFormWithItsCopyName)
     EXPECT_EQ(objeto.llamadas[0].conexion, QStringLiteral("DSN=DEMO"));
 }
 
+TEST_F(SalidaTrabajoTest, CopiesBelowOnePrintOneCopy)
+{
+    for (const qint16 copias : {0, -1, -32768}) {
+        objeto = ObjetoRegistrado();
+        trabajo.Copias = copias;
+        imprimir();
+        EXPECT_EQ(impresiones(), QStringList{"F1.rpt: |||Encabezado = 'ORIGINAL'|; ,"}) << copias;
+    }
+}
+
 TEST_F(SalidaTrabajoTest, OnTheScreenAFormRepeatedByTheNextCopyIsShownOnce)
 {
     trabajo.Copias = 4;
