@@ -102,6 +102,21 @@ TEST_F(ComprobantesQR, TheQRImageCarriesTheAgencyAddressAndTheVoucherFieldByFiel
     EXPECT_EQ(camposJson(json), esperados) << json.toStdString();
 }
 
+TEST_F(ComprobantesQR, TheAmountKeepsItsCentsWhateverItsSize)
+{
+    db.execute("INSERT INTO V_MV_CPTE_ELECTRONICOS (TC, IDCOMPROBANTE, CAE) VALUES ('FC', '000300000001B', "
+               "'70000000000001')");
+    for (const char *importe : {"0.05", "1234.5", "123456789012345.67"}) {
+        db.execute("DELETE FROM V_MV_CPTE");
+        comprobante("FC", "000300000001B", importe, {});
+        generar("FC", "000300000001B");
+        const QString texto = leerQR(columna("QR_AFIP"));
+        const Campos campos = camposJson(QByteArray::fromBase64(texto.mid(int(strlen(qr::DireccionQR))).toLatin1()));
+        ASSERT_EQ(campos.size(), 13) << importe;
+        EXPECT_EQ(campos.at(6), (std::pair<QString, QString>("importe", importe)));
+    }
+}
+
 TEST_F(ComprobantesQR, AVoucherWithoutAuthorisationKeepsItsRowWithoutQR)
 {
     facturaEnDolares(QString());

@@ -44,7 +44,7 @@ Wide divideHalfEven(Wide numerator, Wide denominator)
 
 } // namespace
 
-Currency Currency::fromDouble(double value)
+Currency Currency::fromDouble(double value, int significant)
 {
     if (!std::isfinite(value))
         throwOverflow();
@@ -56,7 +56,7 @@ Currency Currency::fromDouble(double value)
         return fromRaw(static_cast<std::int64_t>(count));
     // Rounded from the value as shown with 15 significant digits, so that an amount written
     // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
-    const numbertext::Decimal decimal = numbertext::toDecimal(value);
+    const numbertext::Decimal decimal = numbertext::toDecimal(value, significant);
     Wide mantissa = 0;
     for (const QChar digit : decimal.digits)
         mantissa = mantissa * 10 + (digit.unicode() - '0');
