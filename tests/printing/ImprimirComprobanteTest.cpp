@@ -2,8 +2,14 @@
 
 #include "db/Conexiones.h"
 #include "printing/ImprimirComprobante.h"
+#include "printing/TurnoImpresion.h"
+#include "session/Sesion.h"
 
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -72,6 +78,49 @@ TEST_F(ImprimirComprobanteTest, OtherVouchersAreBuiltByTheVoucherBuilderReplacin
     EXPECT_EQ(tipos, QStringList{"FC"});
     EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
     EXPECT_EQ(objeto.destino, 0);
+}
+
+// The builder of a print that another window of the workstation has to wait for.
+class DatosVigilados : public DatosRegistrados {
+public:
+    void GeneraAuxiliarComprobantes(QString &TC, const QString &SucursalDesde, const QString &NumeroDesde,
+                                    const QString &LetraDesde, const QString &IdComplementoDesde, qint16 AltoTitulo,
+                                    const QString &SucursalHasta, const QString &NumeroHasta, const QString &LetraHasta,
+                                    const QString &IdComplementoHasta, const QString &ListaId,
+                                    const QString &ListaIdComprobante, const QString &IdTarea,
+                                    bool ConservarFilas) override
+    {
+        construidas = true;
+        DatosRegistrados::GeneraAuxiliarComprobantes(
+            TC, SucursalDesde, NumeroDesde, LetraDesde, IdComplementoDesde, AltoTitulo, SucursalHasta, NumeroHasta,
+            LetraHasta, IdComplementoHasta, ListaId, ListaIdComprobante, IdTarea, ConservarFilas);
+    }
+
+    std::atomic<bool> construidas = false;
+};
+
+TEST_F(ImprimirComprobanteTest, APrintWaitsWhileAnotherOfThisWorkstationHoldsItsRows)
+{
+    // Another window of this workstation has built its rows and its report is reading them.
+    std::promise<void> tomado;
+    bool reconstruidas = true;
+    DatosVigilados vigilados;
+    std::thread otra([&] {
+        const TurnoImpresion turno(gEquipoUsuario);
+        tomado.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        reconstruidas = vigilados.construidas;
+    });
+    tomado.get_future().wait();
+    QString tipo = QStringLiteral("FC");
+    QString id = QStringLiteral("000100000123A");
+    QString cuenta;
+    const ServiciosImpresion servicios{*gBaseDatos, vigilados, objeto, nullptr, carpeta(), QStringLiteral("DSN=DEMO")};
+    ImprimirComprobanteGenerico(servicios, tipo, id, cuenta);
+    otra.join();
+    EXPECT_FALSE(reconstruidas) << "the rows were rebuilt while the other print was reading them";
+    EXPECT_EQ(vigilados.llamadas.size(), 1);
+    EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
 }
 
 TEST_F(ImprimirComprobanteTest, AccountingVouchersShowTheirEntries)
