@@ -54,8 +54,8 @@ Currency Currency::fromDouble(double value, int significant)
     const double count = std::nearbyint(value * 10000.0);
     if (std::fabs(count) < 1e15 && count / 10000.0 == value)
         return fromRaw(static_cast<std::int64_t>(count));
-    // Rounded from the value as shown with 15 significant digits, so that an amount written
-    // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
+    // Rounded from the value as shown with `significant` digits (15 as a rule), so that an
+    // amount written 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
     const numbertext::Decimal decimal = numbertext::toDecimal(value, significant);
     Wide mantissa = 0;
     for (const QChar digit : decimal.digits)
