@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <chrono>
 
 QString TurnoImpresion::archivo(const QString &equipo)
 {
@@ -17,5 +18,6 @@ TurnoImpresion::TurnoImpresion(const QString &equipo)
     // A print lasts as long as its message boxes wait for the operator: only a turn whose
     // program has ended is stale.
     m_turno.setStaleLockTime(0);
-    m_turno.lock();
+    // Looked at every tenth of a second: the lock's own wait grows to seconds between looks.
+    while (!m_turno.tryLock(std::chrono::milliseconds(100)) && m_turno.error() == QLockFile::LockFailedError) { }
 }

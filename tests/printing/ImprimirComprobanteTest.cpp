@@ -5,7 +5,6 @@
 #include "printing/TurnoImpresion.h"
 #include "session/Sesion.h"
 
-#include <atomic>
 #include <chrono>
 #include <future>
 #include <gtest/gtest.h>
@@ -80,46 +79,22 @@ TEST_F(ImprimirComprobanteTest, OtherVouchersAreBuiltByTheVoucherBuilderReplacin
     EXPECT_EQ(objeto.destino, 0);
 }
 
-// The builder of a print that another window of the workstation has to wait for.
-class DatosVigilados : public DatosRegistrados {
-public:
-    void GeneraAuxiliarComprobantes(QString &TC, const QString &SucursalDesde, const QString &NumeroDesde,
-                                    const QString &LetraDesde, const QString &IdComplementoDesde, qint16 AltoTitulo,
-                                    const QString &SucursalHasta, const QString &NumeroHasta, const QString &LetraHasta,
-                                    const QString &IdComplementoHasta, const QString &ListaId,
-                                    const QString &ListaIdComprobante, const QString &IdTarea,
-                                    bool ConservarFilas) override
-    {
-        construidas = true;
-        DatosRegistrados::GeneraAuxiliarComprobantes(
-            TC, SucursalDesde, NumeroDesde, LetraDesde, IdComplementoDesde, AltoTitulo, SucursalHasta, NumeroHasta,
-            LetraHasta, IdComplementoHasta, ListaId, ListaIdComprobante, IdTarea, ConservarFilas);
-    }
-
-    std::atomic<bool> construidas = false;
-};
-
 TEST_F(ImprimirComprobanteTest, APrintWaitsWhileAnotherOfThisWorkstationHoldsItsRows)
 {
     // Another window of this workstation has built its rows and its report is reading them.
     std::promise<void> tomado;
-    bool reconstruidas = true;
-    DatosVigilados vigilados;
+    int reconstruidas = -1;
     std::thread otra([&] {
         const TurnoImpresion turno(gEquipoUsuario);
         tomado.set_value();
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        reconstruidas = vigilados.construidas;
+        reconstruidas = datos.construcciones;
     });
     tomado.get_future().wait();
-    QString tipo = QStringLiteral("FC");
-    QString id = QStringLiteral("000100000123A");
-    QString cuenta;
-    const ServiciosImpresion servicios{*gBaseDatos, vigilados, objeto, nullptr, carpeta(), QStringLiteral("DSN=DEMO")};
-    ImprimirComprobanteGenerico(servicios, tipo, id, cuenta);
+    ver("FC", "000100000123A");
     otra.join();
-    EXPECT_FALSE(reconstruidas) << "the rows were rebuilt while the other print was reading them";
-    EXPECT_EQ(vigilados.llamadas.size(), 1);
+    EXPECT_EQ(reconstruidas, 0) << "the rows were rebuilt while the other print was reading them";
+    EXPECT_EQ(datos.construcciones, 1);
     EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
 }
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <ostream>
 
 // The print object as the report printer drives it: every setting and call recorded, one text
@@ -57,6 +58,7 @@ public:
                                            const QString &Letra, const QString &Cuenta, QStringList &Formulas,
                                            long Copias, long ItemsPorPagina) override
     {
+        ++construcciones;
         llamadas << QStringList{QStringLiteral("Recibo"),
                                 TC,
                                 Sucursal,
@@ -76,6 +78,7 @@ public:
                                     const QString &ListaIdComprobante, const QString &IdTarea,
                                     bool ConservarFilas) override
     {
+        ++construcciones;
         llamadas << QStringList{QStringLiteral("Comprobantes"),
                                 TC,
                                 SucursalDesde,
@@ -109,6 +112,8 @@ public:
     }
 
     QStringList llamadas;
+    // How many times rows were built; another thread may read it while a print runs.
+    std::atomic<int> construcciones = 0;
     QStringList formulasRecibo;
     QString tipoNormalizado;
 };
