@@ -108,7 +108,8 @@ rt::DateTime FechaServidor()
 
 bool ExisteArchivo(const QString &Ruta)
 {
-    if (Ruta.isEmpty() || QFileInfo(Ruta).isDir())
+    // Only a regular file: opening a pipe would wait for its writer.
+    if (Ruta.isEmpty() || !QFileInfo(Ruta).isFile())
         return false;
     QFile archivo(Ruta);
     return archivo.open(QIODevice::ReadOnly);

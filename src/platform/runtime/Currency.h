@@ -16,8 +16,9 @@ public:
         c.m_raw = tenThousandths;
         return c;
     }
-    // Throws RuntimeError 6 (overflow) when the value does not fit.
-    static Currency fromDouble(double value);
+    // Rounded from the value as shown with `significant` digits. Throws RuntimeError 6
+    // (overflow) when the value does not fit.
+    static Currency fromDouble(double value, int significant = 15);
 
     constexpr std::int64_t raw() const { return m_raw; }
     double toDouble() const { return static_cast<double>(m_raw) / 10000.0; }

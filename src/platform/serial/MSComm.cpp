@@ -4,6 +4,8 @@
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
+#include <QThread>
+#include <sys/ioctl.h>
 #include <termios.h>
 
 namespace serial {
@@ -17,6 +19,8 @@ constexpr long ErrorEscritura = 8020;
 constexpr int Baudios = 9600;
 // Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
 constexpr qint64 MargenDrenadoMs = 5000;
+// How often the system's queue is looked at while it empties.
+constexpr unsigned long EsperaColaMs = 10;
 
 [[noreturn]] void fallar(long numero, const QString &texto, const QString &detalle = {})
 {
@@ -85,19 +89,31 @@ void MSComm::setOutput(const QByteArray &bytes)
         fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
 }
 
-// Every byte written leaves the program's buffer and the system's before the port closes; the
-// port is closed even when they cannot.
+// Bytes the system still holds for the line.
+qint64 MSComm::pendientesSistema() const
+{
+    int pendientes = 0;
+    return ioctl(static_cast<int>(m_serie->handle()), TIOCOUTQ, &pendientes) == 0 ? pendientes : 0;
+}
+
+// Every byte written leaves the program's buffer and the system's before the port closes. A
+// device that takes none (a printer switched off, a port nobody reads) must not hold the
+// program: past the time the bytes need and the margin, what is left is dropped, so that
+// closing does not wait for it either, and the port is closed.
 void MSComm::drenar()
 {
-    const qint64 necesarioMs = m_serie->bytesToWrite() * 10 * 1000 / Baudios;
+    const qint64 necesarioMs = (m_serie->bytesToWrite() + pendientesSistema()) * 10 * 1000 / Baudios;
     const QDeadlineTimer plazo(necesarioMs + MargenDrenadoMs);
     bool vaciado = true;
     while (vaciado && m_serie->bytesToWrite() > 0)
         vaciado = m_serie->waitForBytesWritten(static_cast<int>(plazo.remainingTime()));
-    if (vaciado)
-        vaciado = tcdrain(static_cast<int>(m_serie->handle())) == 0;
+    while (vaciado && pendientesSistema() > 0) {
+        vaciado = !plazo.hasExpired();
+        QThread::msleep(EsperaColaMs);
+    }
     if (!vaciado) {
         const QString detalle = m_serie->errorString();
+        tcflush(static_cast<int>(m_serie->handle()), TCOFLUSH);
         m_serie.reset();
         fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), detalle);
     }
