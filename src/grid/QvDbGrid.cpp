@@ -247,6 +247,8 @@ void QvDbGrid::aplicarVisibilidad()
 
 void QvDbGrid::LoadQvDBGrid()
 {
+    if (!unaConsulta(m_sql))
+        return;
     if (SentenciasGrilla::tieneUnionOAgrupacion(m_sql)) {
         setColumnas(false);
         setOcultarOrdenar(true);

@@ -167,6 +167,12 @@ private:
     void CmdCancel_Click();
     void contarFilas();
     // QvDbGridCarga.cpp
+    // Whether a text is one query and nothing more; when it holds another statement the user is
+    // told, and nothing of it may run.
+    static bool unaConsulta(const QString &texto);
+    // Opens one of the grid's queries on the main connection; a text that is not one query is
+    // not sent (false).
+    bool abrirConsulta(const QString &sentencia, ado::Recordset &rs);
     QString listaDeCampos() const;
     void RefrescarControles();
     void mostrarVacia(ado::Recordset &rs);

@@ -1,9 +1,11 @@
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
+#include "grid/PalabrasSQL.h"
 #include "grid/QvDbGrid.h"
 #include "grid/SentenciasGrilla.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
 #include "session/ModError.h"
 
 #include <QApplication>
@@ -24,6 +26,23 @@ QString equis(int cuantas)
 }
 
 } // namespace
+
+bool QvDbGrid::unaConsulta(const QString &texto)
+{
+    if (PalabrasSQL(texto).unaSolaConsulta())
+        return true;
+    ui::MsgBox(QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."),
+               ui::vbExclamation, QStringLiteral("Aviso al Usuario"));
+    return false;
+}
+
+bool QvDbGrid::abrirConsulta(const QString &sentencia, ado::Recordset &rs)
+{
+    if (!unaConsulta(sentencia))
+        return false;
+    gBaseDatos->AbrirRecordset(sentencia, rs);
+    return true;
+}
 
 QString QvDbGrid::listaDeCampos() const
 {
@@ -71,7 +90,7 @@ void QvDbGrid::CargarGrid()
         return;
 
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(sentencia, rs);
+    abrirConsulta(sentencia, rs);
     Pbar->setValue(60);
     // A page the server refused was reported by the connection; the grid keeps what it showed.
     if (rs.State() != ado::adStateOpen) {

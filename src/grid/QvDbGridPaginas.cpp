@@ -38,11 +38,10 @@ void QvDbGrid::contarFilas()
         const ui::BusyCursor espera;
         ui::DoEvents();
         if (SentenciasGrilla::seMuestraEntera(m_sql)) {
-            gBaseDatos->AbrirRecordset(m_sql, rs);
-            pCantidadRegistros = rs.RecordCount();
+            if (abrirConsulta(m_sql, rs))
+                pCantidadRegistros = rs.RecordCount();
             pClaveConNulos = false;
-        } else {
-            gBaseDatos->AbrirRecordset(SentenciasGrilla::cuenta(m_sql, m_PrimaryKey, pFiltro), rs);
+        } else if (abrirConsulta(SentenciasGrilla::cuenta(m_sql, m_PrimaryKey, pFiltro), rs)) {
             pCantidadRegistros = rt::CLng(rs.Fields(0L).Value());
             pClaveConNulos = rt::CLng(rs.Fields(1L).Value()) < pCantidadRegistros;
         }

@@ -3,14 +3,19 @@
 
 #include "PruebaGrilla.h"
 
+#include "core/ParametrosComando.h"
 #include "db/Conexiones.h"
+#include "grid/ColumnasGuardadas.h"
 #include "grid/FrmCampos.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
 #include "platform/ui/PropertyBag.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,12 +48,19 @@ protected:
         QTest::keyClick(caja, Qt::Key_Return);
     }
 
-    void tamanoDePagina(QvDbGrid &grid, const QString &texto)
+    // Clicks the page-size box and types its text into whatever widget then has the focus, as
+    // the user does: what the box was showing first selected and erased.
+    void tamanoDePagina(QvDbGrid &grid, const QString &teclas)
     {
-        QLineEdit *caja = control<QComboBox>(grid, "CboRegistros")->lineEdit();
-        caja->clear();
-        QTest::keyClicks(caja, texto);
-        QTest::keyClick(caja, Qt::Key_Return);
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        QTest::mouseClick(control<QComboBox>(grid, "CboRegistros")->lineEdit(), Qt::LeftButton);
+        QWidget *foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr);
+        QTest::keyClick(foco, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(foco, Qt::Key_Backspace);
+        QTest::keyClicks(foco, teclas);
+        QTest::keyClick(foco, Qt::Key_Return);
     }
 };
 
@@ -179,22 +191,75 @@ TEST_F(QvDbGridPrueba, SearchingThePageShownMarksTheCellsAndLoadsNothing)
     EXPECT_EQ(grid->UltimaPagina(), 3);
 }
 
-TEST_F(QvDbGridPrueba, ThePageSizeBoxTakesDigitsAndBackspaceAndKeepsItsLimits)
+TEST_F(QvDbGridPrueba, ThePageSizeTypedWhereTheFocusIsTakesDigitsAndBackspaceAndKeepsItsLimits)
 {
-    auto grid = grilla(Todos);
-    dialogos.expectMsgBox(
-        support::BoxMatch::text(QStringLiteral("El tamaño de la página en registos no puede ser menor a 1 por página."))
-            .withTitle(QStringLiteral("Aviso al Usuario")));
-    tamanoDePagina(*grid, QString());
-    EXPECT_EQ(grid->PageSize(), 1);
-    EXPECT_EQ(grid->UltimaPagina(), 23);
-    dialogos.expectMsgBox(support::BoxMatch::text(
-        QStringLiteral("El tamaño de la página en registros no puede superar los 2000 por página.")));
-    tamanoDePagina(*grid, QStringLiteral("2500"));
-    EXPECT_EQ(grid->PageSize(), 2000);
-    tamanoDePagina(*grid, QStringLiteral("1x5\b2"));
-    EXPECT_EQ(grid->PageSize(), 12);
-    EXPECT_EQ(grid->UltimaPagina(), 2);
+    const QString menorA1 = QStringLiteral("El tamaño de la página en registos no puede ser menor a 1 por página.");
+    const QString superaLos2000 =
+        QStringLiteral("El tamaño de la página en registros no puede superar los 2000 por página.");
+    struct Caso {
+        const char *teclas;
+        QString mensaje;
+        long porPagina;
+        long paginas;
+    };
+    for (const Caso &caso : {Caso{"7", QString(), 7, 4}, Caso{"2500", superaLos2000, 2000, 1}, Caso{"", menorA1, 1, 23},
+                             Caso{"1x5\b2", QString(), 12, 2}, Caso{"ab", menorA1, 1, 23}}) {
+        SCOPED_TRACE(caso.teclas);
+        auto grid = grilla(Todos);
+        if (!caso.mensaje.isEmpty())
+            dialogos.expectMsgBox(support::BoxMatch::text(caso.mensaje).withTitle(QStringLiteral("Aviso al Usuario")));
+        tamanoDePagina(*grid, QString::fromUtf8(caso.teclas));
+        EXPECT_EQ(grid->PageSize(), caso.porPagina);
+        EXPECT_EQ(grid->UltimaPagina(), caso.paginas);
+        EXPECT_EQ(columna(*grid, 1).size(), std::min(caso.porPagina, 23L));
+    }
+}
+
+// The grid runs its one query and nothing more: a query, or a column choice stored for the
+// user, that holds another statement is refused with a message, and none of it runs.
+TEST_F(QvDbGridPrueba, AQueryOrAStoredChoiceHoldingAnotherStatementIsRefusedAndNothingOfItRuns)
+{
+    const QString otraSentencia =
+        QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó.");
+    const ColumnasGuardadas::Claves claves =
+        ColumnasGuardadas::claves(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                                  LineaComandoProceso(), QStringLiteral("DEMO"));
+    struct Caso {
+        const char *consulta;
+        const char *eleccionGuardada;
+        bool rechazada;
+        QStringList columnas; // shown; none when the grid is not loaded at all
+    };
+    const QStringList todas{"ID", "Nombre", "Alta", "Saldo"};
+    for (const Caso &caso : {
+             Caso{"SELECT * FROM Clientes; DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes WHERE ID > 0 DROP TABLE TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes SELECT * FROM TA_USUARIOS", "", true, {}},
+             Caso{"DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes", "[Nombre]; DELETE FROM TA_USUARIOS", true, todas},
+             Caso{"SELECT * FROM Clientes", "[Nombre]|ID DELETE FROM TA_USUARIOS", true, todas},
+             Caso{"SELECT * FROM Clientes WHERE Nombre <> 'x; DELETE FROM TA_USUARIOS' /* DROP TABLE TA_USUARIOS */",
+                  "", false, todas},
+             Caso{"SELECT * FROM Clientes", "[Nombre]|ID", false, {"Nombre", "ID"}},
+         }) {
+        SCOPED_TRACE(caso.consulta);
+        SCOPED_TRACE(caso.eleccionGuardada);
+        db.execute(QStringLiteral("DELETE FROM TA_USUARIOS; DELETE FROM TA_CONFIG_FORM;"
+                                  "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA) VALUES ('ANA', 'S');"
+                                  "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA) VALUES ('LUIS', 'S');"));
+        if (*caso.eleccionGuardada)
+            db.execute(ColumnasGuardadas::insertar(claves, QString::fromUtf8(caso.eleccionGuardada)));
+        if (caso.rechazada)
+            dialogos.expectMsgBox(support::BoxMatch::text(otraSentencia).withTitle(QStringLiteral("Aviso al Usuario")));
+        auto grid = grilla(QString::fromUtf8(caso.consulta));
+        dialogos.verify();
+        EXPECT_EQ(db.value(QStringLiteral("SELECT COUNT(*) FROM TA_USUARIOS")).asLong(), 2);
+        EXPECT_EQ(grid->isEnabled(), !caso.columnas.isEmpty());
+        if (!caso.columnas.isEmpty()) {
+            EXPECT_EQ(captions(*grid), caso.columnas);
+        }
+    }
 }
 
 // Rows whose key is Null cannot be told apart by the key, yet each shows once on its page.

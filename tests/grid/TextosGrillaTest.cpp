@@ -77,7 +77,7 @@ void PrintTo(const Alias &caso, std::ostream *os)
 
 class TablaDeAlias : public ::testing::TestWithParam<Alias> { };
 
-TEST_P(TablaDeAlias, EachAsClauseGivesItsExpressionAndAliasBracketed)
+TEST_P(TablaDeAlias, EachAliasedItemOfTheSelectListGivesItsWholeExpressionAndItsAliasBracketed)
 {
     const TablaEquivalencias tabla(QString::fromUtf8(GetParam().sql));
     ASSERT_EQ(tabla.pares().size(), GetParam().pares.size());
@@ -91,7 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
     Consultas, TablaDeAlias,
     ::testing::Values(
         Alias{"SELECT Codigo as [Cod], Nombre as Nom FROM T ", {{"[Codigo]", "[Cod]"}, {"[Nombre]", "[Nom]"}}},
-        Alias{"SELECT SUM(Importe) as Total FROM T group by X ", {{"[SUMImporte]", "[Total]"}}},
+        Alias{"SELECT SUM(Importe) as Total FROM T group by X ", {{"SUM(Importe)", "[Total]"}}},
+        Alias{"SELECT ID, Importe * 2 AS Doble FROM T", {{"Importe * 2", "[Doble]"}}},
+        Alias{"SELECT TOP (5) CAST(Importe AS int) AS Entero, LEFT(Nombre, 3) as Ini, ID, "
+              "(SELECT MAX(Fecha) FROM P WHERE P.Id = T.Id) AS [Ultimo Pago] FROM T AS X",
+              {{"CAST(Importe AS int)", "[Entero]"},
+               {"LEFT(Nombre, 3)", "[Ini]"},
+               {"(SELECT MAX(Fecha) FROM P WHERE P.Id = T.Id)", "[Ultimo Pago]"}}},
+        Alias{"SELECT DISTINCT TOP 10 Codigo as Cod\nFROM T", {{"[Codigo]", "[Cod]"}}},
         Alias{"SELECT a,b AS c,d FROM T", {{"[b]", "[c]"}}},
         Alias{"SELECT C.[Razon Social] as Cliente, [T].[Saldo] AS [Saldo Actual] FROM T",
               {{"C.[Razon Social]", "[Cliente]"}, {"[T].[Saldo]", "[Saldo Actual]"}}},
