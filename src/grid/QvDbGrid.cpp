@@ -266,6 +266,7 @@ void QvDbGrid::LoadQvDBGrid()
     pColumnaOrden = 0;
     pWhere.clear();
     pColumnasFecha.clear();
+    pColumnasTexto.clear();
     CargarCampos();
     pCancelarCarga = false;
     if (!cmdColumnas->isHidden()) {

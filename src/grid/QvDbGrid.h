@@ -221,6 +221,7 @@ private:
     QString pFiltro;
     QString pWhere;
     QString pColumnasFecha;
+    QString pColumnasTexto; // "|" position "|" of the columns searched without conversion
     int pColumnaOrden = 0;
     bool pCancelarCarga = false;
     bool pRefrescando = false;

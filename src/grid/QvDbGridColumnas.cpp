@@ -82,6 +82,7 @@ void QvDbGrid::CargarCampos()
     m_Campos = lista.Campos;
     pListaCampos = lista.pListaCampos;
     pColumnasFecha = lista.pColumnasFecha;
+    pColumnasTexto = lista.pColumnasTexto;
     pCamposElegidos = rt::Trim(m_CamposSel).isEmpty() ? QString() : ListaCampos::elegidosDe(m_CamposSel);
     CboFiltroCampo->addItems(lista.filtros);
     pasos.run([&] { gBaseDatos->CierraRecordset(rs); });

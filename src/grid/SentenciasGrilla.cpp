@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 
 namespace SentenciasGrilla {
 
@@ -91,19 +92,46 @@ QString condicionesAgregadas(const Paginado &p)
     return texto;
 }
 
+// Whether the order is the key alone, and its direction: the rows of a page then follow a
+// boundary key that an index can seek.
+std::optional<bool> ascendentePorClave(const QString &orden, const QString &clave)
+{
+    const QStringList lista = terminos(orden.mid(cabeceraDeOrden(orden).capturedEnd()));
+    const QRegularExpressionMatch columna =
+        lista.size() == 1 ? columnaSola().match(lista.first()) : QRegularExpressionMatch();
+    if (!columna.hasMatch()
+        || rt::StrComp(QString(columna.captured(1)).remove(u'[').remove(u']'), clave, CompareMode::Text) != 0)
+        return std::nullopt;
+    return rt::StrComp(columna.captured(3), QStringLiteral("Desc"), CompareMode::Text) != 0;
+}
+
+// SQL Server's form. Page 1 is the first rows in the order. Ordered by the key alone, a later
+// page starts after the last key of the rows it skips (read in the key's index order); in any
+// other order its keys are those numbered from skip + 1 in that order. Either way the rows
+// skipped are never gathered in a NOT IN list, which the engine would build and search anew for
+// every page.
 QString formaSqlServer(const Paginado &p, const QString &tabla, const QString &clave)
 {
     const QString orden = ordenDePaginado(p.OrderBy, clave);
-    if (p.claveConNulos)
-        return QStringLiteral(" FROM (SELECT TOP ") + numero(filasSaltadas(p) + p.PageSize)
-               + QStringLiteral(" *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
+    const long salto = filasSaltadas(p);
+    const QString inicio = QStringLiteral(" FROM (SELECT TOP ")
+                           + numero(p.claveConNulos ? salto + p.PageSize : p.PageSize) + QStringLiteral(" *  FROM ")
+                           + tabla;
+    if (p.claveConNulos || salto == 0)
+        return inicio + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
                + QStringLiteral(") AS Paginacion ");
-    const long salto = p.PageSize * p.pagina - p.PageSize;
-    return QStringLiteral(" FROM (SELECT TOP ") + numero(p.PageSize) + QStringLiteral(" *  FROM ") + tabla
-           + QStringLiteral(" WHERE ") + clave + QStringLiteral(" NOT IN (SELECT TOP ") + numero(salto)
-           + QStringLiteral(" ") + clave + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere
-           + QStringLiteral(" ") + orden + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
-           + QStringLiteral(") AS Paginacion ");
+    if (const std::optional<bool> ascendente = ascendentePorClave(orden, clave))
+        return inicio + QStringLiteral(" WHERE ") + clave
+               + (*ascendente ? QStringLiteral(" > (SELECT MAX(") : QStringLiteral(" < (SELECT MIN(")) + clave
+               + QStringLiteral(") FROM (SELECT TOP ") + numero(salto) + QStringLiteral(" ") + clave
+               + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
+               + QStringLiteral(") AS Salto) ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
+               + QStringLiteral(") AS Paginacion ");
+    return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" WHERE ") + clave
+           + QStringLiteral(" IN (SELECT ") + clave + QStringLiteral(" FROM (SELECT ") + clave
+           + QStringLiteral(", ROW_NUMBER() OVER (") + orden + QStringLiteral(") AS Fila FROM ") + tabla
+           + QStringLiteral(" ") + p.pWhere + QStringLiteral(") AS Numeradas WHERE Fila > ") + numero(salto)
+           + QStringLiteral(" AND Fila <= ") + numero(salto + p.PageSize) + QStringLiteral(")) AS Paginacion ");
 }
 
 QString formaOracle(const Paginado &p, const QString &tabla, const QString &clave)

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,6 +139,25 @@ TEST_F(QvDbGridPrueba, SortsTheWholeQueryByTheColumnUnderTheCursorDatesAsDates)
     grid->ImgOrdenAsc_Click();
     EXPECT_EQ(columna(*grid, 3).mid(7, 3), QStringList({"28/02/2024", "29/02/2024", "01/03/2024"}));
     EXPECT_EQ(flex(*grid)->colorCelda(0, 3), QColor(217, 246, 210));
+
+    // Every page follows the order: by a date, and by the key downwards.
+    const auto todasLasPaginas = [&](int c) {
+        QStringList textos;
+        for (int pagina = 1; pagina <= grid->UltimaPagina(); ++pagina) {
+            grid->CargarPagina(pagina);
+            textos << columna(*grid, c);
+        }
+        return textos;
+    };
+    QStringList fechas;
+    for (int dia = 0; dia < 23; ++dia)
+        fechas << QDate(2024, 2, 21).addDays(dia).toString(QStringLiteral("dd/MM/yyyy"));
+    EXPECT_EQ(todasLasPaginas(3), fechas);
+    flex(*grid)->setCol(1);
+    grid->ImgOrdenDesc_Click();
+    QStringList claves = numeros(1, 23);
+    std::reverse(claves.begin(), claves.end());
+    EXPECT_EQ(todasLasPaginas(1), claves);
 }
 
 TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDropsThem)
@@ -154,6 +175,12 @@ TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDrop
     grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
     EXPECT_EQ(grid->UltimaPagina(), 3);
     EXPECT_EQ(columna(*grid, 1), numeros(1, 10));
+    // Letter case does not count; the wildcards of LIKE keep their meaning.
+    buscar(*grid, "Nombre", "ENTE 2");
+    EXPECT_EQ(columna(*grid, 1), QStringList({"20", "21", "22", "23"}));
+    grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
+    buscar(*grid, "Todos", "e_1");
+    EXPECT_EQ(columna(*grid, 1), numeros(10, 19));
 }
 
 TEST_F(QvDbGridPrueba, ADateColumnIsSearchedByDateAndATextThatIsNoDateIsRefused)

@@ -176,21 +176,25 @@ TEST_P(ArmarSQLPaginado, LimitsThePageQueryToTheRowsOfOnePage)
 INSTANTIATE_TEST_SUITE_P(
     Formas, ArmarSQLPaginado,
     ::testing::Values(
+        Paginacion{"page 1 is the first rows in the order", pagina("SELECT * FROM Clientes  ", 50, 1),
+                   " FROM (SELECT TOP 50 *  FROM Clientes   Order by ID ) AS Paginacion "},
         Paginacion{
-            "first page skips no key", pagina("SELECT * FROM Clientes  ", 50, 1),
-            " FROM (SELECT TOP 50 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by ID ) "
-            "  Order by ID ) AS Paginacion "},
-        Paginacion{
-            "page 3 with filter, own conditions and order",
+            "page 3 in another order takes the keys numbered after the skipped rows",
             pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
                    " Order by [Nombre] Asc "),
-            " FROM (SELECT TOP 20 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 40 ID FROM Clientes WHERE "
-            "(Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [Nombre] Asc, ID )  "
-            "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1 OR Tipo = 2)  Order by [Nombre] Asc, ID ) "
-            "AS Paginacion "},
-        Paginacion{"another key on both sides", conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
-                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo NOT IN (SELECT TOP 10 Codigo FROM Clientes   "
-                   "Order by Codigo )   Order by Codigo ) AS Paginacion "},
+            " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT ID FROM (SELECT ID, ROW_NUMBER() OVER ( Order by "
+            "[Nombre] Asc, ID ) AS Fila FROM Clientes WHERE (Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) "
+            "LIKE '%ab%') AS Numeradas WHERE Fila > 40 AND Fila <= 60)) AS Paginacion "},
+        Paginacion{"ordered by another key, a page starts after the last key skipped",
+                   conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
+                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo > (SELECT MAX(Codigo) FROM (SELECT TOP 10 "
+                   "Codigo FROM Clientes   Order by Codigo ) AS Salto)   Order by Codigo ) AS Paginacion "},
+        Paginacion{"ordered by the key descending, before the last key skipped, under the conditions",
+                   pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 10, 3, Filtro, " Order by [ID] Desc "),
+                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE ID < (SELECT MIN(ID) FROM (SELECT TOP 20 ID FROM "
+                   "Clientes WHERE (Activo = 1) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [ID] Desc ) AS "
+                   "Salto)  and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1)  Order by [ID] Desc ) AS "
+                   "Paginacion "},
         Paginacion{"keys with nulls take the skipped rows too",
                    conClave(pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 10, 3), "Codigo", true),
                    " FROM (SELECT TOP 30 *  FROM Clientes WHERE Activo = 1  Order by Codigo ) AS Paginacion "},
@@ -217,8 +221,8 @@ TEST(SentenciaPagina, SelectListPagingConditionsAndAnOrderThroughTheDerivedTable
                                           alias),
         QStringLiteral(
             "SELECT  [Codigo] as [Cod], CONVERT(NVARCHAR,[Fecha],103) AS [Fecha], CONVERT(decimal(10,2),[Saldo]) AS [Saldo], ID  "
-            "FROM (SELECT TOP 2 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by [Fecha] Desc, ID )   "
-            "Order by [Fecha] Desc, ID ) AS Paginacion    Order by Paginacion.[Fecha] Desc, Paginacion.ID "));
+            "FROM (SELECT TOP 2 *  FROM Clientes   Order by [Fecha] Desc, ID ) AS Paginacion    "
+            "Order by Paginacion.[Fecha] Desc, Paginacion.ID "));
     const QString procedimiento = QStringLiteral("exec sp_Saldos 'a|b' ");
     EXPECT_EQ(SentenciasGrilla::sentenciaPagina(lista, pagina("exec sp_Saldos 'a|b' ", 2, 3, Filtro), alias),
               procedimiento);
