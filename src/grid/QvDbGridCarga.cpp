@@ -54,6 +54,30 @@ QString QvDbGrid::listaDeCampos() const
     return rt::Replace(lista, QStringLiteral("â"), QStringLiteral(","));
 }
 
+QString QvDbGrid::armarPagina()
+{
+    ArmarOrden();
+    pWhere = SentenciasGrilla::ArmarWhere(m_sql, pFiltro);
+    if (m_PrimaryKey.isEmpty())
+        m_PrimaryKey = QStringLiteral("ID");
+    SentenciasGrilla::Paginado pagina;
+    pagina.sql = m_sql;
+    pagina.clave = m_PrimaryKey;
+    pagina.PageSize = m_PageSize;
+    pagina.pagina = m_PaginaActual;
+    pagina.pWhere = pWhere;
+    pagina.OrderBy = m_OrderBy;
+    pagina.pFiltro = pFiltro;
+    pagina.filas = pCantidadRegistros;
+    pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
+    pagina.claveConNulos = pClaveConNulos;
+    if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
+        m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
+    else
+        m_filasSaltadas = 0;
+    return SentenciasGrilla::sentenciaPagina(listaDeCampos(), pagina, m_equias);
+}
+
 void QvDbGrid::CargarGrid()
 {
     const rt::StepRunner pasos(
@@ -62,35 +86,18 @@ void QvDbGrid::CargarGrid()
     const bool armada = pasos.run([&] {
         Pbar->setRange(0, 100);
         Pbar->setValue(10);
-        ArmarOrden();
-        Pbar->setValue(20);
-        pWhere = SentenciasGrilla::ArmarWhere(m_sql, pFiltro);
-        Pbar->setValue(30);
-        if (m_PrimaryKey.isEmpty())
-            m_PrimaryKey = QStringLiteral("ID");
-        SentenciasGrilla::Paginado pagina;
-        pagina.sql = m_sql;
-        pagina.clave = m_PrimaryKey;
-        pagina.PageSize = m_PageSize;
-        pagina.pagina = m_PaginaActual;
-        pagina.pWhere = pWhere;
-        pagina.OrderBy = m_OrderBy;
-        pagina.pFiltro = pFiltro;
-        pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
-        pagina.claveConNulos = pClaveConNulos;
-        Pbar->setValue(40);
-        sentencia = SentenciasGrilla::sentenciaPagina(listaDeCampos(), pagina, m_equias);
+        sentencia = armarPagina();
         Pbar->setValue(50);
-        if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
-            m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
-        else
-            m_filasSaltadas = 0;
     }) == rt::StepResult::Continue;
     if (!armada)
         return;
 
     ado::Recordset rs;
-    abrirConsulta(sentencia, rs);
+    if (m_paginaLeida && sentencia == m_sentenciaLeida)
+        rs = std::move(*m_paginaLeida);
+    else
+        abrirConsulta(sentencia, rs);
+    m_paginaLeida.reset();
     Pbar->setValue(60);
     // A page the server refused was reported by the connection; the grid keeps what it showed.
     if (rs.State() != ado::adStateOpen) {

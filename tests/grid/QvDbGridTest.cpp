@@ -171,6 +171,7 @@ TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDrop
     EXPECT_TRUE(control<QLineEdit>(*grid, "txtBuscar")->text().isEmpty());
     buscar(*grid, "Todos", "2");
     EXPECT_EQ(columna(*grid, 1), QStringList({"12", "21"}));
+    EXPECT_EQ(grid->UltimaPagina(), 1);
     control<QComboBox>(*grid, "cboPagSelect")->setCurrentIndex(0);
     grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
     EXPECT_EQ(grid->UltimaPagina(), 3);

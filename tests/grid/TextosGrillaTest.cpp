@@ -159,6 +159,12 @@ SentenciasGrilla::Paginado enOracle(SentenciasGrilla::Paginado p)
     return p;
 }
 
+SentenciasGrilla::Paginado conFilas(SentenciasGrilla::Paginado p, long filas)
+{
+    p.filas = filas;
+    return p;
+}
+
 SentenciasGrilla::Paginado conClave(SentenciasGrilla::Paginado p, const char *clave, bool nulos = false)
 {
     p.clave = QString::fromUtf8(clave);
@@ -180,11 +186,17 @@ INSTANTIATE_TEST_SUITE_P(
                    " FROM (SELECT TOP 50 *  FROM Clientes   Order by ID ) AS Paginacion "},
         Paginacion{
             "page 3 in another order takes the keys numbered after the skipped rows",
-            pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
-                   " Order by [Nombre] Asc "),
-            " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT ID FROM (SELECT ID, ROW_NUMBER() OVER ( Order by "
-            "[Nombre] Asc, ID ) AS Fila FROM Clientes WHERE (Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) "
+            conFilas(pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
+                            " Order by [Nombre] Asc "),
+                     200),
+            " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT TOP 20 ID FROM (SELECT ID, ROW_NUMBER() OVER ( Order "
+            "by [Nombre] Asc, ID ) AS Fila FROM Clientes WHERE (Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) "
             "LIKE '%ab%') AS Numeradas WHERE Fila > 40 AND Fila <= 60)) AS Paginacion "},
+        Paginacion{"past the middle the rows are numbered from the other end",
+                   conFilas(pagina("SELECT * FROM Clientes  ", 20, 3, "", " Order by [Nombre] Asc , YEAR(Alta) "), 70),
+                   " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT TOP 20 ID FROM (SELECT ID, ROW_NUMBER() OVER ( "
+                   "Order by [Nombre] Desc, YEAR(Alta) Desc, ID Desc ) AS Fila FROM Clientes ) AS Numeradas WHERE "
+                   "Fila > 10 AND Fila <= 30)) AS Paginacion "},
         Paginacion{"ordered by another key, a page starts after the last key skipped",
                    conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
                    " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo > (SELECT MAX(Codigo) FROM (SELECT TOP 10 "
