@@ -167,18 +167,10 @@ private:
     void Toolbar1_ButtonClick(const QString &clave);
     void CmdCancel_Click();
     void contarFilas();
-    // A search reads its page 1 before it counts: a page that is not full holds every row of
-    // the result, and the count (another pass of the search over the whole query) is skipped.
-    // The page is kept for the CargarGrid that shows it. True when it gave the count.
     bool contarEnLaPrimeraPagina();
     // QvDbGridCarga.cpp
-    // Whether a text is one query and nothing more; when it holds another statement the user is
-    // told, and nothing of it may run.
     static bool unaConsulta(const QString &texto);
-    // Opens one of the grid's queries on the main connection; a text that is not one query is
-    // not sent (false).
     bool abrirConsulta(const QString &sentencia, ado::Recordset &rs);
-    // The statement of the current page, its sort and conditions rebuilt (ArmarOrden, ArmarWhere).
     QString armarPagina();
     QString listaDeCampos() const;
     void RefrescarControles();
@@ -232,10 +224,8 @@ private:
     int pColumnaOrden = 0;
     bool pCancelarCarga = false;
     bool pRefrescando = false;
-    // Page 1 of a search, read while counting, with its statement: CargarGrid takes it instead of
-    // reading it again, and drops it either way.
-    std::unique_ptr<ado::Recordset> m_paginaLeida;
-    QString m_sentenciaLeida;
+    std::unique_ptr<ado::Recordset> m_paginaLeida; // page 1 of a search, read while counting
+    QString m_sentenciaLeida; // its statement
     QString pListaCampos;
     QString pCamposElegidos;
     TablaEquivalencias m_equias;

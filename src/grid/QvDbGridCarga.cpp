@@ -27,6 +27,8 @@ QString equis(int cuantas)
 
 } // namespace
 
+// Whether a text is one query and nothing more; when it holds another statement the user is told,
+// and nothing of it may run.
 bool QvDbGrid::unaConsulta(const QString &texto)
 {
     if (PalabrasSQL(texto).unaSolaConsulta())
@@ -36,6 +38,7 @@ bool QvDbGrid::unaConsulta(const QString &texto)
     return false;
 }
 
+// Every query of the grid goes through here: a text that is not one query is not sent (false).
 bool QvDbGrid::abrirConsulta(const QString &sentencia, ado::Recordset &rs)
 {
     if (!unaConsulta(sentencia))
@@ -54,6 +57,7 @@ QString QvDbGrid::listaDeCampos() const
     return rt::Replace(lista, QStringLiteral("â"), QStringLiteral(","));
 }
 
+// The statement of the current page, its sort and conditions rebuilt (ArmarOrden, ArmarWhere).
 QString QvDbGrid::armarPagina()
 {
     ArmarOrden();
@@ -93,6 +97,7 @@ void QvDbGrid::CargarGrid()
         return;
 
     ado::Recordset rs;
+    // Page 1 of a search read while counting is shown as it was read, and dropped either way.
     if (m_paginaLeida && sentencia == m_sentenciaLeida)
         rs = std::move(*m_paginaLeida);
     else

@@ -52,6 +52,9 @@ void QvDbGrid::contarFilas()
     gBaseDatos->CierraRecordset(rs);
 }
 
+// A search reads its page 1 before it counts: a page that is not full holds every row of the
+// result, and the count (another pass of the search over the whole query) is skipped. The page
+// waits for the CargarGrid that shows it. True when it gave the count.
 bool QvDbGrid::contarEnLaPrimeraPagina()
 {
     if (rt::Trim(pFiltro).isEmpty() || m_PaginaActual != 1)
