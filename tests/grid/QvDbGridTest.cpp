@@ -140,7 +140,12 @@ TEST_F(QvDbGridPrueba, SortsTheWholeQueryByTheColumnUnderTheCursorDatesAsDates)
     EXPECT_EQ(columna(*grid, 3).mid(7, 3), QStringList({"28/02/2024", "29/02/2024", "01/03/2024"}));
     EXPECT_EQ(flex(*grid)->colorCelda(0, 3), QColor(217, 246, 210));
 
-    // Every page follows the order: by a date, and by the key downwards.
+    // Every page follows the order, whether its rows are numbered from either end: by a date,
+    // and by the key downwards, 5 rows a page.
+    auto *registros = control<QComboBox>(*grid, "CboRegistros");
+    registros->setCurrentIndex(0);
+    emit registros->activated(0);
+    ASSERT_EQ(grid->UltimaPagina(), 5);
     const auto todasLasPaginas = [&](int c) {
         QStringList textos;
         for (int pagina = 1; pagina <= grid->UltimaPagina(); ++pagina) {
