@@ -45,7 +45,7 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
         // Outside its settlement builds the program commits one statement at a time; WAL with
         // NORMAL sync keeps that fast.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
-                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456;"));
+                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456; PRAGMA temp_store=MEMORY;"));
         refuseUnknownNames(m_db);
         registerTsqlFunctions(m_db);
         m_checkpointer = std::make_unique<WalCheckpointer>(m_db, path.toUtf8());
