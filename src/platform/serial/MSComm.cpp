@@ -10,10 +10,6 @@ namespace serial {
 
 namespace {
 
-constexpr long PuertoNoValido = 8002;
-constexpr long PuertoAbierto = 8005;
-constexpr long PuertoCerrado = 8012;
-constexpr long ErrorEscritura = 8020;
 constexpr int Baudios = 9600;
 // Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
 constexpr qint64 MargenDrenadoMs = 5000;
@@ -42,9 +38,9 @@ QString MSComm::defaultDevice(int n)
 void MSComm::setCommPort(int n)
 {
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     if (n < 1)
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"), QString::number(n));
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"), QString::number(n));
     m_port = n;
 }
 
@@ -62,7 +58,7 @@ void MSComm::setPortOpen(bool abrir)
         return;
     }
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     const QString dispositivo = m_dispositivos(m_port);
     auto serie = std::make_unique<QSerialPort>();
     serie->setPortName(dispositivo);
@@ -72,7 +68,7 @@ void MSComm::setPortOpen(bool abrir)
     serie->setStopBits(QSerialPort::OneStop);
     serie->setFlowControl(QSerialPort::NoFlowControl);
     if (!serie->open(QIODevice::ReadWrite))
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"),
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"),
                dispositivo + QStringLiteral(": ") + serie->errorString());
     m_serie = std::move(serie);
 }
@@ -80,9 +76,9 @@ void MSComm::setPortOpen(bool abrir)
 void MSComm::setOutput(const QByteArray &bytes)
 {
     if (!PortOpen())
-        fallar(PuertoCerrado, QStringLiteral("La operación sólo es válida con el puerto abierto"));
+        fallar(rt::err::CommPortClosed, QStringLiteral("La operación sólo es válida con el puerto abierto"));
     if (m_serie->write(bytes) != bytes.size())
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
 }
 
 // Every byte written leaves the program's buffer and the system's before the port closes; the
@@ -99,7 +95,7 @@ void MSComm::drenar()
     if (!vaciado) {
         const QString detalle = m_serie->errorString();
         m_serie.reset();
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), detalle);
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), detalle);
     }
 }
 
