@@ -184,8 +184,9 @@ TEST(StepRunner, ProceedStepAndHoldsActOnTheHandlersAnswer)
                       });
                   }),
                   !c.leaves);
-        if (!c.leaves)
+        if (!c.leaves) {
             EXPECT_EQ(answer, c.holds);
+        }
         EXPECT_EQ(testing.tries, c.tries);
     }
 }
