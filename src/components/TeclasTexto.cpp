@@ -119,12 +119,12 @@ bool TeclasTexto::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TeclasTexto::pulsar(const QKeyEvent &evento)
 {
-    const qint16 original = codigoCaracter(evento);
-    if (original == 0 || !m_alPulsar)
+    const qint16 pulsado = codigoCaracter(evento);
+    if (pulsado == 0 || !m_alPulsar)
         return false;
-    qint16 KeyAscii = original;
+    qint16 KeyAscii = pulsado;
     m_alPulsar(m_box, KeyAscii);
-    if (KeyAscii == original)
+    if (KeyAscii == pulsado)
         return false;
     if (KeyAscii == tecla::Retroceso)
         m_box->backspace();

@@ -23,7 +23,7 @@ std::int64_t narrow(Wide value)
     return static_cast<std::int64_t>(value);
 }
 
-// Quotient rounded half to even, as the money arithmetic of the original rounds.
+// Quotient rounded half to even, so ties do not drift one way over many amounts.
 Wide divideHalfEven(Wide numerator, Wide denominator)
 {
     if (denominator < 0) {

@@ -5,8 +5,8 @@
 
 namespace rt {
 
-// A money amount as the original keeps it: a 64-bit count of ten-thousandths.
-// Conversions from Double round to four decimals half to even, as VB's CCur does.
+// A money amount: a 64-bit count of ten-thousandths, so sums of cents are exact.
+// Conversions from Double round to four decimals half to even, so ties do not drift one way.
 class Currency {
 public:
     constexpr Currency() = default;

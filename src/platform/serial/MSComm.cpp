@@ -12,10 +12,6 @@ namespace serial {
 
 namespace {
 
-constexpr long PuertoNoValido = 8002;
-constexpr long PuertoAbierto = 8005;
-constexpr long PuertoCerrado = 8012;
-constexpr long ErrorEscritura = 8020;
 constexpr int Baudios = 9600;
 // Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
 constexpr qint64 MargenDrenadoMs = 5000;
@@ -46,9 +42,9 @@ QString MSComm::defaultDevice(int n)
 void MSComm::setCommPort(int n)
 {
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     if (n < 1)
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"), QString::number(n));
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"), QString::number(n));
     m_port = n;
 }
 
@@ -66,7 +62,7 @@ void MSComm::setPortOpen(bool abrir)
         return;
     }
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     const QString dispositivo = m_dispositivos(m_port);
     auto serie = std::make_unique<QSerialPort>();
     serie->setPortName(dispositivo);
@@ -76,7 +72,7 @@ void MSComm::setPortOpen(bool abrir)
     serie->setStopBits(QSerialPort::OneStop);
     serie->setFlowControl(QSerialPort::NoFlowControl);
     if (!serie->open(QIODevice::ReadWrite))
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"),
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"),
                dispositivo + QStringLiteral(": ") + serie->errorString());
     m_serie = std::move(serie);
 }
@@ -84,9 +80,9 @@ void MSComm::setPortOpen(bool abrir)
 void MSComm::setOutput(const QByteArray &bytes)
 {
     if (!PortOpen())
-        fallar(PuertoCerrado, QStringLiteral("La operación sólo es válida con el puerto abierto"));
+        fallar(rt::err::CommPortClosed, QStringLiteral("La operación sólo es válida con el puerto abierto"));
     if (m_serie->write(bytes) != bytes.size())
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
 }
 
 // Bytes the system still holds for the line.
@@ -115,7 +111,7 @@ void MSComm::drenar()
         const QString detalle = m_serie->errorString();
         tcflush(static_cast<int>(m_serie->handle()), TCOFLUSH);
         m_serie.reset();
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), detalle);
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), detalle);
     }
 }
 
