@@ -6,8 +6,8 @@ class DB_Dll;
 
 // The SQL texts of the print entry: report files, printer settings, kitchen orders, receipts
 // paid at the counter, accounting periods and order sections. Values go in as they read and are
-// quoted here with their apostrophes doubled; `idComprobante` is a voucher's 13-character
-// number.
+// quoted here with their apostrophes doubled, except the program's own codes `recibo` and
+// `sistema`, written as given; `idComprobante` is a voucher's 13-character number.
 namespace SentenciasImpresion {
 
 // The printer settings of a voucher type and letter for one workstation, and for every
