@@ -189,10 +189,11 @@ void GrillaFlex::currentChanged(const QModelIndex &current, const QModelIndex &p
 
 void GrillaFlex::keyPressEvent(QKeyEvent *event)
 {
-    const int original = TeclasTexto::codigoTecla(*event);
-    int KeyCode = original;
+    const int pulsada = TeclasTexto::codigoTecla(*event);
+    int KeyCode = pulsada;
     emit KeyDown(KeyCode, TeclasTexto::estadoMayusculas(event->modifiers()));
-    if (original != 0 && KeyCode == 0) {
+    // A KeyDown handler that sets KeyCode to 0 takes the key: the grid does not act on it.
+    if (pulsada != 0 && KeyCode == 0) {
         event->accept();
         return;
     }

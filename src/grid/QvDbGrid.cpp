@@ -28,7 +28,7 @@ QAction *itemDeMenu(QMenu *menu, int valor)
 {
     const QList<QAction *> items = menu->actions();
     if (valor < 1 || valor > items.size())
-        throw rt::RuntimeError(35600, QStringLiteral("Index out of bounds"));
+        throw rt::RuntimeError(rt::err::GridIndexOutOfBounds, QStringLiteral("Index out of bounds"));
     return items.at(valor - 1);
 }
 

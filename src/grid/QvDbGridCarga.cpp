@@ -73,7 +73,7 @@ QString QvDbGrid::armarPagina()
     pagina.OrderBy = m_OrderBy;
     pagina.pFiltro = pFiltro;
     pagina.filas = pCantidadRegistros;
-    pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
+    pagina.oracle = gBaseDatos->esOracle();
     pagina.claveConNulos = pClaveConNulos;
     if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
         m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
@@ -87,12 +87,12 @@ void QvDbGrid::CargarGrid()
     const rt::StepRunner pasos(
         [](const rt::RuntimeError &error) { return MostrarError(error, std::nullopt, QStringLiteral("CargarGrid")); });
     QString sentencia;
-    const bool armada = pasos.run([&] {
+    const bool armada = pasos.proceed([&] {
         Pbar->setRange(0, 100);
         Pbar->setValue(10);
         sentencia = armarPagina();
         Pbar->setValue(50);
-    }) == rt::StepResult::Continue;
+    });
     if (!armada)
         return;
 

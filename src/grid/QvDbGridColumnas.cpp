@@ -64,15 +64,12 @@ void QvDbGrid::CargarCampos()
     ado::Recordset rs;
     const QString sonda = SentenciasGrilla::sonda(m_sql);
     QList<ListaCampos::CampoSonda> campos;
-    const auto paso = [&pasos](const std::function<void()> &sentencia) {
-        return pasos.run(sentencia) == rt::StepResult::Continue;
-    };
-    const bool leida = paso([&] {
-                           pListaCampos.clear();
-                           CboFiltroCampo->clear();
-                           CboFiltroCampo->addItem(QStringLiteral("Todos"));
-                       })
-                       && paso([&] { abrirConsulta(sonda, rs); }) && paso([&] {
+    const bool leida = pasos.proceed([&] {
+        pListaCampos.clear();
+        CboFiltroCampo->clear();
+        CboFiltroCampo->addItem(QStringLiteral("Todos"));
+    }) && pasos.proceed([&] { abrirConsulta(sonda, rs); })
+                       && pasos.proceed([&] {
                               for (long i = 0; i < rs.FieldCount(); ++i)
                                   campos.append({rs.Fields(i).Name(), rs.Fields(i).Type()});
                           });

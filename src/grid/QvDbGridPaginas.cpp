@@ -78,16 +78,13 @@ void QvDbGrid::CargarPaginas()
     const rt::StepRunner pasos([](const rt::RuntimeError &error) {
         return MostrarError(error, std::nullopt, QStringLiteral("CargarPaginas"));
     });
-    const auto paso = [&pasos](const std::function<void()> &sentencia) {
-        return pasos.run(sentencia) == rt::StepResult::Continue;
-    };
     Pbar->setRange(0, 100);
     ui::DoEvents();
     Pbar->setValue(30);
     CmdCancel->show();
     if (pCancelarCarga)
         return;
-    if (pCantidadRegistros == 0 && !paso([this] { contarFilas(); })) {
+    if (pCantidadRegistros == 0 && !pasos.proceed([this] { contarFilas(); })) {
         m_paginaLeida.reset();
         return;
     }
@@ -110,7 +107,7 @@ void QvDbGrid::CargarPaginas()
         cboPagSelect->addItem(QStringLiteral("1"));
     ui::DoEvents();
     Pbar->setValue(100);
-    if (!paso([this] { MostrarPagina(); }))
+    if (!pasos.proceed([this] { MostrarPagina(); }))
         return;
     ui::DoEvents();
     CmdCancel->hide();

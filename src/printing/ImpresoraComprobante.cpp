@@ -4,6 +4,7 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "printing/SentenciasImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
 
@@ -23,28 +24,23 @@ void ObtieneImpresoraComprobante(DB_Dll &base, const QString &TC, const QString 
         return MostrarError(error, std::nullopt, QStringLiteral("ObtieneImpresoraComprobante"));
     });
     ado::Recordset rs;
-    const auto seguir = [&](const std::function<void()> &sentencia) {
-        return pasos.run(sentencia) == rt::StepResult::Continue;
-    };
     const auto cerrar = [&] { pasos.run([&] { base.CierraRecordset(rs); }); };
     const auto conFila = [&] { return rs.State() == ado::adStateOpen && !rs.EOF_(); };
-    const QString consulta = QStringLiteral("SELECT * FROM TA_CONFIG_IMP_CPTE  with(nolock)  WHERE TC = ")
-                             + base.literal(TC) + QStringLiteral(" AND LETRA = ") + base.literal(Letra)
-                             + QStringLiteral(" AND USUARIO ");
-    if (!seguir([&] {
+    if (!pasos.proceed([&] {
             if (rt::Trim(Usuario).isEmpty())
                 Usuario = gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo();
         }))
         return cerrar();
-    if (!seguir([&] { base.AbrirRecordset(consulta + QStringLiteral("= ") + base.literal(Usuario), rs); }))
+    if (!pasos.proceed(
+            [&] { base.AbrirRecordset(SentenciasImpresion::impresoraDelEquipo(base, TC, Letra, Usuario), rs); }))
         return cerrar();
-    if (!seguir([&] {
+    if (!pasos.proceed([&] {
             if (!conFila())
-                base.AbrirRecordset(consulta + QStringLiteral("IS NULL"), rs);
+                base.AbrirRecordset(SentenciasImpresion::impresoraGeneral(base, TC, Letra), rs);
         }))
         return cerrar();
     bool encontrada = false;
-    if (!seguir([&] { encontrada = conFila(); }))
+    if (!pasos.proceed([&] { encontrada = conFila(); }))
         return cerrar();
     if (!encontrada) {
         Impresora.clear();
@@ -52,9 +48,9 @@ void ObtieneImpresoraComprobante(DB_Dll &base, const QString &TC, const QString 
         return cerrar();
     }
     const auto campo = [&](const char *nombre) { return gUtil->ValorCampo(rs.Fields(QLatin1String(nombre))); };
-    if (seguir([&] { Impresora = rt::Trim(campo("Impresora")); })
-        && seguir([&] { CantCopias = entero(campo("CantCopias")); })
-        && seguir([&] { CantLineas = entero(campo("CantLineas")); }))
-        seguir([&] { DestinoDefault = rt::Trim(campo("DestinoDefault")); });
+    if (pasos.proceed([&] { Impresora = rt::Trim(campo("Impresora")); })
+        && pasos.proceed([&] { CantCopias = entero(campo("CantCopias")); })
+        && pasos.proceed([&] { CantLineas = entero(campo("CantLineas")); }))
+        pasos.run([&] { DestinoDefault = rt::Trim(campo("DestinoDefault")); });
     cerrar();
 }

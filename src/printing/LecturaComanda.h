@@ -21,10 +21,6 @@ public:
     {
     }
 
-    // The order's row, and its article lines joined to their articles.
-    static QString sentenciaComprobante(DB_Dll &base, const QString &TC, const QString &IdComprobante);
-    static QString sentenciaLineas(DB_Dll &base, const QString &TC, const QString &IdComprobante);
-
     // Fills `datos` for order TC `IdComprobante`, each statement one step of `pasos` (an order
     // that is not there reads as empty texts and no lines). Returns false when the handler's
     // answer left the routine.

@@ -2,6 +2,7 @@
 
 #include "db/DB_Dll.h"
 #include "platform/runtime/Text.h"
+#include "printing/SentenciasImpresion.h"
 #include "session/ObjetosExternos.h"
 
 #include <array>
@@ -35,23 +36,15 @@ void ObtenerMediosDePagoRecibo(DB_Dll &base, const QString &TC, const QString &I
     TextoCheque.clear();
 
     ado::Recordset aplicacion;
-    base.AbrirRecordset(QStringLiteral("select * from mv_aplicacion where (tc = '") + recibo
-                            + QStringLiteral("' ) and sucursal_origen = ") + base.literal(rt::Mid(IdComprobante, 1, 4))
-                            + QStringLiteral(" and numero_origen = ") + base.literal(rt::Mid(IdComprobante, 5, 8))
-                            + QStringLiteral(" and letra_origen = ") + base.literal(rt::Mid(IdComprobante, 13, 1)),
-                        aplicacion);
+    base.AbrirRecordset(SentenciasImpresion::reciboDelComprobante(base, recibo, IdComprobante), aplicacion);
     if (aplicacion.State() != ado::adStateOpen || aplicacion.EOF_())
         return;
     const auto campo = [](ado::Recordset &rs, const char *nombre) {
         return gUtil->ValorCampo(rs.Fields(QLatin1String(nombre)));
     };
     ado::Recordset lineas;
-    base.AbrirRecordset(QStringLiteral("Select cuenta,importe, mediodepago, [DEBE-HABER], DESCRIPCION  from "
-                                       "mv_asientos INNER JOIN ma_cuentas on cuenta = codigo where tc = '")
-                            + recibo + QStringLiteral("' and sucursal = ") + base.literal(campo(aplicacion, "Sucursal"))
-                            + QStringLiteral(" and numero = ") + base.literal(campo(aplicacion, "Numero"))
-                            + QStringLiteral(" and letra = ") + base.literal(campo(aplicacion, "letra"))
-                            + QStringLiteral("  and not MedioDePago is null"),
+    base.AbrirRecordset(SentenciasImpresion::lineasDelRecibo(base, recibo, campo(aplicacion, "Sucursal"),
+                                                             campo(aplicacion, "Numero"), campo(aplicacion, "letra")),
                         lineas);
     base.CierraRecordset(aplicacion);
     std::array<Grupo, 4> grupos = {{{"EF", "EFECTIVO", {}, {}, {}},

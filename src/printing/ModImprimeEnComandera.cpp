@@ -45,13 +45,12 @@ void ModImprimeEnComandera::ImprimeEnComandera(const QString &TC, const QString 
     const rt::StepRunner pasos([](const rt::RuntimeError &error) {
         return MostrarError(error, std::nullopt, QStringLiteral("ImprimeEnComandera"));
     });
-    const auto seguir = [&](const std::function<void()> &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
     RegistroComandera registro;
     const QString nombre = rt::Trim(rt::Replace(Impresora, QStringLiteral("Comandera :"), {}, rt::CompareMode::Text));
     if (!ExisteComandera(nombre, registro))
         return avisarSinComandera();
     serial::MSComm &puerto = gFrmMvVentas->MSComm1;
-    if (!seguir([&] {
+    if (!pasos.proceed([&] {
             puerto.setCommPort(
                 rt::CInt(rt::Variant(rt::Replace(registro.Puerto, QStringLiteral("COM"), {}, rt::CompareMode::Text))));
         }))
@@ -63,7 +62,7 @@ void ModImprimeEnComandera::ImprimeEnComandera(const QString &TC, const QString 
     }
     DatosComanda datos;
     QByteArray ticket;
-    if (!LecturaComanda(*gBaseDatos).leer(registro, TC, IdComprobante, pasos, datos) || !seguir([&] {
+    if (!LecturaComanda(*gBaseDatos).leer(registro, TC, IdComprobante, pasos, datos) || !pasos.proceed([&] {
             ticket = TicketComandera(registro, Cocina, Barra).bytes(TC, IdComprobante, datos, rt::Now());
         }))
         return cerrar(puerto);

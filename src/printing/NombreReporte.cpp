@@ -6,11 +6,10 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "printing/SentenciasImpresion.h"
 #include "printing/TextosImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
-
-#include <functional>
 
 namespace {
 
@@ -26,6 +25,32 @@ QString enCarpeta(const QString &carpeta, const QString &base)
 {
     const QString texto = rt::Trim(carpeta);
     return gUtil->AgregarBarra(TextosImpresion::absoluta(texto) ? texto : base + texto);
+}
+
+bool conFila(const ado::Recordset &rs)
+{
+    return rs.State() == ado::adStateOpen && !rs.EOF_();
+}
+
+// The voucher type of a report name such as FC-A; "" for a name without a dash.
+QString tipoDelNombre(const QString &nombre)
+{
+    const int guion = rt::InStr(nombre, QStringLiteral("-"));
+    return guion > 0 ? rt::Left(nombre, guion - 1) : QString();
+}
+
+// EEFC-E, EENC-E and EEND-E are the reports FC-E, NC-E and ND-E.
+void quitarDobleElectronico(QString &nombre)
+{
+    for (const char *doble : {"EEFC-E", "EENC-E", "EEND-E"}) {
+        if (igual(nombre, QLatin1String(doble)))
+            nombre = rt::Mid(nombre, 3);
+    }
+}
+
+QString claveEquipo()
+{
+    return gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo();
 }
 
 bool usaFacturaElectronica(const QString &valor)
@@ -46,10 +71,19 @@ EleccionReporte::EleccionReporte(DB_Dll &base, const QString &carpetaAplicacion,
 {
 }
 
-QString EleccionReporte::sql(const QString &valor) const
-{
-    return QString(valor).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
+struct EleccionReporte::Busqueda {
+    QString &nombre;
+    ArchivosReporte &archivos;
+    const QString &idComprobante;
+    QString tipo{};
+    QString plano{};
+    QString resultado{};
+    bool electronico = false;
+    rt::Variant fecha{};
+    bool primeraFila = false;
+    bool encontrado = false;
+    ado::Recordset reportes{};
+};
 
 QString EleccionReporte::campo(ado::Recordset &rs, const QString &nombre) const
 {
@@ -59,189 +93,171 @@ QString EleccionReporte::campo(ado::Recordset &rs, const QString &nombre) const
 QString EleccionReporte::NombreReporte(QString &Nombre, const QString &ClaveEquipo, ArchivosReporte &Archivos,
                                        const QString &IdComprobante)
 {
-    QString resultado;
     const rt::StepRunner pasos([](const rt::RuntimeError &error) {
         return MostrarError(error, std::nullopt, QStringLiteral("NombreReporte$"));
     });
-    const auto paso = [&](const std::function<void()> &sentencia) {
-        return pasos.run(sentencia) == rt::StepResult::Continue;
-    };
-    ado::Recordset reportes;
-    const auto salir = [&] {
-        rt::resumeNext([&] { m_base.CierraRecordset(reportes); });
-        return resultado;
-    };
-
-    QString tipo;
-    if (!paso([&] {
-            const int guion = rt::InStr(Nombre, QStringLiteral("-"));
-            tipo = guion > 0 ? rt::Left(Nombre, guion - 1) : QString();
-        }))
-        return salir();
-
-    bool electronico = false;
-    rt::Variant fecha;
-    if (!paso([&] {
-            ado::Recordset rs;
-            m_base.AbrirRecordset(QStringLiteral("select * from V_MV_CPTE_ELECTRONICOS WHERE TC='") + sql(tipo)
-                                      + QStringLiteral("' AND IDCOMPROBANTE='") + sql(rt::Trim(IdComprobante))
-                                      + QStringLiteral("'"),
-                                  rs);
-            if (rs.State() == ado::adStateOpen && !rs.EOF_()) {
-                electronico = true;
-                fecha = rs.Fields(QStringLiteral("Fecha_CPTE")).Value();
-            }
-            m_base.CierraRecordset(rs);
-        }))
-        return salir();
-
-    if (!paso([&] {
-            for (const char *doble : {"EEFC-E", "EENC-E", "EEND-E"}) {
-                if (igual(Nombre, QLatin1String(doble)))
-                    Nombre = rt::Mid(Nombre, 3);
-            }
-        }))
-        return salir();
-    const QString plano = Nombre;
-
-    if (!paso([&] {
+    Busqueda b{Nombre, Archivos, IdComprobante};
+    // An answer that leaves returns the file chosen so far.
+    rt::runRoutine([&] {
+        pasos.step([&] { b.tipo = tipoDelNombre(Nombre); });
+        pasos.step([&] { leerElectronico(b); });
+        pasos.step([&] { quitarDobleElectronico(Nombre); });
+        b.plano = Nombre;
+        pasos.step([&] {
             if (rt::Trim(ClaveEquipo).isEmpty())
-                Nombre =
-                    gEquipo->NombreEquipo() + QLatin1Char('|') + gEquipo->UsuarioEquipo() + QLatin1Char('|') + Nombre;
-        }))
-        return salir();
-
-    const auto buscar = [&](const QString &nombre) {
-        m_base.AbrirRecordset(QStringLiteral("SELECT * FROM TA_REPORTES  with(nolock)  WHERE NOMBRE = '")
-                                  + sql(rt::Trim(nombre)) + QStringLiteral("'"),
-                              reportes);
-        return reportes.State() == ado::adStateOpen && !reportes.EOF_();
-    };
-    bool primeraFila = false;
-    bool encontrado = false;
-    if (!paso([&] { primeraFila = encontrado = buscar(Nombre); }))
-        return salir();
-    if (primeraFila) {
-        if (!paso([&] { filaCompleta(reportes, plano, resultado, Archivos); }))
-            return salir();
-    } else {
-        if (!paso([&] { encontrado = buscar(plano); }))
-            return salir();
-        if (encontrado) {
-            if (!paso([&] {
-                    QString archivo = campo(reportes, QStringLiteral("Archivo"));
-                    resultado = VerificarArchivoReporte(archivo, plano);
-                    Archivos[0] = resultado;
-                    for (int k = 2; k <= 4; ++k) {
-                        QString otro = campo(reportes, QStringLiteral("Archivo") + QString::number(k));
-                        Archivos[k - 1] = otro.isEmpty() ? Archivos[k - 2] : VerificarArchivoReporte(otro, plano);
-                    }
-                }))
-                return salir();
-        } else {
-            if (!paso([&] {
-                    if (!igual(plano, QStringLiteral("LiqOpg")))
-                        return;
-                    m_base.AbrirRecordset(QStringLiteral("SELECT * FROM TA_REPORTES  with(nolock)  WHERE NOMBRE = "
-                                                         "'OPG-X' OR NOMBRE = 'PG-X' "),
-                                          reportes);
-                    if (reportes.State() == ado::adStateOpen && !reportes.EOF_()) {
-                        encontrado = true;
-                        filaCompleta(reportes, plano, resultado, Archivos);
-                    }
-                }))
-                return salir();
-            if (!encontrado && !paso([&] {
-                    QString vacio;
-                    resultado = VerificarArchivoReporte(vacio, plano);
-                    for (QString &archivo : Archivos) {
-                        vacio.clear();
-                        archivo = VerificarArchivoReporte(vacio, plano);
-                    }
-                }))
-                return salir();
-        }
-    }
-
-    if (!paso([&] {
-            if (!igual(rt::Trim(tipo), QStringLiteral("RM"))
-                || !igual(rt::Right(IdComprobante, 1), QStringLiteral("R")))
-                return;
-            const QString unidad = rt::CStr(m_base.DatosTabla(
-                QStringLiteral("V_MV_CPTE"), IdComprobante, QStringLiteral("UNEGOCIO"), QStringLiteral("IDCOMPROBANTE"),
-                8, QStringLiteral(" TC='RM' AND IDCOMPROBANTE='") + sql(IdComprobante) + QStringLiteral("'")));
-            if (rt::Trim(unidad).isEmpty())
-                return;
-            ado::Recordset rs;
-            m_base.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO WHERE CODIGO='")
-                                      + sql(gUtil->FormatoCodigo(unidad, 4)) + QStringLiteral("'"),
-                                  rs);
-            const QString ruta = rs.State() == ado::adStateOpen && !rs.EOF_()
-                                     ? rt::Trim(campo(rs, QStringLiteral("ruta_reporte")))
-                                     : QString();
-            m_base.CierraRecordset(rs);
-            const QString remitoR = QStringLiteral("RM-R.rpt");
-            if (!ruta.isEmpty()) {
-                const QString archivo = enCarpeta(ruta, m_carpeta) + remitoR;
-                if (m_rutas.existe(archivo))
-                    Archivos.fill(m_rutas.local(archivo));
-                return;
-            }
-            const QString carpeta = rt::Trim(Cfg(QStringLiteral("RUTA_FORMULARIOS_EFACTURA")));
-            const QString archivo = enCarpeta(carpeta, m_carpeta) + remitoR;
-            if (!carpeta.isEmpty() && m_rutas.existe(archivo)) {
-                resultado = m_rutas.local(archivo);
-                Archivos.fill(resultado);
-            }
-        }))
-        return salir();
-
-    if (electronico && !paso([&] {
-            QString inicio = rt::Trim(Cfg(QStringLiteral("FechaInicioeFacQR")));
-            if (inicio.isEmpty())
-                inicio = FechaInicioQR;
-            const auto carpetaConfigurada = [] { return rt::Trim(Cfg(QStringLiteral("RUTA_FORMULARIOS_EFACTURA"))); };
-            QString carpeta;
-            if (rt::Trim(IdComprobante).isEmpty()) {
-                carpeta = carpetaConfigurada();
-            } else {
-                ado::Recordset rs;
-                m_base.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO WHERE LTRIM(PDV)='")
-                                          + sql(rt::Trim(rt::Left(IdComprobante, 4))) + QStringLiteral("'"),
-                                      rs);
-                if (rs.State() == ado::adStateOpen && !rs.EOF_()) {
-                    const QString ruta = rt::Trim(campo(rs, QStringLiteral("ruta_reporte")));
-                    carpeta = usaFacturaElectronica(campo(rs, QStringLiteral("usaefc"))) && !ruta.isEmpty()
-                                  ? ruta
-                                  : carpetaConfigurada();
-                } else if (!primeraFila) {
-                    carpeta = carpetaConfigurada();
-                }
-                m_base.CierraRecordset(rs);
-            }
-            if (carpeta.isEmpty())
-                return;
-            QString archivo = enCarpeta(carpeta, m_carpeta) + QLatin1Char('e') + plano + QStringLiteral(".RPT");
-            if (rt::CDate(inicio) > rt::CDate(fecha))
-                archivo =
-                    rt::Replace(archivo, QStringLiteral(".RPT"), QStringLiteral("_SINQR.RPT"), rt::CompareMode::Text);
-            resultado = VerificarArchivoReporte(archivo, plano);
-            Archivos.fill(resultado);
-        }))
-        return salir();
-
-    return salir();
+                Nombre = claveEquipo() + QLatin1Char('|') + Nombre;
+        });
+        buscarEnTabla(b, pasos);
+        pasos.step([&] { remitoR(b); });
+        if (b.electronico)
+            pasos.step([&] { formularioElectronico(b); });
+    });
+    rt::resumeNext([&] { m_base.CierraRecordset(b.reportes); });
+    return b.resultado;
 }
 
-void EleccionReporte::filaCompleta(ado::Recordset &rs, const QString &plano, QString &resultado,
-                                   ArchivosReporte &Archivos)
+void EleccionReporte::leerElectronico(Busqueda &b)
 {
-    QString archivo = campo(rs, QStringLiteral("Archivo"));
-    resultado = VerificarArchivoReporte(archivo, plano);
-    for (int k = 1; k <= 4; ++k) {
-        QString otro = campo(rs, k == 1 ? QStringLiteral("Archivo") : QStringLiteral("Archivo") + QString::number(k));
-        Archivos[k - 1] = VerificarArchivoReporte(otro, plano);
+    ado::Recordset rs;
+    m_base.AbrirRecordset(SentenciasImpresion::comprobanteElectronico(b.tipo, b.idComprobante), rs);
+    if (conFila(rs)) {
+        b.electronico = true;
+        b.fecha = rs.Fields(QStringLiteral("Fecha_CPTE")).Value();
     }
+    m_base.CierraRecordset(rs);
+}
+
+// This workstation's row first; then the row for every workstation, the payment orders'
+// settlement form, or the forms of the report folder.
+void EleccionReporte::buscarEnTabla(Busqueda &b, const rt::StepRunner &pasos)
+{
+    pasos.step([&] { b.primeraFila = b.encontrado = buscar(b, b.nombre); });
+    if (b.primeraFila) {
+        pasos.step([&] { filaCompleta(b); });
+        return;
+    }
+    pasos.step([&] { b.encontrado = buscar(b, b.plano); });
+    if (b.encontrado) {
+        pasos.step([&] { filaGeneral(b); });
+        return;
+    }
+    pasos.step([&] { liquidacionPagos(b); });
+    if (!b.encontrado)
+        pasos.step([&] { formulariosPorDefecto(b); });
+}
+
+bool EleccionReporte::buscar(Busqueda &b, const QString &nombre)
+{
+    m_base.AbrirRecordset(SentenciasImpresion::reportePorNombre(nombre), b.reportes);
+    return conFila(b.reportes);
+}
+
+void EleccionReporte::filaCompleta(Busqueda &b)
+{
+    QString archivo = campo(b.reportes, QStringLiteral("Archivo"));
+    b.resultado = VerificarArchivoReporte(archivo, b.plano);
+    for (int k = 1; k <= 4; ++k) {
+        QString otro =
+            campo(b.reportes, k == 1 ? QStringLiteral("Archivo") : QStringLiteral("Archivo") + QString::number(k));
+        b.archivos[k - 1] = VerificarArchivoReporte(otro, b.plano);
+    }
+}
+
+void EleccionReporte::filaGeneral(Busqueda &b)
+{
+    QString archivo = campo(b.reportes, QStringLiteral("Archivo"));
+    b.resultado = VerificarArchivoReporte(archivo, b.plano);
+    b.archivos[0] = b.resultado;
+    for (int k = 2; k <= 4; ++k) {
+        QString otro = campo(b.reportes, QStringLiteral("Archivo") + QString::number(k));
+        b.archivos[k - 1] = otro.isEmpty() ? b.archivos[k - 2] : VerificarArchivoReporte(otro, b.plano);
+    }
+}
+
+void EleccionReporte::liquidacionPagos(Busqueda &b)
+{
+    if (!igual(b.plano, QStringLiteral("LiqOpg")))
+        return;
+    m_base.AbrirRecordset(SentenciasImpresion::reportesLiquidacionPagos(), b.reportes);
+    if (conFila(b.reportes)) {
+        b.encontrado = true;
+        filaCompleta(b);
+    }
+}
+
+void EleccionReporte::formulariosPorDefecto(Busqueda &b)
+{
+    QString vacio;
+    b.resultado = VerificarArchivoReporte(vacio, b.plano);
+    for (QString &archivo : b.archivos) {
+        vacio.clear();
+        archivo = VerificarArchivoReporte(vacio, b.plano);
+    }
+}
+
+// A delivery note of letter R prints RM-R.rpt of its business unit's folder, or else of the
+// electronic forms' folder, when the file is there.
+void EleccionReporte::remitoR(Busqueda &b)
+{
+    if (!igual(rt::Trim(b.tipo), QStringLiteral("RM")) || !igual(rt::Right(b.idComprobante, 1), QStringLiteral("R")))
+        return;
+    const QString unidad = rt::CStr(m_base.DatosTabla(QStringLiteral("V_MV_CPTE"), b.idComprobante,
+                                                      QStringLiteral("UNEGOCIO"), QStringLiteral("IDCOMPROBANTE"), 8,
+                                                      SentenciasImpresion::condicionRemito(b.idComprobante)));
+    if (rt::Trim(unidad).isEmpty())
+        return;
+    ado::Recordset rs;
+    m_base.AbrirRecordset(SentenciasImpresion::unidadPorCodigo(gUtil->FormatoCodigo(unidad, 4)), rs);
+    const QString ruta = conFila(rs) ? rt::Trim(campo(rs, QStringLiteral("ruta_reporte"))) : QString();
+    m_base.CierraRecordset(rs);
+    const QString remitoR = QStringLiteral("RM-R.rpt");
+    if (!ruta.isEmpty()) {
+        const QString archivo = enCarpeta(ruta, m_carpeta) + remitoR;
+        if (m_rutas.existe(archivo))
+            b.archivos.fill(m_rutas.local(archivo));
+        return;
+    }
+    const QString carpeta = rt::Trim(Cfg(QStringLiteral("RUTA_FORMULARIOS_EFACTURA")));
+    const QString archivo = enCarpeta(carpeta, m_carpeta) + remitoR;
+    if (!carpeta.isEmpty() && m_rutas.existe(archivo)) {
+        b.resultado = m_rutas.local(archivo);
+        b.archivos.fill(b.resultado);
+    }
+}
+
+// An electronic voucher prints e<name>.RPT of the electronic forms' folder, or its _SINQR form
+// when it was issued before the QR began.
+void EleccionReporte::formularioElectronico(Busqueda &b)
+{
+    QString inicio = rt::Trim(Cfg(QStringLiteral("FechaInicioeFacQR")));
+    if (inicio.isEmpty())
+        inicio = FechaInicioQR;
+    const QString carpeta = carpetaElectronica(b);
+    if (carpeta.isEmpty())
+        return;
+    QString archivo = enCarpeta(carpeta, m_carpeta) + QLatin1Char('e') + b.plano + QStringLiteral(".RPT");
+    if (rt::CDate(inicio) > rt::CDate(b.fecha))
+        archivo = rt::Replace(archivo, QStringLiteral(".RPT"), QStringLiteral("_SINQR.RPT"), rt::CompareMode::Text);
+    b.resultado = VerificarArchivoReporte(archivo, b.plano);
+    b.archivos.fill(b.resultado);
+}
+
+QString EleccionReporte::carpetaElectronica(const Busqueda &b)
+{
+    const auto configurada = [] { return rt::Trim(Cfg(QStringLiteral("RUTA_FORMULARIOS_EFACTURA"))); };
+    if (rt::Trim(b.idComprobante).isEmpty())
+        return configurada();
+    QString carpeta;
+    ado::Recordset rs;
+    m_base.AbrirRecordset(SentenciasImpresion::unidadPorPuntoDeVenta(rt::Left(b.idComprobante, 4)), rs);
+    if (conFila(rs)) {
+        const QString ruta = rt::Trim(campo(rs, QStringLiteral("ruta_reporte")));
+        carpeta = usaFacturaElectronica(campo(rs, QStringLiteral("usaefc"))) && !ruta.isEmpty() ? ruta : configurada();
+    } else if (!b.primeraFila) {
+        carpeta = configurada();
+    }
+    m_base.CierraRecordset(rs);
+    return carpeta;
 }
 
 QString EleccionReporte::formularioCompras(const QString &tipo)

@@ -10,6 +10,9 @@ class DB_Dll;
 namespace ado {
 class Recordset;
 }
+namespace rt {
+class StepRunner;
+}
 
 // The report files of the first four printed copies (entries 1 to 4 at indexes 0 to 3).
 using ArchivosReporte = std::array<QString, 4>;
@@ -39,11 +42,32 @@ public:
     QString VerificarArchivoReporte(QString &Archivo, const QString &Nombre);
 
 private:
+    // What one NombreReporte run has found so far, handed from step to step.
+    struct Busqueda;
+
+    // The steps of NombreReporte, in the order they run; each statement is one step of `pasos`.
+    void leerElectronico(Busqueda &b);
+    void buscarEnTabla(Busqueda &b, const rt::StepRunner &pasos);
+    void remitoR(Busqueda &b);
+    void formularioElectronico(Busqueda &b);
+
+    // Opens the report table's row of `nombre` on b.reportes; true when there is one.
+    bool buscar(Busqueda &b, const QString &nombre);
+    // The files of the row found, each copy's entry checked (a blank one gives the report's form).
+    void filaCompleta(Busqueda &b);
+    // The files of the row for every workstation: a copy without a file prints the one before.
+    void filaGeneral(Busqueda &b);
+    // The payment orders' settlement is printed with the form of OPG-X or PG-X.
+    void liquidacionPagos(Busqueda &b);
+    // Without a row, the forms of the report folder for the report and every copy.
+    void formulariosPorDefecto(Busqueda &b);
+    // The folder of the electronic forms: the voucher's business unit's when it issues
+    // electronic vouchers, else the configured one.
+    QString carpetaElectronica(const Busqueda &b);
+
     QString alternativa(const QString &Nombre);
     QString formularioCompras(const QString &tipo);
-    void filaCompleta(ado::Recordset &rs, const QString &plano, QString &resultado, ArchivosReporte &Archivos);
     QString campo(ado::Recordset &rs, const QString &nombre) const;
-    QString sql(const QString &valor) const;
 
     DB_Dll &m_base;
     QString m_carpeta;

@@ -10,6 +10,7 @@
 #include "printing/MediosDePagoRecibo.h"
 #include "printing/NombreReporte.h"
 #include "printing/ObjetoImpresion.h"
+#include "printing/SentenciasImpresion.h"
 #include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
@@ -47,8 +48,7 @@ bool PreparacionTrabajo::preparar(const PedidoImpresion &pedido, const rt::StepR
     m_id = rt::Trim(pedido.IdComprobante);
     m_unidad.clear();
 
-    const auto seguir = [&](const Paso &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
-    if (!seguir([this] { clasificar(); }))
+    if (!pasos.proceed([this] { clasificar(); }))
         return false;
     if (trabajo.EsAsiento)
         return true;
@@ -73,7 +73,7 @@ bool PreparacionTrabajo::preparar(const PedidoImpresion &pedido, const rt::StepR
         [this] { pieDePagina(); },
     };
     for (const Paso &etapa : etapas) {
-        if (!seguir(etapa))
+        if (!pasos.proceed(etapa))
             return false;
     }
     return true;
@@ -83,8 +83,7 @@ bool PreparacionTrabajo::existeTipo(const QString &sistema) const
 {
     const QString tc = m_trabajo->pedido.TC;
     return m_base.ExisteEnTabla(QStringLiteral("V_TA_CPTE"), tc, QStringLiteral("CODIGO"), nullptr, 8,
-                                QStringLiteral("CODIGO=") + m_base.literal(tc) + QStringLiteral(" AND SISTEMA='")
-                                    + sistema + QStringLiteral("'"));
+                                SentenciasImpresion::condicionTipoDeSistema(m_base, tc, sistema));
 }
 
 void PreparacionTrabajo::clasificar()
@@ -100,9 +99,7 @@ void PreparacionTrabajo::datosEmpresa()
     if (es(p.TC, {"OT", "PR", "RM", "FC", "FCE", "NC", "NCFP", "ND", "FP", "NP", "GF", "TK", "TKFC", "CB", "CBFP",
                   "CBCT", "OPG", "PG", "REC"})) {
         ado::Recordset rs;
-        m_base.AbrirRecordset(QStringLiteral("Select UNegocio from v_mv_cpte WHERE TC = ") + m_base.literal(p.TC)
-                                  + QStringLiteral(" AND IDCOMPROBANTE = ") + m_base.literal(p.IdComprobante),
-                              rs);
+        m_base.AbrirRecordset(SentenciasImpresion::unidadComprobante(m_base, p.TC, p.IdComprobante), rs);
         if (rs.State() == ado::adStateOpen && !rs.EOF_())
             m_unidad = gUtil->ValorCampo(rs.Fields(QStringLiteral("UNegocio")));
         m_base.CierraRecordset(rs);
@@ -153,8 +150,7 @@ void PreparacionTrabajo::electronico()
 {
     const PedidoImpresion &p = m_trabajo->pedido;
     if (!m_base.ExisteEnTabla(QStringLiteral("V_MV_CPTE_ELECTRONICOS"), p.TC, QStringLiteral("TC"), nullptr, 8,
-                              QStringLiteral(" TC=") + m_base.literal(p.TC) + QStringLiteral(" AND IDCOMPROBANTE=")
-                                  + m_base.literal(p.IdComprobante)))
+                              SentenciasImpresion::condicionElectronico(m_base, p.TC, p.IdComprobante)))
         return;
     const qint16 copias =
         rt::CInt(rt::Variant(gUtil->ValorNumerico(rt::Variant(Cfg(QStringLiteral("copias_efactura"))))));

@@ -9,6 +9,7 @@
 #include "printing/AvisosArchivos.h"
 #include "printing/Comandera.h"
 #include "printing/ObjetoImpresion.h"
+#include "printing/SentenciasImpresion.h"
 #include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 
@@ -41,18 +42,6 @@ QString nombreCopia(int n)
     return n == 1 ? QStringLiteral("ORIGINAL") : n == 2 ? QStringLiteral("DUPLICADO") : QStringLiteral("TRIPLICADO");
 }
 
-QString listaCondicion(const QString &lista, const QString &columna)
-{
-    QStringList partes;
-    for (const QString &elemento : lista.split(QLatin1Char(','))) {
-        if (!rt::Trim(elemento).isEmpty())
-            partes << QLatin1Char(' ') + columna + QStringLiteral("='") + gUtil->FormatoCodigo(rt::Trim(elemento), 4)
-                          + QLatin1Char('\'');
-    }
-    return partes.isEmpty() ? QString()
-                            : QStringLiteral(" (") + partes.join(QStringLiteral(" or ")) + QStringLiteral(") ");
-}
-
 } // namespace
 
 SalidaTrabajo::SalidaTrabajo(DB_Dll &base, ObjetoImpresion &objeto, Comandera *comandera, const RutasArchivo &rutas,
@@ -75,7 +64,6 @@ bool SalidaTrabajo::esDestino(int codigo) const
 bool SalidaTrabajo::imprimir(TrabajoComprobante &trabajo, const rt::StepRunner &pasos)
 {
     m_trabajo = &trabajo;
-    const auto seguir = [&](const Paso &paso) { return pasos.run(paso) == rt::StepResult::Continue; };
     const std::initializer_list<Paso> previos = {
         [this] { m_objeto.AsignarFormulas(m_trabajo->Formulas); },
         [this] { destino(); },
@@ -90,22 +78,22 @@ bool SalidaTrabajo::imprimir(TrabajoComprobante &trabajo, const rt::StepRunner &
         },
     };
     for (const Paso &paso : previos) {
-        if (!seguir(paso))
+        if (!pasos.proceed(paso))
             return false;
     }
     const QString modo = m_trabajo->DestinoDefault;
     if (!es(modo, {"Selectivo", "Controlador Fiscal:"})) {
         if (contiene(modo, QStringLiteral("Comandera"))) {
-            if (!seguir([this] { comandera(); }))
+            if (!pasos.proceed([this] { comandera(); }))
                 return false;
         } else if (es(trabajo.pedido.Formulario, {"", "Todos"})) {
             if (!copias(pasos))
                 return false;
-        } else if (!seguir([this] { unArchivo(); })) {
+        } else if (!pasos.proceed([this] { unArchivo(); })) {
             return false;
         }
     }
-    return seguir([this] { m_objeto.Terminar(30); });
+    return pasos.proceed([this] { m_objeto.Terminar(30); });
 }
 
 void SalidaTrabajo::destino()
@@ -185,7 +173,7 @@ bool SalidaTrabajo::copias(const rt::StepRunner &pasos)
 {
     QString anterior;
     for (int n = 1; n <= m_trabajo->Copias; ++n) {
-        if (pasos.run([&] { copia(n, anterior); }) == rt::StepResult::Leave)
+        if (!pasos.proceed([&] { copia(n, anterior); }))
             return false;
     }
     return true;
@@ -288,38 +276,26 @@ void SalidaTrabajo::seccionesPedido(const QString &formulario, const QString &no
 {
     const TrabajoComprobante &t = *m_trabajo;
     ado::Recordset secciones;
-    m_base.AbrirRecordset(QStringLiteral("SELECT * FROM TA_CONFIGURACION WHERE CLAVE LIKE 'NPS_IMPRESION_%'"),
-                          secciones);
+    m_base.AbrirRecordset(SentenciasImpresion::seccionesPedido(), secciones);
     for (; secciones.State() == ado::adStateOpen && !secciones.EOF_(); secciones.MoveNext()) {
         const QString auxiliar = rt::Trim(gUtil->ValorCampo(secciones.Fields(QStringLiteral("ValorAux"))));
         const qsizetype barra = auxiliar.indexOf(QLatin1Char('|'));
         if (auxiliar.isEmpty() || barra < 0)
             continue;
-        QString condicion = listaCondicion(auxiliar.left(barra), QStringLiteral("idrubro"));
-        const QString unidades = listaCondicion(auxiliar.mid(barra + 1), QStringLiteral("unegocio"));
-        if (!rt::Trim(unidades).isEmpty())
-            condicion = rt::Trim(condicion).isEmpty()
-                            ? unidades
-                            : condicion + QStringLiteral(" and (") + unidades + QStringLiteral(") ");
+        const QString condicion = SentenciasImpresion::condicionSeccion(auxiliar.left(barra), auxiliar.mid(barra + 1));
         if (rt::Trim(condicion).isEmpty())
             continue;
         ado::Recordset articulos;
         m_base.AbrirRecordset(
-            QStringLiteral("SELECT a.TC,a.IDCOMPROBANTE,a.unegocio,b.IDARTICULO,b.descripcion, c.idrubro  from "
-                           "V_MV_Cpte a LEFT JOIN V_MV_CpteInsumos b on a.TC=b.TC and a.IDCOMPROBANTE = "
-                           "b.IDCOMPROBANTE and a.IDCOMPLEMENTO = b.IDCOMPLEMENTO  LEFT JOIN V_MA_ARTICULOS c ON "
-                           "b.IDARTICULO=c.IDARTICULO WHERE a.TC=")
-                + m_base.literal(t.pedido.TC) + QStringLiteral(" and a.IDCOMPROBANTE=")
-                + m_base.literal(t.pedido.IdComprobante) + QStringLiteral("  and ") + condicion,
-            articulos);
+            SentenciasImpresion::articulosPedido(m_base, t.pedido.TC, t.pedido.IdComprobante, condicion), articulos);
         // Every matched article's lines, read from the column the work rows keep the article in.
         QStringList lineas;
         for (; articulos.State() == ado::adStateOpen && !articulos.EOF_(); articulos.MoveNext()) {
             const QString articulo = rt::Trim(gUtil->ValorCampo(articulos.Fields(QStringLiteral("IdArticulo"))));
             if (articulo.isEmpty())
                 continue;
-            lineas << QStringLiteral("{AUX_MV_CPTE.COLUMNA1}='")
-                          + QString(articulo).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+            lineas << QStringLiteral("{AUX_MV_CPTE.COLUMNA1}='") + DB_Dll::escaparComillas(articulo)
+                          + QLatin1Char('\'');
         }
         m_base.CierraRecordset(articulos);
         if (lineas.isEmpty())

@@ -4,6 +4,7 @@
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
 #include "session/CarpetasPrograma.h"
+#include "support/PruebaCore.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,7 @@ PruebaGrilla::PruebaGrilla()
                 .arg(i * 10.5);
     db.execute(filas);
     setCarpetaEscritura(temporal.path());
-    gBaseDatos->gLogErr = temporal.filePath(QStringLiteral("QVERR.LOG"));
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, TestDatabase::connectionString(), false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+    abrirBaseDemo(temporal.filePath(QStringLiteral("QVERR.LOG")));
 }
 
 PruebaGrilla::~PruebaGrilla()

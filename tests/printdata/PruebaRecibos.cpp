@@ -5,6 +5,7 @@
 #include "printdata/receipts/IMP_Recibos.h"
 #include "session/CarpetasPrograma.h"
 #include "session/Sesion.h"
+#include "support/PruebaCore.h"
 
 #include <gtest/gtest.h>
 
@@ -38,14 +39,7 @@ QString numero8(int numero)
 void abrirConexionDePrueba(const QTemporaryDir &carpeta)
 {
     setCarpetaEscritura(carpeta.path());
-    gBaseDatos->gLogErr = carpeta.filePath(QStringLiteral("QVERR.LOG"));
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
-    gBaseDatos->gEsAdmin = true;
+    abrirBaseDemo(carpeta.filePath(QStringLiteral("QVERR.LOG")));
     gCantidadDecimales = QStringLiteral("2");
 }
 

@@ -5,6 +5,7 @@
 #include "session/CarpetasPrograma.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
+#include "support/PruebaCore.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,14 +14,7 @@
 PruebaImpresion::PruebaImpresion()
 {
     setCarpetaEscritura(temporal.path());
-    gBaseDatos->gLogErr = temporal.filePath(QStringLiteral("QVERR.LOG"));
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->gEsAdmin = true;
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+    abrirBaseDemo(temporal.filePath(QStringLiteral("QVERR.LOG")));
     gEquipoUsuario = rt::UCase(claveEquipo()).left(50);
 }
 

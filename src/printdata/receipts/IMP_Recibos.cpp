@@ -16,17 +16,11 @@ namespace SR = SentenciasRecibos;
 
 namespace {
 
-// Thrown to leave the routine at once: the answer to the error dialog was neither Retry nor
-// Ignore.
-struct AbandonoRecibo { };
-
-constexpr long ErrorFormularioModal = 401;
-
 int tratarError(const rt::RuntimeError &error)
 {
     // A form shown over a modal one, and a command the provider rejects (a missing table or
     // column), are passed over without a word.
-    if (error.Number == ErrorFormularioModal || error.Number == rt::err::AdoSyntaxError
+    if (error.Number == rt::err::NonModalOverModal || error.Number == rt::err::AdoSyntaxError
         || error.Number == rt::err::AdoUnknownObject)
         return rt::AnswerIgnore;
     return MostrarError(error, std::nullopt, QStringLiteral("GeneraAuxiliarRecibo_PagoCobranza"));
@@ -44,35 +38,29 @@ QString monto(rt::Currency valor)
 
 } // namespace
 
-void IMP_Recibos::paso(const std::function<void()> &sentencia) const
+IMP_Recibos::IMP_Recibos(DB_Dll &db)
+    : m_db(db)
+    , m_ast(db)
+    , m_pasos(tratarError)
 {
-    if (rt::runStep(sentencia, tratarError) == rt::StepResult::Leave)
-        throw AbandonoRecibo{};
-}
-
-bool IMP_Recibos::prueba(const std::function<bool()> &test) const
-{
-    bool resultado = false;
-    paso([&] { resultado = test(); });
-    return resultado;
 }
 
 QString IMP_Recibos::leer(ado::Recordset &rs, const QString &campo) const
 {
     QString valor;
-    paso([&] { valor = gUtil->ValorCampo(rs.Fields(campo)); });
+    m_pasos.step([&] { valor = gUtil->ValorCampo(rs.Fields(campo)); });
     return valor;
 }
 
 void IMP_Recibos::escribir(const QString &columna, const rt::Variant &valor)
 {
-    paso([&] { m_escritor.Fields(columna).setValue(valor); });
+    m_pasos.step([&] { m_escritor.Fields(columna).setValue(valor); });
 }
 
 rt::Currency IMP_Recibos::importe(const QString &texto) const
 {
     rt::Currency valor;
-    paso([&] { valor = gUtil->ValorNumerico(texto); });
+    m_pasos.step([&] { valor = gUtil->ValorNumerico(texto); });
     return valor;
 }
 
@@ -99,10 +87,11 @@ void IMP_Recibos::GeneraAuxiliarRecibo_PagoCobranza(const QString &TC, const QSt
                 *rs = ado::Recordset();
         }
     } liberar{*this};
-    try {
+    // An answer that leaves ends the run at once, from whichever stage it was given in.
+    rt::runRoutine([&] {
         prepararCuentas();
-        paso([&] { m_db.EjecutaConsultaSQL(SR::borrarFilas(gEquipoUsuario)); });
-        paso([&] {
+        m_pasos.step([&] { m_db.EjecutaConsultaSQL(SR::borrarFilas(gEquipoUsuario)); });
+        m_pasos.step([&] {
             m_db.AbrirRecordset(SR::escritorFilas(), m_escritor, nullptr, ado::adOpenDynamic, ado::adLockOptimistic);
         });
         abrirListas();
@@ -114,50 +103,50 @@ void IMP_Recibos::GeneraAuxiliarRecibo_PagoCobranza(const QString &TC, const QSt
         copiar(Copias);
         importesDeCabecera();
         agregarFormulas(Formulas);
-    } catch (const AbandonoRecibo &) {
-    }
+    });
 }
 
 void IMP_Recibos::prepararCuentas()
 {
-    paso([&] {
+    m_pasos.step([&] {
         m_incluirCuitLibrador = mismoTexto(Cfg(QStringLiteral("IncluirCuitLibrador")).trimmed(), QStringLiteral("SI"));
     });
-    paso([&] {
+    m_pasos.step([&] {
         const QString tc = m_tc.trimmed();
         m_esRecibo = mismoTexto(tc, QStringLiteral("CB")) || mismoTexto(tc, QStringLiteral("CBFP"))
                      || mismoTexto(tc, QStringLiteral("CBCT"));
     });
-    paso([&] { m_tipo = gUtil->FormatoCodigo(m_tc.trimmed(), 4); });
+    m_pasos.step([&] { m_tipo = gUtil->FormatoCodigo(m_tc.trimmed(), 4); });
     m_ctaRetIVA.clear();
     m_ctaRetGanancias.clear();
     m_ctaRetIBrtos.clear();
     m_ctaDescuento.clear();
-    paso([&] { m_ast.CuentaIVADF(m_ctaRetIVA, m_ctaRetGanancias, m_ctaRetIBrtos, m_ctaDescuento, m_esRecibo); });
+    m_pasos.step(
+        [&] { m_ast.CuentaIVADF(m_ctaRetIVA, m_ctaRetGanancias, m_ctaRetIBrtos, m_ctaDescuento, m_esRecibo); });
 }
 
 long IMP_Recibos::contar(ado::Recordset &rs)
 {
     long cuenta = 0;
-    if (!prueba([&] { return !rs.BOF(); }))
+    if (!m_pasos.holds([&] { return !rs.BOF(); }))
         return cuenta;
-    paso([&] { rs.MoveFirst(); });
-    paso([&] { rs.MoveLast(); });
-    paso([&] { cuenta = rs.RecordCount(); });
-    paso([&] { rs.MoveFirst(); });
+    m_pasos.step([&] { rs.MoveFirst(); });
+    m_pasos.step([&] { rs.MoveLast(); });
+    m_pasos.step([&] { cuenta = rs.RecordCount(); });
+    m_pasos.step([&] { rs.MoveFirst(); });
     return cuenta;
 }
 
 void IMP_Recibos::abrirListas()
 {
-    paso([&] { m_db.AbrirRecordset(SR::aplicaciones(m_tipo, m_clave), m_aplicaciones); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SR::aplicaciones(m_tipo, m_clave), m_aplicaciones); });
     m_cuentaAplicaciones = contar(m_aplicaciones);
-    paso([&] { m_db.AbrirRecordset(SR::asientos(m_tipo, m_sucursal, m_numero, m_letra), m_asientos); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SR::asientos(m_tipo, m_sucursal, m_numero, m_letra), m_asientos); });
     m_cuentaAsientos = contar(m_asientos);
     m_importes = Importes{};
     for (ado::Recordset *rs : {&m_aplicaciones, &m_asientos}) {
-        if (prueba([&] { return !rs->BOF(); }))
-            paso([&] { rs->MoveFirst(); });
+        if (m_pasos.holds([&] { return !rs->BOF(); }))
+            m_pasos.step([&] { rs->MoveFirst(); });
     }
 }
 
@@ -167,16 +156,16 @@ void IMP_Recibos::escribirFilas()
 {
     m_guianAsientos = m_cuentaAplicaciones < m_cuentaAsientos;
     const auto quedan = [](ado::Recordset &rs) { return !rs.EOF_(); };
-    while (prueba([&] { return quedan(m_aplicaciones) || quedan(m_asientos); })) {
-        paso([&] { m_escritor.AddNew(); });
+    while (m_pasos.holds([&] { return quedan(m_aplicaciones) || quedan(m_asientos); })) {
+        m_pasos.step([&] { m_escritor.AddNew(); });
         columnasFijas();
         columnasAplicacion();
-        if (prueba([&] { return quedan(m_asientos); }))
+        if (m_pasos.holds([&] { return quedan(m_asientos); }))
             ColumnasMedioDePago();
-        paso([&] { m_escritor.Update(); });
+        m_pasos.step([&] { m_escritor.Update(); });
         for (ado::Recordset *rs : {&m_aplicaciones, &m_asientos}) {
-            if (prueba([&] { return quedan(*rs); }))
-                paso([&] { rs->MoveNext(); });
+            if (m_pasos.holds([&] { return quedan(*rs); }))
+                m_pasos.step([&] { rs->MoveNext(); });
         }
     }
 }
@@ -193,22 +182,22 @@ void IMP_Recibos::columnasFijas()
 void IMP_Recibos::otrosAplicados()
 {
     ado::Recordset rs;
-    paso([&] { m_db.AbrirRecordset(SR::otrosAplicados(m_tipo, m_clave, m_esRecibo, m_cuenta, m_tc), rs); });
-    while (prueba([&] { return !rs.EOF_(); })) {
-        paso([&] { m_escritor.AddNew(); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SR::otrosAplicados(m_tipo, m_clave, m_esRecibo, m_cuenta, m_tc), rs); });
+    while (m_pasos.holds([&] { return !rs.EOF_(); })) {
+        m_pasos.step([&] { m_escritor.AddNew(); });
         columnasFijas();
         const QString tc = leer(rs, QStringLiteral("TC"));
         escribir(QStringLiteral("COLUMNA4"), tc);
         escribir(QStringLiteral("COLUMNA6"), tc + QLatin1Char(' ') + leer(rs, QStringLiteral("IdComprobante")));
         // A Null amount reads as 0.
         const rt::Currency valor = importe(leer(rs, QStringLiteral("Importe")));
-        paso([&] { m_escritor.Fields(QStringLiteral("COLUMNA8")).setValue(monto(valor)); });
+        m_pasos.step([&] { m_escritor.Fields(QStringLiteral("COLUMNA8")).setValue(monto(valor)); });
         escribir(QStringLiteral("COLUMNA10"), QStringLiteral("   1"));
-        paso([&] { m_importes.ImporteMP += valor; });
-        paso([&] { m_escritor.Update(); });
-        paso([&] { rs.MoveNext(); });
+        m_pasos.step([&] { m_importes.ImporteMP += valor; });
+        m_pasos.step([&] { m_escritor.Update(); });
+        m_pasos.step([&] { rs.MoveNext(); });
     }
-    paso([&] { m_db.CierraRecordset(rs); });
+    m_pasos.step([&] { m_db.CierraRecordset(rs); });
 }
 
 void IMP_Recibos::rellenarPagina(long ItemsPorPagina)
@@ -217,19 +206,19 @@ void IMP_Recibos::rellenarPagina(long ItemsPorPagina)
         return;
     ado::Recordset rs;
     long filas = 0;
-    paso([&] { m_db.AbrirRecordset(SR::contarFilas(m_tc, m_clave, gEquipoUsuario), rs); });
-    paso([&] { filas = rt::CLng(rs.Fields(0L).Value()); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SR::contarFilas(m_tc, m_clave, gEquipoUsuario), rs); });
+    m_pasos.step([&] { filas = rt::CLng(rs.Fields(0L).Value()); });
     if (filas == 0 || filas >= ItemsPorPagina)
         return;
     const QString blanco = SR::filaEnBlanco(m_tc, m_clave, gEquipoUsuario);
     for (long i = filas; i < ItemsPorPagina; ++i)
-        paso([&] { m_db.gCnn.Execute(blanco, nullptr, -1); });
+        m_pasos.step([&] { m_db.gCnn.Execute(blanco, nullptr, -1); });
 }
 
 void IMP_Recibos::copiar(long Copias)
 {
     for (long copia = 2; copia <= Copias; ++copia)
-        paso([&] {
+        m_pasos.step([&] {
             m_db.gCnn.Execute(SR::copiarFilas(static_cast<int>(copia), m_tc, m_clave, gEquipoUsuario), nullptr, -1);
         });
 }
@@ -242,21 +231,21 @@ void IMP_Recibos::importesDeCabecera()
     };
     if (i.RetGanancias + i.RetIVA + i.RetIBrtos + i.Descuentos == rt::Currency() && m_cuentaAsientos == 0) {
         ado::Recordset rs;
-        paso([&] { m_db.AbrirRecordset(SR::cabecera(m_tipo, m_clave), rs); });
-        if (prueba([&] { return !rs.BOF(); })) {
+        m_pasos.step([&] { m_db.AbrirRecordset(SR::cabecera(m_tipo, m_clave), rs); });
+        if (m_pasos.holds([&] { return !rs.BOF(); })) {
             leerImporte(rs, "RetGan_Importe", i.RetGanancias);
             leerImporte(rs, "RetIVA_importe", i.RetIVA);
             leerImporte(rs, "RETIBR_Importe", i.RetIBrtos);
             leerImporte(rs, "ImpDescuento1", i.Descuentos);
             leerImporte(rs, "retsuss_importe", i.RetSUSS);
         }
-        paso([&] { m_db.CierraRecordset(rs); });
+        m_pasos.step([&] { m_db.CierraRecordset(rs); });
     }
     if (i.RetSUSS == rt::Currency()) {
         ado::Recordset rs;
-        paso([&] { m_db.AbrirRecordset(SR::cabecera(m_tipo, m_clave), rs); });
+        m_pasos.step([&] { m_db.AbrirRecordset(SR::cabecera(m_tipo, m_clave), rs); });
         leerImporte(rs, "retsuss_importe", i.RetSUSS);
-        paso([&] { m_db.CierraRecordset(rs); });
+        m_pasos.step([&] { m_db.CierraRecordset(rs); });
     }
 }
 
@@ -267,7 +256,7 @@ void IMP_Recibos::agregarFormulas(QStringList &Formulas)
     // amount ("10000", no separator) ends "con 00/100".
     QString totalMP;
     QString totalEnLetras;
-    paso([&] {
+    m_pasos.step([&] {
         totalMP = monto(i.ImporteMP);
         totalEnLetras = rt::CStr(rt::Variant(gUtil->ValorNumerico(rt::Variant(totalMP))));
     });
@@ -294,7 +283,7 @@ void IMP_Recibos::agregarFormulas(QStringList &Formulas)
     qsizetype k = 0;
     for (const auto &valor : valores) {
         ++k;
-        paso([&] {
+        m_pasos.step([&] {
             const QString formula = valor() + QLatin1Char('\'');
             Formulas.resize(k + 1);
             Formulas[k] = formula;

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Currency.h"
+#include "platform/runtime/StepRunner.h"
 #include "printdata/receipts/ast.h"
 
 #include <QString>
@@ -17,11 +18,7 @@ class DB_Dll;
 // written before an error stays.
 class IMP_Recibos {
 public:
-    explicit IMP_Recibos(DB_Dll &db)
-        : m_db(db)
-        , m_ast(db)
-    {
-    }
+    explicit IMP_Recibos(DB_Dll &db);
 
     // GeneraAuxiliarRecibo_PagoCobranza: replaces the workstation's work rows by those of the
     // voucher TC (as passed), point of sale Sucursal (4), Numero (8) and Letra (1): the applied
@@ -87,10 +84,6 @@ private:
     void listarBanco(const QString &descripcion);
     void listarTarjeta(const QString &descripcion);
 
-    // One statement under the routine's error handler; a leave throws out of the routine.
-    void paso(const std::function<void()> &sentencia) const;
-    // A test under the handler: false when it failed and the user went on.
-    bool prueba(const std::function<bool()> &test) const;
     // A field of a recordset as text (Null, BOF and EOF as ""), read as one step.
     QString leer(ado::Recordset &rs, const QString &campo) const;
     // Sets a column of the row being written, as one step.
@@ -100,6 +93,9 @@ private:
 
     DB_Dll &m_db;
     ast m_ast;
+    // The routine's handler: each statement or test is one step, and an answer that leaves
+    // throws out of the stage under way to the routine's top.
+    rt::StepRunner m_pasos;
 
     QString m_tc;
     QString m_sucursal;

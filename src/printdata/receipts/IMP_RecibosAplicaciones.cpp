@@ -35,28 +35,28 @@ struct IMP_Recibos::Documento {
 void IMP_Recibos::consultar(const std::function<QString()> &sentencia)
 {
     // A query that fails leaves the previous look-up in place, and the reads that follow see it.
-    paso([&] { m_busqueda = m_db.gCnn.Execute(sentencia(), nullptr, -1); });
+    m_pasos.step([&] { m_busqueda = m_db.gCnn.Execute(sentencia(), nullptr, -1); });
 }
 
 void IMP_Recibos::columnasAplicacion()
 {
-    if (prueba([&] { return !m_aplicaciones.EOF_(); })) {
+    if (m_pasos.holds([&] { return !m_aplicaciones.EOF_(); })) {
         Documento doc;
         const auto pieza = [&](const char *campo, rt::Variant &destino) {
-            paso([&] { destino = m_aplicaciones.Fields(QLatin1String(campo)).Value(); });
+            m_pasos.step([&] { destino = m_aplicaciones.Fields(QLatin1String(campo)).Value(); });
         };
         pieza("TCO_ORIGEN", doc.tco);
         pieza("SUCURSAL_ORIGEN", doc.sucursal);
         pieza("NUMERO_ORIGEN", doc.numero);
         pieza("LETRA_ORIGEN", doc.letra);
         QString tipo;
-        paso([&] { tipo = gUtil->FormatoCodigo(gUtil->ValorCampo(doc.tco), 4); });
+        m_pasos.step([&] { tipo = gUtil->FormatoCodigo(gUtil->ValorCampo(doc.tco), 4); });
         escribir(QStringLiteral("COLUMNA2"), doc.referencia());
         if (m_guianAsientos)
             documentoGuiadoPorAsientos(tipo, doc);
         else
             documentoGuiadoPorAplicaciones(tipo, doc);
-        paso([&] {
+        m_pasos.step([&] {
             m_escritor.Fields(QStringLiteral("COLUMNA3"))
                 .setValue(formatear(gUtil->ValorCampo(m_aplicaciones.Fields(QStringLiteral("IMPORTE")))));
         });
@@ -66,13 +66,14 @@ void IMP_Recibos::columnasAplicacion()
                                                                {"COLUMNA3", &m_importes.ImporteAplicado},
                                                                {"COLUMNA11", &m_importes.ImporteSaldo}};
     for (const auto &[columna, total] : totales)
-        paso([&] { *total += gUtil->ValorNumerico(gUtil->ValorCampo(m_escritor.Fields(QLatin1String(columna)))); });
+        m_pasos.step(
+            [&] { *total += gUtil->ValorNumerico(gUtil->ValorCampo(m_escritor.Fields(QLatin1String(columna)))); });
 }
 
 void IMP_Recibos::documentoGuiadoPorAplicaciones(const QString &tipo, const Documento &doc)
 {
     bool compras = false;
-    paso([&] {
+    m_pasos.step([&] {
         const rt::Variant sistema =
             m_db.DatosTabla(QStringLiteral("V_TA_CPTE"), gUtil->ValorCampo(doc.tco), QStringLiteral("SISTEMA"),
                             QStringLiteral("Codigo"), 8, QString(), true, false);
@@ -82,7 +83,7 @@ void IMP_Recibos::documentoGuiadoPorAplicaciones(const QString &tipo, const Docu
         const QString clave = rt::CStr(doc.clave());
         return compras ? SR::documentoCompras(tipo, clave, m_cuenta) : SR::documentoVentas(tipo, clave, m_cuenta);
     });
-    if (prueba([&] { return m_busqueda.EOF_(); }))
+    if (m_pasos.holds([&] { return m_busqueda.EOF_(); }))
         consultar([&] { return SR::documentoAsientos(tipo, rt::CStr(doc.clave()), m_cuenta); });
     // A document found nowhere leaves the look-up empty: reading it fails and is reported.
     fechaEImporteDocumento(QStringLiteral("FECHA"), QStringLiteral("IMPORTE"));
@@ -94,7 +95,7 @@ void IMP_Recibos::documentoGuiadoPorAplicaciones(const QString &tipo, const Docu
 void IMP_Recibos::documentoGuiadoPorAsientos(const QString &tipo, const Documento &doc)
 {
     consultar([&] { return SR::documentoVentas(tipo, rt::CStr(doc.clave()), m_cuenta); });
-    if (prueba([&] { return !m_busqueda.EOF_(); })) {
+    if (m_pasos.holds([&] { return !m_busqueda.EOF_(); })) {
         fechaEImporteDocumento(QStringLiteral("FECHA"), QStringLiteral("IMPORTE"));
     } else {
         consultar([&] {
@@ -103,7 +104,7 @@ void IMP_Recibos::documentoGuiadoPorAsientos(const QString &tipo, const Document
         });
         // The entry's sub-ledger date when it has one, and its header amount.
         QString fecha = QStringLiteral("FECHA");
-        paso([&] {
+        m_pasos.step([&] {
             if (!m_busqueda.Fields(QStringLiteral("FECHASUBDIARIO")).Value().isNull())
                 fecha = QStringLiteral("FECHASUBDIARIO");
         });
@@ -114,10 +115,10 @@ void IMP_Recibos::documentoGuiadoPorAsientos(const QString &tipo, const Document
 
 void IMP_Recibos::fechaEImporteDocumento(const QString &fecha, const QString &importe)
 {
-    paso([&] {
+    m_pasos.step([&] {
         m_escritor.Fields(QStringLiteral("COLUMNA1")).setValue(gUtil->ValorCampo(m_busqueda.Fields(fecha).Value()));
     });
-    paso([&] {
+    m_pasos.step([&] {
         m_escritor.Fields(QStringLiteral("COLUMNA9"))
             .setValue(formatear(gUtil->ValorCampo(m_busqueda.Fields(importe).Value())));
     });
@@ -129,8 +130,8 @@ void IMP_Recibos::saldoDocumento(const QString &tipo, const Documento &doc, bool
         return SR::saldoDocumento(tipo, rt::CStr(doc.sucursal), rt::CStr(doc.numero), rt::CStr(doc.letra), m_cuenta,
                                   conBlanco);
     });
-    if (prueba([&] { return !m_busqueda.EOF_(); }))
-        paso([&] {
+    if (m_pasos.holds([&] { return !m_busqueda.EOF_(); }))
+        m_pasos.step([&] {
             m_escritor.Fields(QStringLiteral("COLUMNA11"))
                 .setValue(formatear(gUtil->ValorCampo(m_busqueda.Fields(QStringLiteral("SALDO")).Value())));
         });

@@ -26,7 +26,7 @@ QString importeListado(rt::Currency valor)
 
 void IMP_Recibos::ColumnasMedioDePago()
 {
-    while (prueba([&] { return !m_asientos.EOF_(); })) {
+    while (m_pasos.holds([&] { return !m_asientos.EOF_(); })) {
         const QString cuentaLinea = leer(m_asientos, QStringLiteral("Cuenta"));
         const bool marcada = marcarLinea(cuentaLinea);
         if (m_concepto.trimmed().isEmpty())
@@ -39,7 +39,7 @@ void IMP_Recibos::ColumnasMedioDePago()
             listar(clase, descripcion);
             return;
         }
-        paso([&] { m_asientos.MoveNext(); });
+        m_pasos.step([&] { m_asientos.MoveNext(); });
     }
 }
 
@@ -54,7 +54,7 @@ bool IMP_Recibos::marcarLinea(const QString &cuentaLinea)
     if (!marcada) {
         QString descripcion;
         bool efectivo = false;
-        paso([&] { efectivo = m_ast.CuentasEfectivoRetenciones({}, descripcion, cuentaLinea); });
+        m_pasos.step([&] { efectivo = m_ast.CuentasEfectivoRetenciones({}, descripcion, cuentaLinea); });
         marcada = efectivo && igual(cuentaLinea, m_cuenta);
     }
     if (!marcada) {
@@ -73,17 +73,18 @@ IMP_Recibos::Clase IMP_Recibos::clasificar(const QString &cuentaLinea, bool marc
         return Clase::Ninguna;
     const auto sumar = [&](rt::Currency &acumulado) {
         const rt::Currency valor = importe(leer(m_asientos, QStringLiteral("Importe")));
-        paso([&] { acumulado += valor; });
+        m_pasos.step([&] { acumulado += valor; });
         return Clase::Sumada;
     };
     const auto esDeMedio = [&](QString (ast::*consulta)(const QString &)) {
         QString cuenta;
-        paso([&] { cuenta = (m_ast.*consulta)(cuentaLinea); });
+        m_pasos.step([&] { cuenta = (m_ast.*consulta)(cuentaLinea); });
         return !cuenta.isEmpty() && igual(cuentaLinea, cuenta);
     };
     if (esDeMedio(&ast::CuentaRetOtra)) {
         bool suss = false;
-        paso([&] { suss = igual(Cfg(QStringLiteral("CTA_RET_OTRA_") + cuentaLinea.trimmed()), QStringLiteral("SU")); });
+        m_pasos.step(
+            [&] { suss = igual(Cfg(QStringLiteral("CTA_RET_OTRA_") + cuentaLinea.trimmed()), QStringLiteral("SU")); });
         return sumar(suss ? m_importes.RetSUSS : m_importes.RetOtras);
     }
     if (esDeMedio(&ast::CuentaRetIVA))
@@ -96,25 +97,25 @@ IMP_Recibos::Clase IMP_Recibos::clasificar(const QString &cuentaLinea, bool marc
         return sumar(m_importes.Descuentos);
 
     bool efectivo = false;
-    paso([&] { efectivo = m_ast.CuentasEfectivoRetenciones({}, descripcion, cuentaLinea); });
+    m_pasos.step([&] { efectivo = m_ast.CuentasEfectivoRetenciones({}, descripcion, cuentaLinea); });
     if (efectivo && !marcada)
         return Clase::Efectivo;
     bool cheque = false;
     bool banco = false;
     bool debito = false;
-    paso([&] { cheque = m_ast.CuentasCheques({}, descripcion, cuentaLinea); });
-    paso([&] {
+    m_pasos.step([&] { cheque = m_ast.CuentasCheques({}, descripcion, cuentaLinea); });
+    m_pasos.step([&] {
         QString codigo = cuentaLinea;
         banco = m_ast.CuentasBancos({}, codigo, descripcion);
     });
-    paso([&] {
+    m_pasos.step([&] {
         QString codigo = cuentaLinea;
         debito = m_ast.CuentasDebito({}, codigo, descripcion);
     });
     if (cheque || banco || (debito && !marcada))
         return Clase::Banco;
     bool tarjeta = false;
-    paso([&] { tarjeta = m_ast.CuentasTarjetas({}, descripcion, cuentaLinea); });
+    m_pasos.step([&] { tarjeta = m_ast.CuentasTarjetas({}, descripcion, cuentaLinea); });
     if (tarjeta && !marcada)
         return Clase::Tarjeta;
     return Clase::Ninguna;
@@ -126,7 +127,7 @@ void IMP_Recibos::listar(Clase clase, const QString &descripcion)
     if (clase == Clase::Efectivo) {
         // Cash leaves on payment orders: negated on every PGFP and OPG, and on a PG for a debit.
         bool negar = false;
-        paso([&] {
+        m_pasos.step([&] {
             negar = igual(m_tc, QStringLiteral("PGFP")) || igual(m_tc, QStringLiteral("OPG"))
                     || (igual(m_tc, QStringLiteral("PG"))
                         && igual(gUtil->ValorCampo(m_asientos.Fields(QStringLiteral("DEBE-HABER")).Value()),
@@ -140,15 +141,15 @@ void IMP_Recibos::listar(Clase clase, const QString &descripcion)
     } else {
         listarTarjeta(descripcion);
     }
-    paso([&] { m_escritor.Fields(QStringLiteral("COLUMNA8")).setValue(importeListado(valor)); });
-    paso([&] { m_importes.ImporteMP += valor; });
+    m_pasos.step([&] { m_escritor.Fields(QStringLiteral("COLUMNA8")).setValue(importeListado(valor)); });
+    m_pasos.step([&] { m_importes.ImporteMP += valor; });
     escribir(QStringLiteral("COLUMNA10"), QStringLiteral("   1"));
 }
 
 void IMP_Recibos::listarBanco(const QString &descripcion)
 {
     bool propio = false;
-    paso([&] {
+    m_pasos.step([&] {
         const rt::Variant valor = m_asientos.Fields(QStringLiteral("ChPropio")).Value();
         propio = !valor.isNull() && rt::CBool(valor);
     });
@@ -156,14 +157,14 @@ void IMP_Recibos::listarBanco(const QString &descripcion)
     QString numero = leer(m_asientos, QStringLiteral("NROCOMPROBANTEBANCARIO")).toUpper();
     const QString librador = leer(m_asientos, QStringLiteral("tj_observaciones")).trimmed();
     if (m_incluirCuitLibrador && !librador.isEmpty())
-        paso([&] {
+        m_pasos.step([&] {
             numero += QStringLiteral(" (") + gUtil->QuitarCaracter(librador, QStringLiteral("-"), QStringLiteral("/"))
                       + QStringLiteral(")");
         });
     escribir(QStringLiteral("COLUMNA5"), numero);
     const QString banco = leer(m_asientos, QStringLiteral("IdBanco"));
     QString nombre;
-    paso([&] {
+    m_pasos.step([&] {
         nombre = gUtil->ValorCampo(m_db.DatosTabla(QStringLiteral("V_TA_BANCOS"), banco, QStringLiteral("DESCRIPCION"),
                                                    QStringLiteral("IDBANCO"), 8, QString(), true, false));
     });
@@ -176,7 +177,7 @@ void IMP_Recibos::listarTarjeta(const QString &descripcion)
     escribir(QStringLiteral("COLUMNA4"), descripcion + QStringLiteral("(Propio)"));
     escribir(QStringLiteral("COLUMNA5"), leer(m_asientos, QStringLiteral("TJ_NroCupon")).toUpper());
     // A Null member number leaves the column empty.
-    paso([&] {
+    m_pasos.step([&] {
         const rt::Variant socio = m_asientos.Fields(QStringLiteral("TJ_NroSocio")).Value();
         if (!socio.isNull())
             m_escritor.Fields(QStringLiteral("COLUMNA6")).setValue(QStringLiteral("Socio: ") + rt::CStr(socio));

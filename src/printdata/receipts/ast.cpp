@@ -14,11 +14,6 @@ bool mismoTexto(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool seguir(rt::StepResult resultado)
-{
-    return resultado == rt::StepResult::Continue;
-}
-
 } // namespace
 
 void ast::CuentaIVADF(QString &CtaRetIVA, QString &CtaRetGanancias, QString &CtaRetIBrtos, QString &CtaDescuento,
@@ -28,10 +23,10 @@ void ast::CuentaIVADF(QString &CtaRetIVA, QString &CtaRetGanancias, QString &Cta
         return m_db.TratamientoErrores(error, std::nullopt, QStringLiteral("CuentaIVADF"));
     });
     ado::Recordset rs;
-    if (!seguir(pasos.run([&] { m_db.AbrirRecordset(SentenciasRecibos::cuentasIva(), rs); })))
+    if (!pasos.proceed([&] { m_db.AbrirRecordset(SentenciasRecibos::cuentasIva(), rs); }))
         return;
     bool sinFila = false;
-    if (!seguir(pasos.run([&] { sinFila = rs.BOF(); })))
+    if (!pasos.proceed([&] { sinFila = rs.BOF(); }))
         return;
     if (sinFila) {
         CtaRetIVA.clear();
@@ -42,11 +37,11 @@ void ast::CuentaIVADF(QString &CtaRetIVA, QString &CtaRetGanancias, QString &Cta
     }
     const QString prefijo = EsRecibo ? QStringLiteral("CB_") : QStringLiteral("PG_");
     const auto leer = [&](const QString &campo, const QString &respaldo, QString &cuenta) {
-        return seguir(pasos.run([&] {
+        return pasos.proceed([&] {
             cuenta = gUtil->ValorCampo(rs.Fields(prefijo + campo)).trimmed();
             if (cuenta.isEmpty())
                 cuenta = gUtil->ValorCampo(rs.Fields(respaldo)).trimmed();
-        }));
+        });
     };
     if (!leer(QStringLiteral("RETIVA"), QStringLiteral("CFI_RETPERC"), CtaRetIVA)
         || !leer(QStringLiteral("RETGAN"), QStringLiteral("CFI_RETIGAN"), CtaRetGanancias)
@@ -71,10 +66,9 @@ bool ast::ExisteCuenta(QString &Codigo, ado::Recordset *Registro, bool SoloLectu
     const long bloqueo = SoloLectura ? 1 : 3;
     bool encontrada = false;
     const auto buscarPor = [&](bool porOpcional) {
-        return seguir(pasos.run([&] {
-                   m_db.AbrirRecordset(SentenciasRecibos::cuenta(Codigo, porOpcional), rs, nullptr, cursor, bloqueo);
-               }))
-               && seguir(pasos.run([&] { encontrada = !rs.EOF_(); }));
+        return pasos.proceed([&] {
+            m_db.AbrirRecordset(SentenciasRecibos::cuenta(Codigo, porOpcional), rs, nullptr, cursor, bloqueo);
+        }) && pasos.proceed([&] { encontrada = !rs.EOF_(); });
     };
     if (!buscarPor(PorCodigoOpcional))
         return false;

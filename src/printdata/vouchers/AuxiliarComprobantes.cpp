@@ -14,15 +14,9 @@
 
 namespace SC = SentenciasComprobantes;
 
-namespace {
-
-// Thrown by a statement that failed with E_FAIL: it ends the step under way.
-struct PasoAbandonado { };
-
-} // namespace
-
 AuxiliarComprobantes::AuxiliarComprobantes(DB_Dll &db)
     : m_db(db)
+    , m_pasos([this](const rt::RuntimeError &error) { return politica(error); })
 {
 }
 
@@ -37,23 +31,9 @@ int AuxiliarComprobantes::politica(const rt::RuntimeError &error)
     return error.Number == rt::err::AdoEFail ? 0 : rt::AnswerIgnore;
 }
 
-void AuxiliarComprobantes::sentencia(const std::function<void()> &cuerpo)
-{
-    if (rt::runStep(cuerpo, [this](const rt::RuntimeError &error) { return politica(error); }) == rt::StepResult::Leave)
-        throw PasoAbandonado{};
-}
-
-void AuxiliarComprobantes::paso(const std::function<void()> &cuerpo)
-{
-    try {
-        cuerpo();
-    } catch (const PasoAbandonado &) {
-    }
-}
-
 void AuxiliarComprobantes::ejecutar(const QString &sql)
 {
-    sentencia([&] { m_db.EjecutaConsultaSQL(sql); });
+    m_pasos.step([&] { m_db.EjecutaConsultaSQL(sql); });
     // The connection keeps a failed statement's errors instead of raising them.
     if (m_db.gCnn.Errors().Count() > 0)
         ++m_fallos;
@@ -61,7 +41,7 @@ void AuxiliarComprobantes::ejecutar(const QString &sql)
 
 void AuxiliarComprobantes::campo(const QString &nombre, const std::function<QString()> &valor)
 {
-    sentencia([&] { FilaCampos.append({nombre, valor()}); });
+    m_pasos.step([&] { FilaCampos.append({nombre, valor()}); });
 }
 
 void AuxiliarComprobantes::camposClave(const QString &tipo)
@@ -137,10 +117,10 @@ void AuxiliarComprobantes::generar(QString &TC, const Pedido &pedido)
     TC = gUtil->FormatoCodigo(TC, 4);
 
     ado::Recordset rs;
-    try {
+    rt::runRoutine([&] {
         bool todo = false;
         const QString filtro = filtroSeleccion(TC, pedido, todo);
-        sentencia([&] { m_db.AbrirRecordset(SC::comprobantes(filtro), rs); });
+        m_pasos.step([&] { m_db.AbrirRecordset(SC::comprobantes(filtro), rs); });
         if (!pedido.ConservarFilas)
             ejecutar(SC::borrarFilasEquipo(m_usuario));
         if (!abierto(rs) || rs.BOF())
@@ -154,8 +134,7 @@ void AuxiliarComprobantes::generar(QString &TC, const Pedido &pedido)
             primero = false;
             procesarComprobante(rs, tc);
         }
-    } catch (const PasoAbandonado &) {
-    }
+    });
     FilaCampos.clear();
     m_db.CierraRecordset(rs);
 }
@@ -178,13 +157,9 @@ QString AuxiliarComprobantes::filtroSeleccion(QString &TC, const Pedido &pedido,
 
 void AuxiliarComprobantes::procesarComprobante(ado::Recordset &rs, const QString &tc)
 {
-    try {
-        datosComprobante(rs, tc);
-    } catch (const PasoAbandonado &) {
-        // Without its key and values no step of the voucher can write its rows.
-        return;
-    }
-    pasosComprobante(rs);
+    // Without its key and values no step of the voucher can write its rows.
+    if (rt::runRoutine([&] { datosComprobante(rs, tc); }))
+        pasosComprobante(rs);
 }
 
 void AuxiliarComprobantes::datosComprobante(ado::Recordset &rs, const QString &tc)
@@ -197,7 +172,7 @@ void AuxiliarComprobantes::datosComprobante(ado::Recordset &rs, const QString &t
     m_cpte.clave = {m_usuario, tc, m_cpte.sucursal + m_cpte.numero + m_cpte.letra,
                     QString::number(static_cast<qint64>(rt::Val(valor(rs, QStringLiteral("IdComplemento")))))};
     m_cpte.filtro = SC::filtroComprobante(tc, m_cpte.clave.idComprobante, m_cpte.clave.complemento);
-    sentencia([&] {
+    m_pasos.step([&] {
         m_cpte.cae = rt::CStr(m_db.DatosTabla(QStringLiteral("V_MV_CPTE_ELECTRONICOS"), id, QStringLiteral("CAE"),
                                               QStringLiteral("IDCOMPROBANTE"), 8, SC::condicionElectronico(tc, id)))
                          .trimmed();
@@ -206,8 +181,8 @@ void AuxiliarComprobantes::datosComprobante(ado::Recordset &rs, const QString &t
     if (m_cpte.moneda.isEmpty())
         m_cpte.moneda = QStringLiteral("1");
     // Codes 0 and 1 are the local currency, as in the amount in words.
-    sentencia([&] { m_cpte.monedaExtranjera = gUtil->ValorNumerico(m_cpte.moneda) > rt::Currency::fromRaw(10000); });
-    sentencia([&] {
+    m_pasos.step([&] { m_cpte.monedaExtranjera = gUtil->ValorNumerico(m_cpte.moneda) > rt::Currency::fromRaw(10000); });
+    m_pasos.step([&] {
         const QString importe = valor(rs, QStringLiteral("Importe"));
         QString palabra = QStringLiteral("Pesos");
         if (m_cpte.monedaExtranjera)
@@ -221,21 +196,21 @@ void AuxiliarComprobantes::pasosComprobante(ado::Recordset &rs)
 {
     const bool completo = m_idTarea.isEmpty();
     if (completo)
-        paso([&] { AgregarFilaEncabezado(); });
-    paso([&] { AgregarFilaQR(rs); });
-    paso([&] { AgregarFilasTareas(); });
+        rt::runRoutine([&] { AgregarFilaEncabezado(); });
+    rt::runRoutine([&] { AgregarFilaQR(rs); });
+    rt::runRoutine([&] { AgregarFilasTareas(); });
     if (completo)
-        paso([&] { AgregarFilasInsumos(); });
+        rt::runRoutine([&] { AgregarFilasInsumos(); });
     if (EsTipo(m_cpte.clave.tc, {"RM"}) && ajusteSi(QStringLiteral("RETAIL")))
-        paso([&] { AgregarFilasPendientesNP(rs); });
+        rt::runRoutine([&] { AgregarFilasPendientesNP(rs); });
     if (completo) {
-        paso([&] { AgregarFilasOtrosConceptos(); });
-        paso([&] { AgregarFilaPie(); });
+        rt::runRoutine([&] { AgregarFilasOtrosConceptos(); });
+        rt::runRoutine([&] { AgregarFilaPie(); });
     }
-    paso([&] { ActualizarImporteEnLetras(); });
+    rt::runRoutine([&] { ActualizarImporteEnLetras(); });
     if (completo)
-        paso([&] { ActualizarEncabezado(); });
-    paso([&] { ActualizarFormaDePago(rs); });
+        rt::runRoutine([&] { ActualizarEncabezado(); });
+    rt::runRoutine([&] { ActualizarFormaDePago(rs); });
 }
 
 QString AuxiliarComprobantes::primeraObservacion(const QString &tipo, bool &hay)
@@ -243,8 +218,8 @@ QString AuxiliarComprobantes::primeraObservacion(const QString &tipo, bool &hay)
     ado::Recordset rs;
     QString texto;
     hay = false;
-    sentencia([&] { m_db.AbrirRecordset(SC::observaciones(m_cpte.filtro, tipo), rs); });
-    sentencia([&] {
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::observaciones(m_cpte.filtro, tipo), rs); });
+    m_pasos.step([&] {
         if (abierto(rs) && !rs.EOF_()) {
             texto = valor(rs, QStringLiteral("Observacion"));
             hay = true;
@@ -284,11 +259,11 @@ void AuxiliarComprobantes::ActualizarEncabezado()
 void AuxiliarComprobantes::ActualizarFormaDePago(ado::Recordset &rs)
 {
     QString unidad;
-    sentencia([&] { unidad = valor(rs, QStringLiteral("UNegocio")).trimmed(); });
+    m_pasos.step([&] { unidad = valor(rs, QStringLiteral("UNegocio")).trimmed(); });
     if (unidad.isEmpty())
         return;
     QString texto;
-    sentencia([&] {
+    m_pasos.step([&] {
         const QString clave = QStringLiteral("FormaDePago_UN_") + unidad;
         const QString aparte = QStringLiteral("aux:") + clave;
         if (!m_ajustes.contains(aparte))
@@ -309,7 +284,7 @@ void AuxiliarComprobantes::AgregarTituloSeccion()
         if (i == medio)
             ejecutar(SC::insertarTitulo(m_cpte.clave, m_tituloSeccion));
         else
-            paso([&] { AgregarFilaBlanco(); });
+            rt::runRoutine([&] { AgregarFilaBlanco(); });
         ++i;
     } while (i < m_altoTitulo);
 }

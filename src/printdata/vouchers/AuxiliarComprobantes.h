@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/StepRunner.h"
 #include "printdata/vouchers/SentenciasComprobantes.h"
 
 #include <QHash>
@@ -10,10 +11,6 @@ class DB_Dll;
 
 namespace ado {
 class Recordset;
-}
-
-namespace rt {
-class RuntimeError;
 }
 
 // The voucher print rows: turns stored vouchers into the workstation's rows of AUX_MV_CPTE and
@@ -37,6 +34,9 @@ public:
     static constexpr int LargoClaveEquipo = 50;
 
     explicit AuxiliarComprobantes(DB_Dll &db);
+    // Not copied: the run's handler counts the failures into the object that made it.
+    AuxiliarComprobantes(const AuxiliarComprobantes &) = delete;
+    AuxiliarComprobantes &operator=(const AuxiliarComprobantes &) = delete;
 
     // Builds the rows of the vouchers the request selects. `TC` comes back as stored (or, for
     // "Todo" with an ID list, the type of the first voucher selected). A workstation key longer
@@ -100,12 +100,10 @@ private:
     QByteArray imagenQR(ado::Recordset &rs);
     void cotizacionDelDia(ado::Recordset &rs, QString &ctz, int &decimales);
 
-    // The run's answer to a failed statement: skip it, or leave the step on E_FAIL.
+    // The run's answer to a failed statement: skip it, or leave the step on E_FAIL. Each
+    // statement is one step of m_pasos; each step of a voucher (or sub-step) runs through
+    // rt::runRoutine, so an E_FAIL inside it ends that step alone.
     int politica(const rt::RuntimeError &error);
-    // Runs one statement: a failure is skipped, E_FAIL abandons the step under way.
-    void sentencia(const std::function<void()> &cuerpo);
-    // Runs a step (or a sub-step), which an E_FAIL inside it ends.
-    void paso(const std::function<void()> &cuerpo);
     // Adds a column to the row being built when its value can be made.
     void campo(const QString &nombre, const std::function<QString()> &valor);
     // Inserts the row built into AUX_MV_CPTE; true when the connection reports no error.
@@ -121,6 +119,7 @@ private:
     static bool abierto(const ado::Recordset &rs);
 
     DB_Dll &m_db;
+    rt::StepRunner m_pasos;
     QString m_usuario;
     QString m_idTarea;
     qint16 m_altoTitulo = 3;

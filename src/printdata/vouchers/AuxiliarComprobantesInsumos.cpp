@@ -34,12 +34,12 @@ void AuxiliarComprobantes::AgregarFilasInsumos()
         return;
     m_lotesComprobante.clear();
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::insumos(m_cpte.filtro), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::insumos(m_cpte.filtro), rs); });
     if (abierto(rs) && !rs.BOF()) {
         m_tituloSeccion = EsTipo(m_cpte.clave.tc, {"PR", "OT"})
                               ? QStringLiteral("Insumos - Materiales a Utilizar - Productos")
                               : QStringLiteral("Insumos - Materiales Utilizados - Productos");
-        paso([&] { AgregarTituloSeccion(); });
+        rt::runRoutine([&] { AgregarTituloSeccion(); });
         for (; !rs.EOF_(); rs.MoveNext())
             agregarLineaInsumo(rs);
     }
@@ -60,7 +60,7 @@ void AuxiliarComprobantes::agregarLineaInsumo(ado::Recordset &rs)
     QString lote = valor(rs, QStringLiteral("Nro_Lote"));
     const QString serie = valor(rs, QStringLiteral("Nro_Serie"));
     QString textoLotes;
-    sentencia([&] { textoLotes = Cuenta_Series_Lotes(lote, serie); });
+    m_pasos.step([&] { textoLotes = Cuenta_Series_Lotes(lote, serie); });
     m_textoLoteImpreso = textoLotes;
     const QString loteLeido = valor(rs, QStringLiteral("Nro_Lote"));
     if (EsTipo(m_cpte.clave.tc, {"NC"}))
@@ -68,7 +68,7 @@ void AuxiliarComprobantes::agregarLineaInsumo(ado::Recordset &rs)
     if (textoLotes.trimmed().size() > 50)
         textoLotes = recortado(textoLotes.trimmed(), 50);
     if (!m_textoLoteImpreso.trimmed().isEmpty())
-        paso([&] { BuscarDespachoLote(); });
+        rt::runRoutine([&] { BuscarDespachoLote(); });
     else
         m_textoLoteImpreso = loteLeido;
     campo(QStringLiteral("Columna8"), [&] { return SC::texto(recortado(m_textoLoteImpreso.trimmed(), 50)); });
@@ -98,7 +98,7 @@ void AuxiliarComprobantes::agregarLineaInsumo(ado::Recordset &rs)
     if (m_textoLoteImpreso.trimmed() == QLatin1String("|"))
         m_textoLoteImpreso.clear();
     if (!m_textoLoteImpreso.trimmed().isEmpty())
-        paso([&] { AgregarFilaDespacho(); });
+        rt::runRoutine([&] { AgregarFilaDespacho(); });
 }
 
 void AuxiliarComprobantes::camposArticulo(ado::Recordset &rs, const QString &descripcion)
@@ -131,7 +131,7 @@ void AuxiliarComprobantes::preciosConIva(ado::Recordset &rs)
                    && EsTipo(valor(rs, QStringLiteral("TC")), {"FP", "NCFP"})
                    && valor(rs, QStringLiteral("CondicionIva")).trimmed() == QLatin1String("1");
     double alicuota = 0;
-    sentencia([&] {
+    m_pasos.step([&] {
         alicuota = rt::CDbl(rs(QStringLiteral("alicIva")));
         sumaIva = sumaIva && rt::CCur(rs(QStringLiteral("Importe"))) == rt::CCur(rs(QStringLiteral("Importe_S_IVA")))
                   && alicuota > 0;
@@ -149,7 +149,7 @@ void AuxiliarComprobantes::preciosConIva(ado::Recordset &rs)
 void AuxiliarComprobantes::BuscarDespachoLote()
 {
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::despachoLote(m_textoLoteImpreso.trimmed()), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::despachoLote(m_textoLoteImpreso.trimmed()), rs); });
     if (!abierto(rs) || rs.BOF())
         return;
     QString texto = m_textoLoteImpreso.trimmed();
@@ -166,7 +166,7 @@ void AuxiliarComprobantes::BuscarDespachoLote()
 void AuxiliarComprobantes::AgregarFilaDespacho()
 {
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::despachoLote(m_textoLoteImpreso.trimmed()), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::despachoLote(m_textoLoteImpreso.trimmed()), rs); });
     if (!abierto(rs) || rs.BOF())
         return;
     m_textoLoteImpreso =
@@ -189,15 +189,15 @@ void AuxiliarComprobantes::AgregarFilasPendientesNP(ado::Recordset &comprobante)
     if (!EsTipo(valor(comprobante, QStringLiteral("TcOrigen")), {"NP"}))
         return;
     ado::Recordset rs;
-    sentencia(
+    m_pasos.step(
         [&] { m_db.AbrirRecordset(SC::insumosOrigenNP(valor(comprobante, QStringLiteral("ComprobanteOrigen"))), rs); });
     if (!abierto(rs) || rs.EOF_())
         return;
     m_tituloSeccion = QStringLiteral("Insumos - Materiales Utilizados - Productos (Sin Preparación)");
-    paso([&] { AgregarTituloSeccion(); });
+    rt::runRoutine([&] { AgregarTituloSeccion(); });
     for (; !rs.EOF_(); rs.MoveNext()) {
         bool pendiente = false;
-        sentencia([&] {
+        m_pasos.step([&] {
             pendiente = m_db.ExisteEnTabla(QStringLiteral("VT_V_MV_Insumos_NPPendiente"), QStringLiteral("NP"),
                                            QStringLiteral("TC"), nullptr, 8,
                                            SC::condicionPendienteNP(valor(rs, QStringLiteral("IdComprobante")),

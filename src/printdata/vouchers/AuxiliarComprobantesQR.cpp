@@ -47,10 +47,10 @@ void AuxiliarComprobantes::AgregarFilaQR(ado::Recordset &rs)
     QByteArray qr;
     // A voucher without authorisation has no valid QR text: the agency's checker refuses it.
     if (!m_cpte.cae.isEmpty())
-        sentencia([&] { qr = imagenQR(rs); });
+        m_pasos.step([&] { qr = imagenQR(rs); });
     const QString imagenAfip = gUtil->AgregarBarra(CarpetaAplicacion()) + QStringLiteral("AFIP.PNG");
     QString logo;
-    sentencia([&] {
+    m_pasos.step([&] {
         // The folder may be written as on the Windows workstations, with a mapped drive or share.
         const RutasArchivo rutas(ajuste(RutasArchivo::clave()));
         logo = rutas.local(
@@ -61,29 +61,29 @@ void AuxiliarComprobantes::AgregarFilaQR(ado::Recordset &rs)
     });
     ejecutar(SC::borrarFilaQR(m_cpte.clave.tc, m_cpte.clave.idComprobante));
     ado::Recordset fila;
-    sentencia(
+    m_pasos.step(
         [&] { m_db.AbrirRecordset(SC::nuevaFilaQR(), fila, nullptr, ado::adOpenDynamic, ado::adLockOptimistic); });
-    sentencia([&] { fila.AddNew(); });
-    sentencia([&] { fila.Fields(QStringLiteral("Usuario")).setValue(m_usuario); });
-    sentencia([&] { fila.Fields(QStringLiteral("TC")).setValue(m_cpte.clave.tc); });
-    sentencia([&] { fila.Fields(QStringLiteral("IdComprobante")).setValue(m_cpte.clave.idComprobante); });
-    sentencia(
+    m_pasos.step([&] { fila.AddNew(); });
+    m_pasos.step([&] { fila.Fields(QStringLiteral("Usuario")).setValue(m_usuario); });
+    m_pasos.step([&] { fila.Fields(QStringLiteral("TC")).setValue(m_cpte.clave.tc); });
+    m_pasos.step([&] { fila.Fields(QStringLiteral("IdComprobante")).setValue(m_cpte.clave.idComprobante); });
+    m_pasos.step(
         [&] { fila.Fields(QStringLiteral("muestra_logo")).setValue(logo.isEmpty() ? QStringLiteral("NO") : m_logo); });
     if (!qr.isEmpty())
-        sentencia([&] { fila.Fields(QStringLiteral("QR_AFIP")).setValue(qr); });
-    sentencia([&] {
+        m_pasos.step([&] { fila.Fields(QStringLiteral("QR_AFIP")).setValue(qr); });
+    m_pasos.step([&] {
         const QByteArray afip = LeerImagen(imagenAfip);
         if (!afip.isEmpty())
             fila.Fields(QStringLiteral("IMG_AFIP")).setValue(afip);
     });
     if (!logo.isEmpty() && m_logo.trimmed() != QLatin1String("NO")) {
-        sentencia([&] {
+        m_pasos.step([&] {
             const QByteArray imagen = LeerImagen(logo);
             if (!imagen.isEmpty())
                 fila.Fields(QStringLiteral("LOGO_EMPRESA")).setValue(imagen);
         });
     }
-    sentencia([&] { fila.Update(); });
+    m_pasos.step([&] { fila.Update(); });
     m_db.CierraRecordset(fila);
 }
 
@@ -103,7 +103,7 @@ QByteArray AuxiliarComprobantes::imagenQR(ado::Recordset &rs)
     datos.ctz = QStringLiteral("1");
     datos.decimalesCtz = 0;
     if (m_cpte.monedaExtranjera)
-        paso([&] { cotizacionDelDia(rs, datos.ctz, datos.decimalesCtz); });
+        rt::runRoutine([&] { cotizacionDelDia(rs, datos.ctz, datos.decimalesCtz); });
     datos.tipoDocRec = TipoDocumentoQR(rt::CLng(rt::Val(valor(rs, QStringLiteral("documentotipo")))));
     datos.nroDocRec = soloNumero(valor(rs, QStringLiteral("documentonumero")).trimmed());
     datos.tipoCodAut = QStringLiteral("E");
@@ -116,11 +116,11 @@ void AuxiliarComprobantes::cotizacionDelDia(ado::Recordset &rs, QString &ctz, in
     // The day goes as a date literal of the program's form, not as the workstation shows it.
     const QString dia = rt::formatDate(rt::CDate(rs(QStringLiteral("Fecha"))), QStringLiteral("dd/mm/yyyy"));
     ado::Recordset cotizacion;
-    sentencia([&] { m_db.AbrirRecordset(SC::cotizacionDelDia(dia), cotizacion); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::cotizacionDelDia(dia), cotizacion); });
     if (!abierto(cotizacion) || cotizacion.EOF_())
         return;
     // A missing column for the currency leaves the rate at 1.
-    sentencia([&] {
+    m_pasos.step([&] {
         const QString tasa = valor(cotizacion, QStringLiteral("MONEDA") + m_cpte.moneda);
         ctz = FormatoNroAS400(tasa, 13, 6);
         decimales = 6;

@@ -23,7 +23,7 @@ const QString Cero = QStringLiteral("'0'");
 void AuxiliarComprobantes::AgregarFilasTareas()
 {
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::tareas(m_cpte.filtro, m_idTarea), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::tareas(m_cpte.filtro, m_idTarea), rs); });
     if (!abierto(rs) || rs.EOF_()) {
         if (!m_idTarea.isEmpty())
             agregarDiarios();
@@ -32,7 +32,7 @@ void AuxiliarComprobantes::AgregarFilasTareas()
     const bool aRealizar = EsTipo(m_cpte.clave.tc, {"PR", "OT"});
     m_tituloSeccion =
         aRealizar ? QStringLiteral("Detalles de Tareas a Realizar") : QStringLiteral("Detalles de Tareas Realizadas");
-    paso([&] { AgregarTituloSeccion(); });
+    rt::runRoutine([&] { AgregarTituloSeccion(); });
     const bool sinHoras = EsTipo(m_cpte.clave.tc, {"OT"}) && m_sinImportesOT;
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString tarea = valor(rs, QStringLiteral("IDTAREA")).trimmed();
@@ -69,10 +69,10 @@ void AuxiliarComprobantes::AgregarFilasTareas()
 void AuxiliarComprobantes::agregarDiarios()
 {
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::diarios(m_cpte.filtro, m_idTarea), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::diarios(m_cpte.filtro, m_idTarea), rs); });
     m_tituloSeccion = EsTipo(m_cpte.clave.tc, {"PR", "OT"}) ? QStringLiteral("Detalles de Tareas a Realizar")
                                                             : QStringLiteral("Detalles de Tareas Realizadas");
-    paso([&] { AgregarTituloSeccion(); });
+    rt::runRoutine([&] { AgregarTituloSeccion(); });
     if (!abierto(rs))
         return;
     const bool sinHoras = EsTipo(m_cpte.clave.tc, {"OT"}) && m_sinImportesOT;
@@ -106,11 +106,11 @@ void AuxiliarComprobantes::AgregarFilasOtrosConceptos()
         return;
     const bool sinCeros = ajusteSi(QStringLiteral("IgnoraImportesCeroEnOC"));
     ado::Recordset rs;
-    sentencia([&] { m_db.AbrirRecordset(SC::otrosConceptos(m_cpte.filtro), rs); });
+    m_pasos.step([&] { m_db.AbrirRecordset(SC::otrosConceptos(m_cpte.filtro), rs); });
     if (!abierto(rs) || rs.EOF_())
         return;
     m_tituloSeccion = QStringLiteral("Otros Conceptos - Observaciones - Comentarios");
-    paso([&] { AgregarTituloSeccion(); });
+    rt::runRoutine([&] { AgregarTituloSeccion(); });
     const auto importe = [&](const QString &texto) {
         if (sinCeros && gUtil->ValorNumerico(texto) == rt::Currency())
             return QStringLiteral("''");

@@ -32,11 +32,10 @@ QString Cuenta_Series_Lotes(QString &Lote, const QString &Serie)
         [](const rt::RuntimeError &error) { return gBaseDatos->TratamientoErrores(error, {}, "Cuenta_Series_Lotes"); });
     QString resultado;
     for (qsizetype i = 0; i < lotes.size() && i < series.size(); ++i) {
-        if (pasos.run([&] {
+        if (!pasos.proceed([&] {
                 if (gUtil->ValorNumerico(series.at(i)) > rt::Currency())
                     resultado += lotes.at(i) + QLatin1Char(' ');
-            })
-            == rt::StepResult::Leave)
+            }))
             break;
     }
     return resultado;
