@@ -95,6 +95,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     m_session = std::make_unique<Session>(m_target.path);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
     m_translations.clear();
+    m_shapes.clear();
     sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
     installProgressHandler();
     m_transactionDepth = 0;
@@ -271,16 +272,19 @@ SqliteEngine::Session &SqliteEngine::session()
 
 QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<rt::Variant> &parameters)
 {
+    if (const QList<TranslatedStatement> *known = m_shapes.find(text, parameters))
+        return *known;
     QList<TsqlToken> tokens = tokenizeTsql(text);
     parameters = markParameters(tokens);
     const QString key = shapeKey(tokens);
-    const auto found = m_translations.constFind(key);
-    if (found != m_translations.constEnd())
-        return *found;
-    QList<TranslatedStatement> statements = m_translator.translate(tokens);
-    if (m_translations.size() >= TranslationCacheSize)
-        m_translations.clear();
-    return *m_translations.insert(key, std::move(statements));
+    auto found = m_translations.constFind(key);
+    if (found == m_translations.constEnd()) {
+        if (m_translations.size() >= TranslationCacheSize)
+            m_translations.clear();
+        found = m_translations.insert(key, m_translator.translate(tokens));
+    }
+    m_shapes.remember(text, tokens, *found);
+    return *found;
 }
 
 void SqliteEngine::bindParameters(sqlite3_stmt *statement, const QString &sql)

@@ -101,29 +101,6 @@ bool isDigits(const QString &text)
     return !text.isEmpty();
 }
 
-// The value a literal stands for, when it may travel as a parameter.
-std::optional<rt::Variant> valueOf(const TsqlToken &token)
-{
-    if (token.kind == Kind::String) {
-        if (isoFromDateLiteral(token.text))
-            return std::nullopt;
-        return rt::Variant(token.text);
-    }
-    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        return std::nullopt;
-    bool ok = false;
-    if (isDigits(token.text)) {
-        const qlonglong whole = token.text.toLongLong(&ok);
-        if (!ok || whole > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return rt::Variant(static_cast<int>(whole));
-    }
-    const double value = token.text.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return rt::Variant(value);
-}
-
 // Walks the tokens keeping the place of each one: the groups it stands in and whether it is in
 // the assignments of a SET.
 class Walker {
@@ -162,7 +139,7 @@ private:
         const bool comparedText = token.kind == Kind::String && previous && isComparison(*previous);
         if (!valuesItem && !assigned && !comparedText)
             return;
-        if (const auto value = valueOf(token)) {
+        if (const auto value = parameterValue(token)) {
             m_values.append(*value);
             token.parameter = static_cast<int>(m_values.size());
         }
@@ -218,6 +195,28 @@ QList<rt::Variant> markParameters(QList<TsqlToken> &tokens)
         return {};
     }
     return values;
+}
+
+std::optional<rt::Variant> parameterValue(const TsqlToken &token)
+{
+    if (token.kind == Kind::String) {
+        if (isoFromDateLiteral(token.text))
+            return std::nullopt;
+        return rt::Variant(token.text);
+    }
+    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        return std::nullopt;
+    bool ok = false;
+    if (isDigits(token.text)) {
+        const qlonglong whole = token.text.toLongLong(&ok);
+        if (!ok || whole > std::numeric_limits<int>::max())
+            return std::nullopt;
+        return rt::Variant(static_cast<int>(whole));
+    }
+    const double value = token.text.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return rt::Variant(value);
 }
 
 QString shapeKey(const QList<TsqlToken> &tokens)

@@ -36,8 +36,11 @@ public:
             // SQLite would take a NUL for the end of the text and never reach what follows it.
             if (m_text.at(m_pos).isNull())
                 throwTsqlSyntaxError(tokens.isEmpty() ? QString() : tokens.last().text);
+            const qsizetype start = m_pos;
             TsqlToken token = next();
             token.spaced = spaced;
+            token.start = start;
+            token.end = m_pos;
             tokens.append(std::move(token));
         }
         return tokens;

@@ -26,6 +26,8 @@ struct TsqlToken {
     QString text;
     bool spaced = false; // blanks, line breaks or a comment stood before it
     int parameter = 0; // a literal passed as parameter ?N (see TsqlParameters); 0: written out
+    qsizetype start = 0; // where the token stands in the text: from start to end, end excluded
+    qsizetype end = 0;
 };
 
 // Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,
