@@ -57,7 +57,7 @@ EngineReplay::~EngineReplay()
 EngineReplay::Timing EngineReplay::run(QStringList &texts)
 {
     for (QString &text : texts) {
-        prepareText(text);
+        translateText(text);
         text = QString();
     }
     texts.clear();
@@ -72,7 +72,7 @@ EngineReplay::Timing EngineReplay::run(QStringList &texts)
     return timing;
 }
 
-void EngineReplay::prepareText(const QString &text)
+void EngineReplay::translateText(const QString &text)
 {
     using Kind = TranslatedStatement::Kind;
     QList<ado::sqlite::TsqlToken> tokens = ado::sqlite::tokenizeTsql(text);
@@ -84,16 +84,16 @@ void EngineReplay::prepareText(const QString &text)
     for (const TranslatedStatement &statement : *found) {
         switch (statement.kind) {
         case Kind::Sql:
-            m_steps.append(Step{prepared(statement.sql.toUtf8()), values});
+            m_steps.append(Step{statementOf(statement.sql.toUtf8()), values});
             break;
         case Kind::Begin:
-            m_steps.append(Step{prepared("BEGIN IMMEDIATE"), {}});
+            m_steps.append(Step{statementOf("BEGIN IMMEDIATE"), {}});
             break;
         case Kind::Commit:
-            m_steps.append(Step{prepared("COMMIT"), {}});
+            m_steps.append(Step{statementOf("COMMIT"), {}});
             break;
         case Kind::Rollback:
-            m_steps.append(Step{prepared("ROLLBACK"), {}});
+            m_steps.append(Step{statementOf("ROLLBACK"), {}});
             break;
         case Kind::Nothing:
             break;
@@ -103,28 +103,36 @@ void EngineReplay::prepareText(const QString &text)
     }
 }
 
-sqlite3_stmt *EngineReplay::prepared(const QByteArray &sql)
+qsizetype EngineReplay::statementOf(const QByteArray &sql)
 {
-    const auto found = m_statements.constFind(sql);
-    if (found != m_statements.constEnd())
+    const auto found = m_indexes.constFind(sql);
+    if (found != m_indexes.constEnd())
         return *found;
-    sqlite3_stmt *statement = nullptr;
+    m_sql.append(sql);
+    m_statements.append(nullptr);
+    return *m_indexes.insert(sql, m_sql.size() - 1);
+}
+
+sqlite3_stmt *EngineReplay::prepared(qsizetype index)
+{
+    sqlite3_stmt *&statement = m_statements[index];
+    if (statement)
+        return statement;
+    const QByteArray &sql = m_sql.at(index);
     const char *tail = nullptr;
     if (sqlite3_prepare_v3(m_handle.get(), sql.constData(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
                            &statement, &tail)
             != SQLITE_OK
         || !statement)
         throw std::runtime_error(std::string(sqlite3_errmsg(m_handle.get())) + " in " + sql.toStdString());
-    if (tail && !QByteArray(tail).trimmed().isEmpty()) {
-        sqlite3_finalize(statement);
+    if (tail && !QByteArray(tail).trimmed().isEmpty())
         throw std::runtime_error("the replay runs one statement per text: " + sql.toStdString());
-    }
-    return *m_statements.insert(sql, statement);
+    return statement;
 }
 
 void EngineReplay::execute(const Step &step)
 {
-    sqlite3_stmt *statement = step.statement;
+    sqlite3_stmt *statement = prepared(step.statement);
     const int parameters = std::min(sqlite3_bind_parameter_count(statement), static_cast<int>(step.values.size()));
     for (int i = 1; i <= parameters; ++i) {
         if (ado::sqlite::bindValue(statement, i, step.values.at(i - 1)) != SQLITE_OK)

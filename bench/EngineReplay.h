@@ -31,24 +31,28 @@ public:
         double cpuSeconds = 0; // what a busy machine does not stretch
     };
 
-    // Translates and prepares every text beforehand, then times only running them. Empties
-    // `texts` as it goes. Throws std::runtime_error on a statement that fails, and
+    // Translates every text beforehand, then times running them: each SQLite text prepared at
+    // its first use, as the engine prepares it, then bound and stepped. Empties `texts` as it
+    // goes. Throws std::runtime_error on a statement that fails, and
     // on a text the replay cannot run (a conditional statement, several statements in one).
     Timing run(QStringList &texts);
 
 private:
     struct Step {
-        sqlite3_stmt *statement = nullptr;
+        qsizetype statement = 0; // index in m_sql and m_statements
         QList<rt::Variant> values;
     };
 
-    void prepareText(const QString &text);
-    sqlite3_stmt *prepared(const QByteArray &sql);
+    void translateText(const QString &text);
+    qsizetype statementOf(const QByteArray &sql);
+    sqlite3_stmt *prepared(qsizetype statement);
     void execute(const Step &step);
 
     ado::sqlite::SqliteHandle m_handle;
     ado::sqlite::TsqlTranslator m_translator;
     QHash<QString, QList<ado::sqlite::TranslatedStatement>> m_translations; // by shape
-    QHash<QByteArray, sqlite3_stmt *> m_statements; // by SQLite text
+    QHash<QByteArray, qsizetype> m_indexes; // of each SQLite text in m_sql
+    QList<QByteArray> m_sql;
+    QList<sqlite3_stmt *> m_statements; // prepared at first use
     QList<Step> m_steps;
 };

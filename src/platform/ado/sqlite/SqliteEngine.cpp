@@ -335,7 +335,7 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
         StatementReset reset(statement);
         bindParameters(statement, sql);
         if (sqlite3_column_count(statement) > 0) {
-            result.resultSet = readResult(db, statement, sql);
+            result.resultSet = readResult(db, statement, sql, current.statements.declaredColumns());
             result.hasResultSet = true;
             continue;
         }
