@@ -9,6 +9,8 @@
 #include "settlements/SeleccionListas.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -80,10 +82,9 @@ const std::array<Suma, 5> sumas = {{
 
 constexpr int ColumnaTotales = 4;
 
-QString textoCelda(const Celda &celda, ado::Recordset &rs)
+QString textoDe(Forma forma, const rt::Variant &valor)
 {
-    const rt::Variant &valor = rs(celda.campo);
-    switch (celda.forma) {
+    switch (forma) {
     case Forma::Nulable:
         return gUtil->ValorCampo(valor);
     case Forma::SinBlancosIniciales:
@@ -98,6 +99,48 @@ QString textoCelda(const Celda &celda, ado::Recordset &rs)
     }
     return rt::CStr(valor);
 }
+
+// A column of the lines as the load reads it: its field, found by name at its first use, and
+// the text of the last value it showed. The lines of one voucher repeat its type, number, date,
+// list and collection, and mostly their rates: a value equal to the one above is not formatted
+// again, which is most of the cost of a list of tens of thousands of lines.
+class ColumnaDetalle {
+public:
+    explicit ColumnaDetalle(const QString &campo, Forma forma = Forma::Texto)
+        : m_campo(campo)
+        , m_forma(forma)
+    {
+    }
+
+    // The current row's value. Throws RuntimeError 3265 when the query has no such column.
+    const rt::Variant &valor(ado::Recordset &rs)
+    {
+        if (!m_field)
+            m_field = rs.Fields(m_campo);
+        return m_field->Value();
+    }
+
+    // The current row's text. Throws as the value's conversion does (94 for a Null that
+    // needs a value).
+    QString texto(ado::Recordset &rs)
+    {
+        const rt::Variant &actual = valor(rs);
+        if (!m_visto || !(actual == m_valor)) {
+            m_texto = textoDe(m_forma, actual);
+            m_valor = actual;
+            m_visto = true;
+        }
+        return m_texto;
+    }
+
+private:
+    QString m_campo;
+    Forma m_forma;
+    std::optional<ado::Field> m_field;
+    bool m_visto = false;
+    rt::Variant m_valor;
+    QString m_texto;
+};
 
 bool esNotaDeCredito(const QString &tc)
 {
@@ -183,6 +226,14 @@ void ListaDetalle::cargar(const QString &idLiquidacion, const QTreeWidget &vende
 bool ListaDetalle::cargarFilas(CargadorLista &cargador)
 {
     ado::Recordset &rs = cargador.filas();
+    std::vector<ColumnaDetalle> columnasCeldas;
+    columnasCeldas.reserve(celdas.size());
+    for (const Celda &celda : celdas)
+        columnasCeldas.emplace_back(celda.campo, celda.forma);
+    std::vector<ColumnaDetalle> columnasSumas;
+    columnasSumas.reserve(sumas.size());
+    for (const Suma &suma : sumas)
+        columnasSumas.emplace_back(suma.campo);
     std::array<rt::Currency, sumas.size()> totales{};
     int contador = 0;
     for (;;) {
@@ -195,9 +246,9 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         ++contador;
         QStringList textos;
         textos.reserve(static_cast<qsizetype>(celdas.size()) + 1);
-        for (const Celda &celda : celdas) {
+        for (ColumnaDetalle &columna : columnasCeldas) {
             QString texto;
-            if (!paso([&] { texto = textoCelda(celda, rs); }))
+            if (!paso([&] { texto = columna.texto(rs); }))
                 return false;
             textos << texto;
         }
@@ -205,7 +256,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         if (!paso([&] { cargador.agregarFila(textos); }))
             return false;
         for (size_t i = 0; i < sumas.size(); ++i) {
-            if (!paso([&] { totales.at(i) += rt::CCur(rs(sumas.at(i).campo)); }))
+            if (!paso([&] { totales.at(i) += rt::CCur(columnasSumas.at(i).valor(rs)); }))
                 return false;
         }
         if (!paso([&] { rs.MoveNext(); }))
