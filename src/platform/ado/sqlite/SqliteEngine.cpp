@@ -277,14 +277,17 @@ QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<r
     QList<TsqlToken> tokens = tokenizeTsql(text);
     parameters = markParameters(tokens);
     const QString key = shapeKey(tokens);
-    auto found = m_translations.constFind(key);
-    if (found == m_translations.constEnd()) {
-        if (m_translations.size() >= TranslationCacheSize)
-            m_translations.clear();
-        found = m_translations.insert(key, m_translator.translate(tokens));
+    const auto found = m_translations.constFind(key);
+    if (found != m_translations.constEnd()) {
+        // A shape sent a second time is likely sent again: from now on it is recognised by its
+        // text. Texts whose shape never comes back (numbers written out in their conditions)
+        // would only push the repeated ones out.
+        m_shapes.remember(text, tokens, *found);
+        return *found;
     }
-    m_shapes.remember(text, tokens, *found);
-    return *found;
+    if (m_translations.size() >= TranslationCacheSize)
+        m_translations.clear();
+    return *m_translations.insert(key, m_translator.translate(tokens));
 }
 
 void SqliteEngine::bindParameters(sqlite3_stmt *statement, const QString &sql)
