@@ -5,11 +5,11 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
+#include "settlements/CampoLista.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -38,109 +38,58 @@ const std::vector<ColumnaLista> &columnas()
     return lista;
 }
 
-// How a field becomes the text of its cell: Texto and Importe need a value (a Null raises 94),
-// Nulable shows a Null as an empty text.
-enum class Forma { Texto, Nulable, SinBlancosIniciales, Importe };
+QString sinBlancosIniciales(const rt::Variant &valor)
+{
+    return rt::LTrim(rt::CStr(valor));
+}
 
+// Read as a number without the trip through its text; a Null fails as its text does.
+QString importe(const rt::Variant &valor)
+{
+    if (valor.isNull())
+        return FmtMoneda(rt::CStr(valor), 2, true);
+    return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
+}
+
+// The cells of a detail row before its ordinal, in column order: the field and how it shows.
+// rt::CStr and importe need a value (a Null raises 94); textoNulable shows a Null as empty.
 struct Celda {
-    QString campo;
-    Forma forma;
+    const char *campo;
+    CampoLista::Formato formato;
 };
-
-// The cells of a detail row before its ordinal, in column order.
-const std::array<Celda, 16> celdas = {{
-    {QStringLiteral("tc"), Forma::Nulable},
-    {QStringLiteral("IdComprobante"), Forma::Texto},
-    {QStringLiteral("Fecha"), Forma::Texto},
-    {QStringLiteral("IdArticulo"), Forma::SinBlancosIniciales},
-    {QStringLiteral("Descripcion"), Forma::Nulable},
-    {QStringLiteral("Cantidad"), Forma::Importe},
-    {QStringLiteral("valorvtaconiva"), Forma::Importe},
-    {QStringLiteral("AlicuotaIVA"), Forma::Importe},
-    {QStringLiteral("valorventa"), Forma::Importe},
-    {QStringLiteral("porcdescuentocobranza"), Forma::Importe},
-    {QStringLiteral("ImporteNeto"), Forma::Importe},
-    {QStringLiteral("importecomision"), Forma::Importe},
-    {QStringLiteral("Comision"), Forma::Importe},
-    {QStringLiteral("IdLista"), Forma::Texto},
-    {QStringLiteral("cbtc"), Forma::Nulable},
-    {QStringLiteral("IdCobranza"), Forma::Nulable},
+constexpr std::array<Celda, 16> celdas = {{
+    {"tc", &textoNulable},
+    {"IdComprobante", &rt::CStr},
+    {"Fecha", &rt::CStr},
+    {"IdArticulo", &sinBlancosIniciales},
+    {"Descripcion", &textoNulable},
+    {"Cantidad", &importe},
+    {"valorvtaconiva", &importe},
+    {"AlicuotaIVA", &importe},
+    {"valorventa", &importe},
+    {"porcdescuentocobranza", &importe},
+    {"ImporteNeto", &importe},
+    {"importecomision", &importe},
+    {"Comision", &importe},
+    {"IdLista", &rt::CStr},
+    {"cbtc", &textoNulable},
+    {"IdCobranza", &textoNulable},
 }};
 
 // The summed columns: their field and their position in the row.
 struct Suma {
-    QString campo;
+    const char *campo;
     int columna;
 };
-const std::array<Suma, 5> sumas = {{
-    {QStringLiteral("Cantidad"), 5},
-    {QStringLiteral("valorvtaconiva"), 6},
-    {QStringLiteral("valorventa"), 8},
-    {QStringLiteral("ImporteNeto"), 10},
-    {QStringLiteral("importecomision"), 11},
+constexpr std::array<Suma, 5> sumas = {{
+    {"Cantidad", 5},
+    {"valorvtaconiva", 6},
+    {"valorventa", 8},
+    {"ImporteNeto", 10},
+    {"importecomision", 11},
 }};
 
 constexpr int ColumnaTotales = 4;
-
-QString textoDe(Forma forma, const rt::Variant &valor)
-{
-    switch (forma) {
-    case Forma::Nulable:
-        return gUtil->ValorCampo(valor);
-    case Forma::SinBlancosIniciales:
-        return rt::LTrim(rt::CStr(valor));
-    case Forma::Importe:
-        // Read as a number without the trip through its text; a Null fails as its text does.
-        if (valor.isNull())
-            return FmtMoneda(rt::CStr(valor), 2, true);
-        return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
-    case Forma::Texto:
-        break;
-    }
-    return rt::CStr(valor);
-}
-
-// A column of the lines as the load reads it: its field, found by name at its first use, and
-// the text of the last value it showed. The lines of one voucher repeat its type, number, date,
-// list and collection, and mostly their rates: a value equal to the one above is not formatted
-// again, which is most of the cost of a list of tens of thousands of lines.
-class ColumnaDetalle {
-public:
-    explicit ColumnaDetalle(const QString &campo, Forma forma = Forma::Texto)
-        : m_campo(campo)
-        , m_forma(forma)
-    {
-    }
-
-    // The current row's value. Throws RuntimeError 3265 when the query has no such column.
-    const rt::Variant &valor(ado::Recordset &rs)
-    {
-        if (!m_field)
-            m_field = rs.Fields(m_campo);
-        return m_field->Value();
-    }
-
-    // The current row's text. Throws as the value's conversion does (94 for a Null that
-    // needs a value).
-    QString texto(ado::Recordset &rs)
-    {
-        const rt::Variant &actual = valor(rs);
-        if (!m_visto || !(actual == m_valor)) {
-            m_texto = textoDe(m_forma, actual);
-            m_valor = actual;
-            m_visto = true;
-        }
-        return m_texto;
-    }
-
-private:
-    QString m_campo;
-    Forma m_forma;
-    std::optional<ado::Field> m_field;
-    bool m_visto = false;
-    rt::Variant m_valor;
-    QString m_texto;
-};
 
 bool esNotaDeCredito(const QString &tc)
 {
@@ -226,14 +175,14 @@ void ListaDetalle::cargar(const QString &idLiquidacion, const QTreeWidget &vende
 bool ListaDetalle::cargarFilas(CargadorLista &cargador)
 {
     ado::Recordset &rs = cargador.filas();
-    std::vector<ColumnaDetalle> columnasCeldas;
-    columnasCeldas.reserve(celdas.size());
+    std::vector<CampoLista> campos;
+    campos.reserve(celdas.size());
     for (const Celda &celda : celdas)
-        columnasCeldas.emplace_back(celda.campo, celda.forma);
-    std::vector<ColumnaDetalle> columnasSumas;
-    columnasSumas.reserve(sumas.size());
+        campos.emplace_back(QLatin1String(celda.campo), celda.formato);
+    std::vector<CampoLista> sumados;
+    sumados.reserve(sumas.size());
     for (const Suma &suma : sumas)
-        columnasSumas.emplace_back(suma.campo);
+        sumados.emplace_back(QLatin1String(suma.campo));
     std::array<rt::Currency, sumas.size()> totales{};
     int contador = 0;
     for (;;) {
@@ -246,9 +195,9 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         ++contador;
         QStringList textos;
         textos.reserve(static_cast<qsizetype>(celdas.size()) + 1);
-        for (ColumnaDetalle &columna : columnasCeldas) {
+        for (CampoLista &campo : campos) {
             QString texto;
-            if (!paso([&] { texto = columna.texto(rs); }))
+            if (!paso([&] { texto = campo.texto(rs); }))
                 return false;
             textos << texto;
         }
@@ -256,7 +205,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         if (!paso([&] { cargador.agregarFila(textos); }))
             return false;
         for (size_t i = 0; i < sumas.size(); ++i) {
-            if (!paso([&] { totales.at(i) += rt::CCur(columnasSumas.at(i).valor(rs)); }))
+            if (!paso([&] { totales.at(i) += rt::CCur(sumados.at(i).valor(rs)); }))
                 return false;
         }
         if (!paso([&] { rs.MoveNext(); }))
