@@ -103,6 +103,39 @@ bool isDigits(const QString &text)
     return !text.isEmpty();
 }
 
+// The value a literal stands for, when it may travel as a parameter.
+std::optional<rt::Variant> valueOf(const TsqlToken &token)
+{
+    if (token.kind == Kind::String) {
+        if (isoFromDateLiteral(token.text))
+            return std::nullopt;
+        return rt::Variant(token.text);
+    }
+    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        return std::nullopt;
+    if (isDigits(token.text)) {
+        bool ok = false;
+        const qlonglong whole = token.text.toLongLong(&ok);
+        if (!ok || whole > std::numeric_limits<int>::max())
+            return std::nullopt;
+        return rt::Variant(static_cast<int>(whole));
+    }
+    // The digits are ASCII: read in place, without the locale lookups of QString::toDouble,
+    // which cost more than the rest of recognising a statement sent again. Both round exactly.
+    QVarLengthArray<char, 64> digits(token.text.size());
+    for (qsizetype i = 0; i < token.text.size(); ++i) {
+        const char16_t c = token.text.at(i).unicode();
+        if (c > 0x7F)
+            return std::nullopt;
+        digits[i] = static_cast<char>(c);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
+    if (error != std::errc() || end != digits.cend())
+        return std::nullopt;
+    return rt::Variant(value);
+}
+
 // Walks the tokens keeping the place of each one: the groups it stands in and whether it is in
 // the assignments of a SET.
 class Walker {
@@ -141,7 +174,7 @@ private:
         const bool comparedText = token.kind == Kind::String && previous && isComparison(*previous);
         if (!valuesItem && !assigned && !comparedText)
             return;
-        if (const auto value = parameterValue(token)) {
+        if (const auto value = valueOf(token)) {
             m_values.append(*value);
             token.parameter = static_cast<int>(m_values.size());
         }
@@ -201,34 +234,7 @@ QList<rt::Variant> markParameters(QList<TsqlToken> &tokens)
 
 std::optional<rt::Variant> parameterValue(const TsqlToken &token)
 {
-    if (token.kind == Kind::String) {
-        if (isoFromDateLiteral(token.text))
-            return std::nullopt;
-        return rt::Variant(token.text);
-    }
-    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        return std::nullopt;
-    if (isDigits(token.text)) {
-        bool ok = false;
-        const qlonglong whole = token.text.toLongLong(&ok);
-        if (!ok || whole > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return rt::Variant(static_cast<int>(whole));
-    }
-    // The digits are ASCII: read in place, without the locale lookups of QString::toDouble,
-    // which cost more than the rest of recognising a statement sent again. Both round exactly.
-    QVarLengthArray<char, 64> digits(token.text.size());
-    for (qsizetype i = 0; i < token.text.size(); ++i) {
-        const char16_t c = token.text.at(i).unicode();
-        if (c > 0x7F)
-            return std::nullopt;
-        digits[i] = static_cast<char>(c);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
-    if (error != std::errc() || end != digits.cend())
-        return std::nullopt;
-    return rt::Variant(value);
+    return valueOf(token);
 }
 
 QString shapeKey(const QList<TsqlToken> &tokens)

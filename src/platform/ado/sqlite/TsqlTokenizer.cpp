@@ -46,6 +46,20 @@ public:
         return tokens;
     }
 
+    std::optional<TsqlToken> literalAt(qsizetype pos)
+    {
+        const QChar c = at(pos);
+        const bool string = c == u'\'' || ((c == u'N' || c == u'n') && at(pos + 1) == u'\'');
+        const bool number = c.isDigit() || (c == u'.' && at(pos + 1).isDigit());
+        if (!string && !number)
+            return std::nullopt;
+        m_pos = pos;
+        TsqlToken token = next();
+        token.start = pos;
+        token.end = m_pos;
+        return token;
+    }
+
 private:
     QChar at(qsizetype pos) const { return pos < m_text.size() ? m_text.at(pos) : QChar(); }
 
@@ -220,6 +234,11 @@ private:
 QList<TsqlToken> tokenizeTsql(const QString &text)
 {
     return Lexer(text).run();
+}
+
+std::optional<TsqlToken> tsqlLiteralAt(const QString &text, qsizetype pos)
+{
+    return Lexer(text).literalAt(pos);
 }
 
 } // namespace ado::sqlite

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace ado::sqlite {
 
@@ -34,6 +35,11 @@ struct TsqlToken {
 // /* */ nested as SQL Server nests them). Throws EngineError (syntax, native 102) on an
 // unterminated string literal, quoted name or comment, and on a NUL character outside them.
 QList<TsqlToken> tokenizeTsql(const QString &text);
+
+// The string or number literal that starts at `pos` of `text`, read as tokenizeTsql reads it
+// there (its `start` and `end` set); none when no literal starts at `pos`. Throws EngineError
+// (syntax, native 102) on an unterminated string.
+std::optional<TsqlToken> tsqlLiteralAt(const QString &text, qsizetype pos);
 
 } // namespace ado::sqlite
 
