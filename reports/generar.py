@@ -164,19 +164,60 @@ TITULOS = {
 
 
 def columnas_venta(discrimina, precios):
-    """(heading, column, x, width, right-aligned) of the lines of a sales voucher."""
+    """(heading, value, x, width, right-aligned, format) of the lines of a sales voucher."""
     if not precios:
-        return [("Código", "COLUMNA1", 1, 28, False), ("Descripción", "COLUMNA2", 30, 120, False),
-                ("Unidad", "COLUMNA3", 151, 15, False), ("Cantidad", "COLUMNA4", 166, 23, True)]
-    columnas = [("Código", "COLUMNA1", 1, 24, False), ("Descripción", "COLUMNA2", 26, 76 if discrimina else 86, False),
-                ("Cantidad", "COLUMNA4", 113, 15, True)]
+        return [("Código", "{AUX.COLUMNA1}", 1, 28, False, None), ("Descripción", "{AUX.COLUMNA2}", 30, 120, False, None),
+                ("Unidad", "{AUX.COLUMNA3}", 151, 15, False, None), ("Cantidad", "{AUX.COLUMNA4}", 166, 23, True, None)]
     if discrimina:
-        columnas += [("P. Unit. s/IVA", "COLUMNA7", 129, 20, True), ("% Bonif.", "COLUMNA10", 150, 10, True),
-                     ("% IVA", "COLUMNA17", 103, 10, True)]
-    else:
-        columnas += [("P. Unitario", "COLUMNA5", 129, 20, True), ("% Bonif.", "COLUMNA10", 150, 12, True)]
-    columnas.append(("Subtotal", "COLUMNA6", 163, 26, True))
-    return columnas
+        return [("Código", "{AUX.COLUMNA1}", 1, 22, False, None), ("Descripción", "{AUX.COLUMNA2}", 24, 68, False, None),
+                ("Cantidad", "{AUX.COLUMNA4}", 93, 14, True, None),
+                ("P. Unit. s/IVA", "{AUX.COLUMNA7}", 108, 20, True, None),
+                ("% Bonif.", "{AUX.COLUMNA10}", 129, 12, True, None), ("% IVA", "{@Alicuota}", 142, 12, True, None),
+                ("Subtotal s/IVA", "{@NetoLinea}", 155, 34, True, "0.00")]
+    return [("Código", "{AUX.COLUMNA1}", 1, 24, False, None), ("Descripción", "{AUX.COLUMNA2}", 26, 86, False, None),
+            ("Cantidad", "{AUX.COLUMNA4}", 113, 15, True, None), ("P. Unitario", "{AUX.COLUMNA5}", 129, 20, True, None),
+            ("% Bonif.", "{AUX.COLUMNA10}", 150, 12, True, None), ("Subtotal", "{AUX.COLUMNA6}", 163, 26, True, None)]
+
+
+# A line's amounts without VAT, worked out from its quantity, unit price without VAT and bonus; its
+# VAT is what its total with VAT adds to that. Rows of other kinds have no bonus, so these are Null
+# for them; the other concepts of a letter-A voucher carry their amount without VAT.
+CALCULOS_LINEA = {
+    "Alicuota": "{T.COLUMNA17} + 0",
+    "NetoLinea": "Round({T.COLUMNA4} * {T.COLUMNA7} * (100 - {T.COLUMNA10}) / 100, 2)",
+    "IvaLinea": "{T.COLUMNA6} - {@NetoLinea}",
+    "NetoFila": "IIf({T.TIPO} = 'OC', {T.COLUMNA7}, {@NetoLinea})",
+}
+
+
+def calculos(alias):
+    return {k: v.replace("{T.", "{%s." % alias) for k, v in CALCULOS_LINEA.items()}
+
+
+def renglones_de(alias):
+    """The voucher's own work rows, as a sub-report reads them beside the main report's."""
+    return [{"field": "{%s.%s}" % (alias, c), "main": "{AUX.%s}" % c}
+            for c in ("TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "USUARIO")]
+
+
+def subreportes_iva():
+    """Neto gravado, then one line per VAT rate of the lines, each with its amount."""
+    etiqueta = {"size": 8}
+    return [
+        {"name": "NetoGravado", "tables": [{"table": "AUX_MV_CPTE", "alias": "N"}], "links": renglones_de("N"),
+         "computed": calculos("N"),
+         "sums": [{"name": "Neto", "field": "{@NetoFila}"}],
+         "reportFooter": {"height": 5, "items": [
+             fuente(texto("Neto gravado:", [2, 0.5, 30, 4.5]), **etiqueta),
+             fuente(derecha(texto("{#Neto}", [32, 0.5, 36, 4.5], format="#,##0.00")), **etiqueta)]}},
+        {"name": "Alicuotas", "tables": [{"table": "AUX_MV_CPTE", "alias": "I"}], "links": renglones_de("I"),
+         "computed": calculos("I"), "sort": ["+{I.COLUMNA17}"],
+         "groups": [{"name": "Alicuota", "field": "{I.COLUMNA17}", "footer": {
+             "height": 5, "suppress": "IsNull({I.COLUMNA17})", "items": [
+                 fuente(texto("IVA {@Alicuota} %:", [2, 0.5, 30, 4.5]), **etiqueta),
+                 fuente(derecha(texto("{#Iva}", [32, 0.5, 36, 4.5], format="#,##0.00")), **etiqueta)]}}],
+         "sums": [{"name": "Iva", "field": "{@IvaLinea}", "reset": "Alicuota"}]},
+    ]
 
 
 def nulo_o_distinto(tipo):
@@ -212,7 +253,7 @@ def venta(tc, letra, electronico=False, con_qr=False):
         fuente(texto("Condición de venta: {AUX.FormaDePago}", [2, 47, 186, 5]), size=7.5),
         caja(0, 55, ANCHO, 6, "#e6e6e6", 0.2),
     ]
-    for encabezado, _, x, w, der in columnas:
+    for encabezado, _, x, w, der, _ in columnas:
         item = fuente(texto(encabezado, [x, 55.5, w, 5]), size=7, bold=True)
         cabecera.append(derecha(item) if der else item)
 
@@ -220,9 +261,13 @@ def venta(tc, letra, electronico=False, con_qr=False):
         item = campo("{AUX.%s}" % columna, [x, 0, w, 4.5])
         return derecha(item) if der else item
 
+    def valor(plantilla, x, w, der, formato):
+        item = texto(plantilla, [x, 0, w, 4.5], format=formato) if formato else campo(plantilla, [x, 0, w, 4.5])
+        return derecha(item) if der else item
+
     detalle = [
         {"height": 4.5, "suppress": nulo_o_distinto("IN"),
-         "items": [celda(c, x, w, d) for _, c, x, w, d in columnas]},
+         "items": [valor(v, x, w, d, f) for _, v, x, w, d, f in columnas]},
         {"height": 5, "suppress": nulo_o_distinto("M"),
          "items": [fuente(campo("{AUX.Seccion}", [1, 0.5, 188, 4.5]), size=8, bold=True)]},
         {"height": 2, "suppress": nulo_o_distinto("3"), "items": []},
@@ -234,43 +279,56 @@ def venta(tc, letra, electronico=False, con_qr=False):
          "items": [celda("COLUMNA2", 26, 130, False), celda("COLUMNA6", 163, 26, True)]},
         {"height": 3.5, "suppress": "IsNull({AUX.TIPO}) or ({AUX.TIPO} <> 'XX' and {AUX.TIPO} <> 'ZZ')",
          "items": [fuente(campo("{AUX.Seccion}", [26, 0, 160, 3.5]), size=6.5, italic=True)]},
+        # The footer observation: the row without kind that carries it, after the lines.
+        {"height": 6, "suppress": "not (IsNull({AUX.TIPO}) or {AUX.TIPO} = '') or IsNull({AUX.PieDePagina}) "
+                                  "or {AUX.PieDePagina} = ''",
+         "items": [fuente(campo("{AUX.PieDePagina}", [1, 1.5, 188, 4.5]), size=7.5, italic=True)]},
     ]
     totales = [fuente(texto("Son: {AUX.IMPORTEENLETRAS}", [0, 1, 190, 5]), size=8, italic=True),
-               fuente(campo("{AUX.Encabezado}", [0, 6.5, 118, 4.5]), size=7.5),
-               fuente(campo("{@PieDePagina}", [0, 11, 118, 4.5]), size=7.5),
-               caja(120, 6, 70, 19, None, 0.3)]
+               fuente(campo("{AUX.Encabezado}", [0, 6.5, 118, 4.5], suppress="IsNull({AUX.Encabezado}) or "
+                                                                         "{AUX.Encabezado} = '.'"), size=7.5),
+               fuente(campo("{@PieDePagina}", [0, 11, 118, 4.5]), size=7.5)]
+    final = []
     if precios:
-        if discrimina:
-            totales += [
-                fuente(texto("Neto gravado:", [122, 7, 30, 4.5]), size=8),
-                fuente(derecha(campo("{CPTE.NetoGravado}", [152, 7, 36, 4.5], format="money")), size=8),
-                fuente(texto("No gravado:", [122, 12, 30, 4.5]), size=8),
-                fuente(derecha(campo("{CPTE.NetoNoGravado}", [152, 12, 36, 4.5], format="money")), size=8),
-            ]
-        totales += [
-            fuente(texto("TOTAL $", [122, 19, 30, 5.5]), size=10, bold=True),
-            fuente(derecha(campo("{CPTE.Importe}", [150, 19, 38, 5.5], format="money")), size=10, bold=True),
+        pesos = "IsNull({CPTE.Moneda}) or {CPTE.Moneda} = '' or {CPTE.Moneda} = '1'"
+        cierre = [
+            fuente(texto("TOTAL $", [122, 1, 30, 5.5], suppress="not (%s)" % pesos), size=10, bold=True),
+            fuente(texto("TOTAL U$S", [122, 1, 30, 5.5], suppress=pesos), size=10, bold=True),
+            fuente(derecha(campo("{CPTE.Importe}", [150, 1, 38, 5.5], format="money")), size=10, bold=True),
         ]
+        if discrimina:
+            final.append({"height": 2, "items": [linea(120, 1, ANCHO, 1, 0.3),
+                                                 {"subreport": "NetoGravado", "x": 120},
+                                                 {"subreport": "Alicuotas", "x": 120}]})
+            cierre = [fuente(texto("No gravado:", [122, 0.5, 30, 4.5]), size=8),
+                      fuente(derecha(campo("{CPTE.NetoNoGravado}", [152, 0.5, 36, 4.5], format="money")), size=8),
+                      ] + [dict(i, at=[i["at"][0], i["at"][1] + 5, i["at"][2], i["at"][3]]) for i in cierre]
+        final.append({"height": 12 if discrimina else 7, "items": cierre + [linea(120, 0.2, ANCHO, 0.2, 0.3)]})
     if electronico:
         if con_qr:
-            totales.append(imagen([0, 26, 26, 26], "{QR.QR_AFIP}"))
+            totales.append(imagen([0, 13, 26, 26], "{QR.QR_AFIP}"))
         totales += [
-            imagen([28 if con_qr else 0, 28, 32, 11], "{QR.IMG_AFIP}"),
-            fuente(texto("Comprobante Autorizado", [28 if con_qr else 0, 40, 60, 4.5]), size=7, italic=True),
-            fuente(texto("CAE N°: {ELEC.CAE}", [120, 28, 70, 5]), size=8.5, bold=True),
-            fuente(texto("Fecha de emisión: {ELEC.Fecha_CPTE}", [120, 33.5, 70, 4.5], format="date"), size=8),
+            imagen([28 if con_qr else 0, 15, 32, 11], "{QR.IMG_AFIP}"),
+            fuente(texto("Comprobante Autorizado", [28 if con_qr else 0, 27, 60, 4.5]), size=7, italic=True),
+            fuente(texto("CAE N°: {ELEC.CAE}", [120, 15, 70, 5]), size=8.5, bold=True),
+            fuente(texto("Fecha de emisión: {ELEC.Fecha_CPTE}", [120, 20.5, 70, 4.5], format="date"), size=8),
         ]
-    return {
+    definicion = {
         "title": "%s %s" % (titulo, letra),
         "page": {"size": "A4", "margins": [10, 10, 10, 8]},
         "font": {"family": "Arial", "size": 7.5},
         "tables": tablas,
         "sort": ["+{AUX.ID}"],
         "formulas": formulas_comunes(),
+        "computed": calculos("AUX"),
         "pageHeader": {"height": 63, "items": cabecera},
         "detail": detalle,
-        "pageFooter": [{"height": 54 if electronico else 27, "items": totales}, pie_de_pagina(titulo)],
+        "reportFooter": final,
+        "pageFooter": [{"height": 41 if electronico else 16, "items": totales}, pie_de_pagina(titulo)],
     }
+    if discrimina and precios:
+        definicion["subreports"] = subreportes_iva()
+    return definicion
 
 
 # Receipts and payment orders -----------------------------------------------------------------
@@ -293,18 +351,24 @@ def recibo(titulo, contraparte, pago, subreporte=False):
         caja(0, 55, ANCHO, 6, "#e6e6e6", 0.2),
         linea(92, 55, 92, 61, 0.2),
     ]
+    # A means of payment takes a second line for its bank or card member and its due date or
+    # instalments, so every stored text prints whole at the size of the rest.
     columnas = [("Fecha", "COLUMNA1", 0.5, 15, False), ("Comprobante", "COLUMNA2", 15.5, 26, False),
                 ("Importe", "COLUMNA9", 41.5, 16.5, True), ("Aplicado", "COLUMNA3", 58, 16.5, True),
-                ("Saldo", "COLUMNA11", 74.5, 16.5, True), ("Medio", "COLUMNA4", 93, 30, False),
-                ("Número", "COLUMNA5", 123, 20, False), ("Banco / Socio", "COLUMNA6", 143, 18, False),
-                ("Vto. / Cuotas", "COLUMNA7", 161, 13, False), ("Importe", "COLUMNA8", 174, 15.5, True)]
+                ("Saldo", "COLUMNA11", 74.5, 16.5, True), ("Medio / Banco o Socio", "COLUMNA4", 93, 50, False),
+                ("Número / Vto. o Cuotas", "COLUMNA5", 143, 34, False), ("Importe", "COLUMNA8", 172, 17.5, True)]
+    segunda = [("COLUMNA6", 96, 76), ("COLUMNA7", 172, 17.5)]
     for encabezado, _, x, w, der in columnas:
         item = fuente(texto(encabezado, [x, 55.5, w, 5]), size=7, bold=True)
         cabecera.append(derecha(item) if der else item)
-    detalle = {"height": 4.5, "items": [linea(92, 0, 92, 4.5, 0.1)]}
+    primera = {"height": 4, "items": [linea(92, 0, 92, 4, 0.1)]}
     for _, columna, x, w, der in columnas:
-        item = fuente(campo("{AUX.%s}" % columna, [x, 0, w, 4.5]), size=7)
-        detalle["items"].append(derecha(item) if der else item)
+        item = fuente(campo("{AUX.%s}" % columna, [x, 0, w, 4]), size=7)
+        primera["items"].append(derecha(item) if der else item)
+    vacia = " and ".join("(IsNull({AUX.%s}) or {AUX.%s} = '')" % (c, c) for c, _, _ in segunda)
+    detalle = [primera, {"height": 3.5, "suppress": vacia, "items": [linea(92, 0, 92, 3.5, 0.1)] + [
+        derecha(fuente(campo("{AUX.%s}" % c, [x, 0, w, 3.5]), size=6.5)) if c == "COLUMNA7"
+        else fuente(campo("{AUX.%s}" % c, [x, 0, w, 3.5]), size=6.5) for c, x, w in segunda]}]
 
     def total(etiqueta, formula, x, y, negrita=False):
         return [fuente(texto(etiqueta, [x, y, 30, 4.5]), size=7.5, bold=negrita),
@@ -354,11 +418,42 @@ def recibo(titulo, contraparte, pago, subreporte=False):
             "reportHeader": {"height": 5, "items": [
                 fuente(texto("Imputación del pago", [0, 0.5, 100, 4.5]), size=7.5, bold=True)]},
             "detail": {"height": 4, "items": [
-                fuente(texto("{APL.TCO_ORIGEN} {APL.IDCOMPROBANTE_ORIGEN}", [0, 0, 60, 4],
-                             format="@@@@ @@@@-@@@@@@@@"), size=7),
+                fuente(campo("{APL.TCO_ORIGEN}", [0, 0, 9, 4]), size=7),
+                fuente(campo("{APL.IDCOMPROBANTE_ORIGEN}", [8, 0, 52, 4], format="@@@@-@@@@@@@@@"), size=7),
                 fuente(derecha(campo("{APL.IMPORTE}", [60, 0, 30, 4], format="money")), size=7)]},
         }]
     return definicion
+
+
+# Restaurant orders --------------------------------------------------------------------------
+
+def comanda(titulo):
+    """An order's lines for its kitchen, its bar or the consumption report, when printed as a form."""
+    cabecera = [fuente(campo("{@NombreEmpresa}", [0, 0, 120, 7]), size=12, bold=True),
+                fuente(texto(titulo, [120, 0, 70, 7]), size=12, bold=True),
+                fuente(texto("N° {CPTE.IdComprobante}", [120, 7, 70, 5], format="@@@@-@@@@@@@@"), size=9),
+                fuente(texto("Fecha: {CPTE.Fecha}", [120, 12, 70, 4.5], format="date"), size=8),
+                fuente(texto("Cliente: {CPTE.Nombre}", [0, 12, 118, 4.5]), size=8),
+                caja(0, 18, ANCHO, 5.5, "#e6e6e6", 0.2),
+                fuente(texto("Artículo", [1, 18.5, 25, 4.5]), size=7, bold=True),
+                fuente(texto("Descripción", [27, 18.5, 130, 4.5]), size=7, bold=True),
+                fuente(derecha(texto("Cantidad", [160, 18.5, 29, 4.5])), size=7, bold=True)]
+    return {
+        "title": titulo,
+        "page": {"size": "A4", "margins": [10, 10, 10, 8]},
+        "font": {"family": "Arial", "size": 8},
+        "tables": [{"table": "V_MV_CPTE", "alias": "CPTE"},
+                   {"table": "V_MV_CPTEINSUMOS", "alias": "L", "join": "inner",
+                    "on": [["{L.TC}", "{CPTE.TC}"], ["{L.IdComprobante}", "{CPTE.IdComprobante}"],
+                           ["{L.IdComplemento}", "{CPTE.IdComplemento}"]]}],
+        "sort": ["+{CPTE.IdComprobante}", "+{L.ID}"],
+        "formulas": formulas_comunes(),
+        "pageHeader": {"height": 25, "items": cabecera},
+        "detail": {"height": 4.5, "items": [campo("{L.IdArticulo}", [1, 0, 25, 4.5]),
+                                            campo("{L.Descripcion}", [27, 0, 130, 4.5]),
+                                            derecha(campo("{L.Cantidad}", [160, 0, 29, 4.5]))]},
+        "pageFooter": pie_de_pagina(titulo),
+    }
 
 
 # Purchases -----------------------------------------------------------------------------------
@@ -415,7 +510,7 @@ def principal():
         for letra in letras:
             escribir("%s-%s.rpt" % (tc, letra), venta(tc, letra))
     electronicos = os.path.join(CARPETA, "eFactura")
-    for tc, letras in (("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC")):
+    for tc, letras in (("FC", "ABC"), ("FCE", "AB"), ("NC", "ABC"), ("ND", "ABC"), ("NCFP", "X")):
         for letra in letras:
             escribir("e%s-%s.RPT" % (tc, letra), venta(tc, letra, True, True), electronicos)
             escribir("e%s-%s_SINQR.RPT" % (tc, letra), venta(tc, letra, True, False), electronicos)
@@ -424,6 +519,10 @@ def principal():
     escribir("LiqOPG.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
     escribir("OPG-X.rpt", recibo("ORDEN DE PAGO", "Pagamos a:", "Valores entregados", True))
     escribir("CpteCompras.rpt", compras())
+    for nombre, titulo in (("ParteConsumoPE", "PARTE DE CONSUMO"), ("COMANDA", "COMANDA"),
+                           ("COMANDA_COCINA", "COMANDA COCINA"), ("COMANDA_BAR", "COMANDA BARRA"),
+                           ("COMANDA_BAR2", "COMANDA BARRA")):
+        escribir("%s.rpt" % nombre, comanda(titulo))
 
 
 if __name__ == "__main__":

@@ -78,6 +78,8 @@ public:
         : m_prng(prng)
         , m_headers(company, QStringLiteral("C_MV_CPTE"),
                     columns("TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Cuenta"))
+        , m_orderHeaders(company, QStringLiteral("V_MV_CPTE"),
+                         columns("TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Moneda,Cuenta"))
         , m_entries(company, QStringLiteral("MV_ASIENTOS"), entryColumns())
         , m_applications(company, QStringLiteral("MV_APLICACION"), applicationColumns())
     {
@@ -112,7 +114,10 @@ public:
         for (const Paid &p : paid)
             total += p.amount;
         const VoucherKey key = nextKey(tc, QStringLiteral("X"));
-        writeHeader(key, date, to, total);
+        // Orders are printed from the voucher headers, where the report printer selects them.
+        m_orderHeaders.add({sql::text(key.tc), sql::text(key.id()), sql::integer(0), sql::date(date),
+                            sql::text(QString::fromLatin1(to.name)), sql::money(total), sql::text(QStringLiteral("1")),
+                            sql::text(QString::fromLatin1(to.account))});
         startEntry();
         writeLine(key, date, {}, total,
                   {QStringLiteral("D"), QString::fromLatin1(to.account), total, QString::fromLatin1(to.name)});
@@ -125,6 +130,7 @@ public:
     void flush()
     {
         m_headers.flush();
+        m_orderHeaders.flush();
         m_entries.flush();
         m_applications.flush();
     }
@@ -248,6 +254,7 @@ private:
 
     Prng &m_prng;
     BatchInserter m_headers;
+    BatchInserter m_orderHeaders;
     BatchInserter m_entries;
     BatchInserter m_applications;
     QHash<QString, int> m_lastNumber;

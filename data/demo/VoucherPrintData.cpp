@@ -61,6 +61,8 @@ const Line lines[] = {
     {"FCE", "000900000001A", 1, "Llave de paso esférica", 1, 210000, 210000, 173554, "D-0315", "", 0},
     {"FC", "000900000001B", 2, "Bomba presurizadora", 1, 24200, 24200, 20000, "", "", 0},
     {"FC", "000900000002B", 3, "Repuestos varios", 1, 50000, 50000, 41322, "", "", 0},
+    // Interest billed as a line: its VAT rate prints beside it, as a letter-A voucher needs.
+    {"ND", "000900000001A", 3, "Intereses por pago fuera de término", 1, 121000, 121000, 100000, "", "", 0},
     {"OT", "000900000001X", 4, "Térmica bipolar 25A", 1, 12100, 12100, 10000, "L-0077", "1", 0},
     {"PR", "000900000001X", 0, "Caño galvanizado 1/2\"", 4, 12100, 48400, 10000, "", "", 0},
     {"NP", "000900000001X", 2, "Bomba presurizadora", 3, 12100, 36300, 10000, "", "", 1},
@@ -76,7 +78,6 @@ const Remark remarks[] = {
     {"FC", "000900000001B", "EN", "Precio en dólares; se cancela al cambio del día", 0, 0},
     {"FC", "000900000002B", "PP", "Factura anterior a los formularios con QR", 0, 0},
     {"ND", "000900000001A", "EN", "Débito por intereses de la FCE 0009-00000001", 0, 0},
-    {"ND", "000900000001A", "OC", "Intereses por pago fuera de término", 121000, 100000},
     {"OT", "000900000001X", "EN", "Trabajo pedido por el encargado, Sr. D'Amico", 0, 0},
     {"OT", "000900000001X", "OC", "Traslado del técnico", 6050, 5000},
     {"PR", "000900000001X", "PP", "Presupuesto válido por 15 días", 0, 0},
@@ -94,14 +95,15 @@ void writeHeaders(ado::Connection &company)
 {
     QStringList rows;
     for (const Header &h : headers)
-        rows << QStringLiteral("(%1,%2,'PRUEBAS DE IMPRESION',%3,%4,%5,%6,%7,%8,%9)")
+        rows << QStringLiteral("(%1,%2,'PRUEBAS DE IMPRESION',%3,%4,%5,%6,%7,%8,%9,0)")
                     .arg(key(h.tc, h.id), sql::date(h.date), sql::money(h.total),
                          sql::text(QString::fromLatin1(h.currency)), sql::integer(h.documentType),
                          sql::text(QString::fromLatin1(h.document)), sql::integer(h.agencyCode),
                          sql::text(QString::fromLatin1(h.unit)), sql::money(h.total * 100 / 121));
-    company.Execute(QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Moneda,"
-                                   "documentotipo,documentonumero,CodCpteAfip,UNegocio,NetoGravado) VALUES ")
-                    + rows.join(QLatin1Char(',')));
+    company.Execute(
+        QStringLiteral("INSERT INTO V_MV_CPTE (TC,IdComprobante,IdComplemento,Fecha,Nombre,Importe,Moneda,"
+                       "documentotipo,documentonumero,CodCpteAfip,UNegocio,NetoGravado,NetoNoGravado) VALUES ")
+        + rows.join(QLatin1Char(',')));
     company.Execute(QStringLiteral("UPDATE V_MV_CPTE SET ComprobanteOrigen = '000900000001X', TcOrigen = 'NP' "
                                    "WHERE TC = 'RM' AND IdComprobante = '000900000001R'"));
 }

@@ -73,9 +73,11 @@ QString detailOf(Means means)
 QString electronicCode(const VoucherKey &key)
 {
     const bool letterA = key.letter == QLatin1String("A");
-    if (key.tc == QLatin1String("FC"))
+    // The edge cases store the type as "fc" or "FC  ": still an invoice to the tax agency.
+    const QString tc = key.tc.trimmed().toUpper();
+    if (tc == QLatin1String("FC"))
         return sql::integer(letterA ? 1 : 6);
-    if (key.tc == QLatin1String("NC"))
+    if (tc == QLatin1String("NC"))
         return sql::integer(letterA ? 3 : 8);
     return sql::null();
 }

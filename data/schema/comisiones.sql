@@ -236,9 +236,7 @@ CREATE INDEX IX_TA_MENU_CLAVE ON TA_MENU (Clave);
 --------------------------------------------------------------------------------------------
 
 -- Shares no column name with MA_CUENTAS: the split joins the two and filters unqualified.
--- ID (the row id) orders a voucher's lines that share a SECUENCIA.
 CREATE TABLE MV_ASIENTOS (
-    ID                     INTEGER PRIMARY KEY,
     TC                     TEXT(4) COLLATE TSQLCI,
     SUCURSAL               TEXT(4) COLLATE TSQLCI,
     NUMERO                 TEXT(8) COLLATE TSQLCI,

@@ -28,7 +28,6 @@ namespace {
 
 constexpr int LargoTextoMaximo = 50000;
 // The run-time error of a control array element that does not exist.
-constexpr long ElementoInexistente = 340;
 
 bool mismoNombre(const QString &a, const QString &b)
 {
@@ -73,7 +72,7 @@ void aplicarReglaColumna(const MatrizTextos &Texto, const QString &columna, cons
     for (int indice = Texto.begin()->first; indice <= Texto.rbegin()->first; ++indice) {
         const auto elemento = Texto.find(indice);
         if (elemento == Texto.end() || !elemento->second)
-            throw rt::RuntimeError(ElementoInexistente,
+            throw rt::RuntimeError(rt::err::ControlArrayElementMissing,
                                    QStringLiteral("El elemento %1 de la matriz de controles no existe").arg(indice));
         QLineEdit *box = elemento->second;
         if (rt::Trim(DataField(box)).compare(rt::Trim(columna), Qt::CaseInsensitive) != 0)
@@ -169,7 +168,7 @@ void Dll_Texto::ClsLimitaTextos(const MatrizTextos &Texto, const QString &Nombre
             aplicarReglaColumna(Texto, rt::CStr(columnas(QStringLiteral("COLUMN_NAME"))), regla);
         }
     } catch (const rt::RuntimeError &error) {
-        if (error.Number == ElementoInexistente)
+        if (error.Number == rt::err::ControlArrayElementMissing)
             ui::MsgBox(QStringLiteral("Error en ClsLimitaTextos, falta un elemento de la matriz de controles"),
                        ui::vbCritical, titulo);
         else

@@ -1,5 +1,6 @@
 #include "components/TeclasTexto.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <array>
@@ -38,8 +39,9 @@ constexpr int TeclaSuprimir = 46;
 
 } // namespace
 
-TeclasTexto::TeclasTexto(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
-    : QObject(box)
+TeclasTexto::TeclasTexto(QObject *origen, QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
+    : QObject(origen)
+    , m_origen(origen)
     , m_box(box)
     , m_alBajar(std::move(alBajar))
     , m_alPulsar(std::move(alPulsar))
@@ -54,8 +56,15 @@ int TeclasTexto::estadoMayusculas(Qt::KeyboardModifiers modificadores)
 
 TeclasTexto *TeclasTexto::instalar(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar)
 {
-    auto *filtro = new TeclasTexto(box, std::move(alBajar), std::move(alPulsar));
+    auto *filtro = new TeclasTexto(box, box, std::move(alBajar), std::move(alPulsar));
     box->installEventFilter(filtro);
+    return filtro;
+}
+
+TeclasTexto *TeclasTexto::instalar(QComboBox *combo, KeyDown alBajar, KeyPress alPulsar)
+{
+    auto *filtro = new TeclasTexto(combo, combo->lineEdit(), std::move(alBajar), std::move(alPulsar));
+    combo->installEventFilter(filtro);
     return filtro;
 }
 
@@ -98,7 +107,7 @@ qint16 TeclasTexto::codigoCaracter(const QKeyEvent &evento)
 
 bool TeclasTexto::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto != m_box || evento->type() != QEvent::KeyPress)
+    if (objeto != m_origen || evento->type() != QEvent::KeyPress)
         return false;
     const auto &teclaPulsada = static_cast<const QKeyEvent &>(*evento);
     if (m_alBajar) {
@@ -110,12 +119,12 @@ bool TeclasTexto::eventFilter(QObject *objeto, QEvent *evento)
 
 bool TeclasTexto::pulsar(const QKeyEvent &evento)
 {
-    const qint16 original = codigoCaracter(evento);
-    if (original == 0 || !m_alPulsar)
+    const qint16 pulsado = codigoCaracter(evento);
+    if (pulsado == 0 || !m_alPulsar)
         return false;
-    qint16 KeyAscii = original;
+    qint16 KeyAscii = pulsado;
     m_alPulsar(m_box, KeyAscii);
-    if (KeyAscii == original)
+    if (KeyAscii == pulsado)
         return false;
     if (KeyAscii == tecla::Retroceso)
         m_box->backspace();

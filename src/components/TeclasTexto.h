@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <functional>
 
+class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 
@@ -31,6 +32,10 @@ public:
 
     // Filters the key events of `box` through the handlers (either may be empty).
     static TeclasTexto *instalar(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar);
+    // The same for the text box of an editable combo box. The combo box keeps the focus and
+    // hands its keys to the text box directly, past any filter: the keys are taken where they
+    // arrive, and the handlers get the text box.
+    static TeclasTexto *instalar(QComboBox *combo, KeyDown alBajar, KeyPress alPulsar);
 
     // The virtual-key code of a Qt key (Enter 13, Up 38, Down 40, F5 116, letters and digits
     // their capital/digit codes); 0 for keys the program does not know.
@@ -45,10 +50,11 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    TeclasTexto(QLineEdit *box, KeyDown alBajar, KeyPress alPulsar);
+    TeclasTexto(QObject *origen, QLineEdit *box, KeyDown alBajar, KeyPress alPulsar);
     // True when the key-press handler took the key away from the box.
     bool pulsar(const QKeyEvent &evento);
 
+    QObject *m_origen; // where the key events arrive: the box, or the combo box that holds it
     QLineEdit *m_box;
     KeyDown m_alBajar;
     KeyPress m_alPulsar;

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr long ErrorClaveDuplicada = 2627;
-constexpr long ErrorConflictoReferencia = 547;
-constexpr long ErrorTiempoBloqueo = 1222;
 const QChar CR = QLatin1Char('\r');
 
 // Day first with the four-digit year and the seconds: read alike by the embedded engine and by
@@ -80,7 +77,7 @@ void GrabarAuxErr(const QString &SQL, QString &Proceso, long NumeroError, const 
         Proceso = NombrePrograma;
     // A row about a lock time-out would wait as long again for the very lock that held the
     // script back, and fail the same way.
-    if (NumeroError == ErrorTiempoBloqueo)
+    if (NumeroError == rt::err::NativeLockTimeout)
         return;
     ado::Recordset rs;
     rt::resumeNext([&] {
@@ -155,8 +152,8 @@ void GActualizarDatoScript(const QStringList &Sentencias, bool &Fallo, long &Num
             Fallo = true;
             textoOperador = textoParaOperador(errores.items());
             Mensaje = textoOperador;
-            if ((ToleraDuplicados && numero == ErrorClaveDuplicada)
-                || (ToleraReferencias && numero == ErrorConflictoReferencia)) {
+            if ((ToleraDuplicados && numero == rt::err::NativeDuplicateKey)
+                || (ToleraReferencias && numero == rt::err::NativeConstraintConflict)) {
                 Mensaje = errores(0).Description;
                 textoOperador.clear();
             }
@@ -175,7 +172,7 @@ void GActualizarDatoScript(const QStringList &Sentencias, bool &Fallo, long &Num
         },
     };
     for (const auto &paso : cuerpo) {
-        if (pasos.run(paso) == rt::StepResult::Leave)
+        if (!pasos.proceed(paso))
             return;
     }
     NumeroError = numero;

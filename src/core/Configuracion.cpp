@@ -9,8 +9,6 @@
 
 namespace {
 
-using rt::StepResult;
-
 bool esClaveDeFecha(const QString &clave)
 {
     const QString limpia = rt::Trim(clave);
@@ -65,7 +63,7 @@ QString leerClave(DB_Dll &base, const QString &Clave, QString *ValorAux, Columna
         [&] { base.CierraRecordset(rs); },
     };
     for (const auto &paso : cuerpo) {
-        if (pasos.run(paso) == StepResult::Leave)
+        if (!pasos.proceed(paso))
             return salir();
     }
     return resultado;

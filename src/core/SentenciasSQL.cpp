@@ -64,7 +64,7 @@ void ArmarInsertUpdate(ParesCampoValor &Pares, QStringList &Sentencias, const QS
 
 QString AdaptarSQLMotor(const QString &Sentencia)
 {
-    if (rt::InStr(gBaseDatos->gCnn.ConnectionString(), QStringLiteral("oracle"), rt::CompareMode::Text) == 0)
+    if (!gBaseDatos->esOracle())
         return Sentencia;
     if (gUtil->ContarPalabras(Sentencia) < 2)
         return rt::UCase(Sentencia) == QStringLiteral("LEN") ? QStringLiteral("LENGTH") : Sentencia;

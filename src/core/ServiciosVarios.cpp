@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr long ErrorAccesoArchivo = 75;
 constexpr qint64 TamanoRegistro = outside::CatalogoConsultas::RecordSize;
 
 rt::DateTime fechaSinServidor()
@@ -108,7 +107,8 @@ rt::DateTime FechaServidor()
 
 bool ExisteArchivo(const QString &Ruta)
 {
-    if (Ruta.isEmpty() || QFileInfo(Ruta).isDir())
+    // Only a regular file: opening a pipe would wait for its writer.
+    if (Ruta.isEmpty() || !QFileInfo(Ruta).isFile())
         return false;
     QFile archivo(Ruta);
     return archivo.open(QIODevice::ReadOnly);
@@ -133,11 +133,11 @@ void CargarTablasBusqueda()
 {
     QFile archivo(gBuscador->ArchivoConsultas());
     if (!archivo.open(QIODevice::ReadWrite))
-        throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"));
+        throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"));
     for (const Busqueda &busqueda : Busquedas) {
         const qint64 registro = archivo.size() / TamanoRegistro;
         if (!archivo.seek(registro * TamanoRegistro) || archivo.write(registroCatalogo(busqueda)) != TamanoRegistro)
-            throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"));
+            throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"));
     }
 }
 

@@ -16,7 +16,8 @@ class QLabel;
 // workstation's clock. Never throws.
 rt::DateTime FechaServidor();
 
-// Whether the file can be opened for reading (False for folders, missing files, empty paths).
+// Whether the file is a regular one that can be opened for reading (False for folders, pipes,
+// devices, missing files, empty paths).
 bool ExisteArchivo(const QString &Ruta);
 // As ExisteArchivo, after removing every double quote from the path.
 bool ExisteArchivoSinComillas(const QString &Ruta);

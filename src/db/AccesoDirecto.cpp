@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr long ErrorAccesoArchivo = 75;
-
 // The Exec key quotes the program (its path may hold blanks) and escapes it twice: once for the
 // quoting, once for the key's text; "%" starts a field code unless doubled.
 QString argumentoExec(const QString &programa)
@@ -38,10 +36,10 @@ QString AccesoDirecto::crear(const QString &escritorio, const QString &programa)
     const QString ruta = QDir(escritorio).filePath(nombre + QStringLiteral(".desktop"));
     QFile archivo(ruta);
     if (!QFileInfo(escritorio).isDir() || !archivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
+        throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
     const QByteArray bytes = contenido(programa).toUtf8();
     if (archivo.write(bytes) != bytes.size() || !archivo.flush())
-        throw rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
+        throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
     archivo.setPermissions(archivo.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     return ruta;
 }

@@ -10,12 +10,11 @@
 
 namespace {
 
-constexpr long ErrorAccesoArchivo = 75;
 constexpr int CamposPorRegistro = 5;
 
 rt::RuntimeError errorAcceso(const QString &ruta)
 {
-    return rt::RuntimeError(ErrorAccesoArchivo, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
+    return rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"), ruta);
 }
 
 // The fields in reading order: commas and line ends both separate them, as the file was read

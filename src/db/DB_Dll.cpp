@@ -138,28 +138,25 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     };
 
     const rt::StepRunner steps(handler);
-    const auto run = [&steps](const std::function<void()> &step) {
-        return steps.run(step) == rt::StepResult::Continue;
-    };
-    bool abierta = run([&] {
+    bool abierta = steps.proceed([&] {
         if (rt::Trim(ConnString).isEmpty())
             construirCadenaConexion();
         else
             gConnString = ConnString;
     });
     if (abierta && PideParametrosSQL) {
-        abierta = run([&] {
+        abierta = steps.proceed([&] {
             if (pasoDialogo())
                 construirCadenaConexion();
         });
         if (!gOpenFlag)
             return;
     }
-    abierta = abierta && run([&] { gCnn.setCursorLocation(static_cast<int>(lCursor)); });
-    abierta = abierta && run([&] {
-                  gCnn.Errors().Clear();
-                  gCnn.Open(gConnString, QString(), QString());
-              });
+    abierta = abierta && steps.proceed([&] { gCnn.setCursorLocation(static_cast<int>(lCursor)); });
+    abierta = abierta && steps.proceed([&] {
+        gCnn.Errors().Clear();
+        gCnn.Open(gConnString, QString(), QString());
+    });
     if (!abierta)
         return;
     if (!ValidaAdmin) {
@@ -168,9 +165,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
     }
     if (rt::Trim(gDBName).isEmpty())
         return;
-    if (!run([&] { gCnn.setDefaultDatabase(gDBName); }))
+    if (!steps.proceed([&] { gCnn.setDefaultDatabase(gDBName); }))
         return;
-    run([&] {
+    steps.run([&] {
         // The users live in the main database: it is asked whichever object is opening.
         if (!gBaseDatos->ExisteTablaDB(QStringLiteral("TA_USUARIOS")))
             return;
@@ -196,12 +193,12 @@ void DB_Dll::ReintentaConectar()
             return 0;
         return TratamientoErrores(error, std::nullopt, QStringLiteral("AbrirRecordset"));
     });
-    if (steps.run([this] { gCnn.setCommandTimeout(90); }) == rt::StepResult::Leave)
+    if (!steps.proceed([this] { gCnn.setCommandTimeout(90); }))
         return;
-    if (steps.run([this] { gCnn.Close(); }) == rt::StepResult::Leave)
+    if (!steps.proceed([this] { gCnn.Close(); }))
         return;
     // Each connection reopens with its own login, so the statistics connection comes back too.
-    if (steps.run([this] { gCnn.Open(gCnn.ConnectionString(), gUsuario, gUserPassWord); }) == rt::StepResult::Leave)
+    if (!steps.proceed([this] { gCnn.Open(gCnn.ConnectionString(), gUsuario, gUserPassWord); }))
         return;
     gOpenFlag = true;
 }

@@ -137,7 +137,13 @@ public:
                         long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
                         long Options = ado::adCmdUnspecified, bool ConvOracle = true);
 
-    // The Oracle text of a T-SQL statement, or Valor unchanged when gConnString is not Oracle.
+    // Whether this connection speaks Oracle: its connection text names the Oracle provider. The
+    // text decides which engine opens it, so it is asked rather than gProveedor, which a server
+    // given as "#name" on the command line leaves at SQLOLEDB. A connection answers by the text
+    // it opened with, one never opened by the text it will open with (gConnString).
+    bool esOracle() const;
+
+    // The Oracle text of a T-SQL statement, or Valor unchanged when the connection is not Oracle.
     // Throws RuntimeError 5 on malformed text (TOP without a limit, an unclosed quote).
     QString ORACLE_Dicc(const QString &Valor);
 

@@ -10,13 +10,7 @@
 
 namespace {
 
-constexpr long NativoConexionPerdida = 11;
 const QString SinCeroInicial = QStringLiteral("substring(ltrim(idarticulo),1,1)<>'0'");
-
-bool seguir(rt::StepResult result)
-{
-    return result == rt::StepResult::Continue;
-}
 
 } // namespace
 
@@ -24,7 +18,7 @@ int DB_Dll::falloBusqueda(const rt::RuntimeError &error, PoliticaReconexion &pol
 {
     // A lost connection is recognised on the main connection's errors, whichever object looks up.
     const ado::Errors &errores = gBaseDatos->gCnn.Errors();
-    if (errores.Count() > 0 && errores(0).NativeError == NativoConexionPerdida && politica.recuperar())
+    if (errores.Count() > 0 && errores(0).NativeError == rt::err::NativeLostConnection && politica.recuperar())
         return rt::AnswerRetry;
     return ui::MsgBox(error.Description, ui::vbCritical + ui::vbAbortRetryIgnore, QStringLiteral("Aviso al Operador"));
 }
@@ -102,21 +96,21 @@ bool DB_Dll::existeFila(const QString &texto, ado::Connection &conexion, ado::Re
     PoliticaReconexion politica(*this, 0, PoliticaReconexion::Modo::AvisoInmediato);
     const rt::StepRunner steps([&](const rt::RuntimeError &error) { return falloBusqueda(error, politica); });
     if (LRCS) {
-        if (!seguir(steps.run([&] {
+        if (!steps.proceed([&] {
                 if (LRCS->State() != ado::adStateClosed)
                     LRCS->Close();
-            })))
+            }))
             return resultado;
-        if (!seguir(steps.run([&] { LRCS->Open(texto, conexion, 0, 1, -1); })))
+        if (!steps.proceed([&] { LRCS->Open(texto, conexion, 0, 1, -1); }))
             return resultado;
         steps.run([&] { resultado = !LRCS->BOF(); });
         return resultado;
     }
     ado::Recordset rs;
-    if (!seguir(steps.run(
-            [&] { rs.Open(texto, conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified); })))
+    if (!steps.proceed(
+            [&] { rs.Open(texto, conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified); }))
         return resultado;
-    if (!seguir(steps.run([&] { resultado = !rs.BOF(); })))
+    if (!steps.proceed([&] { resultado = !rs.BOF(); }))
         return resultado;
     steps.run([&] { rs.Close(); });
     return resultado;
@@ -172,13 +166,13 @@ rt::Variant DB_Dll::DatosTabla(const QString &Tabla, const QString &ValorBuscado
         return falloBusqueda(error, politica);
     });
     ado::Recordset rs;
-    if (!seguir(steps.run([&] {
+    if (!steps.proceed([&] {
             AbrirRecordset(texto, rs, &gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true);
-        })))
+        }))
         return resultado;
     if (!gOpenFlag)
         return resultado;
-    if (!seguir(steps.run([&] { resultado = rs.BOF() ? QString() : m_util.ValorCampo(rs.Fields(CampoDevuelto)); })))
+    if (!steps.proceed([&] { resultado = rs.BOF() ? QString() : m_util.ValorCampo(rs.Fields(CampoDevuelto)); }))
         return resultado;
     steps.run([&] { CierraRecordset(rs); });
     return resultado;

@@ -16,10 +16,6 @@ namespace {
 
 using rt::CompareMode;
 
-constexpr long NativoConexionPerdida = 11;
-constexpr long NativoTruncamiento = 8152;
-constexpr long AvisoOracleTransaccion = 265929;
-
 bool holds(const QString &text, const QString &find)
 {
     return rt::InStr(text, find, CompareMode::Text) > 0;
@@ -55,9 +51,15 @@ QString DB_Dll::SS_TSinonimos(const QString &sql) const
     return ConfidencialidadSQL::reescribir(sql, gEsAdmin, gConfidencialidad);
 }
 
+bool DB_Dll::esOracle() const
+{
+    const QString &texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
+    return holds(texto, QStringLiteral("ORACLE"));
+}
+
 QString DB_Dll::ORACLE_Dicc(const QString &Valor)
 {
-    if (!holds(gConnString, QStringLiteral("ORACLE")))
+    if (!esOracle())
         return Valor;
     if (m_util.ContarPalabras(Valor) < 2)
         return Valor.compare(QStringLiteral("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : Valor;
@@ -96,7 +98,7 @@ void DB_Dll::EjecutaScriptOracle(QString &SentenciaSQL, long &RecordsAffected)
         }
         SentenciaSQL = SentenciaSQL.mid(largo);
     }
-    if (gCnn.Errors().Count() == 1 && gCnn.Errors()(0).Number == AvisoOracleTransaccion)
+    if (gCnn.Errors().Count() == 1 && gCnn.Errors()(0).Number == rt::err::OracleScriptWarning)
         gCnn.Errors().Clear();
 }
 
@@ -113,7 +115,7 @@ void DB_Dll::avisarTruncamiento(const QString &rutina, const ado::Error &error, 
 
 void DB_Dll::ejecutarAccion(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS)
 {
-    if (holds(gCnn.ConnectionString(), QStringLiteral("ORACLE"))) {
+    if (esOracle()) {
         EjecutaScriptOracle(SentenciaSQL, RecordsAffected);
         return;
     }
@@ -126,7 +128,7 @@ void DB_Dll::ejecutarAccion(QString &SentenciaSQL, long &RecordsAffected, ado::R
 void DB_Dll::excusarAvisoTruncamiento(ado::Errors &errores, const QString &rutina, const QString &sentencia)
 {
     if ((errores.Count() == 1 || errores.Count() == 2) && !esTransaccion(sentencia)
-        && primerNativo(errores, NativoTruncamiento)) {
+        && primerNativo(errores, rt::err::NativeTruncation)) {
         avisarTruncamiento(rutina, errores(0), sentencia);
         errores.Clear();
     }
@@ -140,7 +142,7 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
         // The main connection's list, whichever object runs the statement: that is where the
         // program's callers read the failure after the call.
         ado::Errors &errores = gBaseDatos->gCnn.Errors();
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoConexionPerdida)) {
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, rt::err::NativeLostConnection)) {
             const QList<ado::Error> perdida = errores.items();
             if (politica.recuperar())
                 return rt::AnswerRetry;
@@ -151,15 +153,15 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
                     errores.Append(error);
             }
         }
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, rt::err::NativeTruncation)) {
             avisarTruncamiento(rutina, errores(0), SentenciaSQL);
             errores.Clear();
         }
         return 0;
     });
-    if (steps.run([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }))
         return;
-    if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }))
         return;
     // The main connection's list, as in the handler above.
     excusarAvisoTruncamiento(gBaseDatos->gCnn.Errors(), rutina, SentenciaSQL);
@@ -178,7 +180,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, a
         // The auxiliary connection's list, whichever object runs the statement: this routine
         // leaves the main connection's list alone.
         ado::Errors &errores = gBaseAuxiliar->gCnn.Errors();
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, NativoTruncamiento)) {
+        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, rt::err::NativeTruncation)) {
             avisarTruncamiento(rutina, errores(0), SentenciaSQL);
             errores.Clear();
             return 0;
@@ -190,9 +192,9 @@ void DB_Dll::EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, a
             ui::MsgBox(error.Description, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador!!!"));
         return 0;
     });
-    if (steps.run([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }))
         return;
-    if (steps.run([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }))
         return;
     // The auxiliary connection's list, as in the handler above.
     excusarAvisoTruncamiento(gBaseAuxiliar->gCnn.Errors(), rutina, SentenciaSQL);
@@ -214,17 +216,15 @@ void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Co
             return rt::AnswerRetry;
         return TratamientoErrores(error, std::nullopt, QStringLiteral("AbrirRecordset"));
     });
-    if (steps.run([&] { CierraRecordset(LRCS); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { CierraRecordset(LRCS); }))
         return;
-    if (steps.run([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }) == rt::StepResult::Leave)
+    if (!steps.proceed([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }))
         return;
-    const bool abierto = steps.run([&] {
+    const bool abierto = steps.proceed([&] {
         ado::Connection &conexion = Conexionactiva ? *Conexionactiva : gCnn;
-        const bool oracle =
-            ConvOracle && rt::InStr(gCnn.ConnectionString(), QStringLiteral("ORACLE"), CompareMode::Text) > 1;
-        LRCS.Open(oracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion, static_cast<int>(CursorType),
-                  static_cast<int>(LockType), Options);
-    }) == rt::StepResult::Continue;
+        LRCS.Open(ConvOracle && esOracle() ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion,
+                  static_cast<int>(CursorType), static_cast<int>(LockType), Options);
+    });
     if (!abierto)
         return;
     steps.run([] { ui::DoEvents(); });

@@ -9,11 +9,6 @@
 
 namespace {
 
-bool seguir(rt::StepResult result)
-{
-    return result == rt::StepResult::Continue;
-}
-
 // The schema rowsets report through the main connection's error dialog, whichever object asks:
 // its error log is the program's.
 rt::StepRunner pasosDeEsquema(const QString &rutina)
@@ -63,13 +58,13 @@ void DB_Dll::AddField(const QString &Tabla, const QString &Campo, const QString 
 {
     QString texto;
     const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("errAddField"));
-    if (!seguir(steps.run([&] {
+    if (!steps.proceed([&] {
             texto = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo + QStringLiteral(" ")
                     + Tipo + (PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null "));
             if (ValorDefault)
                 texto += QStringLiteral(" CONSTRAINT DF_") + rt::Trim(Tabla) + QStringLiteral("_") + rt::Trim(Campo)
                          + QStringLiteral(" DEFAULT (") + rt::CStr(*ValorDefault) + QStringLiteral(")");
-        })))
+        }))
         return;
     long filas = 0;
     steps.run([&] { EjecutaConsultaSQL(texto, filas, nullptr); });
@@ -80,7 +75,7 @@ bool DB_Dll::ExisteTablaDB(const QString &Tabla)
     bool existe = false;
     const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("VerificaCampos"));
     ado::Recordset tablas;
-    if (!seguir(steps.run([&] { tablas = gCnn.OpenSchema(ado::adSchemaTables); })))
+    if (!steps.proceed([&] { tablas = gCnn.OpenSchema(ado::adSchemaTables); }))
         return existe;
     steps.run([&] {
         for (; !existe && !tablas.EOF_(); tablas.MoveNext())
@@ -93,14 +88,14 @@ bool DB_Dll::ExisteTablaDB(const QString &Tabla)
 
 bool DB_Dll::ExisteCampoDB(const QString &Tabla, const QString &Campo)
 {
-    // The main connection's provider decides whichever object asks: the program on Oracle
-    // trusts its columns without looking.
-    if (rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), rt::CompareMode::Text) > 0)
+    // The main connection decides whichever object asks: the program on Oracle trusts its
+    // columns without looking.
+    if (gBaseDatos->esOracle())
         return true;
     bool existe = false;
     const rt::StepRunner steps = pasosDeEsquema(QStringLiteral("VerificaCampos"));
     ado::Recordset columnas;
-    if (!seguir(steps.run([&] { columnas = gCnn.OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla}); })))
+    if (!steps.proceed([&] { columnas = gCnn.OpenSchema(ado::adSchemaColumns, {gDBName, QString(), Tabla}); }))
         return existe;
     steps.run([&] {
         for (; !existe && !columnas.EOF_(); columnas.MoveNext())

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr long ObjectNotSet = 91;
 DialogoAcceso *installed = nullptr;
 
 } // namespace
@@ -12,7 +11,7 @@ DialogoAcceso *installed = nullptr;
 DialogoAcceso &dialogoAcceso()
 {
     if (!installed)
-        throw rt::RuntimeError(ObjectNotSet, QStringLiteral("Object variable or With block variable not set"),
+        throw rt::RuntimeError(rt::err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"),
                                QStringLiteral("frmAcceso"));
     return *installed;
 }

@@ -294,7 +294,7 @@ void frmAcceso::llenarlist()
         return;
     }
     QList<RegistroBase> registros;
-    if (pasos.run([&] { registros = archivo.registros(); }) == rt::StepResult::Leave)
+    if (!pasos.proceed([&] { registros = archivo.registros(); }))
         return;
     {
         const QSignalBlocker bloqueo(lstBases);

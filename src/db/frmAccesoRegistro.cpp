@@ -89,28 +89,24 @@ void frmAcceso::CmdRegistrar_Click()
     QString clave;
     QString servidor;
     bool repetida = false;
-    const bool probada = pasos.run([&] {
+    const bool probada = pasos.proceed([&] {
         QString parteServidor = rt::UCase(rt::Trim(TxtServidor->text()));
         const int dosPuntos = rt::InStr(parteServidor, QStringLiteral(":"));
         if (dosPuntos > 0)
             parteServidor = rt::Left(parteServidor, dosPuntos - 1);
         clave = rt::UCase(rt::Trim(TxtDbName->text())) + QStringLiteral(" / ") + parteServidor;
-    }) == rt::StepResult::Continue
-                         && pasos.run([&] {
-                                m_encontrada.servidor.clear();
-                                DatosBase(clave);
-                                repetida = !rt::Trim(m_encontrada.servidor).isEmpty();
-                            }) == rt::StepResult::Continue
-                         && !repetida && pasos.run([&] {
-                                const rt::Currency puerto = gUtil->ValorNumerico(TxtPuerto->text());
-                                m_puerto =
-                                    puerto == rt::Currency() ? QStringLiteral("1433") : rt::CStr(rt::Variant(puerto));
-                            }) == rt::StepResult::Continue
-                         && pasos.run([&] {
-                                for (QLineEdit *edit : {TxtServidor, TxtUserId, TxtUserPassword, TxtDbName})
-                                    edit->setText(rt::Trim(edit->text()));
-                                servidor = TxtServidor->text();
-                            }) == rt::StepResult::Continue;
+    }) && pasos.proceed([&] {
+        m_encontrada.servidor.clear();
+        DatosBase(clave);
+        repetida = !rt::Trim(m_encontrada.servidor).isEmpty();
+    }) && !repetida && pasos.proceed([&] {
+        const rt::Currency puerto = gUtil->ValorNumerico(TxtPuerto->text());
+        m_puerto = puerto == rt::Currency() ? QStringLiteral("1433") : rt::CStr(rt::Variant(puerto));
+    }) && pasos.proceed([&] {
+        for (QLineEdit *edit : {TxtServidor, TxtUserId, TxtUserPassword, TxtDbName})
+            edit->setText(rt::Trim(edit->text()));
+        servidor = TxtServidor->text();
+    });
     if (repetida) {
         ui::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "), ui::vbInformation + ui::vbOKOnly,
                    QStringLiteral("Atencion"));

@@ -23,13 +23,17 @@ std::optional<QString> condicionColumna(const Columna &columna, const QString &t
                                         const TablaEquivalencias &equivalencias)
 {
     const QString expresion = expresionDe(columna.caption, equivalencias);
-    if (!columna.fecha)
-        return QStringLiteral(" CONVERT(NVARCHAR,") + expresion + QStringLiteral(") LIKE '%")
-               + DB_Dll::escaparComillas(texto) + QStringLiteral("%'");
-    if (!rt::IsDate(texto))
-        return std::nullopt;
-    return QStringLiteral(" ") + expresion + QStringLiteral(" = '") + DB_Dll::escaparComillas(texto)
-           + QStringLiteral("'");
+    const QString literal = DB_Dll::escaparComillas(texto);
+    if (columna.fecha) {
+        if (!rt::IsDate(texto))
+            return std::nullopt;
+        return QStringLiteral(" ") + expresion + QStringLiteral(" = '") + literal + QStringLiteral("'");
+    }
+    const QString valor =
+        columna.texto ? expresion : QStringLiteral("CONVERT(NVARCHAR,") + expresion + QStringLiteral(")");
+    if (!texto.contains(u'%') && !texto.contains(u'_') && !texto.contains(u'['))
+        return QStringLiteral(" CHARINDEX('") + literal + QStringLiteral("', ") + valor + QStringLiteral(") > 0");
+    return QStringLiteral(" ") + valor + QStringLiteral(" LIKE '%") + literal + QStringLiteral("%'");
 }
 
 QString condicionTodas(const QList<Columna> &columnas, const QString &texto, const TablaEquivalencias &equivalencias)

@@ -11,15 +11,21 @@ class TablaEquivalencias;
 // query is turned back into its expression, since a condition cannot name an alias).
 namespace CondicionesGrilla {
 
-// A column shown in the grid: its caption and whether it holds dates.
+// A column shown in the grid: its caption, whether it holds dates, and whether its values read
+// as text as they stand (texts, and whole numbers, whose digits need no conversion).
 struct Columna {
     QString caption;
     bool fecha = false;
+    bool texto = false;
 };
 
-// The condition of one column: " CONVERT(NVARCHAR,<expression>) LIKE '%<texto>%'" for a column
-// of text or numbers; for a date column " <expression> = '<texto>'" when the text is a date, and
-// nothing otherwise. Quotes in the text are doubled, so it stays one literal.
+// The condition of one column: for a date column " <expression> = '<texto>'" when the text is
+// a date, and nothing otherwise; for any other column, whether its value holds the text,
+// letter case ignored: " CHARINDEX('<texto>', <value>) > 0", or " <value> LIKE '%<texto>%'"
+// when the text holds the wildcards of LIKE (%, _, [) and is meant as a pattern. The value is
+// the column's expression, converted with CONVERT(NVARCHAR, ...) unless it reads as text: a
+// search then costs the database no conversion, nor a pattern read anew, for every row. Quotes
+// in the text are doubled, so it stays one literal.
 std::optional<QString> condicionColumna(const Columna &columna, const QString &texto,
                                         const TablaEquivalencias &equivalencias);
 

@@ -19,6 +19,19 @@ bool seOmite(int tipo)
     return tipo == ado::adLongVarWChar || tipo == ado::adLongVarBinary;
 }
 
+// Texts, and whole numbers: both read as text without a conversion.
+bool seLeeComoTexto(int tipo)
+{
+    return tipo == ado::adChar || tipo == ado::adWChar || tipo == ado::adVarChar || tipo == ado::adVarWChar
+           || tipo == ado::adLongVarChar || tipo == ado::adBSTR || tipo == ado::adTinyInt || tipo == ado::adSmallInt
+           || tipo == ado::adInteger || tipo == ado::adBigInt;
+}
+
+QString posicion(int n)
+{
+    return QStringLiteral("|") + QString::number(n) + QStringLiteral("|");
+}
+
 QString corchetes(const QString &nombre)
 {
     return QStringLiteral("[") + nombre + QStringLiteral("]");
@@ -131,11 +144,14 @@ ListaCampos ListaCampos::armar(const QList<CampoSonda> &campos, const QString &s
     const QString clave = PrimaryKey.isEmpty() ? QStringLiteral("ID") : PrimaryKey;
     const bool todas = rt::Trim(CamposSel).isEmpty();
     QStringList fechas;
+    QStringList textos;
     for (const CampoSonda &campo : campos) {
         if (seOmite(campo.tipo))
             continue;
         if (campo.tipo == ado::adDBTimeStamp)
             fechas << campo.nombre;
+        if (seLeeComoTexto(campo.tipo))
+            textos << campo.nombre;
         if (todas) {
             lista.filtros << campo.nombre;
             lista.agregarPrimerCamino(campo, sonda, fecha);
@@ -150,9 +166,11 @@ ListaCampos ListaCampos::armar(const QList<CampoSonda> &campos, const QString &s
         mostradas = nombresDe(CamposSel);
         lista.filtros = mostradas.mid(0, mostradas.size() - 1);
     }
-    for (int posicion = 0; posicion < mostradas.size(); ++posicion) {
-        if (fechas.contains(mostradas.at(posicion), Qt::CaseInsensitive))
-            lista.pColumnasFecha += QStringLiteral("|") + QString::number(posicion) + QStringLiteral("|");
+    for (int n = 0; n < mostradas.size(); ++n) {
+        if (fechas.contains(mostradas.at(n), Qt::CaseInsensitive))
+            lista.pColumnasFecha += posicion(n);
+        if (textos.contains(mostradas.at(n), Qt::CaseInsensitive))
+            lista.pColumnasTexto += posicion(n);
     }
     return lista;
 }

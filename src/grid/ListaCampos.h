@@ -34,6 +34,7 @@ public:
     QString Campos; // the select list
     QString pListaCampos; // bracketed names of every column, then the key
     QString pColumnasFecha; // "|" position "|" of each date column among the columns shown
+    QString pColumnasTexto; // the same of each column that reads as text (texts, whole numbers)
     QStringList filtros; // the columns offered for a search after "Todos"
 
 private:

@@ -62,6 +62,13 @@ PalabrasSQL::PalabrasSQL(const QString &sql)
         } else if (c == u')') {
             --nivel;
             ++i;
+        } else if (c == u',') {
+            if (nivel == 0)
+                m_comas.append(i);
+            ++i;
+        } else if (c == u';') {
+            m_puntoYComa = true;
+            ++i;
         } else if (caracterDePalabra(c)) {
             const int inicio = i;
             while (i < largo && caracterDePalabra(m_texto.at(i)))
@@ -77,6 +84,15 @@ bool PalabrasSQL::esPalabra(int indice, const QString &palabra) const
 {
     const Palabra &p = m_palabras.at(indice);
     return QStringView(m_texto).mid(p.inicio, p.fin - p.inicio).compare(palabra, Qt::CaseInsensitive) == 0;
+}
+
+bool PalabrasSQL::esUnaDe(int indice, std::initializer_list<const char *> palabras) const
+{
+    for (const char *palabra : palabras) {
+        if (esPalabra(indice, QString::fromLatin1(palabra)))
+            return true;
+    }
+    return false;
 }
 
 int PalabrasSQL::buscar(const QString &secuencia, bool soloPrimerNivel) const
@@ -192,4 +208,88 @@ QString PalabrasSQL::sondaUnaFila() const
     if (!agregado)
         return m_texto;
     return sonda + m_texto.mid(copiado, fin - copiado);
+}
+
+// The end of the count after TOP: a number, or an expression in parentheses.
+int PalabrasSQL::finDeCuenta(int desde) const
+{
+    const int largo = static_cast<int>(m_texto.size());
+    int i = desde;
+    while (i < largo && m_texto.at(i).isSpace())
+        ++i;
+    if (i < largo && m_texto.at(i) == u'(') {
+        for (int nivel = 0; i < largo; ++i) {
+            nivel += m_texto.at(i) == u'(' ? 1 : m_texto.at(i) == u')' ? -1 : 0;
+            if (nivel == 0)
+                return i + 1;
+        }
+        return largo;
+    }
+    while (i < largo && caracterDePalabra(m_texto.at(i)))
+        ++i;
+    return i;
+}
+
+QStringList PalabrasSQL::listaDeSeleccion() const
+{
+    int desde = buscar(QStringLiteral("SELECT"));
+    if (desde < 0)
+        return {};
+    int i = 0;
+    while (m_palabras.at(i).inicio != desde)
+        ++i;
+    desde = m_palabras.at(i).fin;
+    const auto siguienteEs = [&](std::initializer_list<const char *> palabras) {
+        return i + 1 < m_palabras.size() && m_palabras.at(i + 1).nivel == 0 && esUnaDe(i + 1, palabras);
+    };
+    if (siguienteEs({"DISTINCT", "ALL"}))
+        desde = m_palabras.at(++i).fin;
+    if (siguienteEs({"TOP"})) {
+        desde = finDeCuenta(m_palabras.at(++i).fin);
+        while (i + 1 < m_palabras.size() && m_palabras.at(i + 1).inicio < desde)
+            ++i;
+        if (siguienteEs({"PERCENT"}))
+            desde = m_palabras.at(++i).fin;
+        if (siguienteEs({"WITH"}) && i + 2 < m_palabras.size())
+            desde = m_palabras.at(i += 2).fin;
+    }
+    int hasta = static_cast<int>(m_texto.size());
+    for (int k = i + 1; k < m_palabras.size(); ++k) {
+        if (m_palabras.at(k).nivel == 0 && esPalabra(k, QStringLiteral("FROM"))) {
+            hasta = m_palabras.at(k).inicio;
+            break;
+        }
+    }
+    QStringList items;
+    for (const int coma : m_comas) {
+        if (coma < desde || coma >= hasta)
+            continue;
+        items << m_texto.mid(desde, coma - desde).trimmed();
+        desde = coma + 1;
+    }
+    items << m_texto.mid(desde, hasta - desde).trimmed();
+    return items;
+}
+
+bool PalabrasSQL::unaSolaConsulta() const
+{
+    if (m_puntoYComa || m_palabras.isEmpty() || !esUnaDe(0, {"SELECT", "WITH", "EXEC", "EXECUTE"}))
+        return false;
+    bool consultaEmpezada = false;
+    for (int i = 0; i < m_palabras.size(); ++i) {
+        if (i > 0
+            && esUnaDe(i, {"INSERT",    "UPDATE",     "DELETE",      "MERGE",    "DROP",      "CREATE",     "ALTER",
+                           "TRUNCATE",  "EXEC",       "EXECUTE",     "DECLARE",  "SET",       "PRINT",      "IF",
+                           "WHILE",     "BEGIN",      "COMMIT",      "ROLLBACK", "SAVE",      "GRANT",      "REVOKE",
+                           "DENY",      "USE",        "BACKUP",      "RESTORE",  "WAITFOR",   "SHUTDOWN",   "KILL",
+                           "RAISERROR", "RETURN",     "GOTO",        "OPEN",     "CLOSE",     "DEALLOCATE", "BULK",
+                           "DBCC",      "CHECKPOINT", "RECONFIGURE", "READTEXT", "WRITETEXT", "UPDATETEXT", "SETUSER"}))
+            return false;
+        if (m_palabras.at(i).nivel != 0 || !esUnaDe(i, {"SELECT", "EXEC", "EXECUTE"}))
+            continue;
+        if (consultaEmpezada && !esUnaDe(i - 1, {"UNION", "ALL", "EXCEPT", "INTERSECT"}))
+            return false;
+        consultaEmpezada = true;
+    }
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 
 // The words of a query as the grid reads them: runs of letters, digits and "_", "@", "#", "$"
 // outside string literals, [bracketed] and "quoted" names and comments, each with its place in
@@ -42,11 +44,25 @@ public:
     // The one-row probe of the query: " TOP 1" after every top-level SELECT (after its DISTINCT
     // or ALL) that has no TOP of its own, and without the ORDER BY when one was added.
     QString sondaUnaFila() const;
+    // The items of the query's select list, trimmed and as written: the text between its first
+    // top-level SELECT (after DISTINCT or ALL and TOP n [PERCENT] [WITH TIES]) and the top-level
+    // FROM after it, or the end, cut at the commas outside parentheses.
+    QStringList listaDeSeleccion() const;
+    // Whether the text is one query and nothing more: it starts with SELECT, WITH or EXEC, and
+    // holds no ";", no word that starts another statement (INSERT, DELETE, DROP, EXEC...: T-SQL
+    // reserves them, so they never stand as names) and no second SELECT at its top level that
+    // no UNION, EXCEPT or INTERSECT joins to the first. T-SQL needs no ";" between statements:
+    // "SELECT * FROM T DELETE FROM U" is two of them.
+    bool unaSolaConsulta() const;
 
 private:
     bool esPalabra(int indice, const QString &palabra) const;
+    bool esUnaDe(int indice, std::initializer_list<const char *> palabras) const;
     int finDeNombre(int desde) const;
+    int finDeCuenta(int desde) const;
 
     QString m_texto;
     QList<Palabra> m_palabras;
+    QList<int> m_comas; // indexes of the commas outside parentheses, literals, names and comments
+    bool m_puntoYComa = false; // a ";" outside literals, names and comments
 };

@@ -247,6 +247,8 @@ void QvDbGrid::aplicarVisibilidad()
 
 void QvDbGrid::LoadQvDBGrid()
 {
+    if (!unaConsulta(m_sql))
+        return;
     if (SentenciasGrilla::tieneUnionOAgrupacion(m_sql)) {
         setColumnas(false);
         setOcultarOrdenar(true);
@@ -264,6 +266,7 @@ void QvDbGrid::LoadQvDBGrid()
     pColumnaOrden = 0;
     pWhere.clear();
     pColumnasFecha.clear();
+    pColumnasTexto.clear();
     CargarCampos();
     pCancelarCarga = false;
     if (!cmdColumnas->isHidden()) {

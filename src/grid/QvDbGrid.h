@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class GrillaFlex;
 class QComboBox;
@@ -166,7 +167,11 @@ private:
     void Toolbar1_ButtonClick(const QString &clave);
     void CmdCancel_Click();
     void contarFilas();
+    bool contarEnLaPrimeraPagina();
     // QvDbGridCarga.cpp
+    static bool unaConsulta(const QString &texto);
+    bool abrirConsulta(const QString &sentencia, ado::Recordset &rs);
+    QString armarPagina();
     QString listaDeCampos() const;
     void RefrescarControles();
     void mostrarVacia(ado::Recordset &rs);
@@ -215,9 +220,12 @@ private:
     QString pFiltro;
     QString pWhere;
     QString pColumnasFecha;
+    QString pColumnasTexto; // "|" position "|" of the columns searched without conversion
     int pColumnaOrden = 0;
     bool pCancelarCarga = false;
     bool pRefrescando = false;
+    std::unique_ptr<ado::Recordset> m_paginaLeida; // page 1 of a search, read while counting
+    QString m_sentenciaLeida; // its statement
     QString pListaCampos;
     QString pCamposElegidos;
     TablaEquivalencias m_equias;

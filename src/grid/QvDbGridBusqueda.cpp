@@ -37,19 +37,20 @@ void QvDbGrid::Buscar()
         txtBuscar->clear();
         return;
     }
-    const auto esFecha = [this](int posicion) {
-        return contiene(pColumnasFecha, QStringLiteral("|") + QString::number(posicion) + QStringLiteral("|"));
+    const auto columnaEn = [this](const QString &caption, int posicion) {
+        const QString marca = QStringLiteral("|") + QString::number(posicion) + QStringLiteral("|");
+        return CondicionesGrilla::Columna{caption, contiene(pColumnasFecha, marca), contiene(pColumnasTexto, marca)};
     };
     if (!rt::Trim(texto).isEmpty()) {
         QString condicion;
         if (CboFiltroCampo->currentText() == Todos) {
             QList<CondicionesGrilla::Columna> columnas;
             for (int c = 1; c < MSFlexGrid1->Cols(); ++c)
-                columnas.append({MSFlexGrid1->TextMatrix(0, c), esFecha(c - 1)});
+                columnas.append(columnaEn(MSFlexGrid1->TextMatrix(0, c), c - 1));
             condicion = CondicionesGrilla::condicionTodas(columnas, texto, m_equias);
         } else {
-            const CondicionesGrilla::Columna columna{CboFiltroCampo->currentText(),
-                                                     esFecha(CboFiltroCampo->currentIndex() - 1)};
+            const CondicionesGrilla::Columna columna =
+                columnaEn(CboFiltroCampo->currentText(), CboFiltroCampo->currentIndex() - 1);
             const std::optional<QString> unica = CondicionesGrilla::condicionColumna(columna, texto, m_equias);
             if (!unica) {
                 ui::MsgBox(QStringLiteral("Debe Ingresar un Formato de Fecha Válido."), ui::vbInformation,

@@ -1,9 +1,11 @@
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
+#include "grid/PalabrasSQL.h"
 #include "grid/QvDbGrid.h"
 #include "grid/SentenciasGrilla.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "platform/ui/Dialogs.h"
 #include "session/ModError.h"
 
 #include <QApplication>
@@ -25,6 +27,26 @@ QString equis(int cuantas)
 
 } // namespace
 
+// Whether a text is one query and nothing more; when it holds another statement the user is told,
+// and nothing of it may run.
+bool QvDbGrid::unaConsulta(const QString &texto)
+{
+    if (PalabrasSQL(texto).unaSolaConsulta())
+        return true;
+    ui::MsgBox(QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."),
+               ui::vbExclamation, QStringLiteral("Aviso al Usuario"));
+    return false;
+}
+
+// Every query of the grid goes through here: a text that is not one query is not sent (false).
+bool QvDbGrid::abrirConsulta(const QString &sentencia, ado::Recordset &rs)
+{
+    if (!unaConsulta(sentencia))
+        return false;
+    gBaseDatos->AbrirRecordset(sentencia, rs);
+    return true;
+}
+
 QString QvDbGrid::listaDeCampos() const
 {
     if (!m_CamposSel.isEmpty())
@@ -35,6 +57,31 @@ QString QvDbGrid::listaDeCampos() const
     return rt::Replace(lista, QStringLiteral("â"), QStringLiteral(","));
 }
 
+// The statement of the current page, its sort and conditions rebuilt (ArmarOrden, ArmarWhere).
+QString QvDbGrid::armarPagina()
+{
+    ArmarOrden();
+    pWhere = SentenciasGrilla::ArmarWhere(m_sql, pFiltro);
+    if (m_PrimaryKey.isEmpty())
+        m_PrimaryKey = QStringLiteral("ID");
+    SentenciasGrilla::Paginado pagina;
+    pagina.sql = m_sql;
+    pagina.clave = m_PrimaryKey;
+    pagina.PageSize = m_PageSize;
+    pagina.pagina = m_PaginaActual;
+    pagina.pWhere = pWhere;
+    pagina.OrderBy = m_OrderBy;
+    pagina.pFiltro = pFiltro;
+    pagina.filas = pCantidadRegistros;
+    pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
+    pagina.claveConNulos = pClaveConNulos;
+    if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
+        m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
+    else
+        m_filasSaltadas = 0;
+    return SentenciasGrilla::sentenciaPagina(listaDeCampos(), pagina, m_equias);
+}
+
 void QvDbGrid::CargarGrid()
 {
     const rt::StepRunner pasos(
@@ -43,35 +90,19 @@ void QvDbGrid::CargarGrid()
     const bool armada = pasos.run([&] {
         Pbar->setRange(0, 100);
         Pbar->setValue(10);
-        ArmarOrden();
-        Pbar->setValue(20);
-        pWhere = SentenciasGrilla::ArmarWhere(m_sql, pFiltro);
-        Pbar->setValue(30);
-        if (m_PrimaryKey.isEmpty())
-            m_PrimaryKey = QStringLiteral("ID");
-        SentenciasGrilla::Paginado pagina;
-        pagina.sql = m_sql;
-        pagina.clave = m_PrimaryKey;
-        pagina.PageSize = m_PageSize;
-        pagina.pagina = m_PaginaActual;
-        pagina.pWhere = pWhere;
-        pagina.OrderBy = m_OrderBy;
-        pagina.pFiltro = pFiltro;
-        pagina.oracle = rt::InStr(gBaseDatos->gProveedor, QStringLiteral("ORACLE"), CompareMode::Text) > 0;
-        pagina.claveConNulos = pClaveConNulos;
-        Pbar->setValue(40);
-        sentencia = SentenciasGrilla::sentenciaPagina(listaDeCampos(), pagina, m_equias);
+        sentencia = armarPagina();
         Pbar->setValue(50);
-        if (pagina.claveConNulos && !SentenciasGrilla::seMuestraEntera(m_sql))
-            m_filasSaltadas = SentenciasGrilla::filasSaltadas(pagina);
-        else
-            m_filasSaltadas = 0;
     }) == rt::StepResult::Continue;
     if (!armada)
         return;
 
     ado::Recordset rs;
-    gBaseDatos->AbrirRecordset(sentencia, rs);
+    // Page 1 of a search read while counting is shown as it was read, and dropped either way.
+    if (m_paginaLeida && sentencia == m_sentenciaLeida)
+        rs = std::move(*m_paginaLeida);
+    else
+        abrirConsulta(sentencia, rs);
+    m_paginaLeida.reset();
     Pbar->setValue(60);
     // A page the server refused was reported by the connection; the grid keeps what it showed.
     if (rs.State() != ado::adStateOpen) {

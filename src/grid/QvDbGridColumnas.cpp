@@ -72,7 +72,7 @@ void QvDbGrid::CargarCampos()
                            CboFiltroCampo->clear();
                            CboFiltroCampo->addItem(QStringLiteral("Todos"));
                        })
-                       && paso([&] { gBaseDatos->AbrirRecordset(sonda, rs); }) && paso([&] {
+                       && paso([&] { abrirConsulta(sonda, rs); }) && paso([&] {
                               for (long i = 0; i < rs.FieldCount(); ++i)
                                   campos.append({rs.Fields(i).Name(), rs.Fields(i).Type()});
                           });
@@ -82,6 +82,7 @@ void QvDbGrid::CargarCampos()
     m_Campos = lista.Campos;
     pListaCampos = lista.pListaCampos;
     pColumnasFecha = lista.pColumnasFecha;
+    pColumnasTexto = lista.pColumnasTexto;
     pCamposElegidos = rt::Trim(m_CamposSel).isEmpty() ? QString() : ListaCampos::elegidosDe(m_CamposSel);
     CboFiltroCampo->addItems(lista.filtros);
     pasos.run([&] { gBaseDatos->CierraRecordset(rs); });
@@ -105,9 +106,8 @@ void QvDbGrid::cmdColumnas_Click()
     const QString lista = chooser.gCamposSel.isEmpty() ? QStringLiteral("*")
                                                        : SentenciasGrilla::ArmarCampos(chooser.gCamposSel, m_equias);
     ado::Recordset rs;
-    rt::resumeNext([&] {
-        gBaseDatos->AbrirRecordset(QStringLiteral("SELECT TOP 1 ") + lista + QStringLiteral(" FROM ") + pTabla, rs);
-    });
+    rt::resumeNext(
+        [&] { abrirConsulta(QStringLiteral("SELECT TOP 1 ") + lista + QStringLiteral(" FROM ") + pTabla, rs); });
     rt::resumeNext([&] {
         const QString fecha = QString::number(m_FormatDate);
         for (long i = 0; i < rs.FieldCount(); ++i) {
@@ -147,9 +147,14 @@ void QvDbGrid::LeerCampos()
     rt::resumeNext([&] { claves = clavesDelUsuario(); });
     rt::resumeNext([&] { gBaseDatos->AbrirRecordset(ColumnasGuardadas::leer(claves), rs); });
     rt::resumeNext([&] {
-        if (!rs.EOF_())
-            m_CamposSel =
-                ColumnasGuardadas::camposDeValor(outside::Utilidades().ValorCampo(rs.Fields(QStringLiteral("Valor"))));
+        if (rs.EOF_())
+            return;
+        const QString campos =
+            ColumnasGuardadas::camposDeValor(outside::Utilidades().ValorCampo(rs.Fields(QStringLiteral("Valor"))));
+        // The choice becomes the select list of every page: one that would carry another
+        // statement is left out, and the grid shows its columns as if none were stored.
+        if (unaConsulta(QStringLiteral("SELECT ") + campos + QStringLiteral(" FROM ") + pTabla))
+            m_CamposSel = campos;
     });
     rt::resumeNext([&] { gBaseDatos->CierraRecordset(rs); });
 }

@@ -183,8 +183,7 @@ void QvDbGrid::conectarEventos()
                           },
                           {});
     TeclasTexto::instalar(
-        CboRegistros->lineEdit(),
-        [this](QLineEdit *, int &KeyCode, int Shift) { CboRegistros_KeyDown(KeyCode, Shift); },
+        CboRegistros, [this](QLineEdit *, int &KeyCode, int Shift) { CboRegistros_KeyDown(KeyCode, Shift); },
         [this](QLineEdit *, qint16 &KeyAscii) { CboRegistros_KeyPress(KeyAscii); });
 
     connect(MSFlexGrid1, &GrillaFlex::Click, this, [this] { MSFlexGrid1_Click(); });

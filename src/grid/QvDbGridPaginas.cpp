@@ -5,6 +5,7 @@
 #include "grid/SentenciasGrilla.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/BusyCursor.h"
 #include "platform/ui/Dialogs.h"
 #include "session/ModError.h"
@@ -38,17 +39,38 @@ void QvDbGrid::contarFilas()
         const ui::BusyCursor espera;
         ui::DoEvents();
         if (SentenciasGrilla::seMuestraEntera(m_sql)) {
-            gBaseDatos->AbrirRecordset(m_sql, rs);
-            pCantidadRegistros = rs.RecordCount();
+            if (abrirConsulta(m_sql, rs))
+                pCantidadRegistros = rs.RecordCount();
             pClaveConNulos = false;
-        } else {
-            gBaseDatos->AbrirRecordset(SentenciasGrilla::cuenta(m_sql, m_PrimaryKey, pFiltro), rs);
+        } else if (!contarEnLaPrimeraPagina()
+                   && abrirConsulta(SentenciasGrilla::cuenta(m_sql, m_PrimaryKey, pFiltro), rs)) {
             pCantidadRegistros = rt::CLng(rs.Fields(0L).Value());
             pClaveConNulos = rt::CLng(rs.Fields(1L).Value()) < pCantidadRegistros;
         }
         ui::DoEvents();
     }
     gBaseDatos->CierraRecordset(rs);
+}
+
+// A search reads its page 1 before it counts: a page that is not full holds every row of the
+// result, and the count (another pass of the search over the whole query) is skipped. The page
+// waits for the CargarGrid that shows it. True when it gave the count.
+bool QvDbGrid::contarEnLaPrimeraPagina()
+{
+    if (rt::Trim(pFiltro).isEmpty() || m_PaginaActual != 1)
+        return false;
+    auto pagina = std::make_unique<ado::Recordset>();
+    const QString sentencia = armarPagina();
+    if (!abrirConsulta(sentencia, *pagina) || pagina->State() != ado::adStateOpen)
+        return false;
+    const long filas = pagina->RecordCount();
+    m_paginaLeida = std::move(pagina);
+    m_sentenciaLeida = sentencia;
+    if (filas >= m_PageSize)
+        return false;
+    // The only page: whether its keys hold nulls changes no page query.
+    pCantidadRegistros = filas;
+    return true;
 }
 
 void QvDbGrid::CargarPaginas()
@@ -65,8 +87,10 @@ void QvDbGrid::CargarPaginas()
     CmdCancel->show();
     if (pCancelarCarga)
         return;
-    if (pCantidadRegistros == 0 && !paso([this] { contarFilas(); }))
+    if (pCantidadRegistros == 0 && !paso([this] { contarFilas(); })) {
+        m_paginaLeida.reset();
         return;
+    }
 
     Pbar->setValue(70);
     const long cuantas = paginas(pCantidadRegistros, m_PageSize);

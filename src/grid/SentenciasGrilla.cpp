@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 
 namespace SentenciasGrilla {
 
@@ -91,19 +92,74 @@ QString condicionesAgregadas(const Paginado &p)
     return texto;
 }
 
+// Whether the order is the key alone, and its direction: the rows of a page then follow a
+// boundary key that an index can seek.
+std::optional<bool> ascendentePorClave(const QString &orden, const QString &clave)
+{
+    const QStringList lista = terminos(orden.mid(cabeceraDeOrden(orden).capturedEnd()));
+    const QRegularExpressionMatch columna =
+        lista.size() == 1 ? columnaSola().match(lista.first()) : QRegularExpressionMatch();
+    if (!columna.hasMatch()
+        || rt::StrComp(QString(columna.captured(1)).remove(u'[').remove(u']'), clave, CompareMode::Text) != 0)
+        return std::nullopt;
+    return rt::StrComp(columna.captured(3), QStringLiteral("Desc"), CompareMode::Text) != 0;
+}
+
+// The same order the other way round: each term's direction turned (no direction is Asc). With
+// the key closing it, the rows then come exactly in reverse.
+QString ordenInverso(const QString &orden)
+{
+    static const QRegularExpression direccion(QStringLiteral("\\s+(asc|desc)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QStringList inversos;
+    for (const QString &termino : terminos(orden.mid(cabeceraDeOrden(orden).capturedEnd()))) {
+        const QRegularExpressionMatch tiene = direccion.match(termino);
+        const bool descendente =
+            tiene.hasMatch() && tiene.captured(1).compare(QStringLiteral("desc"), Qt::CaseInsensitive) == 0;
+        inversos << (tiene.hasMatch() ? termino.left(tiene.capturedStart()) : termino)
+                        + (descendente ? QStringLiteral(" Asc") : QStringLiteral(" Desc"));
+    }
+    return QStringLiteral(" Order by ") + inversos.join(QStringLiteral(", ")) + QStringLiteral(" ");
+}
+
+// The keys of a page in any order but the key's: those numbered after the skipped rows by
+// ROW_NUMBER, sorted once by the engine. The numbering is read only up to the page (TOP), and a
+// page past the middle is numbered from the other end, so that less of it is read.
+QString clavesNumeradas(const Paginado &p, const QString &tabla, const QString &clave, const QString &orden)
+{
+    const long salto = filasSaltadas(p);
+    const bool desdeElFinal = p.filas > 0 && 2 * salto + p.PageSize > p.filas;
+    const long desde = desdeElFinal ? p.filas - salto - p.PageSize : salto;
+    return QStringLiteral("SELECT TOP ") + numero(p.PageSize) + QStringLiteral(" ") + clave
+           + QStringLiteral(" FROM (SELECT ") + clave + QStringLiteral(", ROW_NUMBER() OVER (")
+           + (desdeElFinal ? ordenInverso(orden) : orden) + QStringLiteral(") AS Fila FROM ") + tabla
+           + QStringLiteral(" ") + p.pWhere + QStringLiteral(") AS Numeradas WHERE Fila > ") + numero(desde)
+           + QStringLiteral(" AND Fila <= ") + numero(desde + p.PageSize);
+}
+
+// SQL Server's form. Page 1 is the first rows in the order. Ordered by the key alone, a later
+// page starts after the last key of the rows it skips (read in the key's index order); in any
+// other order its keys are numbered (clavesNumeradas). Either way the rows skipped are never
+// gathered in a NOT IN list, which the engine would build and search anew for every page.
 QString formaSqlServer(const Paginado &p, const QString &tabla, const QString &clave)
 {
     const QString orden = ordenDePaginado(p.OrderBy, clave);
-    if (p.claveConNulos)
-        return QStringLiteral(" FROM (SELECT TOP ") + numero(filasSaltadas(p) + p.PageSize)
-               + QStringLiteral(" *  FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
+    const long salto = filasSaltadas(p);
+    const QString inicio = QStringLiteral(" FROM (SELECT TOP ")
+                           + numero(p.claveConNulos ? salto + p.PageSize : p.PageSize) + QStringLiteral(" *  FROM ")
+                           + tabla;
+    if (p.claveConNulos || salto == 0)
+        return inicio + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
                + QStringLiteral(") AS Paginacion ");
-    const long salto = p.PageSize * p.pagina - p.PageSize;
-    return QStringLiteral(" FROM (SELECT TOP ") + numero(p.PageSize) + QStringLiteral(" *  FROM ") + tabla
-           + QStringLiteral(" WHERE ") + clave + QStringLiteral(" NOT IN (SELECT TOP ") + numero(salto)
-           + QStringLiteral(" ") + clave + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere
-           + QStringLiteral(" ") + orden + QStringLiteral(") ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
-           + QStringLiteral(") AS Paginacion ");
+    if (const std::optional<bool> ascendente = ascendentePorClave(orden, clave))
+        return inicio + QStringLiteral(" WHERE ") + clave
+               + (*ascendente ? QStringLiteral(" > (SELECT MAX(") : QStringLiteral(" < (SELECT MIN(")) + clave
+               + QStringLiteral(") FROM (SELECT TOP ") + numero(salto) + QStringLiteral(" ") + clave
+               + QStringLiteral(" FROM ") + tabla + QStringLiteral(" ") + p.pWhere + QStringLiteral(" ") + orden
+               + QStringLiteral(") AS Salto) ") + condicionesAgregadas(p) + QStringLiteral(" ") + orden
+               + QStringLiteral(") AS Paginacion ");
+    return QStringLiteral(" FROM (SELECT *  FROM ") + tabla + QStringLiteral(" WHERE ") + clave
+           + QStringLiteral(" IN (") + clavesNumeradas(p, tabla, clave, orden) + QStringLiteral(")) AS Paginacion ");
 }
 
 QString formaOracle(const Paginado &p, const QString &tabla, const QString &clave)

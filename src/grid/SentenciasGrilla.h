@@ -18,7 +18,8 @@ struct Paginado {
     QString pWhere; // as ArmarWhere gives it
     QString OrderBy; // as ArmarOrden gives it
     QString pFiltro; // the user's search conditions
-    bool oracle = false; // the Oracle form (ROWNUM) instead of SQL Server's (TOP and NOT IN)
+    long filas = 0; // rows of the query under its conditions, as counted (0: not known)
+    bool oracle = false; // the Oracle form (ROWNUM and NOT IN) instead of SQL Server's
     // Some row of the query has no key: those rows cannot be told apart by a NOT IN test, so the
     // page takes the first skipped-plus-page rows and the grid drops the skipped ones itself.
     bool claveConNulos = false;

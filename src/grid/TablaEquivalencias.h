@@ -3,9 +3,11 @@
 #include <QList>
 #include <QString>
 
-// The alias table of a grid's query: one pair per "expression as alias" clause, each side kept
-// as a bracketed text ("[Codigo]", "[Cod]"), so a column caption can be turned back into the
-// expression the query computes it with. Letter case is ignored throughout.
+// The alias table of a grid's query: one pair per "expression as alias" item of its select list,
+// so a column caption can be turned back into the expression the query computes it with. The
+// alias is kept bracketed ("[Cod]"); a plain name as expression too ("[Codigo]"), any other
+// expression whole, as written ("Importe * 2", "SUM(Importe)", "C.[Razon Social]"). Letter case
+// is ignored throughout.
 class TablaEquivalencias {
 public:
     struct Par {
@@ -14,10 +16,8 @@ public:
     };
 
     TablaEquivalencias() = default;
-    // Equias: scans the query for its " as " clauses, in order. The expression before " as " is
-    // the text after the last blank or comma before it, its commas and parentheses dropped
-    // ("SUM(Importe)" gives "[SUMImporte]"); one that ends in "]" is the bracketed name with its
-    // prefixes ("T.[Nombre]"). The alias runs to its "]", or to the first comma or blank.
+    // Equias: reads the items of the query's select list in order; an item with an AS outside
+    // its parentheses gives a pair ("CAST(x AS int) AS n" is the expression "CAST(x AS int)").
     explicit TablaEquivalencias(const QString &sql);
 
     const QList<Par> &pares() const { return m_pares; }

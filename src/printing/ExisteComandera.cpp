@@ -1,5 +1,6 @@
 #include "printing/ExisteComandera.h"
 
+#include "core/ServiciosVarios.h"
 #include "platform/runtime/Text.h"
 #include "printing/RegistroComandera.h"
 #include "session/CarpetasPrograma.h"
@@ -16,7 +17,7 @@ bool ExisteComandera(const QString &archivo, const QString &claveEquipo, const Q
                      RegistroComandera &registro)
 {
     QFile file(archivo);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!ExisteArchivo(archivo) || !file.open(QIODevice::ReadOnly))
         return false;
     const qint64 registros = file.size() / RegistroComandera::Largo;
     for (qint64 n = 0; n < registros; ++n) {

@@ -12,8 +12,8 @@ QString ArchivoComanderas();
 // name is not blank and equals `ComanderaBuscada` (or is any name, when that is empty); key and
 // name compare without regard to letter case. The first such record in file order wins.
 // `registro` receives every record read: the one found, or else the file's last record. A
-// file that is missing or cannot be read holds no record, and it is never created; bytes past
-// the last whole record are ignored.
+// file that is missing, cannot be read or is not a regular file (a pipe) holds no record, and
+// it is never created; bytes past the last whole record are ignored.
 bool ExisteComandera(const QString &archivo, const QString &claveEquipo, const QString &ComanderaBuscada,
                      RegistroComandera &registro);
 

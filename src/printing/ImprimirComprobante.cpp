@@ -4,16 +4,18 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/AvisosArchivos.h"
 #include "printing/DatosImpresion.h"
 #include "printing/NombreReporte.h"
 #include "printing/PeriodoAsiento.h"
 #include "printing/PreparacionTrabajo.h"
-#include "printing/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
 #include "printing/TextosImpresion.h"
+#include "printing/TurnoImpresion.h"
 #include "session/ModError.h"
 #include "session/ObjetosExternos.h"
+#include "session/Sesion.h"
 
 using TextosImpresion::es;
 
@@ -47,6 +49,7 @@ void ImprimirComprobante(const ServiciosImpresion &servicios, PedidoImpresion &p
 void ImprimirComprobanteGenerico(const ServiciosImpresion &servicios, QString &TC, QString &IdComprobante,
                                  QString &Cuenta)
 {
+    const TurnoImpresion turno(gEquipoUsuario);
     TC = rt::Trim(TC);
     const QString sucursal = rt::Mid(IdComprobante, 1, 4);
     const QString numero = rt::Mid(IdComprobante, 5, 8);

@@ -32,6 +32,7 @@ void ImprimirComprobante(const ServiciosImpresion &servicios, PedidoImpresion &p
 // number 8, letter 1): its work rows rebuilt by the receipt builder (CB, CBCT, CBFP, PG, PGFP,
 // OPG; applied documents of account `Cuenta` only when it is not blank) or the voucher
 // builder, then printed on the screen through the report of its type ("LiqOPG" for payment
-// orders). TC comes back trimmed.
+// orders). TC comes back trimmed. The workstation's turn at its print rows (TurnoImpresion) is
+// held throughout, so another print of this workstation waits until the rows are read.
 void ImprimirComprobanteGenerico(const ServiciosImpresion &servicios, QString &TC, QString &IdComprobante,
                                  QString &Cuenta);

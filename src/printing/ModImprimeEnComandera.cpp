@@ -65,7 +65,15 @@ void ModImprimeEnComandera::ImprimeEnComandera(const QString &TC, const QString 
     QByteArray ticket;
     if (!LecturaComanda(*gBaseDatos).leer(registro, TC, IdComprobante, pasos, datos) || !seguir([&] {
             ticket = TicketComandera(registro, Cocina, Barra).bytes(TC, IdComprobante, datos, rt::Now());
-        })
-        || !seguir([&] { puerto.setOutput(ticket); }) || !seguir([&] { puerto.setPortOpen(false); }))
+        }))
+        return cerrar(puerto);
+    // A printer that does not take the ticket within the port's wait fails as a port that does
+    // not open: the ticket is not printed, and retrying at once would only wait again.
+    try {
+        puerto.setOutput(ticket);
+        puerto.setPortOpen(false);
+    } catch (const rt::RuntimeError &) {
         cerrar(puerto);
+        avisarPuerto(registro.Puerto);
+    }
 }

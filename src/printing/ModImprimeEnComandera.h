@@ -10,7 +10,8 @@ class ModImprimeEnComandera : public Comandera {
 public:
     // ImprimeEnComandera: prints the ticket of order TC `IdComprobante` on the kitchen printer
     // that `Impresora` names ("Comandera :" and the printer's name). Without a record for this
-    // workstation and printer it says so and sends nothing; a port that does not open is
+    // workstation and printer it says so and sends nothing; a port that does not open, or a
+    // printer that does not take the ticket within the port's wait (see serial::MSComm), is
     // reported with the record's port text. Other errors go to MostrarError with the routine
     // name "ImprimeEnComandera": Retry repeats the failing step, Ignore goes on with the next,
     // any other answer closes the port and leaves.

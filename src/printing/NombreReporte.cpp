@@ -21,12 +21,6 @@ bool igual(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A path with a folder of its own: not to be placed under the report folder.
-bool conCarpeta(const QString &ruta)
-{
-    return ruta.contains(QLatin1Char('/')) || ruta.contains(QLatin1Char('\\')) || rt::Mid(ruta, 2, 1) == u":";
-}
-
 // A folder of the settings or the units table: a relative one lies in the report folder.
 QString enCarpeta(const QString &carpeta, const QString &base)
 {
@@ -284,15 +278,16 @@ QString EleccionReporte::VerificarArchivoReporte(QString &Archivo, const QString
         });
     }
     rt::resumeNext([&] {
-        // A bare name is a form of the report folder (the workstations ran the program from
-        // there); a configured path of its own keeps its folder.
-        const QString texto = rt::Trim(Archivo);
+        // A bare name or a relative path is a form of the report folder (the workstations ran
+        // the program from there); an absolute path keeps its folder. Double quotes around the
+        // name are not part of it.
+        const QString texto = rt::Trim(QString(Archivo).remove(QLatin1Char('"')));
         const QString extension =
             igual(rt::Right(texto, 4), QStringLiteral(".RPT")) ? QString() : QStringLiteral(".rpt");
         if (texto.isEmpty())
             Archivo = formulario;
         else
-            Archivo = (conCarpeta(texto) ? texto : m_carpeta + texto) + extension;
+            Archivo = (TextosImpresion::absoluta(texto) ? texto : m_carpeta + texto) + extension;
     });
     rt::resumeNext([&] {
         if (TextosImpresion::sinNombreDeArchivo(Archivo))

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/AvisosArchivos.h"
-#include "printing/RutasArchivo.h"
 
 #include <QString>
 #include <array>

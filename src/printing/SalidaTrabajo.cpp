@@ -5,10 +5,10 @@
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/AvisosArchivos.h"
 #include "printing/Comandera.h"
 #include "printing/ObjetoImpresion.h"
-#include "printing/RutasArchivo.h"
 #include "printing/TextosImpresion.h"
 #include "session/ObjetosExternos.h"
 
@@ -84,7 +84,8 @@ bool SalidaTrabajo::imprimir(TrabajoComprobante &trabajo, const rt::StepRunner &
                 impresoraDeTexto(m_trabajo->Impresora);
         },
         [this] {
-            if (m_trabajo->Copias == 0)
+            // A count below one is a mistyped setting, not a request to print nothing.
+            if (m_trabajo->Copias < 1)
                 m_trabajo->Copias = 1;
         },
     };

@@ -5,6 +5,7 @@
 #include "db/DB_Dll.h"
 #include "session/Dll_Display.h"
 #include "session/Lbf_CtrlDisplay.h"
+#include "support/PruebaCore.h"
 #include "support/TestDatabase.h"
 #include "support/XlsxReader.h"
 
@@ -36,13 +37,7 @@ protected:
         db.execute("INSERT INTO EXPORTA VALUES (2, 'A2', 'Tuerca', 0, 0, -1.5, '16/05/2024 08:15:00', '16/05/2024', "
                    "'n/a', 'b')");
         db.execute("INSERT INTO EXPORTA VALUES (3, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL)");
-        gBaseDatos->gServidor = "sqlite";
-        gBaseDatos->gDBName = "DEMO";
-        gBaseDatos->gUsuario = "DEMO";
-        gBaseDatos->gUserPassWord = "DEMO";
-        gBaseDatos->setArchivoErrores(temporal.filePath("QVERR.LOG"));
-        gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
-        EXPECT_TRUE(gBaseDatos->gOpenFlag);
+        abrirBaseDemo(temporal.filePath("QVERR.LOG"));
     }
     ~ExportarConsulta() override { gBaseDatos.reset(); }
 

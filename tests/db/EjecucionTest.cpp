@@ -168,8 +168,28 @@ TEST_F(DemoDatabase, SchemaHelpersFindTablesAndColumnsAndAddColumns)
     EXPECT_TRUE(gBaseDatos->VerCampoDB("TA_USUARIOS", "Nuevo", true, "int", true));
     EXPECT_TRUE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "Nuevo"));
     EXPECT_TRUE(gBaseDatos->VerCampoDB("TA_NADA", "Nuevo", true, "int", true));
-    gBaseDatos->gProveedor = "OraOLEDB.Oracle.1";
-    EXPECT_TRUE(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "NoExiste"));
+}
+
+TEST_F(DemoDatabase, OnOracleEveryColumnIsTakenAsPresent)
+{
+    const QString oracle = "Provider=OraOLEDB.Oracle.1;Data Source=DEMO;User Id=DEMO;Password=DEMO;";
+    const QString sqlServer = gBaseDatos->gCnn.ConnectionString();
+    struct Caso {
+        const char *nombre;
+        QString proveedor;
+        QString texto;
+        bool presente;
+    };
+    const Caso casos[] = {
+        {"chosen as Oracle in the dialog", "OraOLEDB.Oracle.1", oracle, true},
+        {"opened as Oracle from a \"#server\" on the command line", "SQLOLEDB", oracle, true},
+        {"a SQL Server text under a provider left at Oracle", "OraOLEDB.Oracle.1", sqlServer, false},
+    };
+    for (const Caso &caso : casos) {
+        gBaseDatos->gProveedor = caso.proveedor;
+        gBaseDatos->gCnn.setConnectionString(caso.texto);
+        EXPECT_EQ(gBaseDatos->ExisteCampoDB("TA_USUARIOS", "NoExiste"), caso.presente) << caso.nombre;
+    }
 }
 
 TEST_F(DemoDatabase, HighestAndLowestValues)

@@ -4,6 +4,7 @@
 #include "platform/outside/ClaveGuardada.h"
 #include "session/CarpetasPrograma.h"
 #include "session/Sesion.h"
+#include "support/PruebaCore.h"
 #include "support/TestDatabase.h"
 #include "support/WidgetTest.h"
 
@@ -172,12 +173,7 @@ TEST_F(FrmAccesoTest, RegistrarStoresATestedConnectionAndRefusesItTwice)
 
 TEST_F(FrmAccesoTest, RegistrarNeverTouchesTheProgramsConnection)
 {
-    gBaseDatos->gServidor = "sqlite";
-    gBaseDatos->gDBName = "DEMO";
-    gBaseDatos->gUsuario = "DEMO";
-    gBaseDatos->gUserPassWord = "DEMO";
-    gBaseDatos->OpenServerADODB(false, 3, {}, false, false);
-    ASSERT_TRUE(gBaseDatos->gOpenFlag);
+    ASSERT_NO_FATAL_FAILURE(abrirBaseDemo());
 
     frmAcceso &dialogo = abrir();
     struct Caso {

@@ -29,6 +29,7 @@ TEST(CargarCampos, AllColumnsConvertDatesAndAmountsSkipLongTextAndEndWithTheKey)
                              "AS [Saldo], [Total], [Zona], ID"));
     EXPECT_EQ(lista.pListaCampos, QStringLiteral("[Alta], [Nombre],[Saldo],[Total], [Zona], ID"));
     EXPECT_EQ(lista.pColumnasFecha, QStringLiteral("|0|"));
+    EXPECT_EQ(lista.pColumnasTexto, QStringLiteral("|1||4|"));
     EXPECT_EQ(lista.filtros, QStringList({"Alta", "Nombre", "Saldo", "Total", "Zona"}));
 }
 
@@ -44,9 +45,9 @@ TEST(CargarCampos, AKeyTheListAlreadyHoldsIsNotAddedAgain)
     EXPECT_EQ(otra.Campos, QStringLiteral("[Nombre], Codigo"));
 }
 
-// The date positions and the filter columns follow the chosen columns the grid shows, not the
+// The date and text positions and the filter columns follow the chosen columns the grid shows, not the
 // columns of the query.
-TEST(CargarCampos, ChosenColumnsConvertOnlyDatesAndTheirDatePositionsFollowTheChoice)
+TEST(CargarCampos, ChosenColumnsConvertOnlyDatesAndTheirDateAndTextPositionsFollowTheChoice)
 {
     const QString elegidas = QStringLiteral("[Zona], [Nombre], CONVERT(NVARCHAR,[Alta],103)AS[Alta], ID");
     const ListaCampos lista = ListaCampos::armar(Sonda, SondaTexto, elegidas, QString(), 103);
@@ -54,6 +55,7 @@ TEST(CargarCampos, ChosenColumnsConvertOnlyDatesAndTheirDatePositionsFollowTheCh
               QStringLiteral("convert(nvarchar,[Alta],103) as [Alta], [Nombre], [Saldo], [Total], [Zona], ID"));
     EXPECT_EQ(lista.pListaCampos, QStringLiteral("[Alta], [Nombre], [Saldo], [Total], [Zona], ID"));
     EXPECT_EQ(lista.pColumnasFecha, QStringLiteral("|2|"));
+    EXPECT_EQ(lista.pColumnasTexto, QStringLiteral("|0||1|"));
     EXPECT_EQ(lista.filtros, QStringList({"Zona", "Nombre", "Alta"}));
     EXPECT_EQ(ListaCampos::elegidosDe(elegidas), QStringLiteral("[Zona], [Nombre], [Alta], ID"));
 }

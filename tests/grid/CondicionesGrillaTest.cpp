@@ -13,30 +13,41 @@ using CondicionesGrilla::Columna;
 
 const TablaEquivalencias Alias(QStringLiteral("SELECT Codigo as Cod, Nombre, Alta FROM Clientes "));
 
-TEST(CondicionDeBusqueda, NamesTheColumnsExpressionAndKeepsTheTextOneLiteral)
+TEST(CondicionDeBusqueda, NamesTheColumnsExpressionConvertedUnlessItReadsAsTextAndKeepsTheTextOneLiteral)
 {
     using CondicionesGrilla::condicionColumna;
-    EXPECT_EQ(condicionColumna({QStringLiteral("Nombre")}, QStringLiteral("abc"), Alias),
-              QStringLiteral(" CONVERT(NVARCHAR,[Nombre]) LIKE '%abc%'"));
-    EXPECT_EQ(condicionColumna({QStringLiteral("Cod")}, QStringLiteral("O'Hara"), Alias),
-              QStringLiteral(" CONVERT(NVARCHAR,[Codigo]) LIKE '%O''Hara%'"));
-    EXPECT_EQ(condicionColumna({QStringLiteral("Alta"), true}, QStringLiteral("05/03/2024"), Alias),
-              QStringLiteral(" [Alta] = '05/03/2024'"));
-    EXPECT_EQ(condicionColumna({QStringLiteral("Alta"), true}, QStringLiteral("abc"), Alias), std::nullopt);
+    struct Caso {
+        Columna columna;
+        const char *texto;
+        std::optional<QString> condicion;
+    };
+    for (const Caso &caso : {
+             Caso{{QStringLiteral("Nombre")},
+                  "abc",
+                  QStringLiteral(" CHARINDEX('abc', CONVERT(NVARCHAR,[Nombre])) > 0")},
+             Caso{
+                 {QStringLiteral("Cod"), false, true}, "O'Hara", QStringLiteral(" CHARINDEX('O''Hara', [Codigo]) > 0")},
+             Caso{{QStringLiteral("Cod"), false, true}, "a%b", QStringLiteral(" [Codigo] LIKE '%a%b%'")},
+             Caso{{QStringLiteral("Nombre")}, "[ab]_", QStringLiteral(" CONVERT(NVARCHAR,[Nombre]) LIKE '%[ab]_%'")},
+             Caso{{QStringLiteral("Alta"), true}, "05/03/2024", QStringLiteral(" [Alta] = '05/03/2024'")},
+             Caso{{QStringLiteral("Alta"), true}, "abc", std::nullopt},
+         }) {
+        SCOPED_TRACE(caso.texto);
+        EXPECT_EQ(condicionColumna(caso.columna, QString::fromUtf8(caso.texto), Alias), caso.condicion);
+    }
 }
 
 TEST(CondicionDeBusqueda, AllColumnsJoinTheirPiecesWithOrAndLeaveDatesOutUnlessTheTextIsADate)
 {
     const QList<Columna> columnas{
         {QStringLiteral("Cod")}, {QStringLiteral("Nombre")}, {QStringLiteral("Alta"), true}, {QStringLiteral("ID")}};
-    EXPECT_EQ(
-        CondicionesGrilla::condicionTodas(columnas, QStringLiteral("abc"), Alias),
-        QStringLiteral(" ( CONVERT(NVARCHAR,[Codigo]) LIKE '%abc%' or  CONVERT(NVARCHAR,[Nombre]) LIKE '%abc%' or  "
-                       "CONVERT(NVARCHAR,[ID]) LIKE '%abc%') "));
-    EXPECT_EQ(
-        CondicionesGrilla::condicionTodas(columnas, QStringLiteral("01/02/2024"), Alias),
-        QStringLiteral(" ( CONVERT(NVARCHAR,[Codigo]) LIKE '%01/02/2024%' or  CONVERT(NVARCHAR,[Nombre]) LIKE "
-                       "'%01/02/2024%' or  [Alta] = '01/02/2024' or  CONVERT(NVARCHAR,[ID]) LIKE '%01/02/2024%') "));
+    EXPECT_EQ(CondicionesGrilla::condicionTodas(columnas, QStringLiteral("abc"), Alias),
+              QStringLiteral(" ( CHARINDEX('abc', CONVERT(NVARCHAR,[Codigo])) > 0 or  CHARINDEX('abc', "
+                             "CONVERT(NVARCHAR,[Nombre])) > 0 or  CHARINDEX('abc', CONVERT(NVARCHAR,[ID])) > 0) "));
+    EXPECT_EQ(CondicionesGrilla::condicionTodas(columnas, QStringLiteral("01/02/2024"), Alias),
+              QStringLiteral(" ( CHARINDEX('01/02/2024', CONVERT(NVARCHAR,[Codigo])) > 0 or  CHARINDEX('01/02/2024', "
+                             "CONVERT(NVARCHAR,[Nombre])) > 0 or  [Alta] = '01/02/2024' or  CHARINDEX('01/02/2024', "
+                             "CONVERT(NVARCHAR,[ID])) > 0) "));
     EXPECT_EQ(CondicionesGrilla::condicionTodas({{QStringLiteral("Alta"), true}}, QStringLiteral("abc"), Alias),
               QString());
 }
@@ -47,8 +58,8 @@ TEST(CondicionDeBusqueda, SearchesAccumulateJoinedByAnd)
     for (const char *texto : {"abc", "def"})
         filtro = CondicionesGrilla::agregarCondicion(
             filtro, *CondicionesGrilla::condicionColumna({QStringLiteral("Nombre")}, QString::fromUtf8(texto), Alias));
-    EXPECT_EQ(filtro,
-              QStringLiteral(" CONVERT(NVARCHAR,[Nombre]) LIKE '%abc%' and  CONVERT(NVARCHAR,[Nombre]) LIKE '%def%'"));
+    EXPECT_EQ(filtro, QStringLiteral(" CHARINDEX('abc', CONVERT(NVARCHAR,[Nombre])) > 0 and  CHARINDEX('def', "
+                                     "CONVERT(NVARCHAR,[Nombre])) > 0"));
 }
 
 struct Orden {

@@ -3,14 +3,20 @@
 
 #include "PruebaGrilla.h"
 
+#include "core/ParametrosComando.h"
 #include "db/Conexiones.h"
+#include "grid/ColumnasGuardadas.h"
 #include "grid/FrmCampos.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
 #include "platform/ui/PropertyBag.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,12 +50,19 @@ protected:
         QTest::keyClick(caja, Qt::Key_Return);
     }
 
-    void tamanoDePagina(QvDbGrid &grid, const QString &texto)
+    // Clicks the page-size box and types its text into whatever widget then has the focus, as
+    // the user does: what the box was showing first selected and erased.
+    void tamanoDePagina(QvDbGrid &grid, const QString &teclas)
     {
-        QLineEdit *caja = control<QComboBox>(grid, "CboRegistros")->lineEdit();
-        caja->clear();
-        QTest::keyClicks(caja, texto);
-        QTest::keyClick(caja, Qt::Key_Return);
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        QTest::mouseClick(control<QComboBox>(grid, "CboRegistros")->lineEdit(), Qt::LeftButton);
+        QWidget *foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr);
+        QTest::keyClick(foco, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(foco, Qt::Key_Backspace);
+        QTest::keyClicks(foco, teclas);
+        QTest::keyClick(foco, Qt::Key_Return);
     }
 };
 
@@ -125,6 +139,30 @@ TEST_F(QvDbGridPrueba, SortsTheWholeQueryByTheColumnUnderTheCursorDatesAsDates)
     grid->ImgOrdenAsc_Click();
     EXPECT_EQ(columna(*grid, 3).mid(7, 3), QStringList({"28/02/2024", "29/02/2024", "01/03/2024"}));
     EXPECT_EQ(flex(*grid)->colorCelda(0, 3), QColor(217, 246, 210));
+
+    // Every page follows the order, whether its rows are numbered from either end: by a date,
+    // and by the key downwards, 5 rows a page.
+    auto *registros = control<QComboBox>(*grid, "CboRegistros");
+    registros->setCurrentIndex(0);
+    emit registros->activated(0);
+    ASSERT_EQ(grid->UltimaPagina(), 5);
+    const auto todasLasPaginas = [&](int c) {
+        QStringList textos;
+        for (int pagina = 1; pagina <= grid->UltimaPagina(); ++pagina) {
+            grid->CargarPagina(pagina);
+            textos << columna(*grid, c);
+        }
+        return textos;
+    };
+    QStringList fechas;
+    for (int dia = 0; dia < 23; ++dia)
+        fechas << QDate(2024, 2, 21).addDays(dia).toString(QStringLiteral("dd/MM/yyyy"));
+    EXPECT_EQ(todasLasPaginas(3), fechas);
+    flex(*grid)->setCol(1);
+    grid->ImgOrdenDesc_Click();
+    QStringList claves = numeros(1, 23);
+    std::reverse(claves.begin(), claves.end());
+    EXPECT_EQ(todasLasPaginas(1), claves);
 }
 
 TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDropsThem)
@@ -138,10 +176,17 @@ TEST_F(QvDbGridPrueba, SearchesOnAllPagesNarrowTheQueryShowPageOneAndRefreshDrop
     EXPECT_TRUE(control<QLineEdit>(*grid, "txtBuscar")->text().isEmpty());
     buscar(*grid, "Todos", "2");
     EXPECT_EQ(columna(*grid, 1), QStringList({"12", "21"}));
+    EXPECT_EQ(grid->UltimaPagina(), 1);
     control<QComboBox>(*grid, "cboPagSelect")->setCurrentIndex(0);
     grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
     EXPECT_EQ(grid->UltimaPagina(), 3);
     EXPECT_EQ(columna(*grid, 1), numeros(1, 10));
+    // Letter case does not count; the wildcards of LIKE keep their meaning.
+    buscar(*grid, "Nombre", "ENTE 2");
+    EXPECT_EQ(columna(*grid, 1), QStringList({"20", "21", "22", "23"}));
+    grid->findChild<QAction *>(QStringLiteral("ACTUALIZAR"))->trigger();
+    buscar(*grid, "Todos", "e_1");
+    EXPECT_EQ(columna(*grid, 1), numeros(10, 19));
 }
 
 TEST_F(QvDbGridPrueba, ADateColumnIsSearchedByDateAndATextThatIsNoDateIsRefused)
@@ -179,22 +224,75 @@ TEST_F(QvDbGridPrueba, SearchingThePageShownMarksTheCellsAndLoadsNothing)
     EXPECT_EQ(grid->UltimaPagina(), 3);
 }
 
-TEST_F(QvDbGridPrueba, ThePageSizeBoxTakesDigitsAndBackspaceAndKeepsItsLimits)
+TEST_F(QvDbGridPrueba, ThePageSizeTypedWhereTheFocusIsTakesDigitsAndBackspaceAndKeepsItsLimits)
 {
-    auto grid = grilla(Todos);
-    dialogos.expectMsgBox(
-        support::BoxMatch::text(QStringLiteral("El tamaño de la página en registos no puede ser menor a 1 por página."))
-            .withTitle(QStringLiteral("Aviso al Usuario")));
-    tamanoDePagina(*grid, QString());
-    EXPECT_EQ(grid->PageSize(), 1);
-    EXPECT_EQ(grid->UltimaPagina(), 23);
-    dialogos.expectMsgBox(support::BoxMatch::text(
-        QStringLiteral("El tamaño de la página en registros no puede superar los 2000 por página.")));
-    tamanoDePagina(*grid, QStringLiteral("2500"));
-    EXPECT_EQ(grid->PageSize(), 2000);
-    tamanoDePagina(*grid, QStringLiteral("1x5\b2"));
-    EXPECT_EQ(grid->PageSize(), 12);
-    EXPECT_EQ(grid->UltimaPagina(), 2);
+    const QString menorA1 = QStringLiteral("El tamaño de la página en registos no puede ser menor a 1 por página.");
+    const QString superaLos2000 =
+        QStringLiteral("El tamaño de la página en registros no puede superar los 2000 por página.");
+    struct Caso {
+        const char *teclas;
+        QString mensaje;
+        long porPagina;
+        long paginas;
+    };
+    for (const Caso &caso : {Caso{"7", QString(), 7, 4}, Caso{"2500", superaLos2000, 2000, 1}, Caso{"", menorA1, 1, 23},
+                             Caso{"1x5\b2", QString(), 12, 2}, Caso{"ab", menorA1, 1, 23}}) {
+        SCOPED_TRACE(caso.teclas);
+        auto grid = grilla(Todos);
+        if (!caso.mensaje.isEmpty())
+            dialogos.expectMsgBox(support::BoxMatch::text(caso.mensaje).withTitle(QStringLiteral("Aviso al Usuario")));
+        tamanoDePagina(*grid, QString::fromUtf8(caso.teclas));
+        EXPECT_EQ(grid->PageSize(), caso.porPagina);
+        EXPECT_EQ(grid->UltimaPagina(), caso.paginas);
+        EXPECT_EQ(columna(*grid, 1).size(), std::min(caso.porPagina, 23L));
+    }
+}
+
+// The grid runs its one query and nothing more: a query, or a column choice stored for the
+// user, that holds another statement is refused with a message, and none of it runs.
+TEST_F(QvDbGridPrueba, AQueryOrAStoredChoiceHoldingAnotherStatementIsRefusedAndNothingOfItRuns)
+{
+    const QString otraSentencia =
+        QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó.");
+    const ColumnasGuardadas::Claves claves =
+        ColumnasGuardadas::claves(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                                  LineaComandoProceso(), QStringLiteral("DEMO"));
+    struct Caso {
+        const char *consulta;
+        const char *eleccionGuardada;
+        bool rechazada;
+        QStringList columnas; // shown; none when the grid is not loaded at all
+    };
+    const QStringList todas{"ID", "Nombre", "Alta", "Saldo"};
+    for (const Caso &caso : {
+             Caso{"SELECT * FROM Clientes; DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes WHERE ID > 0 DROP TABLE TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes SELECT * FROM TA_USUARIOS", "", true, {}},
+             Caso{"DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes", "[Nombre]; DELETE FROM TA_USUARIOS", true, todas},
+             Caso{"SELECT * FROM Clientes", "[Nombre]|ID DELETE FROM TA_USUARIOS", true, todas},
+             Caso{"SELECT * FROM Clientes WHERE Nombre <> 'x; DELETE FROM TA_USUARIOS' /* DROP TABLE TA_USUARIOS */",
+                  "", false, todas},
+             Caso{"SELECT * FROM Clientes", "[Nombre]|ID", false, {"Nombre", "ID"}},
+         }) {
+        SCOPED_TRACE(caso.consulta);
+        SCOPED_TRACE(caso.eleccionGuardada);
+        db.execute(QStringLiteral("DELETE FROM TA_USUARIOS; DELETE FROM TA_CONFIG_FORM;"
+                                  "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA) VALUES ('ANA', 'S');"
+                                  "INSERT INTO TA_USUARIOS (NOMBRE, SISTEMA) VALUES ('LUIS', 'S');"));
+        if (*caso.eleccionGuardada)
+            db.execute(ColumnasGuardadas::insertar(claves, QString::fromUtf8(caso.eleccionGuardada)));
+        if (caso.rechazada)
+            dialogos.expectMsgBox(support::BoxMatch::text(otraSentencia).withTitle(QStringLiteral("Aviso al Usuario")));
+        auto grid = grilla(QString::fromUtf8(caso.consulta));
+        dialogos.verify();
+        EXPECT_EQ(db.value(QStringLiteral("SELECT COUNT(*) FROM TA_USUARIOS")).asLong(), 2);
+        EXPECT_EQ(grid->isEnabled(), !caso.columnas.isEmpty());
+        if (!caso.columnas.isEmpty()) {
+            EXPECT_EQ(captions(*grid), caso.columnas);
+        }
+    }
 }
 
 // Rows whose key is Null cannot be told apart by the key, yet each shows once on its page.

@@ -77,7 +77,7 @@ void PrintTo(const Alias &caso, std::ostream *os)
 
 class TablaDeAlias : public ::testing::TestWithParam<Alias> { };
 
-TEST_P(TablaDeAlias, EachAsClauseGivesItsExpressionAndAliasBracketed)
+TEST_P(TablaDeAlias, EachAliasedItemOfTheSelectListGivesItsWholeExpressionAndItsAliasBracketed)
 {
     const TablaEquivalencias tabla(QString::fromUtf8(GetParam().sql));
     ASSERT_EQ(tabla.pares().size(), GetParam().pares.size());
@@ -91,7 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
     Consultas, TablaDeAlias,
     ::testing::Values(
         Alias{"SELECT Codigo as [Cod], Nombre as Nom FROM T ", {{"[Codigo]", "[Cod]"}, {"[Nombre]", "[Nom]"}}},
-        Alias{"SELECT SUM(Importe) as Total FROM T group by X ", {{"[SUMImporte]", "[Total]"}}},
+        Alias{"SELECT SUM(Importe) as Total FROM T group by X ", {{"SUM(Importe)", "[Total]"}}},
+        Alias{"SELECT ID, Importe * 2 AS Doble FROM T", {{"Importe * 2", "[Doble]"}}},
+        Alias{"SELECT TOP (5) CAST(Importe AS int) AS Entero, LEFT(Nombre, 3) as Ini, ID, "
+              "(SELECT MAX(Fecha) FROM P WHERE P.Id = T.Id) AS [Ultimo Pago] FROM T AS X",
+              {{"CAST(Importe AS int)", "[Entero]"},
+               {"LEFT(Nombre, 3)", "[Ini]"},
+               {"(SELECT MAX(Fecha) FROM P WHERE P.Id = T.Id)", "[Ultimo Pago]"}}},
+        Alias{"SELECT DISTINCT TOP 10 Codigo as Cod\nFROM T", {{"[Codigo]", "[Cod]"}}},
         Alias{"SELECT a,b AS c,d FROM T", {{"[b]", "[c]"}}},
         Alias{"SELECT C.[Razon Social] as Cliente, [T].[Saldo] AS [Saldo Actual] FROM T",
               {{"C.[Razon Social]", "[Cliente]"}, {"[T].[Saldo]", "[Saldo Actual]"}}},
@@ -152,6 +159,12 @@ SentenciasGrilla::Paginado enOracle(SentenciasGrilla::Paginado p)
     return p;
 }
 
+SentenciasGrilla::Paginado conFilas(SentenciasGrilla::Paginado p, long filas)
+{
+    p.filas = filas;
+    return p;
+}
+
 SentenciasGrilla::Paginado conClave(SentenciasGrilla::Paginado p, const char *clave, bool nulos = false)
 {
     p.clave = QString::fromUtf8(clave);
@@ -169,21 +182,31 @@ TEST_P(ArmarSQLPaginado, LimitsThePageQueryToTheRowsOfOnePage)
 INSTANTIATE_TEST_SUITE_P(
     Formas, ArmarSQLPaginado,
     ::testing::Values(
+        Paginacion{"page 1 is the first rows in the order", pagina("SELECT * FROM Clientes  ", 50, 1),
+                   " FROM (SELECT TOP 50 *  FROM Clientes   Order by ID ) AS Paginacion "},
         Paginacion{
-            "first page skips no key", pagina("SELECT * FROM Clientes  ", 50, 1),
-            " FROM (SELECT TOP 50 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by ID ) "
-            "  Order by ID ) AS Paginacion "},
-        Paginacion{
-            "page 3 with filter, own conditions and order",
-            pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
-                   " Order by [Nombre] Asc "),
-            " FROM (SELECT TOP 20 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 40 ID FROM Clientes WHERE "
-            "(Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [Nombre] Asc, ID )  "
-            "and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1 OR Tipo = 2)  Order by [Nombre] Asc, ID ) "
-            "AS Paginacion "},
-        Paginacion{"another key on both sides", conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
-                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo NOT IN (SELECT TOP 10 Codigo FROM Clientes   "
-                   "Order by Codigo )   Order by Codigo ) AS Paginacion "},
+            "page 3 in another order takes the keys numbered after the skipped rows",
+            conFilas(pagina("SELECT * FROM Clientes WHERE Activo = 1 OR Tipo = 2 ORDER BY Nombre  ", 20, 3, Filtro,
+                            " Order by [Nombre] Asc "),
+                     200),
+            " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT TOP 20 ID FROM (SELECT ID, ROW_NUMBER() OVER ( Order "
+            "by [Nombre] Asc, ID ) AS Fila FROM Clientes WHERE (Activo = 1 OR Tipo = 2) AND  CONVERT(NVARCHAR,[Nombre]) "
+            "LIKE '%ab%') AS Numeradas WHERE Fila > 40 AND Fila <= 60)) AS Paginacion "},
+        Paginacion{"past the middle the rows are numbered from the other end",
+                   conFilas(pagina("SELECT * FROM Clientes  ", 20, 3, "", " Order by [Nombre] Asc , YEAR(Alta) "), 70),
+                   " FROM (SELECT *  FROM Clientes WHERE ID IN (SELECT TOP 20 ID FROM (SELECT ID, ROW_NUMBER() OVER ( "
+                   "Order by [Nombre] Desc, YEAR(Alta) Desc, ID Desc ) AS Fila FROM Clientes ) AS Numeradas WHERE "
+                   "Fila > 10 AND Fila <= 30)) AS Paginacion "},
+        Paginacion{"ordered by another key, a page starts after the last key skipped",
+                   conClave(pagina("SELECT * FROM Clientes  ", 10, 2), "Codigo"),
+                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE Codigo > (SELECT MAX(Codigo) FROM (SELECT TOP 10 "
+                   "Codigo FROM Clientes   Order by Codigo ) AS Salto)   Order by Codigo ) AS Paginacion "},
+        Paginacion{"ordered by the key descending, before the last key skipped, under the conditions",
+                   pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 10, 3, Filtro, " Order by [ID] Desc "),
+                   " FROM (SELECT TOP 10 *  FROM Clientes WHERE ID < (SELECT MIN(ID) FROM (SELECT TOP 20 ID FROM "
+                   "Clientes WHERE (Activo = 1) AND  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%'  Order by [ID] Desc ) AS "
+                   "Salto)  and  CONVERT(NVARCHAR,[Nombre]) LIKE '%ab%' and (Activo = 1)  Order by [ID] Desc ) AS "
+                   "Paginacion "},
         Paginacion{"keys with nulls take the skipped rows too",
                    conClave(pagina("SELECT * FROM Clientes WHERE Activo = 1 ", 10, 3), "Codigo", true),
                    " FROM (SELECT TOP 30 *  FROM Clientes WHERE Activo = 1  Order by Codigo ) AS Paginacion "},
@@ -210,8 +233,8 @@ TEST(SentenciaPagina, SelectListPagingConditionsAndAnOrderThroughTheDerivedTable
                                           alias),
         QStringLiteral(
             "SELECT  [Codigo] as [Cod], CONVERT(NVARCHAR,[Fecha],103) AS [Fecha], CONVERT(decimal(10,2),[Saldo]) AS [Saldo], ID  "
-            "FROM (SELECT TOP 2 *  FROM Clientes WHERE ID NOT IN (SELECT TOP 0 ID FROM Clientes   Order by [Fecha] Desc, ID )   "
-            "Order by [Fecha] Desc, ID ) AS Paginacion    Order by Paginacion.[Fecha] Desc, Paginacion.ID "));
+            "FROM (SELECT TOP 2 *  FROM Clientes   Order by [Fecha] Desc, ID ) AS Paginacion    "
+            "Order by Paginacion.[Fecha] Desc, Paginacion.ID "));
     const QString procedimiento = QStringLiteral("exec sp_Saldos 'a|b' ");
     EXPECT_EQ(SentenciasGrilla::sentenciaPagina(lista, pagina("exec sp_Saldos 'a|b' ", 2, 3, Filtro), alias),
               procedimiento);

@@ -1,6 +1,7 @@
 // The QR and logo row of electronic vouchers, the QR image read back as a phone would read it.
 #include "PruebaComprobantes.h"
 
+#include "platform/qr/CodigoQR.h"
 #include "platform/qr/PyQR.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -100,6 +102,21 @@ TEST_F(ComprobantesQR, TheQRImageCarriesTheAgencyAddressAndTheVoucherFieldByFiel
     EXPECT_EQ(camposJson(json), esperados) << json.toStdString();
 }
 
+TEST_F(ComprobantesQR, TheAmountKeepsItsCentsWhateverItsSize)
+{
+    db.execute("INSERT INTO V_MV_CPTE_ELECTRONICOS (TC, IDCOMPROBANTE, CAE) VALUES ('FC', '000300000001B', "
+               "'70000000000001')");
+    for (const char *importe : {"0.05", "1234.5", "123456789012345.67"}) {
+        db.execute("DELETE FROM V_MV_CPTE");
+        comprobante("FC", "000300000001B", importe, {});
+        generar("FC", "000300000001B");
+        const QString texto = leerQR(columna("QR_AFIP"));
+        const Campos campos = camposJson(QByteArray::fromBase64(texto.mid(int(strlen(qr::DireccionQR))).toLatin1()));
+        ASSERT_EQ(campos.size(), 13) << importe;
+        EXPECT_EQ(campos.at(6), (std::pair<QString, QString>("importe", importe)));
+    }
+}
+
 TEST_F(ComprobantesQR, AVoucherWithoutAuthorisationKeepsItsRowWithoutQR)
 {
     facturaEnDolares(QString());
@@ -109,7 +126,7 @@ TEST_F(ComprobantesQR, AVoucherWithoutAuthorisationKeepsItsRowWithoutQR)
     EXPECT_EQ(columna("IMG_AFIP"), imagenAfip);
 }
 
-TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderWhateverTheLetterCase)
+TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderOrAMappedDriveWhateverTheLetterCase)
 {
     QTemporaryDir carpeta;
     ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("Imagenes")));
@@ -118,13 +135,20 @@ TEST_F(ComprobantesQR, TheLogoIsReadFromAWindowsShapedFolderWhateverTheLetterCas
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.write(logo);
     archivo.close();
-    ajuste("RutaImagenes", QString(carpeta.path() + QStringLiteral("/imagenes/")).replace('/', '\\'));
     ajuste("PrintLogo_FC_NC_ND", "si");
     ajuste("FORMULARIOS_LOGO_IZQUIERDA", "SI");
     facturaEnDolares();
-    generar("FC", "000200000010A");
-    EXPECT_EQ(rt::CStr(db.value("SELECT muestra_logo FROM AUX_MV_CPTEQR")), "IZ");
-    EXPECT_EQ(columna("LOGO_EMPRESA"), logo);
+    // The folder as this machine names it, or on a drive that the mapped paths' setting places here.
+    const QString local = QString(carpeta.path() + QStringLiteral("/imagenes/")).replace('/', '\\');
+    for (const auto &[ruta, equivalencias] :
+         {std::pair{local, QString()},
+          std::pair{QStringLiteral("z:\\IMAGENES\\"), QStringLiteral("Z:=") + carpeta.path()}}) {
+        ajuste("RutaImagenes", ruta);
+        ajuste("RUTAS_EQUIVALENTES", equivalencias);
+        generar("FC", "000200000010A");
+        EXPECT_EQ(rt::CStr(db.value("SELECT muestra_logo FROM AUX_MV_CPTEQR")), "IZ") << ruta.toStdString();
+        EXPECT_EQ(columna("LOGO_EMPRESA"), logo) << ruta.toStdString();
+    }
     // Without the file the logo is not shown, whatever the settings say.
     ASSERT_TRUE(QFile::remove(archivo.fileName()));
     generar("FC", "000200000010A");
@@ -182,6 +206,32 @@ TEST(PyQR, LongDigitTextsReachTheJsonWhole)
               "\"tipoCodAut\":\"E\",\"codAut\":99999999999999999999}");
     datos.cuit = "30-1";
     EXPECT_THROW(qr::PyQR::json(datos), rt::RuntimeError);
+}
+
+// Readers need the code to stand clear of anything printed beside it: four light modules at
+// least on every side, at any scale.
+TEST(CodigoQR, KeepsAQuietZoneOfFourModulesOnEverySide)
+{
+    for (const int escala : {1, 3}) {
+        const QImage imagen = QImage::fromData(qr::pngDeTexto(QByteArray(qr::DireccionQR) + "eyJ2ZXIiOjF9", escala));
+        ASSERT_FALSE(imagen.isNull()) << escala;
+        QRect oscuro;
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x) {
+                if (qGray(imagen.pixel(x, y)) < 128)
+                    oscuro |= QRect(x, y, 1, 1);
+            }
+        }
+        // The first dark row of the code is the top of a finder pattern, seven modules wide.
+        int ancho = 0;
+        while (qGray(imagen.pixel(oscuro.left() + ancho, oscuro.top())) < 128)
+            ++ancho;
+        const int zona = 4 * ancho / 7;
+        EXPECT_GE(oscuro.left(), zona) << escala;
+        EXPECT_GE(oscuro.top(), zona) << escala;
+        EXPECT_GE(imagen.width() - 1 - oscuro.right(), zona) << escala;
+        EXPECT_GE(imagen.height() - 1 - oscuro.bottom(), zona) << escala;
+    }
 }
 
 } // namespace

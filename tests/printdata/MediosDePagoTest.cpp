@@ -4,6 +4,7 @@
 #include "PruebaRecibos.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -119,6 +120,27 @@ TEST_F(Clasificacion, TheAccountArgumentHoldsBackItsOwnLines)
         EXPECT_EQ(formulas.value(10), QStringLiteral("Prm_DescuentosOtorgados = '%1'").arg(QLatin1String(descuentos)))
             << cuenta;
     }
+}
+
+// The business's own entry table has no identity column: its lines are numbered by SECUENCIA
+// alone and may be stored in any order.
+TEST_F(Clasificacion, TheLinesOfTheBusinessEntryTableListInTheirSequence)
+{
+    db.execute(QStringLiteral("DROP TABLE MV_ASIENTOS"));
+    db.execute(QStringLiteral(
+        "CREATE TABLE MV_ASIENTOS (TC TEXT(4) COLLATE TSQLCI, SUCURSAL TEXT(4) COLLATE TSQLCI, NUMERO TEXT(8) COLLATE "
+        "TSQLCI, LETRA TEXT(1) COLLATE TSQLCI, SECUENCIA INTEGER, \"DEBE-HABER\" TEXT(1) COLLATE TSQLCI, Fecha "
+        "DATETIME, Importe MONEY NOT NULL, idVendedor TEXT(4) COLLATE TSQLCI, Cuenta TEXT(15) COLLATE TSQLCI, Detalle "
+        "TEXT(100) COLLATE TSQLCI, CABIMPORTE MONEY, FECHASUBDIARIO DATETIME, ChPropio INTEGER, NROCOMPROBANTEBANCARIO "
+        "TEXT(30) COLLATE TSQLCI, tj_observaciones TEXT(100) COLLATE TSQLCI, IdBanco TEXT(4) COLLATE TSQLCI, "
+        "Vencimiento DATETIME, TJ_NroCupon TEXT(20) COLLATE TSQLCI, TJ_NroSocio TEXT(20) COLLATE TSQLCI, TJ_cuotas "
+        "INTEGER, PERIODO INTEGER, MES_OPERATIVO INTEGER, \"NUMERO ASIENTO\" INTEGER)"));
+    for (const auto &[secuencia, cuenta, importe] :
+         {std::tuple{3, "TJ1", "30"}, std::tuple{1, "EF1", "10"}, std::tuple{2, "CH1", "20"}})
+        linea(QStringLiteral("CB"), 1, secuencia, QStringLiteral("D"), QLatin1String(cuenta), QLatin1String(importe));
+    generar(QStringLiteral("CB"), 1);
+    EXPECT_EQ(filas(QStringLiteral("COLUMNA4, COLUMNA8")),
+              (QStringList{"Caja|10,00", "Valores a depositar|20,00", "TARJETAS(Propio)|30,00"}));
 }
 
 } // namespace

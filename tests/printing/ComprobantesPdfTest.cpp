@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +72,13 @@ protected:
     QString pdf;
 };
 
+// An amount as the forms print it ("20.212,60") in cents.
+qint64 centavos(QString importe)
+{
+    importe.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    return qRound64(importe.toDouble() * 100);
+}
+
 TEST_F(ComprobantesPdfTest, AReceiptShowsItsDocumentsMeansOfPaymentTotalsAndAmountInWords)
 {
     const auto clave = db.rows("SELECT TC, SUCURSAL || NUMERO || LETRA FROM MV_ASIENTOS WHERE TC = 'CB' "
@@ -108,6 +117,59 @@ TEST_F(ComprobantesPdfTest, AnElectronicInvoiceShowsItsCaeAndAQrOfTheAgencysAddr
                               {QStringLiteral("-q"), QStringLiteral("--raw"), imagen + QStringLiteral(".png")})
                            .trimmed();
     EXPECT_TRUE(qr.startsWith(QLatin1String(qr::DireccionQR))) << qr.toStdString();
+}
+
+TEST_F(ComprobantesPdfTest, LetterAVouchersShowNetTaxedVatByRateAndUntaxedThatMakeTheirTotal)
+{
+    static const QRegularExpression renglon(
+        QStringLiteral(R"((Neto gravado:|IVA [0-9,]+ %:|No gravado:|TOTAL \$)\s+(-?[0-9.]+,[0-9]{2}))"));
+    const auto comprobantes = db.rows("SELECT TC, IdComprobante, Importe FROM V_MV_CPTE WHERE TC IN ('FC', 'FCE', "
+                                      "'NC', 'ND') AND IdComprobante LIKE '%A' ORDER BY ID");
+    ASSERT_GE(comprobantes.size(), 3);
+    QSet<QString> alicuotas;
+    for (const auto &comprobante : comprobantes) {
+        const QString id = rt::CStr(comprobante[1]);
+        const QString texto = ver(rt::Trim(rt::CStr(comprobante[0])), id);
+        qint64 partes = 0;
+        qint64 total = -1;
+        int lineasIva = 0;
+        for (auto it = renglon.globalMatch(texto); it.hasNext();) {
+            const auto hallado = it.next();
+            const QString etiqueta = hallado.captured(1);
+            if (etiqueta.startsWith(QLatin1String("TOTAL"))) {
+                total = centavos(hallado.captured(2));
+                continue;
+            }
+            partes += centavos(hallado.captured(2));
+            if (etiqueta.startsWith(QLatin1String("IVA"))) {
+                ++lineasIva;
+                alicuotas << etiqueta;
+            }
+        }
+        EXPECT_EQ(total, qRound64(rt::CDbl(comprobante[2]) * 100)) << id.toStdString() << texto.toStdString();
+        EXPECT_EQ(partes, total) << id.toStdString() << texto.toStdString();
+        EXPECT_GE(lineasIva, 1) << id.toStdString();
+    }
+    EXPECT_TRUE(alicuotas.contains(QStringLiteral("IVA 21 %:")));
+    EXPECT_TRUE(alicuotas.contains(QStringLiteral("IVA 10,5 %:")));
+}
+
+TEST_F(ComprobantesPdfTest, ReceiptsSpellTheCentsOfTheirTotalEvenWhenWhole)
+{
+    static const QRegularExpression total(QStringLiteral(R"(TOTAL \$\s+-?[0-9]+,([0-9]{2}))"));
+    static const QRegularExpression letras(QStringLiteral(R"(Son pesos: .* Con ([0-9]{2})/100)"));
+    const auto recibos = db.rows("SELECT TC, SUCURSAL || NUMERO || LETRA FROM MV_ASIENTOS WHERE SECUENCIA = 1 AND "
+                                 "UPPER(TRIM(TC)) IN ('CB', 'CBCT', 'CBFP', 'PG', 'PGFP', 'OPG') ORDER BY TC, NUMERO");
+    int enteros = 0;
+    for (const auto &recibo : recibos) {
+        const QString id = rt::CStr(recibo[1]);
+        const QString texto = ver(rt::Trim(rt::CStr(recibo[0])), id);
+        const auto cifra = total.match(texto);
+        ASSERT_TRUE(cifra.hasMatch()) << id.toStdString() << texto.toStdString();
+        EXPECT_EQ(letras.match(texto).captured(1), cifra.captured(1)) << id.toStdString() << texto.toStdString();
+        enteros += cifra.captured(1) == QLatin1String("00") ? 1 : 0;
+    }
+    EXPECT_GE(enteros, 1) << "a receipt of a whole total";
 }
 
 } // namespace

@@ -9,7 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,6 +99,17 @@ TEST_F(ExisteComanderaTest, NoWholeRecordNoFileNoPrinter)
     QFile::remove(archivo);
     EXPECT_FALSE(ExisteComandera(archivo, QStringLiteral("CAJA1|ana"), QString(), registro));
     EXPECT_FALSE(QFileInfo::exists(archivo)) << "the look-up created the file";
+    // A pipe in the file's place is refused, not opened: opening it would wait for a writer.
+    ASSERT_EQ(mkfifo(QFile::encodeName(archivo).constData(), 0600), 0);
+    auto busqueda = std::async(std::launch::async, [&] {
+        RegistroComandera otro;
+        return ExisteComandera(archivo, QStringLiteral("CAJA1|ana"), QString(), otro);
+    });
+    const bool termino = busqueda.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    if (!termino)
+        ::close(::open(QFile::encodeName(archivo).constData(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(termino) << "the look-up waited on the pipe";
+    EXPECT_FALSE(busqueda.get());
 }
 
 TEST_F(ExisteComanderaTest, TheRecordsFieldsAsTheTicketReadsThem)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <termios.h>
 
 namespace {
 
@@ -131,6 +132,20 @@ TEST_F(ImprimeEnComanderaTest, APortThatDoesNotOpenShowsTheRecordsPortText)
     ASSERT_EQ(dialogos.shown().size(), 1u);
     EXPECT_EQ(dialogos.shown()[0].style, ui::vbCritical);
     EXPECT_FALSE(gFrmMvVentas->MSComm1.PortOpen());
+}
+
+TEST_F(ImprimeEnComanderaTest, APrinterThatTakesNoBytesEndsWithTheCommunicationMessage)
+{
+    puertos("COM1=" + par.extremoPrograma() + "\n");
+    // The line is held stopped, as by a printer switched off: nothing sent to it leaves.
+    ASSERT_EQ(tcflow(par.descriptorPrograma(), TCOOFF), 0);
+    dialogos.expectMsgBox(BoxMatch::text("Error de Comunicacion con el Puerto seleccionado (COM1 ) verifiquelo y "
+                                         "vuelva a intentarlo. EL COMPROBANTE NO SE HA IMPRESO")
+                              .withTitle("Aviso al operador!!"));
+    imprimir("Comandera : COCINA", true);
+    EXPECT_FALSE(gFrmMvVentas->MSComm1.PortOpen());
+    ASSERT_EQ(tcflow(par.descriptorPrograma(), TCOON), 0);
+    EXPECT_TRUE(par.leer(1, 300).isEmpty()) << "the ticket given up still reached the printer";
 }
 
 TEST_F(ImprimeEnComanderaTest, PortNIsTheSettingCOMnOfThisWorkstationOrTheSystemsDevice)

@@ -2,8 +2,13 @@
 
 #include "db/Conexiones.h"
 #include "printing/ImprimirComprobante.h"
+#include "printing/TurnoImpresion.h"
+#include "session/Sesion.h"
 
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -72,6 +77,25 @@ TEST_F(ImprimirComprobanteTest, OtherVouchersAreBuiltByTheVoucherBuilderReplacin
     EXPECT_EQ(tipos, QStringList{"FC"});
     EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
     EXPECT_EQ(objeto.destino, 0);
+}
+
+TEST_F(ImprimirComprobanteTest, APrintWaitsWhileAnotherOfThisWorkstationHoldsItsRows)
+{
+    // Another window of this workstation has built its rows and its report is reading them.
+    std::promise<void> tomado;
+    int reconstruidas = -1;
+    std::thread otra([&] {
+        const TurnoImpresion turno(gEquipoUsuario);
+        tomado.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        reconstruidas = datos.construcciones;
+    });
+    tomado.get_future().wait();
+    ver("FC", "000100000123A");
+    otra.join();
+    EXPECT_EQ(reconstruidas, 0) << "the rows were rebuilt while the other print was reading them";
+    EXPECT_EQ(datos.construcciones, 1);
+    EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
 }
 
 TEST_F(ImprimirComprobanteTest, AccountingVouchersShowTheirEntries)

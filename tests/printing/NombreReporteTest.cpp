@@ -4,7 +4,12 @@
 #include "db/Conexiones.h"
 #include "printing/NombreReporte.h"
 
+#include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -59,11 +64,36 @@ TEST_F(NombreReporteTest, TheWorkstationsRowWinsAndItsEmptyCopiesFallBackToThePl
         << "the general row repeats the previous copy's file for an empty column";
 }
 
-TEST_F(NombreReporteTest, ABareNameWithoutExtensionIsAFormOfTheReportFolder)
+TEST_F(NombreReporteTest, BareNamesAndRelativePathsAreFormsOfTheReportFolder)
 {
     archivo(QStringLiteral("FCA.rpt"));
-    fila(QStringLiteral("FC-A"), QStringLiteral("FCA"));
-    EXPECT_EQ(elegir(QStringLiteral("FC-A")).first(), QStringLiteral("FCA.rpt"));
+    archivo(QStringLiteral("sub/CBSUB.rpt"));
+    const std::pair<const char *, const char *> casos[] = {
+        {"FCA", "FCA.rpt"},
+        {"\"FCA.rpt\"", "FCA.rpt"},
+        {"sub\\CBSUB.rpt", "sub/CBSUB.rpt"},
+        {" \"sub\\cbsub\" ", "sub/CBSUB.rpt"},
+    };
+    for (const auto &[configurado, elegido] : casos) {
+        db.execute(QStringLiteral("DELETE FROM TA_REPORTES"));
+        fila(QStringLiteral("FC-A"), QString::fromLatin1(configurado));
+        EXPECT_EQ(elegir(QStringLiteral("FC-A")).first(), QLatin1String(elegido)) << configurado;
+    }
+}
+
+TEST_F(NombreReporteTest, AConfiguredFormThatIsNotARegularFileIsRefused)
+{
+    archivo(QStringLiteral("FC-A.rpt"));
+    const QByteArray tubo = QFile::encodeName(carpeta() + QStringLiteral("TUBO.rpt"));
+    ASSERT_EQ(mkfifo(tubo.constData(), 0600), 0);
+    // A writer holds the pipe open, so a look-up that opened it would not wait, but take it.
+    const int escritor = ::open(tubo.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(escritor, 0);
+    fila(QStringLiteral("FC-A"), QStringLiteral("TUBO.rpt"));
+    dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("No se encuentra el Archivo ") + carpeta()
+                                                            + QStringLiteral("TUBO.rpt (FC-A)")));
+    EXPECT_EQ(elegir(QStringLiteral("FC-A")).first(), QStringLiteral("FC-A.rpt"));
+    ::close(escritor);
 }
 
 struct Respaldo {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <ostream>
 
 // The print object as the report printer drives it: every setting and call recorded, one text
@@ -18,7 +19,7 @@
 class ObjetoRegistrado : public ObjetoImpresion {
 public:
     int DestinoImpresora() const override { return 1; }
-    int DestinoPantalla() const override { return 0; }
+    int DestinoPantalla() const override { return pantalla; }
     int DestinoCorreo() const override { return 3; }
     int DestinoReporte() const override { return destino; }
     void setDestinoReporte(int d) override
@@ -42,6 +43,9 @@ public:
     void Terminar(int segundos) override { eventos << QStringLiteral("Terminar %1").arg(segundos); }
 
     int destino = -7;
+    // The screen's code: the print library's 0, or another one where a test must tell the screen
+    // from the fall-back code 0.
+    int pantalla = 0;
     QStringList formulas;
     QStringList eventos;
     std::vector<LlamadaReporte> llamadas;
@@ -54,6 +58,7 @@ public:
                                            const QString &Letra, const QString &Cuenta, QStringList &Formulas,
                                            long Copias, long ItemsPorPagina) override
     {
+        ++construcciones;
         llamadas << QStringList{QStringLiteral("Recibo"),
                                 TC,
                                 Sucursal,
@@ -73,6 +78,7 @@ public:
                                     const QString &ListaIdComprobante, const QString &IdTarea,
                                     bool ConservarFilas) override
     {
+        ++construcciones;
         llamadas << QStringList{QStringLiteral("Comprobantes"),
                                 TC,
                                 SucursalDesde,
@@ -106,6 +112,8 @@ public:
     }
 
     QStringList llamadas;
+    // How many times rows were built; another thread may read it while a print runs.
+    std::atomic<int> construcciones = 0;
     QStringList formulasRecibo;
     QString tipoNormalizado;
 };

@@ -2,8 +2,8 @@
 
 #include "db/Conexiones.h"
 #include "platform/runtime/StepRunner.h"
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printing/AvisosArchivos.h"
-#include "printing/RutasArchivo.h"
 #include "printing/SalidaTrabajo.h"
 #include "session/ModError.h"
 
@@ -74,6 +74,16 @@ TEST_F(SalidaTrabajoTest, EachCopyPrintsItsFormWithItsCopyName)
     EXPECT_EQ(objeto.llamadas[0].conexion, QStringLiteral("DSN=DEMO"));
 }
 
+TEST_F(SalidaTrabajoTest, CopiesBelowOnePrintOneCopy)
+{
+    for (const qint16 copias : {0, -1, -32768}) {
+        objeto = ObjetoRegistrado();
+        trabajo.Copias = copias;
+        imprimir();
+        EXPECT_EQ(impresiones(), QStringList{"F1.rpt: |||Encabezado = 'ORIGINAL'|; ,"}) << copias;
+    }
+}
+
 TEST_F(SalidaTrabajoTest, OnTheScreenAFormRepeatedByTheNextCopyIsShownOnce)
 {
     trabajo.Copias = 4;
@@ -100,6 +110,7 @@ class DestinoTest : public SalidaTrabajoTest, public testing::WithParamInterface
 
 TEST_P(DestinoTest, TheDefaultDestinationAppliesOnlyWhenTheCallerLeavesItOpen)
 {
+    objeto.pantalla = 2;
     trabajo.Destino = GetParam().pedido;
     trabajo.DestinoDefault = QString::fromLatin1(GetParam().texto);
     imprimir();
@@ -109,8 +120,8 @@ TEST_P(DestinoTest, TheDefaultDestinationAppliesOnlyWhenTheCallerLeavesItOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Textos, DestinoTest,
-                         testing::Values(Destino{-1, "Pantalla", 0}, Destino{-1, "impresora", 1},
-                                         Destino{-1, "E-M@ail", 3}, Destino{-1, "Ninguno", 0}, Destino{-1, "Otro", 0},
+                         testing::Values(Destino{-1, "Pantalla", 2}, Destino{-1, "impresora", 1},
+                                         Destino{-1, "E-M@ail", 3}, Destino{-1, "Ninguno", 2}, Destino{-1, "Otro", 0},
                                          Destino{0, "Impresora", 0}, Destino{3, "Pantalla", 3}));
 
 TEST_F(SalidaTrabajoTest, APrinterTextWithoutBarIsThePrintersName)
@@ -134,14 +145,15 @@ TEST_F(SalidaTrabajoTest, SelectiveAndFiscalDestinationsPrintNothingButEndTheBat
 
 TEST_F(SalidaTrabajoTest, KitchenDestinationsSendATicketInsteadOfTheReport)
 {
-    for (const char *tc : {"PECO", "PEBA", "PEC", "NP"}) {
+    for (const char *tc : {"PECO", "PEBA", "PEBR", "PEC", "NP"}) {
         trabajo.pedido.TC = QString::fromLatin1(tc);
         trabajo.DestinoDefault = QStringLiteral("comandera : Barra");
         imprimir();
     }
     EXPECT_EQ(comandera.tickets,
               (QStringList{"PE|000100000123A|comandera : Barra|cocina|", "PE|000100000123A|comandera : Barra||barra",
-                           "PE|000100000123A|comandera : Barra||", "NP|000100000123A|comandera : Barra||"}));
+                           "PE|000100000123A|comandera : Barra||barra", "PE|000100000123A|comandera : Barra||",
+                           "NP|000100000123A|comandera : Barra||"}));
     EXPECT_TRUE(objeto.llamadas.empty());
     dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("impresión de comandas")), ui::vbIgnore);
     imprimir(false);
@@ -255,16 +267,16 @@ TEST_F(SalidaTrabajoTest, OrdersRouteTheLinesOfEachSectionToItsPrinter)
                "'0001')");
     db.execute("INSERT INTO V_MV_CPTEINSUMOS (TC, IdComprobante, IdComplemento, IdArticulo) VALUES "
                "('NP', '000100000123A', 0, 'MILA'), ('NP', '000100000123A', 0, 'PAPAS'), "
-               "('NP', '000100000123A', 0, 'VINO')");
+               "('NP', '000100000123A', 0, 'VINO'), ('NP', '000100000123A', 0, 'D''ANGELO')");
     db.execute("INSERT INTO V_MA_ARTICULOS (IdArticulo, idrubro) VALUES ('MILA', '0001'), ('PAPAS', '0002'), "
-               "('VINO', '04')");
+               "('VINO', '04'), ('D''ANGELO', '0001')");
     trabajo.pedido.TC = QStringLiteral("NP");
     trabajo.Destino = 1;
     imprimir();
     ASSERT_EQ(objeto.llamadas.size(), 2u);
     EXPECT_EQ(objeto.llamadas[1].seleccion,
               QStringLiteral("{V_MV_CPTE.TC} = 'FC' AND ({AUX_MV_CPTE.COLUMNA1}='MILA' OR "
-                             "{AUX_MV_CPTE.COLUMNA1}='PAPAS')"));
+                             "{AUX_MV_CPTE.COLUMNA1}='PAPAS' OR {AUX_MV_CPTE.COLUMNA1}='D''ANGELO')"));
     EXPECT_EQ(objeto.llamadas[1].formulas[3], QStringLiteral("Encabezado = 'ORIGINAL'"));
     EXPECT_TRUE(objeto.eventos.contains(QStringLiteral("Puerto COM3")));
 }

@@ -91,7 +91,7 @@ const Rule Rules[] = {
     {"AmountsHaveTwoDecimals",
      "SELECT COUNT(*) FROM MV_ASIENTOS WHERE ABS(Importe * 100 - ROUND(Importe * 100)) > 0.0001", true},
     // Vouchers
-    // Sales vouchers have their header in V_MV_CPTE, the others (purchases, payment orders) in C_MV_CPTE.
+    // Sales vouchers and payment orders have their header in V_MV_CPTE, purchases in C_MV_CPTE.
     {"EveryAppliedVoucherHasAHeader",
      "SELECT COUNT(*) FROM MV_APLICACION a WHERE NOT EXISTS (SELECT 1 FROM V_MV_CPTE h WHERE h.TC = a.TCO_ORIGEN AND "
      "h.IdComprobante = a.IDCOMPROBANTE_ORIGEN) AND NOT EXISTS (SELECT 1 FROM C_MV_CPTE h JOIN V_TA_CPTE t ON t.Codigo "
@@ -110,8 +110,8 @@ const Rule Rules[] = {
     {"LinesCarryAPriceList", "SELECT COUNT(*) FROM V_MV_CPTEINSUMOS WHERE IdLista IS NULL", true},
     {"NoVoucherOverpaid", "SELECT COUNT(*) FROM VE_CPTES_SALDOS WHERE Saldo < 0", true},
     {"SalesTypesAreNotAccountingTypes",
-     "SELECT COUNT(*) FROM V_MV_CPTE h WHERE NOT EXISTS (SELECT 1 FROM V_TA_CPTE t WHERE t.Codigo = h.TC AND t.SISTEMA = "
-     "'VENTAS')",
+     "SELECT COUNT(*) FROM V_MV_CPTE h WHERE h.TC NOT IN ('PG', 'PGFP', 'OPG') AND NOT EXISTS (SELECT 1 FROM V_TA_CPTE t "
+     "WHERE t.Codigo = h.TC AND t.SISTEMA = 'VENTAS')",
      true},
     // The cases every settlement test needs
     {"AnInvoicePaidInPart",

@@ -6,6 +6,7 @@
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/VentanaGeneracion.h"
 #include "support/ProgramGlobals.h"
+#include "support/PruebaCore.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -22,15 +23,6 @@ public:
     bool recalcular() const override { return false; }
 };
 
-void openMainConnection(const QString &errorLog)
-{
-    gBaseDatos->gLogErr = errorLog;
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = gBaseDatos->gUsuario = gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    gBaseDatos->gEsAdmin = true;
-}
-
 } // namespace
 
 void buildSettlement(const QString &from, const QString &to)
@@ -38,7 +30,7 @@ void buildSettlement(const QString &from, const QString &to)
     const QTemporaryDir writable;
     setCarpetaEscritura(writable.path());
     gUsuarioLogeado = QStringLiteral("ADMIN");
-    openMainConnection(writable.filePath(QStringLiteral("QVERR.LOG")));
+    abrirBaseDemo(writable.filePath(QStringLiteral("QVERR.LOG")));
     {
         support::ScriptedDialogs dialogs;
         dialogs.expectMsgBox(support::BoxMatch::text(QStringLiteral("PROCESO FINALIZADO")));

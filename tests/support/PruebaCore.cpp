@@ -25,8 +25,10 @@ PruebaCore::~PruebaCore()
     reiniciarCore();
 }
 
-void abrirBaseDemo()
+void abrirBaseDemo(const QString &registroErrores)
 {
+    if (!registroErrores.isEmpty())
+        gBaseDatos->gLogErr = registroErrores;
     gBaseDatos->gServidor = "sqlite";
     gBaseDatos->gDBName = "DEMO";
     gBaseDatos->gUsuario = "DEMO";

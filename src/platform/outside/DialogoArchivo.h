@@ -4,8 +4,8 @@
 
 namespace outside {
 
-// The open-file dialog of the connection class: a title, a filter in the original's form
-// ("Descripcion |*.EXT", pairs joined by "|"), the chosen file and whether the user cancelled.
+// The open-file dialog of the connection class: a title, a filter in the form its callers
+// write ("Descripcion |*.EXT", pairs joined by "|"), the chosen file and whether the user cancelled.
 class DialogoArchivo {
 public:
     void setDialogTitle(const QString &title) { m_title = title; }
@@ -21,7 +21,7 @@ public:
     bool Cancelled() const { return m_cancelled; }
 
     // The filter in the dialog's own form: "Descripcion (*.EXT);;...". Extensions match in
-    // either letter case, since the original's file names ignore it.
+    // either letter case: the files come from the suite's Windows workstations, whose names ignore it.
     static QString qtFilter(const QString &filter);
 
 private:

@@ -21,8 +21,9 @@ public:
     void ProcesarFormulario(QWidget *formulario) const;
     // Opens a document or an address with the desktop's program for it, or starts a program
     // (a file that is executable), with `parametros` split at blanks. `resultado` becomes 1
-    // when it was started or handed over, 0 otherwise. The window handle, operation, folder and
-    // window style of the original call are accepted for its callers; the desktop decides them.
+    // when it was started or handed over, 0 otherwise. `carpeta` is the program's working folder
+    // and the base of a relative address. The window handle, operation and window style are
+    // accepted from the callers that pass them and left unused: the desktop decides them.
     void EjecutarArchivo(long ventana, const QString &operacion, const QString &destino, const QString &parametros,
                          const QString &carpeta, int estiloVentana, long &resultado) const;
 };

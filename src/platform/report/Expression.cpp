@@ -74,13 +74,49 @@ private:
 
     ExpressionPtr comparison()
     {
-        ExpressionPtr left = operand();
+        ExpressionPtr left = additive();
         if (peek().kind != Kind::Operator)
             return left;
         const CompareOp op = compareOp(take().text);
-        auto node = binary(Expression::Kind::Compare, left, operand());
+        auto node = binary(Expression::Kind::Compare, left, additive());
         node->op = op;
         return node;
+    }
+
+    bool takeArithmetic(const char *signs, QChar &sign)
+    {
+        if (peek().kind != Kind::Arithmetic || !QLatin1String(signs).contains(peek().text))
+            return false;
+        sign = take().text.front();
+        return true;
+    }
+
+    static ExpressionPtr arithmetic(QChar sign, ExpressionPtr left, ExpressionPtr right)
+    {
+        auto node = binary(Expression::Kind::Arithmetic, std::move(left), std::move(right));
+        node->arithmetic = sign;
+        return node;
+    }
+
+    // Operands of the next level joined left to right by the signs of this one.
+    ExpressionPtr chain(const char *signs, ExpressionPtr (Parser::*next)())
+    {
+        ExpressionPtr left = (this->*next)();
+        QChar sign;
+        while (takeArithmetic(signs, sign))
+            left = arithmetic(sign, left, (this->*next)());
+        return left;
+    }
+
+    ExpressionPtr additive() { return chain("+-", &Parser::multiplicative); }
+    ExpressionPtr multiplicative() { return chain("*/", &Parser::negation); }
+
+    ExpressionPtr negation()
+    {
+        QChar sign;
+        if (takeArithmetic("-", sign))
+            return arithmetic(sign, literal(rt::Variant(0)), negation());
+        return operand();
     }
 
     static CompareOp compareOp(const QString &op)
@@ -146,6 +182,30 @@ private:
             return literal(rt::Variant(true));
         if (token.text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
             return literal(rt::Variant(false));
+        if (token.text.compare(QLatin1String("round"), Qt::CaseInsensitive) == 0) {
+            if (take().kind != Kind::OpenParen)
+                fail(QStringLiteral("Round necesita su valor entre paréntesis"));
+            ExpressionPtr value = orExpression();
+            ExpressionPtr decimals;
+            if (peek().kind == Kind::Comma) {
+                take();
+                decimals = orExpression();
+            }
+            expectClose();
+            return binary(Expression::Kind::Round, value, decimals);
+        }
+        if (token.text.compare(QLatin1String("iif"), Qt::CaseInsensitive) == 0) {
+            if (take().kind != Kind::OpenParen)
+                fail(QStringLiteral("IIf necesita sus valores entre paréntesis"));
+            ExpressionPtr condition = orExpression();
+            expectComma();
+            ExpressionPtr value = orExpression();
+            expectComma();
+            auto node = binary(Expression::Kind::IIf, condition, value);
+            node->otherwise = orExpression();
+            expectClose();
+            return node;
+        }
         if (token.text.compare(QLatin1String("isnull"), Qt::CaseInsensitive) == 0) {
             if (take().kind != Kind::OpenParen)
                 fail(QStringLiteral("IsNull necesita su valor entre paréntesis"));
@@ -154,6 +214,12 @@ private:
             return node;
         }
         fail(QStringLiteral("palabra desconocida '%1'").arg(token.text));
+    }
+
+    void expectComma()
+    {
+        if (take().kind != Kind::Comma)
+            fail(QStringLiteral("falta una coma entre los valores"));
     }
 
     void expectClose()

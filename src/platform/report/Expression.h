@@ -20,19 +20,23 @@ using ExpressionPtr = std::shared_ptr<const Expression>;
 
 // A parsed formula.
 struct Expression {
-    enum class Kind { Field, Formula, Sum, Literal, Compare, And, Or, Not, IsNull };
+    enum class Kind { Field, Formula, Sum, Literal, Compare, Arithmetic, Round, IIf, And, Or, Not, IsNull };
     Kind kind = Kind::Literal;
     FieldName field; // Field
     QString name; // Formula ({@Name}) and Sum ({#Name})
     rt::Variant value; // Literal
     CompareOp op = CompareOp::Equal;
-    ExpressionPtr left; // Compare, And, Or; the operand of Not and IsNull
-    ExpressionPtr right;
+    QChar arithmetic; // Arithmetic: + - * /
+    ExpressionPtr left; // Compare, Arithmetic, And, Or; the operand of Not, IsNull and Round; IIf's condition
+    ExpressionPtr right; // Round: the decimals (none: 0); IIf: the value when the condition holds
+    ExpressionPtr otherwise; // IIf: the value when it does not
 };
 
 // Parses a formula: comparisons of {TABLE.FIELD}, {@Formula}, {#Sum}, texts, numbers and
-// True/False, joined by AND, OR, NOT and parentheses; IsNull(value); a lone value stands for
-// "is true". Words ignore letter case. A blank text gives nullptr (no condition).
+// True/False, joined by AND, OR, NOT and parentheses; sums, differences, products and quotients
+// of values (* and / before + and -, a leading - negates); IsNull(value); Round(value[, decimals]); IIf(condition,
+// value, otherwise); a lone value stands for "is true". Words ignore letter case. A blank text gives nullptr (no
+// condition).
 // Throws rt::RuntimeError err::Formula for a text it cannot read.
 ExpressionPtr parseFormula(const QString &text);
 

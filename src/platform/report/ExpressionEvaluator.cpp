@@ -1,6 +1,10 @@
 #include "platform/report/ExpressionEvaluator.h"
 
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/Regional.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace report {
 
@@ -21,6 +25,55 @@ std::optional<double> asNumber(const rt::Variant &value)
 bool isText(const rt::Variant &value)
 {
     return value.type() == rt::VarType::String;
+}
+
+// A value as arithmetic reads it. Work rows hold amounts as texts with the workstation's decimal
+// separator ("540,00") beside rates written with a point ("10.5"), so a text reads either way; a
+// blank text is 0; a text that is no number, and Null, have no value.
+std::optional<double> arithmeticNumber(const rt::Variant &value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    if (!isText(value))
+        return asNumber(value);
+    QString text = value.asString().trimmed();
+    if (text.isEmpty())
+        return 0.0;
+    text.replace(rt::regional().decimalSeparator, QLatin1Char('.'));
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok ? std::optional<double>(number) : std::nullopt;
+}
+
+rt::Variant calculate(QChar sign, const rt::Variant &a, const rt::Variant &b)
+{
+    const auto x = arithmeticNumber(a);
+    const auto y = arithmeticNumber(b);
+    if (!x || !y)
+        return rt::Variant::null();
+    switch (sign.toLatin1()) {
+    case '+':
+        return rt::Variant(*x + *y);
+    case '-':
+        return rt::Variant(*x - *y);
+    case '*':
+        return rt::Variant(*x * *y);
+    default:
+        return *y == 0 ? rt::Variant::null() : rt::Variant(*x / *y);
+    }
+}
+
+// Halves away from zero, as amounts on paper are rounded; the nudge keeps 2.675 (stored as
+// 2.67499...) from falling to 2.67.
+rt::Variant rounded(const rt::Variant &value, const rt::Variant &decimals)
+{
+    const auto x = arithmeticNumber(value);
+    const auto digits = decimals.isEmpty() ? std::optional<double>(0) : arithmeticNumber(decimals);
+    if (!x || !digits)
+        return rt::Variant::null();
+    const double scale = std::pow(10.0, std::round(*digits));
+    const double scaled = *x * scale;
+    return rt::Variant(std::round(scaled + std::copysign(1e-9 * std::max(1.0, std::fabs(scaled)), scaled)) / scale);
 }
 
 } // namespace
@@ -91,6 +144,13 @@ rt::Variant evaluate(const Expression &expression, const ValueScope &scope)
         const auto order = compareValues(evaluate(*expression.left, scope), evaluate(*expression.right, scope));
         return rt::Variant(order.has_value() && holds(expression.op, *order));
     }
+    case Expression::Kind::Arithmetic:
+        return calculate(expression.arithmetic, evaluate(*expression.left, scope), evaluate(*expression.right, scope));
+    case Expression::Kind::Round:
+        return rounded(evaluate(*expression.left, scope),
+                       expression.right ? evaluate(*expression.right, scope) : rt::Variant());
+    case Expression::Kind::IIf:
+        return evaluate(truth(evaluate(*expression.left, scope)) ? *expression.right : *expression.otherwise, scope);
     case Expression::Kind::And:
         return rt::Variant(truth(evaluate(*expression.left, scope)) && truth(evaluate(*expression.right, scope)));
     case Expression::Kind::Or:

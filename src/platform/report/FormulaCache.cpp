@@ -14,6 +14,7 @@ void addFieldsOf(const ExpressionPtr &node, QList<FieldName> &fields)
         fields << node->field;
     addFieldsOf(node->left, fields);
     addFieldsOf(node->right, fields);
+    addFieldsOf(node->otherwise, fields);
 }
 
 } // namespace
@@ -70,10 +71,10 @@ QList<FieldName> FormulaCache::fieldsNamedBy(const ReportBody &body)
     }
     for (const SortField &sort : body.sort)
         fields << parseFieldReference(sort.field);
-    for (const RunningSum &sum : body.sums) {
-        if (!sum.field.isEmpty())
-            fields << parseFieldReference(sum.field);
-    }
+    for (const RunningSum &sum : body.sums)
+        addExpression(sum.field, fields);
+    for (const FormulaSlot &slot : body.computed)
+        addExpression(slot.value, fields);
     return fields;
 }
 

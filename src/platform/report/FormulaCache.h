@@ -18,8 +18,8 @@ public:
     // Throws as parseTemplate.
     const QList<TemplatePart> &textTemplate(const QString &text);
 
-    // Every {TABLE.FIELD} that the body's texts, images, suppress formulas, groups, sort and sums
-    // name (not those of its sub-reports), in the order met. Throws as the parsers.
+    // Every {TABLE.FIELD} that the body's texts, images, suppress formulas, groups, sort, sums and
+    // computed formulas name (not those of its sub-reports), in the order met. Throws as the parsers.
     QList<FieldName> fieldsNamedBy(const ReportBody &body);
 
 private:

@@ -16,8 +16,10 @@ public:
     QList<FormulaToken> run()
     {
         QList<FormulaToken> tokens;
-        while (skipBlanks())
+        while (skipBlanks()) {
             tokens << next();
+            m_afterValue = endsValue(tokens.constLast());
+        }
         FormulaToken end;
         end.position = int(m_text.size());
         tokens << end;
@@ -25,6 +27,25 @@ public:
     }
 
 private:
+    static bool endsValue(const FormulaToken &token)
+    {
+        switch (token.kind) {
+        case FormulaToken::Kind::Field:
+        case FormulaToken::Kind::Formula:
+        case FormulaToken::Kind::Sum:
+        case FormulaToken::Kind::Text:
+        case FormulaToken::Kind::Number:
+        case FormulaToken::Kind::CloseParen:
+            return true;
+        case FormulaToken::Kind::Word:
+            return token.text.compare(QLatin1String("and"), Qt::CaseInsensitive) != 0
+                   && token.text.compare(QLatin1String("or"), Qt::CaseInsensitive) != 0
+                   && token.text.compare(QLatin1String("not"), Qt::CaseInsensitive) != 0;
+        default:
+            return false;
+        }
+    }
+
     bool skipBlanks()
     {
         while (m_pos < m_text.size() && m_text[m_pos].isSpace())
@@ -39,7 +60,7 @@ private:
             return braced();
         if (c == QLatin1Char('\'') || c == QLatin1Char('"'))
             return quoted(c);
-        if (c.isDigit() || startsNumberAfterSign(c))
+        if (c.isDigit() || (!m_afterValue && startsNumberAfterSign(c)))
             return number();
         if (c.isLetter() || c == QLatin1Char('_'))
             return word();
@@ -152,6 +173,13 @@ private:
             return make(FormulaToken::Kind::OpenParen, start);
         if (c == QLatin1Char(')'))
             return make(FormulaToken::Kind::CloseParen, start);
+        if (c == QLatin1Char(','))
+            return make(FormulaToken::Kind::Comma, start);
+        if (QStringLiteral("+-*/").contains(c)) {
+            FormulaToken token = make(FormulaToken::Kind::Arithmetic, start);
+            token.text = QString(c);
+            return token;
+        }
         const QChar after = m_pos < m_text.size() ? m_text[m_pos] : QChar();
         QString op(c);
         if ((c == QLatin1Char('<') && (after == QLatin1Char('>') || after == QLatin1Char('=')))
@@ -168,6 +196,7 @@ private:
 
     const QString &m_text;
     qsizetype m_pos = 0;
+    bool m_afterValue = false;
 };
 
 } // namespace

@@ -77,7 +77,7 @@ struct RunningSum {
     enum class Kind { Sum, Count };
     QString name;
     Kind kind = Kind::Sum;
-    QString field; // {TABLE.FIELD}; not needed to count
+    QString field; // what it adds: {TABLE.FIELD} or a formula; not needed to count
     QString resetGroup; // empty: runs over the whole report
 };
 
@@ -87,6 +87,7 @@ struct ReportBody {
     QList<SortField> sort;
     QList<Group> groups;
     QList<FormulaSlot> formulas;
+    QList<FormulaSlot> computed; // {@Name} worked out from each row: the value holds the formula
     QList<RunningSum> sums;
     QList<Band> reportHeader;
     QList<Band> pageHeader;

@@ -34,7 +34,7 @@ public:
             if (row > 0)
                 closeGroups(data, RowScope(data, row - 1, sums), changed, x);
             openGroups(data, row, sums, changed, x);
-            accumulate(body, scope, sums);
+            accumulate(data, scope, sums);
             m_paginator.place(body.detail, scope, x);
             previous = std::move(values);
         }
@@ -103,15 +103,16 @@ private:
         }
     }
 
-    static void accumulate(const ReportBody &body, const RowScope &scope, SumValues &sums)
+    static void accumulate(const BodyData &data, const RowScope &scope, SumValues &sums)
     {
-        for (const RunningSum &sum : body.sums) {
+        for (qsizetype i = 0; i < data.body.sums.size(); ++i) {
+            const RunningSum &sum = data.body.sums.at(i);
             rt::Variant &total = sums[sum.name.toLower()];
             if (sum.kind == RunningSum::Kind::Count) {
                 total = rt::Add(total, rt::Variant(1));
                 continue;
             }
-            const rt::Variant value = scope.field(parseFieldReference(sum.field));
+            const rt::Variant value = evaluate(*data.sumFields.at(i), scope);
             if (!value.isNull() && !value.isEmpty())
                 total = rt::Add(total, value);
         }

@@ -119,6 +119,9 @@ void loadBody(ReportBody &body, const QJsonObject &object, const FontSpec &font,
     const QJsonObject formulas = object.value(QLatin1String("formulas")).toObject();
     for (auto it = formulas.begin(); it != formulas.end(); ++it)
         body.formulas << FormulaSlot{it.key(), it.value().toString()};
+    const QJsonObject computed = object.value(QLatin1String("computed")).toObject();
+    for (auto it = computed.begin(); it != computed.end(); ++it)
+        body.computed << FormulaSlot{it.key(), it.value().toString()};
     body.sums = loadSums(object.value(QLatin1String("sums")).toArray(), body.groups, name);
     body.reportHeader = loadBands(object.value(QLatin1String("reportHeader")), font, name);
     body.pageHeader = loadBands(object.value(QLatin1String("pageHeader")), font, name);

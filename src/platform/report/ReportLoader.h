@@ -17,7 +17,8 @@ namespace report {
 //    "groups": [{"name": "G", "field": "{A.F}", "repeatHeader": true, "newPage": false,
 //                "header": band(s), "footer": band(s)}],
 //    "formulas": {"Empresa": "default value"},
-//    "sums": [{"name": "S", "field": "{A.F}", "kind": "sum|count", "reset": "G"}],
+//    "computed": {"Neto": "Round({A.F} * {A.G}, 2)"}  (formulas worked out per row),
+//    "sums": [{"name": "S", "field": "{A.F} or a formula", "kind": "sum|count", "reset": "G"}],
 //    "reportHeader", "pageHeader", "detail", "pageFooter", "reportFooter": band(s) (see BandLoader.h),
 //    "subreports": [{"name": "N", "links": [{"field": "{X.F}", "main": "{A.F}"}], ...tables to
 //                    reportFooter as above}]}

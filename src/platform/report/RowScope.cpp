@@ -4,6 +4,18 @@
 
 namespace report {
 
+BodyData::BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values)
+    : body(reportBody)
+    , tables(reportBody.tables)
+    , rows(std::move(reportRows))
+    , formulas(std::move(values))
+{
+    for (const FormulaSlot &slot : reportBody.computed)
+        computed.insert(slot.name.trimmed().toLower(), parseFormula(slot.value));
+    for (const RunningSum &sum : reportBody.sums)
+        sumFields << (sum.kind == RunningSum::Kind::Sum ? parseFormula(sum.field) : nullptr);
+}
+
 rt::Variant RowScope::field(const FieldName &field) const
 {
     const QString key = m_data.tables.columnKey(field, QStringLiteral("{%1.%2}").arg(field.table, field.field));
@@ -12,6 +24,9 @@ rt::Variant RowScope::field(const FieldName &field) const
 
 rt::Variant RowScope::formula(const QString &name) const
 {
+    const auto it = m_data.computed.constFind(name.trimmed().toLower());
+    if (it != m_data.computed.cend())
+        return *it ? evaluate(**it, *this) : rt::Variant::null();
     return rt::Variant(m_data.formulas.value(name));
 }
 

@@ -10,20 +10,17 @@
 
 namespace report {
 
-// A report body with what it prints: its rows and its formulas' values.
+// A report body with what it prints: its rows, its formulas' values, and its computed formulas
+// and running sums parsed. Throws rt::RuntimeError err::Formula for a formula it cannot read.
 struct BodyData {
-    BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values)
-        : body(reportBody)
-        , tables(reportBody.tables)
-        , rows(std::move(reportRows))
-        , formulas(std::move(values))
-    {
-    }
+    BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values);
 
     const ReportBody &body;
     TableResolver tables;
     ReportRows rows;
     FormulaValues formulas;
+    QHash<QString, ExpressionPtr> computed; // by name in lower case
+    QList<ExpressionPtr> sumFields; // one per running sum, null to count
 };
 
 // Running sums by name (in lower case).
@@ -41,6 +38,7 @@ public:
     }
 
     rt::Variant field(const FieldName &field) const override;
+    // A computed formula's value in this row, else the value the caller gave.
     rt::Variant formula(const QString &name) const override;
     // Throws rt::RuntimeError err::Formula for a sum the body does not define.
     rt::Variant sum(const QString &name) const override;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <initializer_list>
 
-// VB's conversion and test functions on Variants. Texts are read and written with the regional
+// The conversion and test functions on Variants. Texts are read and written with the regional
 // settings (Regional.h), except by Val and Str, which always use ".". Failures raise RuntimeError:
 // 94 for Null where a value is needed, 13 for a value that cannot be converted, 6 for overflow.
 namespace rt {
@@ -41,7 +41,7 @@ bool IsNumeric(const Variant &value);
 // True for dates and texts that CDate reads.
 bool IsDate(const Variant &value);
 
-// Numbers as VB's Str writes them: "." as decimal point and a leading blank when not negative,
+// Numbers as Str writes them, whatever the region: "." as decimal point and a leading blank when not negative,
 // no zero before the point (Str(5) = " 5", Str(-1.5) = "-1.5", Str(0.5) = " .5"). Throws 94 for Null.
 QString Str(double value);
 QString Str(const Variant &value);

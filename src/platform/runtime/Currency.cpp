@@ -23,7 +23,7 @@ std::int64_t narrow(Wide value)
     return static_cast<std::int64_t>(value);
 }
 
-// Quotient rounded half to even, as the money arithmetic of the original rounds.
+// Quotient rounded half to even, so ties do not drift one way over many amounts.
 Wide divideHalfEven(Wide numerator, Wide denominator)
 {
     if (denominator < 0) {
@@ -44,7 +44,7 @@ Wide divideHalfEven(Wide numerator, Wide denominator)
 
 } // namespace
 
-Currency Currency::fromDouble(double value)
+Currency Currency::fromDouble(double value, int significant)
 {
     if (!std::isfinite(value))
         throwOverflow();
@@ -54,9 +54,9 @@ Currency Currency::fromDouble(double value)
     const double count = std::nearbyint(value * 10000.0);
     if (std::fabs(count) < 1e15 && count / 10000.0 == value)
         return fromRaw(static_cast<std::int64_t>(count));
-    // Rounded from the value as shown with 15 significant digits, so that an amount written
-    // 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
-    const numbertext::Decimal decimal = numbertext::toDecimal(value);
+    // Rounded from the value as shown with `significant` digits (15 as a rule), so that an
+    // amount written 0.00015 rounds as the tie it was meant to be, not as the binary 0.000149999...
+    const numbertext::Decimal decimal = numbertext::toDecimal(value, significant);
     Wide mantissa = 0;
     for (const QChar digit : decimal.digits)
         mantissa = mantissa * 10 + (digit.unicode() - '0');

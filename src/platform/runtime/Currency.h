@@ -5,8 +5,8 @@
 
 namespace rt {
 
-// A money amount as the original keeps it: a 64-bit count of ten-thousandths.
-// Conversions from Double round to four decimals half to even, as VB's CCur does.
+// A money amount: a 64-bit count of ten-thousandths, so sums of cents are exact.
+// Conversions from Double round to four decimals half to even, so ties do not drift one way.
 class Currency {
 public:
     constexpr Currency() = default;
@@ -16,8 +16,9 @@ public:
         c.m_raw = tenThousandths;
         return c;
     }
-    // Throws RuntimeError 6 (overflow) when the value does not fit.
-    static Currency fromDouble(double value);
+    // Rounded from the value as shown with `significant` digits. Throws RuntimeError 6
+    // (overflow) when the value does not fit.
+    static Currency fromDouble(double value, int significant = 15);
 
     constexpr std::int64_t raw() const { return m_raw; }
     double toDouble() const { return static_cast<double>(m_raw) / 10000.0; }

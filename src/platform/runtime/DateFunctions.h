@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-// VB's date functions. Dates outside the years 100 to 9999 raise RuntimeError 5, as do
+// The date functions the program uses. Dates outside the years 100 to 9999 raise RuntimeError 5, as do
 // unknown intervals. Intervals: "yyyy" years, "m" months, "d" days, "ww" weeks (starting on
 // Sunday), "h" hours, "n" minutes, "s" seconds; letter case does not matter.
 namespace rt {
@@ -18,7 +18,7 @@ DateTime DateAdd(const QString &interval, double number, DateTime date);
 // "d" counts midnights, "ww" Sundays, "m" month starts, "h" whole hours on the clock, and so on.
 qint64 DateDiff(const QString &interval, DateTime first, DateTime second);
 
-// The date of those parts, normalised as VB does: month 13 is January of the next year, day 0 the
+// The date of those parts, normalised: month 13 is January of the next year, day 0 the
 // last day of the previous month. Years 0 to 29 mean 2000 to 2029, 30 to 99 mean 1930 to 1999.
 DateTime DateSerial(int year, int month, int day);
 

@@ -17,7 +17,7 @@ constexpr int kSecondsPerDay = 86400;
 }
 
 // Day number and seconds into that day. Before day 0 the fraction still counts forward
-// from midnight (-1.25 is 29/12/1899 06:00), as the original encodes it.
+// from midnight (-1.25 is 29/12/1899 06:00): the sign belongs to the day, never to the time.
 struct Split {
     qint64 day;
     int seconds;

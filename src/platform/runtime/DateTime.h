@@ -5,7 +5,8 @@
 
 namespace rt {
 
-// A date-time value as VB keeps it: days since 30/12/1899, the fraction being the time of day.
+// A date-time value: days since 30/12/1899, the fraction being the time of day. The spreadsheet
+// counts its dates from the same day, so a date is written to it as its serial.
 class DateTime {
 public:
     constexpr DateTime() = default;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// VB's Format for the masks the program uses, shown with the regional separators.
+// Format for the masks the program uses, shown with the regional separators.
 //
 // Number masks: "0" a digit always shown, "#" a digit shown when significant, "." the decimal
 // separator (kept even when no decimal follows, as in "#." -> "5,"), "," anywhere before it asks

@@ -16,7 +16,7 @@ struct Decimal {
     int point = 0; // how many digits stand before the decimal point (may be <= 0 or past the digits)
 };
 
-// The number as shown with `significant` digits (VB shows Doubles with 15).
+// The number as shown with `significant` digits (Doubles are shown with 15).
 Decimal toDecimal(double value, int significant = 15);
 
 // A Currency's exact digits.
@@ -38,7 +38,7 @@ QString fractionDigits(const Decimal &value, int decimals);
 // All the digits, with the separator when there is a fraction and "0" before it for values below 1.
 QString plainText(const Decimal &value, QChar decimalSeparator);
 
-// The text VB gives a Double: up to 15 significant digits, no grouping, exponent form
+// The text of a Double: up to 15 significant digits, no grouping, exponent form
 // ("1E+15", "1,5E-05") for very large or small values.
 QString generalText(double value, QChar decimalSeparator);
 

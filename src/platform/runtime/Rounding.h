@@ -2,7 +2,7 @@
 
 #include "platform/runtime/Currency.h"
 
-// VB's Round: to `decimals` places, ties going to the even digit (Round(2.5) = 2, Round(3.5) = 4,
+// Round: to `decimals` places, ties going to the even digit (Round(2.5) = 2, Round(3.5) = 4,
 // Round(0.125, 2) = 0.12). A Double is taken as written with 15 significant digits, so 0.135 is a
 // tie although its binary value lies just below it. Throws RuntimeError 5 when decimals < 0.
 namespace rt {

@@ -24,4 +24,27 @@ void resumeNext(Statement statement)
     runStep(statement, [](const RuntimeError &) { return AnswerIgnore; });
 }
 
+bool runRoutine(Statement body)
+{
+    try {
+        body();
+        return true;
+    } catch (const LeaveRoutine &) {
+        return false;
+    }
+}
+
+void StepRunner::step(Statement statement) const
+{
+    if (!proceed(statement))
+        throw LeaveRoutine{};
+}
+
+bool StepRunner::holds(FunctionRef<bool()> test) const
+{
+    bool answer = false;
+    step([&] { answer = test(); });
+    return answer;
+}
+
 } // namespace rt

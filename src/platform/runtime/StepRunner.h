@@ -5,8 +5,8 @@
 
 #include <functional>
 
-// Runs the statements of a routine that has an error handler, the way the original resumes:
-// the handler's answer 4 (Retry) runs the failed statement again, 5 (Ignore) goes on with the next
+// Runs the statements of a routine that has an error handler, one step per statement: the
+// handler's answer 4 (Retry) runs the failed statement again, 5 (Ignore) goes on with the next
 // statement, and any other answer leaves the routine.
 namespace rt {
 
@@ -32,9 +32,19 @@ StepResult runStep(Statement statement, const ErrorHandler &handler);
 // through. The one tool for every handler of that style; never write a private copy.
 void resumeNext(Statement statement);
 
+// Thrown by StepRunner::step and StepRunner::holds to leave a routine from a statement written
+// in one of its helpers, however deep; the routine's top catches it through runRoutine. The one
+// way to leave a routine from a nested step; never declare a private tag for it.
+struct LeaveRoutine { };
+
+// Runs the body of a routine whose steps may leave it: true when the body ran to its end, false
+// when a step left it with LeaveRoutine. A body run inside another one leaves only itself. Other
+// exceptions pass through.
+bool runRoutine(Statement body);
+
 // One routine's handler, kept for all its steps:
-//     StepRunner steps(handler);
-//     if (steps.run([&] { ... }) == StepResult::Leave) return;
+//     const StepRunner steps(handler);
+//     if (!steps.proceed([&] { ... })) return;
 class StepRunner {
 public:
     explicit StepRunner(ErrorHandler handler)
@@ -44,6 +54,19 @@ public:
 
     // As runStep with this routine's handler.
     StepResult run(Statement statement) const { return runStep(statement, m_handler); }
+
+    // As run, answering whether the routine goes on: true after success or Ignore, false when
+    // it must leave.
+    [[nodiscard]] bool proceed(Statement statement) const { return run(statement) == StepResult::Continue; }
+
+    // As run, for a statement below the routine's top: an answer that leaves throws
+    // LeaveRoutine.
+    void step(Statement statement) const;
+
+    // A loop's or a branch's test run as a step: the test's answer, or false when it failed and
+    // the answer was Ignore (a loop then ends rather than ask about the same row forever). An
+    // answer that leaves throws LeaveRoutine.
+    [[nodiscard]] bool holds(FunctionRef<bool()> test) const;
 
 private:
     ErrorHandler m_handler;

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// VB's text functions. Positions are 1-based as in VB; a bad position or length raises
-// RuntimeError 5 (invalid procedure call) as VB does.
+// The text functions the program uses. Positions are 1-based; a bad position or length raises
+// RuntimeError 5 (invalid procedure call).
 namespace rt {
 
 // How texts are compared: code by code, or ignoring letter case.

@@ -9,7 +9,7 @@
 
 namespace rt {
 
-// The VarType codes VB gives these kinds of value.
+// The VarType code of each kind of value.
 enum class VarType {
     Empty = 0,
     Null = 1,
@@ -23,9 +23,9 @@ enum class VarType {
     ByteArray = 8209 /* vbArray + vbByte: BLOB values */
 };
 
-// A VB Variant: Empty, Null, Boolean, Integer (16 bits), Long (32 bits), Double, Currency, Date,
-// String, or a byte array (binary columns).
-// Conversions between kinds live in Conversions.h (CStr, CDbl, CCur, ...).
+// A value of any kind the program handles: Empty, Null, Boolean, Integer (16 bits), Long (32 bits), Double, Currency,
+// Date, String, or a byte array (binary columns). Conversions between kinds live in Conversions.h (CStr, CDbl, CCur,
+// ...).
 class Variant {
 public:
     Variant() = default; // Empty

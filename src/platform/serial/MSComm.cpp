@@ -4,19 +4,19 @@
 
 #include <QDeadlineTimer>
 #include <QSerialPort>
+#include <QThread>
+#include <sys/ioctl.h>
 #include <termios.h>
 
 namespace serial {
 
 namespace {
 
-constexpr long PuertoNoValido = 8002;
-constexpr long PuertoAbierto = 8005;
-constexpr long PuertoCerrado = 8012;
-constexpr long ErrorEscritura = 8020;
 constexpr int Baudios = 9600;
 // Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
 constexpr qint64 MargenDrenadoMs = 5000;
+// How often the system's queue is looked at while it empties.
+constexpr unsigned long EsperaColaMs = 10;
 
 [[noreturn]] void fallar(long numero, const QString &texto, const QString &detalle = {})
 {
@@ -42,9 +42,9 @@ QString MSComm::defaultDevice(int n)
 void MSComm::setCommPort(int n)
 {
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     if (n < 1)
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"), QString::number(n));
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"), QString::number(n));
     m_port = n;
 }
 
@@ -62,7 +62,7 @@ void MSComm::setPortOpen(bool abrir)
         return;
     }
     if (PortOpen())
-        fallar(PuertoAbierto, QStringLiteral("El puerto ya está abierto"));
+        fallar(rt::err::CommPortOpen, QStringLiteral("El puerto ya está abierto"));
     const QString dispositivo = m_dispositivos(m_port);
     auto serie = std::make_unique<QSerialPort>();
     serie->setPortName(dispositivo);
@@ -72,7 +72,7 @@ void MSComm::setPortOpen(bool abrir)
     serie->setStopBits(QSerialPort::OneStop);
     serie->setFlowControl(QSerialPort::NoFlowControl);
     if (!serie->open(QIODevice::ReadWrite))
-        fallar(PuertoNoValido, QStringLiteral("Número de puerto no válido"),
+        fallar(rt::err::CommPortInvalid, QStringLiteral("Número de puerto no válido"),
                dispositivo + QStringLiteral(": ") + serie->errorString());
     m_serie = std::move(serie);
 }
@@ -80,26 +80,38 @@ void MSComm::setPortOpen(bool abrir)
 void MSComm::setOutput(const QByteArray &bytes)
 {
     if (!PortOpen())
-        fallar(PuertoCerrado, QStringLiteral("La operación sólo es válida con el puerto abierto"));
+        fallar(rt::err::CommPortClosed, QStringLiteral("La operación sólo es válida con el puerto abierto"));
     if (m_serie->write(bytes) != bytes.size())
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
 }
 
-// Every byte written leaves the program's buffer and the system's before the port closes; the
-// port is closed even when they cannot.
+// Bytes the system still holds for the line.
+qint64 MSComm::pendientesSistema() const
+{
+    int pendientes = 0;
+    return ioctl(static_cast<int>(m_serie->handle()), TIOCOUTQ, &pendientes) == 0 ? pendientes : 0;
+}
+
+// Every byte written leaves the program's buffer and the system's before the port closes. A
+// device that takes none (a printer switched off, a port nobody reads) must not hold the
+// program: past the time the bytes need and the margin, what is left is dropped, so that
+// closing does not wait for it either, and the port is closed.
 void MSComm::drenar()
 {
-    const qint64 necesarioMs = m_serie->bytesToWrite() * 10 * 1000 / Baudios;
+    const qint64 necesarioMs = (m_serie->bytesToWrite() + pendientesSistema()) * 10 * 1000 / Baudios;
     const QDeadlineTimer plazo(necesarioMs + MargenDrenadoMs);
     bool vaciado = true;
     while (vaciado && m_serie->bytesToWrite() > 0)
         vaciado = m_serie->waitForBytesWritten(static_cast<int>(plazo.remainingTime()));
-    if (vaciado)
-        vaciado = tcdrain(static_cast<int>(m_serie->handle())) == 0;
+    while (vaciado && pendientesSistema() > 0) {
+        vaciado = !plazo.hasExpired();
+        QThread::msleep(EsperaColaMs);
+    }
     if (!vaciado) {
         const QString detalle = m_serie->errorString();
+        tcflush(static_cast<int>(m_serie->handle()), TCOFLUSH);
         m_serie.reset();
-        fallar(ErrorEscritura, QStringLiteral("Error de escritura en el puerto"), detalle);
+        fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), detalle);
     }
 }
 

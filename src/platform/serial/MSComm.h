@@ -36,8 +36,9 @@ public:
 
     bool PortOpen() const;
     // True opens the device of CommPort with the line settings above; false closes it once
-    // every byte written has left (waiting at most a few seconds more than the bytes need at
-    // 9600 baud). Opening an open port throws 8005; closing a closed one does nothing.
+    // every byte written has left, waiting at most 5 seconds more than the bytes need at 9600
+    // baud: bytes still waiting then are dropped, the port is closed and 8020 thrown. Opening
+    // an open port throws 8005; closing a closed one does nothing.
     void setPortOpen(bool abrir);
 
     // Writes `bytes` to the open port as they are. Throws 8012 when it is closed, 8020 when the
@@ -46,6 +47,7 @@ public:
 
 private:
     void drenar();
+    qint64 pendientesSistema() const;
 
     Dispositivos m_dispositivos;
     int m_port = 1;

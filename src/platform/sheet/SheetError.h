@@ -7,7 +7,6 @@ namespace sheet {
 // Error numbers the spreadsheet raises that the shared runtime list does not name.
 namespace err {
 inline constexpr long SubscriptOutOfRange = 9;
-inline constexpr long PathFileAccessError = 75;
 inline constexpr long ApplicationDefined = 1004;
 } // namespace err
 

@@ -21,7 +21,7 @@ constexpr int MaxSheets = 255;
 
 rt::RuntimeError accessError(const QString &path)
 {
-    return sheetError(err::PathFileAccessError, QStringLiteral("Error de acceso a la ruta o el archivo: %1").arg(path));
+    return sheetError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo: %1").arg(path));
 }
 
 // Whether the system refuses writing to `path` for want of permission (or a read-only disk).

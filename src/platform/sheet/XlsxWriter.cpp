@@ -18,7 +18,7 @@ void check(lxw_error error)
 {
     if (error != LXW_NO_ERROR)
         throw sheetError(
-            err::PathFileAccessError,
+            rt::err::PathFileAccess,
             QStringLiteral("No se pudo escribir el libro: %1").arg(QString::fromUtf8(lxw_strerror(error))));
 }
 
@@ -104,7 +104,7 @@ public:
         options.tmpdir = m_tempDir.data();
         m_book = workbook_new_opt(m_path.constData(), &options);
         if (!m_book)
-            throw sheetError(err::PathFileAccessError, QStringLiteral("No se pudo crear el libro %1").arg(filePath));
+            throw sheetError(rt::err::PathFileAccess, QStringLiteral("No se pudo crear el libro %1").arg(filePath));
     }
     LibraryBook(const LibraryBook &) = delete;
     LibraryBook &operator=(const LibraryBook &) = delete;
@@ -197,7 +197,7 @@ void writeSheet(lxw_workbook *book, const Worksheet &sheet, FormatCache &formats
 {
     lxw_worksheet *target = workbook_add_worksheet(book, sheet.name().toUtf8().constData());
     if (!target)
-        throw sheetError(err::PathFileAccessError, QStringLiteral("Nombre de hoja no válido: %1").arg(sheet.name()));
+        throw sheetError(rt::err::PathFileAccess, QStringLiteral("Nombre de hoja no válido: %1").arg(sheet.name()));
     writeColumns(target, sheet, formats);
     for (const auto &[position, cell] : sheet.storedCells())
         writeCell(target, position, cell, formats);

@@ -49,7 +49,7 @@ void EndProgram()
 {
     if (endProgramThrows)
         throw ProgramEnded();
-    // Like the original's End: no destructors, no atexit handlers, no close events, no flushing.
+    // At once: no destructors, no atexit handlers, no close events, no flushing.
     std::_Exit(EXIT_SUCCESS);
 }
 

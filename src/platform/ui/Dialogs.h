@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// VB MsgBox style bits.
+// Message box style bits: buttons, icon and default button, added together.
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
@@ -22,7 +22,7 @@ enum MsgBoxStyle : int {
     vbDefaultButton3 = 512
 };
 
-// VB MsgBox answers.
+// Message box answers: the button the user pressed.
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
 // Shows the program's message and input boxes. The program uses the Qt one; tests replace it
@@ -31,7 +31,7 @@ class DialogService {
 public:
     virtual ~DialogService() = default;
     virtual int msgBox(const QString &text, int style, const QString &title) = 0;
-    // Returns the typed text, or an empty text when the user cancels (as VB's InputBox does).
+    // Returns the typed text, or an empty text when the user cancels: callers read both alike.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
 };
 

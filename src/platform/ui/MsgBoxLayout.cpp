@@ -43,7 +43,7 @@ MsgBoxIcon iconOf(int style)
     }
 }
 
-// As the original's boxes do: Cancel where there is one; a lone OK also closes on Escape;
+// Escape answers Cancel where there is one; a lone OK also closes on Escape;
 // Yes/No and Abort/Retry/Ignore insist on a button.
 std::optional<MsgBoxResult> escapeAnswerOf(const std::vector<MsgBoxResult> &buttons)
 {

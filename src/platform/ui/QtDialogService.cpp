@@ -48,7 +48,7 @@ int QtDialogService::msgBox(const QString &text, int style, const QString &title
     // Program texts carry SQL and file names with '<' and '&': never read them as markup.
     box.setTextFormat(Qt::PlainText);
 
-    // One role for every button keeps them in the original's order whatever the desktop's
+    // One role for every button keeps them in the order callers number them by, whatever the desktop's
     // button layout, and leaves Escape to the escape button set below.
     std::vector<std::pair<QPushButton *, MsgBoxResult>> buttons;
     for (MsgBoxResult answer : layout.buttons)

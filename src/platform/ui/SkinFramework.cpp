@@ -11,8 +11,6 @@ namespace ui {
 
 namespace {
 
-constexpr long FileNotFound = 53;
-
 QString withStyleSheetSuffix(const QString &path)
 {
     const QFileInfo info(path);
@@ -39,7 +37,7 @@ void SkinFramework::LoadSkin(const QString &skinFile, const QString &iniFileName
     const QString path = styleSheetFile(skinFile, iniFileName);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw rt::RuntimeError(FileNotFound, QStringLiteral("File not found"), path);
+        throw rt::RuntimeError(rt::err::FileNotFound, QStringLiteral("File not found"), path);
     m_styleSheet = QString::fromUtf8(file.readAll());
 }
 

@@ -58,4 +58,7 @@ void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, con
     impresion.ImprimirReporte(reporteAsiento(CentroCosto, Ticket80mm), {QString()}, seleccion, gCadenaODBC, empresa,
                               QStringLiteral("ENQUEMONEDA = '1'"), {}, {}, {},
                               CentroCosto ? QStringLiteral("AsientoSueldosCC") : QString(), QString(), QString());
+    // The entry is a run of its own: it must not keep the library's connection open until the
+    // next print.
+    impresion.Terminar(10);
 }

@@ -12,8 +12,8 @@ class DB_Dll;
 // cost-centre entry, else "Asientos_80mm" for an 80 mm ticket, else "Asientos"; it goes to the
 // screen (EnVentana) or the printer, with the company formula "EMPRESA = '<setting NOMBRE>'" and
 // "ENQUEMONEDA = '1'", the logon text gCadenaODBC and, for the cost-centre report, the sub-report
-// "AsientoSueldosCC". Leaves gImpresion in process (EnProceso). Errors of the connection or the
-// print library pass to the caller.
+// "AsientoSueldosCC". The print runs in process (EnProceso) and is then ended with Terminar(10).
+// Errors of the connection or the print library pass to the caller.
 void FormulasAsiento(DB_Dll &db, const QString &TC, const QString &Sucursal, const QString &Numero,
                      const QString &Letra, const QString &MesOperativo, const QString &NumeroAsiento,
                      const rt::Variant &Periodo, bool CentroCosto, bool EnVentana = true, bool Ticket80mm = false);

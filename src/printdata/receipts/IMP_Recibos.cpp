@@ -263,9 +263,14 @@ void IMP_Recibos::importesDeCabecera()
 void IMP_Recibos::agregarFormulas(QStringList &Formulas)
 {
     const Importes &i = m_importes;
-    // Figures and words come from one rounded amount.
+    // Figures and words come from one rounded amount; the words spell its plain text, so a whole
+    // amount ("10000", no separator) ends "con 00/100".
     QString totalMP;
-    paso([&] { totalMP = monto(i.ImporteMP); });
+    QString totalEnLetras;
+    paso([&] {
+        totalMP = monto(i.ImporteMP);
+        totalEnLetras = rt::CStr(rt::Variant(gUtil->ValorNumerico(rt::Variant(totalMP))));
+    });
     const std::function<QString()> valores[] = {
         [&] { return QStringLiteral("Prm_ImporteCpte = '") + monto(i.ImporteCpte); },
         [&] {
@@ -275,7 +280,7 @@ void IMP_Recibos::agregarFormulas(QStringList &Formulas)
         [&] { return QStringLiteral("Prm_ImporteSaldo = '") + monto(i.ImporteSaldo); },
         [&] {
             return QStringLiteral("Prm_ImporteEnLetras = '")
-                   + rt::ProperCase(ImporteEnLetras(totalMP, std::nullopt, QStringLiteral(" Pesos ")));
+                   + rt::ProperCase(ImporteEnLetras(totalEnLetras, std::nullopt, QStringLiteral(" Pesos ")));
         },
         [&] { return QStringLiteral("Prm_ImporteMP = '") + totalMP; },
         [&] { return QStringLiteral("Prm_RetGanancias = '") + monto(i.RetGanancias); },

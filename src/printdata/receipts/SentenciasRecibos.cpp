@@ -35,10 +35,10 @@ QString aplicaciones(const QString &tipo, const QString &clave)
 
 QString asientos(const QString &tipo, const QString &sucursal, const QString &numero, const QString &letra)
 {
-    // The same receipt must always print the same rows.
+    // SECUENCIA numbers the voucher's entry lines: the same receipt always prints the same rows.
     return QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE TC = '") + q(tipo) + QStringLiteral("' AND SUCURSAL = '")
            + q(sucursal) + QStringLiteral("' AND NUMERO = '") + q(numero) + QStringLiteral("' AND LETRA = '") + q(letra)
-           + QStringLiteral("' ORDER BY SECUENCIA, ID");
+           + QStringLiteral("' ORDER BY SECUENCIA");
 }
 
 QString otrosAplicados(const QString &tipo, const QString &clave, bool esRecibo, const QString &cuenta,

@@ -7,6 +7,7 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Format.h"
 #include "printdata/vouchers/ArchivosImagen.h"
+#include "printdata/vouchers/RutasArchivo.h"
 #include "printdata/vouchers/TextosComprobante.h"
 #include "session/CarpetasPrograma.h"
 #include "session/ObjetosExternos.h"
@@ -50,7 +51,9 @@ void AuxiliarComprobantes::AgregarFilaQR(ado::Recordset &rs)
     const QString imagenAfip = gUtil->AgregarBarra(CarpetaAplicacion()) + QStringLiteral("AFIP.PNG");
     QString logo;
     sentencia([&] {
-        logo = BuscarArchivo(
+        // The folder may be written as on the Windows workstations, with a mapped drive or share.
+        const RutasArchivo rutas(ajuste(RutasArchivo::clave()));
+        logo = rutas.local(
             RutaCompleta(QString(ajuste(QStringLiteral("RutaImagenes")).trimmed() + QStringLiteral("logo.jpg"))
                              .replace(QLatin1Char('\\'), QLatin1Char('/'))));
         if (!ExisteArchivo(logo))

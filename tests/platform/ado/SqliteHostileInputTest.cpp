@@ -1,5 +1,5 @@
 // What the embedded engine does with text and names no program of the suite writes: stray NUL
-// characters, statements nested past reason, database names that are paths.
+// characters, misspelt names, statements nested past reason, database names that are paths.
 #include "AdoFixture.h"
 
 #include "platform/ado/sqlite/TsqlSyntax.h"
@@ -15,7 +15,12 @@ namespace err = rt::err;
 
 const QString schema = QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) COLLATE TSQLCI PRIMARY KEY, "
                                       "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
-                                      "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');");
+                                      "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');"
+                                      "CREATE TABLE TA_USUARIOS (ID INTEGER PRIMARY KEY, "
+                                      "NOMBRE TEXT(50) COLLATE TSQLCI);"
+                                      "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('admin'), ('demo');"
+                                      "CREATE VIEW V_CORCHETES AS SELECT Codigo, \"NO_EXISTE\" AS x FROM CLIENTES;"
+                                      "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;");
 
 const QString NestedTooDeeply = QStringLiteral(
     "Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
@@ -66,6 +71,53 @@ TEST_F(SqliteHostileInput, ANulCharacterEndsTheStatementAsASyntaxError)
     EXPECT_EQ(m_connection.Execute(withNul("SELECT 1 AS x -- ~\n")).Fields(QStringLiteral("x")).Value().asLong(), 1);
 }
 
+// A name that no table holds is refused wherever it stands, bracketed or bare, and nothing runs:
+// the engine beneath would read a "quoted" unknown name as a text, so that a misspelt column in a
+// condition compares that text with itself and takes every row.
+TEST_F(SqliteHostileInput, AnUnknownNameIsAnInvalidColumnAndChangesNothing)
+{
+    struct Case {
+        const char *tsql;
+        const char *name;
+    };
+    const Case cases[] = {
+        {"SELECT [NO_EXISTE] FROM TA_USUARIOS", "NO_EXISTE"},
+        {"SELECT ID, NO_EXISTE FROM TA_USUARIOS", "NO_EXISTE"},
+        {"DELETE FROM TA_USUARIOS WHERE [NOMBRE_MAL] = 'NOMBRE_MAL'", "NOMBRE_MAL"},
+        {"UPDATE TA_USUARIOS SET NOMBRE = 'x' WHERE NOMBRE_MAL = 'NOMBRE_MAL'", "NOMBRE_MAL"},
+        {"UPDATE TA_USUARIOS SET NOMBRE = [NOMBRE_MAL]", "NOMBRE_MAL"},
+        {"UPDATE TA_USUARIOS SET NOMBRE_MAL = 'x'", "NOMBRE_MAL"},
+        {"SELECT NOMBRE FROM TA_USUARIOS ORDER BY [NO_EXISTE]", "NO_EXISTE"},
+        {"SELECT NOMBRE FROM TA_USUARIOS ORDER BY NO_EXISTE DESC", "NO_EXISTE"},
+        {"DELETE FROM TA_USUARIOS WHERE ID IN (SELECT u.ID FROM TA_USUARIOS u INNER JOIN CLIENTES c "
+         "ON [NO_EXISTE] = 'NO_EXISTE')",
+         "NO_EXISTE"},
+        {"DELETE FROM TA_USUARIOS WHERE ID IN (SELECT u.ID FROM TA_USUARIOS u INNER JOIN CLIENTES c "
+         "ON c.Codigo = u.NO_EXISTE)",
+         "NO_EXISTE"},
+        {"DELETE FROM TA_USUARIOS WHERE EXISTS (SELECT * FROM V_CORCHETES WHERE x = 'NO_EXISTE')", "NO_EXISTE"},
+        {"DELETE FROM TA_USUARIOS WHERE EXISTS (SELECT * FROM V_SUELTO)", "NO_EXISTE"},
+    };
+    const auto users = [&] {
+        QStringList rows;
+        for (ado::Recordset rs = m_connection.Execute(QStringLiteral("SELECT ID, NOMBRE FROM TA_USUARIOS ORDER BY ID"));
+             !rs.EOF_(); rs.MoveNext())
+            rows.append(cellText(rs.Fields(0L).Value()) + u'|' + cellText(rs.Fields(1L).Value()));
+        return rows;
+    };
+    const QStringList before = users();
+    ASSERT_EQ(before.size(), 2);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tsql);
+        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(c.tsql)); }), err::AdoSyntaxError);
+        ASSERT_EQ(m_connection.Errors().Count(), 1);
+        EXPECT_EQ(m_connection.Errors()(0).NativeError, 207);
+        EXPECT_EQ(m_connection.Errors()(0).Description,
+                  QStringLiteral("Invalid column name '%1'.").arg(QString::fromUtf8(c.name)));
+        EXPECT_EQ(users(), before);
+    }
+}
+
 TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
 {
     struct Case {
@@ -89,6 +141,46 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
         EXPECT_EQ(syntaxError(c.tsql).Description, NestedTooDeeply);
     }
     EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
+}
+
+// Nesting runs as deep as the engine can take it, and one level more ends in the nesting error,
+// whether the translator or SQLite's parser beneath it gives up first.
+TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
+{
+    struct Case {
+        const char *name;
+        const char *opening;
+        const char *closing;
+        long (*value)(int depth);
+    };
+    const auto one = [](int) { return 1L; };
+    const Case cases[] = {
+        {"Parentheses", "(", ")", one},
+        {"Subqueries", "(SELECT ", ")", one},
+        {"Calls", "ISNULL(", ", 2)", one},
+        {"Case", "CASE WHEN 1 = 1 THEN ", " END", one},
+        {"Additions", "", " + 1", [](int depth) { return depth + 1L; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto statement = [&](int depth) {
+            return QStringLiteral("SELECT ") + QString::fromLatin1(c.opening).repeated(depth) + u'1'
+                   + QString::fromLatin1(c.closing).repeated(depth) + QStringLiteral(" AS x");
+        };
+        const auto runs = [&](int depth) {
+            try {
+                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong()
+                       == c.value(depth);
+            } catch (const rt::RuntimeError &) {
+                return false;
+            }
+        };
+        int depth = 1;
+        while (depth <= ado::sqlite::MaxTsqlNesting && runs(depth))
+            ++depth;
+        EXPECT_GT(depth, 1);
+        EXPECT_EQ(syntaxError(statement(depth)).Description, NestedTooDeeply) << "first depth refused: " << depth;
+    }
 }
 
 // A database name on the embedded server names a file of the data folder and nothing else.

@@ -109,6 +109,30 @@ const ExecutionCase executionCases[] = {
      "INSERT INTO V_COMISIONES_VENDEDOR_COB (IDLIQUIDACION, FECHACOB) VALUES (1, '05/03/2024') "
      "SELECT FECHACOB FROM V_COMISIONES_VENDEDOR_COB",
      {{"2024-03-05 00:00:00"}}},
+    // 'yyyymmdd', the date text every language setting reads alike, is a date where it meets a date column
+    {"UnseparatedDateComparedWithDateColumn",
+     "SELECT COUNT(*) FROM MV_ASIENTOS A WHERE A.FECHA >= '20240301' AND '20240401' > [FECHA] AND SECUENCIA = 1",
+     {{"3"}}},
+    {"UnseparatedDateWithTimeBetween",
+     "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN N'20240331' AND '20240331 15:30'",
+     {{"2"}}},
+    {"UnseparatedDateStoredByInsertAndUpdate",
+     "INSERT INTO V_COMISIONES_VENDEDOR_COB (IDLIQUIDACION, FECHACOB, CBTC) VALUES (1, '20240305', 'CB'), "
+     "(2, '20240306', '20240306') UPDATE V_COMISIONES_VENDEDOR_COB SET FECHACOB = '20240307' WHERE IDLIQUIDACION = 2 "
+     "SELECT FECHACOB, CBTC FROM V_COMISIONES_VENDEDOR_COB ORDER BY IDLIQUIDACION",
+     {{"2024-03-05 00:00:00", "CB"}, {"2024-03-07 00:00:00", "20240306"}}},
+    {"UnseparatedDateWrittenOutInAGuardedBatch",
+     "IF EXISTS (SELECT 1 FROM MV_ASIENTOS WHERE FECHA = '20240401') DELETE MV_ASIENTOS WHERE FECHA < '20240331' "
+     "SELECT COUNT(*) FROM MV_ASIENTOS",
+     {{"3"}}},
+    {"UnseparatedDateConverted",
+     "SELECT CONVERT(datetime, '20240401'), DATEADD(day, 1, '20240331'), DATEDIFF(day, '20240301', FECHA) "
+     "FROM MV_ASIENTOS WHERE NUMERO = '00000004'",
+     {{"2024-04-01 00:00:00", "2024-04-01 00:00:00", "31"}}},
+    {"EightDigitTextInTextColumnStaysText",
+     "INSERT INTO TA_USUARIOS (NOMBRE, CLAVE) VALUES ('nuevo', '20240301') "
+     "SELECT CLAVE FROM TA_USUARIOS WHERE CLAVE = '20240301'",
+     {{"20240301"}}},
     // text comparisons as SQL Server makes them
     {"ColumnEqualsIgnoresCaseAndTrailingBlanks", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'ADMIN  '", {{"x1"}}},
     {"ColumnEqualsKeepsAccents", "SELECT CLAVE FROM TA_USUARIOS WHERE NOMBRE = 'NUÑEZ'", {{"x4"}}},

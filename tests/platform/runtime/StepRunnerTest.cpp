@@ -102,7 +102,8 @@ TEST(StepRunner, OtherExceptionsPassThrough)
         ++asked;
         return AnswerIgnore;
     };
-    EXPECT_THROW(runStep([] { throw std::runtime_error("no es de VB"); }, handler), std::runtime_error);
+    EXPECT_THROW(runStep([] { throw std::runtime_error("no es un error en tiempo de ejecución"); }, handler),
+                 std::runtime_error);
     EXPECT_EQ(asked, 0);
     const ErrorHandler failing = [](const RuntimeError &) -> int { throw RuntimeError(err::Overflow, {}); };
     EXPECT_THROW(runStep([] { throw RuntimeError(err::TypeMismatch, {}); }, failing), RuntimeError);
@@ -121,7 +122,96 @@ TEST(ResumeNext, DropsARuntimeErrorAndGoesOnWithTheNextStatement)
 
 TEST(ResumeNext, OtherExceptionsPassThrough)
 {
-    EXPECT_THROW(resumeNext([] { throw std::runtime_error("no es de VB"); }), std::runtime_error);
+    EXPECT_THROW(resumeNext([] { throw std::runtime_error("no es un error en tiempo de ejecución"); }),
+                 std::runtime_error);
+}
+
+// A statement that fails `failures` times before it works.
+struct Flaky {
+    int failures = 0;
+    int tries = 0;
+    void operator()()
+    {
+        ++tries;
+        if (failures-- > 0)
+            throw RuntimeError(err::AdoNoConnection, QStringLiteral("sin conexión"));
+    }
+};
+
+TEST(StepRunner, ProceedStepAndHoldsActOnTheHandlersAnswer)
+{
+    struct Case {
+        const char *name;
+        int failures;
+        int answer;
+        bool proceeds; // proceed's answer
+        bool leaves; // step and holds leave the routine
+        bool holds; // holds' answer for a test that answers true, when it does not leave
+        int tries;
+    };
+    const Case cases[] = {
+        {"success", 0, 0, true, false, true, 1},
+        {"retry until it works", 2, AnswerRetry, true, false, true, 3},
+        {"ignore", 1, AnswerIgnore, true, false, false, 1},
+        {"abort", 1, 3, false, true, false, 1},
+        {"cancel", 1, 2, false, true, false, 1},
+        {"no answer", 1, 0, false, true, false, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const StepRunner steps([&](const RuntimeError &) { return c.answer; });
+
+        Flaky proceeding{c.failures};
+        EXPECT_EQ(steps.proceed(proceeding), c.proceeds);
+        EXPECT_EQ(proceeding.tries, c.tries);
+
+        Flaky stepping{c.failures};
+        bool after = false;
+        EXPECT_EQ(runRoutine([&] {
+                      steps.step(stepping);
+                      after = true;
+                  }),
+                  !c.leaves);
+        EXPECT_EQ(after, !c.leaves);
+        EXPECT_EQ(stepping.tries, c.tries);
+
+        Flaky testing{c.failures};
+        bool answer = !c.holds;
+        EXPECT_EQ(runRoutine([&] {
+                      answer = steps.holds([&] {
+                          testing();
+                          return true;
+                      });
+                  }),
+                  !c.leaves);
+        if (!c.leaves) {
+            EXPECT_EQ(answer, c.holds);
+        }
+        EXPECT_EQ(testing.tries, c.tries);
+    }
+}
+
+TEST(RunRoutine, ALeaveEndsOnlyTheRoutineWhoseStepLeft)
+{
+    QStringList ran;
+    const StepRunner leaving([](const RuntimeError &) { return 3; });
+    const auto failingStep = [&] { leaving.step([] { throw RuntimeError(err::AdoBofOrEof, {}); }); };
+    const auto helper = [&] {
+        ran.append(QStringLiteral("ayudante"));
+        failingStep();
+        ran.append(QStringLiteral("ayudante sigue"));
+    };
+    const bool outerRan = runRoutine([&] {
+        ran.append(QStringLiteral("externa"));
+        ran.append(runRoutine(helper) ? QStringLiteral("interna completa") : QStringLiteral("interna dejada"));
+        helper();
+        ran.append(QStringLiteral("externa sigue"));
+    });
+    EXPECT_FALSE(outerRan);
+    EXPECT_EQ(ran, QStringList({"externa", "ayudante", "interna dejada", "ayudante"}));
+    EXPECT_TRUE(runRoutine([] {}));
+    EXPECT_THROW(runRoutine([] { throw std::runtime_error("no es un error en tiempo de ejecución"); }),
+                 std::runtime_error);
 }
 
 } // namespace

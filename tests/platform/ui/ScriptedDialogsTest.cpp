@@ -139,7 +139,7 @@ TEST_F(ScriptedDialogsTest, ExpectedBoxesNeverShownFailAtDestruction)
 
 TEST_F(ScriptedDialogsTest, InstallsItselfAndPutsBackTheServiceItReplaced)
 {
-    DialogService *const original = &dialogService();
+    DialogService *const before = &dialogService();
     {
         ScriptedDialogs outer;
         EXPECT_EQ(&dialogService(), &outer);
@@ -149,7 +149,7 @@ TEST_F(ScriptedDialogsTest, InstallsItselfAndPutsBackTheServiceItReplaced)
         }
         EXPECT_EQ(&dialogService(), &outer);
     }
-    EXPECT_EQ(&dialogService(), original);
+    EXPECT_EQ(&dialogService(), before);
 }
 
 } // namespace

@@ -55,10 +55,10 @@ Error adoError(const QString &sqlState, long nativeError, const QString &message
     error.Description = message.mid(prefix).trimmed();
     error.NativeError = nativeError;
     if (isLostConnection(sqlState)) {
-        error.NativeError = LostConnectionNativeError;
+        error.NativeError = rt::err::NativeLostConnection;
         error.Description += QStringLiteral(" (error nativo %1)").arg(nativeError);
     } else if (sqlState == u"22001") {
-        error.NativeError = TruncationNativeError;
+        error.NativeError = rt::err::NativeTruncation;
     }
     return error;
 }

@@ -9,12 +9,6 @@
 
 namespace ado::odbc {
 
-// The native error SQL Server's network library reports for a lost connection; the program's
-// reconnection policy waits for it.
-inline constexpr long LostConnectionNativeError = 11;
-// SQL Server's native error for "String or binary data would be truncated".
-inline constexpr long TruncationNativeError = 8152;
-
 // One diagnostic record as the program's Errors collection shows it: the ADO run-time number for
 // its SQLSTATE, the component prefixes ("[unixODBC][FreeTDS]...") moved from the message to
 // Source, a lost connection (08S01, 08003, 08007) with native error 11 and the driver's own

@@ -72,7 +72,7 @@ rt::Variant timestampValue(const SQL_TIMESTAMP_STRUCT &ts)
     return rt::Variant(rt::DateTime(whole.serial() + (whole.serial() < 0 ? -fraction : fraction)));
 }
 
-// A time of day alone is a Date on day zero, as VB keeps it.
+// A time of day alone is a Date on day zero (30/12/1899), so it shows and converts as a bare time.
 rt::Variant timeValue(const SQL_TIME_STRUCT &time)
 {
     return rt::Variant(rt::DateTime::fromParts(1899, 12, 30, time.hour, time.minute, time.second));

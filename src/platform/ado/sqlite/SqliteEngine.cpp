@@ -94,6 +94,7 @@ void SqliteEngine::open(const ConnectionTarget &)
         throwMissingFile(m_target);
     m_session = std::make_unique<Session>(m_target.path);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
+    m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
     m_translations.clear();
     m_shapes.clear();
     sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);

@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlSyntaxError.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QRegularExpression>
@@ -121,6 +122,9 @@ std::optional<Error> syntaxErrors(const QString &message)
     if (message == u"incomplete input")
         return providerError(AdoSyntaxError, 102, QStringLiteral("42000"),
                              QStringLiteral("Incorrect syntax near the end of the batch."));
+    // SQLite's parser and expression tree end well before the translator's own nesting limit.
+    if (message == u"parser stack overflow" || message.startsWith(QLatin1String("Expression tree is too large")))
+        return tsqlNestingError();
     return std::nullopt;
 }
 

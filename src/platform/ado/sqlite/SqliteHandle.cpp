@@ -12,6 +12,22 @@
 
 namespace ado::sqlite {
 
+namespace {
+
+// A name that matches no column is an error (207 on SQL Server), never a text: left to itself,
+// SQLite reads an unknown "name" as the string 'name', and a misspelt column in a WHERE clause
+// then compares that text with itself and takes every row.
+void refuseUnknownNames(sqlite3 *db)
+{
+    for (const int setting : {SQLITE_DBCONFIG_DQS_DML, SQLITE_DBCONFIG_DQS_DDL}) {
+        if (sqlite3_db_config(db, setting, 0, nullptr) != SQLITE_OK)
+            throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"),
+                                             QStringLiteral("The database engine cannot refuse unknown names."))});
+    }
+}
+
+} // namespace
+
 SqliteHandle::SqliteHandle(const QString &path, Mode mode)
 {
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
@@ -29,7 +45,8 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
         // Outside its settlement builds the program commits one statement at a time; WAL with
         // NORMAL sync keeps that fast.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
-                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456;"));
+                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456; PRAGMA temp_store=MEMORY;"));
+        refuseUnknownNames(m_db);
         registerTsqlFunctions(m_db);
         m_checkpointer = std::make_unique<WalCheckpointer>(m_db, path.toUtf8());
     } catch (...) {

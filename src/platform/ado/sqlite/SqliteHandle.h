@@ -10,7 +10,8 @@ namespace ado::sqlite {
 class WalCheckpointer;
 
 // One open SQLite database file, set up as the embedded engine needs it: WAL journal,
-// synchronous=NORMAL, foreign keys enforced, the T-SQL functions and collation registered, the
+// synchronous=NORMAL, foreign keys enforced, a "quoted" name that matches no column refused
+// instead of read as a text, the T-SQL functions and collation registered, the
 // log copied back into the file away from the commits (WalCheckpointer).
 // Move-only; closes the file when destroyed.
 class SqliteHandle {

@@ -85,6 +85,38 @@ QList<rt::Variant> columnRow(const QString &catalog, const Query &query)
             text && type.definedSize > 0 ? rt::Variant(static_cast<int>(type.definedSize)) : rt::Variant::null()};
 }
 
+struct SchemaColumn {
+    QString name; // upper case
+    QString type; // as declared
+};
+
+struct SchemaObject {
+    QString name; // upper case
+    QList<SchemaColumn> columns;
+};
+
+// The database's tables and views with their columns.
+QList<SchemaObject> schemaObjects(sqlite3 *db)
+{
+    QList<SchemaObject> objects;
+    Query names(db, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view')");
+    while (names.next())
+        objects.append(SchemaObject{names.text(0), {}});
+    for (SchemaObject &object : objects) {
+        try {
+            const QByteArray sql = "SELECT upper(name), type FROM pragma_table_xinfo('"
+                                   + QString(object.name).replace(u'\'', QStringLiteral("''")).toUtf8() + "')";
+            Query query(db, sql.constData());
+            while (query.next())
+                object.columns.append(SchemaColumn{query.text(0), query.text(1)});
+        } catch (const EngineError &) { // NOLINT(bugprone-empty-catch)
+            // A view that no longer compiles has no columns to offer; its queries fail on their own.
+        }
+        object.name = object.name.toUpper();
+    }
+    return objects;
+}
+
 } // namespace
 
 ResultSet tablesRowset(sqlite3 *db, const QString &catalog, const QStringList &restrictions)
@@ -128,31 +160,34 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
 
 KeyColumns keyColumnsOf(sqlite3 *db)
 {
-    QStringList names;
-    Query objects(db, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view')");
-    while (objects.next())
-        names.append(objects.text(0));
     KeyColumns keys;
-    for (const QString &name : std::as_const(names)) {
+    for (const SchemaObject &object : schemaObjects(db)) {
         QStringList columns;
-        try {
-            const QByteArray sql = "SELECT upper(name) FROM pragma_table_xinfo('"
-                                   + QString(name).replace(u'\'', QStringLiteral("''")).toUtf8() + "')";
-            Query query(db, sql.constData());
-            while (query.next())
-                columns.append(query.text(0));
-        } catch (const EngineError &) { // NOLINT(bugprone-empty-catch)
-            // A view that no longer compiles has no columns to offer; its queries fail on their own.
-        }
+        for (const SchemaColumn &column : object.columns)
+            columns.append(column.name);
         for (const QString &column : std::as_const(columns)) {
             const QStringList pieces = column.split(u'+');
             if (pieces.size() > 1 && std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString &piece) {
                     return columns.contains(piece);
                 }))
-                keys[name.toUpper()].insert(column, column);
+                keys[object.name].insert(column, column);
         }
     }
     return keys;
+}
+
+DateColumns dateColumnsOf(sqlite3 *db)
+{
+    DateColumns dates;
+    QSet<QString> others;
+    for (const SchemaObject &object : schemaObjects(db)) {
+        for (const SchemaColumn &column : object.columns) {
+            // A view's computed column declares no type and says nothing either way.
+            if (!column.type.isEmpty())
+                (adoTypeOfDeclared(column.type).type == adDBTimeStamp ? dates : others).insert(column.name);
+        }
+    }
+    return dates.subtract(others);
 }
 
 } // namespace ado::sqlite

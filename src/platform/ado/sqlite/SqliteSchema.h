@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlKeyColumns.h"
 
 #include <QString>
@@ -23,5 +24,9 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
 // The key columns of the database's tables and views: each column named after a concatenation
 // of other columns of its own table or view ("A+B+C"). Throws EngineError.
 KeyColumns keyColumnsOf(sqlite3 *db);
+
+// The names of the columns that hold dates (declared DATETIME, DATE...) wherever a table or
+// view of the database declares them. Throws EngineError.
+DateColumns dateColumnsOf(sqlite3 *db);
 
 } // namespace ado::sqlite

@@ -93,7 +93,8 @@ rt::Variant wholeNumber(sqlite3_int64 value)
 }
 
 // Money amounts are stored with at most four decimals; only a value with more goes through
-// the rounding of Currency::fromDouble.
+// the rounding of Currency::fromDouble. An amount of 900,000 million or more is read with the
+// 17 digits a double holds: with 15, its cents would be lost.
 rt::Variant currency(sqlite3_stmt *statement, int column, int storage)
 {
     if (storage == SQLITE_INTEGER) {
@@ -109,7 +110,7 @@ rt::Variant currency(sqlite3_stmt *statement, int column, int storage)
     if (std::fabs(nearest) < 9e15 && std::fabs(scaled - nearest) < 1e-6)
         return rt::Variant(rt::Currency::fromRaw(static_cast<std::int64_t>(nearest)));
     try {
-        return rt::Variant(rt::Currency::fromDouble(value));
+        return rt::Variant(rt::Currency::fromDouble(value, std::fabs(nearest) < 9e15 ? 15 : 17));
     } catch (const rt::RuntimeError &) {
         return rt::Variant(value); // beyond the range of Currency: keep the number
     }

@@ -231,6 +231,17 @@ void fnSoloFecha(sqlite3_context *context, int, sqlite3_value **argv)
     resultDate(context, TsqlDateTime{value->date, 0});
 }
 
+// tsql_datetext(value): a text that meets a date column. What SQL Server reads as a date
+// becomes the stored form; anything else stays as it is.
+void tsqlDateText(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        if (const auto value = parseTsqlDate(textOf(argv[0])))
+            return resultDate(context, *value);
+    }
+    sqlite3_result_value(context, argv[0]);
+}
+
 const std::array dateFunctions{
     TsqlFunction{"getdate", 0, getdate, false},
     TsqlFunction{"year", 1, year},
@@ -240,6 +251,7 @@ const std::array dateFunctions{
     TsqlFunction{"datediff", 3, datediff},
     TsqlFunction{"dateadd", 3, dateadd},
     TsqlFunction{"fn_solo_fecha", 1, fnSoloFecha},
+    TsqlFunction{"tsql_datetext", 1, tsqlDateText},
 };
 
 } // namespace

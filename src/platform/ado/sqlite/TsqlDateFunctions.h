@@ -6,7 +6,8 @@ namespace ado::sqlite {
 
 // Registers SQL Server's date functions over the stored date text: getdate, year, month, day,
 // datepart, datediff (boundaries crossed, as SQL Server counts) and dateadd (the part as a
-// string: 'day', 'dd', 'month', ...). Throws EngineError when SQLite refuses one.
+// string: 'day', 'dd', 'month', ...) and tsql_datetext (a text read as a date where it meets a
+// date column). Throws EngineError when SQLite refuses one.
 void registerTsqlDateFunctions(sqlite3 *db);
 
 } // namespace ado::sqlite

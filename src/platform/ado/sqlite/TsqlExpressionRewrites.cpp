@@ -37,18 +37,6 @@ bool isAdditive(const TsqlNode &node)
     return isKind(node, Kind::Operator) && (isOperator(node, "+") || isOperator(node, "-"));
 }
 
-bool isComparison(const TsqlNode &node)
-{
-    if (!isKind(node, Kind::Operator))
-        return false;
-    static const char *const comparisons[] = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
-    for (const char *op : comparisons) {
-        if (isOperator(node, op))
-            return true;
-    }
-    return false;
-}
-
 // The end of the primary at i (i when none starts there); `collated` tells a COLLATE suffix.
 qsizetype primaryEnd(const TsqlNodes &nodes, qsizetype i, bool &collated)
 {

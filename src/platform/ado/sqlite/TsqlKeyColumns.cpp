@@ -99,17 +99,10 @@ std::optional<Concatenation> concatenationAt(const TsqlNodes &level, qsizetype s
     return found;
 }
 
-// Where an operand ends or begins: the edge of its group, a keyword (its COLLATE aside) or a comma.
-bool isEdge(const TsqlNodes &level, qsizetype i)
-{
-    return i < 0 || i >= level.size() || (isReservedWord(level.at(i)) && !isWord(level.at(i), "COLLATE"))
-           || isKind(level.at(i), Kind::Comma) || isKind(level.at(i), Kind::Semicolon);
-}
-
 std::optional<Concatenation> operandAfter(const TsqlNodes &level, qsizetype op)
 {
     const auto found = concatenationAt(level, op + 1);
-    if (found && isEdge(level, found->end))
+    if (found && isOperandEdge(level, found->end))
         return found;
     return std::nullopt;
 }
@@ -119,7 +112,7 @@ std::optional<Concatenation> operandBefore(const TsqlNodes &level, qsizetype op)
     // k pieces take 4k - 1 nodes.
     for (qsizetype start = op - 7; start >= 0; start -= 4) {
         const auto found = concatenationAt(level, start);
-        if (found && found->end == op && isEdge(level, start - 1))
+        if (found && found->end == op && isOperandEdge(level, start - 1))
             return found;
     }
     return std::nullopt;
@@ -139,17 +132,6 @@ bool replace(TsqlNodes &level, const Concatenation &found, const Scope &scope, c
     level.insert(found.start, dot);
     level.insert(found.start, qualifier);
     return true;
-}
-
-bool isComparison(const TsqlNode &node)
-{
-    if (!isKind(node, Kind::Operator))
-        return false;
-    for (const char *op : {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"}) {
-        if (isOperator(node, op))
-            return true;
-    }
-    return false;
 }
 
 void rewriteLevel(TsqlNodes &level, const Scope &scope, const KeyColumns &keys)

@@ -150,6 +150,24 @@ bool isReservedWord(const TsqlNode &node)
     return isAscii(text) ? isReservedAsciiWord(text) : isReservedAsciiWord(text.toUpper());
 }
 
+bool isComparison(const TsqlNode &node)
+{
+    if (!isKind(node, Kind::Operator))
+        return false;
+    static const char *const comparisons[] = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
+    for (const char *op : comparisons) {
+        if (isOperator(node, op))
+            return true;
+    }
+    return false;
+}
+
+bool isOperandEdge(const TsqlNodes &level, qsizetype i)
+{
+    return i < 0 || i >= level.size() || (isReservedWord(level.at(i)) && !isWord(level.at(i), "COLLATE"))
+           || isKind(level.at(i), Kind::Comma) || isKind(level.at(i), Kind::Semicolon);
+}
+
 bool isName(const TsqlNode &node)
 {
     return (isKind(node, Kind::Word) && !isReservedWord(node)) || isKind(node, Kind::QuotedName)

@@ -45,6 +45,11 @@ inline bool isParens(const TsqlNode &node)
 }
 // A keyword that cannot stand for a name or a value (SELECT, FROM, AND, WHEN, ...).
 bool isReservedWord(const TsqlNode &node);
+// =, <>, !=, <, >, <=, >=, !< or !>.
+bool isComparison(const TsqlNode &node);
+// Where an operand ends or begins: the edge of its group, a keyword (its COLLATE aside), a comma
+// or a semicolon.
+bool isOperandEdge(const TsqlNodes &level, qsizetype i);
 // A plain, [quoted] or #temporary name.
 bool isName(const TsqlNode &node);
 // The end of the dotted name that starts at `start` (`start` itself when none starts there).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/Error.h"
+
 #include <QString>
 
 namespace ado::sqlite {
@@ -8,8 +10,9 @@ namespace ado::sqlite {
 // -2147217900, native error 102, SQL state 42000, "Incorrect syntax near '<near>'.".
 [[noreturn]] void throwTsqlSyntaxError(const QString &near);
 
-// Throws EngineError as a syntax error (native 102) with SQL Server's words for a statement
-// nested too deeply.
+// A syntax error (native 102) with SQL Server's words for a statement nested too deeply.
+Error tsqlNestingError();
+// Throws EngineError with tsqlNestingError().
 [[noreturn]] void throwTsqlNestingError();
 
 } // namespace ado::sqlite

@@ -2,6 +2,7 @@
 
 #include "platform/ado/sqlite/TsqlBatch.h"
 #include "platform/ado/sqlite/TsqlClauseRewrites.h"
+#include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlExpressionRewrites.h"
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 #include "platform/ado/sqlite/TsqlTermRewrites.h"
@@ -13,11 +14,12 @@ namespace {
 using Kind = TsqlToken::Kind;
 using StatementKind = TranslatedStatement::Kind;
 
-QString sqliteText(TsqlNodes statement, const KeyColumns &keys)
+QString sqliteText(TsqlNodes statement, const KeyColumns &keys, const DateColumns &dates)
 {
     rewriteTerms(statement);
     rewriteClauses(statement);
     rewriteKeyColumns(statement, keys);
+    rewriteDateTexts(statement, dates);
     rewriteExpressions(statement);
     if (!statement.isEmpty())
         statement.first().token.spaced = false;
@@ -66,17 +68,17 @@ StatementKind kindOf(const TsqlNodes &body)
     return StatementKind::Sql;
 }
 
-TranslatedStatement translateStatement(TsqlStatement statement, const KeyColumns &keys)
+TranslatedStatement translateStatement(TsqlStatement statement, const KeyColumns &keys, const DateColumns &dates)
 {
     TranslatedStatement out;
     out.kind = kindOf(statement.body);
     if (statement.guarded && out.kind != StatementKind::Sql)
         throwTsqlSyntaxError(statement.body.first().token.text);
     if (out.kind == StatementKind::Sql)
-        out.sql = sqliteText(std::move(statement.body), keys);
+        out.sql = sqliteText(std::move(statement.body), keys, dates);
     if (statement.guarded) {
         out.kind = StatementKind::IfExists;
-        out.condition = sqliteText(std::move(statement.guard), keys);
+        out.condition = sqliteText(std::move(statement.guard), keys, dates);
         out.negated = statement.negated;
     }
     return out;
@@ -95,7 +97,7 @@ QList<TranslatedStatement> TsqlTranslator::translate(const QList<TsqlToken> &tok
     QList<TranslatedStatement> translated;
     translated.reserve(statements.size());
     for (TsqlStatement &statement : statements)
-        translated.append(translateStatement(std::move(statement), m_keys));
+        translated.append(translateStatement(std::move(statement), m_keys, m_dates));
     return translated;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlKeyColumns.h"
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
@@ -37,9 +38,12 @@ public:
 
     // The database's key columns, which comparisons on the concatenations they hold then use.
     void setKeyColumns(KeyColumns keys) { m_keys = std::move(keys); }
+    // The database's date columns, which texts compared with or stored in them are read as dates for.
+    void setDateColumns(DateColumns dates) { m_dates = std::move(dates); }
 
 private:
     KeyColumns m_keys;
+    DateColumns m_dates;
 };
 
 } // namespace ado::sqlite

@@ -1,4 +1,4 @@
-#include "printing/RutasArchivo.h"
+#include "printdata/vouchers/RutasArchivo.h"
 
 #include "core/ServiciosVarios.h"
 #include "printdata/vouchers/ArchivosImagen.h"
