@@ -49,6 +49,8 @@ void ImprimirComprobante(const ServiciosImpresion &servicios, PedidoImpresion &p
 void ImprimirComprobanteGenerico(const ServiciosImpresion &servicios, QString &TC, QString &IdComprobante,
                                  QString &Cuenta)
 {
+    if (TurnoImpresion::enCurso())
+        return;
     const TurnoImpresion turno(gEquipoUsuario);
     TC = rt::Trim(TC);
     const QString sucursal = rt::Mid(IdComprobante, 1, 4);

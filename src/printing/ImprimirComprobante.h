@@ -33,6 +33,7 @@ void ImprimirComprobante(const ServiciosImpresion &servicios, PedidoImpresion &p
 // OPG; applied documents of account `Cuenta` only when it is not blank) or the voucher
 // builder, then printed on the screen through the report of its type ("LiqOPG" for payment
 // orders). TC comes back trimmed. The workstation's turn at its print rows (TurnoImpresion) is
-// held throughout, so another print of this workstation waits until the rows are read.
+// held throughout, so another print of this workstation waits until the rows are read; a print
+// asked for while this program's own print is still under way (a second click) is not started.
 void ImprimirComprobanteGenerico(const ServiciosImpresion &servicios, QString &TC, QString &IdComprobante,
                                  QString &Cuenta);

@@ -4,6 +4,12 @@
 #include <QDir>
 #include <chrono>
 
+namespace {
+
+thread_local int turnosTomados = 0;
+
+} // namespace
+
 QString TurnoImpresion::archivo(const QString &equipo)
 {
     // The workstation's key compares without regard to letter case, as the rows' key does.
@@ -20,4 +26,15 @@ TurnoImpresion::TurnoImpresion(const QString &equipo)
     m_turno.setStaleLockTime(0);
     // Looked at every tenth of a second: the lock's own wait grows to seconds between looks.
     while (!m_turno.tryLock(std::chrono::milliseconds(100)) && m_turno.error() == QLockFile::LockFailedError) { }
+    ++turnosTomados;
+}
+
+TurnoImpresion::~TurnoImpresion()
+{
+    --turnosTomados;
+}
+
+bool TurnoImpresion::enCurso()
+{
+    return turnosTomados > 0;
 }

@@ -15,8 +15,14 @@ public:
     // the turn cannot be kept (the temporary folder cannot be written) the print goes on
     // without it.
     explicit TurnoImpresion(const QString &equipo);
+    ~TurnoImpresion();
     TurnoImpresion(const TurnoImpresion &) = delete;
     TurnoImpresion &operator=(const TurnoImpresion &) = delete;
+
+    // True while a print of this thread holds its turn further up the stack: a second click let in
+    // by the event pump during a print. That print cannot end while the second one waits for it,
+    // so the second one must not start.
+    static bool enCurso();
 
 private:
     static QString archivo(const QString &equipo);

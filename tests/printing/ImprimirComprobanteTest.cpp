@@ -98,6 +98,16 @@ TEST_F(ImprimirComprobanteTest, APrintWaitsWhileAnotherOfThisWorkstationHoldsIts
     EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
 }
 
+TEST_F(ImprimirComprobanteTest, ASecondClickDuringAPrintOfThisWindowStartsNothing)
+{
+    // The event pump of the first print let a second "Ver  Comprobante" in: it must neither wait
+    // for the print under it (that one cannot end first) nor rebuild its rows.
+    const TurnoImpresion primera(gEquipoUsuario);
+    ver("FC", "000100000123A");
+    EXPECT_EQ(datos.construcciones, 0);
+    EXPECT_TRUE(impresos().isEmpty());
+}
+
 TEST_F(ImprimirComprobanteTest, AccountingVouchersShowTheirEntries)
 {
     ver("AS", "000100000009X");
