@@ -10,6 +10,7 @@
 #include "session/ObjetosExternos.h"
 #include "settlements/BloqueoVentana.h"
 #include "settlements/GeneradorComisiones.h"
+#include "settlements/PulsoEventos.h"
 #include "settlements/RepintadoDuranteSentencias.h"
 #include "settlements/VentanaGeneracion.h"
 
@@ -75,8 +76,9 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
                                                 QString &idLiquidacionBorrar)
 {
     // The window as the generator sees it. The label takes a new text at most every
-    // IntervaloRepintadoMs, the last one given: painting it for each of tens of thousands of
-    // rows would cost more than the rows themselves, and nobody reads that fast.
+    // IntervaloRepintadoMs, the last one given, and the events the generator asks for after
+    // each row are processed on PulsoEventos' beat: painting and polling for each of tens of
+    // thousands of rows would cost more than the rows themselves, and nobody reads that fast.
     class Ventana final : public VentanaGeneracion {
     public:
         explicit Ventana(FrmComisionesVendedor &formulario)
@@ -97,7 +99,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
             else
                 m_aplazado.start(static_cast<int>(IntervaloRepintadoMs - pasado));
         }
-        void procesarEventos() override { ui::DoEvents(); }
+        void procesarEventos() override { m_eventos.procesar(); }
         // The label's own state follows from here: a text still waiting is dropped.
         void Detalleon(bool on) override
         {
@@ -119,6 +121,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
         QElapsedTimer m_reloj;
         QTimer m_aplazado;
         QString m_pendiente;
+        PulsoEventos m_eventos;
     };
 
     Ventana ventana(*this);

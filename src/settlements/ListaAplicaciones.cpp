@@ -1,11 +1,12 @@
 #include "settlements/ListaAplicaciones.h"
 
 #include "db/DB_Dll.h"
-#include "session/ObjetosExternos.h"
+#include "settlements/CampoLista.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -27,8 +28,7 @@ const std::vector<ColumnaLista> &columnas()
 }
 
 // The amount fields, in the order of their columns (sub-items 4 to 6).
-const std::array<QString, 3> camposImporte = {QStringLiteral("Comision"), QStringLiteral("Neto"),
-                                              QStringLiteral("total")};
+constexpr std::array<const char *, 3> camposImporte = {"Comision", "Neto", "total"};
 
 QString filtroCobranza(const QString &cbtc, const QString &idCobranza)
 {
@@ -83,21 +83,28 @@ void ListaAplicaciones::cargar(const QString &idLiquidacion, const QTreeWidget &
     if (cargador.hayFilas()) {
         SumasImportes sumas(static_cast<int>(camposImporte.size()));
         ado::Recordset &rs = cargador.filas();
+        // A voucher missing from the vouchers table has no customer, date or amounts: its
+        // cells show empty or 0 instead of stopping the list.
+        std::vector<CampoLista> textosComprobante;
+        for (const char *campo : {"Tc", "IDComprobante", "nombre", "FECHA"})
+            textosComprobante.emplace_back(QLatin1String(campo), &textoNulable);
+        std::vector<CampoLista> importes;
+        for (const char *campo : camposImporte)
+            importes.emplace_back(QLatin1String(campo), &ImporteLista);
+        CampoLista cobranzaTipo(QStringLiteral("cbtc"), &textoNulable);
+        CampoLista cobranzaNumero(QStringLiteral("idcobranza"), &textoNulable);
         int ordinal = 0;
         while (!rs.EOF_()) {
             ++ordinal;
-            // A voucher missing from the vouchers table has no customer, date or amounts: its
-            // cells show empty or 0 instead of stopping the list.
-            QStringList textos = {
-                gUtil->ValorCampo(rs(QStringLiteral("Tc"))), gUtil->ValorCampo(rs(QStringLiteral("IDComprobante"))),
-                gUtil->ValorCampo(rs(QStringLiteral("nombre"))), gUtil->ValorCampo(rs(QStringLiteral("FECHA")))};
-            for (int i = 0; i < static_cast<int>(camposImporte.size()); ++i) {
-                const rt::Variant importe = rs(camposImporte.at(static_cast<size_t>(i)));
-                textos << ImporteLista(importe);
-                sumas.sumar(i, importe);
+            QStringList textos;
+            for (CampoLista &campo : textosComprobante)
+                textos << campo.texto(rs);
+            for (int i = 0; i < static_cast<int>(importes.size()); ++i) {
+                CampoLista &importe = importes.at(static_cast<size_t>(i));
+                textos << importe.texto(rs);
+                sumas.sumar(i, importe.valor(rs));
             }
-            textos << gUtil->ValorCampo(rs(QStringLiteral("cbtc")))
-                   << gUtil->ValorCampo(rs(QStringLiteral("idcobranza"))) << QString::number(ordinal);
+            textos << cobranzaTipo.texto(rs) << cobranzaNumero.texto(rs) << QString::number(ordinal);
             cargador.agregarFila(textos);
             rs.MoveNext();
         }

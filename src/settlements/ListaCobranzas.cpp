@@ -2,12 +2,13 @@
 
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
-#include "session/ObjetosExternos.h"
+#include "settlements/CampoLista.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 
 #include <QTreeWidget>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -34,11 +35,18 @@ const std::vector<ColumnaLista> &columnas()
 }
 
 // The amount fields, in the order of their columns (sub-items 4 to 12).
-const std::array<QString, 9> camposImporte = {
-    QStringLiteral("Comision"), QStringLiteral("TotalCobrado"), QStringLiteral("Descuentos"),
-    QStringLiteral("Efectivo"), QStringLiteral("Cheque"),       QStringLiteral("Tarjeta"),
-    QStringLiteral("Banco"),    QStringLiteral("Retenciones"),  QStringLiteral("otros"),
-};
+constexpr std::array<const char *, 9> camposImporte = {"Comision", "TotalCobrado", "Descuentos",  "Efectivo", "Cheque",
+                                                       "Tarjeta",  "Banco",        "Retenciones", "otros"};
+
+QString fecha(const rt::Variant &valor)
+{
+    return rt::Format(valor, QStringLiteral("DD/MM/YYYY"));
+}
+
+QString observaciones(const rt::Variant &valor)
+{
+    return rt::Trim(textoNulable(valor));
+}
 
 } // namespace
 
@@ -71,19 +79,24 @@ void ListaCobranzas::cargar(const QString &idLiquidacion, const QTreeWidget &ven
     if (cargador.hayFilas()) {
         SumasImportes sumas(static_cast<int>(camposImporte.size()));
         ado::Recordset &rs = cargador.filas();
+        CampoLista cbtc(QStringLiteral("cbtc"), &textoNulable);
+        CampoLista idCobranza(QStringLiteral("IdCobranza"), &textoNulable);
+        CampoLista detalle(QStringLiteral("detalle"), &textoNulable);
+        CampoLista fechaCob(QStringLiteral("FechaCob"), &fecha);
+        std::vector<CampoLista> importes;
+        for (const char *campo : camposImporte)
+            importes.emplace_back(QLatin1String(campo), &ImporteLista);
+        CampoLista observacion(QStringLiteral("Observaciones"), &observaciones);
         int ordinal = 0;
         while (!rs.EOF_()) {
             ++ordinal;
-            QStringList textos = {gUtil->ValorCampo(rs(QStringLiteral("cbtc"))),
-                                  gUtil->ValorCampo(rs(QStringLiteral("IdCobranza"))),
-                                  gUtil->ValorCampo(rs(QStringLiteral("detalle"))),
-                                  rt::Format(rs(QStringLiteral("FechaCob")), QStringLiteral("DD/MM/YYYY"))};
-            for (int i = 0; i < static_cast<int>(camposImporte.size()); ++i) {
-                const rt::Variant importe = rs(camposImporte.at(static_cast<size_t>(i)));
-                textos << ImporteLista(importe);
-                sumas.sumar(i, importe);
+            QStringList textos = {cbtc.texto(rs), idCobranza.texto(rs), detalle.texto(rs), fechaCob.texto(rs)};
+            for (int i = 0; i < static_cast<int>(importes.size()); ++i) {
+                CampoLista &importe = importes.at(static_cast<size_t>(i));
+                textos << importe.texto(rs);
+                sumas.sumar(i, importe.valor(rs));
             }
-            textos << rt::Trim(gUtil->ValorCampo(rs(QStringLiteral("Observaciones")))) << QString::number(ordinal);
+            textos << observacion.texto(rs) << QString::number(ordinal);
             cargador.agregarFila(textos);
             rs.MoveNext();
         }

@@ -5,10 +5,12 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "session/ObjetosExternos.h"
+#include "settlements/CampoLista.h"
 #include "settlements/CargadorLista.h"
 #include "settlements/SeleccionListas.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -36,68 +38,58 @@ const std::vector<ColumnaLista> &columnas()
     return lista;
 }
 
-// How a field becomes the text of its cell: Texto and Importe need a value (a Null raises 94),
-// Nulable shows a Null as an empty text.
-enum class Forma { Texto, Nulable, SinBlancosIniciales, Importe };
+QString sinBlancosIniciales(const rt::Variant &valor)
+{
+    return rt::LTrim(rt::CStr(valor));
+}
 
+// Read as a number without the trip through its text; a Null fails as its text does.
+QString importe(const rt::Variant &valor)
+{
+    if (valor.isNull())
+        return FmtMoneda(rt::CStr(valor), 2, true);
+    return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
+}
+
+// The cells of a detail row before its ordinal, in column order: the field and how it shows.
+// rt::CStr and importe need a value (a Null raises 94); textoNulable shows a Null as empty.
 struct Celda {
-    QString campo;
-    Forma forma;
+    const char *campo;
+    CampoLista::Formato formato;
 };
-
-// The cells of a detail row before its ordinal, in column order.
-const std::array<Celda, 16> celdas = {{
-    {QStringLiteral("tc"), Forma::Nulable},
-    {QStringLiteral("IdComprobante"), Forma::Texto},
-    {QStringLiteral("Fecha"), Forma::Texto},
-    {QStringLiteral("IdArticulo"), Forma::SinBlancosIniciales},
-    {QStringLiteral("Descripcion"), Forma::Nulable},
-    {QStringLiteral("Cantidad"), Forma::Importe},
-    {QStringLiteral("valorvtaconiva"), Forma::Importe},
-    {QStringLiteral("AlicuotaIVA"), Forma::Importe},
-    {QStringLiteral("valorventa"), Forma::Importe},
-    {QStringLiteral("porcdescuentocobranza"), Forma::Importe},
-    {QStringLiteral("ImporteNeto"), Forma::Importe},
-    {QStringLiteral("importecomision"), Forma::Importe},
-    {QStringLiteral("Comision"), Forma::Importe},
-    {QStringLiteral("IdLista"), Forma::Texto},
-    {QStringLiteral("cbtc"), Forma::Nulable},
-    {QStringLiteral("IdCobranza"), Forma::Nulable},
+constexpr std::array<Celda, 16> celdas = {{
+    {"tc", &textoNulable},
+    {"IdComprobante", &rt::CStr},
+    {"Fecha", &rt::CStr},
+    {"IdArticulo", &sinBlancosIniciales},
+    {"Descripcion", &textoNulable},
+    {"Cantidad", &importe},
+    {"valorvtaconiva", &importe},
+    {"AlicuotaIVA", &importe},
+    {"valorventa", &importe},
+    {"porcdescuentocobranza", &importe},
+    {"ImporteNeto", &importe},
+    {"importecomision", &importe},
+    {"Comision", &importe},
+    {"IdLista", &rt::CStr},
+    {"cbtc", &textoNulable},
+    {"IdCobranza", &textoNulable},
 }};
 
 // The summed columns: their field and their position in the row.
 struct Suma {
-    QString campo;
+    const char *campo;
     int columna;
 };
-const std::array<Suma, 5> sumas = {{
-    {QStringLiteral("Cantidad"), 5},
-    {QStringLiteral("valorvtaconiva"), 6},
-    {QStringLiteral("valorventa"), 8},
-    {QStringLiteral("ImporteNeto"), 10},
-    {QStringLiteral("importecomision"), 11},
+constexpr std::array<Suma, 5> sumas = {{
+    {"Cantidad", 5},
+    {"valorvtaconiva", 6},
+    {"valorventa", 8},
+    {"ImporteNeto", 10},
+    {"importecomision", 11},
 }};
 
 constexpr int ColumnaTotales = 4;
-
-QString textoCelda(const Celda &celda, ado::Recordset &rs)
-{
-    const rt::Variant &valor = rs(celda.campo);
-    switch (celda.forma) {
-    case Forma::Nulable:
-        return gUtil->ValorCampo(valor);
-    case Forma::SinBlancosIniciales:
-        return rt::LTrim(rt::CStr(valor));
-    case Forma::Importe:
-        // Read as a number without the trip through its text; a Null fails as its text does.
-        if (valor.isNull())
-            return FmtMoneda(rt::CStr(valor), 2, true);
-        return FmtMoneda(gUtil->ValorNumerico(valor), 2, true);
-    case Forma::Texto:
-        break;
-    }
-    return rt::CStr(valor);
-}
 
 bool esNotaDeCredito(const QString &tc)
 {
@@ -183,6 +175,14 @@ void ListaDetalle::cargar(const QString &idLiquidacion, const QTreeWidget &vende
 bool ListaDetalle::cargarFilas(CargadorLista &cargador)
 {
     ado::Recordset &rs = cargador.filas();
+    std::vector<CampoLista> campos;
+    campos.reserve(celdas.size());
+    for (const Celda &celda : celdas)
+        campos.emplace_back(QLatin1String(celda.campo), celda.formato);
+    std::vector<CampoLista> sumados;
+    sumados.reserve(sumas.size());
+    for (const Suma &suma : sumas)
+        sumados.emplace_back(QLatin1String(suma.campo));
     std::array<rt::Currency, sumas.size()> totales{};
     int contador = 0;
     for (;;) {
@@ -195,9 +195,9 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         ++contador;
         QStringList textos;
         textos.reserve(static_cast<qsizetype>(celdas.size()) + 1);
-        for (const Celda &celda : celdas) {
+        for (CampoLista &campo : campos) {
             QString texto;
-            if (!paso([&] { texto = textoCelda(celda, rs); }))
+            if (!paso([&] { texto = campo.texto(rs); }))
                 return false;
             textos << texto;
         }
@@ -205,7 +205,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         if (!paso([&] { cargador.agregarFila(textos); }))
             return false;
         for (size_t i = 0; i < sumas.size(); ++i) {
-            if (!paso([&] { totales.at(i) += rt::CCur(rs(sumas.at(i).campo)); }))
+            if (!paso([&] { totales.at(i) += rt::CCur(sumados.at(i).valor(rs)); }))
                 return false;
         }
         if (!paso([&] { rs.MoveNext(); }))

@@ -3,6 +3,7 @@
 #include "AdoFixture.h"
 
 #include "platform/ado/sqlite/TsqlParameters.h"
+#include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 #include "platform/runtime/Conversions.h"
 
@@ -84,6 +85,57 @@ TEST(TsqlShape, TextsDifferingOnlyInParametersShareTheirKey)
     EXPECT_NE(keyOf("SELECT a FROM t WHERE b = 'x'"), keyOf("SELECT a FROM t WHERE b ='x'"))
         << "blanks between tokens are kept in the translation";
     EXPECT_NE(keyOf("SELECT 'ab' FROM t"), keyOf("SELECT 'a' FROM t"));
+}
+
+// A text's translation and parameter values as one text: "sql [v1|v2]".
+QString readingOf(const QList<TranslatedStatement> &translation, const QList<rt::Variant> &values)
+{
+    QStringList sql;
+    for (const TranslatedStatement &statement : translation)
+        sql.append(statement.sql);
+    QStringList texts;
+    for (const rt::Variant &value : values)
+        texts.append(QString::number(static_cast<int>(value.type())) + u':' + rt::CStr(value));
+    return sql.join(QStringLiteral("; ")) + QStringLiteral(" [") + texts.join(u'|') + u']';
+}
+
+// A text of a shape seen before is recognised by its pieces, and what it gives is exactly what
+// reading it token by token gives; a text the full reading would translate otherwise is not.
+TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
+{
+    struct Case {
+        const char *seen;
+        const char *next;
+        bool recognised;
+    };
+    const Case cases[] = {
+        {"UPDATE t SET a = -1.5 WHERE b = 'x' AND c = 2", "UPDATE t SET a = -22 WHERE b = 'O''Neil' AND c = 2", true},
+        {"UPDATE t SET a = 1.5 WHERE b = 'x'", "UPDATE t SET a = -1.5 WHERE b = 'x'", false},
+        {"INSERT INTO t (a, b) VALUES ('x', 1)", "INSERT INTO t (a, b) VALUES (N'y', 1.25e3)", true},
+        {"SELECT * FROM t WHERE IDLIQUIDACION = 5", "SELECT * FROM t WHERE IDLIQUIDACION = 5", true},
+        {"SELECT * FROM t WHERE IDLIQUIDACION = 5", "SELECT * FROM t WHERE IDLIQUIDACION = 6", false},
+        {"INSERT INTO t (a) VALUES ('x')", "INSERT INTO t (a) VALUES ('01/03/2024')", false},
+        {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES (3000000000)", false},
+        {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES (0x1F)", false},
+        {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES ('1')", false},
+        {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES (1 + 2)", false},
+        {"UPDATE t SET a = 'x' WHERE b = 'y'", "UPDATE t SET a = 'x' WHERE b = 'y", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.next);
+        TsqlShapeCache shapes;
+        QList<TsqlToken> seen = tokenizeTsql(QString::fromUtf8(c.seen));
+        markParameters(seen);
+        shapes.remember(QString::fromUtf8(c.seen), seen, TsqlTranslator().translate(seen));
+        QList<rt::Variant> values;
+        const QList<TranslatedStatement> *known = shapes.find(QString::fromUtf8(c.next), values);
+        ASSERT_EQ(known != nullptr, c.recognised);
+        if (!known)
+            continue;
+        QList<TsqlToken> next = tokenizeTsql(QString::fromUtf8(c.next));
+        const QList<rt::Variant> read = markParameters(next);
+        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(next), read));
+    }
 }
 
 class TsqlParametersRun : public EmbeddedFolderTest { };

@@ -96,6 +96,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
     m_translations.clear();
+    m_shapes.clear();
     sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
     installProgressHandler();
     m_transactionDepth = 0;
@@ -272,16 +273,22 @@ SqliteEngine::Session &SqliteEngine::session()
 
 QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<rt::Variant> &parameters)
 {
+    if (const QList<TranslatedStatement> *known = m_shapes.find(text, parameters))
+        return *known;
     QList<TsqlToken> tokens = tokenizeTsql(text);
     parameters = markParameters(tokens);
     const QString key = shapeKey(tokens);
     const auto found = m_translations.constFind(key);
-    if (found != m_translations.constEnd())
+    if (found != m_translations.constEnd()) {
+        // A shape sent a second time is likely sent again: from now on it is recognised by its
+        // text. Texts whose shape never comes back (numbers written out in their conditions)
+        // would only push the repeated ones out.
+        m_shapes.remember(text, tokens, *found);
         return *found;
-    QList<TranslatedStatement> statements = m_translator.translate(tokens);
+    }
     if (m_translations.size() >= TranslationCacheSize)
         m_translations.clear();
-    return *m_translations.insert(key, std::move(statements));
+    return *m_translations.insert(key, m_translator.translate(tokens));
 }
 
 void SqliteEngine::bindParameters(sqlite3_stmt *statement, const QString &sql)
@@ -332,7 +339,7 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
         StatementReset reset(statement);
         bindParameters(statement, sql);
         if (sqlite3_column_count(statement) > 0) {
-            result.resultSet = readResult(db, statement, sql);
+            result.resultSet = readResult(db, statement, sql, current.statements.declaredColumns());
             result.hasResultSet = true;
             continue;
         }

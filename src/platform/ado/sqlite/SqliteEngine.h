@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
 #include "platform/runtime/Variant.h"
@@ -35,7 +36,8 @@ public:
     void open(const ConnectionTarget &target) override;
     void close() override;
     // Translates the text (once for all texts that differ only in the literals passed as
-    // parameters, TsqlParameters), then runs its statements in order; keeps the last result set
+    // parameters, TsqlParameters; a text of a shape sent lately is recognised without being
+    // read token by token again, TsqlShapeCache), then runs its statements in order; keeps the last result set
     // and adds up the rows touched by INSERT, UPDATE and DELETE.
     ExecResult execute(const QString &text) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<Session> m_session;
     TsqlTranslator m_translator;
     QHash<QString, QList<TranslatedStatement>> m_translations; // by TsqlParameters' shape key
+    TsqlShapeCache m_shapes; // the shapes sent lately, by their text
     QList<rt::Variant> m_parameters; // of the text being run
     int m_transactionDepth = 0;
     int m_busyTimeoutMs = 30000;

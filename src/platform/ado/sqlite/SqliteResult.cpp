@@ -3,7 +3,6 @@
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 
-#include <QHash>
 #include <sqlite3.h>
 
 namespace ado::sqlite {
@@ -55,13 +54,22 @@ void measureTexts(ResultSet &result, const QList<int> &columns)
 
 } // namespace
 
-ResultSet readResult(sqlite3 *db, sqlite3_stmt *statement, const QString &sql)
+const QList<ColumnInfo> &DeclaredColumns::of(sqlite3_stmt *statement)
+{
+    const int compilations = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
+    const auto found = m_known.constFind(statement);
+    if (found != m_known.constEnd() && found->compilations == compilations)
+        return found->columns;
+    return m_known.insert(statement, Known{compilations, declaredColumns(statement)})->columns;
+}
+
+ResultSet readResult(sqlite3 *db, sqlite3_stmt *statement, const QString &sql, DeclaredColumns &declared)
 {
     // Columns are read after the first step: a cached statement that SQLite compiled again
     // after a schema change only tells its new columns then.
     int rc = sqlite3_step(statement);
     ResultSet result;
-    result.columns = declaredColumns(statement);
+    result.columns = declared.of(statement);
     const int count = static_cast<int>(result.columns.size());
     QList<int> untyped;
     for (int i = 0; i < count; ++i) {

@@ -37,6 +37,7 @@ sqlite3_stmt *StatementCache::prepare(const QByteArray &sql, QByteArray &rest)
 
 void StatementCache::clear()
 {
+    m_columns.clear();
     for (const Entry &entry : std::as_const(m_entries))
         sqlite3_finalize(entry.statement);
     m_entries.clear();

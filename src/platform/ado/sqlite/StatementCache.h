@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/sqlite/SqliteResult.h"
+
 #include <QByteArray>
 #include <QHash>
 
@@ -24,6 +26,8 @@ public:
     // one statement at a time). Null with an empty `rest` when `sql` holds only blanks or
     // comments. Throws EngineError when SQLite refuses the text.
     sqlite3_stmt *prepare(const QByteArray &sql, QByteArray &rest);
+    // The declared columns of the statements it holds.
+    DeclaredColumns &declaredColumns() { return m_columns; }
 
 private:
     struct Entry {
@@ -36,6 +40,7 @@ private:
 
     sqlite3 *m_db;
     QHash<QByteArray, Entry> m_entries;
+    DeclaredColumns m_columns;
 };
 
 // Resets a statement (and clears its parameters) when leaving a scope, however it is left.

@@ -2,6 +2,8 @@
 
 #include "platform/ado/sqlite/TsqlDates.h"
 
+#include <QVarLengthArray>
+#include <charconv>
 #include <limits>
 #include <optional>
 
@@ -111,15 +113,25 @@ std::optional<rt::Variant> valueOf(const TsqlToken &token)
     }
     if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
         return std::nullopt;
-    bool ok = false;
     if (isDigits(token.text)) {
+        bool ok = false;
         const qlonglong whole = token.text.toLongLong(&ok);
         if (!ok || whole > std::numeric_limits<int>::max())
             return std::nullopt;
         return rt::Variant(static_cast<int>(whole));
     }
-    const double value = token.text.toDouble(&ok);
-    if (!ok)
+    // The digits are ASCII: read in place, without the locale lookups of QString::toDouble,
+    // which cost more than the rest of recognising a statement sent again. Both round exactly.
+    QVarLengthArray<char, 64> digits(token.text.size());
+    for (qsizetype i = 0; i < token.text.size(); ++i) {
+        const char16_t c = token.text.at(i).unicode();
+        if (c > 0x7F)
+            return std::nullopt;
+        digits[i] = static_cast<char>(c);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
+    if (error != std::errc() || end != digits.cend())
         return std::nullopt;
     return rt::Variant(value);
 }
@@ -218,6 +230,11 @@ QList<rt::Variant> markParameters(QList<TsqlToken> &tokens)
         return {};
     }
     return values;
+}
+
+std::optional<rt::Variant> parameterValue(const TsqlToken &token)
+{
+    return valueOf(token);
 }
 
 QString shapeKey(const QList<TsqlToken> &tokens)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace ado::sqlite {
 
@@ -17,6 +18,11 @@ namespace ado::sqlite {
 // table, day-first dates (the translation rewrites them), numbers in conditions (a partial
 // index may depend on them), hexadecimal numbers and whole numbers beyond 32 bits.
 QList<rt::Variant> markParameters(QList<TsqlToken> &tokens);
+
+// The value a literal token (a string or a number) passes as a parameter where it stands as
+// one; none for the literals always written out: day-first dates, hexadecimal numbers and whole
+// numbers beyond 32 bits.
+std::optional<rt::Variant> parameterValue(const TsqlToken &token);
 
 // A text that tells apart tokens that translate differently: each token's kind, text and
 // leading blank, with only "?" for a parameter's value.

@@ -36,11 +36,28 @@ public:
             // SQLite would take a NUL for the end of the text and never reach what follows it.
             if (m_text.at(m_pos).isNull())
                 throwTsqlSyntaxError(tokens.isEmpty() ? QString() : tokens.last().text);
+            const qsizetype start = m_pos;
             TsqlToken token = next();
             token.spaced = spaced;
+            token.start = start;
+            token.end = m_pos;
             tokens.append(std::move(token));
         }
         return tokens;
+    }
+
+    std::optional<TsqlToken> literalAt(qsizetype pos)
+    {
+        const QChar c = at(pos);
+        const bool string = c == u'\'' || ((c == u'N' || c == u'n') && at(pos + 1) == u'\'');
+        const bool number = c.isDigit() || (c == u'.' && at(pos + 1).isDigit());
+        if (!string && !number)
+            return std::nullopt;
+        m_pos = pos;
+        TsqlToken token = next();
+        token.start = pos;
+        token.end = m_pos;
+        return token;
     }
 
 private:
@@ -217,6 +234,11 @@ private:
 QList<TsqlToken> tokenizeTsql(const QString &text)
 {
     return Lexer(text).run();
+}
+
+std::optional<TsqlToken> tsqlLiteralAt(const QString &text, qsizetype pos)
+{
+    return Lexer(text).literalAt(pos);
 }
 
 } // namespace ado::sqlite

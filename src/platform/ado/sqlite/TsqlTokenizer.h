@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace ado::sqlite {
 
@@ -26,12 +27,19 @@ struct TsqlToken {
     QString text;
     bool spaced = false; // blanks, line breaks or a comment stood before it
     int parameter = 0; // a literal passed as parameter ?N (see TsqlParameters); 0: written out
+    qsizetype start = 0; // where the token stands in the text: from start to end, end excluded
+    qsizetype end = 0;
 };
 
 // Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,
 // /* */ nested as SQL Server nests them). Throws EngineError (syntax, native 102) on an
 // unterminated string literal, quoted name or comment, and on a NUL character outside them.
 QList<TsqlToken> tokenizeTsql(const QString &text);
+
+// The string or number literal that starts at `pos` of `text`, read as tokenizeTsql reads it
+// there (its `start` and `end` set); none when no literal starts at `pos`. Throws EngineError
+// (syntax, native 102) on an unterminated string.
+std::optional<TsqlToken> tsqlLiteralAt(const QString &text, qsizetype pos);
 
 } // namespace ado::sqlite
 
