@@ -9,6 +9,7 @@
 #include "core/ServiciosVarios.h"
 #include "db/Conexiones.h"
 #include "db/frmAcceso.h"
+#include "platform/ado/Connection.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/StepRunner.h"
@@ -32,7 +33,6 @@ const QString ArchivoIni = QStringLiteral("CN000pr.INI");
 const QString ClaveGuardadaUsuario = QStringLiteral("* *");
 constexpr int LargoIdentidad = 50;
 constexpr int IntentosLogin = 3;
-constexpr long LecturaNoConfirmada = 256;
 
 bool iguales(const QString &a, const QString &b)
 {
@@ -245,7 +245,7 @@ void Arranque::prepararConexion()
 {
     sentencia("12", [] { ConectarEstadisticas(); });
     sentencia("12", [] { gBaseDatos->gCnn.setCommandTimeout(gTiempoEspera); });
-    sentencia("12", [] { gBaseDatos->gCnn.setIsolationLevel(LecturaNoConfirmada); });
+    sentencia("12", [] { gBaseDatos->gCnn.setIsolationLevel(ado::adXactReadUncommitted); });
     // Reports read through the program's own connection rather than logging on again.
     sentencia("12", [] { gImpresion->setConexion(&gBaseDatos->gCnn); });
 }

@@ -8,8 +8,6 @@
 
 #include <QComboBox>
 
-using rt::StepResult;
-
 namespace {
 
 constexpr int LargoNumero = 6;
@@ -37,18 +35,17 @@ bool ComboLiquidaciones::llenar(QComboBox &combo, DB_Dll &base, const rt::ErrorH
 {
     const rt::StepRunner pasos(tratarError);
     ado::Recordset rs;
-    if (pasos.run([&] { combo.clear(); }) == StepResult::Leave)
+    if (!pasos.proceed([&] { combo.clear(); }))
         return false;
-    if (pasos.run([&] { combo.addItem(nuevaLiquidacion()); }) == StepResult::Leave)
+    if (!pasos.proceed([&] { combo.addItem(nuevaLiquidacion()); }))
         return false;
-    if (pasos.run([&] {
+    if (!pasos.proceed([&] {
             base.AbrirRecordset(sentencia(), rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
                                 ado::adCmdUnspecified, true);
-        })
-        == StepResult::Leave)
+        }))
         return false;
     bool hayFilas = false;
-    if (pasos.run([&] { hayFilas = !rs.BOF(); }) == StepResult::Leave)
+    if (!pasos.proceed([&] { hayFilas = !rs.BOF(); }))
         return false;
     // A failed end test or move cannot be passed over, so ignoring it ends the entries.
     bool seguir = hayFilas;
@@ -62,15 +59,15 @@ bool ComboLiquidaciones::llenar(QComboBox &combo, DB_Dll &base, const rt::ErrorH
     };
     while (seguir) {
         seguir = false;
-        if (pasos.run([&] { seguir = !rs.EOF_(); }) == StepResult::Leave)
+        if (!pasos.proceed([&] { seguir = !rs.EOF_(); }))
             return false;
         if (!seguir)
             break;
-        if (pasos.run(agregar) == StepResult::Leave)
+        if (!pasos.proceed(agregar))
             return false;
         seguir = false;
-        if (pasos.run(mover) == StepResult::Leave)
+        if (!pasos.proceed(mover))
             return false;
     }
-    return pasos.run([&] { combo.setCurrentIndex(0); }) == StepResult::Continue;
+    return pasos.proceed([&] { combo.setCurrentIndex(0); });
 }

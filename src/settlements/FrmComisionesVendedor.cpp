@@ -9,6 +9,7 @@
 #include "core/StatusBar.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
@@ -75,7 +76,7 @@ QLineEdit *FrmComisionesVendedor::txtfields(int Index) const
 {
     const auto encontrado = m_txtfields.find(Index);
     if (encontrado == m_txtfields.end())
-        throw rt::RuntimeError(340, QStringLiteral("El elemento %1 de txtfields no existe").arg(Index));
+        throw rt::RuntimeError(rt::err::ControlArrayElementMissing, QStringLiteral("El elemento %1 de txtfields no existe").arg(Index));
     return encontrado->second;
 }
 

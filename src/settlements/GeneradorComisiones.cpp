@@ -18,12 +18,24 @@ namespace {
 // Thrown once the build's transaction is gone with its connection: nothing more may be sent.
 struct TransaccionPerdida { };
 
+int tratarError(const rt::RuntimeError &error)
+{
+    return gUtil->TratarError(error);
+}
+
 } // namespace
+
+GeneradorComisiones::GeneradorComisiones(DB_Dll &db, VentanaGeneracion &ventana)
+    : m_db(db)
+    , m_ventana(ventana)
+    , m_paso(tratarError)
+{
+}
 
 GeneradorComisiones::Fin GeneradorComisiones::GeneraComisionesNew(QString &FechaDesde, QString &FechaHasta,
                                                                   QString &IdVendedor, QString &idLiquidacionBorrar)
 {
-    try {
+    const bool cerrada = rt::runRoutine([&] {
         comenzar();
         Resultado resultado = Resultado::Fallida;
         try {
@@ -37,25 +49,25 @@ GeneradorComisiones::Fin GeneradorComisiones::GeneraComisionesNew(QString &Fecha
             descartar();
         m_resuelta = true;
         cerrar();
-    } catch (const AbandonoGeneracion &) {
-        if (m_transaccion && !m_resuelta)
-            descartar();
-        return Fin::Abandonada;
-    }
-    return Fin::Cerrada;
+    });
+    if (cerrada)
+        return Fin::Cerrada;
+    if (m_transaccion && !m_resuelta)
+        descartar();
+    return Fin::Abandonada;
 }
 
 void GeneradorComisiones::comenzar()
 {
-    m_paso([&] { m_transaccion.emplace(m_db.gCnn); });
+    m_paso.step([&] { m_transaccion.emplace(m_db.gCnn); });
     // Ignoring the failure must not build outside a transaction.
     if (!m_transaccion)
-        throw AbandonoGeneracion{};
+        throw rt::LeaveRoutine{};
 }
 
 bool GeneradorComisiones::guardar()
 {
-    m_paso([&] { m_transaccion->commit(); });
+    m_paso.step([&] { m_transaccion->commit(); });
     return m_transaccion->committed();
 }
 
@@ -70,15 +82,15 @@ GeneradorComisiones::Resultado GeneradorComisiones::construir(QString &desde, QS
                                                               const QString &borrar)
 {
     bool recalcular = false;
-    m_paso([&] { recalcular = m_ventana.recalcular(); });
+    m_paso.step([&] { recalcular = m_ventana.recalcular(); });
     fechasPorDefecto(desde, hasta);
     // The range is checked before the rebuilt settlement is deleted, leaving that settlement
     // out: a refused rebuild must keep what was stored.
     bool valido = true;
     QString ocupada;
-    m_paso([&] { valido = RangoDeFechasValidoLiquidacion(desde, hasta, ocupada, recalcular ? borrar : QString()); });
+    m_paso.step([&] { valido = RangoDeFechasValidoLiquidacion(desde, hasta, ocupada, recalcular ? borrar : QString()); });
     if (!valido) {
-        m_paso([&] {
+        m_paso.step([&] {
             ui::MsgBox(QStringLiteral("El rango de fechas ya fue cargado en la liquidación ") + ocupada,
                        ui::vbInformation, QStringLiteral("Aviso"));
         });
@@ -86,8 +98,8 @@ GeneradorComisiones::Resultado GeneradorComisiones::construir(QString &desde, QS
     }
     if (recalcular && borrarLiquidacion(borrar) == Paso::Cerrar)
         return Resultado::Fallida;
-    m_paso([&] { m_numero = obtenerNroLiquidacion(); });
-    m_paso([&] { m_ventana.Detalleon(false); });
+    m_paso.step([&] { m_numero = obtenerNroLiquidacion(); });
+    m_paso.step([&] { m_ventana.Detalleon(false); });
     // Rows written under a number without a header would pass to the next settlement.
     if (escribirOCerrar(SL::insertarCabecera(m_numero, desde, hasta, gUsuarioLogeado)) == Paso::Cerrar
         || cargarCobranzas(desde, hasta, vendedor, false) == Paso::Cerrar)
@@ -105,7 +117,7 @@ void GeneradorComisiones::fechasPorDefecto(QString &desde, QString &hasta)
     const bool sinDesde = desde.trimmed().isEmpty();
     const bool sinHasta = hasta.trimmed().isEmpty();
     if (sinDesde && sinHasta) {
-        m_paso([&] {
+        m_paso.step([&] {
             const rt::DateTime hoy = FechaServidor();
             desde = rt::formatDate(rt::DateAdd(QStringLiteral("d"), -30, hoy), QStringLiteral("dd/mm/yyyy"));
             hasta = rt::formatDate(hoy, QStringLiteral("dd/mm/yyyy"));
@@ -121,7 +133,7 @@ void GeneradorComisiones::fechasPorDefecto(QString &desde, QString &hasta)
 GeneradorComisiones::Paso GeneradorComisiones::borrarLiquidacion(const QString &numero)
 {
     QString literal;
-    m_paso([&] { literal = m_db.SQLValue(numero, QStringLiteral("@")); });
+    m_paso.step([&] { literal = m_db.SQLValue(numero, QStringLiteral("@")); });
     for (const QString &sentencia : SL::borrarLiquidacion(literal)) {
         if (escribirOCerrar(sentencia) == Paso::Cerrar)
             return Paso::Cerrar;
@@ -133,7 +145,7 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarCobranzas(const QString &de
                                                                const QString &vendedor, bool notasDeCredito)
 {
     QString filtro;
-    m_paso([&] {
+    m_paso.step([&] {
         const QString codigo = vendedor.isEmpty() ? QString() : gUtil->FormatoCodigo(vendedor, 4);
         filtro = SL::filtroCobranzas(desde, hasta, codigo, notasDeCredito);
     });
@@ -145,9 +157,9 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarCobranzas(const QString &de
 
 void GeneradorComisiones::cerrar()
 {
-    m_paso([&] { m_ventana.Detalleon(true); });
-    m_paso([&] { m_ventana.Inicializa(); });
-    m_paso([] { ui::MsgBox(QStringLiteral("PROCESO FINALIZADO"), ui::vbInformation); });
+    m_paso.step([&] { m_ventana.Detalleon(true); });
+    m_paso.step([&] { m_ventana.Inicializa(); });
+    m_paso.step([] { ui::MsgBox(QStringLiteral("PROCESO FINALIZADO"), ui::vbInformation); });
 }
 
 bool GeneradorComisiones::RangoDeFechasValidoLiquidacion(const QString &FhDesde, const QString &FhHasta,
@@ -181,7 +193,7 @@ bool GeneradorComisiones::escribir(const QString &sentencia)
     if (!m_transaccion->standing())
         throw TransaccionPerdida{};
     bool correcta = true;
-    m_paso([&] {
+    m_paso.step([&] {
         m_db.EjecutaConsultaSQL(sentencia);
         const ado::Errors &errores = m_db.gCnn.Errors();
         correcta = errores.Count() == 0;
@@ -201,7 +213,7 @@ GeneradorComisiones::Paso GeneradorComisiones::escribirOCerrar(const QString &se
 void GeneradorComisiones::abrir(const QString &sentencia, ado::Recordset &rs)
 {
     m_ventana.procesarEventos();
-    m_paso([&] { m_db.AbrirRecordset(sentencia, rs); });
+    m_paso.step([&] { m_db.AbrirRecordset(sentencia, rs); });
 }
 
 void GeneradorComisiones::mostrar(const QString &texto)
@@ -213,8 +225,8 @@ GeneradorComisiones::Paso GeneradorComisiones::recorrer(ado::Recordset &rs, cons
                                                         bool eventosTrasProgreso, const std::function<Paso()> &fila)
 {
     long filas = 0;
-    m_paso([&] { filas = rs.RecordCount(); });
-    while (m_paso.mientras([&] { return !rs.EOF_(); })) {
+    m_paso.step([&] { filas = rs.RecordCount(); });
+    while (m_paso.holds([&] { return !rs.EOF_(); })) {
         ++m_contador;
         mostrar(prefijo + QString::number(m_contador) + QStringLiteral(" de ") + QString::number(filas));
         if (eventosTrasProgreso)
@@ -222,7 +234,7 @@ GeneradorComisiones::Paso GeneradorComisiones::recorrer(ado::Recordset &rs, cons
         if (fila() == Paso::Cerrar)
             return Paso::Cerrar;
         m_ventana.procesarEventos();
-        m_paso([&] { rs.MoveNext(); });
+        m_paso.step([&] { rs.MoveNext(); });
     }
     return Paso::Seguir;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ado/Transaction.h"
-#include "settlements/PasosGeneracion.h"
+#include "platform/runtime/StepRunner.h"
 
 #include <QString>
 #include <functional>
@@ -26,11 +26,7 @@ public:
     // after the error dialog, the window still locked for the build.
     enum class Fin { Cerrada, Abandonada };
 
-    GeneradorComisiones(DB_Dll &db, VentanaGeneracion &ventana)
-        : m_db(db)
-        , m_ventana(ventana)
-    {
-    }
+    GeneradorComisiones(DB_Dll &db, VentanaGeneracion &ventana);
 
     // GeneraComisionesNew: builds the settlement of the range FechaDesde to FechaHasta (texts
     // dd/mm/yyyy; an empty one takes the other, both empty the 30 days up to the server date,
@@ -59,7 +55,8 @@ private:
     enum class Resultado { Completa, Rechazada, Fallida };
 
     Resultado construir(QString &desde, QString &hasta, const QString &vendedor, const QString &borrar);
-    // Begins the build's transaction; leaves the build when the user gives up on it.
+    // Begins the build's transaction; leaves the build when the user gives up on it or ignores
+    // its failure.
     void comenzar();
     // Commits the build: false when it was not stored.
     bool guardar();
@@ -100,7 +97,9 @@ private:
 
     DB_Dll &m_db;
     VentanaGeneracion &m_ventana;
-    PasosGeneracion m_paso;
+    // The build's handler: a run-time error shows the error dialog of the outside utility
+    // object; Retry runs the statement again, Ignore goes on, any other answer leaves the build.
+    rt::StepRunner m_paso;
     std::optional<ado::Transaction> m_transaccion;
     bool m_resuelta = false; // the transaction was committed or rolled back as the build ended
     QString m_numero;

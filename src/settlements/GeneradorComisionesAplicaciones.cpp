@@ -14,7 +14,7 @@ void GeneradorComisiones::discriminarCobranzas()
     m_ventana.procesarEventos();
     mostrar(QStringLiteral("Discriminando las cobranzas ") + QString::number(m_contador));
     ado::Recordset rs;
-    m_paso([&] { m_db.AbrirRecordset(SL::cobranzasLiquidacion(m_numero), rs); });
+    m_paso.step([&] { m_db.AbrirRecordset(SL::cobranzasLiquidacion(m_numero), rs); });
     // One split for all the collections: it reads the discount account once.
     ImputacionCobranza imputacion(m_db);
     recorrer(rs, QStringLiteral("Cargando cobranzas "), true, [&] {
@@ -27,16 +27,16 @@ void GeneradorComisiones::imputarCobranza(ado::Recordset &rs, ImputacionCobranza
 {
     QString cbtc;
     QString idCobranza;
-    m_paso([&] {
+    m_paso.step([&] {
         cbtc = gUtil->ValorCampo(rs.Fields(QStringLiteral("cbtc")));
         idCobranza = gUtil->ValorCampo(rs.Fields(QStringLiteral("IdCobranza")));
     });
     ImportesImputacion importes;
-    m_paso([&] {
+    m_paso.step([&] {
         imputacion.ImputacionCob(cbtc, idCobranza.mid(0, 4), idCobranza.mid(4, 8), idCobranza.mid(12, 1), importes);
     });
     QStringList literales;
-    m_paso([&] {
+    m_paso.step([&] {
         for (const rt::Currency importe :
              {importes.Dto, importes.Ef, importes.Ch, importes.Tj, importes.DB, importes.Ret, importes.otros})
             literales.append(m_db.SQLValue(importe, QStringLiteral("@")));
@@ -52,7 +52,7 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarAplicaciones()
     ado::Recordset rs;
     abrir(SL::aplicaciones(m_numero), rs);
     bool vacia = true;
-    m_paso([&] { vacia = rs.EOF_(); });
+    m_paso.step([&] { vacia = rs.EOF_(); });
     if (vacia)
         return Paso::Seguir;
     if (escribirOCerrar(SL::borrarAplicaciones(m_numero)) == Paso::Cerrar)
@@ -65,19 +65,19 @@ GeneradorComisiones::Paso GeneradorComisiones::aplicarComprobante(ado::Recordset
 {
     QString tc;
     QString idComprobante;
-    m_paso([&] {
+    m_paso.step([&] {
         tc = gUtil->ValorCampo(rs.Fields(QStringLiteral("TC")));
         idComprobante = gUtil->ValorCampo(rs.Fields(QStringLiteral("IdComprobante")));
     });
     bool existe = false;
-    m_paso([&] {
+    m_paso.step([&] {
         existe = m_db.ExisteEnTabla(QStringLiteral("V_COMISIONES_VENDEDOR_APL"), QString(), QString(), nullptr, 8,
                                     SL::condicionAplicada(tc, idComprobante), true);
     });
     if (existe)
         return Paso::Seguir;
     QStringList valores;
-    m_paso([&] {
+    m_paso.step([&] {
         for (const char *campo : {"cbtc", "IdCobranza", "TC", "IdComprobante"})
             valores.append(m_db.SQLValue(rs.Fields(QLatin1String(campo)).Value(), QStringLiteral("'")));
         valores.append(m_db.SQLValue(rs.Fields(QStringLiteral("Comision")).Value(), QStringLiteral("@")));

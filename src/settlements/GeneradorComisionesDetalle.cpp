@@ -44,7 +44,7 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarDetalle()
     ado::Recordset rs;
     abrir(SL::detalleArticulos(m_numero), rs);
     bool vacia = true;
-    m_paso([&] { vacia = rs.EOF_(); });
+    m_paso.step([&] { vacia = rs.EOF_(); });
     if (vacia)
         return Paso::Seguir;
     if (escribirOCerrar(SL::borrarDetalle(m_numero)) == Paso::Cerrar)
@@ -55,7 +55,7 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarDetalle()
 GeneradorComisiones::Paso GeneradorComisiones::insertarLineaDetalle(ado::Recordset &rs)
 {
     QStringList valores;
-    m_paso([&] {
+    m_paso.step([&] {
         const auto literal = [&](const char *campo, const char *tipo) {
             valores.append(m_db.SQLValue(rs.Fields(QLatin1String(campo)).Value(), QLatin1String(tipo)));
         };
@@ -83,7 +83,7 @@ GeneradorComisiones::Paso GeneradorComisiones::anularNotasDeCredito()
     return recorrer(rs, QStringLiteral("Actualizando Comisiones nc "), true, [&] {
         QString cbtc;
         QString idCobranza;
-        m_paso([&] {
+        m_paso.step([&] {
             cbtc = texto(rs, "cbtc");
             idCobranza = texto(rs, "IdCobranza");
         });
@@ -101,7 +101,7 @@ GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
     abrir(SL::lineasRepetidas(m_numero), rs);
     return recorrer(rs, QStringLiteral("Actualizando Comisiones det 2 "), true, [&] {
         QString sentencia;
-        m_paso([&] {
+        m_paso.step([&] {
             sentencia = SL::anularLineasRepetidas(m_numero, texto(rs, "tc"), texto(rs, "idcomprobante"),
                                                   texto(rs, "idarticulo"),
                                                   numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
@@ -121,7 +121,7 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     abrir(SL::comisionPorComprobante(m_numero), comprobantes);
     const Paso paso = recorrer(comprobantes, QStringLiteral("Actualizando Comisiones "), true, [&] {
         QString sentencia;
-        m_paso([&] {
+        m_paso.step([&] {
             sentencia = SL::actualizarComisionComprobante(m_numero, comision(comprobantes), texto(comprobantes, "tc"),
                                                           texto(comprobantes, "idcomprobante"));
         });
@@ -134,7 +134,7 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     abrir(SL::comisionPorCobranza(m_numero), cobranzas);
     return recorrer(cobranzas, QStringLiteral("Actualizando Comisiones "), true, [&] {
         QString sentencia;
-        m_paso([&] {
+        m_paso.step([&] {
             sentencia = SL::actualizarComisionCobranza(m_numero, comision(cobranzas), texto(cobranzas, "cbtc"),
                                                        texto(cobranzas, "idcobranza"));
         });

@@ -223,5 +223,5 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
 
 bool ListaDetalle::paso(rt::Statement sentencia) const
 {
-    return m_pasos.run(sentencia) == rt::StepResult::Continue;
+    return m_pasos.proceed(sentencia);
 }

@@ -6,13 +6,6 @@
 
 #include <QTreeWidget>
 
-namespace {
-
-// The run-time error of a missing object.
-constexpr long ObjetoNoAsignado = 91;
-
-} // namespace
-
 bool esFilaTotal(const QTreeWidgetItem *fila)
 {
     return fila && fila->text(0) == textoFilaTotal();
@@ -22,7 +15,7 @@ QString vendedorElegido(const QTreeWidget &vendedores)
 {
     const QTreeWidgetItem *fila = vendedores.currentItem();
     if (!fila)
-        throw rt::RuntimeError(ObjetoNoAsignado, QStringLiteral("No hay un vendedor seleccionado"));
+        throw rt::RuntimeError(rt::err::ObjectNotSet, QStringLiteral("No hay un vendedor seleccionado"));
     return gUtil->FormatoCodigo(rt::Trim(fila->text(0)), 4);
 }
 

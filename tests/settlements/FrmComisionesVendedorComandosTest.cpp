@@ -283,18 +283,13 @@ protected:
     {
         cargarMarzo();
         ventana = std::make_unique<FrmComisionesVendedor>();
+        setControlWindow(ventana.get());
         ventana->Inicializa();
         ventana->show();
         ventana->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     }
 
-    template <class T = QWidget> T *control(const QString &nombre) const
-    {
-        T *encontrado = ventana->findChild<T *>(nombre);
-        EXPECT_NE(encontrado, nullptr) << nombre.toStdString();
-        return encontrado;
-    }
     QTreeWidget *lista(int n) const { return control<QTreeWidget>(QStringLiteral("ListView%1").arg(n)); }
 
     // Builds the settlement of the range as the user does: dates, then the button.

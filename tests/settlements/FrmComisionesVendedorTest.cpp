@@ -33,17 +33,11 @@ protected:
     {
         gUsuarioLogeado = QStringLiteral("DEMO");
         ventana = std::make_unique<FrmComisionesVendedor>();
+        setControlWindow(ventana.get());
         ventana->Form_Load();
         ventana->show();
         ventana->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-    }
-
-    template <class T = QWidget> T *control(const QString &nombre) const
-    {
-        T *encontrado = ventana->findChild<T *>(nombre);
-        EXPECT_NE(encontrado, nullptr) << nombre.toStdString();
-        return encontrado;
     }
 
     QLineEdit *numero() const { return control<QLineEdit>(QStringLiteral("txtfields_0")); }

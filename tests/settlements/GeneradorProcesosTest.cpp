@@ -8,6 +8,7 @@
 #include "db/Conexiones.h"
 #include "demo/DemoDatabase.h"
 #include "session/Sesion.h"
+#include "support/PruebaCore.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -57,12 +58,7 @@ TEST(ProcesoGenerador, DISABLED_GeneraElRangoDelEntorno)
     support::ScriptedDialogs dialogos;
     dialogos.expectMsgBox(BoxMatch::text(QStringLiteral("PROCESO FINALIZADO")));
     gUsuarioLogeado = QStringLiteral("ADMIN");
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    ASSERT_TRUE(gBaseDatos->gOpenFlag);
+    ASSERT_NO_FATAL_FAILURE(abrirBaseDemo());
     gBaseDatos->gEsAdmin = true;
     if (qEnvironmentVariableIsSet(VarAvisarEspera)) {
         gBaseDatos->gCnn.setLockWaitHandler([avisado = false]() mutable {

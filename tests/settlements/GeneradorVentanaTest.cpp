@@ -31,15 +31,9 @@ protected:
     {
         cargarMarzo();
         ventana = std::make_unique<FrmComisionesVendedor>();
+        setControlWindow(ventana.get());
         ventana->Inicializa();
         ventana->show();
-    }
-
-    template <class T = QWidget> T *control(const QString &nombre) const
-    {
-        T *encontrado = ventana->findChild<T *>(nombre);
-        EXPECT_NE(encontrado, nullptr) << nombre.toStdString();
-        return encontrado;
     }
 
     void fechas(const QString &desde, const QString &hasta)

@@ -7,6 +7,7 @@
 #include "platform/runtime/RuntimeError.h"
 #include "settlements/ListaAplicaciones.h"
 #include "settlements/ListaVendedores.h"
+#include "support/ColumnasLista.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>

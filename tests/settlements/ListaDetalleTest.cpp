@@ -8,6 +8,7 @@
 #include "session/ObjetosExternos.h"
 #include "settlements/ListaDetalle.h"
 #include "settlements/ListaVendedores.h"
+#include "support/ColumnasLista.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>

@@ -8,20 +8,13 @@
 #include "session/Sesion.h"
 #include "settlements/ListaCobranzas.h"
 #include "settlements/ListaVendedores.h"
+#include "support/ColumnasLista.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
-#include <QStyle>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Columna {
-    QString titulo;
-    int letras;
-    bool derecha;
-};
 
 class ListasLiquidacion : public PruebaLiquidacion {
 protected:
@@ -35,25 +28,6 @@ protected:
         ASSERT_EQ(encontrados.size(), 1) << codigo.toStdString();
         vendedores.setCurrentItem(encontrados.first());
         ListaCobranzas(cobranzas, fuente, *gBaseDatos).cargar(numero, vendedores);
-    }
-
-    static void comprobarColumnas(const QTreeWidget &lista, const QFont &fuente, const std::vector<Columna> &esperadas)
-    {
-        ASSERT_EQ(lista.columnCount(), static_cast<int>(esperadas.size()));
-        const QFontMetrics medidas(fuente);
-        for (int c = 0; c < lista.columnCount(); ++c) {
-            const Columna &esperada = esperadas.at(static_cast<size_t>(c));
-            SCOPED_TRACE(esperada.titulo.toStdString());
-            EXPECT_EQ(lista.headerItem()->text(c), esperada.titulo);
-            // The column shows its count of "X" whole, inside the cell's text margins on both sides.
-            EXPECT_EQ(lista.header()->sectionSize(c)
-                          - 2 * (lista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lista) + 1),
-                      medidas.horizontalAdvance(QString(esperada.letras, QLatin1Char('X'))));
-            const bool derecha = (lista.headerItem()->textAlignment(c) & Qt::AlignRight) != 0;
-            EXPECT_EQ(derecha, esperada.derecha);
-            for (int f = 0; f < lista.topLevelItemCount(); ++f)
-                EXPECT_EQ((lista.topLevelItem(f)->textAlignment(c) & Qt::AlignRight) != 0, esperada.derecha);
-        }
     }
 
     QFont fuente{QStringLiteral("Sans"), 9};

@@ -2,9 +2,6 @@
 
 #include "PruebaLiquidacion.h"
 
-#include <QFont>
-#include <vector>
-
 // The stored settlements of PruebaLiquidacion with their applied vouchers, article lines, the
 // vouchers themselves and the articles, figures worked out by hand:
 //
@@ -23,17 +20,7 @@
 // Settlement 7, salesperson "0001": CB 000100000001X paid FC 000100000090A (one line of A001).
 class PruebaComandos : public PruebaLiquidacion {
 protected:
-    // A list column as the user sees it: header, width in "X" letters, right alignment.
-    struct Columna {
-        QString titulo;
-        int letras;
-        bool derecha;
-    };
-
     PruebaComandos();
-
-    // Checks the list's headers, widths and the alignment of headers and cells.
-    static void comprobarColumnas(const QTreeWidget &lista, const QFont &fuente, const std::vector<Columna> &esperadas);
 
     // Runs SQLite's own text on the database file, beside the program's connection (to set up
     // what T-SQL cannot say, such as a trigger that makes a statement fail).

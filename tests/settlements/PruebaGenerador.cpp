@@ -4,6 +4,7 @@
 #include "platform/runtime/Conversions.h"
 #include "session/CarpetasPrograma.h"
 #include "session/Sesion.h"
+#include "support/PruebaCore.h"
 
 #include <gtest/gtest.h>
 
@@ -83,13 +84,7 @@ PruebaGeneradorBase::~PruebaGeneradorBase()
 
 void PruebaGeneradorBase::abrirConexion(const QString &servidor)
 {
-    gBaseDatos->gLogErr = temporal.filePath(QStringLiteral("QVERR.LOG"));
-    gBaseDatos->gServidor = servidor;
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    ASSERT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+    ASSERT_NO_FATAL_FAILURE(abrirBaseDemo(temporal.filePath(QStringLiteral("QVERR.LOG")), servidor));
     gBaseDatos->gEsAdmin = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "db/Conexiones.h"
 #include "session/CarpetasPrograma.h"
+#include "support/PruebaCore.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -71,13 +72,7 @@ PruebaLiquidacion::PruebaLiquidacion()
     for (const char *texto : {Vendedores, Cabeceras, Cobranzas, Asientos})
         db.execute(QString::fromUtf8(texto));
     setCarpetaEscritura(temporal.path());
-    gBaseDatos->gLogErr = temporal.filePath(QStringLiteral("QVERR.LOG"));
-    gBaseDatos->gServidor = QStringLiteral("sqlite");
-    gBaseDatos->gDBName = QStringLiteral("DEMO");
-    gBaseDatos->gUsuario = QStringLiteral("DEMO");
-    gBaseDatos->gUserPassWord = QStringLiteral("DEMO");
-    gBaseDatos->OpenServerADODB(false, 3, QString(), false, false);
-    EXPECT_TRUE(gBaseDatos->gOpenFlag) << "the test database did not open";
+    abrirBaseDemo(temporal.filePath(QStringLiteral("QVERR.LOG")));
 }
 
 PruebaLiquidacion::~PruebaLiquidacion()

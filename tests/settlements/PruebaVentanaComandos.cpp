@@ -33,6 +33,7 @@ PruebaVentanaComandos::PruebaVentanaComandos()
     gImpresion->setConexion(&gBaseDatos->gCnn);
     gImpresion->setCarpetaAplicacion(sourceReportsFolder());
     ventana = std::make_unique<FrmComisionesVendedor>();
+    setControlWindow(ventana.get());
     ventana->Inicializa();
     ventana->show();
     ventana->activateWindow();

@@ -23,7 +23,6 @@ protected:
     PruebaVentanaComandos();
     ~PruebaVentanaComandos() override;
 
-    template <class T = QWidget> T *control(const QString &nombre) const;
     QTreeWidget *lista(int n) const;
     QLineEdit *numero() const;
     QPushButton *boton(const QString &nombre) const;
@@ -56,10 +55,3 @@ private:
     QByteArray m_home;
     QByteArray m_config;
 };
-
-template <class T> T *PruebaVentanaComandos::control(const QString &nombre) const
-{
-    T *encontrado = ventana->findChild<T *>(nombre);
-    EXPECT_NE(encontrado, nullptr) << nombre.toStdString();
-    return encontrado;
-}

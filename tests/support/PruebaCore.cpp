@@ -25,11 +25,11 @@ PruebaCore::~PruebaCore()
     reiniciarCore();
 }
 
-void abrirBaseDemo(const QString &registroErrores)
+void abrirBaseDemo(const QString &registroErrores, const QString &servidor)
 {
     if (!registroErrores.isEmpty())
         gBaseDatos->gLogErr = registroErrores;
-    gBaseDatos->gServidor = "sqlite";
+    gBaseDatos->gServidor = servidor;
     gBaseDatos->gDBName = "DEMO";
     gBaseDatos->gUsuario = "DEMO";
     gBaseDatos->gUserPassWord = "DEMO";

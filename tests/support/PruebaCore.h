@@ -17,8 +17,9 @@
 void reiniciarCore();
 
 // Opens the program's main connection on the test database, as start-up does for a database
-// DEMO logged in as DEMO, its errors logged to `registroErrores` when one is given.
-void abrirBaseDemo(const QString &registroErrores = {});
+// DEMO logged in as DEMO on the server `servidor` ("sqlite" is the embedded engine), its errors
+// logged to `registroErrores` when one is given.
+void abrirBaseDemo(const QString &registroErrores = {}, const QString &servidor = QStringLiteral("sqlite"));
 
 // A fresh demo database (empty tables) with the error log kept in a temporary folder, scripted
 // dialogs, and every core global at its start before and after the test.

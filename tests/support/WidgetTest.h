@@ -2,11 +2,12 @@
 
 #include "support/ProgramGlobals.h"
 
+#include <QString>
+#include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-class QWidget;
 
 namespace support {
 
@@ -25,8 +26,20 @@ protected:
     // closed, so the test does not hang).
     void onNextModal(std::function<void(QWidget *)> handler, int timeoutMs = 5000);
 
+    // The window whose controls control() looks up by name; the fixture sets it once it has made
+    // the window.
+    void setControlWindow(const QWidget *window) { m_controlWindow = window; }
+    // The control of that window named `name`, as a T; fails the test when there is none.
+    template <class T = QWidget> T *control(const QString &name) const
+    {
+        T *found = m_controlWindow ? m_controlWindow->findChild<T *>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
 private:
     std::vector<std::unique_ptr<ModalWatch>> m_watches;
+    const QWidget *m_controlWindow = nullptr;
 };
 
 } // namespace support

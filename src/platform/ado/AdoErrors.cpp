@@ -24,10 +24,10 @@ QString adoText(long number)
                               "válida en este contexto.");
     case rt::err::AdoEditPending:
         return QStringLiteral("No se permite realizar la operación en este contexto.");
-    case AdoOperationNotSupported:
+    case rt::err::AdoOperationNotSupported:
         return QStringLiteral("El conjunto de registros actual no admite actualizaciones. Puede deberse a una "
                               "limitación del proveedor o del tipo de bloqueo seleccionado.");
-    case AdoProviderNotFound:
+    case rt::err::AdoProviderNotFound:
         return QStringLiteral("No se puede encontrar el proveedor. Es posible que no esté instalado "
                               "correctamente.");
     default:

@@ -6,10 +6,6 @@
 
 namespace ado {
 
-// ADO's own error numbers that RuntimeError.h does not list.
-inline constexpr long AdoOperationNotSupported = 3251;
-inline constexpr long AdoProviderNotFound = 3706;
-
 // What the SQL Server provider writes in Error::Source.
 inline const QString SqlServerSource = QStringLiteral("Microsoft OLE DB Provider for SQL Server");
 

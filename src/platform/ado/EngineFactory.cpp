@@ -85,7 +85,7 @@ std::unique_ptr<Engine> makeStandardEngine(const QString &connectionString)
         return odbcEngine(settings);
     if (startsWith(provider, "microsoft.jet.oledb"))
         return embeddedFileEngine(settings);
-    raiseAdoError(AdoProviderNotFound, QStringLiteral("ADODB.Connection"));
+    raiseAdoError(rt::err::AdoProviderNotFound, QStringLiteral("ADODB.Connection"));
 }
 
 } // namespace ado

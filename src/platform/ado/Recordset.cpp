@@ -183,7 +183,7 @@ void Recordset::AddNew()
     if (!m_data)
         raiseAdoError(rt::err::AdoObjectClosed, source());
     if (m_data->table.isEmpty() || m_data->connection.expired())
-        raiseAdoError(AdoOperationNotSupported, source());
+        raiseAdoError(rt::err::AdoOperationNotSupported, source());
     if (m_data->adding)
         Update();
     const qsizetype columns = m_data->result.columns.size();
@@ -281,7 +281,7 @@ void Field::setValue(const rt::Variant &value)
     if (!data)
         raiseAdoError(rt::err::AdoObjectClosed, source());
     if (!data->adding)
-        raiseAdoError(AdoOperationNotSupported, source());
+        raiseAdoError(rt::err::AdoOperationNotSupported, source());
     data->pending[m_index] = value;
     data->assigned[m_index] = true;
 }

@@ -33,8 +33,9 @@ StepResult runStep(Statement statement, const ErrorHandler &handler);
 void resumeNext(Statement statement);
 
 // Thrown by StepRunner::step and StepRunner::holds to leave a routine from a statement written
-// in one of its helpers, however deep; the routine's top catches it through runRoutine. The one
-// way to leave a routine from a nested step; never declare a private tag for it.
+// in one of its helpers, however deep, and by a helper that finds the routine cannot go on
+// after an answer; the routine's top catches it through runRoutine. The one way to leave a
+// routine from a nested step; never declare a private tag for it.
 struct LeaveRoutine { };
 
 // Runs the body of a routine whose steps may leave it: true when the body ran to its end, false

@@ -92,7 +92,7 @@ TEST_F(AdoConnectionTest, UnknownProviderIsNotFound)
 {
     Connection connection;
     EXPECT_EQ(errorNumberOf([&] { connection.Open(QStringLiteral("Provider=Nadie;Data Source=x")); }),
-              ado::AdoProviderNotFound);
+              rt::err::AdoProviderNotFound);
     EXPECT_EQ(connection.State(), ado::adStateClosed);
 }
 

@@ -141,12 +141,12 @@ TEST_F(AdoRecordsetTest, AddNewAndUpdateInsertTheRowWithDefaultsForFieldsLeftOut
 TEST_F(AdoRecordsetTest, RowsCanOnlyBeAddedToAnUpdatableOneTableSelect)
 {
     Recordset readOnly = open(QStringLiteral("SELECT * FROM AUX_MV_CPTE"));
-    EXPECT_EQ(errorNumberOf([&] { readOnly.AddNew(); }), ado::AdoOperationNotSupported);
+    EXPECT_EQ(errorNumberOf([&] { readOnly.AddNew(); }), rt::err::AdoOperationNotSupported);
     EXPECT_EQ(errorNumberOf([&] { readOnly.Fields(QStringLiteral("Equipo")).setValue(Variant("x")); }),
-              ado::AdoOperationNotSupported);
+              rt::err::AdoOperationNotSupported);
     Recordset joined = open(QStringLiteral("SELECT a.* FROM AUX_MV_CPTE a JOIN CLIENTES c ON c.Codigo = a.Equipo"),
                             ado::adLockOptimistic);
-    EXPECT_EQ(errorNumberOf([&] { joined.AddNew(); }), ado::AdoOperationNotSupported);
+    EXPECT_EQ(errorNumberOf([&] { joined.AddNew(); }), rt::err::AdoOperationNotSupported);
 }
 
 TEST_F(AdoRecordsetTest, ClosingWithAPendingRowRaises3219UntilCancelled)
@@ -186,7 +186,7 @@ TEST_F(AdoRecordsetTest, RecordsetOutlivingItsConnectionStillReadsButCannotAddRo
     }
     EXPECT_EQ(recordset.RecordCount(), 3);
     EXPECT_EQ(recordset(QStringLiteral("Nombre")).asString(), QStringLiteral("Ana"));
-    EXPECT_EQ(errorNumberOf([&] { recordset.AddNew(); }), ado::AdoOperationNotSupported);
+    EXPECT_EQ(errorNumberOf([&] { recordset.AddNew(); }), rt::err::AdoOperationNotSupported);
 }
 
 } // namespace

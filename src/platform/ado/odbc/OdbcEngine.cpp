@@ -201,7 +201,7 @@ ResultSet OdbcEngine::openSchema(int schema, const QStringList &restrictions)
         return tablesRowset(source, restrictions);
     if (schema == adSchemaColumns)
         return columnsRowset(source, restrictions);
-    raiseAdoError(AdoOperationNotSupported, QStringLiteral("ADODB.Connection"));
+    raiseAdoError(rt::err::AdoOperationNotSupported, QStringLiteral("ADODB.Connection"));
 }
 
 long long OdbcEngine::insertRow(const QString &table, const QStringList &columns, const QList<rt::Variant> &values)

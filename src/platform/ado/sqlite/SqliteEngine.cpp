@@ -159,7 +159,7 @@ ResultSet SqliteEngine::openSchema(int schema, const QStringList &restrictions)
         return tablesRowset(db, m_target.catalog, restrictions);
     if (schema == adSchemaColumns)
         return columnsRowset(db, m_target.catalog, restrictions);
-    throwError(AdoOperationNotSupported, 0, "HY000",
+    throwError(rt::err::AdoOperationNotSupported, 0, "HY000",
                QStringLiteral("Object or provider is not capable of performing requested operation."));
 }
 
