@@ -157,19 +157,20 @@ void ListaDetalle::cargar(const QString &idLiquidacion, const QTreeWidget &vende
     if (numero.isEmpty())
         return;
     QString vendedor;
-    if (!paso([&] { vendedor = vendedorElegido(vendedores); }))
+    if (!m_pasos.proceed([&] { vendedor = vendedorElegido(vendedores); }))
         return;
     const QString texto = sentencia(numero, vendedor, cbtc, idCobranza, tc, idComprobante);
     CargadorLista cargador(m_lista, m_fuente, m_base);
-    if (!paso([&] { cargador.reiniciar(columnas(), true); }) || !paso([&] { cargador.abrir(texto); }))
+    if (!m_pasos.proceed([&] { cargador.reiniciar(columnas(), true); })
+        || !m_pasos.proceed([&] { cargador.abrir(texto); }))
         return;
     // A query that did not open, once ignored, counts as one without rows.
     bool conFilas = false;
-    if (!paso([&] { conFilas = cargador.hayFilas(); }))
+    if (!m_pasos.proceed([&] { conFilas = cargador.hayFilas(); }))
         return;
     if (conFilas && !cargarFilas(cargador))
         return;
-    paso([&] { cargador.cerrar(); });
+    m_pasos.run([&] { cargador.cerrar(); });
 }
 
 bool ListaDetalle::cargarFilas(CargadorLista &cargador)
@@ -188,7 +189,7 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
     for (;;) {
         // A failed end test, once ignored, ends the rows rather than reading past them.
         bool fin = true;
-        if (!paso([&] { fin = rs.EOF_(); }))
+        if (!m_pasos.proceed([&] { fin = rs.EOF_(); }))
             return false;
         if (fin)
             break;
@@ -197,18 +198,18 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
         textos.reserve(static_cast<qsizetype>(celdas.size()) + 1);
         for (CampoLista &campo : campos) {
             QString texto;
-            if (!paso([&] { texto = campo.texto(rs); }))
+            if (!m_pasos.proceed([&] { texto = campo.texto(rs); }))
                 return false;
             textos << texto;
         }
         textos << QString::number(contador);
-        if (!paso([&] { cargador.agregarFila(textos); }))
+        if (!m_pasos.proceed([&] { cargador.agregarFila(textos); }))
             return false;
         for (size_t i = 0; i < sumas.size(); ++i) {
-            if (!paso([&] { totales.at(i) += rt::CCur(sumados.at(i).valor(rs)); }))
+            if (!m_pasos.proceed([&] { totales.at(i) += rt::CCur(sumados.at(i).valor(rs)); }))
                 return false;
         }
-        if (!paso([&] { rs.MoveNext(); }))
+        if (!m_pasos.proceed([&] { rs.MoveNext(); }))
             return false;
     }
     ++contador;
@@ -218,10 +219,5 @@ bool ListaDetalle::cargarFilas(CargadorLista &cargador)
     for (size_t i = 0; i < sumas.size(); ++i)
         total[sumas.at(i).columna] = ImporteLista(rt::Variant(totales.at(i)));
     total.back() = QString::number(contador);
-    return paso([&] { cargador.agregarFila(total); });
-}
-
-bool ListaDetalle::paso(rt::Statement sentencia) const
-{
-    return m_pasos.proceed(sentencia);
+    return m_pasos.proceed([&] { cargador.agregarFila(total); });
 }

@@ -39,8 +39,6 @@ public:
 private:
     // Adds the rows and the total row of an open query; false when the load was left.
     bool cargarFilas(CargadorLista &cargador);
-    // Runs one statement under the error handler; false when the load is to be left.
-    bool paso(rt::Statement sentencia) const;
 
     QTreeWidget &m_lista;
     QFont m_fuente;
