@@ -201,7 +201,8 @@ QSet<QString> partialIndexColumnsOf(sqlite3 *db)
             const bool name = token.kind == TsqlToken::Kind::Word || token.kind == TsqlToken::Kind::QuotedName;
             if (inCondition && name)
                 names.insert(token.text.toUpper());
-            else if (token.kind == TsqlToken::Kind::Word && token.text.compare(QLatin1String("WHERE"), Qt::CaseInsensitive) == 0)
+            else if (token.kind == TsqlToken::Kind::Word
+                     && token.text.compare(QLatin1String("WHERE"), Qt::CaseInsensitive) == 0)
                 inCondition = true;
         }
     }

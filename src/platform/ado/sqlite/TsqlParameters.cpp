@@ -174,8 +174,8 @@ private:
                                   || keywordOf(*next) == Keyword::Where || keywordOf(*next) == Keyword::From);
         const bool compared = previous && isComparison(*previous);
         const bool comparedText = compared && token.kind == Kind::String;
-        const bool comparedNumber = compared && token.kind == Kind::Number && before > 0
-                                    && isFreeColumn(m_tokens.at(before - 1));
+        const bool comparedNumber =
+            compared && token.kind == Kind::Number && before > 0 && isFreeColumn(m_tokens.at(before - 1));
         if (!valuesItem && !assigned && !comparedText && !comparedNumber)
             return;
         if (const auto value = valueOf(token)) {
