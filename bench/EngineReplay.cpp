@@ -46,6 +46,7 @@ EngineReplay::EngineReplay(const QString &path)
     : m_handle(path, ado::sqlite::SqliteHandle::Mode::OpenExisting)
 {
     m_translator.setKeyColumns(ado::sqlite::keyColumnsOf(m_handle.get()));
+    m_partialIndexColumns = ado::sqlite::partialIndexColumnsOf(m_handle.get());
 }
 
 EngineReplay::~EngineReplay()
@@ -76,7 +77,7 @@ void EngineReplay::translateText(const QString &text)
 {
     using Kind = TranslatedStatement::Kind;
     QList<ado::sqlite::TsqlToken> tokens = ado::sqlite::tokenizeTsql(text);
-    const QList<rt::Variant> values = ado::sqlite::markParameters(tokens);
+    const QList<rt::Variant> values = ado::sqlite::markParameters(tokens, m_partialIndexColumns);
     const QString shape = ado::sqlite::shapeKey(tokens);
     auto found = m_translations.constFind(shape);
     if (found == m_translations.constEnd())

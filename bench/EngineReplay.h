@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +51,7 @@ private:
 
     ado::sqlite::SqliteHandle m_handle;
     ado::sqlite::TsqlTranslator m_translator;
+    QSet<QString> m_partialIndexColumns;
     QHash<QString, QList<ado::sqlite::TranslatedStatement>> m_translations; // by shape
     QHash<QByteArray, qsizetype> m_indexes; // of each SQLite text in m_sql
     QList<QByteArray> m_sql;

@@ -47,6 +47,9 @@ QString reemplazarNombre(QString text, const Objeto &objeto)
 
 QString ConfidencialidadSQL::quitarPrefijoAdmin(const QString &sql)
 {
+    // Every statement passes here; most hold no "@", which nothing else folds to.
+    if (!sql.contains(u'@'))
+        return sql;
     return replaceText(sql, AdminPrefix, {});
 }
 

@@ -16,15 +16,29 @@ namespace {
 
 using rt::CompareMode;
 
-bool holds(const QString &text, const QString &find)
+// Whether `text` holds `word` (upper-case ASCII), letter case ignored, exactly as a
+// case-insensitive search finds it. It runs on every statement sent: apart from K and S (which
+// the Kelvin sign and the long s fold to as well), no character but an ASCII letter folds to an
+// ASCII letter, so the text is compared without folding each of its characters.
+bool holds(const QString &text, QLatin1String word)
 {
-    return rt::InStr(text, find, CompareMode::Text) > 0;
+    if (word.contains(u'K') || word.contains(u'S'))
+        return rt::InStr(text, QString(word), CompareMode::Text) > 0;
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c; };
+    for (qsizetype start = 0; start + word.size() <= text.size(); ++start) {
+        qsizetype i = 0;
+        while (i < word.size() && upper(text.at(start + i).unicode()) == word.at(i).unicode())
+            ++i;
+        if (i == word.size())
+            return true;
+    }
+    return false;
 }
 
 // Statements that open, commit or roll back a transaction are never repeated nor excused.
 bool esTransaccion(const QString &sentencia)
 {
-    return holds(sentencia, QStringLiteral("TRANS"));
+    return holds(sentencia, QLatin1String("TRANS"));
 }
 
 bool primerNativo(const ado::Errors &errores, long nativo)
@@ -36,8 +50,8 @@ bool primerNativo(const ado::Errors &errores, long nativo)
 // drop objects are read through the confidentiality views.
 QString reescribirAccion(const QString &sentencia, const DB_Dll &db)
 {
-    if (holds(sentencia, QStringLiteral("CREATE")) && holds(sentencia, QStringLiteral("DROP"))) {
-        if (holds(sentencia, QStringLiteral("DELETE")) || holds(sentencia, QStringLiteral("@ADMIN_")))
+    if (holds(sentencia, QLatin1String("CREATE")) && holds(sentencia, QLatin1String("DROP"))) {
+        if (holds(sentencia, QLatin1String("DELETE")) || holds(sentencia, QLatin1String("@ADMIN_")))
             return ConfidencialidadSQL::quitarPrefijoAdmin(sentencia);
         return db.SS_TSinonimos(sentencia);
     }
@@ -54,7 +68,7 @@ QString DB_Dll::SS_TSinonimos(const QString &sql) const
 bool DB_Dll::esOracle() const
 {
     const QString &texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
-    return holds(texto, QStringLiteral("ORACLE"));
+    return holds(texto, QLatin1String("ORACLE"));
 }
 
 QString DB_Dll::ORACLE_Dicc(const QString &Valor)

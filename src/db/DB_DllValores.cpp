@@ -2,6 +2,8 @@
 
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/NumberText.h"
+#include "platform/runtime/Regional.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
@@ -29,7 +31,11 @@ QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
 {
     if (Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0) {
         const rt::Currency numero = m_util.ValorNumerico(Valor.isNull() ? rt::Variant(0) : Valor);
-        return m_util.ReemplazarTexto(rt::CStr(rt::Variant(numero)), QStringLiteral(","), QStringLiteral("."));
+        // The number as the regional settings write it with a decimal comma turned into a point,
+        // written at once: it runs for every amount a settlement stores.
+        const QChar separador = rt::regional().decimalSeparator;
+        return rt::numbertext::plainText(rt::numbertext::fromCurrencyRaw(numero.raw()),
+                                         separador == u',' ? QChar(u'.') : separador);
     }
     if (Valor.isNull())
         return QStringLiteral("NULL");

@@ -2,6 +2,8 @@
 // translation and one compiled statement, and that they run as the literals would.
 #include "AdoFixture.h"
 
+#include "platform/ado/sqlite/SqliteHandle.h"
+#include "platform/ado/sqlite/SqliteSchema.h"
 #include "platform/ado/sqlite/TsqlParameters.h"
 #include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
@@ -25,11 +27,14 @@ void PrintTo(const ParameterCase &c, std::ostream *os)
 
 class TsqlParameters : public ::testing::TestWithParam<ParameterCase> { };
 
+// Named in the condition of a partial index of the database.
+const QSet<QString> partialIndexColumns{QStringLiteral("SECUENCIA")};
+
 TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
 {
     QList<TsqlToken> tokens = tokenizeTsql(QString::fromUtf8(GetParam().tsql));
     QStringList values;
-    for (const rt::Variant &value : markParameters(tokens))
+    for (const rt::Variant &value : markParameters(tokens, partialIndexColumns))
         values.append(value.type() == rt::VarType::Double ? QString::number(value.asDouble()) : rt::CStr(value));
     EXPECT_EQ(values.join(u'|').toStdString(), GetParam().values);
     QStringList sql;
@@ -39,16 +44,21 @@ TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
 }
 
 const ParameterCase parameterCases[] = {
-    {"AssignedValuesAndComparedTexts", "UPDATE t SET a = 1, b = 'x' WHERE c = 'y' AND d = 2", "1|x|y",
-     "UPDATE t SET a = ?1, b = ?2 WHERE c = ?3 AND d = 2"},
+    {"AssignedValuesAndComparedTexts", "UPDATE t SET a = 1, b = 'x' WHERE c = 'y' AND d = 2", "1|x|y|2",
+     "UPDATE t SET a = ?1, b = ?2 WHERE c = ?3 AND d = ?4"},
     {"NegativeAssignment", "update t SET a = -172.5 WHERE b = 'O''Brien'", "172.5|O'Brien",
      "update t SET a = -?1 WHERE b = ?2"},
     {"ValuesItemsStandingAlone", "INSERT INTO t (a, b, c, d, e) VALUES (1, -2.5, 'a', '01/03/2024', 'x' + 'y')",
      "1|2.5|a", "INSERT INTO t (a, b, c, d, e) VALUES (?1, -?2, ?3, '2024-03-01 00:00:00', tsql_add('x', 'y'))"},
     {"SeveralRows", "INSERT INTO t VALUES (1, 'a'), (2, ISNULL(b, 'c'))", "1|a|2",
      "INSERT INTO t VALUES (?1, ?2), (?3, ifnull(b, 'c'))"},
-    {"DatesAndNumbersInConditionsStay", "SELECT * FROM t WHERE Fecha >= '01/03/2024' AND TC = 'CB' AND s = 1", "CB",
-     "SELECT * FROM t WHERE Fecha >= '2024-03-01 00:00:00' AND TC = ?1 AND s = 1"},
+    {"DatesAndNumbersOfPartialIndexesStay",
+     "SELECT * FROM t WHERE Fecha >= '01/03/2024' AND TC = 'CB' AND secuencia = 1", "CB",
+     "SELECT * FROM t WHERE Fecha >= '2024-03-01 00:00:00' AND TC = ?1 AND secuencia = 1"},
+    {"NumbersComparedWithAColumn",
+     "UPDATE t SET c = 0 WHERE id <> 17 and x.cantidad = -2.5 AND [q] >= 3 AND 4 < n AND idliquidacion = 9 + 1",
+     "0|17|2.5|3|9",
+     "UPDATE t SET c = ?1 WHERE id <> ?2 and x.cantidad = -?3 AND \"q\" >= ?4 AND 4 < n AND idliquidacion = tsql_add(?5, 1)"},
     {"ComparedExpressionKeepsItsCollation", "SELECT a FROM t WHERE LTRIM(b) = 'x'", "x",
      "SELECT a FROM t WHERE LTRIM(b) = ?1 COLLATE TSQLCI"},
     {"InsertSelect", "INSERT INTO t (a) SELECT a FROM u WHERE b = 'x' ORDER BY 1", "x",
@@ -71,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TsqlParameters, ::testing::ValuesIn(parameterCas
 QString keyOf(const char *tsql)
 {
     QList<TsqlToken> tokens = tokenizeTsql(QString::fromUtf8(tsql));
-    markParameters(tokens);
+    markParameters(tokens, partialIndexColumns);
     return shapeKey(tokens);
 }
 
@@ -79,7 +89,7 @@ TEST(TsqlShape, TextsDifferingOnlyInParametersShareTheirKey)
 {
     EXPECT_EQ(keyOf("UPDATE t SET a = 1 WHERE b = 'x'"), keyOf("UPDATE t SET a = 22.5 WHERE b = 'yy'"));
     EXPECT_NE(keyOf("UPDATE t SET a = 1 WHERE b = 'x'"), keyOf("UPDATE t SET a = 1 WHERE b = [x]"));
-    EXPECT_NE(keyOf("UPDATE t SET a = 1 WHERE c = 1"), keyOf("UPDATE t SET a = 1 WHERE c = 2"));
+    EXPECT_NE(keyOf("UPDATE t SET a = 1 WHERE SECUENCIA = 1"), keyOf("UPDATE t SET a = 1 WHERE SECUENCIA = 2"));
     EXPECT_EQ(keyOf("SELECT a FROM t WHERE b = 'x'"), keyOf("SELECT a FROM t WHERE b = 'yz'  "))
         << "a trailing blank is no token";
     EXPECT_NE(keyOf("SELECT a FROM t WHERE b = 'x'"), keyOf("SELECT a FROM t WHERE b ='x'"))
@@ -112,8 +122,9 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
         {"UPDATE t SET a = -1.5 WHERE b = 'x' AND c = 2", "UPDATE t SET a = -22 WHERE b = 'O''Neil' AND c = 2", true},
         {"UPDATE t SET a = 1.5 WHERE b = 'x'", "UPDATE t SET a = -1.5 WHERE b = 'x'", false},
         {"INSERT INTO t (a, b) VALUES ('x', 1)", "INSERT INTO t (a, b) VALUES (N'y', 1.25e3)", true},
-        {"SELECT * FROM t WHERE IDLIQUIDACION = 5", "SELECT * FROM t WHERE IDLIQUIDACION = 5", true},
-        {"SELECT * FROM t WHERE IDLIQUIDACION = 5", "SELECT * FROM t WHERE IDLIQUIDACION = 6", false},
+        {"SELECT * FROM t WHERE SECUENCIA = 5", "SELECT * FROM t WHERE SECUENCIA = 5", true},
+        {"SELECT * FROM t WHERE SECUENCIA = 5", "SELECT * FROM t WHERE SECUENCIA = 6", false},
+        {"UPDATE t SET a = 0 WHERE id <> 5 AND q = 1", "UPDATE t SET a = 0 WHERE id <> 61 AND q = 2.5", true},
         {"INSERT INTO t (a) VALUES ('x')", "INSERT INTO t (a) VALUES ('01/03/2024')", false},
         {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES (3000000000)", false},
         {"INSERT INTO t (a) VALUES (1)", "INSERT INTO t (a) VALUES (0x1F)", false},
@@ -125,7 +136,7 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
         SCOPED_TRACE(c.next);
         TsqlShapeCache shapes;
         QList<TsqlToken> seen = tokenizeTsql(QString::fromUtf8(c.seen));
-        markParameters(seen);
+        markParameters(seen, partialIndexColumns);
         shapes.remember(QString::fromUtf8(c.seen), seen, TsqlTranslator().translate(seen));
         QList<rt::Variant> values;
         const QList<TranslatedStatement> *known = shapes.find(QString::fromUtf8(c.next), values);
@@ -133,7 +144,7 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
         if (!known)
             continue;
         QList<TsqlToken> next = tokenizeTsql(QString::fromUtf8(c.next));
-        const QList<rt::Variant> read = markParameters(next);
+        const QList<rt::Variant> read = markParameters(next, partialIndexColumns);
         EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(next), read));
     }
 }
@@ -158,6 +169,20 @@ TEST_F(TsqlParametersRun, RunAsTheirLiterals)
         rows.append(rt::CStr(rs(QStringLiteral("ta"))) + u' ' + rt::CStr(rs(QStringLiteral("tb"))) + u' '
                     + rt::CStr(rs(QStringLiteral("a"))) + u' ' + QString::number(rt::CDbl(rs(QStringLiteral("b")))));
     EXPECT_EQ(rows, (QStringList{QStringLiteral("integer real 7 4.25"), QStringLiteral("integer integer 8 -3")}));
+}
+
+// The names a partial index's condition holds, quoted or not, are those whose numbers stay
+// written out; the indexed columns and those of a plain index are not.
+TEST_F(TsqlParametersRun, PartialIndexConditionsAreRead)
+{
+    createDatabase(QStringLiteral("DEMO"),
+                   QStringLiteral("CREATE TABLE t (a INTEGER, Secuencia INTEGER, \"Tipo Doc\" TEXT, w INTEGER);"
+                                  "CREATE INDEX plain ON t (w);"
+                                  "CREATE INDEX primera ON t (a) WHERE Secuencia = 1 AND \"Tipo Doc\" <> 'X';"));
+    const SqliteHandle handle(databasePath(QStringLiteral("DEMO")), SqliteHandle::Mode::OpenExisting);
+    const QSet<QString> names = partialIndexColumnsOf(handle.get());
+    for (const auto &[name, held] : {std::pair{"SECUENCIA", true}, {"TIPO DOC", true}, {"A", false}, {"W", false}})
+        EXPECT_EQ(names.contains(QString::fromLatin1(name)), held) << name;
 }
 
 } // namespace

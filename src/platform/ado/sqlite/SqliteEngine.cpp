@@ -95,6 +95,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     m_session = std::make_unique<Session>(m_target.path);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
+    m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
     m_translations.clear();
     m_shapes.clear();
     sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
@@ -276,7 +277,7 @@ QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<r
     if (const QList<TranslatedStatement> *known = m_shapes.find(text, parameters))
         return *known;
     QList<TsqlToken> tokens = tokenizeTsql(text);
-    parameters = markParameters(tokens);
+    parameters = markParameters(tokens, m_partialIndexColumns);
     const QString key = shapeKey(tokens);
     const auto found = m_translations.constFind(key);
     if (found != m_translations.constEnd()) {

@@ -7,6 +7,7 @@
 #include "platform/runtime/Variant.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -87,6 +88,7 @@ private:
     EmbeddedTarget m_target;
     std::unique_ptr<Session> m_session;
     TsqlTranslator m_translator;
+    QSet<QString> m_partialIndexColumns; // numbers compared with them stay written out
     QHash<QString, QList<TranslatedStatement>> m_translations; // by TsqlParameters' shape key
     TsqlShapeCache m_shapes; // the shapes sent lately, by their text
     QList<rt::Variant> m_parameters; // of the text being run

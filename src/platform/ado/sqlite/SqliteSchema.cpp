@@ -2,6 +2,7 @@
 
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
+#include "platform/ado/sqlite/TsqlTokenizer.h"
 
 #include <algorithm>
 #include <sqlite3.h>
@@ -188,6 +189,24 @@ DateColumns dateColumnsOf(sqlite3 *db)
         }
     }
     return dates.subtract(others);
+}
+
+QSet<QString> partialIndexColumnsOf(sqlite3 *db)
+{
+    QSet<QString> names;
+    Query indexes(db, "SELECT sql FROM sqlite_schema WHERE type = 'index' AND sql IS NOT NULL");
+    while (indexes.next()) {
+        bool inCondition = false;
+        for (const TsqlToken &token : tokenizeTsql(indexes.text(0))) {
+            const bool name = token.kind == TsqlToken::Kind::Word || token.kind == TsqlToken::Kind::QuotedName;
+            if (inCondition && name)
+                names.insert(token.text.toUpper());
+            else if (token.kind == TsqlToken::Kind::Word
+                     && token.text.compare(QLatin1String("WHERE"), Qt::CaseInsensitive) == 0)
+                inCondition = true;
+        }
+    }
+    return names;
 }
 
 } // namespace ado::sqlite

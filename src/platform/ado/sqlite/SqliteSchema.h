@@ -4,6 +4,7 @@
 #include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlKeyColumns.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,5 +29,9 @@ KeyColumns keyColumnsOf(sqlite3 *db);
 // The names of the columns that hold dates (declared DATETIME, DATE...) wherever a table or
 // view of the database declares them. Throws EngineError.
 DateColumns dateColumnsOf(sqlite3 *db);
+
+// The names, upper-cased, that the conditions of the database's partial indexes hold
+// (CREATE INDEX ... WHERE SECUENCIA = 1), their keywords among them. Throws EngineError.
+QSet<QString> partialIndexColumnsOf(sqlite3 *db);
 
 } // namespace ado::sqlite

@@ -140,8 +140,9 @@ std::optional<rt::Variant> valueOf(const TsqlToken &token)
 // the assignments of a SET.
 class Walker {
 public:
-    explicit Walker(QList<TsqlToken> &tokens)
+    Walker(QList<TsqlToken> &tokens, const QSet<QString> &partialIndexColumns)
         : m_tokens(tokens)
+        , m_partialIndexColumns(partialIndexColumns)
     {
     }
 
@@ -171,13 +172,23 @@ private:
         const bool assigned = m_setDepth == m_groups.size() && previous && isOperator(*previous, "=")
                               && (!next || next->kind == Kind::Comma || next->kind == Kind::Semicolon
                                   || keywordOf(*next) == Keyword::Where || keywordOf(*next) == Keyword::From);
-        const bool comparedText = token.kind == Kind::String && previous && isComparison(*previous);
-        if (!valuesItem && !assigned && !comparedText)
+        const bool compared = previous && isComparison(*previous);
+        const bool comparedText = compared && token.kind == Kind::String;
+        const bool comparedNumber =
+            compared && token.kind == Kind::Number && before > 0 && isFreeColumn(m_tokens.at(before - 1));
+        if (!valuesItem && !assigned && !comparedText && !comparedNumber)
             return;
         if (const auto value = valueOf(token)) {
             m_values.append(*value);
             token.parameter = static_cast<int>(m_values.size());
         }
+    }
+
+    // A column named last before a comparison, on which no partial index depends.
+    bool isFreeColumn(const TsqlToken &token) const
+    {
+        return (token.kind == Kind::Word || token.kind == Kind::QuotedName)
+               && !m_partialIndexColumns.contains(token.text.toUpper());
     }
 
     void follow(const TsqlToken &token)
@@ -209,6 +220,7 @@ private:
     }
 
     QList<TsqlToken> &m_tokens;
+    const QSet<QString> &m_partialIndexColumns;
     QList<bool> m_groups; // the groups open around the current token, innermost last: a VALUES row?
     qsizetype m_valuesDepth = -1;
     qsizetype m_setDepth = -1;
@@ -217,11 +229,11 @@ private:
 
 } // namespace
 
-QList<rt::Variant> markParameters(QList<TsqlToken> &tokens)
+QList<rt::Variant> markParameters(QList<TsqlToken> &tokens, const QSet<QString> &partialIndexColumns)
 {
     if (!takesParameters(tokens))
         return {};
-    QList<rt::Variant> values = Walker(tokens).run();
+    QList<rt::Variant> values = Walker(tokens, partialIndexColumns).run();
     // A long list of rows gains nothing from sharing its translation, and SQLite looks its
     // parameters up one by one.
     if (values.size() > MostParameters) {
