@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Error.h"
+#include "platform/ado/RowStore.h"
 #include "platform/runtime/Variant.h"
 
 #include <QList>
@@ -51,7 +52,7 @@ struct ColumnInfo {
 // The rows of one result, all fetched (a client-side cursor).
 struct ResultSet {
     QList<ColumnInfo> columns;
-    QList<QList<rt::Variant>> rows;
+    RowStore rows;
 };
 
 // What one statement text gave: the last result set it produced (if any), the rows touched

@@ -21,6 +21,9 @@ struct Recordset::Data {
     QList<bool> assigned;
     // Columns already looked up, by the name as asked: a loop asks the same names on every row.
     QHash<QString, int> named;
+    // The values of the row at `readAt`, read from the packed rows when a field of it is asked.
+    QList<rt::Variant> row;
+    long readAt = -1;
 
     long rowCount() const { return static_cast<long>(result.rows.size()); }
 };
@@ -272,7 +275,11 @@ const rt::Variant &Field::Value() const
         return data->pending.at(m_index);
     if (data->position < 0 || data->position >= data->rowCount())
         raiseAdoError(rt::err::AdoBofOrEof, source());
-    return data->result.rows.at(data->position).at(m_index);
+    if (data->readAt != data->position) {
+        data->result.rows.readRow(data->position, data->row);
+        data->readAt = data->position;
+    }
+    return data->row.at(m_index);
 }
 
 void Field::setValue(const rt::Variant &value)

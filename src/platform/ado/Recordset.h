@@ -17,7 +17,8 @@ enum EditMode : int { adEditNone = 0, adEditAdd = 2 };
 // The options of an open or execute: the provider decides what kind of text it is.
 enum CommandType : long { adCmdUnspecified = -1 };
 
-// A column of the recordset's current row (a light handle; the recordset must outlive it).
+// A column of the recordset's current row (a light handle; the recordset must outlive it). The
+// value it gives stays as it is until the recordset reads another row.
 class Field {
 public:
     Field(Recordset *owner, int index)

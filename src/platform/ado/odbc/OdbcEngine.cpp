@@ -75,9 +75,10 @@ void collectResult(const OdbcHandle &statement, SQLRETURN rc, ExecResult &result
 
 long long identityOf(const ExecResult &result)
 {
-    if (!result.hasResultSet || result.resultSet.rows.isEmpty() || result.resultSet.rows.first().isEmpty())
+    const QList<rt::Variant> first = result.hasResultSet ? result.resultSet.rows.value(0) : QList<rt::Variant>();
+    if (first.isEmpty())
         return -1;
-    const rt::Variant &value = result.resultSet.rows.first().first();
+    const rt::Variant &value = first.first();
     switch (value.type()) {
     case rt::VarType::Integer:
     case rt::VarType::Long:

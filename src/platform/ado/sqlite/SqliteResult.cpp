@@ -38,18 +38,30 @@ QList<ColumnInfo> declaredColumns(sqlite3_stmt *statement)
     return columns;
 }
 
-// The size of an expression's text column is the longest text it gave.
-void measureTexts(ResultSet &result, const QList<int> &columns)
+// The length in characters (UTF-16 units) of a text the engine gives in UTF-8.
+long textLength(sqlite3_stmt *statement, int column)
 {
-    for (const int column : columns) {
-        long longest = 1;
-        for (const QList<rt::Variant> &row : std::as_const(result.rows)) {
-            const rt::Variant &value = row.at(column);
-            if (value.type() == rt::VarType::String)
-                longest = std::max(longest, static_cast<long>(value.asString().size()));
-        }
-        result.columns[column].definedSize = longest;
+    const auto *text = sqlite3_column_text(statement, column);
+    const int bytes = sqlite3_column_bytes(statement, column);
+    long length = 0;
+    for (int i = 0; i < bytes; ++i) {
+        if ((text[i] & 0xC0) != 0x80)
+            ++length;
+        if (text[i] >= 0xF0)
+            ++length; // beyond the basic plane: two units
     }
+    return length;
+}
+
+// A text of a column read as text is kept as the engine gives it, and decoded only when read.
+void storeValue(RowStore &rows, sqlite3_stmt *statement, int column, int adoType)
+{
+    if (adoType != adDBTimeStamp && adoType != adCurrency && sqlite3_column_type(statement, column) == SQLITE_TEXT) {
+        rows.appendUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                        sqlite3_column_bytes(statement, column));
+        return;
+    }
+    rows.appendValue(readValue(statement, column, adoType));
 }
 
 } // namespace
@@ -76,6 +88,7 @@ ResultSet readResult(sqlite3 *db, sqlite3_stmt *statement, const QString &sql, D
         if (result.columns.at(i).type == adEmpty)
             untyped.append(i);
     }
+    // The size of an expression's text column is the longest text it gave.
     QList<int> measured;
     for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
         for (qsizetype i = 0; i < untyped.size();) {
@@ -87,22 +100,28 @@ ResultSet readResult(sqlite3 *db, sqlite3_stmt *statement, const QString &sql, D
             }
             result.columns[column].type = type.type;
             result.columns[column].definedSize = type.definedSize;
-            if (type.definedSize == 0)
+            if (type.definedSize == 0) {
                 measured.append(column);
+                result.columns[column].definedSize = 1;
+            }
             untyped.removeAt(i);
         }
-        QList<rt::Variant> row;
-        row.reserve(count);
+        for (const int column : std::as_const(measured)) {
+            if (sqlite3_column_type(statement, column) == SQLITE_TEXT) {
+                long &longest = result.columns[column].definedSize;
+                longest = std::max(longest, textLength(statement, column));
+            }
+        }
+        result.rows.beginRow();
         for (int i = 0; i < count; ++i)
-            row.append(readValue(statement, i, result.columns.at(i).type));
-        result.rows.append(std::move(row));
+            storeValue(result.rows, statement, i, result.columns.at(i).type);
+        result.rows.endRow();
     }
     if (rc != SQLITE_DONE)
         throwSqliteError(db, sql);
     // A column that only held Nulls has no type to learn; text is the provider's choice too.
     for (const int column : std::as_const(untyped))
         result.columns[column].type = adVarWChar;
-    measureTexts(result, measured);
     return result;
 }
 

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/runtime/Variant.h"
+
+#include <QByteArray>
+#include <QList>
+#include <initializer_list>
+#include <vector>
+
+namespace ado {
+
+// The rows of one result, packed: each row's values are written one after the other, as a kind
+// and a few bytes, into large blocks. A result of millions of rows (a settlement's article lines)
+// then holds its bytes rather than a value object, a list and a text allocation for every cell,
+// and is read back a row at a time.
+class RowStore {
+public:
+    using Row = QList<rt::Variant>;
+
+    RowStore() = default;
+    RowStore(const QList<Row> &rows);
+    RowStore(std::initializer_list<Row> rows);
+
+    qsizetype size() const { return static_cast<qsizetype>(m_rows.size()); }
+    qsizetype count() const { return size(); }
+    bool isEmpty() const { return m_rows.empty(); }
+
+    void append(const Row &row);
+    // A row written value by value: beginRow, each value, endRow.
+    void beginRow();
+    void appendValue(const rt::Variant &value);
+    // A text as the engine hands it, decoded only when the row is read.
+    void appendUtf8(const char *text, int bytes);
+    void endRow();
+
+    // The values of a row, written into `into` (its storage is reused from row to row).
+    void readRow(qsizetype row, Row &into) const;
+    Row at(qsizetype row) const;
+    Row operator[](qsizetype row) const { return at(row); }
+    Row value(qsizetype row) const; // an empty row out of range
+    Row first() const { return at(0); }
+
+    class const_iterator {
+    public:
+        using value_type = Row;
+        using difference_type = qsizetype;
+        const_iterator(const RowStore *store, qsizetype row)
+            : m_store(store)
+            , m_row(row)
+        {
+        }
+        Row operator*() const { return m_store->at(m_row); }
+        const_iterator &operator++()
+        {
+            ++m_row;
+            return *this;
+        }
+        bool operator==(const const_iterator &other) const { return m_row == other.m_row; }
+
+    private:
+        const RowStore *m_store;
+        qsizetype m_row;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    friend bool operator==(const RowStore &a, const RowStore &b);
+
+private:
+    struct Place {
+        quint32 block;
+        quint32 offset;
+    };
+    const char *rowStart(qsizetype row) const;
+
+    QList<QByteArray> m_blocks;
+    std::vector<Place> m_rows;
+    QByteArray m_pending; // the row being written
+    int m_pendingValues = 0;
+};
+
+} // namespace ado
