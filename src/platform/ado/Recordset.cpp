@@ -21,8 +21,8 @@ struct Recordset::Data {
     QList<bool> assigned;
     // Columns already looked up, by the name as asked: a loop asks the same names on every row.
     QHash<QString, int> named;
-    // The values of the row at `readAt`, read from the packed rows when a field of it is asked.
-    QList<rt::Variant> row;
+    // The row at `readAt`, read from the packed rows when a field of it is asked.
+    RowCursor row;
     long readAt = -1;
 
     long rowCount() const { return static_cast<long>(result.rows.size()); }
@@ -276,10 +276,10 @@ const rt::Variant &Field::Value() const
     if (data->position < 0 || data->position >= data->rowCount())
         raiseAdoError(rt::err::AdoBofOrEof, source());
     if (data->readAt != data->position) {
-        data->result.rows.readRow(data->position, data->row);
+        data->row.moveTo(data->result.rows, data->position);
         data->readAt = data->position;
     }
-    return data->row.at(m_index);
+    return data->row.value(m_index);
 }
 
 void Field::setValue(const rt::Variant &value)

@@ -99,6 +99,36 @@ rt::Variant decode(const char *&in)
     return {};
 }
 
+// Steps over one value.
+void skip(const char *&in)
+{
+    switch (static_cast<Kind>(*in++)) {
+    case Empty:
+    case Null:
+    case False:
+    case True:
+        return;
+    case Int16:
+        in += sizeof(qint16);
+        return;
+    case Long:
+        in += sizeof(qint32);
+        return;
+    case Double:
+    case Currency:
+    case Date:
+        in += sizeof(double);
+        return;
+    case Utf16:
+        in += static_cast<qsizetype>(takeCount(in)) * static_cast<qsizetype>(sizeof(char16_t));
+        return;
+    case Utf8:
+    case Bytes:
+        in += static_cast<qsizetype>(takeCount(in));
+        return;
+    }
+}
+
 } // namespace
 
 RowStore::RowStore(const QList<Row> &rows)
@@ -214,6 +244,30 @@ RowStore::Row RowStore::at(qsizetype row) const
 RowStore::Row RowStore::value(qsizetype row) const
 {
     return row >= 0 && row < size() ? at(row) : Row();
+}
+
+void RowCursor::moveTo(const RowStore &store, qsizetype row)
+{
+    const char *in = store.rowStart(row);
+    const auto values = static_cast<std::size_t>(takeCount(in));
+    m_starts.resize(values);
+    for (const char *&start : m_starts) {
+        start = in;
+        skip(in);
+    }
+    m_read.assign(values, false);
+    m_values.resize(static_cast<qsizetype>(values));
+}
+
+const rt::Variant &RowCursor::value(int column)
+{
+    const auto at = static_cast<std::size_t>(column);
+    if (!m_read.at(at)) {
+        const char *in = m_starts.at(at);
+        m_values[column] = decode(in);
+        m_read[at] = true;
+    }
+    return m_values.at(column);
 }
 
 bool operator==(const RowStore &a, const RowStore &b)

@@ -67,6 +67,7 @@ public:
     friend bool operator==(const RowStore &a, const RowStore &b);
 
 private:
+    friend class RowCursor;
     struct Place {
         quint32 block;
         quint32 offset;
@@ -77,6 +78,21 @@ private:
     std::vector<Place> m_rows;
     QByteArray m_pending; // the row being written
     int m_pendingValues = 0;
+};
+
+// One row of a store read as its values are asked: where each value starts is found once, and
+// a value is decoded at its first use (a query of every column whose loop reads three of them
+// makes no text of the others).
+class RowCursor {
+public:
+    void moveTo(const RowStore &store, qsizetype row);
+    // The value stays as it is until the cursor moves.
+    const rt::Variant &value(int column);
+
+private:
+    std::vector<const char *> m_starts;
+    std::vector<bool> m_read;
+    QList<rt::Variant> m_values;
 };
 
 } // namespace ado
