@@ -43,9 +43,11 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
     }
     try {
         // Outside its settlement builds the program commits one statement at a time; WAL with
-        // NORMAL sync keeps that fast.
+        // NORMAL sync keeps that fast. A sort stays in memory up to the size of the page cache
+        // and goes on in a temporary file beyond it: the article lines of a settlement of a
+        // million collections would otherwise be held in memory twice, sorted and as read.
         exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
-                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456; PRAGMA temp_store=MEMORY;"));
+                            "PRAGMA cache_size=-65536; PRAGMA mmap_size=268435456; PRAGMA temp_store=FILE;"));
         refuseUnknownNames(m_db);
         registerTsqlFunctions(m_db);
         m_checkpointer = std::make_unique<WalCheckpointer>(m_db, path.toUtf8());
