@@ -2,12 +2,15 @@
 
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/NumberText.h"
 #include "platform/runtime/Regional.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "session/RegistroErrores.h"
+
+#include <QStringBuilder>
+#include <charconv>
+#include <iterator>
 
 namespace {
 
@@ -18,6 +21,29 @@ rt::StepRunner pasosDeEsquema(const QString &rutina)
     return rt::StepRunner([rutina](const rt::RuntimeError &error) {
         return gBaseDatos->TratamientoErrores(error, std::nullopt, rutina);
     });
+}
+
+// An amount of ten-thousandths as its digits, `separador` before the decimals it has, written
+// into one text at once: it runs for every amount a settlement stores.
+QString textoImporte(qint64 diezmilesimos, QChar separador)
+{
+    const auto bits = static_cast<quint64>(diezmilesimos);
+    const quint64 magnitud = diezmilesimos < 0 ? 0 - bits : bits;
+    char enteros[24];
+    const char *fin = std::to_chars(std::begin(enteros), std::end(enteros), magnitud / 10000).ptr;
+    QString texto;
+    texto.reserve(32);
+    if (diezmilesimos < 0)
+        texto.append(QLatin1Char('-'));
+    texto.append(QLatin1String(enteros, fin));
+    quint64 decimales = magnitud % 10000;
+    if (decimales != 0)
+        texto.append(separador);
+    for (quint64 lugar = 1000; decimales != 0; lugar /= 10) {
+        texto.append(QLatin1Char(static_cast<char>('0' + decimales / lugar)));
+        decimales %= lugar;
+    }
+    return texto;
 }
 
 } // namespace
@@ -31,16 +57,14 @@ QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
 {
     if (Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0) {
         const rt::Currency numero = m_util.ValorNumerico(Valor.isNull() ? rt::Variant(0) : Valor);
-        // The number as the regional settings write it with a decimal comma turned into a point,
-        // written at once: it runs for every amount a settlement stores.
+        // The number as the regional settings write it with a decimal comma turned into a point.
         const QChar separador = rt::regional().decimalSeparator;
-        return rt::numbertext::plainText(rt::numbertext::fromCurrencyRaw(numero.raw()),
-                                         separador == u',' ? QChar(u'.') : separador);
+        return textoImporte(numero.raw(), separador == u',' ? QChar(u'.') : separador);
     }
     if (Valor.isNull())
         return QStringLiteral("NULL");
     if (Tipo == QLatin1String("'"))
-        return QLatin1Char('\'') + escaparComillas(rt::CStr(Valor)) + QLatin1Char('\'');
+        return QLatin1Char('\'') % escaparComillas(rt::CStr(Valor)) % QLatin1Char('\'');
     return rt::CStr(Valor);
 }
 

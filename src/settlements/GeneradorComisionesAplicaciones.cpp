@@ -77,9 +77,12 @@ GeneradorComisiones::Paso GeneradorComisiones::aplicarComprobante(ado::Recordset
     if (existe)
         return Paso::Seguir;
     QStringList valores;
+    valores.reserve(5);
     m_paso.step([&] {
-        for (const char *campo : {"cbtc", "IdCobranza", "TC", "IdComprobante"})
-            valores.append(m_db.SQLValue(rs.Fields(QLatin1String(campo)).Value(), QStringLiteral("'")));
+        // Names as static texts: this runs for every voucher applied.
+        for (const QString &campo : {QStringLiteral("cbtc"), QStringLiteral("IdCobranza"), QStringLiteral("TC"),
+                                     QStringLiteral("IdComprobante")})
+            valores.append(m_db.SQLValue(rs.Fields(campo).Value(), QStringLiteral("'")));
         valores.append(m_db.SQLValue(rs.Fields(QStringLiteral("Comision")).Value(), QStringLiteral("@")));
     });
     return escribirOCerrar(SL::insertarAplicacion(m_numero, valores));

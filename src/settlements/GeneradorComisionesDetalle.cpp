@@ -13,9 +13,9 @@ namespace SL = SentenciasLiquidacion;
 
 namespace {
 
-QString texto(ado::Recordset &rs, const char *campo)
+QString texto(ado::Recordset &rs, const QString &campo)
 {
-    return gUtil->ValorCampo(rs.Fields(QLatin1String(campo)));
+    return gUtil->ValorCampo(rs.Fields(campo));
 }
 
 // A number read back as SQL text exactly as stored, on every machine: the quantity of a
@@ -54,22 +54,29 @@ GeneradorComisiones::Paso GeneradorComisiones::cargarDetalle()
 
 GeneradorComisiones::Paso GeneradorComisiones::insertarLineaDetalle(ado::Recordset &rs)
 {
+    // Names and kinds as static texts: this runs for every article line.
+    const QString entreComillas = QStringLiteral("'");
+    const QString numero = QStringLiteral("@");
     QStringList valores;
+    valores.reserve(13);
     m_paso.step([&] {
-        const auto literal = [&](const char *campo, const char *tipo) {
-            valores.append(m_db.SQLValue(rs.Fields(QLatin1String(campo)).Value(), QLatin1String(tipo)));
+        const auto literal = [&](const QString &campo, const QString &tipo) {
+            valores.append(m_db.SQLValue(rs.Fields(campo).Value(), tipo));
         };
-        literal("TC", "'");
-        literal("IdComprobante", "'");
-        literal("Articulo", "'");
-        for (const char *campo : {"Cantidad", "valorvtaconiva", "AlicuotaIVA", "valorventa", "porcdescuentocobranza",
-                                  "ImporteNeto", "importecomision"})
-            literal(campo, "@");
+        literal(QStringLiteral("TC"), entreComillas);
+        literal(QStringLiteral("IdComprobante"), entreComillas);
+        literal(QStringLiteral("Articulo"), entreComillas);
+        for (const QString &campo :
+             {QStringLiteral("Cantidad"), QStringLiteral("valorvtaconiva"), QStringLiteral("AlicuotaIVA"),
+              QStringLiteral("valorventa"), QStringLiteral("porcdescuentocobranza"), QStringLiteral("ImporteNeto"),
+              QStringLiteral("importecomision")})
+            literal(campo, numero);
         const rt::Variant comision = rs.Fields(QStringLiteral("Comision")).Value();
-        valores.append(m_db.SQLValue(texto(rs, "Comision").isEmpty() ? rt::Variant(0) : comision, QStringLiteral("@")));
-        literal("IdLista", "'");
-        literal("cbtc", "'");
-        literal("IdCobranza", "'");
+        valores.append(
+            m_db.SQLValue(texto(rs, QStringLiteral("Comision")).isEmpty() ? rt::Variant(0) : comision, numero));
+        literal(QStringLiteral("IdLista"), entreComillas);
+        literal(QStringLiteral("cbtc"), entreComillas);
+        literal(QStringLiteral("IdCobranza"), entreComillas);
     });
     return escribirOCerrar(SL::insertarDetalle(m_numero, valores));
 }
@@ -84,8 +91,8 @@ GeneradorComisiones::Paso GeneradorComisiones::anularNotasDeCredito()
         QString cbtc;
         QString idCobranza;
         m_paso.step([&] {
-            cbtc = texto(rs, "cbtc");
-            idCobranza = texto(rs, "IdCobranza");
+            cbtc = texto(rs, QStringLiteral("cbtc"));
+            idCobranza = texto(rs, QStringLiteral("IdCobranza"));
         });
         if (escribirOCerrar(SL::anularDetalleNotaCredito(m_numero, cbtc, idCobranza)) == Paso::Cerrar)
             return Paso::Cerrar;
@@ -102,10 +109,10 @@ GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
     return recorrer(rs, QStringLiteral("Actualizando Comisiones det 2 "), true, [&] {
         QString sentencia;
         m_paso.step([&] {
-            sentencia = SL::anularLineasRepetidas(m_numero, texto(rs, "tc"), texto(rs, "idcomprobante"),
-                                                  texto(rs, "idarticulo"),
-                                                  numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
-                                                  numeroExacto(rs.Fields(QStringLiteral("cantidad")).Value()));
+            sentencia = SL::anularLineasRepetidas(
+                m_numero, texto(rs, QStringLiteral("tc")), texto(rs, QStringLiteral("idcomprobante")),
+                texto(rs, QStringLiteral("idarticulo")), numeroExacto(rs.Fields(QStringLiteral("id")).Value()),
+                numeroExacto(rs.Fields(QStringLiteral("cantidad")).Value()));
         });
         return escribirOCerrar(sentencia);
     });
@@ -122,8 +129,9 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     const Paso paso = recorrer(comprobantes, QStringLiteral("Actualizando Comisiones "), true, [&] {
         QString sentencia;
         m_paso.step([&] {
-            sentencia = SL::actualizarComisionComprobante(m_numero, comision(comprobantes), texto(comprobantes, "tc"),
-                                                          texto(comprobantes, "idcomprobante"));
+            sentencia = SL::actualizarComisionComprobante(m_numero, comision(comprobantes),
+                                                          texto(comprobantes, QStringLiteral("tc")),
+                                                          texto(comprobantes, QStringLiteral("idcomprobante")));
         });
         return escribirOCerrar(sentencia);
     });
@@ -135,8 +143,9 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     return recorrer(cobranzas, QStringLiteral("Actualizando Comisiones "), true, [&] {
         QString sentencia;
         m_paso.step([&] {
-            sentencia = SL::actualizarComisionCobranza(m_numero, comision(cobranzas), texto(cobranzas, "cbtc"),
-                                                       texto(cobranzas, "idcobranza"));
+            sentencia =
+                SL::actualizarComisionCobranza(m_numero, comision(cobranzas), texto(cobranzas, QStringLiteral("cbtc")),
+                                               texto(cobranzas, QStringLiteral("idcobranza")));
         });
         return escribirOCerrar(sentencia);
     });

@@ -2,6 +2,9 @@
 
 #include "db/DB_Dll.h"
 
+// The texts sent once per row are put together with QStringBuilder's %: one allocation each.
+#include <QStringBuilder>
+
 namespace SentenciasLiquidacion {
 
 namespace {
@@ -10,7 +13,7 @@ namespace {
 // build never rewrites a stored older settlement that holds the same key.
 QString deLaLiquidacion(const QString &N)
 {
-    return QStringLiteral(" AND IDLIQUIDACION = ") + N;
+    return QStringLiteral(" AND IDLIQUIDACION = ") % N;
 }
 
 } // namespace
@@ -88,9 +91,9 @@ QString lineasCobranza(const QString &tc, const QString &suc, const QString &nro
 {
     return QStringLiteral("SELECT *, MA_CUENTAS.MEDIODEPAGO FROM MV_ASIENTOS with(nolock) INNER JOIN MA_CUENTAS ON "
                           "MV_ASIENTOS.Cuenta = MA_CUENTAS.CODIGO WHERE TC = '")
-           + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND SUCURSAL = '") + DB_Dll::escaparComillas(suc)
-           + QStringLiteral("' AND NUMERO = '") + DB_Dll::escaparComillas(nro) + QStringLiteral("' AND LETRA = '")
-           + DB_Dll::escaparComillas(letra) + QStringLiteral("' AND SECUENCIA > 1 AND [DEBE-HABER] = 'D'");
+           % DB_Dll::escaparComillas(tc) % QStringLiteral("' AND SUCURSAL = '") % DB_Dll::escaparComillas(suc)
+           % QStringLiteral("' AND NUMERO = '") % DB_Dll::escaparComillas(nro) % QStringLiteral("' AND LETRA = '")
+           % DB_Dll::escaparComillas(letra) % QStringLiteral("' AND SECUENCIA > 1 AND [DEBE-HABER] = 'D'");
 }
 
 QString configuracionTablaIva()
@@ -100,12 +103,12 @@ QString configuracionTablaIva()
 
 QString actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza)
 {
-    return QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = ") + importes.value(0)
-           + QStringLiteral(", Efectivo = ") + importes.value(1) + QStringLiteral(",  Cheque = ") + importes.value(2)
-           + QStringLiteral(", Tarjeta = ") + importes.value(3) + QStringLiteral(", Banco = ") + importes.value(4)
-           + QStringLiteral(", Retenciones = ") + importes.value(5) + QStringLiteral(", Otros = ") + importes.value(6)
-           + QStringLiteral(" where cbtc = '") + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' and idcobranza = '")
-           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'");
+    return QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = ") % importes.value(0)
+           % QStringLiteral(", Efectivo = ") % importes.value(1) % QStringLiteral(",  Cheque = ") % importes.value(2)
+           % QStringLiteral(", Tarjeta = ") % importes.value(3) % QStringLiteral(", Banco = ") % importes.value(4)
+           % QStringLiteral(", Retenciones = ") % importes.value(5) % QStringLiteral(", Otros = ") % importes.value(6)
+           % QStringLiteral(" where cbtc = '") % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' and idcobranza = '")
+           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'");
 }
 
 QString aplicaciones(const QString &N)
@@ -139,19 +142,20 @@ QString borrarAplicaciones(const QString &N)
 
 QString condicionAplicada(const QString &tc, const QString &idComprobante)
 {
-    return QStringLiteral(" tc = '") + DB_Dll::escaparComillas(tc) + QStringLiteral("' and idcomprobante = '")
-           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("'");
+    return QStringLiteral(" tc = '") % DB_Dll::escaparComillas(tc) % QStringLiteral("' and idcomprobante = '")
+           % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("'");
 }
 
 QString insertarAplicacion(const QString &N, const QStringList &valores)
 {
     QString texto =
         QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
-        + QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
-        + QStringLiteral(" values ( ") + N + QStringLiteral(",");
+        % QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
+        % QStringLiteral(" values ( ") % N % QLatin1Char(',');
     for (const QString &valor : valores)
-        texto += QStringLiteral(" ") + valor + QStringLiteral(",");
-    return texto + QStringLiteral(" '' ") + QStringLiteral(" )");
+        texto += QLatin1Char(' ') % valor % QLatin1Char(',');
+    texto += QStringLiteral(" '' ") % QStringLiteral(" )");
+    return texto;
 }
 
 QString autoaplicarNotasDeCredito(const QString &N)
@@ -191,12 +195,12 @@ QString borrarDetalle(const QString &N)
 QString insertarDetalle(const QString &N, const QStringList &valores)
 {
     return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
-           + QStringLiteral(
+           % QStringLiteral(
                " ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
                "PorcDescuentoCobranza,")
-           + QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
-           + QStringLiteral(" values ( ") + N + QStringLiteral(",") + valores.join(QStringLiteral(", "))
-           + QStringLiteral(" )");
+           % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
+           % QStringLiteral(" values ( ") % N % QLatin1Char(',') % valores.join(QStringLiteral(", "))
+           % QStringLiteral(" )");
 }
 
 QString notasDeCreditoTotales(const QString &N)
@@ -213,16 +217,16 @@ QString notasDeCreditoTotales(const QString &N)
 QString anularDetalleNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
-           + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOMPROBANTE = '")
-           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
+           % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' AND IDCOMPROBANTE = '")
+           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'") % deLaLiquidacion(N);
 }
 
 QString anularCobranzaNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza)
 {
     return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET TOTALCOBRADO = 0, COMISION = 0, OBSERVACIONES = "
                           "'Cancelacion total comprobante'  WHERE cbTC = '")
-           + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
-           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
+           % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' AND IDCOBRANZA = '")
+           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'") % deLaLiquidacion(N);
 }
 
 QString lineasRepetidas(const QString &N)
@@ -240,10 +244,10 @@ QString anularLineasRepetidas(const QString &N, const QString &tc, const QString
 {
     // Only lines of the group's own quantity are repeats of its last line.
     return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
-           + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
-           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("' and idarticulo = '")
-           + DB_Dll::escaparComillas(idArticulo) + QStringLiteral("' and id <> ") + id
-           + QStringLiteral(" and cantidad = ") + cantidad + deLaLiquidacion(N);
+           % DB_Dll::escaparComillas(tc) % QStringLiteral("' AND IDCOMPROBANTE = '")
+           % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("' and idarticulo = '")
+           % DB_Dll::escaparComillas(idArticulo) % QStringLiteral("' and id <> ") % id
+           % QStringLiteral(" and cantidad = ") % cantidad % deLaLiquidacion(N);
 }
 
 QString comisionPorComprobante(const QString &N)
@@ -257,9 +261,9 @@ QString comisionPorComprobante(const QString &N)
 QString actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
                                       const QString &idComprobante)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") + comision
-           + QStringLiteral(" WHERE TC = '") + DB_Dll::escaparComillas(tc) + QStringLiteral("' AND IDCOMPROBANTE = '")
-           + DB_Dll::escaparComillas(idComprobante) + QStringLiteral("'") + deLaLiquidacion(N);
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") % comision
+           % QStringLiteral(" WHERE TC = '") % DB_Dll::escaparComillas(tc) % QStringLiteral("' AND IDCOMPROBANTE = '")
+           % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("'") % deLaLiquidacion(N);
 }
 
 QString comisionPorCobranza(const QString &N)
@@ -273,9 +277,9 @@ QString comisionPorCobranza(const QString &N)
 QString actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
                                    const QString &idCobranza)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") + comision
-           + QStringLiteral(" WHERE CBTC = '") + DB_Dll::escaparComillas(cbtc) + QStringLiteral("' AND IDCOBRANZA = '")
-           + DB_Dll::escaparComillas(idCobranza) + QStringLiteral("'") + deLaLiquidacion(N);
+    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") % comision
+           % QStringLiteral(" WHERE CBTC = '") % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' AND IDCOBRANZA = '")
+           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'") % deLaLiquidacion(N);
 }
 
 } // namespace SentenciasLiquidacion
