@@ -216,6 +216,7 @@ void Recordset::Update()
     // A failed insert keeps the edit pending: the caller may correct it or cancel it.
     (*connection)->insertRow(m_data->table, names, values);
     m_data->result.rows.append(m_data->pending);
+    m_data->readAt = -1; // the row read lies in blocks the append may have copied
     m_data->position = m_data->rowCount() - 1;
     m_data->adding = false;
     m_data->pending.clear();
