@@ -7,18 +7,38 @@ namespace ado {
 
 namespace {
 
-// Blocks are filled up to this size; a longer row gets a block of its own.
+// A store's first block is small and each next one twice the last, up to this size; a longer row
+// gets a block of its own. Most results the program reads hold a few rows (one collection's
+// lines, one voucher's check), read one after another by the hundred thousand.
+constexpr qsizetype FirstBlockBytes = 1 << 10;
 constexpr qsizetype BlockBytes = 1 << 20;
 
 enum Kind : char { Empty, Null, False, True, Int16, Long, Double, Currency, Date, Utf16, Utf8, Bytes };
 
-void putCount(QByteArray &out, quint64 count)
+// Room for `bytes` more at the end of `out`, written in place: values are written by the million.
+char *grow(QByteArray &out, qsizetype bytes)
+{
+    const qsizetype at = out.size();
+    out.resize(at + bytes);
+    return out.data() + at;
+}
+
+int countBytes(quint64 count)
+{
+    int bytes = 1;
+    for (; count >= 0x80; count >>= 7)
+        ++bytes;
+    return bytes;
+}
+
+char *writeCount(char *out, quint64 count)
 {
     while (count >= 0x80) {
-        out.append(static_cast<char>(count | 0x80));
+        *out++ = static_cast<char>(count | 0x80);
         count >>= 7;
     }
-    out.append(static_cast<char>(count));
+    *out++ = static_cast<char>(count);
+    return out;
 }
 
 quint64 takeCount(const char *&in)
@@ -35,8 +55,9 @@ quint64 takeCount(const char *&in)
 template<typename T>
 void put(QByteArray &out, Kind kind, T value)
 {
-    out.append(kind);
-    out.append(reinterpret_cast<const char *>(&value), sizeof value);
+    char *at = grow(out, 1 + static_cast<qsizetype>(sizeof value));
+    *at = kind;
+    std::memcpy(at + 1, &value, sizeof value);
 }
 
 template<typename T>
@@ -48,11 +69,13 @@ T take(const char *&in)
     return value;
 }
 
-void putBytes(QByteArray &out, Kind kind, const char *data, qsizetype bytes)
+// A kind, a count (of bytes, or of characters for UTF-16) and the bytes.
+void putBytes(QByteArray &out, Kind kind, quint64 count, const char *data, qsizetype bytes)
 {
-    out.append(kind);
-    putCount(out, static_cast<quint64>(bytes));
-    out.append(data, bytes);
+    char *at = grow(out, 1 + countBytes(count) + bytes);
+    *at = kind;
+    at = writeCount(at + 1, count);
+    std::memcpy(at, data, static_cast<std::size_t>(bytes));
 }
 
 rt::Variant decode(const char *&in)
@@ -153,7 +176,7 @@ void RowStore::append(const Row &row)
 
 void RowStore::beginRow()
 {
-    m_pending.clear();
+    m_pending.resize(0); // keeps its room for the next row
     m_pendingValues = 0;
 }
 
@@ -187,13 +210,13 @@ void RowStore::appendValue(const rt::Variant &value)
         return;
     case rt::VarType::String: {
         const QString &text = value.asString();
-        m_pending.append(Utf16);
-        putCount(m_pending, static_cast<quint64>(text.size()));
-        m_pending.append(reinterpret_cast<const char *>(text.constData()), text.size() * sizeof(char16_t));
+        putBytes(m_pending, Utf16, static_cast<quint64>(text.size()), reinterpret_cast<const char *>(text.constData()),
+                 text.size() * static_cast<qsizetype>(sizeof(char16_t)));
         return;
     }
     case rt::VarType::ByteArray:
-        putBytes(m_pending, Bytes, value.asBytes().constData(), value.asBytes().size());
+        putBytes(m_pending, Bytes, static_cast<quint64>(value.asBytes().size()), value.asBytes().constData(),
+                 value.asBytes().size());
         return;
     }
 }
@@ -201,7 +224,7 @@ void RowStore::appendValue(const rt::Variant &value)
 void RowStore::appendUtf8(const char *text, int bytes)
 {
     ++m_pendingValues;
-    putBytes(m_pending, Utf8, text, bytes);
+    putBytes(m_pending, Utf8, static_cast<quint64>(bytes), text, bytes);
 }
 
 void RowStore::endRow()
@@ -209,13 +232,15 @@ void RowStore::endRow()
     constexpr qsizetype LongestCount = 10;
     const qsizetype needed = LongestCount + m_pending.size();
     if (m_blocks.isEmpty() || m_blocks.last().size() + needed > m_blocks.last().capacity()) {
+        const qsizetype size = m_blocks.isEmpty() ? FirstBlockBytes : std::min(2 * m_blocks.last().capacity(), BlockBytes);
         m_blocks.append(QByteArray());
-        m_blocks.last().reserve(std::max(BlockBytes, needed));
+        m_blocks.last().reserve(std::max(size, needed));
     }
     QByteArray &block = m_blocks.last();
     m_rows.push_back(Place{static_cast<quint32>(m_blocks.size() - 1), static_cast<quint32>(block.size())});
-    putCount(block, static_cast<quint64>(m_pendingValues));
-    block.append(m_pending);
+    char *at = grow(block, countBytes(static_cast<quint64>(m_pendingValues)) + m_pending.size());
+    at = writeCount(at, static_cast<quint64>(m_pendingValues));
+    std::memcpy(at, m_pending.constData(), static_cast<std::size_t>(m_pending.size()));
     beginRow();
 }
 

@@ -218,7 +218,7 @@ std::optional<QString> isoFromDateLiteral(const QString &literal)
     };
     const bool dayFirst = (leading == 1 || leading == 2) && separatorIs(u'/');
     const bool isoForm = leading == 4 && separatorIs(u'-');
-    if (literal != literal.trimmed() || (!dayFirst && !isoForm))
+    if ((!dayFirst && !isoForm) || literal != literal.trimmed())
         return std::nullopt;
     if (dayFirst) {
         const qsizetype secondSlash = literal.indexOf(u'/', leading + 1);

@@ -113,21 +113,21 @@ std::optional<rt::Variant> valueOf(const TsqlToken &token)
     }
     if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
         return std::nullopt;
-    if (isDigits(token.text)) {
-        bool ok = false;
-        const qlonglong whole = token.text.toLongLong(&ok);
-        if (!ok || whole > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return rt::Variant(static_cast<int>(whole));
-    }
-    // The digits are ASCII: read in place, without the locale lookups of QString::toDouble,
-    // which cost more than the rest of recognising a statement sent again. Both round exactly.
+    // The digits are ASCII: read in place, without the locale lookups of QString's conversions,
+    // which cost more than the rest of recognising a statement sent again. Both read exactly.
     QVarLengthArray<char, 64> digits(token.text.size());
     for (qsizetype i = 0; i < token.text.size(); ++i) {
         const char16_t c = token.text.at(i).unicode();
         if (c > 0x7F)
             return std::nullopt;
         digits[i] = static_cast<char>(c);
+    }
+    if (isDigits(token.text)) {
+        long long whole = 0;
+        const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), whole);
+        if (error != std::errc() || end != digits.cend() || whole > std::numeric_limits<int>::max())
+            return std::nullopt;
+        return rt::Variant(static_cast<int>(whole));
     }
     double value = 0;
     const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);
