@@ -51,7 +51,7 @@ constexpr double TargetWindowShare = 0.1; // how far the window's build may stra
 constexpr double TargetGapMs = 100.0;
 
 // Every text the connections sent to their engines, in order.
-QStringList *g_sent = nullptr;
+QList<ado::LiteralText> *g_sent = nullptr;
 
 double seconds(qint64 nanoseconds)
 {
@@ -72,6 +72,11 @@ public:
     {
         record(text);
         return m_inner->execute(text);
+    }
+    ado::ExecResult executeLiteralText(const ado::LiteralText &statement) override
+    {
+        record(statement);
+        return m_inner->executeLiteralText(statement);
     }
     // Transactions are recorded as the T-SQL that asks for them, so the replay runs them too.
     void beginTransaction() override
@@ -104,10 +109,11 @@ public:
     void setProgressHandler(std::function<void()> handler) override { m_inner->setProgressHandler(std::move(handler)); }
 
 private:
-    static void record(const QString &text)
+    // Kept as given: a statement's whole text is written after the build, out of its time.
+    static void record(const ado::LiteralText &statement)
     {
         if (g_sent)
-            g_sent->append(text);
+            g_sent->append(statement);
     }
 
     std::unique_ptr<ado::Engine> m_inner;
@@ -155,7 +161,7 @@ private:
         const qint64 now = m_clock.nsecsElapsed();
         if (now - m_last > m_largestGap) {
             m_largestGap = now - m_last;
-            m_gapStatement = g_sent && !g_sent->isEmpty() ? g_sent->last().simplified().left(60) : QString();
+            m_gapStatement = g_sent && !g_sent->isEmpty() ? g_sent->last().text().simplified().left(60) : QString();
         }
         m_last = now;
     }
@@ -223,7 +229,8 @@ void buildThroughGenerator(const QString &folder, Figures &figures, QStringList 
 {
     qputenv("COMISIONES_DATOS", folder.toUtf8());
     openProgramConnection();
-    g_sent = &sent;
+    QList<ado::LiteralText> given;
+    g_sent = &given;
     TimedWindow window;
     gBaseDatos->gCnn.setProgressHandler([&window] { window.repintarDuranteSentencia(); });
     GeneradorComisiones generator(*gBaseDatos, window);
@@ -241,6 +248,9 @@ void buildThroughGenerator(const QString &folder, Figures &figures, QStringList 
     gBaseDatos->gCnn.setProgressHandler({});
     g_sent = nullptr;
     gBaseDatos.reset();
+    sent.reserve(given.size());
+    for (const ado::LiteralText &statement : std::as_const(given))
+        sent.append(statement.text());
     if (end != GeneradorComisiones::Fin::Cerrada)
         throw std::runtime_error("the settlement build did not reach its end");
     figures.gapMs = window.largestGapMs();

@@ -5,9 +5,11 @@
 #include "platform/outside/DialogoArchivo.h"
 #include "platform/outside/Utilidades.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Variant.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class PoliticaReconexion;
@@ -123,6 +125,9 @@ public:
     // nothing is shown. SentenciaSQL receives the rewritten text.
     void EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS = nullptr);
     void EjecutaConsultaSQL(const QString &SentenciaSQL, long RecordsAffected = 0, ado::Recordset *LRCS = nullptr);
+    // As EjecutaConsultaSQL, for a statement sent row after row with other values: given as its
+    // pieces and literals, the engine may recognise it without reading the whole text again.
+    void EjecutaConsultaSQL(const ado::LiteralText &Sentencia);
     // As EjecutaConsultaSQL, without reconnection, reading gBaseAuxiliar's errors.
     void EjecutaConsultaRSQL(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS = nullptr);
     void EjecutaConsultaRSQL(const QString &SentenciaSQL, long RecordsAffected = 0, ado::Recordset *LRCS = nullptr);
@@ -201,8 +206,15 @@ private:
     bool pasoDialogo();
     bool pasoArchivo();
     void ejecutarAccion(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS);
+    // EjecutaConsultaSQL's rules around its rewriting and running steps: a lost connection
+    // reconnects and runs the statement again, a truncated row is logged and excused.
+    void ejecutarConReconexion(const std::function<const QString &()> &sentencia, rt::Statement reescribir,
+                               rt::Statement ejecutar);
     void excusarAvisoTruncamiento(ado::Errors &errores, const QString &rutina, const QString &sentencia);
     void avisarTruncamiento(const QString &rutina, const ado::Error &error, const QString &sentencia);
 
     outside::Utilidades m_util;
+    // The pieces of the last statement given in pieces, and whether the rules leave them alone.
+    QStringList m_piezasRevisadas;
+    bool m_piezasFueraDeReglas = false;
 };

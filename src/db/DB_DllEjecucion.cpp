@@ -11,26 +11,53 @@
 #include "session/Sesion.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <array>
 
 namespace {
 
 using rt::CompareMode;
 
 // Whether `text` holds `word` (upper-case ASCII), letter case ignored, exactly as a
-// case-insensitive search finds it. It runs on every statement sent: apart from K and S (which
-// the Kelvin sign and the long s fold to as well), no character but an ASCII letter folds to an
-// ASCII letter, so the text is compared without folding each of its characters.
+// case-insensitive search finds it. It runs on every statement sent and on every literal of a
+// statement given in pieces: apart from K and S (which the Kelvin sign and the long s fold to as
+// well), no character but an ASCII letter folds to an ASCII letter, so the text is compared
+// without folding each of its characters; in a long text, a character the word does not hold
+// lets the search jump the word's length.
 bool holds(const QString &text, QLatin1String word)
 {
     if (word.contains(u'K') || word.contains(u'S'))
         return rt::InStr(text, QString(word), CompareMode::Text) > 0;
+    const qsizetype length = word.size();
+    if (length == 0)
+        return true;
     const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c; };
-    for (qsizetype start = 0; start + word.size() <= text.size(); ++start) {
-        qsizetype i = 0;
-        while (i < word.size() && upper(text.at(start + i).unicode()) == word.at(i).unicode())
-            ++i;
-        if (i == word.size())
+    const auto endsAt = [&](qsizetype last) {
+        for (qsizetype i = 0; i < length; ++i) {
+            if (upper(text.at(last - i).unicode()) != word.at(length - 1 - i).unicode())
+                return false;
+        }
+        return true;
+    };
+    constexpr qsizetype Short = 96; // below this, making the jumps costs more than they save
+    if (text.size() < Short) {
+        for (qsizetype last = length - 1; last < text.size(); ++last) {
+            if (endsAt(last))
+                return true;
+        }
+        return false;
+    }
+    // A shorter jump than the word allows only costs a comparison more: 255 serves longer words.
+    const auto jumpOf = [](qsizetype n) { return static_cast<unsigned char>(std::min<qsizetype>(n, 255)); };
+    std::array<unsigned char, 128> jump;
+    jump.fill(jumpOf(length));
+    for (qsizetype i = 0; i + 1 < length; ++i)
+        jump[static_cast<unsigned char>(word.at(i).toLatin1()) & 0x7F] = jumpOf(length - 1 - i);
+    for (qsizetype last = length - 1; last < text.size();) {
+        if (endsAt(last))
             return true;
+        const char16_t c = upper(text.at(last).unicode());
+        last += c < 128 ? jump[c] : length;
     }
     return false;
 }
@@ -56,6 +83,23 @@ QString reescribirAccion(const QString &sentencia, const DB_Dll &db)
         return db.SS_TSinonimos(sentencia);
     }
     return ConfidencialidadSQL::quitarPrefijoAdmin(sentencia);
+}
+
+// Whether the "@Admin_" and confidentiality rules leave these pieces of a statement as they
+// stand: they touch only texts that hold an at sign, or that create and drop objects. The
+// rules are about the names a statement uses: the literals given apart are values and stay as
+// they are.
+bool fueraDeLasReglas(const QStringList &piezas)
+{
+    bool crea = false;
+    bool borra = false;
+    for (const QString &pieza : piezas) {
+        if (pieza.contains(u'@'))
+            return false;
+        crea = crea || holds(pieza, QLatin1String("CREATE"));
+        borra = borra || holds(pieza, QLatin1String("DROP"));
+    }
+    return !(crea && borra);
 }
 
 } // namespace
@@ -150,13 +194,43 @@ void DB_Dll::excusarAvisoTruncamiento(ado::Errors &errores, const QString &rutin
 
 void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ado::Recordset *LRCS)
 {
+    ejecutarConReconexion([&]() -> const QString & { return SentenciaSQL; },
+                          [&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); },
+                          [&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); });
+}
+
+void DB_Dll::EjecutaConsultaSQL(const ado::LiteralText &Sentencia)
+{
+    // What the rules would rewrite, and the Oracle runner, take the whole text.
+    // The same pieces come row after row: they are looked at when they change.
+    if (Sentencia.pieces != m_piezasRevisadas) {
+        m_piezasRevisadas = Sentencia.pieces;
+        m_piezasFueraDeReglas = fueraDeLasReglas(Sentencia.pieces);
+    }
+    if (Sentencia.literals.isEmpty() || !m_piezasFueraDeReglas || esOracle()) {
+        EjecutaConsultaSQL(Sentencia.text());
+        return;
+    }
+    QString texto; // written only when a failure must name the statement
+    ejecutarConReconexion(
+        [&]() -> const QString & {
+            if (texto.isEmpty())
+                texto = Sentencia.text();
+            return texto;
+        },
+        [] {}, [&] { gCnn.Execute(Sentencia); });
+}
+
+void DB_Dll::ejecutarConReconexion(const std::function<const QString &()> &sentencia, rt::Statement reescribir,
+                                   rt::Statement ejecutar)
+{
     const QString rutina = QStringLiteral("EjecutaConsultaSQL");
     PoliticaReconexion politica(*this, 0, PoliticaReconexion::Modo::Insistente);
     const rt::StepRunner steps([&](const rt::RuntimeError &) -> int {
         // The main connection's list, whichever object runs the statement: that is where the
         // program's callers read the failure after the call.
         ado::Errors &errores = gBaseDatos->gCnn.Errors();
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, rt::err::NativeLostConnection)) {
+        if (!esTransaccion(sentencia()) && primerNativo(errores, rt::err::NativeLostConnection)) {
             const QList<ado::Error> perdida = errores.items();
             if (politica.recuperar())
                 return rt::AnswerRetry;
@@ -167,18 +241,20 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
                     errores.Append(error);
             }
         }
-        if (!esTransaccion(SentenciaSQL) && primerNativo(errores, rt::err::NativeTruncation)) {
-            avisarTruncamiento(rutina, errores(0), SentenciaSQL);
+        if (!esTransaccion(sentencia()) && primerNativo(errores, rt::err::NativeTruncation)) {
+            avisarTruncamiento(rutina, errores(0), sentencia());
             errores.Clear();
         }
         return 0;
     });
-    if (!steps.proceed([&] { SentenciaSQL = reescribirAccion(SentenciaSQL, *this); }))
+    if (!steps.proceed(reescribir))
         return;
-    if (!steps.proceed([&] { ejecutarAccion(SentenciaSQL, RecordsAffected, LRCS); }))
+    if (!steps.proceed(ejecutar))
         return;
     // The main connection's list, as in the handler above.
-    excusarAvisoTruncamiento(gBaseDatos->gCnn.Errors(), rutina, SentenciaSQL);
+    ado::Errors &errores = gBaseDatos->gCnn.Errors();
+    if (errores.Count() > 0)
+        excusarAvisoTruncamiento(errores, rutina, sentencia());
 }
 
 void DB_Dll::EjecutaConsultaSQL(const QString &SentenciaSQL, long RecordsAffected, ado::Recordset *LRCS)

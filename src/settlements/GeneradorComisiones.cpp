@@ -188,7 +188,7 @@ QString GeneradorComisiones::obtenerNroLiquidacion()
     return QString::number(static_cast<qint64>(mayor) + 1);
 }
 
-bool GeneradorComisiones::escribir(const QString &sentencia)
+bool GeneradorComisiones::escribir(const ado::LiteralText &sentencia)
 {
     if (!m_transaccion->standing())
         throw TransaccionPerdida{};
@@ -205,7 +205,7 @@ bool GeneradorComisiones::escribir(const QString &sentencia)
     return correcta;
 }
 
-GeneradorComisiones::Paso GeneradorComisiones::escribirOCerrar(const QString &sentencia)
+GeneradorComisiones::Paso GeneradorComisiones::escribirOCerrar(const ado::LiteralText &sentencia)
 {
     return escribir(sentencia) ? Paso::Seguir : Paso::Cerrar;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ado/LiteralText.h"
 #include "platform/ado/Transaction.h"
 #include "platform/runtime/StepRunner.h"
 
@@ -83,9 +84,9 @@ private:
     // Runs a write: true when the connection reports no error; otherwise shows the first
     // error's description and answers false. Sends nothing once the build's transaction no
     // longer stands (a lost connection): the build then ends at once.
-    bool escribir(const QString &sentencia);
+    bool escribir(const ado::LiteralText &sentencia);
     // As escribir, and a failure ends the build.
-    Paso escribirOCerrar(const QString &sentencia);
+    Paso escribirOCerrar(const ado::LiteralText &sentencia);
     // Opens a query after processing the pending events.
     void abrir(const QString &sentencia, ado::Recordset &rs);
     void mostrar(const QString &texto);

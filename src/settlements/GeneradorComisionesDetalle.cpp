@@ -107,7 +107,7 @@ GeneradorComisiones::Paso GeneradorComisiones::anularLineasRepetidas()
     ado::Recordset rs;
     abrir(SL::lineasRepetidas(m_numero), rs);
     return recorrer(rs, QStringLiteral("Actualizando Comisiones det 2 "), true, [&] {
-        QString sentencia;
+        ado::LiteralText sentencia;
         m_paso.step([&] {
             sentencia = SL::anularLineasRepetidas(
                 m_numero, texto(rs, QStringLiteral("tc")), texto(rs, QStringLiteral("idcomprobante")),
@@ -127,7 +127,7 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     ado::Recordset comprobantes;
     abrir(SL::comisionPorComprobante(m_numero), comprobantes);
     const Paso paso = recorrer(comprobantes, QStringLiteral("Actualizando Comisiones "), true, [&] {
-        QString sentencia;
+        ado::LiteralText sentencia;
         m_paso.step([&] {
             sentencia = SL::actualizarComisionComprobante(m_numero, comision(comprobantes),
                                                           texto(comprobantes, QStringLiteral("tc")),
@@ -141,7 +141,7 @@ GeneradorComisiones::Paso GeneradorComisiones::sumarComisiones()
     ado::Recordset cobranzas;
     abrir(SL::comisionPorCobranza(m_numero), cobranzas);
     return recorrer(cobranzas, QStringLiteral("Actualizando Comisiones "), true, [&] {
-        QString sentencia;
+        ado::LiteralText sentencia;
         m_paso.step([&] {
             sentencia =
                 SL::actualizarComisionCobranza(m_numero, comision(cobranzas), texto(cobranzas, QStringLiteral("cbtc")),

@@ -16,6 +16,12 @@ QString deLaLiquidacion(const QString &N)
     return QStringLiteral(" AND IDLIQUIDACION = ") % N;
 }
 
+// A text value as the statements quote it.
+QString entreComillas(const QString &valor)
+{
+    return QLatin1Char('\'') % DB_Dll::escaparComillas(valor) % QLatin1Char('\'');
+}
+
 } // namespace
 
 QStringList borrarLiquidacion(const QString &numeroSQL)
@@ -101,14 +107,24 @@ QString configuracionTablaIva()
     return QStringLiteral("SELECT TOP 1 CB_DESCUENTO FROM TA_CUENTASIVA with(nolock)");
 }
 
-QString actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza)
+ado::LiteralText actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza)
 {
-    return QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = ") % importes.value(0)
-           % QStringLiteral(", Efectivo = ") % importes.value(1) % QStringLiteral(",  Cheque = ") % importes.value(2)
-           % QStringLiteral(", Tarjeta = ") % importes.value(3) % QStringLiteral(", Banco = ") % importes.value(4)
-           % QStringLiteral(", Retenciones = ") % importes.value(5) % QStringLiteral(", Otros = ") % importes.value(6)
-           % QStringLiteral(" where cbtc = '") % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' and idcobranza = '")
-           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'");
+    static const QStringList piezas{QStringLiteral("UPDATE V_COMISIONES_VENDEDOR_COB SET Descuentos = "),
+                                    QStringLiteral(", Efectivo = "),
+                                    QStringLiteral(",  Cheque = "),
+                                    QStringLiteral(", Tarjeta = "),
+                                    QStringLiteral(", Banco = "),
+                                    QStringLiteral(", Retenciones = "),
+                                    QStringLiteral(", Otros = "),
+                                    QStringLiteral(" where cbtc = "),
+                                    QStringLiteral(" and idcobranza = "),
+                                    QString()};
+    QStringList literales;
+    literales.reserve(9);
+    for (int i = 0; i < 7; ++i)
+        literales.append(importes.value(i));
+    literales << entreComillas(cbtc) << entreComillas(idCobranza);
+    return {piezas, literales};
 }
 
 QString aplicaciones(const QString &N)
@@ -146,16 +162,17 @@ QString condicionAplicada(const QString &tc, const QString &idComprobante)
            % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("'");
 }
 
-QString insertarAplicacion(const QString &N, const QStringList &valores)
+ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores)
 {
-    QString texto =
+    static const QString cabecera =
         QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
         % QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
-        % QStringLiteral(" values ( ") % N % QLatin1Char(',');
-    for (const QString &valor : valores)
-        texto += QLatin1Char(' ') % valor % QLatin1Char(',');
-    texto += QStringLiteral(" '' ") % QStringLiteral(" )");
-    return texto;
+        % QStringLiteral(" values ( ");
+    QStringList piezas{cabecera};
+    for (qsizetype i = 0; i < valores.size(); ++i)
+        piezas.append(QStringLiteral(", "));
+    piezas.append(QStringLiteral(", ''  )"));
+    return {piezas, QStringList{N} + valores};
 }
 
 QString autoaplicarNotasDeCredito(const QString &N)
@@ -192,15 +209,21 @@ QString borrarDetalle(const QString &N)
     return QStringLiteral(" delete V_COMISIONES_VENDEDOR_DET where idliquidacion = ") + N;
 }
 
-QString insertarDetalle(const QString &N, const QStringList &valores)
+ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores)
 {
-    return QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
-           % QStringLiteral(
-               " ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
-               "PorcDescuentoCobranza,")
-           % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
-           % QStringLiteral(" values ( ") % N % QLatin1Char(',') % valores.join(QStringLiteral(", "))
-           % QStringLiteral(" )");
+    static const QString cabecera =
+        QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
+        % QStringLiteral(
+            " ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+            "PorcDescuentoCobranza,")
+        % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ") % QStringLiteral(" values ( ");
+    if (valores.isEmpty())
+        return {{cabecera, QStringLiteral(", )")}, {N}};
+    QStringList piezas{cabecera, QStringLiteral(",")};
+    for (qsizetype i = 1; i < valores.size(); ++i)
+        piezas.append(QStringLiteral(", "));
+    piezas.append(QStringLiteral(" )"));
+    return {piezas, QStringList{N} + valores};
 }
 
 QString notasDeCreditoTotales(const QString &N)
@@ -239,15 +262,19 @@ QString lineasRepetidas(const QString &N)
            + QStringLiteral(" ORDER BY MAX(ID)");
 }
 
-QString anularLineasRepetidas(const QString &N, const QString &tc, const QString &idComprobante,
-                              const QString &idArticulo, const QString &id, const QString &cantidad)
+ado::LiteralText anularLineasRepetidas(const QString &N, const QString &tc, const QString &idComprobante,
+                                       const QString &idArticulo, const QString &id, const QString &cantidad)
 {
     // Only lines of the group's own quantity are repeats of its last line.
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = '")
-           % DB_Dll::escaparComillas(tc) % QStringLiteral("' AND IDCOMPROBANTE = '")
-           % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("' and idarticulo = '")
-           % DB_Dll::escaparComillas(idArticulo) % QStringLiteral("' and id <> ") % id
-           % QStringLiteral(" and cantidad = ") % cantidad % deLaLiquidacion(N);
+    static const QStringList piezas{
+        QStringLiteral("update V_COMISIONES_VENDEDOR_DET SET COMISION = 0, IMPORTECOMISION = 0  WHERE TC = "),
+        QStringLiteral(" AND IDCOMPROBANTE = "),
+        QStringLiteral(" and idarticulo = "),
+        QStringLiteral(" and id <> "),
+        QStringLiteral(" and cantidad = "),
+        QStringLiteral(" AND IDLIQUIDACION = "),
+        QString()};
+    return {piezas, {entreComillas(tc), entreComillas(idComprobante), entreComillas(idArticulo), id, cantidad, N}};
 }
 
 QString comisionPorComprobante(const QString &N)
@@ -258,12 +285,13 @@ QString comisionPorComprobante(const QString &N)
            + N + QStringLiteral(" group by tc,IDComprobante ");
 }
 
-QString actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
-                                      const QString &idComprobante)
+ado::LiteralText actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
+                                               const QString &idComprobante)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = ") % comision
-           % QStringLiteral(" WHERE TC = '") % DB_Dll::escaparComillas(tc) % QStringLiteral("' AND IDCOMPROBANTE = '")
-           % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("'") % deLaLiquidacion(N);
+    static const QStringList piezas{QStringLiteral("update V_COMISIONES_VENDEDOR_APL SET COMISION = "),
+                                    QStringLiteral(" WHERE TC = "), QStringLiteral(" AND IDCOMPROBANTE = "),
+                                    QStringLiteral(" AND IDLIQUIDACION = "), QString()};
+    return {piezas, {comision, entreComillas(tc), entreComillas(idComprobante), N}};
 }
 
 QString comisionPorCobranza(const QString &N)
@@ -274,12 +302,13 @@ QString comisionPorCobranza(const QString &N)
            + N + QStringLiteral(" GROUP BY CbTc,IdCobranza");
 }
 
-QString actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
-                                   const QString &idCobranza)
+ado::LiteralText actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
+                                            const QString &idCobranza)
 {
-    return QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = ") % comision
-           % QStringLiteral(" WHERE CBTC = '") % DB_Dll::escaparComillas(cbtc) % QStringLiteral("' AND IDCOBRANZA = '")
-           % DB_Dll::escaparComillas(idCobranza) % QStringLiteral("'") % deLaLiquidacion(N);
+    static const QStringList piezas{QStringLiteral("update V_COMISIONES_VENDEDOR_COB SET COMISION = "),
+                                    QStringLiteral(" WHERE CBTC = "), QStringLiteral(" AND IDCOBRANZA = "),
+                                    QStringLiteral(" AND IDLIQUIDACION = "), QString()};
+    return {piezas, {comision, entreComillas(cbtc), entreComillas(idCobranza), N}};
 }
 
 } // namespace SentenciasLiquidacion

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/ado/LiteralText.h"
+
 #include <QString>
 #include <QStringList>
 
 // The SQL texts of the settlement build, piece by piece as the generator writes them. `N` is
 // the settlement number as plain digits; numbers come as SQL literals; text values come as
-// they read and are escaped (DB_Dll::escaparComillas) where the statement quotes them.
+// they read and are escaped (DB_Dll::escaparComillas) where the statement quotes them. The
+// statements sent once per row come as their pieces and literals.
 namespace SentenciasLiquidacion {
 
 // The four statements that delete a settlement, header last, each followed by the number.
@@ -28,14 +31,14 @@ QString insertarCobranzas(const QString &N, const QString &filtro, bool notasDeC
 QString cobranzasLiquidacion(const QString &N);
 QString lineasCobranza(const QString &tc, const QString &suc, const QString &nro, const QString &letra);
 QString configuracionTablaIva();
-QString actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza);
+ado::LiteralText actualizarImputacion(const QStringList &importes, const QString &cbtc, const QString &idCobranza);
 
 // Applications of the settlement's collections to vouchers paid in full, the first
 // collection by date first.
 QString aplicaciones(const QString &N);
 QString borrarAplicaciones(const QString &N);
 QString condicionAplicada(const QString &tc, const QString &idComprobante);
-QString insertarAplicacion(const QString &N, const QStringList &valores);
+ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores);
 
 QString autoaplicarNotasDeCredito(const QString &N);
 
@@ -43,7 +46,7 @@ QString autoaplicarNotasDeCredito(const QString &N);
 // recorded with it last.
 QString detalleArticulos(const QString &N);
 QString borrarDetalle(const QString &N);
-QString insertarDetalle(const QString &N, const QStringList &valores);
+ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores);
 
 QString notasDeCreditoTotales(const QString &N);
 QString anularDetalleNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza);
@@ -52,14 +55,14 @@ QString anularCobranzaNotaCredito(const QString &N, const QString &cbtc, const Q
 // Groups of equal lines (voucher, article and quantity) with their last line, in the order of
 // that line.
 QString lineasRepetidas(const QString &N);
-QString anularLineasRepetidas(const QString &N, const QString &tc, const QString &idComprobante,
-                              const QString &idArticulo, const QString &id, const QString &cantidad);
+ado::LiteralText anularLineasRepetidas(const QString &N, const QString &tc, const QString &idComprobante,
+                                       const QString &idArticulo, const QString &id, const QString &cantidad);
 
 QString comisionPorComprobante(const QString &N);
-QString actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
+ado::LiteralText actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
                                       const QString &idComprobante);
 QString comisionPorCobranza(const QString &N);
-QString actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
+ado::LiteralText actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
                                    const QString &idCobranza);
 
 } // namespace SentenciasLiquidacion

@@ -75,7 +75,17 @@ void Connection::Close()
 
 Recordset Connection::Execute(const QString &text, long *recordsAffected, long)
 {
-    ExecResult result = run(text);
+    return recordsetOf(run(text), recordsAffected);
+}
+
+Recordset Connection::Execute(const LiteralText &statement, long *recordsAffected, long)
+{
+    return recordsetOf(runOnEngine([&](Engine &engine) { return engine.executeLiteralText(statement); }),
+                       recordsAffected);
+}
+
+Recordset Connection::recordsetOf(ExecResult result, long *recordsAffected)
+{
     if (recordsAffected)
         *recordsAffected = result.recordsAffected;
     if (!result.hasResultSet)
@@ -172,10 +182,15 @@ void Connection::setLockWaitHandler(std::function<void()> handler)
 
 ExecResult Connection::run(const QString &text)
 {
+    return runOnEngine([&](Engine &engine) { return engine.execute(text); });
+}
+
+ExecResult Connection::runOnEngine(const std::function<ExecResult(Engine &)> &execute)
+{
     Engine &engine = openEngine();
     m_errors.Clear();
     try {
-        ExecResult result = engine.execute(text);
+        ExecResult result = execute(engine);
         for (const Error &warning : result.warnings)
             m_errors.Append(warning);
         return result;

@@ -38,6 +38,8 @@ public:
     // Throws RuntimeError 3709 when closed, or the provider's error. The recordset is closed
     // when the text gives no rows.
     Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = adCmdUnspecified);
+    // As Execute, for a text given as its pieces and literals (see LiteralText).
+    Recordset Execute(const LiteralText &statement, long *recordsAffected = nullptr, long options = adCmdUnspecified);
     // Transactions nest: only the outermost commit writes; a rollback undoes them all and
     // leaves none open, even when the engine fails to roll back (a lost connection takes its
     // transaction with it).
@@ -81,6 +83,9 @@ public:
 private:
     Engine &openEngine(); // throws 3709 when closed
     [[noreturn]] void fail(const EngineError &error);
+    // Runs a statement through the engine with the Errors rules.
+    ExecResult runOnEngine(const std::function<ExecResult(Engine &)> &execute);
+    Recordset recordsetOf(ExecResult result, long *recordsAffected);
 
     std::unique_ptr<Engine> m_engine;
     ado::Errors m_errors;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Error.h"
+#include "platform/ado/LiteralText.h"
 #include "platform/ado/RowStore.h"
 #include "platform/runtime/Variant.h"
 
@@ -91,6 +92,9 @@ public:
     virtual void close() = 0;
     // Runs one text, which may hold a batch of statements.
     virtual ExecResult execute(const QString &text) = 0;
+    // Runs a text given as its pieces and literals. An engine that does not read them apart
+    // runs the whole text.
+    virtual ExecResult executeLiteralText(const LiteralText &statement) { return execute(statement.text()); }
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;

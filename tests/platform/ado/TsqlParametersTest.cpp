@@ -5,6 +5,7 @@
 #include "platform/ado/sqlite/SqliteHandle.h"
 #include "platform/ado/sqlite/SqliteSchema.h"
 #include "platform/ado/sqlite/TsqlParameters.h"
+#include "platform/ado/sqlite/TsqlPieceCache.h"
 #include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 #include "platform/runtime/Conversions.h"
@@ -146,6 +147,64 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
         QList<TsqlToken> next = tokenizeTsql(QString::fromUtf8(c.next));
         const QList<rt::Variant> read = markParameters(next, partialIndexColumns);
         EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(next), read));
+    }
+}
+
+// A statement written "piece |literal| piece ...": the pieces and the literals apart.
+ado::LiteralText inPieces(const char *written)
+{
+    const QStringList parts = QString::fromUtf8(written).split(u'|');
+    ado::LiteralText statement;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        (i % 2 == 0 ? statement.pieces : statement.literals).append(parts.at(i));
+    return statement;
+}
+
+// A statement given in pieces whose pieces were seen is recognised by them, and what it gives is
+// exactly what reading its whole text gives; one the full reading would translate otherwise, or
+// whose literals are not each one token, is not.
+TEST(TsqlPieceCache, RecognisesAStatementOnlyAsReadingItsTextWould)
+{
+    struct Case {
+        const char *seen;
+        const char *next;
+        bool recognised;
+    };
+    const Case cases[] = {
+        {"UPDATE t SET a = |1.5| WHERE b = |'x'| AND c = 2", "UPDATE t SET a = |22| WHERE b = |'yy'| AND c = 2", true},
+        {"UPDATE t SET a = |1.5| WHERE b = |'x'|", "UPDATE t SET a = |7.| WHERE b = |'O''Neil'|", true},
+        {"UPDATE t SET a = |1.5| WHERE b = |'x'|", "UPDATE t SET a = |-1.5| WHERE b = |'x'|", false},
+        {"UPDATE t SET a = |1.5| WHERE b = |'x'|", "UPDATE t SET a = |1.5| WHERE b =| 'x'|", false},
+        {"INSERT INTO t (a, b, c) VALUES (|'x'|, |1|, 4)", "INSERT INTO t (a, b, c) VALUES (|N'y'|, |1.25e3|, 4)",
+         true},
+        {"INSERT INTO t (a, b) VALUES (|'x'|, |1|)", "INSERT INTO t (a, b) VALUES (|'01/03/2024'|, |1|)", false},
+        {"INSERT INTO t (a, b) VALUES (|'x'|, |1|)", "INSERT INTO t (a, b) VALUES (|'x'|, |3000000000|)", false},
+        {"INSERT INTO t (a, b) VALUES (|'x'|, |1|)", "INSERT INTO t (a, b) VALUES (|'x'|, |'1'|)", false},
+        {"INSERT INTO t (a, b) VALUES (|'x'|, |1|)", "INSERT INTO t (a, b) VALUES (|'x'|, |.|)", false},
+        {"INSERT INTO t (a, b) VALUES (|'x'|, |1|)", "INSERT INTO t (a, b) VALUES (|'x'|, |'y|)", false},
+        {"SELECT * FROM t WHERE a = |'x'| AND SECUENCIA = |5|", "SELECT * FROM t WHERE a = |'y'| AND SECUENCIA = |5|",
+         true},
+        {"SELECT * FROM t WHERE a = |'x'| AND SECUENCIA = |5|", "SELECT * FROM t WHERE a = |'x'| AND SECUENCIA = |6|",
+         false},
+        {"INSERT INTO t (a) VALUES (|1 + 2|)", "INSERT INTO t (a) VALUES (|1 + 2|)", false},
+        {"INSERT INTO t (a) VALUES (N|'x'|)", "INSERT INTO t (a) VALUES (N|'x'|)", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.next);
+        TsqlPieceCache pieces;
+        const ado::LiteralText seen = inPieces(c.seen);
+        QList<TsqlToken> seenTokens = tokenizeTsql(seen.text());
+        markParameters(seenTokens, partialIndexColumns);
+        pieces.remember(seen, seenTokens, TsqlTranslator().translate(seenTokens));
+        const ado::LiteralText next = inPieces(c.next);
+        QList<rt::Variant> values;
+        const QList<TranslatedStatement> *known = pieces.find(next, values);
+        ASSERT_EQ(known != nullptr, c.recognised);
+        if (!known)
+            continue;
+        QList<TsqlToken> tokens = tokenizeTsql(next.text());
+        const QList<rt::Variant> read = markParameters(tokens, partialIndexColumns);
+        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(tokens), read));
     }
 }
 

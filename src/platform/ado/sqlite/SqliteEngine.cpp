@@ -98,6 +98,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
     m_translations.clear();
     m_shapes.clear();
+    m_pieces.clear();
     sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
     installProgressHandler();
     m_transactionDepth = 0;
@@ -114,8 +115,26 @@ void SqliteEngine::close()
 ExecResult SqliteEngine::execute(const QString &text)
 {
     refuseInUndoneTransaction();
+    return run(translated(text, m_parameters));
+}
+
+ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
+{
+    refuseInUndoneTransaction();
+    if (const QList<TranslatedStatement> *known = m_pieces.find(statement, m_parameters)) {
+        const QList<TranslatedStatement> statements = *known;
+        return run(statements);
+    }
+    const QString text = statement.text();
+    QList<TsqlToken> tokens = tokenizeTsql(text);
+    const QList<TranslatedStatement> statements = translatedTokens(text, tokens, m_parameters);
+    m_pieces.remember(statement, tokens, statements);
+    return run(statements);
+}
+
+ExecResult SqliteEngine::run(const QList<TranslatedStatement> &statements)
+{
     ExecResult result;
-    const QList<TranslatedStatement> statements = translated(text, m_parameters);
     const auto forget = qScopeGuard([this] { m_parameters.clear(); });
     for (const TranslatedStatement &statement : statements)
         runStatement(statement, result);
@@ -277,6 +296,12 @@ QList<TranslatedStatement> SqliteEngine::translated(const QString &text, QList<r
     if (const QList<TranslatedStatement> *known = m_shapes.find(text, parameters))
         return *known;
     QList<TsqlToken> tokens = tokenizeTsql(text);
+    return translatedTokens(text, tokens, parameters);
+}
+
+QList<TranslatedStatement> SqliteEngine::translatedTokens(const QString &text, QList<TsqlToken> &tokens,
+                                                          QList<rt::Variant> &parameters)
+{
     parameters = markParameters(tokens, m_partialIndexColumns);
     const QString key = shapeKey(tokens);
     const auto found = m_translations.constFind(key);

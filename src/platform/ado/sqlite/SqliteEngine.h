@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlPieceCache.h"
 #include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
@@ -41,6 +42,9 @@ public:
     // read token by token again, TsqlShapeCache), then runs its statements in order; keeps the last result set
     // and adds up the rows touched by INSERT, UPDATE and DELETE.
     ExecResult execute(const QString &text) override;
+    // As execute; a statement whose pieces were given lately is recognised by them, its literals
+    // read alone (TsqlPieceCache).
+    ExecResult executeLiteralText(const LiteralText &statement) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
     // The outermost one takes the database's write lock when it begins. A transaction SQLite
     // undid by itself after a failure refuses every statement (native 3930) until rolled back.
@@ -71,6 +75,11 @@ private:
     Session &session();
     // The text's statements, with the values of their parameters in `parameters`.
     QList<TranslatedStatement> translated(const QString &text, QList<rt::Variant> &parameters);
+    // As translated, from the text's tokens, which get their parameters marked.
+    QList<TranslatedStatement> translatedTokens(const QString &text, QList<TsqlToken> &tokens,
+                                                QList<rt::Variant> &parameters);
+    // Runs the translated statements of one text with the parameters in m_parameters.
+    ExecResult run(const QList<TranslatedStatement> &statements);
     // Binds the parameters of the text being run to a statement of it.
     void bindParameters(sqlite3_stmt *statement, const QString &sql);
     void runStatement(const TranslatedStatement &statement, ExecResult &result);
@@ -91,6 +100,7 @@ private:
     QSet<QString> m_partialIndexColumns; // numbers compared with them stay written out
     QHash<QString, QList<TranslatedStatement>> m_translations; // by TsqlParameters' shape key
     TsqlShapeCache m_shapes; // the shapes sent lately, by their text
+    TsqlPieceCache m_pieces; // the statements given lately as pieces and literals
     QList<rt::Variant> m_parameters; // of the text being run
     int m_transactionDepth = 0;
     int m_busyTimeoutMs = 30000;
