@@ -2,11 +2,19 @@
 #include "AdoFixture.h"
 #include "TsqlFixture.h"
 
+#include "platform/ado/sqlite/SqliteHandle.h"
 #include "platform/ado/sqlite/TsqlCollation.h"
+#include "platform/ado/sqlite/TsqlFunctionSupport.h"
 
 #include <QRegularExpression>
+#include <bit>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <iomanip>
+#include <limits>
+#include <random>
+#include <sqlite3.h>
 
 namespace {
 
@@ -107,6 +115,11 @@ const FunctionCase texts[] = {
     {"ISNUMERIC('abc') + ISNUMERIC('') + ISNUMERIC(NULL) + ISNUMERIC('1.2.3')", "0"},
     {"CHARINDEX('ñ', 'PIÑA')", "3"},
     {"CHARINDEX('', 'abc') + CHARINDEX('c', 'abc', 0)", "3"},
+    {"CHARINDEX('bC', 'ABCabc', 3)", "5"},
+    {"CHARINDEX('a', 'ñandú')", "2"},
+    {"CHARINDEX('ú', 'ñandú', 5)", "5"},
+    {"CHARINDEX('42', 14242) + CHARINDEX('-4', -42)", "3"},
+    {"CHARINDEX('abc', 'ab')", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Texts, TsqlFunction, ::testing::ValuesIn(texts));
 
@@ -167,6 +180,82 @@ TEST(TsqlFunctionDates, GetDateGivesTheStoredForm)
               "1");
 }
 
+// The numbers CONVERT writes as text: amounts of up to four places in their range and beyond,
+// around the limits of plain notation, and doubles of every kind.
+std::vector<double> numbersToWrite()
+{
+    const double max = std::numeric_limits<double>::max();
+    const double infinity = std::numeric_limits<double>::infinity();
+    std::vector<double> written{0.0, -0.0, 0.0001, -0.0001, 0.00005, 1e-5, 2.675, 0.1 + 0.2, 1.0 / 3};
+    written.insert(written.end(), {99999999999.9999, -99999999999.9999, 99999999999.99995, 100000000000.0001});
+    written.insert(written.end(), {1e11, 1e11 - 0.0001, 123456789012.5, 1e14, 1e15, 1e16, 9007199254740993.0});
+    written.insert(written.end(), {1e21, 1e300, -1.5e-300, 5e-324, max, infinity, -infinity});
+    for (int cents = -20000; cents <= 20000; ++cents)
+        written.push_back(cents / 100.0);
+    for (int units = -20000; units <= 20000; units += 7)
+        written.push_back(units / 10000.0);
+    for (const double mantissa : {1.0, 5.0, 9.9999, 1.00005, 0.99995, 12345.6789, 123456789012345.0, 999999999999999.0})
+        for (int exponent = -12; exponent <= 12; ++exponent)
+            written.push_back(mantissa * std::pow(10.0, exponent));
+    std::mt19937_64 random(4242);
+    for (int i = 0; i < 20000; ++i) {
+        const auto digits = static_cast<long long>(random() % 2000000000000000) - 1000000000000000;
+        written.push_back(static_cast<double>(digits) / std::pow(10.0, static_cast<double>(random() % 8)));
+        const auto bits = std::bit_cast<double>(random());
+        if (!std::isnan(bits))
+            written.push_back(bits);
+    }
+    return written;
+}
+
+// The numbers as rows of NUMEROS (N, V), N their place in the list.
+void storeNumbers(ado::sqlite::SqliteHandle &handle, const std::vector<double> &written)
+{
+    handle.exec(QStringLiteral("CREATE TABLE NUMEROS (N INTEGER PRIMARY KEY, V FLOAT); BEGIN"));
+    sqlite3_stmt *insert = nullptr;
+    sqlite3_prepare_v2(handle.get(), "INSERT INTO NUMEROS VALUES (?, ?)", -1, &insert, nullptr);
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        sqlite3_bind_int64(insert, 1, static_cast<sqlite3_int64>(i));
+        sqlite3_bind_double(insert, 2, written.at(i));
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    handle.exec(QStringLiteral("COMMIT"));
+}
+
+// A search converts the number of every row it reads with the quick writing of a number's text;
+// the text must be the one the general conversion writes, cut or filled to the type's length.
+TEST(TsqlNumberTexts, ConvertWritesEveryNumberAsTheGeneralConversion)
+{
+    TsqlTestDatabase db;
+    ado::sqlite::SqliteHandle handle(db.path(), ado::sqlite::SqliteHandle::Mode::OpenExisting);
+    const std::vector<double> written = numbersToWrite();
+    storeNumbers(handle, written);
+    const char *select = "SELECT tsql_convert('NVARCHAR', V), tsql_convert('VARCHAR(6)', V), tsql_convert('CHAR(24)', "
+                         "V), tsql_convert('NVARCHAR', N - 5000) FROM NUMEROS ORDER BY N";
+    sqlite3_stmt *rowTexts = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(handle.get(), select, -1, &rowTexts, nullptr), SQLITE_OK);
+    const auto column = [&](int i) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(rowTexts, i)));
+    };
+    std::size_t rows = 0;
+    int mismatches = 0;
+    for (; rows < written.size() && sqlite3_step(rowTexts) == SQLITE_ROW; ++rows) {
+        const QString general = ado::sqlite::numberText(written.at(rows));
+        const QStringList expected{general, general.left(6), general.leftJustified(24, u' ', true),
+                                   QString::number(static_cast<long long>(rows) - 5000)};
+        for (int c = 0; c < expected.size(); ++c) {
+            if (column(c) != expected.at(c) && ++mismatches <= 10)
+                ADD_FAILURE() << std::setprecision(17) << written.at(rows) << " column " << c << ": "
+                              << column(c).toStdString() << " instead of " << expected.at(c).toStdString();
+        }
+    }
+    sqlite3_finalize(rowTexts);
+    EXPECT_EQ(rows, written.size());
+    EXPECT_EQ(mismatches, 0);
+}
+
 struct Ordering {
     const char *left;
     const char *right;
@@ -177,12 +266,23 @@ struct Ordering {
 TEST(TsqlCollation, OrdersAsSqlServer)
 {
     const Ordering cases[] = {
-        {"abc", "ABC", 0},       {"abc", "abc   ", 0},      {"", "   ", 0},     {"abc", "abd", -1},
-        {"ab", "abc", -1},       {"ñu", "nz", 1},           {"ña", "o", -1},    {"Ñandú", "ñANDÚ", 0},
-        {"camión", "CAMION", 1}, {"camión", "camiona", -1}, {"ábaco", "b", -1}, {"Zeta", "ábaco", 1},
+        {"abc", "ABC", 0},
+        {"abc", "abc   ", 0},
+        {"", "   ", 0},
+        {"abc", "abd", -1},
+        {"ab", "abc", -1},
+        {"ñu", "nz", 1},
+        {"ña", "o", -1},
+        {"Ñandú", "ñANDÚ", 0},
+        {"camión", "CAMION", 1},
+        {"camión", "camiona", -1},
+        {"ábaco", "b", -1},
+        {"Zeta", "ábaco", 1},
         {" a", "a", -1},
         // Letters whose bytes differ only after the first, after an equal prefix: compared whole.
-        {"0001é", "0001è", 1},   {"0001éa", "0001èb", -1},  {"ÁRBOL", "árbol", 0},
+        {"0001é", "0001è", 1},
+        {"0001éa", "0001èb", -1},
+        {"ÁRBOL", "árbol", 0},
     };
     for (const Ordering &c : cases) {
         const int result = ado::sqlite::compareTsqlText(static_cast<int>(std::strlen(c.left)), c.left,

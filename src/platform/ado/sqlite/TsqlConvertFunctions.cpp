@@ -2,9 +2,13 @@
 
 #include "platform/ado/sqlite/TsqlDateStyles.h"
 #include "platform/ado/sqlite/TsqlFunctionSupport.h"
+#include "platform/ado/sqlite/TsqlNumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <string_view>
 
 namespace ado::sqlite {
 
@@ -113,15 +117,46 @@ bool isOneOf(const QString &name, std::initializer_list<const char *> names)
     return false;
 }
 
+// Whether CONVERT fills the text with blanks up to its length (CHAR(n), NCHAR(n)).
+bool isPadded(const TargetType &type)
+{
+    return !type.unlimited && isOneOf(type.name, {"CHAR", "NCHAR"});
+}
+
+int lengthOf(const TargetType &type)
+{
+    return type.sizes.isEmpty() ? DefaultTextLength : type.sizes.first();
+}
+
+NumberText numberTextOf(sqlite3_value *value)
+{
+    return sqlite3_value_type(value) == SQLITE_INTEGER ? NumberText::whole(sqlite3_value_int64(value))
+                                                       : NumberText::real(sqlite3_value_double(value));
+}
+
+// A number's text is ASCII: cut to the length in bytes, it goes out without passing through a
+// QString (a search converts a number on every row). It goes with its terminating zero, which
+// SQLite would otherwise add in a second copy when CHARINDEX reads it.
+void resultNumberText(sqlite3_context *context, const TargetType &type, const NumberText &number)
+{
+    const std::string_view text = number.view();
+    const std::size_t length =
+        type.unlimited ? text.size() : std::min<std::size_t>(text.size(), std::max(lengthOf(type), 0));
+    std::array<char, NumberText::Capacity + 1> terminated{};
+    text.copy(terminated.data(), length);
+    sqlite3_result_text(context, terminated.data(), -1, SQLITE_TRANSIENT);
+}
+
 void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_value *value,
                    const std::optional<int> &style)
 {
     QString text;
     const int kind = sqlite3_value_type(value);
-    if (kind == SQLITE_INTEGER) {
-        text = QString::number(sqlite3_value_int64(value));
-    } else if (kind == SQLITE_FLOAT) {
-        text = numberText(sqlite3_value_double(value));
+    if (kind == SQLITE_INTEGER || kind == SQLITE_FLOAT) {
+        const NumberText number = numberTextOf(value);
+        if (!isPadded(type))
+            return resultNumberText(context, type, number);
+        text = QString::fromLatin1(number.view());
     } else {
         text = textOf(value);
         const int styleNumber = style.value_or(0);
@@ -137,9 +172,9 @@ void convertToText(sqlite3_context *context, const TargetType &type, sqlite3_val
         }
     }
     if (!type.unlimited) {
-        const int length = type.sizes.isEmpty() ? DefaultTextLength : type.sizes.first();
+        const int length = lengthOf(type);
         text.truncate(length);
-        if (isOneOf(type.name, {"CHAR", "NCHAR"}))
+        if (isPadded(type))
             text = text.leftJustified(length, u' ');
     }
     resultText(context, text);
@@ -219,12 +254,8 @@ void convertToBit(sqlite3_context *context, sqlite3_value *value)
     sqlite3_result_int(context, *number != 0 ? 1 : 0);
 }
 
-// tsql_convert(type, value[, style]): CONVERT and CAST.
-void tsqlConvert(sqlite3_context *context, int argc, sqlite3_value **argv)
+void convertTo(sqlite3_context *context, const TargetType &type, int argc, sqlite3_value **argv)
 {
-    if (sqlite3_value_type(argv[1]) == SQLITE_NULL)
-        return sqlite3_result_null(context);
-    const TargetType type = targetOf(textOf(argv[0]));
     std::optional<int> style;
     if (argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL)
         style = sqlite3_value_int(argv[2]);
@@ -239,6 +270,25 @@ void tsqlConvert(sqlite3_context *context, int argc, sqlite3_value **argv)
     if (type.name == QLatin1String("BIT"))
         return convertToBit(context, argv[1]);
     sqlite3_result_value(context, argv[1]);
+}
+
+void deleteTarget(void *type)
+{
+    delete static_cast<TargetType *>(type);
+}
+
+// tsql_convert(type, value[, style]): CONVERT and CAST. The type is read once per statement run
+// and kept as SQLite's data of that argument (SQLite keeps it while the argument is constant).
+void tsqlConvert(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    if (const auto *kept = static_cast<const TargetType *>(sqlite3_get_auxdata(context, 0)))
+        return convertTo(context, *kept, argc, argv);
+    auto type = std::make_unique<TargetType>(targetOf(textOf(argv[0])));
+    convertTo(context, *type, argc, argv);
+    // SQLite may drop the data at once: the type is not used after this.
+    sqlite3_set_auxdata(context, 0, type.release(), deleteTarget);
 }
 
 // ROUND(number, places[, truncate]): whole numbers stay whole.

@@ -1,9 +1,12 @@
 #include "platform/ado/sqlite/TsqlTextFunctions.h"
 
 #include "platform/ado/sqlite/TsqlFunctionSupport.h"
+#include "platform/ado/sqlite/TsqlNumberText.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace ado::sqlite {
 
@@ -27,15 +30,62 @@ void len(sqlite3_context *context, int argc, sqlite3_value **argv)
     sqlite3_result_int64(context, withoutTrailingBlanks(textOf(argv[0])).size());
 }
 
+// A value's text as CHARINDEX reads it: a whole number is written into `digits` (as SQLite
+// writes it) instead of being converted in the row's own value.
+std::string_view bytesOf(sqlite3_value *value, NumberText &digits)
+{
+    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+        digits = NumberText::whole(sqlite3_value_int64(value));
+        return digits.view();
+    }
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(value))) : std::string_view();
+}
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+// CHARINDEX on two ASCII texts, byte by byte: there a character is a byte and letter case folds
+// within ASCII. Other texts may hold a letter that folds into ASCII (the Kelvin sign into k).
+std::optional<qint64> asciiCharindex(std::string_view find, std::string_view text, qint64 start)
+{
+    if (!isAscii(find) || !isAscii(text))
+        return std::nullopt;
+    if (find.empty() || start > static_cast<qint64>(text.size()))
+        return 0;
+    for (auto at = static_cast<std::size_t>(start - 1); at + find.size() <= text.size(); ++at) {
+        if (sameIgnoringCase(text.substr(at, find.size()), find))
+            return static_cast<qint64>(at) + 1;
+    }
+    return 0;
+}
+
 // CHARINDEX(find, text[, start]): 1-based, 0 when absent; letter case ignored as the
 // database's collation does.
 void charindex(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
     if (anyNull(argc, argv))
         return sqlite3_result_null(context);
+    const qint64 start = argc > 2 ? std::max<qint64>(sqlite3_value_int64(argv[2]), 1) : 1;
+    NumberText findDigits;
+    NumberText textDigits;
+    if (const auto found = asciiCharindex(bytesOf(argv[0], findDigits), bytesOf(argv[1], textDigits), start))
+        return sqlite3_result_int64(context, *found);
     const QString find = textOf(argv[0]);
     const QString text = textOf(argv[1]);
-    const qint64 start = argc > 2 ? std::max<qint64>(sqlite3_value_int64(argv[2]), 1) : 1;
     if (find.isEmpty() || start > text.size())
         return sqlite3_result_int64(context, 0);
     sqlite3_result_int64(context, text.indexOf(find, start - 1, Qt::CaseInsensitive) + 1);
