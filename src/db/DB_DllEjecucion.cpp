@@ -19,11 +19,10 @@ namespace {
 using rt::CompareMode;
 
 // Whether `text` holds `word` (upper-case ASCII), letter case ignored, exactly as a
-// case-insensitive search finds it. It runs on every statement sent and on every literal of a
-// statement given in pieces: apart from K and S (which the Kelvin sign and the long s fold to as
-// well), no character but an ASCII letter folds to an ASCII letter, so the text is compared
-// without folding each of its characters; in a long text, a character the word does not hold
-// lets the search jump the word's length.
+// case-insensitive search finds it. It runs on every statement sent: apart from K and S (which
+// the Kelvin sign and the long s fold to as well), no character but an ASCII letter folds to an
+// ASCII letter, so the text is compared without folding each of its characters; in a long text,
+// a character the word does not hold lets the search jump the word's length.
 bool holds(const QString &text, QLatin1String word)
 {
     if (word.contains(u'K') || word.contains(u'S'))
@@ -201,12 +200,12 @@ void DB_Dll::EjecutaConsultaSQL(QString &SentenciaSQL, long &RecordsAffected, ad
 
 void DB_Dll::EjecutaConsultaSQL(const ado::LiteralText &Sentencia)
 {
-    // What the rules would rewrite, and the Oracle runner, take the whole text.
     // The same pieces come row after row: they are looked at when they change.
     if (Sentencia.pieces != m_piezasRevisadas) {
         m_piezasRevisadas = Sentencia.pieces;
         m_piezasFueraDeReglas = fueraDeLasReglas(Sentencia.pieces);
     }
+    // What the rules would rewrite, and the Oracle runner, take the whole text.
     if (Sentencia.literals.isEmpty() || !m_piezasFueraDeReglas || esOracle()) {
         EjecutaConsultaSQL(Sentencia.text());
         return;
