@@ -20,10 +20,10 @@
 #include "platform/ado/EngineFactory.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/EventBeat.h"
 #include "session/Sesion.h"
 #include "settlements/FrmComisionesVendedor.h"
 #include "settlements/GeneradorComisiones.h"
-#include "settlements/PulsoEventos.h"
 #include "settlements/VentanaGeneracion.h"
 
 #include <QAccessible>
@@ -138,7 +138,7 @@ public:
     void mostrarEstado(const QString &) override { }
     void procesarEventos() override
     {
-        if (m_events.procesar())
+        if (m_events.process())
             tick();
     }
     void Detalleon(bool) override { }
@@ -176,7 +176,7 @@ private:
     qint64 m_largestGap = 0;
     QString m_gapStatement;
     long m_statementRepaints = 0;
-    PulsoEventos m_events;
+    ui::EventBeat m_events;
 };
 
 struct Figures {

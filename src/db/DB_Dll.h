@@ -7,6 +7,7 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Variant.h"
+#include "platform/ui/EventBeat.h"
 
 #include <QString>
 #include <functional>
@@ -134,7 +135,8 @@ public:
 
     // Closes LRCS and opens it on the confidentiality-rewritten query (Oracle dialect when
     // ConvOracle and the connection is Oracle), on Conexionactiva or gCnn. SentenciaSQL
-    // receives the rewritten text. Failures go to TratamientoErrores ("AbrirRecordset").
+    // receives the rewritten text. Failures go to TratamientoErrores ("AbrirRecordset"). Then
+    // processes the window's pending events, at most once every ui::EventBeat::IntervalMs.
     void AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva = nullptr,
                         long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
                         long Options = ado::adCmdUnspecified, bool ConvOracle = true);
@@ -214,6 +216,7 @@ private:
     void avisarTruncamiento(const QString &rutina, const ado::Error &error, const QString &sentencia);
 
     outside::Utilidades m_util;
+    ui::EventBeat m_eventos; // the window's events after the queries AbrirRecordset opens
     // The pieces of the last statement given in pieces, and whether the rules leave them alone.
     QStringList m_piezasRevisadas;
     bool m_piezasFueraDeReglas = false;

@@ -316,7 +316,9 @@ void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Co
     });
     if (!abierto)
         return;
-    steps.run([] { ui::DoEvents(); });
+    // On the event beat: a query that takes its time is followed by the window's events, while
+    // the hundred thousand small ones of a settlement build do not each ask for them.
+    steps.run([&] { m_eventos.process(); });
 }
 
 void DB_Dll::AbrirRecordset(const QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva,

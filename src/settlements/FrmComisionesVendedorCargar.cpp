@@ -7,10 +7,10 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/EventBeat.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/BloqueoVentana.h"
 #include "settlements/GeneradorComisiones.h"
-#include "settlements/PulsoEventos.h"
 #include "settlements/RepintadoDuranteSentencias.h"
 #include "settlements/VentanaGeneracion.h"
 
@@ -77,8 +77,9 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
 {
     // The window as the generator sees it. The label takes a new text at most every
     // IntervaloRepintadoMs, the last one given, and the events the generator asks for after
-    // each row are processed on PulsoEventos' beat: painting and polling for each of tens of
-    // thousands of rows would cost more than the rows themselves, and nobody reads that fast.
+    // each row are processed on the event beat (ui::EventBeat): painting and polling for each of
+    // tens of thousands of rows would cost more than the rows themselves, and nobody reads that
+    // fast.
     class Ventana final : public VentanaGeneracion {
     public:
         explicit Ventana(FrmComisionesVendedor &formulario)
@@ -99,7 +100,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
             else
                 m_aplazado.start(static_cast<int>(IntervaloRepintadoMs - pasado));
         }
-        void procesarEventos() override { m_eventos.procesar(); }
+        void procesarEventos() override { m_eventos.process(); }
         // The label's own state follows from here: a text still waiting is dropped.
         void Detalleon(bool on) override
         {
@@ -121,7 +122,7 @@ void FrmComisionesVendedor::GeneraComisionesNew(QString &FechaDesde, QString &Fe
         QElapsedTimer m_reloj;
         QTimer m_aplazado;
         QString m_pendiente;
-        PulsoEventos m_eventos;
+        ui::EventBeat m_eventos;
     };
 
     Ventana ventana(*this);

@@ -12,7 +12,7 @@ public:
     // Sets the progress label's caption and repaints the label at once.
     virtual void mostrarEstado(const QString &texto) = 0;
     // Processes the pending window events; a window may do it on a beat of its own rather than
-    // at every call (PulsoEventos).
+    // at every call (ui::EventBeat).
     virtual void procesarEventos() = 0;
     // Enables (true) or disables (false) the commands and filters around a build.
     virtual void Detalleon(bool on) = 0;
