@@ -33,6 +33,23 @@ QString numeroExacto(const rt::Variant &valor)
     }
 }
 
+// Whether a value reads as an empty text. A number or a date never does: it is not written out
+// to tell (this runs for every article line).
+bool leeVacio(const rt::Variant &valor)
+{
+    switch (valor.type()) {
+    case rt::VarType::Integer:
+    case rt::VarType::Long:
+    case rt::VarType::Double:
+    case rt::VarType::Currency:
+    case rt::VarType::Date:
+    case rt::VarType::Boolean:
+        return false;
+    default:
+        return gUtil->ValorCampo(valor).isEmpty();
+    }
+}
+
 } // namespace
 
 GeneradorComisiones::Paso GeneradorComisiones::cargarDetalle()
@@ -72,8 +89,7 @@ GeneradorComisiones::Paso GeneradorComisiones::insertarLineaDetalle(ado::Records
               QStringLiteral("importecomision")})
             literal(campo, numero);
         const rt::Variant comision = rs.Fields(QStringLiteral("Comision")).Value();
-        valores.append(
-            m_db.SQLValue(texto(rs, QStringLiteral("Comision")).isEmpty() ? rt::Variant(0) : comision, numero));
+        valores.append(m_db.SQLValue(leeVacio(comision) ? rt::Variant(0) : comision, numero));
         literal(QStringLiteral("IdLista"), entreComillas);
         literal(QStringLiteral("cbtc"), entreComillas);
         literal(QStringLiteral("IdCobranza"), entreComillas);
