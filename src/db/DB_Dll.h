@@ -220,4 +220,7 @@ private:
     // The pieces of the last statement given in pieces, and whether the rules leave them alone.
     QStringList m_piezasRevisadas;
     bool m_piezasFueraDeReglas = false;
+    // The connection string last looked at for ORACLE, and whether it names it.
+    mutable QString m_cadenaRevisada;
+    mutable bool m_cadenaOracle = false;
 };

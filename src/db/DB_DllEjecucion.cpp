@@ -110,8 +110,13 @@ QString DB_Dll::SS_TSinonimos(const QString &sql) const
 
 bool DB_Dll::esOracle() const
 {
-    const QString &texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
-    return holds(texto, QLatin1String("ORACLE"));
+    // Asked for every statement sent; the connection string seldom changes.
+    const QString texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
+    if (texto != m_cadenaRevisada) {
+        m_cadenaRevisada = texto;
+        m_cadenaOracle = holds(texto, QLatin1String("ORACLE"));
+    }
+    return m_cadenaOracle;
 }
 
 QString DB_Dll::ORACLE_Dicc(const QString &Valor)

@@ -9,6 +9,7 @@
 #include "session/RegistroErrores.h"
 
 #include <QStringBuilder>
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 
@@ -31,31 +32,34 @@ QString textoImporte(qint64 diezmilesimos, QChar separador)
     const quint64 magnitud = diezmilesimos < 0 ? 0 - bits : bits;
     char enteros[24];
     const char *fin = std::to_chars(std::begin(enteros), std::end(enteros), magnitud / 10000).ptr;
-    QString texto;
-    texto.reserve(32);
+    char16_t texto[32];
+    char16_t *escrito = texto;
     if (diezmilesimos < 0)
-        texto.append(QLatin1Char('-'));
-    texto.append(QLatin1String(enteros, fin));
+        *escrito++ = u'-';
+    escrito = std::copy(static_cast<const char *>(enteros), fin, escrito);
     quint64 decimales = magnitud % 10000;
     if (decimales != 0)
-        texto.append(separador);
+        *escrito++ = separador.unicode();
     for (quint64 lugar = 1000; decimales != 0; lugar /= 10) {
-        texto.append(QLatin1Char(static_cast<char>('0' + decimales / lugar)));
+        *escrito++ = static_cast<char16_t>(u'0' + decimales / lugar);
         decimales %= lugar;
     }
-    return texto;
+    return QString(reinterpret_cast<const QChar *>(texto), escrito - texto);
 }
 
 } // namespace
 
 QString DB_Dll::escaparComillas(const QString &texto)
 {
+    // Most values hold no quote: they are given back as they are, without a copy to search.
+    if (!texto.contains(QLatin1Char('\'')))
+        return texto;
     return QString(texto).replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
 QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
 {
-    if (Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0) {
+    if (Tipo == QLatin1Char('@')) {
         const rt::Currency numero = m_util.ValorNumerico(Valor.isNull() ? rt::Variant(0) : Valor);
         // The number as the regional settings write it with a decimal comma turned into a point.
         const QChar separador = rt::regional().decimalSeparator;

@@ -11,6 +11,10 @@
 #include "settlements/SentenciasLiquidacion.h"
 #include "settlements/VentanaGeneracion.h"
 
+#include <QStringBuilder>
+#include <array>
+#include <charconv>
+
 namespace SL = SentenciasLiquidacion;
 
 namespace {
@@ -226,9 +230,13 @@ GeneradorComisiones::Paso GeneradorComisiones::recorrer(ado::Recordset &rs, cons
 {
     long filas = 0;
     m_paso.step([&] { filas = rs.RecordCount(); });
+    // The progress text is made for every row: its end once, and each row's number in place.
+    const QString deFilas = QStringLiteral(" de ") + QString::number(filas);
     while (m_paso.holds([&] { return !rs.EOF_(); })) {
         ++m_contador;
-        mostrar(prefijo + QString::number(m_contador) + QStringLiteral(" de ") + QString::number(filas));
+        std::array<char, 24> numero;
+        const char *fin = std::to_chars(numero.begin(), numero.end(), m_contador).ptr;
+        mostrar(prefijo % QLatin1String(numero.data(), fin) % deFilas);
         if (eventosTrasProgreso)
             m_ventana.procesarEventos();
         if (fila() == Paso::Cerrar)

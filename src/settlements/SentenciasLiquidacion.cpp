@@ -16,6 +16,31 @@ QString deLaLiquidacion(const QString &N)
     return QStringLiteral(" AND IDLIQUIDACION = ") % N;
 }
 
+// The pieces of a row's INSERT depend only on how many values the row gives, which every row of
+// a build gives alike: they are made again only when that number changes, and each row's
+// statement shares them.
+struct PiezasPorCantidad {
+    qsizetype cantidad = -1;
+    QStringList piezas;
+};
+
+const QStringList &piezasPara(PiezasPorCantidad &hechas, qsizetype cantidad, QStringList (*hacer)(qsizetype))
+{
+    if (hechas.cantidad != cantidad)
+        hechas = {cantidad, hacer(cantidad)};
+    return hechas.piezas;
+}
+
+// The settlement's number followed by the row's values.
+QStringList conNumero(const QString &N, const QStringList &valores)
+{
+    QStringList literales;
+    literales.reserve(valores.size() + 1);
+    literales.append(N);
+    literales.append(valores);
+    return literales;
+}
+
 // A text value as the statements quote it.
 QString entreComillas(const QString &valor)
 {
@@ -168,11 +193,15 @@ ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores
         QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
         % QStringLiteral(" ( IdLiquidacion, CbTc, IdCobranza, Tc, idComprobante, Comision, Observaciones ) ")
         % QStringLiteral(" values ( ");
-    QStringList piezas{cabecera};
-    for (qsizetype i = 0; i < valores.size(); ++i)
-        piezas.append(QStringLiteral(", "));
-    piezas.append(QStringLiteral(", ''  )"));
-    return {piezas, QStringList{N} + valores};
+    thread_local PiezasPorCantidad hechas;
+    const QStringList &piezas = piezasPara(hechas, valores.size(), [](qsizetype cantidad) {
+        QStringList hecha{cabecera};
+        for (qsizetype i = 0; i < cantidad; ++i)
+            hecha.append(QStringLiteral(", "));
+        hecha.append(QStringLiteral(", ''  )"));
+        return hecha;
+    });
+    return {piezas, conNumero(N, valores)};
 }
 
 QString autoaplicarNotasDeCredito(const QString &N)
@@ -219,11 +248,15 @@ ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores)
         % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ") % QStringLiteral(" values ( ");
     if (valores.isEmpty())
         return {{cabecera, QStringLiteral(", )")}, {N}};
-    QStringList piezas{cabecera, QStringLiteral(",")};
-    for (qsizetype i = 1; i < valores.size(); ++i)
-        piezas.append(QStringLiteral(", "));
-    piezas.append(QStringLiteral(" )"));
-    return {piezas, QStringList{N} + valores};
+    thread_local PiezasPorCantidad hechas;
+    const QStringList &piezas = piezasPara(hechas, valores.size(), [](qsizetype cantidad) {
+        QStringList hecha{cabecera, QStringLiteral(",")};
+        for (qsizetype i = 1; i < cantidad; ++i)
+            hecha.append(QStringLiteral(", "));
+        hecha.append(QStringLiteral(" )"));
+        return hecha;
+    });
+    return {piezas, conNumero(N, valores)};
 }
 
 QString notasDeCreditoTotales(const QString &N)

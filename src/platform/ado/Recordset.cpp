@@ -5,7 +5,7 @@
 #include "platform/ado/SelectTable.h"
 #include "platform/runtime/RuntimeError.h"
 
-#include <QHash>
+#include <vector>
 
 namespace ado {
 
@@ -19,8 +19,14 @@ struct Recordset::Data {
     long positionBeforeAdd = 0;
     QList<rt::Variant> pending;
     QList<bool> assigned;
-    // Columns already looked up, by the name as asked: a loop asks the same names on every row.
-    QHash<QString, int> named;
+    // Columns already looked up, by the name as asked: a loop asks the same few names on every
+    // row, and most recordsets are opened for one collection or voucher and asked a few names
+    // once, so a list serves better than a hash made for each.
+    struct Named {
+        QString name;
+        int column;
+    };
+    std::vector<Named> named;
     // The row at `readAt`, read from the packed rows when a field of it is asked.
     RowCursor row;
     long readAt = -1;
@@ -156,13 +162,16 @@ Field Recordset::Fields(const QString &name)
 {
     if (!m_data)
         raiseAdoError(rt::err::AdoObjectClosed, source());
-    const auto known = m_data->named.constFind(name);
-    if (known != m_data->named.constEnd())
-        return Field(this, *known);
+    for (const Data::Named &known : m_data->named) {
+        if (known.name == name)
+            return Field(this, known.column);
+    }
     const QList<ColumnInfo> &columns = m_data->result.columns;
     for (qsizetype i = 0; i < columns.size(); ++i) {
-        if (columns.at(i).name.compare(name, Qt::CaseInsensitive) == 0) {
-            m_data->named.insert(name, static_cast<int>(i));
+        // Letter case is folded one character for one: names of other lengths never match.
+        const QString &column = columns.at(i).name;
+        if (column.size() == name.size() && column.compare(name, Qt::CaseInsensitive) == 0) {
+            m_data->named.push_back(Data::Named{name, static_cast<int>(i)});
             return Field(this, static_cast<int>(i));
         }
     }

@@ -94,13 +94,10 @@ bool takesParameters(const QList<TsqlToken> &tokens)
     return true;
 }
 
-bool isDigits(const QString &text)
+// Whether a number token is written in hexadecimal (0x...), which stays in the text.
+bool isHexadecimal(const QString &text)
 {
-    for (const QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return !text.isEmpty();
+    return text.size() >= 2 && text.at(0) == u'0' && (text.at(1) == u'x' || text.at(1) == u'X');
 }
 
 // The value a literal stands for, when it may travel as a parameter.
@@ -111,23 +108,25 @@ std::optional<rt::Variant> valueOf(const TsqlToken &token)
             return std::nullopt;
         return rt::Variant(token.text);
     }
-    if (token.kind != Kind::Number || token.text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+    if (token.kind != Kind::Number || isHexadecimal(token.text))
         return std::nullopt;
     // The digits are ASCII: read in place, without the locale lookups of QString's conversions,
     // which cost more than the rest of recognising a statement sent again. Both read exactly.
     QVarLengthArray<char, 64> digits(token.text.size());
+    bool whole = !token.text.isEmpty();
     for (qsizetype i = 0; i < token.text.size(); ++i) {
         const char16_t c = token.text.at(i).unicode();
         if (c > 0x7F)
             return std::nullopt;
         digits[i] = static_cast<char>(c);
+        whole = whole && c >= u'0' && c <= u'9';
     }
-    if (isDigits(token.text)) {
-        long long whole = 0;
-        const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), whole);
-        if (error != std::errc() || end != digits.cend() || whole > std::numeric_limits<int>::max())
+    if (whole) {
+        long long number = 0;
+        const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), number);
+        if (error != std::errc() || end != digits.cend() || number > std::numeric_limits<int>::max())
             return std::nullopt;
-        return rt::Variant(static_cast<int>(whole));
+        return rt::Variant(static_cast<int>(number));
     }
     double value = 0;
     const auto [end, error] = std::from_chars(digits.cbegin(), digits.cend(), value);

@@ -73,7 +73,11 @@ bool TsqlPieceCache::matches(const Entry &entry, const LiteralText &statement, Q
 {
     if (entry.literals.size() != statement.literals.size() || entry.pieces != statement.pieces)
         return false;
-    parameters = entry.parameters;
+    // Copied value by value into the list's own room: shared, the list would be copied again
+    // at the first literal's value.
+    parameters.clear();
+    for (const rt::Variant &value : entry.parameters)
+        parameters.append(value);
     for (qsizetype i = 0; i < entry.literals.size(); ++i) {
         const Literal &literal = entry.literals.at(i);
         const QString &given = statement.literals.at(i);
