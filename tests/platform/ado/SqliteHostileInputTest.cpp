@@ -2,6 +2,8 @@
 // characters, misspelt names, statements nested past reason, database names that are paths.
 #include "AdoFixture.h"
 
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
@@ -17,8 +19,9 @@ const QString schema = QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) CO
                                       "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
                                       "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');"
                                       "CREATE TABLE TA_USUARIOS (ID INTEGER PRIMARY KEY, "
-                                      "NOMBRE TEXT(50) COLLATE TSQLCI);"
-                                      "INSERT INTO TA_USUARIOS (NOMBRE) VALUES ('admin'), ('demo');"
+                                      "NOMBRE TEXT(50) COLLATE TSQLCI, ALTA DATETIME);"
+                                      "INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('admin', '2024-03-01 00:00:00'), "
+                                      "('demo', '2024-04-01 00:00:00');"
                                       "CREATE VIEW V_CORCHETES AS SELECT Codigo, \"NO_EXISTE\" AS x FROM CLIENTES;"
                                       "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;");
 
@@ -42,6 +45,22 @@ protected:
         EXPECT_EQ(error.NativeError, 102);
         EXPECT_EQ(error.SQLState, QStringLiteral("42000"));
         return error;
+    }
+
+    // The users' rows and the names of the tables and views: what a refused statement must leave.
+    QStringList contents()
+    {
+        QStringList rows;
+        for (ado::Recordset rs =
+                 m_connection.Execute(QStringLiteral("SELECT ID, NOMBRE, ALTA FROM TA_USUARIOS ORDER BY ID"));
+             !rs.EOF_(); rs.MoveNext()) {
+            const rt::Variant alta = rs.Fields(2L).Value();
+            rows.append(cellText(rs.Fields(0L).Value()) + u'|' + cellText(rs.Fields(1L).Value()) + u'|'
+                        + (alta.type() == rt::VarType::Date ? ado::sqlite::isoText(alta.asDate()) : cellText(alta)));
+        }
+        for (ado::Recordset rs = m_connection.OpenSchema(ado::adSchemaTables); !rs.EOF_(); rs.MoveNext())
+            rows.append(rs.Fields(QStringLiteral("TABLE_NAME")).Value().asString());
+        return rows;
     }
 };
 
@@ -71,14 +90,15 @@ TEST_F(SqliteHostileInput, ANulCharacterEndsTheStatementAsASyntaxError)
     EXPECT_EQ(m_connection.Execute(withNul("SELECT 1 AS x -- ~\n")).Fields(QStringLiteral("x")).Value().asLong(), 1);
 }
 
-// A name that no table holds is refused wherever it stands, bracketed or bare, and nothing runs:
-// the engine beneath would read a "quoted" unknown name as a text, so that a misspelt column in a
-// condition compares that text with itself and takes every row.
+// A name that no table holds is refused wherever it stands, bracketed or bare, and nothing runs
+// or is created: the engine beneath would read a "quoted" unknown name as a text, so that a
+// misspelt column in a condition compares that text with itself and takes every row.
 TEST_F(SqliteHostileInput, AnUnknownNameIsAnInvalidColumnAndChangesNothing)
 {
     struct Case {
         const char *tsql;
         const char *name;
+        long native = 207; // 208: an unknown table or view
     };
     const Case cases[] = {
         {"SELECT [NO_EXISTE] FROM TA_USUARIOS", "NO_EXISTE"},
@@ -97,24 +117,53 @@ TEST_F(SqliteHostileInput, AnUnknownNameIsAnInvalidColumnAndChangesNothing)
          "NO_EXISTE"},
         {"DELETE FROM TA_USUARIOS WHERE EXISTS (SELECT * FROM V_CORCHETES WHERE x = 'NO_EXISTE')", "NO_EXISTE"},
         {"DELETE FROM TA_USUARIOS WHERE EXISTS (SELECT * FROM V_SUELTO)", "NO_EXISTE"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, [NO_EXISTE]) VALUES ('x', 1)", "NO_EXISTE"},
+        {"SELECT NOMBRE FROM TA_USUARIOS UNION SELECT Nombre FROM CLIENTES ORDER BY NOMBRE, NO_EXISTE DESC",
+         "NO_EXISTE"},
+        {"CREATE INDEX IX_MAL ON TA_USUARIOS ([NO_EXISTE])", "NO_EXISTE"},
+        {"CREATE INDEX IX_MAL ON TA_USUARIOS (NOMBRE) WHERE [NO_EXISTE] = 1", "NO_EXISTE"},
+        {"CREATE TABLE T_MAL (A INT CHECK ([NO_EXISTE] > 0))", "NO_EXISTE"},
+        {"CREATE VIEW V_MAL AS SELECT Codigo, [NO_EXISTE] FROM CLIENTES", "NO_EXISTE"},
+        {"CREATE VIEW V_MAL (a) AS SELECT Codigo FROM dbo.NO_EXISTE", "NO_EXISTE", 208},
     };
-    const auto users = [&] {
-        QStringList rows;
-        for (ado::Recordset rs = m_connection.Execute(QStringLiteral("SELECT ID, NOMBRE FROM TA_USUARIOS ORDER BY ID"));
-             !rs.EOF_(); rs.MoveNext())
-            rows.append(cellText(rs.Fields(0L).Value()) + u'|' + cellText(rs.Fields(1L).Value()));
-        return rows;
-    };
-    const QStringList before = users();
-    ASSERT_EQ(before.size(), 2);
+    const QStringList before = contents();
+    ASSERT_EQ(before.size(), 6);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.tsql);
-        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(c.tsql)); }), err::AdoSyntaxError);
+        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(c.tsql)); }),
+                  c.native == 207 ? err::AdoSyntaxError : err::AdoUnknownObject);
         ASSERT_EQ(m_connection.Errors().Count(), 1);
-        EXPECT_EQ(m_connection.Errors()(0).NativeError, 207);
+        EXPECT_EQ(m_connection.Errors()(0).NativeError, c.native);
         EXPECT_EQ(m_connection.Errors()(0).Description,
-                  QStringLiteral("Invalid column name '%1'.").arg(QString::fromUtf8(c.name)));
-        EXPECT_EQ(users(), before);
+                  QString::fromLatin1(c.native == 207 ? "Invalid column name '%1'." : "Invalid object name '%1'.")
+                      .arg(QString::fromUtf8(c.name)));
+        EXPECT_EQ(contents(), before);
+    }
+}
+
+// A text that meets a date column and is no date fails as on SQL Server, before any row is read,
+// written or changed: SQLite would take '20240230' for a number, less than every date.
+TEST_F(SqliteHostileInput, ATextThatIsNoDateFailsTheConversionAndChangesNothing)
+{
+    const char *cases[] = {
+        "SELECT ID FROM TA_USUARIOS WHERE ALTA >= '20240230'",
+        "SELECT ID FROM TA_USUARIOS WHERE ALTA = '2024013'",
+        "SELECT ID FROM TA_USUARIOS WHERE '99999999' > ALTA",
+        "UPDATE TA_USUARIOS SET ALTA = '00000000' WHERE ID = 1",
+        "INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('x', '20240301'), ('y', '20241301')",
+        "DELETE FROM TA_USUARIOS WHERE ALTA BETWEEN '20240101' AND '31/02/2024'",
+        // Written out, not passed as a parameter.
+        "IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA >= '20240230') DELETE FROM TA_USUARIOS",
+    };
+    const QStringList before = contents();
+    for (const char *tsql : cases) {
+        SCOPED_TRACE(tsql);
+        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(tsql)); }), ado::sqlite::AdoCannotConvert);
+        ASSERT_EQ(m_connection.Errors().Count(), 1);
+        EXPECT_EQ(m_connection.Errors()(0).NativeError, 241);
+        EXPECT_EQ(m_connection.Errors()(0).Description,
+                  QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        EXPECT_EQ(contents(), before);
     }
 }
 
@@ -135,6 +184,9 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
          QStringLiteral("SELECT ") + repeated("(1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + ", 60) + u'1' + repeated(")", 60)},
         {"Guard", QStringLiteral("IF EXISTS (SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)
                       + QStringLiteral(") DELETE FROM CLIENTES")},
+        // Flat for the translator; too deep a tree for SQLite.
+        {"AndChain",
+         QStringLiteral("DELETE FROM CLIENTES WHERE ") + repeated("1 = 1 AND ", 1199) + QStringLiteral("1 = 1")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

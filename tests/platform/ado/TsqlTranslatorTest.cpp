@@ -1,8 +1,10 @@
 // How the translator cuts a batch into statements and what each statement asks of the engine.
 #include "AdoFixture.h"
 
+#include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -100,6 +102,32 @@ TEST(TsqlTranslatorErrors, RefusesWhatItCannotTranslate)
         ASSERT_FALSE(errors.isEmpty()) << tsql;
         EXPECT_EQ(errors.first().NativeError, 102) << tsql;
         EXPECT_TRUE(errors.first().Description.startsWith(QStringLiteral("Incorrect syntax near '"))) << tsql;
+    }
+}
+
+// The translator's own limits, which SQLite's parser, giving up sooner, hides from the engine:
+// a statement nested exactly to the limit translates, one level more is refused.
+TEST(TsqlTranslatorErrors, NestingUpToTheLimitTranslatesAndOneLevelMoreIsRefused)
+{
+    const auto times = [](const char *text, int count) { return QString::fromLatin1(text).repeated(count); };
+    constexpr int half = ado::sqlite::MaxTsqlNesting / 2;
+    const std::pair<const char *, std::function<QString(int)>> cases[] = {
+        {"Groups", [&](int depth) { return QStringLiteral("SELECT ") + times("(", depth) + u'1' + times(")", depth); }},
+        {"Additions", [&](int depth) { return QStringLiteral("SELECT 1") + times(" + 1", depth); }},
+        {"AdditionsInsideGroups",
+         [&](int depth) {
+             return QStringLiteral("SELECT ") + times("(", half) + u'1' + times(" + 1", depth - half)
+                    + times(")", half);
+         }},
+    };
+    for (const auto &[name, statement] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_NO_THROW(ado::sqlite::TsqlTranslator().translate(statement(ado::sqlite::MaxTsqlNesting)));
+        const auto errors = engineErrorsOf(
+            [&] { ado::sqlite::TsqlTranslator().translate(statement(ado::sqlite::MaxTsqlNesting + 1)); });
+        ASSERT_FALSE(errors.isEmpty());
+        EXPECT_EQ(errors.first().NativeError, 102);
+        EXPECT_TRUE(errors.first().Description.contains(QStringLiteral("nested too deeply")));
     }
 }
 

@@ -369,6 +369,7 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
             result.hasResultSet = true;
             continue;
         }
+        refuseViewOfUnknownNames(db, statement);
         if (sqlite3_step(statement) != SQLITE_DONE)
             throwSqliteError(db, sql);
         if (isRowChange(statement))

@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 #include "platform/runtime/RuntimeError.h"
 
@@ -87,16 +88,72 @@ std::optional<QList<Error>> constraintErrors(const QString &message, const QStri
     return std::nullopt;
 }
 
-std::optional<Error> nameErrors(const QString &message)
+// The terms of the last ORDER BY in the nodes, at whatever depth it stands.
+std::optional<QList<TsqlNodes>> lastOrderBy(const TsqlNodes &nodes)
+{
+    std::optional<QList<TsqlNodes>> found;
+    for (qsizetype i = 0; i < nodes.size(); ++i) {
+        if (nodes.at(i).kind != TsqlNode::Kind::Token) {
+            if (auto inner = lastOrderBy(nodes.at(i).children))
+                found = std::move(inner);
+        } else if (i + 1 < nodes.size() && isWord(nodes.at(i), "ORDER") && isWord(nodes.at(i + 1), "BY")) {
+            qsizetype end = i + 2;
+            while (end < nodes.size() && !isWord(nodes.at(end), "LIMIT")
+                   && !isKind(nodes.at(end), TsqlToken::Kind::Semicolon))
+                ++end;
+            found = splitAtCommas(nodes.mid(i + 2, end - i - 2));
+        }
+    }
+    return found;
+}
+
+// The column that the `place`th term (from 1) of the statement's last ORDER BY names: SQLite
+// names that term by its place only, when a UNION's ORDER BY matches no column of the result.
+// Empty when the term is no plain column.
+QString orderByTermName(const QString &sql, int place)
+{
+    std::optional<QList<TsqlNodes>> terms;
+    try {
+        terms = lastOrderBy(buildTsqlTree(tokenizeTsql(sql)));
+    } catch (const EngineError &) {
+        return {};
+    }
+    if (!terms || place < 1 || place > terms->size())
+        return {};
+    // [qualifier.]name [COLLATE collation] [ASC | DESC]
+    const TsqlNodes &term = terms->at(place - 1);
+    const qsizetype end = nameEnd(term, 0);
+    qsizetype next = end;
+    if (next + 1 < term.size() && isWord(term.at(next), "COLLATE"))
+        next += 2;
+    if (next < term.size() && isAnyWord(term.at(next), {"ASC", "DESC"}))
+        ++next;
+    return end > 0 && next == term.size() ? term.at(end - 1).token.text : QString();
+}
+
+Error invalidColumn(const QString &name)
+{
+    return providerError(AdoSyntaxError, 207, QStringLiteral("42S22"),
+                         QStringLiteral("Invalid column name '%1'.").arg(lastPart(name)));
+}
+
+std::optional<Error> nameErrors(const QString &message, const QString &sql)
 {
     QString name = captured(message, "^no such (?:table|view): (.*)$");
     if (!name.isEmpty())
         return providerError(AdoUnknownObject, 208, QStringLiteral("42S02"),
                              QStringLiteral("Invalid object name '%1'.").arg(lastPart(name)));
     name = captured(message, "^no such column: (.*)$");
+    if (name.isEmpty())
+        name = captured(message, "^table .* has no column named (.*)$");
     if (!name.isEmpty())
-        return providerError(AdoSyntaxError, 207, QStringLiteral("42S22"),
-                             QStringLiteral("Invalid column name '%1'.").arg(lastPart(name)));
+        return invalidColumn(name);
+    const QString place = captured(message, "^(\\d+)(?:st|nd|rd|th) ORDER BY term does not match any column");
+    if (!place.isEmpty()) {
+        name = orderByTermName(sql, place.toInt());
+        if (!name.isEmpty())
+            return invalidColumn(name);
+    }
     name = captured(message, "^no such function: (.*)$");
     if (!name.isEmpty())
         return providerError(AdoSyntaxError, 195, QStringLiteral("42000"),
@@ -128,6 +185,14 @@ std::optional<Error> syntaxErrors(const QString &message)
     return std::nullopt;
 }
 
+// Raised by the engine's own date functions with SQL Server's text.
+std::optional<Error> conversionErrors(const QString &message)
+{
+    if (message == u"Conversion failed when converting date and/or time from character string.")
+        return providerError(AdoCannotConvert, 241, QStringLiteral("22007"), message);
+    return std::nullopt;
+}
+
 } // namespace
 
 QList<Error> sqlServerErrors(int code, const QString &message, const QString &sql)
@@ -136,9 +201,11 @@ QList<Error> sqlServerErrors(int code, const QString &message, const QString &sq
         if (auto errors = constraintErrors(message, sql))
             return *errors;
     }
-    if (auto error = nameErrors(message))
+    if (auto error = nameErrors(message, sql))
         return {*error};
     if (auto error = syntaxErrors(message))
+        return {*error};
+    if (auto error = conversionErrors(message))
         return {*error};
     if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
         return {providerError(AdoEFail, 1222, QStringLiteral("HYT00"),

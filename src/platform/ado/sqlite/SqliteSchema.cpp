@@ -2,6 +2,7 @@
 
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
+#include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlTokenizer.h"
 
 #include <algorithm>
@@ -207,6 +208,42 @@ QSet<QString> partialIndexColumnsOf(sqlite3 *db)
         }
     }
     return names;
+}
+
+namespace {
+
+// Read in place first: this runs for every statement that gives no rows.
+bool startsWithCreate(const char *sql)
+{
+    while (*sql == ' ' || (*sql >= '\t' && *sql <= '\r'))
+        ++sql;
+    return sqlite3_strnicmp(sql, "CREATE", 6) == 0;
+}
+
+} // namespace
+
+void refuseViewOfUnknownNames(sqlite3 *db, sqlite3_stmt *statement)
+{
+    const char *sql = sqlite3_sql(statement);
+    if (!startsWithCreate(sql))
+        return;
+    // CREATE [TEMP | TEMPORARY] VIEW [IF NOT EXISTS] name [(columns)] AS query
+    const QString text = QString::fromUtf8(sql);
+    const QList<TsqlToken> tokens = tokenizeTsql(text);
+    const TsqlNodes nodes = buildTsqlTree(tokens);
+    const qsizetype view = nodes.size() > 1 && isAnyWord(nodes.at(1), {"TEMP", "TEMPORARY"}) ? 2 : 1;
+    if (view >= nodes.size() || !isWord(nodes.at(view), "VIEW"))
+        return;
+    const auto as =
+        std::find_if(nodes.cbegin() + view, nodes.cend(), [](const TsqlNode &node) { return isWord(node, "AS"); });
+    if (as == nodes.cend() || as + 1 == nodes.cend())
+        return;
+    const QByteArray query = text.mid((as + 1)->token.start).toUtf8();
+    sqlite3_stmt *probe = nullptr;
+    const int rc = sqlite3_prepare_v2(db, query.constData(), static_cast<int>(query.size()), &probe, nullptr);
+    sqlite3_finalize(probe);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, QString::fromUtf8(query));
 }
 
 } // namespace ado::sqlite

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ado::sqlite {
 
@@ -33,5 +34,11 @@ DateColumns dateColumnsOf(sqlite3 *db);
 // The names, upper-cased, that the conditions of the database's partial indexes hold
 // (CREATE INDEX ... WHERE SECUENCIA = 1), their keywords among them. Throws EngineError.
 QSet<QString> partialIndexColumnsOf(sqlite3 *db);
+
+// SQLite stores a view as written and resolves its names only when the view is used; SQL Server
+// refuses at once a view that names a column or table that does not exist. When `statement` is
+// a CREATE VIEW, compiles its query alone and throws EngineError (207, 208...) as that fails;
+// does nothing for any other statement.
+void refuseViewOfUnknownNames(sqlite3 *db, sqlite3_stmt *statement);
 
 } // namespace ado::sqlite

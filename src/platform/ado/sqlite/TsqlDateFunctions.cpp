@@ -232,12 +232,17 @@ void fnSoloFecha(sqlite3_context *context, int, sqlite3_value **argv)
 }
 
 // tsql_datetext(value): a text that meets a date column. What SQL Server reads as a date
-// becomes the stored form; anything else stays as it is.
+// becomes the stored form; any other text fails the statement, as on SQL Server, rather than
+// being compared or stored as a number ('20240230' would take every row of a >=). A blank text
+// and values that are no text stay as they are.
 void tsqlDateText(sqlite3_context *context, int, sqlite3_value **argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
-        if (const auto value = parseTsqlDate(textOf(argv[0])))
+        const QString text = textOf(argv[0]);
+        if (const auto value = parseTsqlDate(text))
             return resultDate(context, *value);
+        if (!text.trimmed().isEmpty())
+            return badDate(context);
     }
     sqlite3_result_value(context, argv[0]);
 }

@@ -46,14 +46,18 @@ bool isLoneText(const TsqlNodes &level, qsizetype i, bool edgeBefore, bool edgeA
 }
 
 // A written-out literal is rewritten here; a parameter's value is known only when the statement
-// runs, so the function reads it then.
+// runs, so the function reads it then. A written-out text that is no date goes to the function
+// too, which refuses it when the statement runs.
 void readAsDate(TsqlNodes &level, qsizetype i)
 {
     TsqlNode text = level.at(i);
     if (text.token.parameter == 0) {
-        if (const auto date = parseTsqlDate(text.token.text))
+        if (const auto date = parseTsqlDate(text.token.text)) {
             level[i].token.text = isoDateTime(*date);
-        return;
+            return;
+        }
+        if (text.token.text.trimmed().isEmpty())
+            return;
     }
     const bool spaced = text.token.spaced;
     text.token.spaced = false;
