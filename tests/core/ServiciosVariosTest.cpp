@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QThread>
 #include <cmath>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,19 +57,35 @@ TEST_F(ServiciosVarios, WithoutServerTheWorkstationClockIsUsed)
     EXPECT_EQ(FechaServidor(), rt::DateTime::fromParts(2024, 3, 15, 14, 5, 9));
 }
 
-TEST_F(ServiciosVarios, FileTestsOpenTheFileForReading)
+TEST_F(ServiciosVarios, FileTestsAcceptOnlyAPlainFileTheyCanOpen)
 {
     const QString ruta = temporal.filePath("con blanco.txt");
     QFile archivo(ruta);
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.close();
+    const QString tubo = temporal.filePath("tubo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    // A writer holds the pipe open, so a test that opened it would answer instead of waiting.
+    const int escritor = ::open(QFile::encodeName(tubo).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(escritor, 0);
     const QString entreComillas = QLatin1Char('"') + ruta + QLatin1Char('"');
-    EXPECT_TRUE(ExisteArchivo(ruta));
-    EXPECT_FALSE(ExisteArchivo(entreComillas));
-    EXPECT_TRUE(ExisteArchivoSinComillas(entreComillas));
-    EXPECT_FALSE(ExisteArchivo(temporal.filePath("no.txt")));
-    EXPECT_FALSE(ExisteArchivo(temporal.path()));
-    EXPECT_FALSE(ExisteArchivo(QString()));
+    const struct {
+        QString ruta;
+        bool existe;
+        bool sinComillas;
+    } casos[] = {
+        {ruta, true, true},
+        {entreComillas, false, true},
+        {tubo, false, false},
+        {temporal.filePath("no.txt"), false, false},
+        {temporal.path(), false, false},
+        {QString(), false, false},
+    };
+    for (const auto &caso : casos) {
+        EXPECT_EQ(ExisteArchivo(caso.ruta), caso.existe) << caso.ruta.toStdString();
+        EXPECT_EQ(ExisteArchivoSinComillas(caso.ruta), caso.sinComillas) << caso.ruta.toStdString();
+    }
+    ::close(escritor);
 }
 
 TEST_F(ServiciosVarios, RutaCompletaCompletesRelativePathsUnderTheApplicationFolder)

@@ -199,6 +199,44 @@ TEST_F(NombreReporteTest, DeliveryNotesOfLetterRPrintTheFormOfTheirUnitsFolder)
         (QStringList{"RM-R.rpt", "unidad2/RM-R.rpt", "unidad2/RM-R.rpt", "unidad2/RM-R.rpt", "unidad2/RM-R.rpt"}));
 }
 
+struct CarpetaRelativa {
+    const char *nombre;
+    const char *id;
+    const char *unidad; // ruta_reporte of the voucher's business unit, or none
+    const char *primero;
+    const char *copias;
+};
+
+// Listed and reported by what it tries.
+void PrintTo(const CarpetaRelativa &c, std::ostream *os)
+{
+    *os << c.nombre << " with unit folder '" << c.unidad << "'";
+}
+
+class CarpetaRelativaTest : public NombreReporteTest, public testing::WithParamInterface<CarpetaRelativa> { };
+
+TEST_P(CarpetaRelativaTest, RelativeFoldersOfTheSettingAndTheUnitsLieInTheReportFolder)
+{
+    const CarpetaRelativa &caso = GetParam();
+    for (const char *nombre : {"RM-R.rpt", "FC-E.rpt", "efac/eFC-E.RPT", "efac/RM-R.rpt", "unidad2/RM-R.rpt"})
+        archivo(QString::fromLatin1(nombre));
+    configurar({{"RUTA_FORMULARIOS_EFACTURA", "efac"}});
+    electronico(QStringLiteral("FC"), QStringLiteral("000200000123E"), QStringLiteral("2024-03-05"));
+    db.execute("INSERT INTO V_MV_CPTE (TC, IdComprobante, UNegocio) VALUES ('RM', '000100000001R', '2')");
+    if (*caso.unidad) {
+        db.execute(QStringLiteral("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, ruta_reporte) VALUES ('0002', '%1')")
+                       .arg(QString::fromLatin1(caso.unidad)));
+    }
+    EXPECT_EQ(elegir(QString::fromLatin1(caso.nombre), QString::fromLatin1(caso.id)),
+              QStringList{QString::fromLatin1(caso.primero)} + QStringList(4, QString::fromLatin1(caso.copias)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Carpetas, CarpetaRelativaTest,
+    testing::Values(CarpetaRelativa{"FC-E", "000200000123E", "", "efac/eFC-E.RPT", "efac/eFC-E.RPT"},
+                    CarpetaRelativa{"RM-R", "000100000001R", "unidad2", "RM-R.rpt", "unidad2/RM-R.rpt"},
+                    CarpetaRelativa{"RM-R", "000100000001R", " ", "efac/RM-R.rpt", "efac/RM-R.rpt"}));
+
 TEST_F(NombreReporteTest, WindowsPathsAreReadThroughTheMappedDrivesAndSharesInAnyLetterCase)
 {
     archivo(QStringLiteral("unidad_z/Formularios/factura a.rpt"));

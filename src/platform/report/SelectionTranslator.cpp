@@ -63,6 +63,15 @@ private:
             return bind(rt::Variant(m_formulas.value(node.name)));
         case Expression::Kind::Sum:
             raiseFormulaError(QStringLiteral("no se puede seleccionar por el total {#%1}").arg(node.name), m_formula);
+        case Expression::Kind::Arithmetic: {
+            // Each operation keeps its parentheses, so the database groups it as the formula did.
+            const QString left = value(*node.left);
+            return QLatin1Char('(') + left + QLatin1Char(' ') + node.arithmetic + QLatin1Char(' ') + value(*node.right)
+                   + QLatin1Char(')');
+        }
+        case Expression::Kind::Round:
+        case Expression::Kind::IIf:
+            raiseFormulaError(QStringLiteral("no se puede seleccionar con Round ni IIf"), m_formula);
         default:
             return QLatin1Char('(') + condition(node) + QLatin1Char(')');
         }

@@ -10,9 +10,10 @@ namespace report {
 
 // Turns a record selection formula ("{T.F} = 'x' AND ({T.F} = 3 OR ...)") into a WHERE
 // condition over the report's tables, its values bound apart from the text. {@Formula} stands
-// for the formula's value (a text). A blank formula gives an empty condition.
+// for the formula's value (a text); sums, differences, products and quotients keep the
+// formula's grouping. A blank formula gives an empty condition.
 // Throws rt::RuntimeError err::Formula for a formula it cannot read, a table the report does not
-// have, or a running sum (not known before the rows are read).
+// have, a running sum (not known before the rows are read), or Round or IIf.
 SqlCondition translateSelection(const QString &formula, const TableResolver &tables, const FormulaValues &formulas);
 
 } // namespace report

@@ -2,9 +2,10 @@
 
 #include "platform/runtime/RuntimeError.h"
 
-#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QThread>
+#include <algorithm>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -16,7 +17,25 @@ constexpr int Baudios = 9600;
 // Ten bits a byte on the line (start, eight data, stop), and a margin for a slow device.
 constexpr qint64 MargenDrenadoMs = 5000;
 // How often the system's queue is looked at while it empties.
-constexpr unsigned long EsperaColaMs = 10;
+constexpr qint64 EsperaColaMs = 10;
+
+// The device's own queue, and a steady clock.
+class ColaSistema : public ColaSalida {
+public:
+    ColaSistema() { m_reloj.start(); }
+
+    qint64 pendientes(qintptr descriptor) override
+    {
+        int pendientes = 0;
+        return ioctl(static_cast<int>(descriptor), TIOCOUTQ, &pendientes) == 0 ? pendientes : 0;
+    }
+    void descartar(qintptr descriptor) override { tcflush(static_cast<int>(descriptor), TCOFLUSH); }
+    qint64 ahoraMs() override { return m_reloj.elapsed(); }
+    void esperar(qint64 ms) override { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+private:
+    QElapsedTimer m_reloj;
+};
 
 [[noreturn]] void fallar(long numero, const QString &texto, const QString &detalle = {})
 {
@@ -27,8 +46,9 @@ constexpr unsigned long EsperaColaMs = 10;
 
 } // namespace
 
-MSComm::MSComm(Dispositivos dispositivos)
+MSComm::MSComm(Dispositivos dispositivos, std::unique_ptr<ColaSalida> cola)
     : m_dispositivos(std::move(dispositivos))
+    , m_cola(cola ? std::move(cola) : std::make_unique<ColaSistema>())
 {
 }
 
@@ -85,31 +105,27 @@ void MSComm::setOutput(const QByteArray &bytes)
         fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), m_serie->errorString());
 }
 
-// Bytes the system still holds for the line.
-qint64 MSComm::pendientesSistema() const
-{
-    int pendientes = 0;
-    return ioctl(static_cast<int>(m_serie->handle()), TIOCOUTQ, &pendientes) == 0 ? pendientes : 0;
-}
-
 // Every byte written leaves the program's buffer and the system's before the port closes. A
 // device that takes none (a printer switched off, a port nobody reads) must not hold the
 // program: past the time the bytes need and the margin, what is left is dropped, so that
 // closing does not wait for it either, and the port is closed.
 void MSComm::drenar()
 {
-    const qint64 necesarioMs = (m_serie->bytesToWrite() + pendientesSistema()) * 10 * 1000 / Baudios;
-    const QDeadlineTimer plazo(necesarioMs + MargenDrenadoMs);
+    const qintptr descriptor = m_serie->handle();
+    const qint64 necesarioMs = (m_serie->bytesToWrite() + m_cola->pendientes(descriptor)) * 10 * 1000 / Baudios;
+    const qint64 plazo = m_cola->ahoraMs() + necesarioMs + MargenDrenadoMs;
+    const auto restante = [&] { return std::max<qint64>(plazo - m_cola->ahoraMs(), 0); };
     bool vaciado = true;
     while (vaciado && m_serie->bytesToWrite() > 0)
-        vaciado = m_serie->waitForBytesWritten(static_cast<int>(plazo.remainingTime()));
-    while (vaciado && pendientesSistema() > 0) {
-        vaciado = !plazo.hasExpired();
-        QThread::msleep(EsperaColaMs);
+        vaciado = m_serie->waitForBytesWritten(static_cast<int>(restante()));
+    while (vaciado && m_cola->pendientes(descriptor) > 0) {
+        vaciado = restante() > 0;
+        if (vaciado)
+            m_cola->esperar(EsperaColaMs);
     }
     if (!vaciado) {
         const QString detalle = m_serie->errorString();
-        tcflush(static_cast<int>(m_serie->handle()), TCOFLUSH);
+        m_cola->descartar(descriptor);
         m_serie.reset();
         fallar(rt::err::CommWriteFailed, QStringLiteral("Error de escritura en el puerto"), detalle);
     }

@@ -9,6 +9,21 @@ class QSerialPort;
 
 namespace serial {
 
+// The system's side of the port's wait: the bytes it still holds for the line, dropping them,
+// and the time that passes. The port's own asks the device and a steady clock.
+class ColaSalida {
+public:
+    virtual ~ColaSalida() = default;
+    // Bytes the system holds for the line of the open device `descriptor`.
+    virtual qint64 pendientes(qintptr descriptor) = 0;
+    // Drops them.
+    virtual void descartar(qintptr descriptor) = 0;
+    // Milliseconds on a clock that only goes forward.
+    virtual qint64 ahoraMs() = 0;
+    // Lets `ms` milliseconds pass.
+    virtual void esperar(qint64 ms) = 0;
+};
+
 // The serial-port control: a port chosen by its number, opened and closed, and bytes written
 // to it. The line is 9600 baud, no parity, 8 data bits, 1 stop bit, without flow control.
 // Failures throw rt::RuntimeError with the control's numbers:
@@ -22,7 +37,8 @@ public:
     using Dispositivos = std::function<QString(int n)>;
 
     // `dispositivos` names the device behind each port number; by default defaultDevice.
-    explicit MSComm(Dispositivos dispositivos = defaultDevice);
+    // `cola` answers for the system's queue and clock; by default the device's own.
+    explicit MSComm(Dispositivos dispositivos = defaultDevice, std::unique_ptr<ColaSalida> cola = {});
     ~MSComm();
     MSComm(const MSComm &) = delete;
     MSComm &operator=(const MSComm &) = delete;
@@ -47,9 +63,9 @@ public:
 
 private:
     void drenar();
-    qint64 pendientesSistema() const;
 
     Dispositivos m_dispositivos;
+    std::unique_ptr<ColaSalida> m_cola;
     int m_port = 1;
     std::unique_ptr<QSerialPort> m_serie;
 };

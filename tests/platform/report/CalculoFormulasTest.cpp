@@ -45,6 +45,8 @@ TEST(CalculoFormulasTest, ArithmeticOnWorkRowTextsAsTheFormsShowIt)
         {"{R.PRECIO} / 0", ""},
         {"IIf({R.TIPO} = 'OC', 1, {R.CANTIDAD} * 2)", "12"},
         {"{R.CANTIDAD} * 2 > 11 and {R.TIPO} = 'IN'", "Verdadero"},
+        {"{R.PRECIO} - 40 > {R.CANTIDAD} * 80", "Verdadero"},
+        {"{R.PRECIO} - 40 = {R.CANTIDAD} * 80 + 20", "Verdadero"},
     };
     const FilaFactura fila;
     for (const auto &caso : casos) {

@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
              "MV_ASIENTOS.Importe >= 10.5 AND MV_ASIENTOS.Importe < -3 AND MV_ASIENTOS.Importe <> 0"},
         Case{"not ({MV_ASIENTOS.TC} = 'FC') AND IsNull({V_MV_CPTE.Nombre})",
              "NOT (MV_ASIENTOS.TC = 'FC') AND V_MV_CPTE.Nombre IS NULL"},
+        Case{"{MV_ASIENTOS.Importe} - 40 > {MV_ASIENTOS.Cantidad} * 80 + 20",
+             "(MV_ASIENTOS.Importe - 40) > ((MV_ASIENTOS.Cantidad * 80) + 20)"},
         Case{"   ", ""}));
 
 // A selection formula and the part of the error's description that tells what is wrong.
@@ -95,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, UnreadableSelection,
                                            Fault{"{MV_ASIENTOS.TC} = 'FC' & 'A'", "'&'"},
                                            Fault{"({MV_ASIENTOS.TC} = 'FC'", "paréntesis"},
                                            Fault{"{MV_ASIENTOS.TC} like 'F%'", "sobra texto"},
-                                           Fault{"{#Total} > 0", "{#Total}"}));
+                                           Fault{"{#Total} > 0", "{#Total}"},
+                                           Fault{"Round({MV_ASIENTOS.Importe}) = 3", "Round"}));
 
 } // namespace

@@ -66,6 +66,48 @@ TEST_F(MSCommTest, ClosingWaitsUntilEveryByteHasLeft)
     EXPECT_EQ(recibidos.size(), bytes.size());
 }
 
+// A system queue that never empties, on a clock that moves only while the port waits for it;
+// it notes the time at which the bytes are dropped.
+class ColaDetenida : public serial::ColaSalida {
+public:
+    explicit ColaDetenida(qint64 enCola)
+        : m_enCola(enCola)
+    {
+    }
+    qint64 pendientes(qintptr) override { return m_enCola; }
+    void descartar(qintptr) override { descartes << reloj; }
+    qint64 ahoraMs() override { return reloj; }
+    void esperar(qint64 ms) override { reloj += ms; }
+
+    qint64 reloj = 100000;
+    QList<qint64> descartes;
+
+private:
+    qint64 m_enCola;
+};
+
+TEST_F(MSCommTest, ALineThatNeverEmptiesIsDroppedAndClosedOnceItsBytesTimeAndFiveSecondsHavePassed)
+{
+    const struct {
+        int escritos;
+        qint64 enCola;
+        qint64 plazoMs; // (escritos + enCola) x 10 bits x 1000 / 9600 baud + 5000
+    } casos[] = {{960, 1920, 8000}, {1, 9600, 15001}};
+    for (const auto &caso : casos) {
+        auto propia = std::make_unique<ColaDetenida>(caso.enCola);
+        ColaDetenida &cola = *propia;
+        serial::MSComm detenido([this](int) { return par.extremoPrograma(); }, std::move(propia));
+        detenido.setPortOpen(true);
+        detenido.setOutput(QByteArray(caso.escritos, 'x'));
+        const qint64 inicio = cola.reloj;
+        EXPECT_THAT([&] { detenido.setPortOpen(false); }, falla(8020)) << caso.plazoMs;
+        EXPECT_FALSE(detenido.PortOpen()) << caso.plazoMs;
+        ASSERT_EQ(cola.descartes.size(), 1) << caso.plazoMs;
+        EXPECT_GE(cola.descartes[0] - inicio, caso.plazoMs);
+        EXPECT_LT(cola.descartes[0] - inicio, caso.plazoMs + 10) << "one look at the queue past the deadline";
+    }
+}
+
 TEST(MSCommSinDispositivo, APortWithoutADeviceCannotBeOpened)
 {
     serial::MSComm puerto([](int) { return QStringLiteral("/nonexistent/ttyS9"); });
