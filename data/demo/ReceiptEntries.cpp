@@ -61,6 +61,18 @@ bool isDeduction(OrderMeans means)
     return means >= OrderMeans::RetentionIva && means <= OrderMeans::Discount;
 }
 
+// OPG and PGFP orders keep their cash lines on the debit side, with a debit's sign: cash paid out
+// is a negative debit, change given back a positive one. Their print negates every cash line, so
+// it shows what was paid; the entry balances as it would with the payment on the credit side.
+EntryLine cashAsSignedDebit(EntryLine line)
+{
+    if (line.account == QLatin1String(account::Cash) && line.side == u"H") {
+        line.side = QStringLiteral("D");
+        line.amount = -line.amount;
+    }
+    return line;
+}
+
 struct Purchase {
     VoucherKey key;
     int supplier = 0;
@@ -121,8 +133,9 @@ public:
         startEntry();
         writeLine(key, date, {}, total,
                   {QStringLiteral("D"), QString::fromLatin1(to.account), total, QString::fromLatin1(to.name)});
+        const bool cashAsDebit = tc == u"OPG" || tc == u"PGFP";
         for (const EntryLine &line : settle(total, date, means))
-            writeLine(key, date, {}, total, line);
+            writeLine(key, date, {}, total, cashAsDebit ? cashAsSignedDebit(line) : line);
         for (const Paid &p : paid)
             m_applications.add(applicationRow(key, p.purchase->key, p.amount, QString::fromLatin1(to.account), key));
     }
@@ -326,6 +339,10 @@ void writeReceiptEntries(ado::Connection &company, quint64 seed, const QDate &fi
     PurchasesWriter writer(company, prng);
     for (const int base : {0, 31})
         writeMonth(writer, prng, firstDay, base);
+    // A PGFP paid partly in cash, drawn last so that the months' orders do not depend on it.
+    const Purchase h = writer.writeInvoice(1, firstDay.addDays(31 + 11), false);
+    writer.writeOrder(QStringLiteral("PGFP"), firstDay.addDays(31 + 27), {{&h, h.total}},
+                      {OrderMeans::Cash, OrderMeans::Transfer, OrderMeans::Discount});
     writer.flush();
     company.CommitTrans();
 }
