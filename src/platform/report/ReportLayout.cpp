@@ -137,12 +137,14 @@ private:
     WholeSums wholeSums(const BodyData &data)
     {
         const ReportBody &body = data.body;
+        WholeSums whole(body.sums.size());
+        if (std::none_of(body.sums.begin(), body.sums.end(), [](const RunningSum &sum) { return sum.whole; }))
+            return whole;
         const int rows = data.rows.count();
         const SumValues none;
         QList<QList<rt::Variant>> groups;
         for (int row = 0; row < rows; ++row)
             groups << groupValues(data, RowScope(data, row, none));
-        WholeSums whole(body.sums.size());
         for (qsizetype i = 0; i < body.sums.size(); ++i) {
             const RunningSum &sum = body.sums.at(i);
             if (!sum.whole)
