@@ -171,7 +171,7 @@ def columnas_venta(discrimina, precios):
     if discrimina:
         return [("Código", "{AUX.COLUMNA1}", 1, 22, False, None), ("Descripción", "{AUX.COLUMNA2}", 24, 68, False, None),
                 ("Cantidad", "{AUX.COLUMNA4}", 93, 14, True, None),
-                ("P. Unit. s/IVA", "{AUX.COLUMNA7}", 108, 20, True, None),
+                ("P. Unit. s/IVA", "{@UnitarioLinea}", 108, 20, True, "0.00##"),
                 ("% Bonif.", "{AUX.COLUMNA10}", 129, 12, True, None), ("% IVA", "{@Alicuota}", 142, 12, True, None),
                 ("Subtotal s/IVA", "{@NetoLinea}", 155, 34, True, "0.00")]
     return [("Código", "{AUX.COLUMNA1}", 1, 24, False, None), ("Descripción", "{AUX.COLUMNA2}", 26, 86, False, None),
@@ -179,19 +179,51 @@ def columnas_venta(discrimina, precios):
             ("% Bonif.", "{AUX.COLUMNA10}", 150, 12, True, None), ("Subtotal", "{AUX.COLUMNA6}", 163, 26, True, None)]
 
 
-# A line's amounts without VAT, worked out from its quantity, unit price without VAT and bonus; its
-# VAT is what its total with VAT adds to that. Rows of other kinds have no bonus, so these are Null
-# for them; the other concepts of a letter-A voucher carry their amount without VAT.
+# The figures under the lines are the voucher's own: its net taxed and untaxed amounts, and its
+# VAT, Importe less both, split by rate. Each taxed line's net is rounded once from its amount
+# with VAT, which its bonus has already lowered; the last taxed line takes what those roundings
+# leave between the lines and the voucher's net taxed amount (only a rounding: up to a cent a line),
+# so the subtotals add up to it. The unit price is the one that gives the subtotal, before the bonus.
+# Each rate's VAT is its lines' amounts with VAT less their nets; the last rate's line takes the
+# rest of the voucher's VAT, so the lines add up to it. {T.} is the work row, {V.} the voucher.
 CALCULOS_LINEA = {
     "Alicuota": "{T.COLUMNA17} + 0",
-    "NetoLinea": "Round({T.COLUMNA4} * {T.COLUMNA7} * (100 - {T.COLUMNA10}) / 100, 2)",
-    "IvaLinea": "{T.COLUMNA6} - {@NetoLinea}",
-    "NetoFila": "IIf({T.TIPO} = 'OC', {T.COLUMNA7}, {@NetoLinea})",
+    "Gravada": "{T.TIPO} = 'IN' and {T.COLUMNA17} > 0",
+    "NetoPropio": "Round({T.COLUMNA6} / (1 + {T.COLUMNA17} / 100), 2)",
+}
+
+CALCULOS_NETO = {
+    "Ajuste": "{V.NetoGravado} - {#NetosPropios}",
+    "Redondeo": "{@Ajuste} <= {#Gravadas} * 0.01 + 0.000001 and -{@Ajuste} <= {#Gravadas} * 0.01 + 0.000001",
+    "NetoLinea": "IIf({@Gravada} and {#GravadasHasta} = {#Gravadas} and {@Redondeo}, "
+                 "Round({@NetoPropio} + {@Ajuste}, 2), {@NetoPropio})",
+    "UnitarioLinea": "IIf({T.COLUMNA4} * (100 - {T.COLUMNA10}) = 0, {T.COLUMNA7}, "
+                     "{@NetoLinea} * 100 / ({T.COLUMNA4} * (100 - {T.COLUMNA10})))",
+}
+
+CALCULOS_IVA = {
+    "IvaLinea": "IIf({@Gravada}, {T.COLUMNA6} - {@NetoPropio}, 0)",
+    "IvaAlicuota": "Round(IIf({@Gravada} and {#GravadasHasta} = {#Gravadas}, {V.Importe} - {V.NetoGravado} - "
+                   "{V.NetoNoGravado} - ({#IvaHasta} - {#Iva}), {#Iva}), 2)",
 }
 
 
-def calculos(alias):
-    return {k: v.replace("{T.", "{%s." % alias) for k, v in CALCULOS_LINEA.items()}
+def con_alias(formulas, renglon, comprobante):
+    return {k: v.replace("{T.", "{%s." % renglon).replace("{V.", "{%s." % comprobante) for k, v in formulas.items()}
+
+
+def gravadas(**reinicio):
+    """The voucher's taxed lines, counted all at once and so far."""
+    cuenta = "IIf({@Gravada}, 1, 0)"
+    return [dict(name="Gravadas", field=cuenta, whole=True, **reinicio),
+            dict(name="GravadasHasta", field=cuenta, **reinicio)]
+
+
+def sumas_neto():
+    """The main report's: its other concepts count with the taxed lines, as the net printed beside them."""
+    propios = "IIf({@Gravada}, {@NetoPropio}, IIf({AUX.TIPO} = 'OC', {AUX.COLUMNA7}, 0))"
+    return [{"name": "NetosPropios", "field": propios, "whole": True, "reset": "Comprobante"}] + \
+        gravadas(reset="Comprobante")
 
 
 def renglones_de(alias):
@@ -201,22 +233,22 @@ def renglones_de(alias):
 
 
 def subreportes_iva():
-    """Neto gravado, then one line per VAT rate of the lines, each with its amount."""
+    """One line per VAT rate of the lines, each with its share of the voucher's VAT."""
     etiqueta = {"size": 8}
+    calculos = dict(con_alias(CALCULOS_LINEA, "I", "IC"), **con_alias(CALCULOS_IVA, "I", "IC"))
     return [
-        {"name": "NetoGravado", "tables": [{"table": "AUX_MV_CPTE", "alias": "N"}], "links": renglones_de("N"),
-         "computed": calculos("N"),
-         "sums": [{"name": "Neto", "field": "{@NetoFila}"}],
-         "reportFooter": {"height": 5, "items": [
-             fuente(texto("Neto gravado:", [2, 0.5, 30, 4.5]), **etiqueta),
-             fuente(derecha(texto("{#Neto}", [32, 0.5, 36, 4.5], format="#,##0.00")), **etiqueta)]}},
-        {"name": "Alicuotas", "tables": [{"table": "AUX_MV_CPTE", "alias": "I"}], "links": renglones_de("I"),
-         "computed": calculos("I"), "sort": ["+{I.COLUMNA17}"],
+        {"name": "Alicuotas",
+         "tables": [{"table": "AUX_MV_CPTE", "alias": "I"},
+                    {"table": "V_MV_CPTE", "alias": "IC", "join": "inner",
+                     "on": [["{IC.TC}", "{I.TC}"], ["{IC.IdComprobante}", "{I.IDCOMPROBANTE}"],
+                            ["{IC.IdComplemento}", "{I.IDCOMPLEMENTO}"]]}],
+         "links": renglones_de("I"), "computed": calculos, "sort": ["+{I.COLUMNA17}"],
          "groups": [{"name": "Alicuota", "field": "{I.COLUMNA17}", "footer": {
              "height": 5, "suppress": "IsNull({I.COLUMNA17})", "items": [
                  fuente(texto("IVA {@Alicuota} %:", [2, 0.5, 30, 4.5]), **etiqueta),
-                 fuente(derecha(texto("{#Iva}", [32, 0.5, 36, 4.5], format="#,##0.00")), **etiqueta)]}}],
-         "sums": [{"name": "Iva", "field": "{@IvaLinea}", "reset": "Alicuota"}]},
+                 fuente(derecha(texto("{@IvaAlicuota}", [32, 0.5, 36, 4.5], format="#,##0.00")), **etiqueta)]}}],
+         "sums": [{"name": "Iva", "field": "{@IvaLinea}", "reset": "Alicuota"},
+                  {"name": "IvaHasta", "field": "{@IvaLinea}"}] + gravadas()},
     ]
 
 
@@ -297,9 +329,11 @@ def venta(tc, letra, electronico=False, con_qr=False):
             fuente(derecha(campo("{CPTE.Importe}", [150, 1, 38, 5.5], format="money")), size=10, bold=True),
         ]
         if discrimina:
-            final.append({"height": 2, "items": [linea(120, 1, ANCHO, 1, 0.3),
-                                                 {"subreport": "NetoGravado", "x": 120},
-                                                 {"subreport": "Alicuotas", "x": 120}]})
+            final.append({"height": 7, "items": [
+                linea(120, 1, ANCHO, 1, 0.3),
+                fuente(texto("Neto gravado:", [122, 2.5, 30, 4.5]), size=8),
+                fuente(derecha(campo("{CPTE.NetoGravado}", [152, 2.5, 36, 4.5], format="money")), size=8),
+                {"subreport": "Alicuotas", "x": 120}]})
             cierre = [fuente(texto("No gravado:", [122, 0.5, 30, 4.5]), size=8),
                       fuente(derecha(campo("{CPTE.NetoNoGravado}", [152, 0.5, 36, 4.5], format="money")), size=8),
                       ] + [dict(i, at=[i["at"][0], i["at"][1] + 5, i["at"][2], i["at"][3]]) for i in cierre]
@@ -320,12 +354,19 @@ def venta(tc, letra, electronico=False, con_qr=False):
         "tables": tablas,
         "sort": ["+{AUX.ID}"],
         "formulas": formulas_comunes(),
-        "computed": calculos("AUX"),
+    }
+    if discrimina and precios:
+        definicion["computed"] = dict(con_alias(CALCULOS_LINEA, "AUX", "CPTE"),
+                                      **con_alias(CALCULOS_NETO, "AUX", "CPTE"))
+        # One voucher's lines at a time: a print of several vouchers nets each on its own.
+        definicion["groups"] = [{"name": "Comprobante", "field": "{AUX.IDCOMPROBANTE}"}]
+        definicion["sums"] = sumas_neto()
+    definicion.update({
         "pageHeader": {"height": 63, "items": cabecera},
         "detail": detalle,
         "reportFooter": final,
         "pageFooter": [{"height": 41 if electronico else 16, "items": totales}, pie_de_pagina(titulo)],
-    }
+    })
     if discrimina and precios:
         definicion["subreports"] = subreportes_iva()
     return definicion

@@ -123,31 +123,40 @@ TEST_F(ComprobantesPdfTest, LetterAVouchersShowNetTaxedVatByRateAndUntaxedThatMa
 {
     static const QRegularExpression renglon(
         QStringLiteral(R"((Neto gravado:|IVA [0-9,]+ %:|No gravado:|TOTAL \$)\s+(-?[0-9.]+,[0-9]{2}))"));
-    const auto comprobantes = db.rows("SELECT TC, IdComprobante, Importe FROM V_MV_CPTE WHERE TC IN ('FC', 'FCE', "
-                                      "'NC', 'ND') AND IdComprobante LIKE '%A' ORDER BY ID");
+    // A line's subtotal, the last figure of its printed line (written without thousands separators).
+    static const QRegularExpression subtotal(QStringLiteral(R"(\s(-?[0-9]+,[0-9]{2})$)"),
+                                             QRegularExpression::MultilineOption);
+    const auto comprobantes = db.rows("SELECT TC, IdComprobante, Importe, NetoGravado, NetoNoGravado FROM V_MV_CPTE "
+                                      "WHERE TC IN ('FC', 'FCE', 'NC', 'ND') AND IdComprobante LIKE '%A' ORDER BY ID");
     ASSERT_GE(comprobantes.size(), 3);
     QSet<QString> alicuotas;
     for (const auto &comprobante : comprobantes) {
         const QString id = rt::CStr(comprobante[1]);
         const QString texto = ver(rt::Trim(rt::CStr(comprobante[0])), id);
-        qint64 partes = 0;
-        qint64 total = -1;
+        QHash<QString, qint64> cifras;
         int lineasIva = 0;
         for (auto it = renglon.globalMatch(texto); it.hasNext();) {
             const auto hallado = it.next();
-            const QString etiqueta = hallado.captured(1);
-            if (etiqueta.startsWith(QLatin1String("TOTAL"))) {
-                total = centavos(hallado.captured(2));
-                continue;
-            }
-            partes += centavos(hallado.captured(2));
+            QString etiqueta = hallado.captured(1);
             if (etiqueta.startsWith(QLatin1String("IVA"))) {
                 ++lineasIva;
                 alicuotas << etiqueta;
+                etiqueta = QStringLiteral("IVA");
             }
+            cifras[etiqueta] += centavos(hallado.captured(2));
         }
-        EXPECT_EQ(total, qRound64(rt::CDbl(comprobante[2]) * 100)) << id.toStdString() << texto.toStdString();
-        EXPECT_EQ(partes, total) << id.toStdString() << texto.toStdString();
+        qint64 lineas = 0;
+        const QString detalle = texto.left(texto.indexOf(QLatin1String("Neto gravado:")));
+        for (auto it = subtotal.globalMatch(detalle.mid(detalle.indexOf(QLatin1String("Subtotal s/IVA"))));
+             it.hasNext();)
+            lineas += centavos(it.next().captured(1));
+        const auto importe = [&](int columna) { return qRound64(rt::CDbl(comprobante[columna]) * 100); };
+        const std::string cual = id.toStdString() + "\n" + texto.toStdString();
+        EXPECT_EQ(cifras.value(QStringLiteral("TOTAL $")), importe(2)) << cual;
+        EXPECT_EQ(cifras.value(QStringLiteral("Neto gravado:")), importe(3)) << cual;
+        EXPECT_EQ(cifras.value(QStringLiteral("No gravado:")), importe(4)) << cual;
+        EXPECT_EQ(cifras.value(QStringLiteral("IVA")), importe(2) - importe(3) - importe(4)) << cual;
+        EXPECT_EQ(lineas, importe(3)) << cual;
         EXPECT_GE(lineasIva, 1) << id.toStdString();
     }
     EXPECT_TRUE(alicuotas.contains(QStringLiteral("IVA 21 %:")));

@@ -79,6 +79,9 @@ struct RunningSum {
     Kind kind = Kind::Sum;
     QString field; // what it adds: {TABLE.FIELD} or a formula; not needed to count
     QString resetGroup; // empty: runs over the whole report
+    // The total of every row of the reset group's run (or of the body) from its first row on, as a
+    // summary is, rather than of the rows so far; its field reads fields and formulas, not sums.
+    bool whole = false;
 };
 
 // What the main report and its sub-reports have in common.

@@ -3,9 +3,14 @@
 #include "platform/report/ReportError.h"
 #include "platform/runtime/VariantMath.h"
 
+#include <algorithm>
+
 namespace report {
 
 namespace {
+
+// Per running sum, its value at each row of a body; filled only for the sums marked whole.
+using WholeSums = QList<QList<rt::Variant>>;
 
 class BodyWalker {
 public:
@@ -24,6 +29,9 @@ public:
         const ReportBody &body = data.body;
         resetSums(body, sums, QString(), true);
         const int rows = data.rows.count();
+        const WholeSums whole = wholeSums(data);
+        if (rows > 0)
+            setWholeSums(body, whole, 0, sums);
         const RowScope first(data, rows > 0 ? 0 : -1, sums);
         m_paginator.place(body.reportHeader, first, x);
         QList<rt::Variant> previous;
@@ -33,6 +41,7 @@ public:
             const int changed = row == 0 ? 0 : firstChange(previous, values);
             if (row > 0)
                 closeGroups(data, RowScope(data, row - 1, sums), changed, x);
+            setWholeSums(body, whole, row, sums);
             openGroups(data, row, sums, changed, x);
             accumulate(data, scope, sums);
             m_paginator.place(body.detail, scope, x);
@@ -98,23 +107,71 @@ private:
     static void resetSums(const ReportBody &body, SumValues &sums, const QString &group, bool all)
     {
         for (const RunningSum &sum : body.sums) {
-            if (all || sum.resetGroup.compare(group, Qt::CaseInsensitive) == 0)
+            if (all || (!sum.whole && sum.resetGroup.compare(group, Qt::CaseInsensitive) == 0))
                 sums.insert(sum.name.toLower(), rt::Variant(0));
         }
+    }
+
+    static void add(const BodyData &data, qsizetype sum, const RowScope &scope, rt::Variant &total)
+    {
+        if (data.body.sums.at(sum).kind == RunningSum::Kind::Count) {
+            total = rt::Add(total, rt::Variant(1));
+            return;
+        }
+        const rt::Variant value = evaluate(*data.sumFields.at(sum), scope);
+        if (!value.isNull() && !value.isEmpty())
+            total = rt::Add(total, value);
     }
 
     static void accumulate(const BodyData &data, const RowScope &scope, SumValues &sums)
     {
         for (qsizetype i = 0; i < data.body.sums.size(); ++i) {
             const RunningSum &sum = data.body.sums.at(i);
-            rt::Variant &total = sums[sum.name.toLower()];
-            if (sum.kind == RunningSum::Kind::Count) {
-                total = rt::Add(total, rt::Variant(1));
+            if (!sum.whole)
+                add(data, i, scope, sums[sum.name.toLower()]);
+        }
+    }
+
+    // Per sum marked whole, its value at each row: the total of the row's run of the reset group.
+    // Its field is read without sums, before any band is placed.
+    WholeSums wholeSums(const BodyData &data)
+    {
+        const ReportBody &body = data.body;
+        WholeSums whole(body.sums.size());
+        if (std::none_of(body.sums.begin(), body.sums.end(), [](const RunningSum &sum) { return sum.whole; }))
+            return whole;
+        const int rows = data.rows.count();
+        const SumValues none;
+        QList<QList<rt::Variant>> groups;
+        for (int row = 0; row < rows; ++row)
+            groups << groupValues(data, RowScope(data, row, none));
+        for (qsizetype i = 0; i < body.sums.size(); ++i) {
+            const RunningSum &sum = body.sums.at(i);
+            if (!sum.whole)
                 continue;
+            const auto reset = std::find_if(body.groups.begin(), body.groups.end(), [&](const Group &g) {
+                return !sum.resetGroup.isEmpty() && g.name.compare(sum.resetGroup, Qt::CaseInsensitive) == 0;
+            });
+            const int level = reset == body.groups.end() ? -1 : int(reset - body.groups.begin());
+            rt::Variant total(0);
+            for (int row = 0; row <= rows; ++row) {
+                if (row == rows || (row > 0 && firstChange(groups[row - 1], groups[row]) <= level)) {
+                    while (whole[i].size() < row)
+                        whole[i] << total;
+                    total = rt::Variant(0);
+                }
+                if (row < rows)
+                    add(data, i, RowScope(data, row, none), total);
             }
-            const rt::Variant value = evaluate(*data.sumFields.at(i), scope);
-            if (!value.isNull() && !value.isEmpty())
-                total = rt::Add(total, value);
+        }
+        return whole;
+    }
+
+    static void setWholeSums(const ReportBody &body, const WholeSums &whole, int row, SumValues &sums)
+    {
+        for (qsizetype i = 0; i < body.sums.size(); ++i) {
+            if (body.sums.at(i).whole)
+                sums.insert(body.sums.at(i).name.toLower(), whole[i][row]);
         }
     }
 

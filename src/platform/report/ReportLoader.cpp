@@ -101,6 +101,7 @@ QList<RunningSum> loadSums(const QJsonArray &array, const QList<Group> &groups, 
         if (sum.kind == RunningSum::Kind::Sum && sum.field.isEmpty())
             malformed(name, QStringLiteral("el total %1 no dice qué campo suma").arg(sum.name));
         sum.resetGroup = object.value(QLatin1String("reset")).toString().trimmed();
+        sum.whole = object.value(QLatin1String("whole")).toBool();
         const bool known = std::any_of(groups.begin(), groups.end(), [&](const Group &g) {
             return g.name.compare(sum.resetGroup, Qt::CaseInsensitive) == 0;
         });

@@ -18,7 +18,8 @@ namespace report {
 //                "header": band(s), "footer": band(s)}],
 //    "formulas": {"Empresa": "default value"},
 //    "computed": {"Neto": "Round({A.F} * {A.G}, 2)"}  (formulas worked out per row),
-//    "sums": [{"name": "S", "field": "{A.F} or a formula", "kind": "sum|count", "reset": "G"}],
+//    "sums": [{"name": "S", "field": "{A.F} or a formula", "kind": "sum|count", "reset": "G",
+//              "whole": false}]  (whole: the total of the group's run on each of its rows),
 //    "reportHeader", "pageHeader", "detail", "pageFooter", "reportFooter": band(s) (see BandLoader.h),
 //    "subreports": [{"name": "N", "links": [{"field": "{X.F}", "main": "{A.F}"}], ...tables to
 //                    reportFooter as above}]}

@@ -42,9 +42,11 @@ const QByteArray kCollections = R"({
   "tables": [{"table": "V_COMISIONES_VENDEDOR_COB", "alias": "COB"}],
   "sort": ["+{COB.IdCobranza}"],
   "groups": [{"name": "Vendedor", "field": "{COB.idVendedor}",
-              "header": {"height": 5, "items": [{"text": "G {COB.idVendedor}", "at": [0, 0, 50, 5]}]},
-              "footer": {"height": 5, "items": [{"text": "F {COB.idVendedor} {#CobradoG} {#CuantasG}", "at": [0, 0, 90, 5]}]}}],
+              "header": {"height": 5, "items": [{"text": "G {COB.idVendedor} {#TodoG}", "at": [0, 0, 50, 5]}]},
+              "footer": {"height": 5, "items": [{"text": "F {COB.idVendedor} {#CobradoG} {#CuantasG} {#Todo}", "at": [0, 0, 90, 5]}]}}],
   "sums": [{"name": "CobradoG", "field": "{COB.TotalCobrado}", "reset": "Vendedor"},
+           {"name": "TodoG", "field": "{COB.TotalCobrado}", "reset": "Vendedor", "whole": true},
+           {"name": "Todo", "field": "{COB.TotalCobrado}", "whole": true},
            {"name": "CuantasG", "kind": "count", "reset": "Vendedor"},
            {"name": "Cobrado", "field": "{COB.TotalCobrado}"},
            {"name": "Cuantas", "kind": "count"}],
@@ -54,12 +56,13 @@ const QByteArray kCollections = R"({
   "reportFooter": {"height": 5, "items": [{"text": "T {#Cobrado} {#Cuantas}", "at": [0, 0, 90, 5]}]}
 })";
 
-TEST_F(ReportEngineTest, GroupsRunningSumsAndSuppressConditions)
+TEST_F(ReportEngineTest, GroupsRunningAndWholeSumsAndSuppressConditions)
 {
     const QStringList pages = pageTexts(run(kCollections));
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0].toStdString(), "G 0001\nD a 100,00 100,00\nsin comision\nD b 300,00 300,00\nF 0001 300,00 2\n"
-                                      "G 0002\nD c 50,00 350,00\nnota de credito\nF 0002 50,00 1\nT 350,00 3");
+    EXPECT_EQ(pages[0].toStdString(),
+              "G 0001 300,00\nD a 100,00 100,00\nsin comision\nD b 300,00 300,00\nF 0001 300,00 2 350,00\n"
+              "G 0002 50,00\nD c 50,00 350,00\nnota de credito\nF 0002 50,00 1 350,00\nT 350,00 3");
 }
 
 TEST_F(ReportEngineTest, SelectionAndCallerSortReachTheQuery)
@@ -69,7 +72,7 @@ TEST_F(ReportEngineTest, SelectionAndCallerSortReachTheQuery)
     request.sortFields = {QString(), QStringLiteral("-{COB.TotalCobrado}")};
     const QStringList pages = pageTexts(run(kCollections, request));
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].startsWith(QStringLiteral("G 0001\nD b 200,00 200,00\nD a 300,00 300,00")))
+    EXPECT_TRUE(pages[0].startsWith(QStringLiteral("G 0001 300,00\nD b 200,00 200,00\nD a 300,00 300,00")))
         << pages[0].toStdString();
 
     request.selection = QStringLiteral("{COB.IdCobranza} = 'zzz'");
