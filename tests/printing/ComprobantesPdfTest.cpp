@@ -1,83 +1,24 @@
-#include "PruebaImpresion.h"
+#include "PruebaPdfDemo.h"
 
-#include "db/Conexiones.h"
 #include "platform/qr/PyQR.h"
-#include "platform/report/ImpresionReportes.h"
-#include "platform/report/PreviewWindow.h"
-#include "platform/report/ReportOutput.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
-#include "printing/DatosImpresionPrograma.h"
-#include "printing/ImprimirComprobante.h"
 #include "session/Sesion.h"
 #include "support/TestHelpers.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString salida(const QString &programa, const QStringList &argumentos)
-{
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(60000)) {
-        ADD_FAILURE() << programa.toStdString() << " did not finish";
-        return {};
-    }
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
-
-// The demo database, shown through the program's whole print road; each print laid out to the
-// screen and written to a PDF file to be read back.
-class ComprobantesPdfTest : public PruebaImpresion {
+class ComprobantesPdfTest : public PruebaPdfDemo {
 protected:
     ComprobantesPdfTest()
+        : PruebaPdfDemo(30)
     {
-        db.fillDemo(30, 1);
-        impresion.setConexion(&gBaseDatos->gCnn);
     }
-
-    ~ComprobantesPdfTest() override
-    {
-        for (QWidget *ventana : QApplication::topLevelWidgets()) {
-            if (qobject_cast<report::PreviewWindow *>(ventana))
-                delete ventana;
-        }
-    }
-
-    // The PDF text of voucher `tc` `id` as "Ver  Comprobante" shows it.
-    QString ver(const QString &tc, const QString &id)
-    {
-        DatosImpresionPrograma datos(*gBaseDatos);
-        ObjetoImpresionReportes objeto(impresion);
-        const ServiciosImpresion servicios{
-            *gBaseDatos, datos, objeto, nullptr, sourceReportsFolder(), TestDatabase::connectionString()};
-        QString tipo = tc;
-        QString numero = id;
-        QString cuenta;
-        ImprimirComprobanteGenerico(servicios, tipo, numero, cuenta);
-        EXPECT_NE(impresion.ultimaVistaPrevia(), nullptr) << "shown on the screen";
-        pdf = temporal.filePath(tc + QStringLiteral(".pdf"));
-        report::writePdf(impresion.ultimoDocumento(), pdf);
-        return salida(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    }
-
-    report::ImpresionReportes impresion;
-    QString pdf;
 };
-
-// An amount as the forms print it ("20.212,60") in cents.
-qint64 centavos(QString importe)
-{
-    importe.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
-    return qRound64(importe.toDouble() * 100);
-}
 
 TEST_F(ComprobantesPdfTest, AReceiptShowsItsDocumentsMeansOfPaymentTotalsAndAmountInWords)
 {
@@ -111,10 +52,10 @@ TEST_F(ComprobantesPdfTest, AnElectronicInvoiceShowsItsCaeAndAQrOfTheAgencysAddr
     EXPECT_TRUE(texto.contains(QStringLiteral("FACTURA"))) << texto.toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("CAE N°: ") + rt::CStr(clave[0][2]))) << texto.toStdString();
     const QString imagen = temporal.filePath(QStringLiteral("pagina"));
-    salida(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-png"),
-                                        QStringLiteral("-singlefile"), pdf, imagen});
-    const QString qr = salida(QStringLiteral("zbarimg"),
-                              {QStringLiteral("-q"), QStringLiteral("--raw"), imagen + QStringLiteral(".png")})
+    salidaDe(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-png"),
+                                          QStringLiteral("-singlefile"), pdf, imagen});
+    const QString qr = salidaDe(QStringLiteral("zbarimg"),
+                                {QStringLiteral("-q"), QStringLiteral("--raw"), imagen + QStringLiteral(".png")})
                            .trimmed();
     EXPECT_TRUE(qr.startsWith(QLatin1String(qr::DireccionQR))) << qr.toStdString();
 }

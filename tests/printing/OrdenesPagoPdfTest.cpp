@@ -1,56 +1,20 @@
-#include "PruebaImpresion.h"
+#include "PruebaPdfDemo.h"
 
 #include "core/ImporteEnLetras.h"
-#include "db/Conexiones.h"
-#include "platform/report/ImpresionReportes.h"
-#include "platform/report/PreviewWindow.h"
-#include "platform/report/ReportOutput.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Text.h"
-#include "printing/DatosImpresionPrograma.h"
-#include "printing/ImprimirComprobante.h"
-#include "session/Sesion.h"
 
-#include <QApplication>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The demo's payment orders, each printed through "Ver  Comprobante" to a PDF and read back.
-class OrdenesPagoPdfTest : public PruebaImpresion {
+class OrdenesPagoPdfTest : public PruebaPdfDemo {
 protected:
     OrdenesPagoPdfTest()
+        : PruebaPdfDemo(20)
     {
-        db.fillDemo(20, 1);
-        impresion.setConexion(&gBaseDatos->gCnn);
-    }
-
-    ~OrdenesPagoPdfTest() override
-    {
-        for (QWidget *ventana : QApplication::topLevelWidgets()) {
-            if (qobject_cast<report::PreviewWindow *>(ventana))
-                delete ventana;
-        }
-    }
-
-    QString ver(const QString &tc, const QString &id)
-    {
-        DatosImpresionPrograma datos(*gBaseDatos);
-        ObjetoImpresionReportes objeto(impresion);
-        const ServiciosImpresion servicios{
-            *gBaseDatos, datos, objeto, nullptr, sourceReportsFolder(), TestDatabase::connectionString()};
-        QString tipo = tc;
-        QString numero = id;
-        QString cuenta;
-        ImprimirComprobanteGenerico(servicios, tipo, numero, cuenta);
-        const QString pdf = temporal.filePath(tc + id + QStringLiteral(".pdf"));
-        report::writePdf(impresion.ultimoDocumento(), pdf);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        EXPECT_TRUE(pdftotext.waitForFinished(60000)) << "pdftotext did not finish";
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
 
     // `que` over the entry lines of `tc` `id` that `condicion` picks (MV_ASIENTOS m, MA_CUENTAS c).
@@ -60,16 +24,7 @@ protected:
                                        "WHERE m.TC = '%2' AND m.SUCURSAL || m.NUMERO || m.LETRA = '%3' AND %4")
                             .arg(QLatin1String(que), tc, id, QLatin1String(condicion)));
     }
-
-    report::ImpresionReportes impresion;
 };
-
-// An amount as the forms print it ("8.088,22" or "8088,22") in cents.
-qint64 centavos(QString importe)
-{
-    importe.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
-    return qRound64(importe.toDouble() * 100);
-}
 
 // What an order paid is what it applied less what it withheld and the discount it took: its
 // TOTAL, and its amount in words, say that. Cash paid out prints positive; only change given
