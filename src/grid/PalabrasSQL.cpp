@@ -76,8 +76,8 @@ bool PalabrasSQL::esUnaDe(int indice, std::initializer_list<const char *> palabr
 
 bool PalabrasSQL::fichaEsUnaDe(qsizetype ficha, std::initializer_list<const char *> palabras) const
 {
-    return ficha >= 0 && ficha < m_fichas.size() && m_fichas.at(ficha).kind == Clase::Word
-           && m_niveles.at(ficha) == 0 && esUnaDeLasPalabras(m_fichas.at(ficha).text, palabras);
+    return ficha >= 0 && ficha < m_fichas.size() && m_fichas.at(ficha).kind == Clase::Word && m_niveles.at(ficha) == 0
+           && esUnaDeLasPalabras(m_fichas.at(ficha).text, palabras);
 }
 
 int PalabrasSQL::indiceDe(const QString &secuencia, bool soloPrimerNivel) const

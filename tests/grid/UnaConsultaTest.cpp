@@ -9,10 +9,12 @@
 #include "grid/ColumnasGuardadas.h"
 #include "grid/GrillaFlex.h"
 #include "grid/QvDbGrid.h"
+#include "support/ScriptedEngine.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,7 +95,8 @@ TEST_F(UnaConsulta, AQueryOrAStoredChoiceHidingAnotherStatementIsRefusedAndNoTab
         const QMap<QString, Filas> antes = estado();
         dialogos.expectMsgBox(
             support::BoxMatch::text(
-                QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."))
+                QStringLiteral(
+                    "La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."))
                 .withTitle(QStringLiteral("Aviso al Usuario")));
         auto grid = grilla(texto.isEmpty() || texto.startsWith(u' ') ? consulta + texto : texto);
         dialogos.verify();
@@ -132,6 +135,52 @@ TEST_F(UnaConsulta, QueriesThatOnlyReadLoadWhateverTheirLiteralsNamesAndComments
         EXPECT_GT(flex(*grid)->Rows(), 1);
         EXPECT_FALSE(flex(*grid)->TextMatrix(1, 1).isEmpty());
         igual(estado(), antes);
+    }
+}
+
+using UnaConsultaEnServidor = PruebaGrilla;
+
+// Where the engine prepares the query its answer refuses it too; a server, which cannot tell
+// without running it, leaves the text's own words to decide: an EXEC of a named procedure runs
+// there, an EXEC of a text never does, nor a text that hides another statement.
+TEST_F(UnaConsultaEnServidor, TheEnginesAnswerRefusesAndWithoutOneTheWordsDecide)
+{
+    ScriptedServer servidor;
+    gBaseDatos->gCnn.Close();
+    gBaseDatos->gCnn.Open(TestDatabase::connectionString());
+    const auto cerrar = qScopeGuard([] { gBaseDatos->gCnn.Close(); });
+    const ado::ResultSet filas = ScriptedServer::rows({"ID", "Nombre"}, {{1, "Ana"}, {2, "Luis"}});
+    servidor.answerRows(QStringLiteral("sp_Saldos"), filas);
+    servidor.answerRows(QStringLiteral("UNION ALL"), filas);
+    using Motor = ado::ReadOnlyCheck;
+    struct Caso {
+        const char *consulta;
+        Motor motor;
+        bool rechazada;
+    };
+    for (const Caso &caso : {
+             Caso{"EXEC sp_Saldos 1", Motor::CannotTell, false},
+             Caso{"SELECT ID, Nombre FROM A UNION ALL SELECT ID, Nombre FROM B", Motor::CannotTell, false},
+             Caso{"EXEC sp_Saldos 1", Motor::NotOneReadOnlyStatement, true},
+             Caso{"EXEC ('SELECT 1')", Motor::CannotTell, true},
+             Caso{"EXEC master.dbo.[sp_executesql] N'SELECT 1'", Motor::CannotTell, true},
+             Caso{"SELECT ID FROM A /* /* */ '*/ DELETE FROM TA_USUARIOS --'", Motor::CannotTell, true},
+             Caso{"SELECT ID FROM A WHERE ID>0DELETE FROM TA_USUARIOS", Motor::CannotTell, true},
+             Caso{"SELECT ID FROM A WHERE ID>1eDELETE FROM TA_USUARIOS", Motor::CannotTell, true},
+             Caso{"SELECT ID INTO #B FROM A", Motor::CannotTell, true},
+         }) {
+        SCOPED_TRACE(caso.consulta);
+        servidor.answerReadOnly(caso.motor);
+        servidor.clearCalls();
+        if (caso.rechazada)
+            dialogos.expectMsgBox(support::BoxMatch::textContaining(QStringLiteral("sólo ejecuta una consulta")));
+        auto grid = grilla(QString::fromUtf8(caso.consulta));
+        dialogos.verify();
+        EXPECT_EQ(grid->isEnabled(), !caso.rechazada);
+        EXPECT_EQ(servidor.statements().isEmpty(), caso.rechazada);
+        if (!caso.rechazada) {
+            EXPECT_EQ(columna(*grid, 2), QStringList({"Ana", "Luis"}));
+        }
     }
 }
 
