@@ -37,7 +37,6 @@ PalabrasSQL::PalabrasSQL(const QString &sql)
     } catch (const ado::EngineError &) {
         // The engine refuses the text as it stands: it is no query, and its words are none.
         m_legible = false;
-        m_fichas.clear();
     }
     int nivel = 0;
     m_niveles.reserve(m_fichas.size());
