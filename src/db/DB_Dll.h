@@ -144,6 +144,12 @@ public:
                         long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
                         long Options = ado::adCmdUnspecified, bool ConvOracle = true);
 
+    // Whether the query, rewritten as AbrirRecordset rewrites it, may be opened as one statement
+    // that only reads: false only when gCnn's engine finds it is not (several statements, or one
+    // that writes). An engine that cannot tell without running it (a server) leaves the answer to
+    // the caller's own reading of the text. Runs nothing and shows nothing.
+    bool esUnaLectura(const QString &SentenciaSQL);
+
     // Whether this connection speaks Oracle: its connection text names the Oracle provider. The
     // text decides which engine opens it, so it is asked rather than gProveedor, which a server
     // given as "#name" on the command line leaves at SQLOLEDB. A connection answers by the text

@@ -332,3 +332,14 @@ void DB_Dll::AbrirRecordset(const QString &SentenciaSQL, ado::Recordset &LRCS, a
     QString sentencia = SentenciaSQL;
     AbrirRecordset(sentencia, LRCS, Conexionactiva, CursorType, LockType, Options, ConvOracle);
 }
+
+bool DB_Dll::esUnaLectura(const QString &SentenciaSQL)
+{
+    try {
+        return gCnn.checkReadOnly(SS_TSinonimos(SentenciaSQL)) != ado::ReadOnlyCheck::NotOneReadOnlyStatement;
+    } catch (const rt::RuntimeError &) {
+        // A connection that cannot answer (closed, busy) cannot open the query either: the open
+        // fails the same way and reports it.
+        return true;
+    }
+}

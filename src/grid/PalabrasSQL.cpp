@@ -1,40 +1,30 @@
 #include "grid/PalabrasSQL.h"
 
+#include "platform/ado/Engine.h"
+
 #include <QStringList>
 
 namespace {
 
-bool caracterDePalabra(QChar c)
+using Clase = ado::sqlite::TsqlToken::Kind;
+
+bool esClaseDePalabra(Clase clase)
 {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
+    return clase == Clase::Word || clase == Clase::Number || clase == Clase::Variable || clase == Clase::TempName;
 }
 
-// Index just past a quoted piece that starts at `desde` and closes with `cierre`, a doubled
-// closing character standing for itself; the end of the text when it never closes.
-int finDeCita(const QString &texto, int desde, QChar cierre)
+bool esParteDeNombre(Clase clase)
 {
-    int i = desde + 1;
-    while (i < texto.size()) {
-        if (texto.at(i) == cierre) {
-            if (i + 1 < texto.size() && texto.at(i + 1) == cierre) {
-                i += 2;
-                continue;
-            }
-            return i + 1;
-        }
-        ++i;
-    }
-    return static_cast<int>(texto.size());
+    return clase == Clase::Word || clase == Clase::QuotedName || clase == Clase::TempName || clase == Clase::Variable;
 }
 
-int finDeComentario(const QString &texto, int desde)
+bool esUnaDeLasPalabras(const QString &texto, std::initializer_list<const char *> palabras)
 {
-    if (texto.at(desde) == u'-') {
-        const int salto = static_cast<int>(texto.indexOf(u'\n', desde));
-        return salto < 0 ? static_cast<int>(texto.size()) : salto + 1;
+    for (const char *palabra : palabras) {
+        if (texto.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0)
+            return true;
     }
-    const int cierre = static_cast<int>(texto.indexOf(QStringLiteral("*/"), desde + 2));
-    return cierre < 0 ? static_cast<int>(texto.size()) : cierre + 2;
+    return false;
 }
 
 } // namespace
@@ -42,40 +32,28 @@ int finDeComentario(const QString &texto, int desde)
 PalabrasSQL::PalabrasSQL(const QString &sql)
     : m_texto(sql)
 {
+    try {
+        m_fichas = ado::sqlite::tokenizeTsql(m_texto);
+    } catch (const ado::EngineError &) {
+        // The engine refuses the text as it stands: it is no query, and its words are none.
+        m_legible = false;
+    }
     int nivel = 0;
-    int i = 0;
-    const int largo = static_cast<int>(m_texto.size());
-    while (i < largo) {
-        const QChar c = m_texto.at(i);
-        const QChar siguiente = i + 1 < largo ? m_texto.at(i + 1) : QChar();
-        if (c == u'\'') {
-            i = finDeCita(m_texto, i, u'\'');
-        } else if (c == u'[') {
-            i = finDeCita(m_texto, i, u']');
-        } else if (c == u'"') {
-            i = finDeCita(m_texto, i, u'"');
-        } else if ((c == u'-' && siguiente == u'-') || (c == u'/' && siguiente == u'*')) {
-            i = finDeComentario(m_texto, i);
-        } else if (c == u'(') {
-            ++nivel;
-            ++i;
-        } else if (c == u')') {
+    m_niveles.reserve(m_fichas.size());
+    for (qsizetype i = 0; i < m_fichas.size(); ++i) {
+        const Ficha &ficha = m_fichas.at(i);
+        if (ficha.kind == Clase::CloseParen)
             --nivel;
-            ++i;
-        } else if (c == u',') {
-            if (nivel == 0)
-                m_comas.append(i);
-            ++i;
-        } else if (c == u';') {
+        m_niveles.append(nivel);
+        if (ficha.kind == Clase::OpenParen) {
+            ++nivel;
+        } else if (ficha.kind == Clase::Comma && nivel == 0) {
+            m_comas.append(static_cast<int>(ficha.start));
+        } else if (ficha.kind == Clase::Semicolon) {
             m_puntoYComa = true;
-            ++i;
-        } else if (caracterDePalabra(c)) {
-            const int inicio = i;
-            while (i < largo && caracterDePalabra(m_texto.at(i)))
-                ++i;
-            m_palabras.append({inicio, i, nivel});
-        } else {
-            ++i;
+        } else if (esClaseDePalabra(ficha.kind)) {
+            m_palabras.append({static_cast<int>(ficha.start), static_cast<int>(ficha.end), nivel});
+            m_fichaDePalabra.append(i);
         }
     }
 }
@@ -95,7 +73,13 @@ bool PalabrasSQL::esUnaDe(int indice, std::initializer_list<const char *> palabr
     return false;
 }
 
-int PalabrasSQL::buscar(const QString &secuencia, bool soloPrimerNivel) const
+bool PalabrasSQL::fichaEsUnaDe(qsizetype ficha, std::initializer_list<const char *> palabras) const
+{
+    return ficha >= 0 && ficha < m_fichas.size() && m_fichas.at(ficha).kind == Clase::Word && m_niveles.at(ficha) == 0
+           && esUnaDeLasPalabras(m_fichas.at(ficha).text, palabras);
+}
+
+int PalabrasSQL::indiceDe(const QString &secuencia, bool soloPrimerNivel) const
 {
     const QStringList partes = secuencia.split(u' ', Qt::SkipEmptyParts);
     for (int i = 0; i + partes.size() <= m_palabras.size(); ++i) {
@@ -105,45 +89,51 @@ int PalabrasSQL::buscar(const QString &secuencia, bool soloPrimerNivel) const
         for (int k = 0; k < partes.size() && iguales; ++k)
             iguales = esPalabra(i + k, partes.at(k)) && m_palabras.at(i + k).nivel == m_palabras.at(i).nivel;
         if (iguales)
-            return m_palabras.at(i).inicio;
+            return i;
     }
     return -1;
 }
 
-int PalabrasSQL::finDeNombre(int desde) const
+int PalabrasSQL::buscar(const QString &secuencia, bool soloPrimerNivel) const
 {
-    const int largo = static_cast<int>(m_texto.size());
-    int i = desde;
-    while (i < largo && m_texto.at(i).isSpace())
-        ++i;
-    const int inicio = i;
-    while (i < largo) {
-        const QChar c = m_texto.at(i);
-        if (c == u'[')
-            i = finDeCita(m_texto, i, u']');
-        else if (c == u'"')
-            i = finDeCita(m_texto, i, u'"');
-        else if (caracterDePalabra(c))
-            while (i < largo && caracterDePalabra(m_texto.at(i)))
-                ++i;
-        else
-            break;
-        if (i < largo && m_texto.at(i) == u'.')
-            ++i;
-        else
-            break;
+    const int indice = indiceDe(secuencia, soloPrimerNivel);
+    return indice < 0 ? -1 : m_palabras.at(indice).inicio;
+}
+
+QString PalabrasSQL::nombreTras(int indice) const
+{
+    const qsizetype siguiente = m_fichaDePalabra.at(indice) + 1;
+    if (siguiente >= m_fichas.size())
+        return {};
+    const Ficha &ficha = m_fichas.at(siguiente);
+    return ficha.kind == Clase::Word || ficha.kind == Clase::QuotedName ? ficha.text : QString();
+}
+
+qsizetype PalabrasSQL::cierreDe(qsizetype abre) const
+{
+    for (qsizetype i = abre + 1; i < m_fichas.size(); ++i) {
+        if (m_fichas.at(i).kind == Clase::CloseParen && m_niveles.at(i) == m_niveles.at(abre))
+            return i;
     }
-    return i > inicio ? i : -1;
+    return m_fichas.size() - 1;
 }
 
 QString PalabrasSQL::tabla() const
 {
-    const int desde = buscar(QStringLiteral("FROM"));
+    const int desde = indiceDe(QStringLiteral("FROM"), true);
     if (desde < 0)
         return {};
-    const int inicioNombre = desde + 4;
-    const int fin = finDeNombre(inicioNombre);
-    return fin < 0 ? QString() : m_texto.mid(inicioNombre, fin - inicioNombre).trimmed();
+    const qsizetype primera = m_fichaDePalabra.at(desde) + 1;
+    qsizetype fin = -1;
+    for (qsizetype i = primera; i < m_fichas.size() && esParteDeNombre(m_fichas.at(i).kind); i += 2) {
+        fin = m_fichas.at(i).end;
+        if (i + 1 >= m_fichas.size() || m_fichas.at(i + 1).kind != Clase::Dot)
+            break;
+    }
+    if (fin < 0)
+        return {};
+    const qsizetype inicio = m_fichas.at(primera).start;
+    return m_texto.mid(inicio, fin - inicio);
 }
 
 QString PalabrasSQL::sinOrden() const
@@ -210,53 +200,27 @@ QString PalabrasSQL::sondaUnaFila() const
     return sonda + m_texto.mid(copiado, fin - copiado);
 }
 
-// The end of the count after TOP: a number, or an expression in parentheses.
-int PalabrasSQL::finDeCuenta(int desde) const
-{
-    const int largo = static_cast<int>(m_texto.size());
-    int i = desde;
-    while (i < largo && m_texto.at(i).isSpace())
-        ++i;
-    if (i < largo && m_texto.at(i) == u'(') {
-        for (int nivel = 0; i < largo; ++i) {
-            nivel += m_texto.at(i) == u'(' ? 1 : m_texto.at(i) == u')' ? -1 : 0;
-            if (nivel == 0)
-                return i + 1;
-        }
-        return largo;
-    }
-    while (i < largo && caracterDePalabra(m_texto.at(i)))
-        ++i;
-    return i;
-}
-
 QStringList PalabrasSQL::listaDeSeleccion() const
 {
-    int desde = buscar(QStringLiteral("SELECT"));
-    if (desde < 0)
+    const int select = indiceDe(QStringLiteral("SELECT"), true);
+    if (select < 0)
         return {};
-    int i = 0;
-    while (m_palabras.at(i).inicio != desde)
-        ++i;
-    desde = m_palabras.at(i).fin;
-    const auto siguienteEs = [&](std::initializer_list<const char *> palabras) {
-        return i + 1 < m_palabras.size() && m_palabras.at(i + 1).nivel == 0 && esUnaDe(i + 1, palabras);
-    };
-    if (siguienteEs({"DISTINCT", "ALL"}))
-        desde = m_palabras.at(++i).fin;
-    if (siguienteEs({"TOP"})) {
-        desde = finDeCuenta(m_palabras.at(++i).fin);
-        while (i + 1 < m_palabras.size() && m_palabras.at(i + 1).inicio < desde)
-            ++i;
-        if (siguienteEs({"PERCENT"}))
-            desde = m_palabras.at(++i).fin;
-        if (siguienteEs({"WITH"}) && i + 2 < m_palabras.size())
-            desde = m_palabras.at(i += 2).fin;
+    qsizetype f = m_fichaDePalabra.at(select);
+    if (fichaEsUnaDe(f + 1, {"DISTINCT", "ALL"}))
+        ++f;
+    if (fichaEsUnaDe(f + 1, {"TOP"}) && f + 2 < m_fichas.size()) {
+        // The count after TOP: a number, or an expression in parentheses.
+        f = m_fichas.at(f + 2).kind == Clase::OpenParen ? cierreDe(f + 2) : f + 2;
+        if (fichaEsUnaDe(f + 1, {"PERCENT"}))
+            ++f;
+        if (fichaEsUnaDe(f + 1, {"WITH"}) && f + 2 < m_fichas.size())
+            f += 2;
     }
+    int desde = static_cast<int>(m_fichas.at(f).end);
     int hasta = static_cast<int>(m_texto.size());
-    for (int k = i + 1; k < m_palabras.size(); ++k) {
-        if (m_palabras.at(k).nivel == 0 && esPalabra(k, QStringLiteral("FROM"))) {
-            hasta = m_palabras.at(k).inicio;
+    for (qsizetype k = f + 1; k < m_fichas.size(); ++k) {
+        if (fichaEsUnaDe(k, {"FROM"})) {
+            hasta = static_cast<int>(m_fichas.at(k).start);
             break;
         }
     }
@@ -271,9 +235,40 @@ QStringList PalabrasSQL::listaDeSeleccion() const
     return items;
 }
 
+// EXEC followed by a procedure's name ([server.][database.][schema.]name), never by a text in
+// parentheses, a variable or a string, nor naming a procedure that runs a text it is handed.
+bool PalabrasSQL::ejecutaProcedimientoNombrado() const
+{
+    qsizetype i = m_fichaDePalabra.at(0) + 1;
+    QString nombre;
+    for (; i < m_fichas.size(); i += 2) {
+        const Ficha &parte = m_fichas.at(i);
+        if (parte.kind != Clase::Word && parte.kind != Clase::QuotedName)
+            return false;
+        nombre = parte.text;
+        if (i + 1 >= m_fichas.size() || m_fichas.at(i + 1).kind != Clase::Dot)
+            break;
+    }
+    return !nombre.isEmpty() && !esUnaDeLasPalabras(nombre, {"sp_executesql", "sp_sqlexec"});
+}
+
+bool PalabrasSQL::palabraPegadaANumero() const
+{
+    for (qsizetype i = 1; i < m_fichas.size(); ++i) {
+        const Ficha &ficha = m_fichas.at(i);
+        if (ficha.kind == Clase::Word && !ficha.spaced && m_fichas.at(i - 1).kind == Clase::Number)
+            return true;
+    }
+    return false;
+}
+
 bool PalabrasSQL::unaSolaConsulta() const
 {
-    if (m_puntoYComa || m_palabras.isEmpty() || !esUnaDe(0, {"SELECT", "WITH", "EXEC", "EXECUTE"}))
+    if (!m_legible || m_puntoYComa || m_palabras.isEmpty() || !esUnaDe(0, {"SELECT", "WITH", "EXEC", "EXECUTE"}))
+        return false;
+    if (esUnaDe(0, {"EXEC", "EXECUTE"}) && !ejecutaProcedimientoNombrado())
+        return false;
+    if (palabraPegadaANumero())
         return false;
     bool consultaEmpezada = false;
     for (int i = 0; i < m_palabras.size(); ++i) {
@@ -283,11 +278,12 @@ bool PalabrasSQL::unaSolaConsulta() const
                            "WHILE",     "BEGIN",      "COMMIT",      "ROLLBACK", "SAVE",      "GRANT",      "REVOKE",
                            "DENY",      "USE",        "BACKUP",      "RESTORE",  "WAITFOR",   "SHUTDOWN",   "KILL",
                            "RAISERROR", "RETURN",     "GOTO",        "OPEN",     "CLOSE",     "DEALLOCATE", "BULK",
-                           "DBCC",      "CHECKPOINT", "RECONFIGURE", "READTEXT", "WRITETEXT", "UPDATETEXT", "SETUSER"}))
+                           "DBCC",      "CHECKPOINT", "RECONFIGURE", "READTEXT", "WRITETEXT", "UPDATETEXT", "SETUSER",
+                           "INTO"}))
             return false;
         if (m_palabras.at(i).nivel != 0 || !esUnaDe(i, {"SELECT", "EXEC", "EXECUTE"}))
             continue;
-        if (consultaEmpezada && !esUnaDe(i - 1, {"UNION", "ALL", "EXCEPT", "INTERSECT"}))
+        if (consultaEmpezada && !fichaEsUnaDe(m_fichaDePalabra.at(i) - 1, {"UNION", "ALL", "EXCEPT", "INTERSECT"}))
             return false;
         consultaEmpezada = true;
     }

@@ -27,11 +27,11 @@ QString equis(int cuantas)
 
 } // namespace
 
-// Whether a text is one query and nothing more; when it holds another statement the user is told,
-// and nothing of it may run.
+// Whether a text is one query and nothing more, as its words read and as the engine prepares it;
+// when it holds another statement the user is told, and nothing of it may run.
 bool QvDbGrid::unaConsulta(const QString &texto)
 {
-    if (PalabrasSQL(texto).unaSolaConsulta())
+    if (PalabrasSQL(texto).unaSolaConsulta() && gBaseDatos->esUnaLectura(texto))
         return true;
     ui::MsgBox(QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."),
                ui::vbExclamation, QStringLiteral("Aviso al Usuario"));

@@ -188,7 +188,10 @@ QString claveEfectiva(const QString &clave)
 bool tieneUnionOAgrupacion(const QString &sql)
 {
     const PalabrasSQL palabras(sql);
-    return palabras.contiene(QStringLiteral("JOIN")) || palabras.contiene(QStringLiteral("GROUP BY"));
+    // SELECTs joined by UNION, EXCEPT or INTERSECT read no one table a page could be cut from.
+    return palabras.contiene(QStringLiteral("JOIN")) || palabras.contiene(QStringLiteral("GROUP BY"))
+           || palabras.buscar(QStringLiteral("UNION")) >= 0 || palabras.buscar(QStringLiteral("EXCEPT")) >= 0
+           || palabras.buscar(QStringLiteral("INTERSECT")) >= 0;
 }
 
 bool seMuestraEntera(const QString &sql)

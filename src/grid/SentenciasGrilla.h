@@ -29,9 +29,10 @@ struct Paginado {
 QString claveEfectiva(const QString &clave);
 
 // Whether the query is shown whole, never paged or rewritten: a stored procedure ("exec"), a
-// join or a grouping.
+// join, a grouping or a UNION.
 bool seMuestraEntera(const QString &sql);
-// Whether the query has a join or a grouping (no column chooser, no sorting, no paging clause).
+// Whether the query has a join or a grouping, or joins SELECTs with UNION, EXCEPT or INTERSECT
+// at its top level (no column chooser, no sorting, no paging clause).
 bool tieneUnionOAgrupacion(const QString &sql);
 
 // ArmarWhere: the conditions of the page query. Without a WHERE of its own: " where " and the

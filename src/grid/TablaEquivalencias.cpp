@@ -22,17 +22,6 @@ QString expresionGuardada(const QString &expresion)
     return nombre.match(expresion).hasMatch() ? entreCorchetes(expresion) : expresion;
 }
 
-// The alias after AS: a bracketed name to its "]", or the name up to the first blank.
-QString aliasTras(const QString &tras)
-{
-    if (tras.startsWith(u'[')) {
-        const int cierre = static_cast<int>(tras.indexOf(u']'));
-        return cierre < 0 ? tras : tras.left(cierre + 1);
-    }
-    const int blanco = static_cast<int>(tras.indexOf(QRegularExpression(QStringLiteral("\\s"))));
-    return blanco < 0 ? tras : tras.left(blanco);
-}
-
 QString sinBlancos(const QString &texto)
 {
     return rt::Trim(rt::Replace(texto, QStringLiteral(" "), QString()));
@@ -50,9 +39,10 @@ TablaEquivalencias::TablaEquivalencias(const QString &sql)
                 || item.mid(como.inicio, como.fin - como.inicio).compare(u"AS", Qt::CaseInsensitive) != 0)
                 continue;
             const QString expresion = item.left(como.inicio).trimmed();
-            const QString alias = aliasTras(item.mid(como.fin).trimmed());
+            // The alias as the column's name: "Clave", [Clave] and Clave name the same column.
+            const QString alias = palabras.nombreTras(static_cast<int>(i));
             if (!expresion.isEmpty() && !alias.isEmpty())
-                m_pares.append({expresionGuardada(expresion), entreCorchetes(alias)});
+                m_pares.append({expresionGuardada(expresion), QStringLiteral("[") + alias + QStringLiteral("]")});
             break;
         }
     }

@@ -50,6 +50,7 @@ public:
     }
     void close() override { m_server.record(ScriptedCall::Kind::Close, {}); }
     ado::ExecResult execute(const QString &text) override { return m_server.execute(text); }
+    ado::ReadOnlyCheck checkReadOnly(const QString &) override { return m_server.m_readOnly; }
     void beginTransaction() override { transaction(ScriptedCall::Kind::BeginTrans); }
     void commitTransaction() override { transaction(ScriptedCall::Kind::CommitTrans); }
     void rollbackTransaction() override { transaction(ScriptedCall::Kind::RollbackTrans); }

@@ -43,6 +43,9 @@ public:
     // The matching statements succeed and leave these warnings in Errors.
     void answerWarning(const QString &fragment, const QList<ado::Error> &warnings);
     void answerSchema(int schema, const ado::ResultSet &rows);
+    // What every engine answers when asked whether a text is one statement that only reads, as
+    // a server does unless told: CannotTell.
+    void answerReadOnly(ado::ReadOnlyCheck answer) { m_readOnly = answer; }
 
     // The next `count` calls other than opening and closing (statements, transactions, schema
     // rowsets, inserted rows) fail with `error`.
@@ -88,4 +91,5 @@ private:
     int m_openFailures = 0;
     ado::Error m_openFailure;
     long long m_lastIdentity = 0;
+    ado::ReadOnlyCheck m_readOnly = ado::ReadOnlyCheck::CannotTell;
 };

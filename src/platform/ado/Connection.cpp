@@ -84,6 +84,16 @@ Recordset Connection::Execute(const LiteralText &statement, long *recordsAffecte
                        recordsAffected);
 }
 
+ReadOnlyCheck Connection::checkReadOnly(const QString &text)
+{
+    Engine &engine = openEngine();
+    try {
+        return engine.checkReadOnly(text);
+    } catch (const EngineError &error) {
+        fail(error);
+    }
+}
+
 Recordset Connection::recordsetOf(ExecResult result, long *recordsAffected)
 {
     if (recordsAffected)

@@ -40,6 +40,10 @@ public:
     Recordset Execute(const QString &text, long *recordsAffected = nullptr, long options = adCmdUnspecified);
     // As Execute, for a text given as its pieces and literals (see LiteralText).
     Recordset Execute(const LiteralText &statement, long *recordsAffected = nullptr, long options = adCmdUnspecified);
+    // Whether Execute(text) would run one statement that only reads, asked of the engine without
+    // running anything (see Engine::checkReadOnly); Errors is left as it was unless the engine
+    // fails. Throws RuntimeError 3709 when closed, or the provider's error.
+    ReadOnlyCheck checkReadOnly(const QString &text);
     // Transactions nest: only the outermost commit writes; a rollback undoes them all and
     // leaves none open, even when the engine fails to roll back (a lost connection takes its
     // transaction with it).

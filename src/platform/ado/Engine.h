@@ -83,6 +83,11 @@ struct ConnectionTarget {
     QString password;
 };
 
+// What an engine tells of a text without running it: whether running it would run one statement
+// that only reads, or something else (several statements, or one that writes), or that it cannot
+// tell.
+enum class ReadOnlyCheck { OneReadOnlyStatement, NotOneReadOnlyStatement, CannotTell };
+
 // Beneath ado::Connection: one database session. Every function throws EngineError.
 class Engine {
 public:
@@ -95,6 +100,13 @@ public:
     // Runs a text given as its pieces and literals. An engine that does not read them apart
     // runs the whole text.
     virtual ExecResult executeLiteralText(const LiteralText &statement) { return execute(statement.text()); }
+    // Whether execute(text) would run one statement that only reads; nothing of the text runs.
+    // Engines that cannot tell without running it (a server) answer CannotTell.
+    virtual ReadOnlyCheck checkReadOnly(const QString &text)
+    {
+        static_cast<void>(text);
+        return ReadOnlyCheck::CannotTell;
+    }
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;

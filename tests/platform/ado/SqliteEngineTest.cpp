@@ -239,4 +239,34 @@ TEST_F(SqliteEngineTest, TemporaryTablesLiveForTheConnection)
     EXPECT_EQ(errorNumberOf([&] { other.Execute(QStringLiteral("SELECT * FROM #copia")); }), err::AdoUnknownObject);
 }
 
+// Asked before a read is run: one statement that only reads, or not; a text SQLite cannot prepare
+// fails the same way when run. Nothing of any of them runs.
+TEST_F(SqliteEngineTest, TellsWithoutRunningItWhetherATextIsOneStatementThatOnlyReads)
+{
+    using Check = ado::ReadOnlyCheck;
+    struct Case {
+        const char *sql;
+        Check answer;
+    };
+    const Case cases[] = {
+        {"SELECT * FROM CLIENTES WHERE Codigo = 'A1' UNION ALL SELECT * FROM CLIENTES -- ; DELETE",
+         Check::OneReadOnlyStatement},
+        {"SELECT * FROM CLIENTES; SELECT * FROM PEDIDOS", Check::NotOneReadOnlyStatement},
+        {"SELECT * FROM CLIENTES DELETE FROM CLIENTES", Check::NotOneReadOnlyStatement},
+        {"UPDATE CLIENTES SET Nombre = 'X'", Check::NotOneReadOnlyStatement},
+        {"SELECT Codigo INTO COPIA FROM CLIENTES", Check::NotOneReadOnlyStatement},
+        {"SELECT Codigo INTO #copia FROM CLIENTES", Check::NotOneReadOnlyStatement},
+        {"BEGIN TRAN", Check::NotOneReadOnlyStatement},
+        {"EXEC sp_Clientes 1", Check::CannotTell},
+        {"SELECT * FROM NOEXISTE", Check::CannotTell},
+        {"SELECT * FROM CLIENTES WHERE Nombre = 'A", Check::CannotTell},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(m_connection.checkReadOnly(QString::fromUtf8(c.sql)), c.answer) << c.sql;
+    EXPECT_EQ(m_connection.transactionDepth(), 0);
+    EXPECT_EQ(count(QStringLiteral("CLIENTES")), 2);
+    for (const char *table : {"COPIA", "#copia"})
+        EXPECT_EQ(errorNumberOf([&] { count(QString::fromUtf8(table)); }), err::AdoUnknownObject) << table;
+}
+
 } // namespace

@@ -132,6 +132,27 @@ ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
     return run(statements);
 }
 
+ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
+{
+    Session &current = session();
+    QList<rt::Variant> parameters;
+    QList<TranslatedStatement> statements;
+    QByteArray rest;
+    sqlite3_stmt *statement = nullptr;
+    try {
+        statements = translated(text, parameters);
+        if (statements.size() != 1 || statements.first().kind != TranslatedStatement::Kind::Sql)
+            return ReadOnlyCheck::NotOneReadOnlyStatement;
+        statement = current.statements.prepare(statements.first().sql.toUtf8(), rest);
+    } catch (const EngineError &) {
+        return ReadOnlyCheck::CannotTell;
+    }
+    // SQLite takes the whole text as its one statement: what it left would run after it.
+    if (!statement || !sqlite3_stmt_readonly(statement) || !rest.trimmed().isEmpty())
+        return ReadOnlyCheck::NotOneReadOnlyStatement;
+    return ReadOnlyCheck::OneReadOnlyStatement;
+}
+
 ExecResult SqliteEngine::run(const QList<TranslatedStatement> &statements)
 {
     ExecResult result;

@@ -45,6 +45,11 @@ public:
     // As execute; a statement whose pieces were given lately is recognised by them, its literals
     // read alone (TsqlPieceCache).
     ExecResult executeLiteralText(const LiteralText &statement) override;
+    // Translates the text as execute does and has SQLite prepare it, running nothing: one
+    // read-only statement when it translates to one statement that SQLite prepares whole as one
+    // statement and sqlite3_stmt_readonly says it only reads. A text that does not translate or
+    // prepare gives CannotTell: running it fails the same way, before anything of it runs.
+    ReadOnlyCheck checkReadOnly(const QString &text) override;
     // Transactions nest as on SQL Server: only the outermost commit writes; a rollback undoes all.
     // The outermost one takes the database's write lock when it begins. A transaction SQLite
     // undid by itself after a failure refuses every statement (native 3930) until rolled back.
