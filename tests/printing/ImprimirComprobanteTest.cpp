@@ -5,10 +5,22 @@
 #include "printing/TurnoImpresion.h"
 #include "session/Sesion.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QTimer>
+#include <atomic>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -48,7 +60,26 @@ protected:
     DatosRegistrados datos;
     ObjetoRegistrado objeto;
     QStringList tipos;
+    // The turns of this test's prints in a folder of their own.
+    QTemporaryDir usuario;
+    VariableEntorno ejecucion{"XDG_RUNTIME_DIR", usuario.path()};
+    VariableEntorno cache{"XDG_CACHE_HOME", usuario.filePath(QStringLiteral("cache"))};
 };
+
+// Whether `carpeta` is a folder of this user alone: a real folder, closed to others.
+bool esPropia(const QString &carpeta)
+{
+    struct stat datos { };
+    return ::lstat(QFile::encodeName(carpeta).constData(), &datos) == 0 && S_ISDIR(datos.st_mode)
+           && datos.st_uid == ::geteuid() && (datos.st_mode & 077) == 0;
+}
+
+// A turn's file as a live print of this program on this machine writes it.
+QByteArray turnoVivo(const QString &maquina)
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + QCoreApplication::applicationName().toUtf8()
+           + '\n' + maquina.toUtf8() + '\n';
+}
 
 TEST_F(ImprimirComprobanteTest, ReceiptsAreBuiltWithOneCopyAndShownWithTheirFormulasOnTheScreen)
 {
@@ -96,6 +127,116 @@ TEST_F(ImprimirComprobanteTest, APrintWaitsWhileAnotherOfThisWorkstationHoldsIts
     EXPECT_EQ(reconstruidas, 0) << "the rows were rebuilt while the other print was reading them";
     EXPECT_EQ(datos.construcciones, 1);
     EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
+}
+
+TEST_F(ImprimirComprobanteTest, PrintsOfOneWorkstationTakeTurnsWhateverTheLetterCaseOfItsKey)
+{
+    struct Caso {
+        const char *tomado;
+        const char *pedido;
+        bool espera;
+    };
+    for (const Caso &caso :
+         {Caso{"PC|JUAN", "pc|juan", true}, Caso{"PC|JUAN", " Pc|Juan ", true}, Caso{"PC|JUAN", "PC|ANA", false}}) {
+        SCOPED_TRACE(caso.pedido);
+        std::promise<void> tomado;
+        std::atomic<bool> devuelto = false;
+        std::thread otra([&] {
+            const TurnoImpresion turno(QString::fromLatin1(caso.tomado));
+            tomado.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            devuelto = true;
+        });
+        tomado.get_future().wait();
+        bool espero = false;
+        {
+            const TurnoImpresion turno(QString::fromLatin1(caso.pedido));
+            espero = devuelto;
+        }
+        otra.join();
+        EXPECT_EQ(espero, caso.espera);
+    }
+}
+
+TEST_F(ImprimirComprobanteTest, TheTurnsLieInAFolderOfTheUsersOwn)
+{
+    QTemporaryDir abierta;
+    QFile::setPermissions(abierta.path(), QFileDevice::Permissions(0x7777));
+    const QString enCache = usuario.filePath(QStringLiteral("cache"));
+    struct Caso {
+        std::optional<QString> ejecucion;
+        QString dentroDe;
+    };
+    for (const Caso &caso :
+         {Caso{usuario.path(), usuario.path()}, Caso{abierta.path(), enCache}, Caso{std::nullopt, enCache}}) {
+        SCOPED_TRACE(caso.ejecucion.value_or(QStringLiteral("(unset)")).toStdString());
+        const VariableEntorno variable("XDG_RUNTIME_DIR", caso.ejecucion);
+        const QString carpeta = QFileInfo(TurnoImpresion::archivo(QStringLiteral("PC|JUAN"))).path();
+        EXPECT_TRUE(carpeta.startsWith(caso.dentroDe + QLatin1Char('/'))) << carpeta.toStdString();
+        EXPECT_TRUE(esPropia(carpeta)) << carpeta.toStdString();
+    }
+}
+
+TEST_F(ImprimirComprobanteTest, OnlyALivePrintsTurnHoldsAPrintLongerThanSeconds)
+{
+    const QString ruta = TurnoImpresion::archivo(gEquipoUsuario);
+    const auto escribir = [](const QString &archivo, const QByteArray &texto) {
+        QFile salida(archivo);
+        ASSERT_TRUE(salida.open(QIODevice::WriteOnly));
+        salida.write(texto);
+    };
+    const QString vivo = usuario.filePath(QStringLiteral("vivo.lock"));
+    escribir(vivo, turnoVivo(QSysInfo::machineHostName()));
+    // Each file is taken away after `quitado` ms; every file but a live print's turn ends the
+    // wait well before that.
+    struct Caso {
+        const char *nombre;
+        std::function<void()> plantar;
+        int quitado;
+        bool espera;
+    };
+    const Caso casos[] = {
+        {"empty", [&] { escribir(ruta, {}); }, 8000, false},
+        {"garbage", [&] { escribir(ruta, QByteArray("no es un turno\n\0\1\2", 18)); }, 8000, false},
+        {"another machine", [&] { escribir(ruta, turnoVivo(QStringLiteral("otra-maquina"))); }, 8000, false},
+        {"link to a live turn", [&] { QFile::link(vivo, ruta); }, 8000, false},
+        {"folder", [&] { QDir().mkpath(ruta + QStringLiteral("/dentro")); }, 8000, false},
+        {"a live print's turn", [&] { escribir(ruta, turnoVivo(QSysInfo::machineHostName())); }, 3000, true},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        caso.plantar();
+        ASSERT_TRUE(QFileInfo(ruta).exists() || QFileInfo(ruta).isSymLink());
+        datos.construcciones = 0;
+        objeto.llamadas.clear();
+        // The window's events go on while the print waits, a second click among them starting
+        // nothing.
+        int filasAlVerEventos = -1;
+        QObject contexto;
+        QMetaObject::invokeMethod(
+            &contexto,
+            [&] {
+                filasAlVerEventos = datos.construcciones;
+                ver("FC", "000100000123A");
+            },
+            Qt::QueuedConnection);
+        QElapsedTimer reloj;
+        reloj.start();
+        QTimer::singleShot(caso.quitado, Qt::PreciseTimer, &contexto, [&] {
+            QFile::remove(ruta);
+            QDir(ruta).removeRecursively();
+        });
+        ver("FC", "000100000123A");
+        if (caso.espera)
+            EXPECT_GE(reloj.elapsed(), caso.quitado);
+        else
+            EXPECT_LT(reloj.elapsed(), 6000);
+        EXPECT_EQ(filasAlVerEventos, 0) << "no window events while the print waited";
+        EXPECT_EQ(datos.construcciones, 1);
+        EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
+        QFile::remove(ruta);
+        QDir(ruta).removeRecursively();
+    }
 }
 
 TEST_F(ImprimirComprobanteTest, ASecondClickDuringAPrintOfThisWindowStartsNothing)

@@ -4,9 +4,13 @@
 // FOLDER/DEMO.db as the demo administrator, builds the print rows and lays out the voucher's form,
 // which is written to FILE (default TC-NUMBER.pdf). The rows stay in AUX_MV_CPTE under the
 // workstation key printed on standard output. Any message box is written to standard error
-// instead of shown, answered as a cancel, and makes the exit status 1.
+// instead of shown and answered as a cancel. Whatever keeps the voucher from printing whole (no
+// database, a voucher it does not hold, a message box, a PDF that cannot be written) is told on
+// standard error and ends with a non-zero status, leaving no PDF.
 
 #include "core/IniciarAplicacion.h"
+#include "db/Conexiones.h"
+#include "db/DB_Dll.h"
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/ReportOutput.h"
 #include "platform/runtime/RuntimeError.h"
@@ -93,6 +97,47 @@ Pedido leerArgumentos(const QApplication &aplicacion)
     return pedido;
 }
 
+// Whether the database holds voucher `tc` `numero` among the sales or the purchase vouchers,
+// the ones printed through a form. The program's print builds empty rows for any other number
+// and lays out a blank form.
+bool existeComprobante(const QString &tc, const QString &numero)
+{
+    const auto literal = [](QString texto) {
+        return QLatin1Char('\'') + texto.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    };
+    const QString donde = QStringLiteral(" WHERE TC = %1 AND IDCOMPROBANTE = %2").arg(literal(tc), literal(numero));
+    return !gBaseDatos->gCnn
+                .Execute(QStringLiteral("SELECT TC FROM V_MV_CPTE") + donde
+                         + QStringLiteral(" UNION ALL SELECT TC FROM C_MV_CPTE") + donde)
+                .EOF_();
+}
+
+// Prints the voucher and writes its PDF; on failure says why on standard error and returns false.
+bool imprimir(Pedido &pedido, const CajasEnConsola &cajas)
+{
+    QTextStream error(stderr);
+    IniciarAplicacion(false, QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"));
+    // The forms lie beside the program, not beside this tool.
+    gImpresion->setCarpetaAplicacion(QStringLiteral(CARPETA_PROGRAMA));
+    pedido.tc = rt::Trim(pedido.tc);
+    if (!existeComprobante(pedido.tc, pedido.numero)) {
+        error << "voucher " << pedido.tc << ' ' << pedido.numero << " is not in the database" << Qt::endl;
+        return false;
+    }
+    QString cuenta;
+    ImprimirComprobanteGenerico(pedido.tc, pedido.numero, cuenta);
+    if (cajas.mostradas > 0) {
+        error << "a message box was shown: no PDF written" << Qt::endl;
+        return false;
+    }
+    if (gImpresion->ultimoDocumento().pages.isEmpty()) {
+        error << "nothing was printed" << Qt::endl;
+        return false;
+    }
+    report::writePdf(gImpresion->ultimoDocumento(), pedido.pdf);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -104,21 +149,14 @@ int main(int argc, char *argv[])
     qputenv("COMISIONES_DATOS", QDir(pedido.carpeta).absolutePath().toLocal8Bit());
     CajasEnConsola cajas;
     ui::setDialogService(&cajas);
+    // Where the program cannot start (no database) it ends at once, with a failure status.
     try {
-        IniciarAplicacion(false, QStringLiteral("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"));
-        // The forms lie beside the program, not beside this tool.
-        gImpresion->setCarpetaAplicacion(QStringLiteral(CARPETA_PROGRAMA));
-        QString cuenta;
-        ImprimirComprobanteGenerico(pedido.tc, pedido.numero, cuenta);
-        if (gImpresion->ultimoDocumento().pages.isEmpty()) {
-            QTextStream(stderr) << "nothing was printed" << Qt::endl;
+        if (!imprimir(pedido, cajas))
             return 1;
-        }
-        report::writePdf(gImpresion->ultimoDocumento(), pedido.pdf);
     } catch (const rt::RuntimeError &error) {
         QTextStream(stderr) << "error " << error.Number << ": " << error.Description << Qt::endl;
         return 1;
     }
     QTextStream(stdout) << "USUARIO = " << gEquipoUsuario << Qt::endl << "PDF = " << pedido.pdf << Qt::endl;
-    return cajas.mostradas > 0 ? 1 : 0;
+    return 0;
 }

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -67,17 +68,32 @@ void writePdf(const ReportDocument &document, const QString &path)
     if (!info.absoluteDir().exists())
         throw rt::RuntimeError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(path),
                                kSource);
-    QPdfWriter writer(path);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("comisiones"));
-    writer.setResolution(600);
-    writer.setPageLayout(layoutOf(document));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw rt::RuntimeError(rt::err::PermissionDenied,
-                               QStringLiteral("No se puede escribir el archivo %1").arg(path), kSource);
-    paintAll(painter, document, writer);
-    painter.end();
+    const QString cannotWrite = QStringLiteral("No se puede escribir el archivo %1").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("comisiones"));
+        writer.setResolution(600);
+        writer.setPageLayout(layoutOf(document));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            paintAll(painter, document, writer);
+            painted = painter.end();
+        }
+    }
+    // The PDF writer does not report a failed write (a full disk): the file does, once flushed.
+    const bool written = painted && file.flush() && file.error() == QFileDevice::NoError;
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        // A half-written PDF is no PDF; a device in its place (not a plain file) is left alone.
+        if (QFileInfo(path).isFile())
+            QFile::remove(path);
+        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
+    }
 }
 
 QString documentsPdfPath(const QString &title)

@@ -50,7 +50,7 @@ void EndProgram()
     if (endProgramThrows)
         throw ProgramEnded();
     // At once: no destructors, no atexit handlers, no close events, no flushing.
-    std::_Exit(EXIT_SUCCESS);
+    std::_Exit(EXIT_FAILURE);
 }
 
 void setEndProgramThrows(bool throws)

@@ -53,8 +53,9 @@ public:
     const char *what() const noexcept override { return "program ended"; }
 };
 
-// Ends the process at once: no window-closing handler runs and nothing is saved.
-// Under tests (setEndProgramThrows(true)) throws ProgramEnded instead.
+// Ends the process at once: no window-closing handler runs and nothing is saved. The exit status
+// is a failure: the program ends this way only when it cannot do its work (no connection, no
+// login). Under tests (setEndProgramThrows(true)) throws ProgramEnded instead.
 [[noreturn]] void EndProgram();
 void setEndProgramThrows(bool throws);
 

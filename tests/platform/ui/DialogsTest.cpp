@@ -30,7 +30,7 @@ void traceAtExit()
 
 class DialogsTest : public support::ProgramTest { };
 
-TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
+TEST_F(DialogsTest, EndProgramEndsAtOnceAsAFailureWithoutCloseOrExitHandlers)
 {
     EXPECT_EXIT(
         {
@@ -41,7 +41,7 @@ TEST_F(DialogsTest, EndProgramEndsAtOnceWithoutCloseOrExitHandlers)
             setEndProgramThrows(false);
             EndProgram();
         },
-        testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("ran")));
+        testing::ExitedWithCode(EXIT_FAILURE), testing::Not(testing::HasSubstr("ran")));
 }
 
 TEST_F(DialogsTest, DoEventsRunsPendingEvents)
