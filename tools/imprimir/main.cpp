@@ -102,10 +102,8 @@ Pedido leerArgumentos(const QApplication &aplicacion)
 // and lays out a blank form.
 bool existeComprobante(const QString &tc, const QString &numero)
 {
-    const auto literal = [](QString texto) {
-        return QLatin1Char('\'') + texto.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-    };
-    const QString donde = QStringLiteral(" WHERE TC = %1 AND IDCOMPROBANTE = %2").arg(literal(tc), literal(numero));
+    const QString donde = QStringLiteral(" WHERE TC = %1 AND IDCOMPROBANTE = %2")
+                              .arg(gBaseDatos->literal(tc), gBaseDatos->literal(numero));
     return !gBaseDatos->gCnn
                 .Execute(QStringLiteral("SELECT TC FROM V_MV_CPTE") + donde
                          + QStringLiteral(" UNION ALL SELECT TC FROM C_MV_CPTE") + donde)
