@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -50,6 +51,9 @@ class ComprobantesQR : public PruebaComprobantes {
 protected:
     ComprobantesQR()
     {
+        // The image lies beside the test program, which the tests of this fixture run at the same
+        // time in other processes: each one holds it from writing it until it is removed.
+        afipEnUso.lock();
         // Written in another letter case than the program names it.
         QFile afip(QDir(CarpetaAplicacion()).filePath(QStringLiteral("afip.png")));
         if (afip.open(QIODevice::WriteOnly))
@@ -77,6 +81,7 @@ protected:
     }
 
     const QByteArray imagenAfip = QByteArray("imagen de la agencia", 20).repeated(60);
+    QLockFile afipEnUso{QDir(CarpetaAplicacion()).filePath(QStringLiteral("afip.png.lock"))};
 };
 
 TEST_F(ComprobantesQR, TheQRImageCarriesTheAgencyAddressAndTheVoucherFieldByField)
