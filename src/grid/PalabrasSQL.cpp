@@ -66,11 +66,7 @@ bool PalabrasSQL::esPalabra(int indice, const QString &palabra) const
 
 bool PalabrasSQL::esUnaDe(int indice, std::initializer_list<const char *> palabras) const
 {
-    for (const char *palabra : palabras) {
-        if (esPalabra(indice, QString::fromLatin1(palabra)))
-            return true;
-    }
-    return false;
+    return esUnaDeLasPalabras(m_fichas.at(m_fichaDePalabra.at(indice)).text, palabras);
 }
 
 bool PalabrasSQL::fichaEsUnaDe(qsizetype ficha, std::initializer_list<const char *> palabras) const

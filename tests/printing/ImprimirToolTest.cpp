@@ -1,3 +1,5 @@
+#include "PruebaPdfDemo.h"
+
 #include "platform/ado/Connection.h"
 
 #include <QCoreApplication>
@@ -31,14 +33,6 @@ Salida correr(const QString &herramienta, const QStringList &argumentos, const Q
     }
     const int estado = proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1;
     return {estado, QString::fromUtf8(proceso.readAllStandardError())};
-}
-
-QString texto(const QString &pdf)
-{
-    QProcess proceso;
-    proceso.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    proceso.waitForFinished(60000);
-    return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
 TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
@@ -90,7 +84,8 @@ TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
                                      temporal.path());
         if (!caso.mensaje) {
             EXPECT_EQ(salida.estado, 0) << salida.error.toStdString();
-            EXPECT_TRUE(texto(pdf).contains(QStringLiteral("N° 0001-00000001")));
+            EXPECT_TRUE(salidaDe(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                            .contains(QStringLiteral("N° 0001-00000001")));
             continue;
         }
         EXPECT_NE(salida.estado, 0);
