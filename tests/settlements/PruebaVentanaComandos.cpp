@@ -75,6 +75,9 @@ void PruebaVentanaComandos::confirmarNumero(const QString &texto)
     campo->clear();
     QTest::keyClicks(campo, texto);
     QTest::keyClick(campo, Qt::Key_Return);
+    // Enter moves on with a Tab in the event queue: the window's own loop delivers it before the
+    // operator's next click, not in the middle of a later load.
+    QCoreApplication::processEvents();
 }
 
 QTreeWidgetItem *PruebaVentanaComandos::fila(QTreeWidget *lista, const QString &texto0, const QString &texto1) const
