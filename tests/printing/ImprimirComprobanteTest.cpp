@@ -249,7 +249,8 @@ TEST_F(ImprimirComprobanteTest, OnlyALivePrintsTurnHoldsAPrintLongerThanSeconds)
 }
 
 // Runs `accion` in a child process, another program of this machine, which the alarm ends after
-// `segundos` if it has not ended by then.
+// `segundos` if it has not ended by then. The test runs in one thread, so the child may go on
+// with Qt; it leaves by _exit, running none of the test's destructors.
 pid_t enOtroPrograma(unsigned segundos, const std::function<void()> &accion)
 {
     const pid_t hijo = ::fork();
@@ -316,6 +317,7 @@ TEST_F(ImprimirComprobanteTest, WhatLiesInTheTurnsPlaceIsTakenOverWithoutHanging
          },
          false},
         {"live program", [&](const QString &ruta) { tomadoPor(ruta, true); }, true},
+        // The test's own program, alive, named by a turn it does not lock.
         {"live program's turn of a minute ago",
          [](const QString &ruta) {
              escribir(ruta, turnoVivo(QSysInfo::machineHostName()));
@@ -346,7 +348,8 @@ TEST_F(ImprimirComprobanteTest, WhatLiesInTheTurnsPlaceIsTakenOverWithoutHanging
         int estado = 0;
         ::waitpid(tomas[n], &estado, 0);
         if (casos[n].espera)
-            EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGALRM) << "not waiting after 7 s";
+            EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGALRM)
+                << "a live program's turn was taken or passed by within 7 s";
         else
             EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "not taken within 4 s";
     }
