@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -48,12 +47,39 @@ QString carpetaTurnos()
     return esPropia(carpeta) ? carpeta : QString();
 }
 
+// Whether nothing or a plain file lies at `ruta`. QLockFile reads whatever it finds in a turn's
+// place, and a named pipe or a device would hold the print there without end: anything else (a
+// link, whatever it points to, a folder, a pipe, a socket, a device) is never opened.
+bool esLlano(const QString &ruta)
+{
+    struct stat datos { };
+    if (::lstat(QFile::encodeName(ruta).constData(), &datos) != 0)
+        return errno == ENOENT;
+    return S_ISREG(datos.st_mode);
+}
+
+// The guard by which QLockFile removes a stale turn: it reads that place too.
+QString lugarGuardia(const QString &ruta)
+{
+    return ruta + QStringLiteral(".rmlock");
+}
+
+// Removes whatever lies at `ruta` without opening it: a folder with all it holds, anything else
+// by its name alone.
+void quitar(const QString &ruta)
+{
+    const QByteArray nombre = QFile::encodeName(ruta);
+    struct stat datos { };
+    if (::lstat(nombre.constData(), &datos) == 0 && S_ISDIR(datos.st_mode))
+        QDir(ruta).removeRecursively();
+    else
+        ::unlink(nombre.constData());
+}
+
 // Whether the file in the turn's place names a print of this machine whose program still runs.
-// A link is never a turn, whatever it points to.
 bool tieneDuenoVivo(const QLockFile &turno, const QString &ruta)
 {
-    const QFileInfo info(ruta);
-    if (info.isSymLink() || !info.isFile())
+    if (!esLlano(ruta))
         return false;
     qint64 pid = 0;
     QString maquina;
@@ -104,10 +130,12 @@ bool TurnoImpresion::tomar(const QString &ruta)
     QElapsedTimer sinDueno;
     sinDueno.start();
     for (;;) {
-        if (m_turno->tryLock(0))
-            return true;
-        if (m_turno->error() != QLockFile::LockFailedError)
-            return false;
+        if (esLlano(ruta) && esLlano(lugarGuardia(ruta))) {
+            if (m_turno->tryLock(0))
+                return true;
+            if (m_turno->error() != QLockFile::LockFailedError)
+                return false;
+        }
         if (tieneDuenoVivo(*m_turno, ruta))
             sinDueno.restart();
         else if (sinDueno.hasExpired(EsperaRelevo) && relevar(ruta))
@@ -123,17 +151,15 @@ bool TurnoImpresion::tomar(const QString &ruta)
 // the same file the second finds the first one's turn and waits.
 bool TurnoImpresion::relevar(const QString &ruta)
 {
-    QLockFile guardia(ruta + QStringLiteral(".rmlock"));
-    if (!guardia.tryLock(0))
+    const QString lugar = lugarGuardia(ruta);
+    if (!esLlano(lugar))
+        quitar(lugar);
+    QLockFile guardia(lugar);
+    if (!esLlano(lugar) || !guardia.tryLock(0))
         return false;
-    if (!tieneDuenoVivo(*m_turno, ruta)) {
-        const QFileInfo info(ruta);
-        if (info.isDir() && !info.isSymLink())
-            QDir(ruta).removeRecursively();
-        else
-            QFile::remove(ruta);
-    }
-    return m_turno->tryLock(0);
+    if (!tieneDuenoVivo(*m_turno, ruta))
+        quitar(ruta);
+    return esLlano(ruta) && m_turno->tryLock(0);
 }
 
 bool TurnoImpresion::enCurso()

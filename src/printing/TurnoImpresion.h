@@ -17,8 +17,9 @@ public:
     // Waits until no other print of workstation `equipo` holds the turn, and takes it; the
     // window's events go on meanwhile. A turn held by a live print waits however long that
     // print lasts. A turn left by a program that has ended is taken over at once; a file in the
-    // turn's place that names no live print of this machine (unreadable, of another machine, a
-    // link, a folder) is taken over once it has stayed so for a couple of seconds. Where the
+    // turn's place that names no live print of this machine (unreadable, of another machine) and
+    // anything there that is not a plain file (a link, a folder, a named pipe, a socket, a
+    // device: never opened) is taken over once it has stayed so for a couple of seconds. Where the
     // turn cannot be kept (no folder of the user's own, a file in the way that will not go) the
     // print goes on without it within a few seconds.
     explicit TurnoImpresion(const QString &equipo);

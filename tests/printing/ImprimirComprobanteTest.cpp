@@ -10,15 +10,22 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSysInfo>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <csignal>
+#include <ctime>
 #include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -79,6 +86,13 @@ QByteArray turnoVivo(const QString &maquina)
 {
     return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + QCoreApplication::applicationName().toUtf8()
            + '\n' + maquina.toUtf8() + '\n';
+}
+
+void escribir(const QString &archivo, const QByteArray &texto)
+{
+    QFile salida(archivo);
+    ASSERT_TRUE(salida.open(QIODevice::WriteOnly));
+    salida.write(texto);
 }
 
 TEST_F(ImprimirComprobanteTest, ReceiptsAreBuiltWithOneCopyAndShownWithTheirFormulasOnTheScreen)
@@ -180,11 +194,6 @@ TEST_F(ImprimirComprobanteTest, TheTurnsLieInAFolderOfTheUsersOwn)
 TEST_F(ImprimirComprobanteTest, OnlyALivePrintsTurnHoldsAPrintLongerThanSeconds)
 {
     const QString ruta = TurnoImpresion::archivo(gEquipoUsuario);
-    const auto escribir = [](const QString &archivo, const QByteArray &texto) {
-        QFile salida(archivo);
-        ASSERT_TRUE(salida.open(QIODevice::WriteOnly));
-        salida.write(texto);
-    };
     const QString vivo = usuario.filePath(QStringLiteral("vivo.lock"));
     escribir(vivo, turnoVivo(QSysInfo::machineHostName()));
     // Each file is taken away after `quitado` ms; every file but a live print's turn ends the
@@ -236,6 +245,117 @@ TEST_F(ImprimirComprobanteTest, OnlyALivePrintsTurnHoldsAPrintLongerThanSeconds)
         EXPECT_EQ(impresos(), QStringList{"FC-A.rpt"});
         QFile::remove(ruta);
         QDir(ruta).removeRecursively();
+    }
+}
+
+// Runs `accion` in a child process, another program of this machine, which the alarm ends after
+// `segundos` if it has not ended by then. The test runs in one thread, so the child may go on
+// with Qt; it leaves by _exit, running none of the test's destructors.
+pid_t enOtroPrograma(unsigned segundos, const std::function<void()> &accion)
+{
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::alarm(segundos);
+        accion();
+        ::_exit(0);
+    }
+    return hijo;
+}
+
+TEST_F(ImprimirComprobanteTest, WhatLiesInTheTurnsPlaceIsTakenOverWithoutHangingUnlessALiveProgramHoldsIt)
+{
+    std::vector<pid_t> duenos;
+    // Another program takes the turn, and ends holding it or holds it while the test lasts.
+    const auto tomadoPor = [&](const QString &ruta, bool vive) {
+        int tubo[2];
+        ASSERT_EQ(::pipe(tubo), 0);
+        const pid_t dueno = enOtroPrograma(10, [&] {
+            QLockFile turno(ruta);
+            if (turno.lock() && vive && ::write(tubo[1], "", 1) == 1)
+                ::pause();
+            ::_exit(0);
+        });
+        ::close(tubo[1]);
+        char tomado = 0;
+        EXPECT_EQ(::read(tubo[0], &tomado, 1), vive ? 1 : 0);
+        ::close(tubo[0]);
+        // An ended program's process is gone, not left a zombie of the test's.
+        if (vive)
+            duenos.push_back(dueno);
+        else
+            ::waitpid(dueno, nullptr, 0);
+    };
+    const auto tuberia = [](const QString &ruta) { ::mkfifo(QFile::encodeName(ruta).constData(), 0600); };
+    struct Caso {
+        const char *equipo;
+        std::function<void(const QString &)> plantar;
+        bool espera;
+    };
+    const Caso casos[] = {
+        {"ended program", [&](const QString &ruta) { tomadoPor(ruta, false); }, false},
+        {"ended program, a named pipe as its guard",
+         [&](const QString &ruta) {
+             tomadoPor(ruta, false);
+             tuberia(ruta + QStringLiteral(".rmlock"));
+         },
+         false},
+        {"folder", [](const QString &ruta) { QDir().mkpath(ruta + QStringLiteral("/dentro")); }, false},
+        {"named pipe", tuberia, false},
+        {"socket",
+         [](const QString &ruta) {
+             sockaddr_un direccion{AF_UNIX, {}};
+             qstrncpy(direccion.sun_path, QFile::encodeName(ruta).constData(), sizeof direccion.sun_path);
+             const int enchufe = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             ::bind(enchufe, reinterpret_cast<const sockaddr *>(&direccion), sizeof direccion);
+             ::close(enchufe);
+         },
+         false},
+        {"link to a named pipe",
+         [&](const QString &ruta) {
+             tuberia(ruta + QStringLiteral("-tuberia"));
+             QFile::link(ruta + QStringLiteral("-tuberia"), ruta);
+         },
+         false},
+        {"live program", [&](const QString &ruta) { tomadoPor(ruta, true); }, true},
+        // The test's own program, alive, named by a turn it does not lock.
+        {"live program's turn of a minute ago",
+         [](const QString &ruta) {
+             escribir(ruta, turnoVivo(QSysInfo::machineHostName()));
+             const timeval antes{::time(nullptr) - 60, 0};
+             const timeval tiempos[] = {antes, antes};
+             ::utimes(QFile::encodeName(ruta).constData(), tiempos);
+         },
+         true},
+    };
+    for (const Caso &caso : casos)
+        caso.plantar(TurnoImpresion::archivo(QString::fromLatin1(caso.equipo)));
+    // Each workstation's turn is taken by a program of its own, all at once: each ends holding
+    // the turn (0 if within 4 s) or is ended still waiting.
+    std::vector<pid_t> tomas;
+    for (const Caso &caso : casos)
+        tomas.push_back(enOtroPrograma(7, [&] {
+            QElapsedTimer reloj;
+            reloj.start();
+            const TurnoImpresion turno(QString::fromLatin1(caso.equipo));
+            qint64 pid = 0;
+            QString maquina;
+            QString programa;
+            QLockFile(TurnoImpresion::archivo(QString::fromLatin1(caso.equipo))).getLockInfo(&pid, &maquina, &programa);
+            ::_exit(pid == ::getpid() && reloj.elapsed() < 4000 ? 0 : 1);
+        }));
+    for (std::size_t n = 0; n < tomas.size(); ++n) {
+        SCOPED_TRACE(casos[n].equipo);
+        int estado = 0;
+        ::waitpid(tomas[n], &estado, 0);
+        if (casos[n].espera)
+            EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == SIGALRM)
+                << "a live program's turn was taken or passed by within 7 s";
+        else
+            EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "not taken within 4 s";
+    }
+    for (const pid_t dueno : duenos) {
+        ::kill(dueno, SIGKILL);
+        ::waitpid(dueno, nullptr, 0);
     }
 }
 
