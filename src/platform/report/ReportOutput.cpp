@@ -98,6 +98,8 @@ void writePdf(const ReportDocument &document, const QString &path)
         throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
     // The file is written beside the one it replaces and takes its place only once whole, so a
     // failed write keeps the older one. A link keeps its place and its file gets the new PDF.
+    // Unbuffered: a buffer would count the bytes as written, and a failed flush at the commit
+    // goes unnoticed.
     const QByteArray pdf = pdfOf(document);
     QSaveFile file(path);
     if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
