@@ -6,7 +6,8 @@
 // workstation key printed on standard output. Any message box is written to standard error
 // instead of shown and answered as a cancel. Whatever keeps the voucher from printing whole (no
 // database, a voucher it does not hold, a message box, a PDF that cannot be written) is told on
-// standard error and ends with a non-zero status, leaving no PDF.
+// standard error and ends with a non-zero status, writing no PDF: a file already at FILE stays as
+// it was.
 
 #include "core/IniciarAplicacion.h"
 #include "db/Conexiones.h"

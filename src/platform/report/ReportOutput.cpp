@@ -5,10 +5,10 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
@@ -38,6 +39,29 @@ void paintAll(QPainter &painter, const ReportDocument &document, QPagedPaintDevi
             device.newPage();
         paintPage(painter, document, i);
     }
+}
+
+// The document as the bytes of a PDF; empty when it cannot be drawn. The PDF writer stops at the
+// first short write to its device (a full disk) without telling, so it writes to memory and the
+// caller writes the whole PDF at once, where a short write shows in the count written.
+QByteArray pdfOf(const ReportDocument &document)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("comisiones"));
+        writer.setResolution(600);
+        writer.setPageLayout(layoutOf(document));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        paintAll(painter, document, writer);
+        if (!painter.end())
+            return {};
+    }
+    return pdf.data();
 }
 
 QPrinterInfo findPrinter(const QString &name)
@@ -69,31 +93,21 @@ void writePdf(const ReportDocument &document, const QString &path)
         throw rt::RuntimeError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(path),
                                kSource);
     const QString cannotWrite = QStringLiteral("No se puede escribir el archivo %1").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A pipe would hold the program until someone reads it, and a device or a folder is no PDF.
+    if (info.exists() && !info.isFile())
         throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(document.title);
-        writer.setCreator(QStringLiteral("comisiones"));
-        writer.setResolution(600);
-        writer.setPageLayout(layoutOf(document));
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            paintAll(painter, document, writer);
-            painted = painter.end();
-        }
-    }
-    // The PDF writer does not report a failed write (a full disk): the file does, once flushed.
-    const bool written = painted && file.flush() && file.error() == QFileDevice::NoError;
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        // A half-written PDF is no PDF; a device in its place (not a plain file) is left alone.
-        if (QFileInfo(path).isFile())
-            QFile::remove(path);
+    // The file is written beside the one it replaces and takes its place only once whole, so a
+    // failed write keeps the older one. A link keeps its place and its file gets the new PDF.
+    // Unbuffered: a buffer would count the bytes as written, and a failed flush at the commit
+    // goes unnoticed.
+    const QByteArray pdf = pdfOf(document);
+    QSaveFile file(path);
+    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
-    }
+    if (file.write(pdf) != pdf.size())
+        file.cancelWriting();
+    if (!file.commit())
+        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
 }
 
 QString documentsPdfPath(const QString &title)

@@ -2,13 +2,21 @@
 
 #include "platform/report/PreviewWindow.h"
 #include "support/ProgramGlobals.h"
+#include "support/TestHelpers.h"
 
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +35,39 @@ report::ReportDocument threePages()
         document.pages << report::Page{{item}};
     }
     return document;
+}
+
+// While it lives, a file of this process takes at most `bytes`: a write past them fails, as on a
+// full disk, instead of ending the process.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes)
+        : signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{bytes, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, signal);
+    }
+    void (*signal)(int);
+    rlimit before{};
+};
+
+// Each entry of `folder`: a link's target, and a digest of a file's bytes.
+QStringList contentsOf(const QString &folder)
+{
+    QStringList contents;
+    for (const QFileInfo &entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        const QByteArray bytes = entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "no file";
+        contents << entry.fileName() + QStringLiteral(": ") + entry.symLinkTarget() + QLatin1Char(' ')
+                        + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+    }
+    return contents;
 }
 
 class PreviewWindowTest : public support::ProgramTest {
@@ -84,6 +125,49 @@ TEST_F(PreviewWindowTest, ExportsEveryPageToPdf)
     ASSERT_EQ(pages.size(), 3);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Hoja 1, página 1 de 3")));
     EXPECT_TRUE(pages[2].contains(QStringLiteral("Hoja 3, página 3 de 3")));
+}
+
+TEST_F(PreviewWindowTest, AnExportNotWrittenWholeLeavesWhatWasAtThePath)
+{
+    // A photo of noise, which the PDF writer writes in one piece larger than the room left.
+    report::ReportDocument document = threePages();
+    report::PageItem photo;
+    photo.kind = report::PageItem::Kind::Image;
+    photo.rect = QRectF(10, 30, 80, 80);
+    photo.image = QImage(400, 400, QImage::Format_RGB32);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(photo.image.bits()), photo.image.sizeInBytes() / 4);
+    document.pages[0].items << photo;
+    report::PreviewWindow window(document);
+    QTemporaryDir folder;
+    const auto at = [&](const char *name) { return folder.filePath(QLatin1String(name)); };
+    for (const char *name : {"older.pdf", "target.pdf"})
+        reporttest::writeFile(folder.path(), QLatin1String(name), "%PDF-1.4 an older report\n");
+    ASSERT_TRUE(QFile::link(at("target.pdf"), at("link.pdf")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(at("pipe.pdf")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pdf")));
+    const struct {
+        const char *name;
+        bool photo; // else the three pages of text, a PDF the file keeps in its buffer
+        rlim_t room; // bytes a file may take; none: the path is refused before anything is written
+    } cases[] = {{"older.pdf", true, 64 * 1024},
+                 {"older.pdf", false, 1024},
+                 {"link.pdf", true, 64 * 1024},
+                 {"pipe.pdf", false, 0},
+                 {"folder.pdf", false, 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name + std::string(c.photo ? " with the photo" : ""));
+        const QStringList before = contentsOf(folder.path());
+        std::optional<FileSizeLimit> limit;
+        if (c.room > 0)
+            limit.emplace(c.room);
+        report::PreviewWindow &exporting = c.photo ? window : *m_window;
+        EXPECT_EQ(errorNumber([&] { exporting.exportPdf(at(c.name)); }), rt::err::PermissionDenied);
+        limit.reset();
+        EXPECT_EQ(contentsOf(folder.path()), before) << "kept as it was, and no half-written file beside it";
+    }
+    window.exportPdf(at("link.pdf"));
+    EXPECT_EQ(QFileInfo(at("link.pdf")).symLinkTarget(), at("target.pdf"));
+    EXPECT_TRUE(reporttest::pdfText(at("target.pdf")).contains(QStringLiteral("Hoja 3, página 3 de 3")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 
@@ -66,24 +67,39 @@ TEST_F(MSCommTest, ClosingWaitsUntilEveryByteHasLeft)
     EXPECT_EQ(recibidos.size(), bytes.size());
 }
 
+// The terminal device a descriptor is open on; 0 when it is not open on one.
+dev_t terminalDe(int descriptor)
+{
+    struct stat estado { };
+    return fstat(descriptor, &estado) == 0 && S_ISCHR(estado.st_mode) ? estado.st_rdev : 0;
+}
+
 // A system queue that never empties, on a clock that moves only while the port waits for it;
-// it notes the time at which the bytes are dropped.
+// it notes the time at which the bytes are dropped, and whether the descriptor they are dropped
+// from was still open on the line (`linea`: the test's own descriptor of the program's end).
 class ColaDetenida : public serial::ColaSalida {
 public:
-    explicit ColaDetenida(qint64 enCola)
+    ColaDetenida(qint64 enCola, int linea)
         : m_enCola(enCola)
+        , m_linea(terminalDe(linea))
     {
     }
     qint64 pendientes(qintptr) override { return m_enCola; }
-    void descartar(qintptr) override { descartes << reloj; }
+    void descartar(qintptr descriptor) override
+    {
+        descartes << reloj;
+        enLinea << (m_linea != 0 && terminalDe(static_cast<int>(descriptor)) == m_linea);
+    }
     qint64 ahoraMs() override { return reloj; }
     void esperar(qint64 ms) override { reloj += ms; }
 
     qint64 reloj = 100000;
     QList<qint64> descartes;
+    QList<bool> enLinea;
 
 private:
     qint64 m_enCola;
+    dev_t m_linea;
 };
 
 TEST_F(MSCommTest, ALineThatNeverEmptiesIsDroppedAndClosedOnceItsBytesTimeAndFiveSecondsHavePassed)
@@ -94,7 +110,7 @@ TEST_F(MSCommTest, ALineThatNeverEmptiesIsDroppedAndClosedOnceItsBytesTimeAndFiv
         qint64 plazoMs; // (escritos + enCola) x 10 bits x 1000 / 9600 baud + 5000
     } casos[] = {{960, 1920, 8000}, {1, 9600, 15001}};
     for (const auto &caso : casos) {
-        auto propia = std::make_unique<ColaDetenida>(caso.enCola);
+        auto propia = std::make_unique<ColaDetenida>(caso.enCola, par.descriptorPrograma());
         ColaDetenida &cola = *propia;
         serial::MSComm detenido([this](int) { return par.extremoPrograma(); }, std::move(propia));
         detenido.setPortOpen(true);
@@ -105,6 +121,7 @@ TEST_F(MSCommTest, ALineThatNeverEmptiesIsDroppedAndClosedOnceItsBytesTimeAndFiv
         ASSERT_EQ(cola.descartes.size(), 1) << caso.plazoMs;
         EXPECT_GE(cola.descartes[0] - inicio, caso.plazoMs);
         EXPECT_LT(cola.descartes[0] - inicio, caso.plazoMs + 10) << "one look at the queue past the deadline";
+        EXPECT_TRUE(cola.enLinea[0]) << "dropped while the port is still open";
     }
 }
 
