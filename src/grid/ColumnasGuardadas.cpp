@@ -1,6 +1,7 @@
 #include "grid/ColumnasGuardadas.h"
 
 #include "db/DB_Dll.h"
+#include "grid/NombresSQL.h"
 #include "platform/outside/Utilidades.h"
 #include "platform/runtime/Text.h"
 
@@ -33,19 +34,7 @@ Claves claves(const QString &programa, const QString &lineaComando, const QStrin
 
 QString valorGuardado(const QString &CamposSel)
 {
-    QString valor;
-    bool enNombre = false;
-    for (const QChar c : CamposSel) {
-        if (c == u'[')
-            enNombre = true;
-        else if (c == u']')
-            enNombre = false;
-        if (c == u',')
-            valor += u'|';
-        else if (c != u' ' || enNombre)
-            valor += c;
-    }
-    return valor;
+    return NombresSQL::sinBlancosFuera(CamposSel).replace(u',', u'|');
 }
 
 QString camposDeValor(const QString &valor)

@@ -18,7 +18,7 @@ struct Claves {
 Claves claves(const QString &programa, const QString &lineaComando, const QString &usuario);
 
 // VALOR: the select list with its commas turned into "|" and its blanks removed, except inside
-// [bracketed] names ("[Razon Social]" keeps its blank).
+// [bracketed] names and literals ("[Razon Social]" keeps its blank).
 QString valorGuardado(const QString &CamposSel);
 // The select list of a stored VALOR.
 QString camposDeValor(const QString &valor);

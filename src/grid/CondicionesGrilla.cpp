@@ -1,6 +1,7 @@
 #include "grid/CondicionesGrilla.h"
 
 #include "db/DB_Dll.h"
+#include "grid/NombresSQL.h"
 #include "grid/PalabrasSQL.h"
 #include "grid/TablaEquivalencias.h"
 #include "platform/runtime/Conversions.h"
@@ -14,7 +15,7 @@ using rt::CompareMode;
 
 QString expresionDe(const QString &caption, const TablaEquivalencias &equivalencias)
 {
-    return equivalencias.EquiCampo(QStringLiteral("[") + caption + QStringLiteral("]"), false);
+    return equivalencias.EquiCampo(NombresSQL::entreCorchetes(caption), false);
 }
 
 } // namespace

@@ -1,31 +1,15 @@
 #include "grid/EleccionColumnas.h"
 
+#include "grid/NombresSQL.h"
 #include "platform/runtime/Text.h"
 
 namespace {
-
-QString sinCorchetes(QString texto)
-{
-    return texto.remove(u'[').remove(u']');
-}
-
-// The text before the first `separador` (all of it when there is none).
-QString antesDe(const QString &texto, QChar separador)
-{
-    const int posicion = static_cast<int>(texto.indexOf(separador));
-    return posicion < 0 ? texto : texto.left(posicion);
-}
 
 // The text after the first `separador` (nothing when there is none).
 QString despuesDe(const QString &texto, QChar separador)
 {
     const int posicion = static_cast<int>(texto.indexOf(separador));
     return posicion < 0 ? QString() : texto.mid(posicion + 1);
-}
-
-QString entreCorchetes(const QString &texto)
-{
-    return QStringLiteral("[") + texto + QStringLiteral("]");
 }
 
 void agregar(QString &lista, const QString &item)
@@ -40,23 +24,28 @@ void EleccionColumnas::cargar(QString &gCampos, const QString &gCamposSel, const
     m_entradas.clear();
     m_oculta.clear();
     QString ordinales = gOrdinalSel;
-    QString elegidas = gCamposSel;
-    if (!rt::Trim(elegidas).isEmpty()) {
-        // The last piece is the hidden column: more positions than chosen columns never reach it.
-        while (!rt::Trim(ordinales).isEmpty() && elegidas.contains(u',')) {
-            m_entradas.append({rt::Trim(sinCorchetes(antesDe(elegidas, u','))), true});
-            ordinales = despuesDe(ordinales, u'|');
-            elegidas = despuesDe(elegidas, u',');
-        }
+    const QList<NombresSQL::Parte> elegidas = NombresSQL::partes(gCamposSel);
+    qsizetype k = 0;
+    // The last piece is the hidden column: more positions than chosen columns never reach it.
+    for (; !rt::Trim(ordinales).isEmpty() && k + 1 < elegidas.size(); ++k) {
+        m_entradas.append({rt::Trim(NombresSQL::sinCorchetes(elegidas.at(k).texto)), true});
+        ordinales = despuesDe(ordinales, u'|');
     }
-    const QString resto = rt::Trim(elegidas);
-    while (!rt::Trim(gCampos).isEmpty()) {
-        const QString pieza = antesDe(gCampos, u'|');
+    QString resto;
+    for (; k < elegidas.size(); ++k)
+        resto += elegidas.at(k).texto + elegidas.at(k).separador;
+    resto = rt::Trim(resto);
+    qsizetype leido = 0;
+    for (const NombresSQL::Parte &parte : NombresSQL::partes(gCampos)) {
+        if (rt::Trim(gCampos.mid(leido)).isEmpty())
+            break;
+        const QString &pieza = parte.texto;
         const bool elegida = rt::InStr(gCamposSel, pieza, rt::CompareMode::Text) > 0;
         if (!elegida || rt::Trim(pieza) == resto)
-            m_entradas.append({sinCorchetes(pieza), false});
-        gCampos = despuesDe(gCampos, u'|');
+            m_entradas.append({NombresSQL::sinCorchetes(pieza), false});
+        leido += pieza.size() + parte.separador.size();
     }
+    gCampos.clear();
     if (!m_entradas.isEmpty())
         m_oculta = m_entradas.takeLast().texto;
 }
@@ -67,7 +56,7 @@ void EleccionColumnas::aplicar(QString &gCamposSel, QString &gOrdinalSel, QStrin
     gOrdinalSel.clear();
     gCamposOrden.clear();
     for (int i = 0; i < m_entradas.size(); ++i) {
-        const QString nombre = entreCorchetes(m_entradas.at(i).texto);
+        const QString nombre = NombresSQL::entreCorchetes(m_entradas.at(i).texto);
         if (m_entradas.at(i).marcada) {
             agregar(gCamposSel, nombre);
             gOrdinalSel += (gOrdinalSel.isEmpty() ? QString() : QStringLiteral("|")) + QString::number(i + 1);
@@ -75,8 +64,8 @@ void EleccionColumnas::aplicar(QString &gCamposSel, QString &gOrdinalSel, QStrin
         agregar(gCamposOrden, nombre);
     }
     if (!rt::Trim(gCamposSel).isEmpty())
-        agregar(gCamposSel, entreCorchetes(m_oculta));
-    agregar(gCamposOrden, entreCorchetes(m_oculta));
+        agregar(gCamposSel, NombresSQL::entreCorchetes(m_oculta));
+    agregar(gCamposOrden, NombresSQL::entreCorchetes(m_oculta));
     if (!gOrdinalSel.isEmpty())
         gOrdinalSel += u'|';
 }

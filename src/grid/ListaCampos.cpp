@@ -1,5 +1,6 @@
 #include "grid/ListaCampos.h"
 
+#include "grid/NombresSQL.h"
 #include "platform/ado/Engine.h"
 #include "platform/runtime/Text.h"
 
@@ -32,37 +33,20 @@ QString posicion(int n)
     return QStringLiteral("|") + QString::number(n) + QStringLiteral("|");
 }
 
-QString corchetes(const QString &nombre)
-{
-    return QStringLiteral("[") + nombre + QStringLiteral("]");
-}
-
 // Appends an item after `separador`, or alone when the list is empty.
 void agregar(QString &lista, const QString &separador, const QString &item)
 {
     lista += lista.isEmpty() ? item : separador + item;
 }
 
-// The items of a select list, split at the commas outside parentheses.
+// The items of a select list, trimmed, split at the commas outside parentheses and names.
 QStringList itemsDe(const QString &lista)
 {
     QStringList items;
-    QString actual;
-    int nivel = 0;
-    for (const QChar c : lista) {
-        if (c == u'(')
-            ++nivel;
-        else if (c == u')')
-            --nivel;
-        if (c == u',' && nivel == 0) {
-            items << actual.trimmed();
-            actual.clear();
-        } else {
-            actual += c;
-        }
-    }
-    if (!actual.trimmed().isEmpty())
-        items << actual.trimmed();
+    for (const NombresSQL::Parte &parte : NombresSQL::partes(lista))
+        items << parte.texto.trimmed();
+    if (items.last().isEmpty())
+        items.removeLast();
     return items;
 }
 
@@ -70,13 +54,12 @@ QStringList itemsDe(const QString &lista)
 
 QStringList ListaCampos::nombresDe(const QString &lista)
 {
-    static const QRegularExpression alias(QStringLiteral("\\bAS\\s*(\\[[^\\]]*\\]|[^\\s\\[\\]]+)\\s*$"),
+    static const QRegularExpression alias(QStringLiteral("\\bAS\\s*(\\[(?:[^\\]]|\\]\\])*\\]|[^\\s\\[\\]]+)\\s*$"),
                                           QRegularExpression::CaseInsensitiveOption);
     QStringList nombres;
     for (const QString &item : itemsDe(lista)) {
         const QRegularExpressionMatch encontrado = alias.match(item);
-        QString nombre = encontrado.hasMatch() ? encontrado.captured(1) : item;
-        nombres << nombre.remove(u'[').remove(u']').trimmed();
+        nombres << NombresSQL::sinCorchetes(encontrado.hasMatch() ? encontrado.captured(1) : item).trimmed();
     }
     return nombres;
 }
@@ -86,13 +69,13 @@ QString ListaCampos::elegidosDe(const QString &lista)
     QStringList nombres = nombresDe(lista);
     const QStringList items = itemsDe(lista);
     for (int i = 0; i < nombres.size(); ++i)
-        nombres[i] = i + 1 == nombres.size() ? items.at(i) : corchetes(nombres.at(i));
+        nombres[i] = i + 1 == nombres.size() ? items.at(i) : NombresSQL::entreCorchetes(nombres.at(i));
     return nombres.join(QStringLiteral(", "));
 }
 
 void ListaCampos::agregarPrimerCamino(const CampoSonda &campo, const QString &sonda, const QString &fecha)
 {
-    const QString nombre = corchetes(campo.nombre);
+    const QString nombre = NombresSQL::entreCorchetes(campo.nombre);
     if (campo.tipo == ado::adDBTimeStamp) {
         agregar(pListaCampos, QStringLiteral(","), nombre);
         Campos += (Campos.isEmpty() ? QStringLiteral(" CONVERT(NVARCHAR,") : QStringLiteral(", CONVERT(NVARCHAR,"))
@@ -115,7 +98,7 @@ void ListaCampos::agregarPrimerCamino(const CampoSonda &campo, const QString &so
 
 void ListaCampos::agregarSegundoCamino(const CampoSonda &campo, const QString &fecha)
 {
-    const QString nombre = corchetes(campo.nombre);
+    const QString nombre = NombresSQL::entreCorchetes(campo.nombre);
     if (campo.tipo == ado::adDBTimeStamp) {
         agregar(pListaCampos, QStringLiteral(","), nombre);
         Campos += (Campos.isEmpty() ? QStringLiteral("convert(nvarchar,") : QStringLiteral(",convert(nvarchar,"))

@@ -231,6 +231,20 @@ QStringList PalabrasSQL::listaDeSeleccion() const
     return items;
 }
 
+bool PalabrasSQL::sinTerminar() const
+{
+    // A NUL is no open literal: it stays a text the grid refuses.
+    return !m_legible && !m_texto.contains(QChar(u'\0'));
+}
+
+QString PalabrasSQL::sinPuntoYComaFinal() const
+{
+    // A ";" before it is left, and refused as any other.
+    if (m_fichas.size() < 2 || m_fichas.last().kind != Clase::Semicolon)
+        return m_texto;
+    return m_texto.left(m_fichas.last().start);
+}
+
 // EXEC followed by a procedure's name ([server.][database.][schema.]name), never by a text in
 // parentheses, a variable or a string, nor naming a procedure that runs a text it is handed.
 bool PalabrasSQL::ejecutaProcedimientoNombrado() const

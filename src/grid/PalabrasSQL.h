@@ -65,6 +65,12 @@ public:
     // statements: "SELECT * FROM T DELETE FROM U" is two of them. An EXEC of a text ("EXEC
     // ('...')", sp_executesql) runs whatever the text holds, and is not one query.
     bool unaSolaConsulta() const;
+    // Whether the text leaves a literal, name or comment open: the engine refuses it with its own
+    // syntax error before anything of it runs, as a server does.
+    bool sinTerminar() const;
+    // The text without the one ";" that may end it (and the blanks and comments after that):
+    // T-SQL lets a statement end so. The text as it stands when it ends otherwise.
+    QString sinPuntoYComaFinal() const;
 
 private:
     using Ficha = ado::sqlite::TsqlToken;

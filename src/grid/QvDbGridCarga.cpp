@@ -1,5 +1,6 @@
 #include "db/Conexiones.h"
 #include "grid/GrillaFlex.h"
+#include "grid/NombresSQL.h"
 #include "grid/PalabrasSQL.h"
 #include "grid/QvDbGrid.h"
 #include "grid/SentenciasGrilla.h"
@@ -28,10 +29,18 @@ QString equis(int cuantas)
 } // namespace
 
 // Whether a text is one query and nothing more, as its words read and as the engine prepares it;
-// when it holds another statement the user is told, and nothing of it may run.
+// when it holds another statement the user is told, and nothing of it may run. A text left open
+// (a literal, name or comment) is the engine's to refuse: the connection reports its syntax error.
 bool QvDbGrid::unaConsulta(const QString &texto)
 {
-    if (PalabrasSQL(texto).unaSolaConsulta() && gBaseDatos->esUnaLectura(texto))
+    const PalabrasSQL palabras(texto);
+    if (palabras.sinTerminar()) {
+        ado::Recordset rs;
+        gBaseDatos->AbrirRecordset(texto, rs);
+        gBaseDatos->CierraRecordset(rs);
+        return false;
+    }
+    if (palabras.unaSolaConsulta() && gBaseDatos->esUnaLectura(texto))
         return true;
     ui::MsgBox(QStringLiteral("La grilla sólo ejecuta una consulta: el texto contiene otra sentencia y no se ejecutó."),
                ui::vbExclamation, QStringLiteral("Aviso al Usuario"));
@@ -50,11 +59,10 @@ bool QvDbGrid::abrirConsulta(const QString &sentencia, ado::Recordset &rs)
 QString QvDbGrid::listaDeCampos() const
 {
     if (!m_CamposSel.isEmpty())
-        return rt::Replace(m_CamposSel, QStringLiteral(","), QStringLiteral("|"));
-    QString lista =
+        return NombresSQL::reemplazarFuera(m_CamposSel, u',', u'|');
+    const QString lista =
         rt::Replace(m_Campos, QStringLiteral("Decimal(10,2)"), QStringLiteral("Decimal(10â2)"), CompareMode::Text);
-    lista = rt::Replace(lista, QStringLiteral(","), QStringLiteral("|"));
-    return rt::Replace(lista, QStringLiteral("â"), QStringLiteral(","));
+    return NombresSQL::reemplazarFuera(NombresSQL::reemplazarFuera(lista, u',', u'|'), u'â', u',');
 }
 
 // The statement of the current page, its sort and conditions rebuilt (ArmarOrden, ArmarWhere).

@@ -3,6 +3,7 @@
 #include "grid/ColumnasGuardadas.h"
 #include "grid/FrmCampos.h"
 #include "grid/ListaCampos.h"
+#include "grid/NombresSQL.h"
 #include "grid/QvDbGrid.h"
 #include "grid/SentenciasGrilla.h"
 #include "platform/ado/Engine.h"
@@ -28,15 +29,16 @@ ColumnasGuardadas::Claves clavesDelUsuario()
 
 bool esClave(const QString &item, const QString &clave)
 {
-    return rt::StrComp(QString(item).remove(u'[').remove(u']').trimmed(), clave, CompareMode::Text) == 0;
+    return rt::StrComp(NombresSQL::sinCorchetes(item).trimmed(), clave, CompareMode::Text) == 0;
 }
 
 // The columns for the chooser, each followed by "|", with the key column last: the chooser
 // keeps the last column hidden and hands it back last.
 QString columnasParaElegir(const QString &pListaCampos, const QString &clave)
 {
-    QString texto = rt::Replace(pListaCampos, QStringLiteral(", "), QStringLiteral("|"));
-    QStringList items = rt::Replace(texto, QStringLiteral(","), QStringLiteral("|")).split(u'|');
+    QStringList items;
+    for (const NombresSQL::Parte &parte : NombresSQL::partes(pListaCampos))
+        items << parte.texto;
     for (int i = 0; i + 1 < items.size(); ++i) {
         if (esClave(items.at(i), clave)) {
             items.append(items.takeAt(i));
@@ -112,7 +114,7 @@ void QvDbGrid::cmdColumnas_Click()
             const int tipo = rs.Fields(i).Type();
             if (esClave(nombre, clave) || tipo == ado::adLongVarWChar || tipo == ado::adLongVarBinary)
                 continue;
-            const QString item = QStringLiteral("[") + nombre + QStringLiteral("]");
+            const QString item = NombresSQL::entreCorchetes(nombre);
             if (tipo == ado::adDBTimeStamp) {
                 elegidos += elegidos.isEmpty() ? item : QStringLiteral(",") + item;
                 camposSel +=

@@ -1,5 +1,6 @@
 #include "grid/SentenciasGrilla.h"
 
+#include "grid/NombresSQL.h"
 #include "grid/PalabrasSQL.h"
 #include "grid/TablaEquivalencias.h"
 #include "platform/runtime/Text.h"
@@ -19,41 +20,6 @@ QString numero(long valor)
     return QString::number(valor);
 }
 
-// The items of a list joined by "|", ", " or "," (a comma inside parentheses belongs to its
-// item), each followed by the separator that closed it.
-struct Item {
-    QString texto;
-    QString separador;
-};
-
-QList<Item> items(const QString &lista)
-{
-    QList<Item> encontrados;
-    QString actual;
-    int nivel = 0;
-    for (int i = 0; i < lista.size(); ++i) {
-        const QChar c = lista.at(i);
-        if (c == u'(')
-            ++nivel;
-        else if (c == u')')
-            --nivel;
-        if (nivel == 0 && c == u'|') {
-            encontrados.append({actual, QStringLiteral("|")});
-            actual.clear();
-        } else if (nivel == 0 && c == u',') {
-            const bool conBlanco = i + 1 < lista.size() && lista.at(i + 1) == u' ';
-            encontrados.append({actual, conBlanco ? QStringLiteral(", ") : QStringLiteral(",")});
-            actual.clear();
-            if (conBlanco)
-                ++i;
-        } else {
-            actual += c;
-        }
-    }
-    encontrados.append({actual, QString()});
-    return encontrados;
-}
-
 QRegularExpressionMatch cabeceraDeOrden(const QString &OrderBy)
 {
     static const QRegularExpression cabecera(QStringLiteral("^\\s*order\\s+by\\s+"),
@@ -64,8 +30,9 @@ QRegularExpressionMatch cabeceraDeOrden(const QString &OrderBy)
 // A term of an ORDER BY that is a plain column, with its direction.
 const QRegularExpression &columnaSola()
 {
-    static const QRegularExpression columna(QStringLiteral("^(\\[[^\\]]+\\]|[A-Za-z_][A-Za-z0-9_]*)(\\s+(asc|desc))?$"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression columna(
+        QStringLiteral("^(\\[(?:[^\\]]|\\]\\])+\\]|[A-Za-z_][A-Za-z0-9_]*)(\\s+(asc|desc))?$"),
+        QRegularExpression::CaseInsensitiveOption);
     return columna;
 }
 
@@ -73,7 +40,7 @@ const QRegularExpression &columnaSola()
 QStringList terminos(const QString &lista)
 {
     QStringList encontrados;
-    for (const Item &item : items(lista)) {
+    for (const NombresSQL::Parte &item : NombresSQL::partes(lista)) {
         if (!item.texto.trimmed().isEmpty())
             encontrados << item.texto.trimmed();
     }
@@ -100,7 +67,7 @@ std::optional<bool> ascendentePorClave(const QString &orden, const QString &clav
     const QRegularExpressionMatch columna =
         lista.size() == 1 ? columnaSola().match(lista.first()) : QRegularExpressionMatch();
     if (!columna.hasMatch()
-        || rt::StrComp(QString(columna.captured(1)).remove(u'[').remove(u']'), clave, CompareMode::Text) != 0)
+        || rt::StrComp(NombresSQL::sinCorchetes(columna.captured(1)), clave, CompareMode::Text) != 0)
         return std::nullopt;
     return rt::StrComp(columna.captured(3), QStringLiteral("Desc"), CompareMode::Text) != 0;
 }
@@ -246,7 +213,7 @@ QString ordenDePaginado(const QString &OrderBy, const QString &clave)
     for (const QString &termino : terminos(OrderBy.mid(inicio.capturedEnd()))) {
         const QRegularExpressionMatch columna = columnaSola().match(termino);
         if (columna.hasMatch()
-            && rt::StrComp(QString(columna.captured(1)).remove(u'[').remove(u']'), clave, CompareMode::Text) == 0)
+            && rt::StrComp(NombresSQL::sinCorchetes(columna.captured(1)), clave, CompareMode::Text) == 0)
             return OrderBy;
     }
     return rt::RTrim(OrderBy) + QStringLiteral(", ") + clave + QStringLiteral(" ");
@@ -255,7 +222,7 @@ QString ordenDePaginado(const QString &OrderBy, const QString &clave)
 QString ArmarCampos(const QString &lista, const TablaEquivalencias &equivalencias)
 {
     QString resultado;
-    for (const Item &item : items(lista)) {
+    for (const NombresSQL::Parte &item : NombresSQL::partes(lista)) {
         const QString equivalente = equivalencias.EquiCampo(item.texto, false);
         const bool esAlias = rt::StrComp(equivalente, item.texto, CompareMode::Text) != 0;
         resultado += (esAlias ? equivalente + QStringLiteral(" as ") + item.texto : item.texto) + item.separador;
@@ -270,7 +237,7 @@ QString sentenciaPagina(const QString &listaCampos, const Paginado &p, const Tab
     const QString sentencia = QStringLiteral("SELECT ") + QStringLiteral(" ") + ArmarCampos(listaCampos, equivalencias)
                               + QStringLiteral(" ") + ArmarSQLPaginado(p) + QStringLiteral(" ") + p.pWhere
                               + QStringLiteral(" ") + ordenExterior(ordenDePaginado(p.OrderBy, claveEfectiva(p.clave)));
-    return rt::Replace(sentencia, QStringLiteral("|"), QStringLiteral(","));
+    return NombresSQL::reemplazarFuera(sentencia, u'|', u',');
 }
 
 QString cuenta(const QString &sql, const QString &clave, const QString &pFiltro)

@@ -1,5 +1,6 @@
 #include "grid/TablaEquivalencias.h"
 
+#include "grid/NombresSQL.h"
 #include "grid/PalabrasSQL.h"
 #include "platform/runtime/Text.h"
 
@@ -9,17 +10,12 @@ namespace {
 
 using rt::CompareMode;
 
-QString entreCorchetes(const QString &texto)
-{
-    return texto.contains(u'[') ? texto : QStringLiteral("[") + texto.trimmed() + QStringLiteral("]");
-}
-
 // A plain name is bracketed, as the captions are; an expression stays as the query writes it.
 QString expresionGuardada(const QString &expresion)
 {
     static const QRegularExpression nombre(QStringLiteral("^[\\w@#$]+$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
-    return nombre.match(expresion).hasMatch() ? entreCorchetes(expresion) : expresion;
+    return nombre.match(expresion).hasMatch() ? NombresSQL::entreCorchetes(expresion) : expresion;
 }
 
 QString sinBlancos(const QString &texto)
@@ -42,7 +38,7 @@ TablaEquivalencias::TablaEquivalencias(const QString &sql)
             // The alias as the column's name: "Clave", [Clave] and Clave name the same column.
             const QString alias = palabras.nombreTras(static_cast<int>(i));
             if (!expresion.isEmpty() && !alias.isEmpty())
-                m_pares.append({expresionGuardada(expresion), QStringLiteral("[") + alias + QStringLiteral("]")});
+                m_pares.append({expresionGuardada(expresion), NombresSQL::entreCorchetes(alias)});
             break;
         }
     }

@@ -5,7 +5,7 @@
 
 // The alias table of a grid's query: one pair per "expression as alias" item of its select list,
 // so a column caption can be turned back into the expression the query computes it with. The
-// alias is kept bracketed ("[Cod]"); a plain name as expression too ("[Codigo]"), any other
+// alias is kept bracketed ("[Cod]", "[a]]b]" for a]b); a plain name as expression too ("[Codigo]"), any other
 // expression whole, as written ("Importe * 2", "SUM(Importe)", "C.[Razon Social]"). Letter case
 // is ignored throughout.
 class TablaEquivalencias {

@@ -266,6 +266,7 @@ TEST_F(QvDbGridPrueba, AQueryOrAStoredChoiceHoldingAnotherStatementIsRefusedAndN
     const QStringList todas{"ID", "Nombre", "Alta", "Saldo"};
     for (const Caso &caso : {
              Caso{"SELECT * FROM Clientes; DELETE FROM TA_USUARIOS", "", true, {}},
+             Caso{"SELECT * FROM Clientes;;", "", true, {}},
              Caso{"SELECT * FROM Clientes DELETE FROM TA_USUARIOS", "", true, {}},
              Caso{"SELECT * FROM Clientes WHERE ID > 0 DROP TABLE TA_USUARIOS", "", true, {}},
              Caso{"SELECT * FROM Clientes SELECT * FROM TA_USUARIOS", "", true, {}},

@@ -248,6 +248,8 @@ TEST(OrdenExterior, NamesPlainColumnsThroughTheDerivedTableAndLeavesExpressions)
               QStringLiteral(" Order by Paginacion.[A] Asc, Paginacion.[B] Desc "));
     EXPECT_EQ(ordenExterior(QStringLiteral(" ORDER BY Fecha DESC,YEAR(Alta), Nombre ")),
               QStringLiteral(" ORDER BY Paginacion.Fecha DESC, YEAR(Alta), Paginacion.Nombre "));
+    EXPECT_EQ(ordenExterior(QStringLiteral(" Order by [a]]b] Desc ")),
+              QStringLiteral(" Order by Paginacion.[a]]b] Desc "));
 }
 
 // Every query of a page orders the rows alike: the key ends the order, or is the whole order.

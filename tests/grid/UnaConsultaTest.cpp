@@ -11,10 +11,14 @@
 #include "grid/QvDbGrid.h"
 #include "support/ScriptedEngine.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,6 +142,71 @@ TEST_F(UnaConsulta, QueriesThatOnlyReadLoadWhateverTheirLiteralsNamesAndComments
     }
 }
 
+using UnaSentencia = PruebaGrilla;
+
+// A bracketed name holds any character, its "]" doubled, and one ";" may end the query: each is
+// one statement that loads, pages, sorts, searches and takes a column choice, named as written.
+TEST_F(UnaSentencia, NamesHoldingAnyCharacterAndOneEndingSemicolonLoadAsAnyQuery)
+{
+    struct Caso {
+        const char *consulta;
+        QStringList columnas;
+        QStringList pagina1; // the key, ID, in the last column, 3 rows a page
+        QStringList pagina2;
+    };
+    for (const Caso &caso : {
+             Caso{"SELECT ID AS [a]]b], Nombre AS [x;y] FROM Clientes",
+                  {"a]b", "x;y", "ID"},
+                  {"1", "2", "3"},
+                  {"4", "5", "6"}},
+             Caso{"SELECT ID AS [a]];DELETE FROM TA_USUARIOS;--], Nombre AS [x,y] FROM Clientes",
+                  {"a];DELETE FROM TA_USUARIOS;--", "x,y", "ID"},
+                  {"1", "2", "3"},
+                  {"4", "5", "6"}},
+             Caso{"SELECT Nombre, ID FROM Clientes WHERE ID > 3;", {"Nombre", "ID"}, {"4", "5", "6"}, {"7", "8", "9"}},
+             Caso{"SELECT Nombre, ID FROM Clientes ; -- fin\n", {"Nombre", "ID"}, {"1", "2", "3"}, {"4", "5", "6"}},
+         }) {
+        SCOPED_TRACE(caso.consulta);
+        db.execute(QStringLiteral("DELETE FROM TA_CONFIG_FORM"));
+        auto grid = grilla(QString::fromUtf8(caso.consulta), 3);
+        EXPECT_EQ(captions(*grid), caso.columnas);
+        const int clave = static_cast<int>(caso.columnas.size());
+        EXPECT_EQ(columna(*grid, clave), caso.pagina1);
+        grid->CargarPagina(2);
+        EXPECT_EQ(columna(*grid, clave), caso.pagina2);
+        flex(*grid)->setCol(1);
+        grid->ImgOrdenDesc_Click();
+        EXPECT_EQ(columna(*grid, clave), QStringList({"20", "19", "18"}));
+        control<QComboBox>(*grid, "CboFiltroCampo")->setCurrentIndex(1);
+        control<QLineEdit>(*grid, "txtBuscar")->setText(QStringLiteral("22"));
+        QTest::keyClick(control<QLineEdit>(*grid, "txtBuscar"), Qt::Key_Return);
+        EXPECT_EQ(columna(*grid, clave), QStringList({"22"}));
+        onNextModal([](QWidget *ventana) {
+            QTest::mouseClick(ventana->findChild<QPushButton *>(QStringLiteral("CmdAll")), Qt::LeftButton);
+        });
+        QTest::mouseClick(control<QPushButton>(*grid, "cmdColumnas"), Qt::LeftButton);
+        EXPECT_EQ(captions(*grid), caso.columnas);
+        EXPECT_EQ(captions(*grilla(QString::fromUtf8(caso.consulta), 3)), caso.columnas);
+        dialogos.verify();
+    }
+}
+
+// A literal, name or comment left open is the engine's to refuse: its syntax error shows through
+// the connection's own dialog, and the grid loads nothing.
+TEST_F(UnaSentencia, ATextLeftOpenShowsTheEnginesSyntaxErrorAndLoadsNothing)
+{
+    for (const char *consulta :
+         {"SELECT ID FROM Clientes WHERE Nombre = 'x", "SELECT ID FROM Clientes /* x", "SELECT [ID FROM Clientes"}) {
+        SCOPED_TRACE(consulta);
+        dialogos.expectMsgBox(support::BoxMatch::textContaining(
+                                  QStringLiteral("Ha ocurrido el Siguiente Error (-2147217900) Incorrect syntax")),
+                              ui::vbAbort);
+        auto grid = grilla(QString::fromUtf8(consulta));
+        dialogos.verify();
+        EXPECT_FALSE(grid->isEnabled());
+    }
+}
+
 using UnaConsultaEnServidor = PruebaGrilla;
 
 // Where the engine prepares the query its answer refuses it too; a server, which cannot tell
@@ -166,6 +235,7 @@ TEST_F(UnaConsultaEnServidor, TheEnginesAnswerRefusesAndWithoutOneTheWordsDecide
              Caso{"EXEC master.dbo.[sp_executesql] N'SELECT 1'", Motor::CannotTell, true},
              Caso{"SELECT ID FROM A /* /* */ '*/ DELETE FROM TA_USUARIOS --'", Motor::CannotTell, true},
              Caso{"SELECT ID FROM A WHERE ID>0DELETE FROM TA_USUARIOS", Motor::CannotTell, true},
+             Caso{"SELECT ID FROM A --x\rDELETE FROM TA_USUARIOS", Motor::CannotTell, true},
              Caso{"SELECT ID FROM A WHERE ID>1eDELETE FROM TA_USUARIOS", Motor::CannotTell, true},
              Caso{"SELECT ID INTO #B FROM A", Motor::CannotTell, true},
          }) {

@@ -71,7 +71,7 @@ private:
             if (c.isSpace()) {
                 ++m_pos;
             } else if (c == u'-' && at(m_pos + 1) == u'-') {
-                while (m_pos < m_text.size() && m_text.at(m_pos) != u'\n')
+                while (m_pos < m_text.size() && m_text.at(m_pos) != u'\n' && m_text.at(m_pos) != u'\r')
                     ++m_pos;
             } else if (c == u'/' && at(m_pos + 1) == u'*') {
                 skipBlockComment();

@@ -31,9 +31,10 @@ struct TsqlToken {
     qsizetype end = 0;
 };
 
-// Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line,
-// /* */ nested as SQL Server nests them). Throws EngineError (syntax, native 102) on an
-// unterminated string literal, quoted name or comment, and on a NUL character outside them.
+// Splits a T-SQL text into tokens, dropping blanks and comments (-- to the end of the line, which
+// a carriage return ends as SQL Server reads it; /* */ nested as SQL Server nests them). Throws
+// EngineError (syntax, native 102) on an unterminated string literal, quoted name or comment,
+// and on a NUL character outside them.
 QList<TsqlToken> tokenizeTsql(const QString &text);
 
 // The string or number literal that starts at `pos` of `text`, read as tokenizeTsql reads it
