@@ -237,12 +237,28 @@ bool PalabrasSQL::sinTerminar() const
     return !m_legible && !m_texto.contains(QChar(u'\0'));
 }
 
-QString PalabrasSQL::sinPuntoYComaFinal() const
+QString PalabrasSQL::sinComentarios() const
 {
-    // A ";" before it is left, and refused as any other.
-    if (m_fichas.size() < 2 || m_fichas.last().kind != Clase::Semicolon)
+    if (!m_legible || m_fichas.isEmpty())
         return m_texto;
-    return m_texto.left(m_fichas.last().start);
+    // A ";" before the last one is left, and refused as any other.
+    const bool puntoYComaFinal = m_fichas.size() > 1 && m_fichas.last().kind == Clase::Semicolon;
+    const qsizetype cuantas = m_fichas.size() - (puntoYComaFinal ? 1 : 0);
+    const QStringView texto(m_texto);
+    // Between two tokens stand only blanks and comments: a gap holding a comment becomes a blank.
+    const auto hueco = [&](qsizetype desde, qsizetype hasta) {
+        const QStringView blancos = texto.mid(desde, hasta - desde);
+        return blancos.trimmed().isEmpty() ? blancos.toString() : QStringLiteral(" ");
+    };
+    QString limpio;
+    qsizetype desde = 0;
+    for (qsizetype i = 0; i < cuantas; ++i) {
+        const Ficha &ficha = m_fichas.at(i);
+        limpio += hueco(desde, ficha.start);
+        limpio += texto.mid(ficha.start, ficha.end - ficha.start);
+        desde = ficha.end;
+    }
+    return puntoYComaFinal ? limpio : limpio + hueco(desde, texto.size());
 }
 
 // EXEC followed by a procedure's name ([server.][database.][schema.]name), never by a text in

@@ -68,9 +68,11 @@ public:
     // Whether the text leaves a literal, name or comment open: the engine refuses it with its own
     // syntax error before anything of it runs, as a server does.
     bool sinTerminar() const;
-    // The text without the one ";" that may end it (and the blanks and comments after that):
-    // T-SQL lets a statement end so. The text as it stands when it ends otherwise.
-    QString sinPuntoYComaFinal() const;
+    // The text without its comments, each a blank where it stood, and without the one ";" that
+    // may end it (and what follows it): T-SQL lets a statement end so. The grid cuts the query
+    // into pieces and writes conditions after them, which a "--" comment would swallow. A text
+    // the tokenizer cannot read is returned as it stands.
+    QString sinComentarios() const;
 
 private:
     using Ficha = ado::sqlite::TsqlToken;

@@ -247,7 +247,7 @@ void QvDbGrid::aplicarVisibilidad()
 
 void QvDbGrid::LoadQvDBGrid()
 {
-    m_sql = PalabrasSQL(m_sql).sinPuntoYComaFinal();
+    m_sql = PalabrasSQL(m_sql).sinComentarios();
     if (!unaConsulta(m_sql))
         return;
     if (SentenciasGrilla::tieneUnionOAgrupacion(m_sql)) {

@@ -144,8 +144,9 @@ TEST_F(UnaConsulta, QueriesThatOnlyReadLoadWhateverTheirLiteralsNamesAndComments
 
 using UnaSentencia = PruebaGrilla;
 
-// A bracketed name holds any character, its "]" doubled, and one ";" may end the query: each is
-// one statement that loads, pages, sorts, searches and takes a column choice, named as written.
+// A bracketed name holds any character, its "]" doubled, one ";" may end the query and comments
+// may stand anywhere in it: each is one statement that loads, pages, sorts, searches and takes a
+// column choice, named as written.
 TEST_F(UnaSentencia, NamesHoldingAnyCharacterAndOneEndingSemicolonLoadAsAnyQuery)
 {
     struct Caso {
@@ -165,6 +166,11 @@ TEST_F(UnaSentencia, NamesHoldingAnyCharacterAndOneEndingSemicolonLoadAsAnyQuery
                   {"4", "5", "6"}},
              Caso{"SELECT Nombre, ID FROM Clientes WHERE ID > 3;", {"Nombre", "ID"}, {"4", "5", "6"}, {"7", "8", "9"}},
              Caso{"SELECT Nombre, ID FROM Clientes ; -- fin\n", {"Nombre", "ID"}, {"1", "2", "3"}, {"4", "5", "6"}},
+             Caso{"SELECT Nombre, ID FROM Clientes -- fin", {"Nombre", "ID"}, {"1", "2", "3"}, {"4", "5", "6"}},
+             Caso{"SELECT Nombre, ID FROM Clientes -- de 4\nWHERE ID > 3 /* en */ ORDER BY ID",
+                  {"Nombre", "ID"},
+                  {"4", "5", "6"},
+                  {"7", "8", "9"}},
          }) {
         SCOPED_TRACE(caso.consulta);
         db.execute(QStringLiteral("DELETE FROM TA_CONFIG_FORM"));
@@ -178,9 +184,10 @@ TEST_F(UnaSentencia, NamesHoldingAnyCharacterAndOneEndingSemicolonLoadAsAnyQuery
         grid->ImgOrdenDesc_Click();
         EXPECT_EQ(columna(*grid, clave), QStringList({"20", "19", "18"}));
         control<QComboBox>(*grid, "CboFiltroCampo")->setCurrentIndex(1);
-        control<QLineEdit>(*grid, "txtBuscar")->setText(QStringLiteral("22"));
+        control<QLineEdit>(*grid, "txtBuscar")->setText(QStringLiteral("2"));
         QTest::keyClick(control<QLineEdit>(*grid, "txtBuscar"), Qt::Key_Return);
-        EXPECT_EQ(columna(*grid, clave), QStringList({"22"}));
+        EXPECT_EQ(columna(*grid, clave), QStringList({"23", "22", "21"}));
+        EXPECT_EQ(grid->UltimaPagina(), 2) << "the rows found are counted";
         onNextModal([](QWidget *ventana) {
             QTest::mouseClick(ventana->findChild<QPushButton *>(QStringLiteral("CmdAll")), Qt::LeftButton);
         });
