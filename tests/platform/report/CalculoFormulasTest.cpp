@@ -1,5 +1,7 @@
 #include "platform/report/ExpressionEvaluator.h"
+#include "platform/report/ReportError.h"
 #include "platform/report/ValueFormatter.h"
+#include "support/TestHelpers.h"
 
 #include <QHash>
 #include <gtest/gtest.h>
@@ -42,7 +44,7 @@ TEST(CalculoFormulasTest, ArithmeticOnWorkRowTextsAsTheFormsShowIt)
         {"Round(-0.5)", "-1"},
         {"{R.BLANCO} + 1", "1"},
         {"{R.NINGUNO} * 2", ""},
-        {"{R.PRECIO} / 0", ""},
+        {"{R.PRECIO} / {R.NINGUNO}", ""},
         {"IIf({R.TIPO} = 'OC', 1, {R.CANTIDAD} * 2)", "12"},
         {"{R.CANTIDAD} * 2 > 11 and {R.TIPO} = 'IN'", "Verdadero"},
         {"{R.PRECIO} - 40 > {R.CANTIDAD} * 80", "Verdadero"},
@@ -55,6 +57,16 @@ TEST(CalculoFormulasTest, ArithmeticOnWorkRowTextsAsTheFormsShowIt)
         EXPECT_EQ(report::formatReportValue(report::evaluate(*expresion, fila), QString()),
                   QString::fromLatin1(caso.esperado))
             << caso.formula;
+    }
+}
+
+// A blank divisor reads as 0, as any blank amount does.
+TEST(CalculoFormulasTest, DivisionByZeroIsAFormulaError)
+{
+    const FilaFactura fila;
+    for (const char *formula : {"{R.PRECIO} / 0", "{R.PRECIO} / {R.BLANCO}", "1 + {R.PRECIO} / ({R.CANTIDAD} - 6)"}) {
+        const auto expresion = report::parseFormula(QString::fromLatin1(formula));
+        EXPECT_EQ(errorNumber([&] { report::evaluate(*expresion, fila); }), report::err::Formula) << formula;
     }
 }
 

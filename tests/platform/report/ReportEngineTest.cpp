@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "platform/ado/Recordset.h"
+#include "platform/report/Expression.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportRunner.h"
@@ -206,6 +207,47 @@ TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
             "detail": {"height": 5, "items": [{"text": ")")
                                 + text + R"(", "at": [0, 0, 50, 5]}]}})";
         EXPECT_EQ(errorNumber([&] { run(json); }), report::err::Formula) << text;
+    }
+}
+
+// The three readers of a formula: the selection, a computed formula printed as {@F} and a
+// suppress condition; each with what a formula nested just under the limit prints.
+const QString kFormulaReaders = QStringLiteral(R"({"tables": [{"table": "V_COMISIONES_VENDEDOR_COB", "alias": "COB"}],
+    "sort": ["{COB.IdCobranza}"], "computed": {"F": "%1"},
+    "detail": {"height": 5, "items": [{"text": "{@F}", "at": [0, 0, 50, 5], "suppress": "%2"}]}})");
+
+TEST_F(ReportEngineTest, FormulasNestedPastTheLimitRaiseFormulaErrors)
+{
+    const struct {
+        int place; // which of the texts below holds the formula
+        const char *underLimit;
+    } readers[] = {{0, "1"}, {1, "Verdadero\nFalso\nFalso"}, {2, "1\n1"}};
+    // `before` and `after` repeated `times` around `core`.
+    const struct Shape {
+        const char *before, *core, *after;
+        int times;
+    } shapes[] = {{"(", "{COB.IdCobranza} = 'a'", ")", 10000},
+                  {"", "1", " + 1", 40000},
+                  {"", "{COB.IdCobranza} = 'a'", " AND {COB.IdCobranza} = 'a'", 40000},
+                  {"NOT ", "{COB.IdCobranza} = 'a'", "", 40000},
+                  {"- ", "1", "", 40000}};
+    const auto nested = [](const Shape &shape, int times) {
+        return QString::fromLatin1(shape.before).repeated(times) + QString::fromLatin1(shape.core)
+               + QString::fromLatin1(shape.after).repeated(times);
+    };
+    for (const auto &reader : readers) {
+        const auto print = [&](const QString &formula) {
+            QString texts[] = {QString(), QStringLiteral("1"), QStringLiteral("False")};
+            texts[reader.place] = formula;
+            report::ReportRequest request;
+            request.selection = texts[0];
+            return pageTexts(run(kFormulaReaders.arg(texts[1], texts[2]).toUtf8(), request)).value(0);
+        };
+        for (const Shape &shape : shapes) {
+            EXPECT_EQ(errorNumber([&] { print(nested(shape, shape.times)); }), report::err::Formula)
+                << reader.place << " " << shape.before << shape.core << shape.after;
+        }
+        EXPECT_EQ(print(nested(shapes[0], report::kFormulaDepthLimit - 1)).toStdString(), reader.underLimit);
     }
 }
 

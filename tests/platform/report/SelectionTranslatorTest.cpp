@@ -72,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
              "NOT (MV_ASIENTOS.TC = 'FC') AND V_MV_CPTE.Nombre IS NULL"},
         Case{"{MV_ASIENTOS.Importe} - 40 > {MV_ASIENTOS.Cantidad} * 80 + 20",
              "(MV_ASIENTOS.Importe - 40) > ((MV_ASIENTOS.Cantidad * 80) + 20)"},
+        Case{"{MV_ASIENTOS.Importe} - ({MV_ASIENTOS.Cantidad} - 1) > 0",
+             "(MV_ASIENTOS.Importe - (MV_ASIENTOS.Cantidad - 1)) > 0"},
+        Case{"{MV_ASIENTOS.Importe} / ({MV_ASIENTOS.Cantidad} / 2) > 0",
+             "(MV_ASIENTOS.Importe / (MV_ASIENTOS.Cantidad / 2)) > 0"},
         Case{"   ", ""}));
 
 // A selection formula and the part of the error's description that tells what is wrong.
@@ -98,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, UnreadableSelection,
                                            Fault{"({MV_ASIENTOS.TC} = 'FC'", "paréntesis"},
                                            Fault{"{MV_ASIENTOS.TC} like 'F%'", "sobra texto"},
                                            Fault{"{#Total} > 0", "{#Total}"},
-                                           Fault{"Round({MV_ASIENTOS.Importe}) = 3", "Round"}));
+                                           Fault{"Round({MV_ASIENTOS.Importe}) = 3", "Round"},
+                                           Fault{"{MV_ASIENTOS.Importe} / 0 > 1", "división por cero"}));
 
 } // namespace
