@@ -249,6 +249,10 @@ TEST_F(ReportEngineTest, FormulasNestedPastTheLimitRaiseFormulaErrors)
         }
         EXPECT_EQ(print(nested(shapes[0], report::kFormulaDepthLimit - 1)).toStdString(), reader.underLimit);
     }
+    // A computed formula that names itself would be read without end.
+    EXPECT_EQ(
+        errorNumber([&] { run(kFormulaReaders.arg(QStringLiteral("1 + {@F}"), QStringLiteral("False")).toUtf8()); }),
+        report::err::Formula);
 }
 
 } // namespace
