@@ -3,6 +3,7 @@
 #include "platform/report/FormulaLexer.h"
 #include "platform/report/ReportError.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace report {
@@ -28,26 +29,17 @@ public:
     }
 
 private:
-    // One level of a rule that reads itself again: a parenthesis, NOT, a leading minus or a function's
-    // values. Parentheses build no node, so the reading counts its own depth as it goes.
-    class Level {
-    public:
-        explicit Level(Parser &parser)
-            : m_parser(parser)
-        {
-            if (++m_parser.m_depth > kFormulaDepthLimit)
-                m_parser.failTooDeep();
-        }
-        ~Level() { --m_parser.m_depth; }
-        Level(const Level &) = delete;
-        Level &operator=(const Level &) = delete;
-
-    private:
-        Parser &m_parser;
-    };
-
     [[noreturn]] void fail(const QString &message) const { raiseFormulaError(message, m_text); }
     [[noreturn]] void failTooDeep() const { fail(QStringLiteral("anida más de %1 niveles").arg(kFormulaDepthLimit)); }
+
+    // One level deeper in a rule that reads itself again (a parenthesis, NOT, a leading minus, a
+    // function's values), until the guard goes. Parentheses build no node, so the reading counts them.
+    [[nodiscard]] auto deeper()
+    {
+        if (++m_depth > kFormulaDepthLimit)
+            failTooDeep();
+        return qScopeGuard([this] { --m_depth; });
+    }
 
     const FormulaToken &peek() const { return m_tokens[m_pos]; }
     const FormulaToken &take() { return m_tokens[m_pos++]; }
@@ -100,7 +92,7 @@ private:
     {
         if (!takeWord("not"))
             return comparison();
-        const Level level(*this);
+        const auto level = deeper();
         return binary(Expression::Kind::Not, notExpression(), nullptr);
     }
 
@@ -148,7 +140,7 @@ private:
         QChar sign;
         if (!takeArithmetic("-", sign))
             return operand();
-        const Level level(*this);
+        const auto level = deeper();
         return arithmetic(sign, literal(rt::Variant(0)), negation());
     }
 
@@ -176,7 +168,7 @@ private:
 
     ExpressionPtr operand()
     {
-        const Level level(*this);
+        const auto level = deeper();
         const FormulaToken &token = take();
         switch (token.kind) {
         case Kind::Field: {
@@ -264,7 +256,7 @@ private:
     const QString &m_text;
     QList<FormulaToken> m_tokens;
     int m_pos = 0;
-    int m_depth = 0; // levels of Level open
+    int m_depth = 0; // levels of deeper() open
 };
 
 } // namespace

@@ -210,18 +210,14 @@ TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
     }
 }
 
-// The three readers of a formula: the selection, a computed formula printed as {@F} and a
-// suppress condition; each with what a formula nested just under the limit prints.
+// The three readers of a formula: the selection, a computed formula printed as {@F} (%1) and a
+// suppress condition (%2).
 const QString kFormulaReaders = QStringLiteral(R"({"tables": [{"table": "V_COMISIONES_VENDEDOR_COB", "alias": "COB"}],
     "sort": ["{COB.IdCobranza}"], "computed": {"F": "%1"},
     "detail": {"height": 5, "items": [{"text": "{@F}", "at": [0, 0, 50, 5], "suppress": "%2"}]}})");
 
-TEST_F(ReportEngineTest, FormulasNestedPastTheLimitRaiseFormulaErrors)
+TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
 {
-    const struct {
-        int place; // which of the texts below holds the formula
-        const char *underLimit;
-    } readers[] = {{0, "1"}, {1, "Verdadero\nFalso\nFalso"}, {2, "1\n1"}};
     // `before` and `after` repeated `times` around `core`.
     const struct Shape {
         const char *before, *core, *after;
@@ -230,29 +226,32 @@ TEST_F(ReportEngineTest, FormulasNestedPastTheLimitRaiseFormulaErrors)
                   {"", "1", " + 1", 40000},
                   {"", "{COB.IdCobranza} = 'a'", " AND {COB.IdCobranza} = 'a'", 40000},
                   {"NOT ", "{COB.IdCobranza} = 'a'", "", 40000},
-                  {"- ", "1", "", 40000}};
-    const auto nested = [](const Shape &shape, int times) {
+                  {"- ", "1", "", 40000},
+                  {"", "{COB.TotalCobrado} / 0", "", 1}};
+    const auto formula = [](const Shape &shape, int times) {
         return QString::fromLatin1(shape.before).repeated(times) + QString::fromLatin1(shape.core)
                + QString::fromLatin1(shape.after).repeated(times);
     };
-    for (const auto &reader : readers) {
-        const auto print = [&](const QString &formula) {
+    // What each reader prints with the formula nested just under the limit.
+    const QStringList underLimit = {QStringLiteral("1"), QStringLiteral("Verdadero\nFalso\nFalso"),
+                                    QStringLiteral("1\n1")};
+    for (int reader = 0; reader < 3; ++reader) {
+        const auto print = [&](const QString &text) {
             QString texts[] = {QString(), QStringLiteral("1"), QStringLiteral("False")};
-            texts[reader.place] = formula;
+            texts[reader] = text;
             report::ReportRequest request;
             request.selection = texts[0];
             return pageTexts(run(kFormulaReaders.arg(texts[1], texts[2]).toUtf8(), request)).value(0);
         };
         for (const Shape &shape : shapes) {
-            EXPECT_EQ(errorNumber([&] { print(nested(shape, shape.times)); }), report::err::Formula)
-                << reader.place << " " << shape.before << shape.core << shape.after;
+            EXPECT_EQ(errorNumber([&] { print(formula(shape, shape.times)); }), report::err::Formula)
+                << reader << " " << shape.before << shape.core << shape.after;
         }
-        EXPECT_EQ(print(nested(shapes[0], report::kFormulaDepthLimit - 1)).toStdString(), reader.underLimit);
+        EXPECT_EQ(print(formula(shapes[0], report::kFormulaDepthLimit - 1)), underLimit[reader]);
     }
     // A computed formula that names itself would be read without end.
-    EXPECT_EQ(
-        errorNumber([&] { run(kFormulaReaders.arg(QStringLiteral("1 + {@F}"), QStringLiteral("False")).toUtf8()); }),
-        report::err::Formula);
+    EXPECT_EQ(errorNumber([&] { run(kFormulaReaders.arg(QStringLiteral("1 + {@F}"), QString()).toUtf8()); }),
+              report::err::Formula);
 }
 
 } // namespace
