@@ -3,6 +3,9 @@
 #include "platform/report/FormulaLexer.h"
 #include "platform/report/ReportError.h"
 
+#include <QScopeGuard>
+#include <algorithm>
+
 namespace report {
 
 namespace {
@@ -27,6 +30,16 @@ public:
 
 private:
     [[noreturn]] void fail(const QString &message) const { raiseFormulaError(message, m_text); }
+    [[noreturn]] void failTooDeep() const { fail(QStringLiteral("anida más de %1 niveles").arg(kFormulaDepthLimit)); }
+
+    // One level deeper in a rule that reads itself again (a parenthesis, NOT, a leading minus, a
+    // function's values), until the guard goes. Parentheses build no node, so the reading counts them.
+    [[nodiscard]] auto deeper()
+    {
+        if (++m_depth > kFormulaDepthLimit)
+            failTooDeep();
+        return qScopeGuard([this] { --m_depth; });
+    }
 
     const FormulaToken &peek() const { return m_tokens[m_pos]; }
     const FormulaToken &take() { return m_tokens[m_pos++]; }
@@ -40,12 +53,22 @@ private:
         return false;
     }
 
-    static std::shared_ptr<Expression> binary(Expression::Kind kind, ExpressionPtr left, ExpressionPtr right)
+    // A node over up to three others. A chain of ANDs or sums grows one node deeper per link, and
+    // every reader of the tree follows it down, so its depth counts against the limit as well.
+    std::shared_ptr<Expression> binary(Expression::Kind kind, ExpressionPtr left, ExpressionPtr right,
+                                       ExpressionPtr otherwise = nullptr) const
     {
         auto node = std::make_shared<Expression>();
         node->kind = kind;
+        for (const Expression *child : {left.get(), right.get(), otherwise.get()}) {
+            if (child)
+                node->depth = std::max(node->depth, child->depth + 1);
+        }
+        if (node->depth > kFormulaDepthLimit)
+            failTooDeep();
         node->left = std::move(left);
         node->right = std::move(right);
+        node->otherwise = std::move(otherwise);
         return node;
     }
 
@@ -67,9 +90,10 @@ private:
 
     ExpressionPtr notExpression()
     {
-        if (takeWord("not"))
-            return binary(Expression::Kind::Not, notExpression(), nullptr);
-        return comparison();
+        if (!takeWord("not"))
+            return comparison();
+        const auto level = deeper();
+        return binary(Expression::Kind::Not, notExpression(), nullptr);
     }
 
     ExpressionPtr comparison()
@@ -91,7 +115,7 @@ private:
         return true;
     }
 
-    static ExpressionPtr arithmetic(QChar sign, ExpressionPtr left, ExpressionPtr right)
+    ExpressionPtr arithmetic(QChar sign, ExpressionPtr left, ExpressionPtr right) const
     {
         auto node = binary(Expression::Kind::Arithmetic, std::move(left), std::move(right));
         node->arithmetic = sign;
@@ -114,9 +138,10 @@ private:
     ExpressionPtr negation()
     {
         QChar sign;
-        if (takeArithmetic("-", sign))
-            return arithmetic(sign, literal(rt::Variant(0)), negation());
-        return operand();
+        if (!takeArithmetic("-", sign))
+            return operand();
+        const auto level = deeper();
+        return arithmetic(sign, literal(rt::Variant(0)), negation());
     }
 
     static CompareOp compareOp(const QString &op)
@@ -143,6 +168,7 @@ private:
 
     ExpressionPtr operand()
     {
+        const auto level = deeper();
         const FormulaToken &token = take();
         switch (token.kind) {
         case Kind::Field: {
@@ -201,10 +227,9 @@ private:
             expectComma();
             ExpressionPtr value = orExpression();
             expectComma();
-            auto node = binary(Expression::Kind::IIf, condition, value);
-            node->otherwise = orExpression();
+            ExpressionPtr otherwise = orExpression();
             expectClose();
-            return node;
+            return binary(Expression::Kind::IIf, condition, value, otherwise);
         }
         if (token.text.compare(QLatin1String("isnull"), Qt::CaseInsensitive) == 0) {
             if (take().kind != Kind::OpenParen)
@@ -231,6 +256,7 @@ private:
     const QString &m_text;
     QList<FormulaToken> m_tokens;
     int m_pos = 0;
+    int m_depth = 0; // levels of deeper() open
 };
 
 } // namespace

@@ -15,6 +15,12 @@ struct FieldName {
     QString field;
 };
 
+// The deepest a formula may go: a parenthesis, a NOT, a leading minus and the values of IsNull,
+// Round and IIf each open a level, and so does each further link of a chain of ANDs, ORs, sums or
+// products, since whatever reads the formula walks it that deep. Far beyond any form's formula, and
+// shallow enough for every reader of it to stay well inside the stack.
+inline constexpr int kFormulaDepthLimit = 1000;
+
 struct Expression;
 using ExpressionPtr = std::shared_ptr<const Expression>;
 
@@ -30,6 +36,7 @@ struct Expression {
     ExpressionPtr left; // Compare, Arithmetic, And, Or; the operand of Not, IsNull and Round; IIf's condition
     ExpressionPtr right; // Round: the decimals (none: 0); IIf: the value when the condition holds
     ExpressionPtr otherwise; // IIf: the value when it does not
+    int depth = 1; // levels from this node down to its deepest value
 };
 
 // Parses a formula: comparisons of {TABLE.FIELD}, {@Formula}, {#Sum}, texts, numbers and
@@ -37,7 +44,7 @@ struct Expression {
 // of values (* and / before + and -, a leading - negates); IsNull(value); Round(value[, decimals]); IIf(condition,
 // value, otherwise); a lone value stands for "is true". Words ignore letter case. A blank text gives nullptr (no
 // condition).
-// Throws rt::RuntimeError err::Formula for a text it cannot read.
+// Throws rt::RuntimeError err::Formula for a text it cannot read or one deeper than kFormulaDepthLimit.
 ExpressionPtr parseFormula(const QString &text);
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "platform/report/ExpressionEvaluator.h"
 
+#include "platform/report/ReportError.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/Regional.h"
 
@@ -59,7 +60,8 @@ rt::Variant calculate(QChar sign, const rt::Variant &a, const rt::Variant &b)
     case '*':
         return rt::Variant(*x * *y);
     default:
-        return *y == 0 ? rt::Variant::null() : rt::Variant(*x / *y);
+        checkDivisor(b, QString());
+        return rt::Variant(*x / *y);
     }
 }
 
@@ -77,6 +79,13 @@ rt::Variant rounded(const rt::Variant &value, const rt::Variant &decimals)
 }
 
 } // namespace
+
+void checkDivisor(const rt::Variant &divisor, const QString &formula)
+{
+    const auto number = arithmeticNumber(divisor);
+    if (number && *number == 0)
+        raiseFormulaError(QStringLiteral("división por cero"), formula);
+}
 
 std::optional<int> compareValues(const rt::Variant &a, const rt::Variant &b)
 {

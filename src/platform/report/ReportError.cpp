@@ -10,7 +10,8 @@ const QString kSource = QStringLiteral("ImpresionReportes");
 
 void raiseFormulaError(const QString &message, const QString &formula)
 {
-    throw rt::RuntimeError(err::Formula, QStringLiteral("Error en la fórmula: %1 (%2)").arg(message, formula), kSource);
+    const QString named = formula.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(formula);
+    throw rt::RuntimeError(err::Formula, QStringLiteral("Error en la fórmula: ") + message + named, kSource);
 }
 
 void raiseReportFileError(const QString &message)

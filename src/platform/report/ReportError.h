@@ -11,7 +11,7 @@ inline constexpr long Formula = 20515; // a selection, sort, suppress or text fo
 inline constexpr long Printer = 482; // the printer refused the job
 } // namespace err
 
-// Throws rt::RuntimeError err::Formula with `message`, naming the formula text.
+// Throws rt::RuntimeError err::Formula with `message`, naming the formula text when there is one.
 [[noreturn]] void raiseFormulaError(const QString &message, const QString &formula);
 // Throws rt::RuntimeError err::ReportFile with `message`.
 [[noreturn]] void raiseReportFileError(const QString &message);

@@ -2,6 +2,8 @@
 
 #include "platform/report/ReportError.h"
 
+#include <QScopeGuard>
+
 namespace report {
 
 BodyData::BodyData(const ReportBody &reportBody, ReportRows reportRows, FormulaValues values)
@@ -25,9 +27,13 @@ rt::Variant RowScope::field(const FieldName &field) const
 rt::Variant RowScope::formula(const QString &name) const
 {
     const auto it = m_data.computed.constFind(name.trimmed().toLower());
-    if (it != m_data.computed.cend())
-        return *it ? evaluate(**it, *this) : rt::Variant::null();
-    return rt::Variant(m_data.formulas.value(name));
+    if (it == m_data.computed.cend())
+        return rt::Variant(m_data.formulas.value(name));
+    // More formulas inside one another than the body has can only be one naming itself again.
+    if (++m_reading > m_data.computed.size())
+        raiseFormulaError(QStringLiteral("la fórmula se nombra a sí misma"), QStringLiteral("{@%1}").arg(name));
+    const auto done = qScopeGuard([this] { --m_reading; });
+    return *it ? evaluate(**it, *this) : rt::Variant::null();
 }
 
 rt::Variant RowScope::sum(const QString &name) const

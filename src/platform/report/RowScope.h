@@ -39,6 +39,8 @@ public:
 
     rt::Variant field(const FieldName &field) const override;
     // A computed formula's value in this row, else the value the caller gave.
+    // Throws rt::RuntimeError err::Formula for a computed formula that names itself, directly or
+    // through others.
     rt::Variant formula(const QString &name) const override;
     // Throws rt::RuntimeError err::Formula for a sum the body does not define.
     rt::Variant sum(const QString &name) const override;
@@ -47,6 +49,7 @@ private:
     const BodyData &m_data;
     int m_row;
     const SumValues &m_sums;
+    mutable qsizetype m_reading = 0; // computed formulas being read, one inside another
 };
 
 } // namespace report

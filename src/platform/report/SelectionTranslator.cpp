@@ -1,6 +1,9 @@
 #include "platform/report/SelectionTranslator.h"
 
+#include "platform/report/ExpressionEvaluator.h"
 #include "platform/report/ReportError.h"
+
+#include <optional>
 
 namespace report {
 
@@ -58,12 +61,15 @@ private:
         case Expression::Kind::Field:
             return m_tables.sqlColumn(node.field, m_formula);
         case Expression::Kind::Literal:
-            return bind(node.value);
         case Expression::Kind::Formula:
-            return bind(rt::Variant(m_formulas.value(node.name)));
+            return bind(*known(node));
         case Expression::Kind::Sum:
             raiseFormulaError(QStringLiteral("no se puede seleccionar por el total {#%1}").arg(node.name), m_formula);
         case Expression::Kind::Arithmetic: {
+            // A divisor known before the rows are read is checked here, as a formula the report calculates.
+            const auto divisor = known(*node.right);
+            if (node.arithmetic == QLatin1Char('/') && divisor)
+                checkDivisor(*divisor, m_formula);
             // Each operation keeps its parentheses, so the database groups it as the formula did.
             const QString left = value(*node.left);
             return QLatin1Char('(') + left + QLatin1Char(' ') + node.arithmetic + QLatin1Char(' ') + value(*node.right)
@@ -75,6 +81,16 @@ private:
         default:
             return QLatin1Char('(') + condition(node) + QLatin1Char(')');
         }
+    }
+
+    // The value of a text, number or {@Formula}, known before the rows are read; nullopt for others.
+    std::optional<rt::Variant> known(const Expression &node) const
+    {
+        if (node.kind == Expression::Kind::Literal)
+            return node.value;
+        if (node.kind == Expression::Kind::Formula)
+            return rt::Variant(m_formulas.value(node.name));
+        return std::nullopt;
     }
 
     QString bind(const rt::Variant &v)

@@ -12,8 +12,9 @@ namespace report {
 // condition over the report's tables, its values bound apart from the text. {@Formula} stands
 // for the formula's value (a text); sums, differences, products and quotients keep the
 // formula's grouping. A blank formula gives an empty condition.
-// Throws rt::RuntimeError err::Formula for a formula it cannot read, a table the report does not
-// have, a running sum (not known before the rows are read), or Round or IIf.
+// Throws rt::RuntimeError err::Formula for a formula it cannot read or one too deep, a table the
+// report does not have, a running sum (not known before the rows are read), Round or IIf, or a division
+// by a text, number or {@Formula} that is zero.
 SqlCondition translateSelection(const QString &formula, const TableResolver &tables, const FormulaValues &formulas);
 
 } // namespace report

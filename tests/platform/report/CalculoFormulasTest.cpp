@@ -42,7 +42,7 @@ TEST(CalculoFormulasTest, ArithmeticOnWorkRowTextsAsTheFormsShowIt)
         {"Round(-0.5)", "-1"},
         {"{R.BLANCO} + 1", "1"},
         {"{R.NINGUNO} * 2", ""},
-        {"{R.PRECIO} / 0", ""},
+        {"{R.PRECIO} / {R.NINGUNO}", ""},
         {"IIf({R.TIPO} = 'OC', 1, {R.CANTIDAD} * 2)", "12"},
         {"{R.CANTIDAD} * 2 > 11 and {R.TIPO} = 'IN'", "Verdadero"},
         {"{R.PRECIO} - 40 > {R.CANTIDAD} * 80", "Verdadero"},

@@ -1,6 +1,7 @@
 #include "ReportFixture.h"
 
 #include "platform/ado/Recordset.h"
+#include "platform/report/Expression.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLoader.h"
 #include "platform/report/ReportRunner.h"
@@ -207,6 +208,47 @@ TEST_F(ReportEngineTest, UnreadableTextsRaiseFormulaErrors)
                                 + text + R"(", "at": [0, 0, 50, 5]}]}})";
         EXPECT_EQ(errorNumber([&] { run(json); }), report::err::Formula) << text;
     }
+}
+
+// The report's three readers of a formula: the selection, a computed formula printed as {@F} (%1)
+// and a suppress condition (%2).
+const QString kFormulaReaders = QStringLiteral(R"({"tables": [{"table": "V_COMISIONES_VENDEDOR_COB", "alias": "COB"}],
+    "sort": ["{COB.IdCobranza}"], "computed": {"F": "%1"},
+    "detail": {"height": 5, "items": [{"text": "{@F}", "at": [0, 0, 50, 5], "suppress": "%2"}]}})");
+
+TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
+{
+    // `before` and `after` repeated `times` around `core`.
+    const struct Shape {
+        const char *before, *core, *after;
+        int times;
+    } shapes[] = {{"(", "{COB.IdCobranza} = 'a'", ")", 10000},
+                  {"", "1", " + 1", 40000},
+                  {"", "{COB.IdCobranza} = 'a'", " AND {COB.IdCobranza} = 'a'", 40000},
+                  {"NOT ", "{COB.IdCobranza} = 'a'", "", 40000},
+                  {"- ", "1", "", 40000},
+                  {"", "{COB.TotalCobrado} / 0", "", 1}};
+    const auto formula = [](const Shape &shape, int times) {
+        return QString::fromLatin1(shape.before).repeated(times) + QString::fromLatin1(shape.core)
+               + QString::fromLatin1(shape.after).repeated(times);
+    };
+    const char *underLimit[] = {"1", "Verdadero\nFalso\nFalso", "1\n1"}; // as each reader prints it
+    for (int reader = 0; reader < 3; ++reader) {
+        const auto print = [&](const QString &text) {
+            QString texts[] = {QString(), QStringLiteral("1"), QString()};
+            texts[reader] = text;
+            report::ReportRequest request;
+            request.selection = texts[0];
+            return pageTexts(run(kFormulaReaders.arg(texts[1], texts[2]).toUtf8(), request)).value(0);
+        };
+        for (const Shape &shape : shapes)
+            EXPECT_EQ(errorNumber([&] { print(formula(shape, shape.times)); }), report::err::Formula)
+                << reader << " " << shape.core;
+        EXPECT_EQ(print(formula(shapes[0], report::kFormulaDepthLimit - 1)).toStdString(), underLimit[reader]);
+    }
+    // A computed formula that names itself would be read without end.
+    EXPECT_EQ(errorNumber([&] { run(kFormulaReaders.arg(QStringLiteral("1 + {@F}"), QString()).toUtf8()); }),
+              report::err::Formula);
 }
 
 } // namespace

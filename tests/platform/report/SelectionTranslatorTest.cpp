@@ -72,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
              "NOT (MV_ASIENTOS.TC = 'FC') AND V_MV_CPTE.Nombre IS NULL"},
         Case{"{MV_ASIENTOS.Importe} - 40 > {MV_ASIENTOS.Cantidad} * 80 + 20",
              "(MV_ASIENTOS.Importe - 40) > ((MV_ASIENTOS.Cantidad * 80) + 20)"},
+        Case{"{MV_ASIENTOS.Importe} - ({MV_ASIENTOS.Cantidad} - 1) > 0",
+             "(MV_ASIENTOS.Importe - (MV_ASIENTOS.Cantidad - 1)) > 0"},
+        Case{"{MV_ASIENTOS.Importe} / ({MV_ASIENTOS.Cantidad} / 2) > 0",
+             "(MV_ASIENTOS.Importe / (MV_ASIENTOS.Cantidad / 2)) > 0"},
         Case{"   ", ""}));
 
 // A selection formula and the part of the error's description that tells what is wrong.
