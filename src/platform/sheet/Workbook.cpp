@@ -44,8 +44,10 @@ void replaceFile(const QFileInfo &target, const QString &built)
     QFile source(built);
     if (!source.open(QIODevice::ReadOnly))
         throw accessError(built);
+    // Unbuffered: a buffer would count the bytes as written, and a failed flush at the commit
+    // (a full disk) goes unnoticed, leaving a cut workbook in place of the old one.
     QSaveFile out(target.absoluteFilePath());
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw writeError(target);
     const QByteArray bytes = source.readAll();
     if (out.write(bytes) != bytes.size() || !out.commit())
