@@ -271,7 +271,7 @@ TEST_F(SqliteHostileInput, TextThatReachesPastTheDatabaseIsRefusedBeforeItRuns)
 }
 
 // A file that is no database is refused as it stands: SQLite would write a database into an
-// empty file, and may set up its log beside any other before it reads enough to refuse it.
+// empty one.
 using NoDatabaseFile = EmbeddedFolderTest;
 
 TEST_F(NoDatabaseFile, IsRefusedAndLeftByteForByteWithNothingBesideIt)

@@ -23,8 +23,8 @@ bool isRefusedFunction(const char *name)
     return false;
 }
 
-// Asked while a statement is prepared, never while it runs, for each function, attachment and
-// pragma it holds.
+// Asked for each function, attachment and pragma of a statement as it is prepared (VACUUM
+// prepares its own statements as it runs); a cached statement runs again without asking.
 int authorize(void *, int action, const char *first, const char *second, const char *, const char *)
 {
     switch (action) {

@@ -36,9 +36,9 @@ void refuseUnknownNames(sqlite3 *db)
 
 SqliteHandle::SqliteHandle(const QString &path, Mode mode)
 {
-    // SQLite takes an empty file for a new database and writes one into it, and sets up the log
-    // beside a file before it reads enough of it to find it is none: a file that is not a
-    // database is left as it is.
+    // SQLite takes an empty file for a new database and writes one into it. The program never
+    // makes a database by opening a file: one that does not begin as a database is refused
+    // before SQLite touches it.
     if (mode == Mode::OpenExisting && !isDatabaseFile(path))
         throwFault(QStringLiteral("file is not a database: ") + path);
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
