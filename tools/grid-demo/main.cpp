@@ -4,6 +4,7 @@
 
 #include "db/Conexiones.h"
 #include "grid/QvDbGrid.h"
+#include "platform/ado/sqlite/EmbeddedDatabase.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -52,7 +53,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const Arguments arguments = parseArguments(app);
-    if (!arguments.file.isFile() || arguments.file.suffix() != QLatin1String("db")) {
+    // Checked here: the program's connection would ask in a message box whether to try again.
+    if (!arguments.file.isFile() || arguments.file.suffix() != QLatin1String("db")
+        || !ado::sqlite::isDatabaseFile(arguments.file.filePath())) {
         std::fprintf(stderr, "grid-demo: %s is not a database file (.db)\n", qPrintable(arguments.file.filePath()));
         return 1;
     }

@@ -1,7 +1,9 @@
 // What the embedded engine does with text and names no program of the suite writes: stray NUL
-// characters, misspelt names, statements nested past reason, database names that are paths.
+// characters, misspelt names, statements nested past reason, database names that are paths, text
+// that reaches past the database, files that are no database.
 #include "AdoFixture.h"
 
+#include "platform/ado/sqlite/SqliteDefenses.h"
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/TsqlSyntax.h"
@@ -232,6 +234,62 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
             ++depth;
         EXPECT_GT(depth, 1);
         EXPECT_EQ(syntaxError(statement(depth)).Description, NestedTooDeeply) << "first depth refused: " << depth;
+    }
+}
+
+// Nothing typed reaches past the database file: no function that hands out or takes a native
+// pointer or loads a library, no file attached or written, no schema written by hand. The
+// program's own statements still run.
+TEST_F(SqliteHostileInput, TextThatReachesPastTheDatabaseIsRefusedBeforeItRuns)
+{
+    const char *cases[][2] = {
+        {"SELECT hex(fts3_tokenizer('simple'))", "The function 'fts3_tokenizer' is not allowed"},
+        {"SELECT fts3_tokenizer('mio', x'0100000000000000')", "The function 'fts3_tokenizer' is not allowed"},
+        {"SELECT Nombre FROM CLIENTES WHERE Codigo = LOAD_EXTENSION('%1/x.so')",
+         "The function 'LOAD_EXTENSION' is not allowed"},
+        {"SELECT fts5(NULL)", "The function 'fts5' is not allowed"},
+        {"ATTACH '%1/OTRA.db' AS otra", "The statement is not allowed"},
+        {"VACUUM INTO '%1/COPIA.db'", "The statement is not allowed"},
+        {"PRAGMA temp_store_directory = '%1'", "The statement is not allowed"},
+    };
+    const QStringList files = QDir(m_folder.path()).entryList(QDir::Files);
+    for (const auto &[tsql, refusal] : cases) {
+        SCOPED_TRACE(tsql);
+        const QString text = QString::fromUtf8(tsql).replace(QStringLiteral("%1"), m_folder.path());
+        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(text); }), ado::sqlite::AdoPermissionDenied);
+        ASSERT_EQ(m_connection.Errors().Count(), 1);
+        EXPECT_EQ(m_connection.Errors()(0).NativeError, 229);
+        EXPECT_TRUE(m_connection.Errors()(0).Description.startsWith(QString::fromUtf8(refusal)));
+    }
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), files);
+    m_connection.Execute(QStringLiteral("PRAGMA writable_schema = 1"));
+    EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QStringLiteral("UPDATE sqlite_master SET sql = sql")); }),
+              err::AdoEFail);
+    m_connection.Execute(QStringLiteral("SELECT Codigo INTO #t FROM CLIENTES"));
+    m_connection.Execute(QStringLiteral("VACUUM"));
+    EXPECT_EQ(count(QStringLiteral("#t")), 2);
+}
+
+// A file that is no database is refused as it stands: SQLite would write a database into an
+// empty one.
+using NoDatabaseFile = EmbeddedFolderTest;
+
+TEST_F(NoDatabaseFile, IsRefusedAndLeftByteForByteWithNothingBesideIt)
+{
+    const QByteArray header = QByteArray("SQLite format 3\0\x10\0", 18) + QByteArray(82, '\1');
+    const QString path = databasePath(QStringLiteral("DEMO"));
+    for (const QByteArray &bytes : {QByteArray(), QByteArray(5000, 'Z'), header.left(50), header}) {
+        SCOPED_TRACE(bytes.size());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        Connection connection;
+        EXPECT_EQ(errorNumberOf([&] { connection.Open(connectionString()); }), err::AdoEFail);
+        ASSERT_EQ(connection.Errors().Count(), 1);
+        EXPECT_EQ(connection.Errors()(0).Description, QStringLiteral("file is not a database: ") + path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), bytes);
+        EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("DEMO.db")});
     }
 }
 

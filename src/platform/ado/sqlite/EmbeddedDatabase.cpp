@@ -28,6 +28,17 @@ QString executableFolder()
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
+constexpr qint64 HeaderBytes = 100;
+constexpr int PageSizeOffset = 16;
+
+// The page size that a database header records; 1 stands for 65,536.
+qint64 pageSize(const QByteArray &header)
+{
+    const auto byte = [&header](int offset) { return static_cast<unsigned char>(header.at(offset)); };
+    const qint64 stored = (byte(PageSizeOffset) << 8) | byte(PageSizeOffset + 1);
+    return stored == 1 ? 65536 : stored;
+}
+
 } // namespace
 
 void createEmbeddedDatabase(const QString &path, const QString &sqliteDdl)
@@ -45,6 +56,18 @@ void createEmbeddedDatabase(const QString &path, const QString &sqliteDdl)
         removeDatabaseFiles(path);
         throw;
     }
+}
+
+bool isDatabaseFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray header = file.read(HeaderBytes);
+    if (header.size() < HeaderBytes || !header.startsWith(QByteArrayView("SQLite format 3", 16)))
+        return false;
+    const qint64 page = pageSize(header);
+    return page >= 512 && page <= 65536 && (page & (page - 1)) == 0 && file.size() >= page;
 }
 
 QString dataFolder()

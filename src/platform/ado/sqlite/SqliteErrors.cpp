@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/SqliteDefenses.h"
 #include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 #include "platform/runtime/RuntimeError.h"
@@ -197,6 +198,8 @@ std::optional<Error> conversionErrors(const QString &message)
 
 QList<Error> sqlServerErrors(int code, const QString &message, const QString &sql)
 {
+    if (auto error = refusalError(code, message))
+        return {*error};
     if ((code & 0xff) == SQLITE_CONSTRAINT) {
         if (auto errors = constraintErrors(message, sql))
             return *errors;

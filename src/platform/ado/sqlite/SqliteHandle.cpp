@@ -2,6 +2,8 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/EmbeddedDatabase.h"
+#include "platform/ado/sqlite/SqliteDefenses.h"
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/TsqlFunctions.h"
 #include "platform/ado/sqlite/WalCheckpointer.h"
@@ -14,6 +16,11 @@ namespace ado::sqlite {
 
 namespace {
 
+[[noreturn]] void throwFault(const QString &description)
+{
+    throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"), description)});
+}
+
 // A name that matches no column is an error (207 on SQL Server), never a text: left to itself,
 // SQLite reads an unknown "name" as the string 'name', and a misspelt column in a WHERE clause
 // then compares that text with itself and takes every row.
@@ -21,8 +28,7 @@ void refuseUnknownNames(sqlite3 *db)
 {
     for (const int setting : {SQLITE_DBCONFIG_DQS_DML, SQLITE_DBCONFIG_DQS_DDL}) {
         if (sqlite3_db_config(db, setting, 0, nullptr) != SQLITE_OK)
-            throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"),
-                                             QStringLiteral("The database engine cannot refuse unknown names."))});
+            throwFault(QStringLiteral("The database engine cannot refuse unknown names."));
     }
 }
 
@@ -30,6 +36,11 @@ void refuseUnknownNames(sqlite3 *db)
 
 SqliteHandle::SqliteHandle(const QString &path, Mode mode)
 {
+    // SQLite takes an empty file for a new database and writes one into it. The program never
+    // makes a database by opening a file: one that does not begin as a database is refused
+    // before SQLite touches it.
+    if (mode == Mode::OpenExisting && !isDatabaseFile(path))
+        throwFault(QStringLiteral("file is not a database: ") + path);
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (mode == Mode::CreateNew)
         flags |= SQLITE_OPEN_CREATE;
@@ -38,10 +49,11 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
         const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw EngineError({providerError(rt::err::AdoEFail, 0, QStringLiteral("HY000"),
-                                         QStringLiteral("%1: %2").arg(message, path))});
+        throwFault(QStringLiteral("%1: %2").arg(message, path));
     }
     try {
+        if (!defendConnection(m_db))
+            throwFault(QStringLiteral("The database engine cannot keep statements inside the database."));
         // Outside its settlement builds the program commits one statement at a time; WAL with
         // NORMAL sync keeps that fast. A sort stays in memory up to the size of the page cache
         // and goes on in a temporary file beyond it: the article lines of a settlement of a

@@ -11,15 +11,16 @@ class WalCheckpointer;
 
 // One open SQLite database file, set up as the embedded engine needs it: WAL journal,
 // synchronous=NORMAL, foreign keys enforced, a "quoted" name that matches no column refused
-// instead of read as a text, the T-SQL functions and collation registered, the
-// log copied back into the file away from the commits (WalCheckpointer).
+// instead of read as a text, typed SQL kept inside the database file (defendConnection), the
+// T-SQL functions and collation registered, the log copied back into the file away from the
+// commits (WalCheckpointer).
 // Move-only; closes the file when destroyed.
 class SqliteHandle {
 public:
     enum class Mode { OpenExisting, CreateNew };
 
-    // Throws EngineError when the file cannot be opened (a missing file is never created
-    // with OpenExisting) or set up.
+    // Throws EngineError when the file cannot be opened or set up. With OpenExisting a missing
+    // file is never created, and a file that is not a database (isDatabaseFile) is left untouched.
     SqliteHandle(const QString &path, Mode mode);
     ~SqliteHandle();
     SqliteHandle(SqliteHandle &&other) noexcept;

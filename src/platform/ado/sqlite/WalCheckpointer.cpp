@@ -1,9 +1,10 @@
 #include "platform/ado/sqlite/WalCheckpointer.h"
 
+#include "platform/ado/sqlite/SqliteDefenses.h"
 #include "platform/ado/sqlite/TsqlFunctions.h"
 
-#include <sqlite3.h>
 #include <chrono>
+#include <sqlite3.h>
 #include <utility>
 
 namespace ado::sqlite {
@@ -13,7 +14,8 @@ namespace {
 void checkpoint(const QByteArray &path)
 {
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK
+        && defendConnection(db)) {
         // A connection reaches the log only once it has read the database, through its schema.
         registerTsqlFunctions(db);
         if (sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) == SQLITE_OK)
