@@ -246,9 +246,30 @@ void addCollations(TsqlNodes &level)
     }
 }
 
+// SQLite gives Null for a division or remainder by zero where SQL Server refuses it: every
+// divisor but NULL or a number written out that is not zero goes through tsql_divisor, which
+// fails the statement on a zero when it runs.
+void checkDivisors(TsqlNodes &level)
+{
+    for (qsizetype op = level.size() - 2; op >= 0; --op) {
+        if (!isOperator(level.at(op), "/") && !isOperator(level.at(op), "%"))
+            continue;
+        Run divisor;
+        const qsizetype end = factorEnd(level, op + 1, divisor);
+        const TsqlNode &first = level.at(op + 1);
+        const bool safe =
+            end == op + 2
+            && (isWord(first, "NULL")
+                || (isKind(first, Kind::Number) && first.token.parameter == 0 && first.token.text.toDouble() != 0));
+        if (end > op + 1 && !safe)
+            wrapInCall(level, op + 1, end, QStringLiteral("tsql_divisor"));
+    }
+}
+
 // Rewrites a level `outer` groups deep and returns how deep it nests once rewritten.
 qsizetype rewriteLevel(TsqlNodes &nodes, qsizetype outer)
 {
+    checkDivisors(nodes);
     qsizetype depth = 0;
     for (TsqlNode &node : nodes) {
         if (node.kind != TsqlNode::Kind::Token)
