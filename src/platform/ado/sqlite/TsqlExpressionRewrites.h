@@ -12,7 +12,7 @@ namespace ado::sqlite {
 //   gets COLLATE TSQLCI, and so does an expression tested with IN against string literals:
 //   SQLite compares expressions byte by byte, SQL Server by the database's collation. A plain
 //   column brings its declared collation itself;
-// - every divisor of / and % but a number written out that is not zero becomes
+// - every divisor of / and % but NULL or a number written out that is not zero becomes
 //   tsql_divisor(divisor), which refuses a zero (native 8134) where SQLite would give Null.
 // Throws EngineError (syntax, native 102) when the calls would nest the statement deeper than
 // MaxTsqlNesting.
