@@ -15,19 +15,21 @@ namespace {
 using ado::Connection;
 namespace err = rt::err;
 
-const QString schema =
-    QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) COLLATE TSQLCI PRIMARY KEY, "
-                   "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
-                   "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');"
-                   "CREATE TABLE TA_USUARIOS (ID INTEGER PRIMARY KEY, "
-                   "NOMBRE TEXT(50) COLLATE TSQLCI, ALTA DATETIME, VENCE TEXT(20));"
-                   "INSERT INTO TA_USUARIOS (NOMBRE, ALTA, VENCE) VALUES "
-                   "('admin', '2024-03-01 00:00:00', '05/04/2024'), ('demo', '2024-04-01 00:00:00', NULL);"
-                   "CREATE VIEW V_CORCHETES AS SELECT Codigo, \"NO_EXISTE\" AS x FROM CLIENTES;"
-                   "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;"
-                   "CREATE VIEW V_ALTAS AS SELECT ID, ALTA AS DESDE, VENCE FROM TA_USUARIOS;"
-                   "CREATE TRIGGER V_ALTAS_UPDATE INSTEAD OF UPDATE ON V_ALTAS BEGIN "
-                   "UPDATE TA_USUARIOS SET ALTA = NEW.DESDE WHERE ID = OLD.ID; END;");
+const QString schema = QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) COLLATE TSQLCI PRIMARY KEY, "
+                                      "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
+                                      "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');"
+                                      "CREATE TABLE TA_USUARIOS (ID INTEGER PRIMARY KEY, "
+                                      "NOMBRE TEXT(50) COLLATE TSQLCI, "
+                                      "INICIAL TEXT(1) GENERATED ALWAYS AS (substr(NOMBRE, 1, 1)) VIRTUAL, "
+                                      "ALTA DATETIME, VENCE TEXT(20));"
+                                      "INSERT INTO TA_USUARIOS (NOMBRE, ALTA, VENCE) VALUES "
+                                      "('admin', '2024-03-01 00:00:00', '05/04/2024'), "
+                                      "('demo', '2024-04-01 00:00:00', NULL);"
+                                      "CREATE VIEW V_CORCHETES AS SELECT Codigo, \"NO_EXISTE\" AS x FROM CLIENTES;"
+                                      "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;"
+                                      "CREATE VIEW V_ALTAS AS SELECT ID, ALTA AS DESDE, VENCE FROM TA_USUARIOS;"
+                                      "CREATE TRIGGER V_ALTAS_UPDATE INSTEAD OF UPDATE ON V_ALTAS BEGIN "
+                                      "UPDATE TA_USUARIOS SET ALTA = NEW.DESDE WHERE ID = OLD.ID; END;");
 
 const QString NestedTooDeeply = QStringLiteral(
     "Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
