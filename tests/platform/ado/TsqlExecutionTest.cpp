@@ -47,10 +47,10 @@ const ExecutionCase executionCases[] = {
     {"PlusAddsNumbersAfterProducts",
      "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1",
      {{"7", "1", "11", "4"}}},
-    {"DivisionByNoZeroKeepsItsResult",
-     "SELECT 7 / 2, 7.0 / 2, 7 % -3, IMPORTE / (SECUENCIA + 1), IMPORTE / '2', 1 / NULL FROM MV_ASIENTOS "
-     "WHERE NUMERO = '00000002'",
-     {{"3", "3.5", "1", "100", "100", "NULL"}}},
+    {"DivisionKeepsItsResultAndNullOverZeroIsNull",
+     "SELECT 7 / 2, 7.0 / 2, 7 % -3, IMPORTE / (SECUENCIA + 1), IMPORTE / '2', 1 / NULL, "
+     "IDVENDEDOR * IMPORTE % (SECUENCIA - 1) FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+     {{"3", "3.5", "1", "100", "100", "NULL", "NULL"}}},
     {"PlusWithNullGivesNull",
      "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
      {{"NULL", "NULL", "201"}}},
