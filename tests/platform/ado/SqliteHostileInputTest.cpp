@@ -21,11 +21,17 @@ const QString schema = QStringLiteral("CREATE TABLE CLIENTES (Codigo TEXT(10) CO
                                       "Nombre TEXT(50) COLLATE TSQLCI NOT NULL);"
                                       "INSERT INTO CLIENTES VALUES ('A1', 'Ana'), ('B2', 'Beto');"
                                       "CREATE TABLE TA_USUARIOS (ID INTEGER PRIMARY KEY, "
-                                      "NOMBRE TEXT(50) COLLATE TSQLCI, ALTA DATETIME);"
-                                      "INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('admin', '2024-03-01 00:00:00'), "
-                                      "('demo', '2024-04-01 00:00:00');"
+                                      "NOMBRE TEXT(50) COLLATE TSQLCI, "
+                                      "INICIAL TEXT(1) GENERATED ALWAYS AS (substr(NOMBRE, 1, 1)) VIRTUAL, "
+                                      "ALTA DATETIME, VENCE TEXT(20));"
+                                      "INSERT INTO TA_USUARIOS (NOMBRE, ALTA, VENCE) VALUES "
+                                      "('admin', '2024-03-01 00:00:00', '05/04/2024'), "
+                                      "('demo', '2024-04-01 00:00:00', NULL);"
                                       "CREATE VIEW V_CORCHETES AS SELECT Codigo, \"NO_EXISTE\" AS x FROM CLIENTES;"
-                                      "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;");
+                                      "CREATE VIEW V_SUELTO AS SELECT Codigo, NO_EXISTE AS x FROM CLIENTES;"
+                                      "CREATE VIEW V_ALTAS AS SELECT ID, ALTA AS DESDE, VENCE FROM TA_USUARIOS;"
+                                      "CREATE TRIGGER V_ALTAS_UPDATE INSTEAD OF UPDATE ON V_ALTAS BEGIN "
+                                      "UPDATE TA_USUARIOS SET ALTA = NEW.DESDE WHERE ID = OLD.ID; END;");
 
 const QString NestedTooDeeply = QStringLiteral(
     "Some part of your SQL statement is nested too deeply. Rewrite the query or break it up into smaller queries.");
@@ -49,17 +55,20 @@ protected:
         return error;
     }
 
+    static QString dateText(const rt::Variant &value)
+    {
+        return value.type() == rt::VarType::Date ? ado::sqlite::isoText(value.asDate()) : cellText(value);
+    }
+
     // The users' rows and the names of the tables and views: what a refused statement must leave.
     QStringList contents()
     {
         QStringList rows;
         for (ado::Recordset rs =
                  m_connection.Execute(QStringLiteral("SELECT ID, NOMBRE, ALTA FROM TA_USUARIOS ORDER BY ID"));
-             !rs.EOF_(); rs.MoveNext()) {
-            const rt::Variant alta = rs.Fields(2L).Value();
+             !rs.EOF_(); rs.MoveNext())
             rows.append(cellText(rs.Fields(0L).Value()) + u'|' + cellText(rs.Fields(1L).Value()) + u'|'
-                        + (alta.type() == rt::VarType::Date ? ado::sqlite::isoText(alta.asDate()) : cellText(alta)));
-        }
+                        + dateText(rs.Fields(2L).Value()));
         for (ado::Recordset rs = m_connection.OpenSchema(ado::adSchemaTables); !rs.EOF_(); rs.MoveNext())
             rows.append(rs.Fields(QStringLiteral("TABLE_NAME")).Value().asString());
         return rows;
@@ -129,7 +138,7 @@ TEST_F(SqliteHostileInput, AnUnknownNameIsAnInvalidColumnAndChangesNothing)
         {"CREATE VIEW V_MAL (a) AS SELECT Codigo FROM dbo.NO_EXISTE", "NO_EXISTE", 208},
     };
     const QStringList before = contents();
-    ASSERT_EQ(before.size(), 6);
+    ASSERT_EQ(before.size(), 7);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.tsql);
         EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(c.tsql)); }),
@@ -143,24 +152,66 @@ TEST_F(SqliteHostileInput, AnUnknownNameIsAnInvalidColumnAndChangesNothing)
     }
 }
 
-// A text that meets a date column and is no date fails as on SQL Server, before any row is read,
-// written or changed: SQLite would take '20240230' for a number, less than every date.
-TEST_F(SqliteHostileInput, ATextThatIsNoDateFailsTheConversionAndChangesNothing)
+// A value that meets a date column, written or compared, by whatever road, is read as SQL Server
+// reads a date; a text that is no date fails as on SQL Server, before any row is read, written or
+// changed: SQLite would take '20240230' for a number, less than every date. A blank text stays.
+TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConversionAndChangesNothing)
 {
-    const char *cases[] = {
-        "SELECT ID FROM TA_USUARIOS WHERE ALTA >= '20240230'",
-        "SELECT ID FROM TA_USUARIOS WHERE ALTA = '2024013'",
-        "SELECT ID FROM TA_USUARIOS WHERE '99999999' > ALTA",
-        "UPDATE TA_USUARIOS SET ALTA = '00000000' WHERE ID = 1",
-        "INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('x', '20240301'), ('y', '20241301')",
-        "DELETE FROM TA_USUARIOS WHERE ALTA BETWEEN '20240101' AND '31/02/2024'",
-        // Written out, not passed as a parameter.
-        "IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA >= '20240230') DELETE FROM TA_USUARIOS",
+    struct Case {
+        const char *tsql;
+        const char *answer = nullptr; // the first value of its last result; none: it fails (241)
     };
-    const QStringList before = contents();
-    for (const char *tsql : cases) {
-        SCOPED_TRACE(tsql);
-        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(QString::fromUtf8(tsql)); }), ado::sqlite::AdoCannotConvert);
+    const Case cases[] = {
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA >= '20240230'"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA = '2024013'"},
+        {"SELECT ID FROM TA_USUARIOS WHERE '99999999' > ALTA"},
+        {"UPDATE TA_USUARIOS SET ALTA = '00000000' WHERE ID = 1"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('x', '20240301'), ('y', '20241301')"},
+        {"DELETE FROM TA_USUARIOS WHERE ALTA BETWEEN '20240101' AND '31/02/2024'"},
+        // Written out, not passed as a parameter.
+        {"IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA >= '20240230') DELETE FROM TA_USUARIOS"},
+        {"UPDATE TA_USUARIOS SET ALTA = '2024' + '0230' WHERE ID = 1"},
+        // The first row would take its date before the second fails.
+        {"UPDATE TA_USUARIOS SET ALTA = CASE WHEN ID = 1 THEN '20240402' ELSE '20240230' END"},
+        {"UPDATE TA_USUARIOS SET ALTA = LTRIM('31/02/2024')"},
+        {"UPDATE TA_USUARIOS SET ALTA = (SELECT MAX(Nombre) FROM CLIENTES)"},
+        {"UPDATE TA_USUARIOS SET ALTA = NOMBRE"},
+        {"UPDATE V_ALTAS SET DESDE = '2024' + '0230' WHERE ID = 1"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT Codigo, Nombre AS Alta FROM CLIENTES"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('x', '2024' + '0230')"},
+        {"INSERT INTO TA_USUARIOS VALUES (3, 'x', '2024' + '0230', NULL)"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA >= '2024' + '0230'"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA IN ('20240301', '2024' + '0230')"},
+        {"DELETE FROM TA_USUARIOS WHERE ALTA IN (SELECT Nombre FROM CLIENTES)"},
+        {"SELECT u.ID FROM TA_USUARIOS u INNER JOIN CLIENTES c ON u.ALTA = c.Nombre"},
+        {"SELECT NOMBRE FROM TA_USUARIOS GROUP BY NOMBRE HAVING MAX(ALTA) >= '2024' + '0230'"},
+        {"DELETE FROM TA_USUARIOS WHERE ALTA BETWEEN '2024' + '0101' AND '2024' + '0230'"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA >= '2024' + '0401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA < VENCE", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA = ''", "0"},
+        {"IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA = '') DELETE FROM TA_USUARIOS "
+         "SELECT COUNT(*) FROM TA_USUARIOS",
+         "2"},
+        {"UPDATE TA_USUARIOS SET ALTA = '2024' + '0402' WHERE ID = 1 SELECT ALTA FROM TA_USUARIOS WHERE ID = 1",
+         "2024-04-02 00:00:00"},
+        {"UPDATE TA_USUARIOS SET ALTA = LTRIM(' 01/04/2024') SELECT ALTA FROM TA_USUARIOS", "2024-04-01 00:00:00"},
+        {"UPDATE V_ALTAS SET DESDE = VENCE WHERE ID = 1 SELECT ALTA FROM TA_USUARIOS", "2024-04-05 00:00:00"},
+        {"INSERT INTO TA_USUARIOS VALUES (3, 'x', '01/04/2024 10:30 PM', NULL) SELECT ALTA FROM TA_USUARIOS "
+         "WHERE ID = 3",
+         "2024-04-01 22:30:00"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT 'y', '2024' + '0403' SELECT ALTA FROM TA_USUARIOS "
+         "WHERE NOMBRE = 'y'",
+         "2024-04-03 00:00:00"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tsql);
+        const QStringList before = contents();
+        const QString tsql = QString::fromUtf8(c.tsql);
+        if (c.answer) {
+            EXPECT_EQ(dateText(m_connection.Execute(tsql).Fields(0L).Value()), QString::fromUtf8(c.answer));
+            continue;
+        }
+        EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(tsql); }), ado::sqlite::AdoCannotConvert);
         ASSERT_EQ(m_connection.Errors().Count(), 1);
         EXPECT_EQ(m_connection.Errors()(0).NativeError, 241);
         EXPECT_EQ(m_connection.Errors()(0).Description,

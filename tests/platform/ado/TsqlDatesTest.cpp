@@ -73,13 +73,19 @@ TEST(TsqlDateText, ReadsTheFormsSqlServerReads)
         {"31/03/49", DayOrder::DayFirst, "2049-03-31 00:00:00"},
         {"31/03/50", DayOrder::DayFirst, "1950-03-31 00:00:00"},
         {"  2024-03-31  ", DayOrder::DayFirst, "2024-03-31 00:00:00"},
+        {"2024-03-31 10:00 PM", DayOrder::DayFirst, "2024-03-31 22:00:00"},
+        {"01/04/2024 10:30:15pm", DayOrder::DayFirst, "2024-04-01 22:30:15"},
+        {"20240401 12:05 AM", DayOrder::DayFirst, "2024-04-01 00:05:00"},
+        {"2024-04-01 12:05 PM", DayOrder::DayFirst, "2024-04-01 12:05:00"},
+        {"1/4/2024 4am", DayOrder::DayFirst, "2024-04-01 04:00:00"},
     };
     for (const ParseCase &c : cases) {
         const auto value = ado::sqlite::parseTsqlDate(QString::fromUtf8(c.text), c.order);
         ASSERT_TRUE(value.has_value()) << c.text;
         EXPECT_EQ(ado::sqlite::isoDateTime(*value).toStdString(), c.stored) << c.text;
     }
-    for (const char *text : {"03/31/2024", "31/03/2024 10", "2024-3", "abc", "2024-03-31 10:00 PM"})
+    for (const char *text :
+         {"03/31/2024", "31/03/2024 10", "2024-3", "abc", "2024-03-31 13:00 PM", "2024-03-31 0 PM", "2024-03-31 10 P"})
         EXPECT_FALSE(ado::sqlite::parseTsqlDate(QString::fromUtf8(text)).has_value()) << text;
 }
 

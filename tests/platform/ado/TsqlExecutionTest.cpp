@@ -1,4 +1,5 @@
 // The program's T-SQL, translated and run on SQLite: the rows must be those SQL Server gives.
+#include "AdoFixture.h"
 #include "TsqlFixture.h"
 
 #include "platform/ado/sqlite/SqliteHandle.h"
@@ -46,6 +47,10 @@ const ExecutionCase executionCases[] = {
     {"PlusAddsNumbersAfterProducts",
      "SELECT 1 + 2 * 3, (1 + 2) * -3 + 10, 10 - 2 + 3, 7 / 2 + 1",
      {{"7", "1", "11", "4"}}},
+    {"DivisionKeepsItsResultAndNullOverZeroIsNull",
+     "SELECT 7 / 2, 7.0 / 2, 7 % -3, IMPORTE / (SECUENCIA + 1), IMPORTE / '2', 1 / NULL, "
+     "IDVENDEDOR * IMPORTE % (SECUENCIA - 1) FROM MV_ASIENTOS WHERE NUMERO = '00000002'",
+     {{"3", "3.5", "1", "100", "100", "NULL", "NULL"}}},
     {"PlusWithNullGivesNull",
      "SELECT 'a' + NULL, NULL + 1, IMPORTE + 1 FROM MV_ASIENTOS WHERE IDVENDEDOR IS NULL",
      {{"NULL", "NULL", "201"}}},
@@ -191,6 +196,27 @@ const ExecutionCase executionCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Statements, TsqlExecution, ::testing::ValuesIn(executionCases),
                          [](const auto &testInfo) { return std::string(testInfo.param.name); });
+
+// SQL Server refuses a division or remainder by zero, where SQLite gives Null: the statement
+// fails and changes nothing, though rows before the one that divides by zero had their result.
+TEST(TsqlExecutionErrors, DivisionByZeroFailsAndChangesNothing)
+{
+    TsqlTestDatabase db;
+    const QString amounts = QStringLiteral("SELECT SUM(IMPORTE), COUNT(IMPORTE) FROM MV_ASIENTOS");
+    const auto before = db.run(amounts);
+    for (const char *tsql :
+         {"SELECT 1 / 0", "SELECT 1.5 % 0.0", "SELECT IMPORTE / (SECUENCIA - 2) FROM MV_ASIENTOS",
+          "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / 0", "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / -(2 - SECUENCIA)",
+          "DELETE FROM MV_ASIENTOS WHERE 10 % (IMPORTE - '50') > 0"}) {
+        SCOPED_TRACE(tsql);
+        const auto errors = engineErrorsOf([&] { db.run(QString::fromUtf8(tsql)); });
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_EQ(errors.first().NativeError, 8134);
+        EXPECT_EQ(errors.first().SQLState, QStringLiteral("22012"));
+        EXPECT_EQ(errors.first().Description, QStringLiteral("Divide by zero error encountered."));
+        EXPECT_EQ(db.run(amounts), before);
+    }
+}
 
 // A plain column compared with a literal keeps its declared collation, so its index still
 // serves the look-up the program makes on every key.

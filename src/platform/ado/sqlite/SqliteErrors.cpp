@@ -186,11 +186,13 @@ std::optional<Error> syntaxErrors(const QString &message)
     return std::nullopt;
 }
 
-// Raised by the engine's own date functions with SQL Server's text.
-std::optional<Error> conversionErrors(const QString &message)
+// Raised by the engine's own functions with SQL Server's text.
+std::optional<Error> valueErrors(const QString &message)
 {
     if (message == u"Conversion failed when converting date and/or time from character string.")
         return providerError(AdoCannotConvert, 241, QStringLiteral("22007"), message);
+    if (message == u"Divide by zero error encountered.")
+        return providerError(AdoSyntaxError, 8134, QStringLiteral("22012"), message);
     return std::nullopt;
 }
 
@@ -208,7 +210,7 @@ QList<Error> sqlServerErrors(int code, const QString &message, const QString &sq
         return {*error};
     if (auto error = syntaxErrors(message))
         return {*error};
-    if (auto error = conversionErrors(message))
+    if (auto error = valueErrors(message))
         return {*error};
     if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
         return {providerError(AdoEFail, 1222, QStringLiteral("HYT00"),

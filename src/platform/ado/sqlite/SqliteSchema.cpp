@@ -90,6 +90,7 @@ QList<rt::Variant> columnRow(const QString &catalog, const Query &query)
 struct SchemaColumn {
     QString name; // upper case
     QString type; // as declared
+    bool generated = false; // computed by the table, never written
 };
 
 struct SchemaObject {
@@ -106,11 +107,11 @@ QList<SchemaObject> schemaObjects(sqlite3 *db)
         objects.append(SchemaObject{names.text(0), {}});
     for (SchemaObject &object : objects) {
         try {
-            const QByteArray sql = "SELECT upper(name), type FROM pragma_table_xinfo('"
+            const QByteArray sql = "SELECT upper(name), type, hidden FROM pragma_table_xinfo('"
                                    + QString(object.name).replace(u'\'', QStringLiteral("''")).toUtf8() + "')";
             Query query(db, sql.constData());
             while (query.next())
-                object.columns.append(SchemaColumn{query.text(0), query.text(1)});
+                object.columns.append(SchemaColumn{query.text(0), query.text(1), query.integer(2) != 0});
         } catch (const EngineError &) { // NOLINT(bugprone-empty-catch)
             // A view that no longer compiles has no columns to offer; its queries fail on their own.
         }
@@ -182,14 +183,21 @@ DateColumns dateColumnsOf(sqlite3 *db)
 {
     DateColumns dates;
     QSet<QString> others;
+    const auto isDate = [](const SchemaColumn &column) { return adoTypeOfDeclared(column.type).type == adDBTimeStamp; };
     for (const SchemaObject &object : schemaObjects(db)) {
+        QList<bool> filled;
         for (const SchemaColumn &column : object.columns) {
             // A view's computed column declares no type and says nothing either way.
             if (!column.type.isEmpty())
-                (adoTypeOfDeclared(column.type).type == adDBTimeStamp ? dates : others).insert(column.name);
+                (isDate(column) ? dates.names : others).insert(column.name);
+            if (!column.generated)
+                filled.append(isDate(column));
         }
+        if (filled.contains(true))
+            dates.filledByInsert.insert(object.name, filled);
     }
-    return dates.subtract(others);
+    dates.names.subtract(others);
+    return dates;
 }
 
 QSet<QString> partialIndexColumnsOf(sqlite3 *db)

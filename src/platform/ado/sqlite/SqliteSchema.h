@@ -27,8 +27,10 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
 // of other columns of its own table or view ("A+B+C"). Throws EngineError.
 KeyColumns keyColumnsOf(sqlite3 *db);
 
-// The names of the columns that hold dates (declared DATETIME, DATE...) wherever a table or
-// view of the database declares them. Throws EngineError.
+// The columns that hold dates (declared DATETIME, DATE...): their names, wherever a table or
+// view of the database declares them and no other declares them otherwise, and which of the
+// columns of each table or view an INSERT without a column list fills are such. Throws
+// EngineError.
 DateColumns dateColumnsOf(sqlite3 *db);
 
 // The names, upper-cased, that the conditions of the database's partial indexes hold

@@ -87,6 +87,16 @@ void tsqlSubtract(sqlite3_context *context, int argc, sqlite3_value **argv)
     arithmetic(context, argv[0], argv[1], -1);
 }
 
+// tsql_divisor(divisor, dividend): the divisor of / or %, as it is; SQL Server refuses a zero,
+// where SQLite would give Null, unless the dividend is Null. Null and a text that holds no number
+// pass as they are.
+void tsqlDivisor(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (const auto number = numberOf(argv[0]); number && *number == 0 && sqlite3_value_type(argv[1]) != SQLITE_NULL)
+        return resultError(context, QStringLiteral("Divide by zero error encountered."));
+    sqlite3_result_value(context, argv[0]);
+}
+
 // A CONVERT target: "NVARCHAR(30)" gives name NVARCHAR and sizes {30}.
 struct TargetType {
     QString name;
@@ -333,6 +343,7 @@ void floor(sqlite3_context *context, int, sqlite3_value **argv)
 const std::array convertFunctions{
     TsqlFunction{"tsql_add", 2, tsqlAdd},
     TsqlFunction{"tsql_sub", 2, tsqlSubtract},
+    TsqlFunction{"tsql_divisor", 2, tsqlDivisor},
     TsqlFunction{"tsql_convert", 2, tsqlConvert},
     TsqlFunction{"tsql_convert", 3, tsqlConvert},
     TsqlFunction{"round", 2, round},

@@ -2,6 +2,9 @@
 
 #include "platform/ado/sqlite/TsqlDates.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ado::sqlite {
 
 namespace {
@@ -15,79 +18,174 @@ bool isColumnName(const TsqlNode &node)
 
 bool isDateColumn(const TsqlNode &node, const DateColumns &dates)
 {
-    return isColumnName(node) && dates.contains(node.token.text.toUpper());
+    return isColumnName(node) && dates.names.contains(node.token.text.toUpper());
 }
 
-// A column, plain or qualified, that ends at `last` and is a whole operand.
-bool isDateColumnEndingAt(const TsqlNodes &level, qsizetype last, const DateColumns &dates)
+// Where an operand of a comparison stops.
+bool endsOperand(const TsqlNodes &level, qsizetype i)
 {
-    if (last < 0 || !isDateColumn(level.at(last), dates))
-        return false;
-    qsizetype start = last;
-    while (start >= 2 && isKind(level.at(start - 1), Kind::Dot) && isColumnName(level.at(start - 2)))
-        start -= 2;
-    return isOperandEdge(level, start - 1);
+    return isOperandEdge(level, i) || isComparison(level.at(i));
 }
 
-// A column, plain or qualified, that starts at `first` and is a whole operand.
-bool isDateColumnStartingAt(const TsqlNodes &level, qsizetype first, const DateColumns &dates)
+// The start of the operand that ends before `end`.
+qsizetype operandStart(const TsqlNodes &level, qsizetype end)
 {
-    if (first >= level.size() || !isColumnName(level.at(first)))
-        return false;
-    const qsizetype end = nameEnd(level, first);
-    return isDateColumn(level.at(end - 1), dates) && isOperandEdge(level, end);
+    while (end > 0 && !endsOperand(level, end - 1))
+        --end;
+    return end;
 }
 
-// A string literal that is a whole operand by itself at i.
-bool isLoneText(const TsqlNodes &level, qsizetype i, bool edgeBefore, bool edgeAfter)
+// The end of the operand that starts at `start`.
+qsizetype operandEnd(const TsqlNodes &level, qsizetype start)
 {
-    return i >= 0 && i < level.size() && isKind(level.at(i), Kind::String)
-           && (!edgeBefore || isOperandEdge(level, i - 1)) && (!edgeAfter || isOperandEdge(level, i + 1));
+    while (!endsOperand(level, start))
+        ++start;
+    return start;
 }
 
-// A written-out literal is rewritten here; a parameter's value is known only when the statement
-// runs, so the function reads it then. A written-out text that is no date goes to the function
-// too, which refuses it when the statement runs.
-void readAsDate(TsqlNodes &level, qsizetype i)
+// [first, end) is a date column, plain or qualified, or MIN or MAX of one.
+bool isDateOperand(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
 {
-    TsqlNode text = level.at(i);
-    if (text.token.parameter == 0) {
-        if (const auto date = parseTsqlDate(text.token.text)) {
-            level[i].token.text = isoDateTime(*date);
+    if (end - first == 2 && isAnyWord(level.at(first), {"MIN", "MAX"}) && isParens(level.at(first + 1))) {
+        const TsqlNodes &argument = level.at(first + 1).children;
+        return isDateOperand(argument, 0, argument.size(), dates);
+    }
+    return first < end && nameEnd(level, first) == end && isDateColumn(level.at(end - 1), dates);
+}
+
+bool isNumberOrNull(const TsqlNode &node)
+{
+    return isKind(node, Kind::Number) || isWord(node, "NULL");
+}
+
+// The value [first, end) meets a date column. A written-out literal is read here; a parameter's
+// value is known only when the statement runs, and so is any other value's, so the function
+// reads them then. A written-out text that is no date goes to the function too, which refuses it
+// when the statement runs.
+void readAsDate(TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
+{
+    if (first >= end || (end - first == 1 && isNumberOrNull(level.at(first)))
+        || isDateOperand(level, first, end, dates))
+        return;
+    TsqlToken &text = level[first].token;
+    if (end - first == 1 && isKind(level.at(first), Kind::String) && text.parameter == 0) {
+        if (const auto date = parseTsqlDate(text.text)) {
+            text.text = isoDateTime(*date);
             return;
         }
-        if (text.token.text.trimmed().isEmpty())
+        if (text.text.trimmed().isEmpty())
             return;
     }
-    const bool spaced = text.token.spaced;
-    text.token.spaced = false;
-    const TsqlNodes call = makeCall(QStringLiteral("tsql_datetext"), {TsqlNodes{text}}, spaced);
-    level.replace(i, call.at(0));
-    level.insert(i + 1, call.at(1));
+    wrapInCall(level, first, end, QStringLiteral("tsql_datetext"));
 }
 
-// column BETWEEN 'a' AND 'b' (or NOT BETWEEN) with the BETWEEN at `between`.
-void rewriteBetween(TsqlNodes &level, qsizetype between, const DateColumns &dates)
+// Each item of a comma-separated list in [from, to), as [first, end).
+QList<std::pair<qsizetype, qsizetype>> itemsOf(const TsqlNodes &level, qsizetype from, qsizetype to)
 {
-    const qsizetype column = between > 0 && isWord(level.at(between - 1), "NOT") ? between - 2 : between - 1;
-    if (!isDateColumnEndingAt(level, column, dates) || between + 3 >= level.size()
-        || !isWord(level.at(between + 2), "AND"))
-        return;
-    if (isLoneText(level, between + 3, false, true))
-        readAsDate(level, between + 3);
-    if (isLoneText(level, between + 1, false, false))
-        readAsDate(level, between + 1);
+    QList<std::pair<qsizetype, qsizetype>> items;
+    qsizetype first = from;
+    for (qsizetype i = from; i <= to; ++i) {
+        if (i == to || isKind(level.at(i), Kind::Comma)) {
+            items.append({first, i});
+            first = i + 1;
+        }
+    }
+    return items;
 }
 
-void rewriteComparison(TsqlNodes &level, qsizetype op, const DateColumns &dates)
+// The end of the value of a selected item [first, end): before its alias when it has one.
+qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
 {
-    if (isLoneText(level, op + 1, false, true) && isDateColumnEndingAt(level, op - 1, dates))
-        readAsDate(level, op + 1);
-    else if (isLoneText(level, op - 1, true, false) && isDateColumnStartingAt(level, op + 1, dates))
-        readAsDate(level, op - 1);
+    if (end - first < 2 || !isColumnName(level.at(end - 1)))
+        return end;
+    const TsqlNode &before = level.at(end - 2);
+    if (isWord(before, "AS"))
+        return end - 2;
+    const bool valueBefore = before.kind != TsqlNode::Kind::Token || isKind(before, Kind::String)
+                             || isKind(before, Kind::Number) || isColumnName(before);
+    return valueBefore ? end - 1 : end;
 }
 
-// Comparisons, BETWEEN and the assignments of a SET (an "=" too) in the level and its groups.
+// The items of the list in [from, to) that go into date columns, by place; the items of a
+// SELECT may carry aliases.
+void readItemsAsDates(TsqlNodes &level, qsizetype from, qsizetype to, const QList<bool> &intoDate, bool selected,
+                      const DateColumns &dates)
+{
+    const auto items = itemsOf(level, from, to);
+    for (qsizetype k = std::min(items.size(), intoDate.size()) - 1; k >= 0; --k) {
+        const auto [first, end] = items.at(k);
+        if (intoDate.at(k))
+            readAsDate(level, first, selected ? valueEnd(level, first, end) : end, dates);
+    }
+}
+
+// SELECT [DISTINCT | ALL] items FROM ...: the selected values that go into date columns, by place,
+// in every SELECT of the level from `from` on (the branches of a UNION).
+void readSelectedAsDates(TsqlNodes &level, qsizetype from, const QList<bool> &intoDate, const DateColumns &dates)
+{
+    for (qsizetype select = level.size() - 1; select >= from; --select) {
+        if (!isWord(level.at(select), "SELECT"))
+            continue;
+        qsizetype first = select + 1;
+        if (first < level.size() && isAnyWord(level.at(first), {"DISTINCT", "ALL"}))
+            ++first;
+        qsizetype to = first;
+        while (to < level.size() && !isKind(level.at(to), Kind::Semicolon)
+               && !isAnyWord(level.at(to), {"FROM", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT", "UNION", "EXCEPT",
+                                            "INTERSECT", "INTO"}))
+            ++to;
+        readItemsAsDates(level, first, to, intoDate, true, dates);
+    }
+}
+
+// Each rewrite below returns where the operand before its operator starts: the scan goes on
+// before it.
+
+qsizetype rewriteComparison(TsqlNodes &level, qsizetype op, const DateColumns &dates)
+{
+    const qsizetype start = operandStart(level, op);
+    if (isDateOperand(level, start, op, dates))
+        readAsDate(level, op + 1, operandEnd(level, op + 1), dates);
+    else if (isDateOperand(level, op + 1, operandEnd(level, op + 1), dates))
+        readAsDate(level, start, op, dates);
+    return start;
+}
+
+// The end of the operand before a [NOT] BETWEEN or [NOT] IN at `op`.
+qsizetype operandEndBefore(const TsqlNodes &level, qsizetype op)
+{
+    return op > 0 && isWord(level.at(op - 1), "NOT") ? op - 1 : op;
+}
+
+// operand [NOT] BETWEEN low AND high
+qsizetype rewriteBetween(TsqlNodes &level, qsizetype between, const DateColumns &dates)
+{
+    const qsizetype end = operandEndBefore(level, between);
+    const qsizetype start = operandStart(level, end);
+    const qsizetype low = operandEnd(level, between + 1);
+    if (isDateOperand(level, start, end, dates) && low < level.size() && isWord(level.at(low), "AND")) {
+        readAsDate(level, low + 1, operandEnd(level, low + 1), dates);
+        readAsDate(level, between + 1, low, dates);
+    }
+    return start;
+}
+
+// operand [NOT] IN (values) or (query)
+qsizetype rewriteIn(TsqlNodes &level, qsizetype in, const DateColumns &dates)
+{
+    const qsizetype end = operandEndBefore(level, in);
+    const qsizetype start = operandStart(level, end);
+    if (in + 1 >= level.size() || !isParens(level.at(in + 1)) || !isDateOperand(level, start, end, dates))
+        return start;
+    TsqlNodes &list = level[in + 1].children;
+    if (!list.isEmpty() && isWord(list.first(), "SELECT"))
+        readSelectedAsDates(list, 0, {true}, dates);
+    else
+        readItemsAsDates(list, 0, list.size(), QList<bool>(list.size(), true), false, dates);
+    return start;
+}
+
+// Comparisons, BETWEEN, IN and the assignments of a SET (an "=" too) in the level and its groups.
 void rewriteLevel(TsqlNodes &level, const DateColumns &dates)
 {
     for (TsqlNode &node : level) {
@@ -97,48 +195,38 @@ void rewriteLevel(TsqlNodes &level, const DateColumns &dates)
     // From the end back, so that a rewrite moves nothing still to visit.
     for (qsizetype i = level.size() - 1; i > 0; --i) {
         if (isComparison(level.at(i)))
-            rewriteComparison(level, i, dates);
+            i = rewriteComparison(level, i, dates);
         else if (isWord(level.at(i), "BETWEEN"))
-            rewriteBetween(level, i, dates);
+            i = rewriteBetween(level, i, dates);
+        else if (isWord(level.at(i), "IN"))
+            i = rewriteIn(level, i, dates);
     }
 }
 
-// The items of one VALUES row that go into date columns.
-void rewriteRow(TsqlNodes &row, const QList<bool> &intoDate)
-{
-    qsizetype item = 0;
-    QList<qsizetype> texts;
-    for (qsizetype i = 0; i < row.size(); ++i) {
-        if (isKind(row.at(i), Kind::Comma)) {
-            ++item;
-            continue;
-        }
-        const bool alone = (i == 0 || isKind(row.at(i - 1), Kind::Comma))
-                           && (i + 1 == row.size() || isKind(row.at(i + 1), Kind::Comma));
-        if (alone && item < intoDate.size() && intoDate.at(item) && isKind(row.at(i), Kind::String))
-            texts.append(i);
-    }
-    for (auto i = texts.crbegin(); i != texts.crend(); ++i)
-        readAsDate(row, *i);
-}
-
-// INSERT [INTO] table (columns) VALUES (...), (...)
+// INSERT [INTO] table [(columns)] VALUES (...), (...) or SELECT ...
 void rewriteInsert(TsqlNodes &statement, const DateColumns &dates)
 {
     if (statement.isEmpty() || !isWord(statement.first(), "INSERT"))
         return;
     const qsizetype table = statement.size() > 1 && isWord(statement.at(1), "INTO") ? 2 : 1;
-    const qsizetype columns = nameEnd(statement, table);
-    if (columns == table || columns + 1 >= statement.size() || !isParens(statement.at(columns))
-        || !isWord(statement.at(columns + 1), "VALUES"))
+    qsizetype next = nameEnd(statement, table);
+    if (next == table || next >= statement.size())
         return;
     QList<bool> intoDate;
-    for (const TsqlNodes &column : splitAtCommas(statement.at(columns).children))
-        intoDate.append(column.size() == 1 && isDateColumn(column.first(), dates));
-    if (!intoDate.contains(true))
+    if (isParens(statement.at(next))) {
+        for (const TsqlNodes &column : splitAtCommas(statement.at(next).children))
+            intoDate.append(column.size() == 1 && isDateColumn(column.first(), dates));
+        ++next;
+    } else {
+        intoDate = dates.filledByInsert.value(statement.at(next - 1).token.text.toUpper());
+    }
+    if (!intoDate.contains(true) || next >= statement.size())
         return;
-    for (qsizetype i = columns + 2; i < statement.size() && isParens(statement.at(i)); i += 2) {
-        rewriteRow(statement[i].children, intoDate);
+    if (!isWord(statement.at(next), "VALUES"))
+        return readSelectedAsDates(statement, next, intoDate, dates);
+    for (qsizetype i = next + 1; i < statement.size() && isParens(statement.at(i)); i += 2) {
+        TsqlNodes &row = statement[i].children;
+        readItemsAsDates(row, 0, row.size(), intoDate, false, dates);
         if (i + 1 < statement.size() && !isKind(statement.at(i + 1), Kind::Comma))
             break;
     }
@@ -148,7 +236,7 @@ void rewriteInsert(TsqlNodes &statement, const DateColumns &dates)
 
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates)
 {
-    if (dates.isEmpty())
+    if (dates.names.isEmpty())
         return;
     rewriteInsert(statement, dates);
     rewriteLevel(statement, dates);

@@ -2,20 +2,30 @@
 
 #include "platform/ado/sqlite/TsqlSyntax.h"
 
+#include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
 namespace ado::sqlite {
 
-// Upper-case names of the columns that hold dates.
-using DateColumns = QSet<QString>;
+// The database's columns that hold dates.
+struct DateColumns {
+    QSet<QString> names; // upper case, wherever a table or view declares them
+    // By upper-case table or view name, for each column an INSERT without a column list fills:
+    // whether it holds dates. Only tables and views that have such a column.
+    QHash<QString, QList<bool>> filledByInsert;
+};
 
-// SQL Server reads a text that meets a date column as a date; SQLite would store '20240401' in
-// one as a number and compare it as one. A string literal (or the parameter standing for one)
-// compared with a date column (=, <>, <, ..., BETWEEN), assigned to one by SET or inserted into
-// one by INSERT (columns) VALUES is written as tsql_datetext(literal), which gives any text
-// SQL Server reads as a date in the stored form and fails the statement on any other text
-// but a blank one (native 241).
+// SQL Server reads a text that meets a date column as a date and refuses one that is no date;
+// SQLite would store '20240401' in one as a number and compare it as one. Whatever value meets a
+// date column, written or compared, is read as a date: compared with one (=, <>, <, ..., BETWEEN,
+// IN (values), IN (query)), assigned to one by SET, inserted into one by INSERT ... VALUES or
+// INSERT ... SELECT. A date column (or MIN or MAX of one) is "one" on either side of a
+// comparison. A string literal that is a date is rewritten in the stored form; any other value
+// but a number, NULL, a blank literal or another date column is written as tsql_datetext(value),
+// which gives a text SQL Server reads as a date in the stored form and fails the statement on
+// any other text but a blank one (native 241).
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates);
 
 } // namespace ado::sqlite

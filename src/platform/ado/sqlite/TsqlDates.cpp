@@ -43,6 +43,18 @@ public:
         return value;
     }
 
+    // Reads `word` in any letter case after any blanks; reads nothing when it is not there.
+    bool eatWord(QLatin1StringView word)
+    {
+        qsizetype start = m_pos;
+        while (start < m_text.size() && m_text.at(start) == u' ')
+            ++start;
+        if (!m_text.mid(start).startsWith(word, Qt::CaseInsensitive))
+            return false;
+        m_pos = start + word.size();
+        return true;
+    }
+
     int digitCountAhead() const
     {
         qsizetype end = m_pos;
@@ -56,18 +68,32 @@ private:
     qsizetype m_pos = 0;
 };
 
-// 'hh:mm[:ss[.fff]]'; the cursor stands on the hour.
+// The hour of a 12-hour clock read as SQL Server reads it: 12 AM is midnight, no PM after 0.
+std::optional<int> dayHour(int hour, bool pm)
+{
+    if (hour > 12 || (pm && hour == 0))
+        return std::nullopt;
+    return hour % 12 + (pm ? 12 : 0);
+}
+
+// 'hh:mm[:ss[.fff]]', or 'hh' alone, followed by AM or PM (blanks before it allowed): then the
+// hour is on a 12-hour clock. The cursor stands on the hour.
 std::optional<qint64> readTime(Cursor &in)
 {
-    const auto hour = in.digits(1, 2);
-    if (!hour || !in.eat(u':'))
+    auto hour = in.digits(1, 2);
+    if (!hour)
         return std::nullopt;
-    const auto minute = in.digits(2, 2);
-    if (!minute)
-        return std::nullopt;
+    int minute = 0;
     int second = 0;
     int msec = 0;
-    if (in.eat(u':')) {
+    const bool clock = in.eat(u':');
+    if (clock) {
+        const auto m = in.digits(2, 2);
+        if (!m)
+            return std::nullopt;
+        minute = *m;
+    }
+    if (clock && in.eat(u':')) {
         const auto s = in.digits(2, 2);
         if (!s)
             return std::nullopt;
@@ -81,9 +107,15 @@ std::optional<qint64> readTime(Cursor &in)
             in.digits(0, 9);
         }
     }
-    if (*hour > 23 || *minute > 59 || second > 59)
+    const bool am = in.eatWord(QLatin1StringView("AM"));
+    const bool pm = !am && in.eatWord(QLatin1StringView("PM"));
+    if (am || pm)
+        hour = dayHour(*hour, pm);
+    else if (!clock)
         return std::nullopt;
-    return ((*hour * 60LL + *minute) * 60 + second) * 1000 + msec;
+    if (!hour || *hour > 23 || minute > 59 || second > 59)
+        return std::nullopt;
+    return ((*hour * 60LL + minute) * 60 + second) * 1000 + msec;
 }
 
 std::optional<TsqlDateTime> finish(Cursor &in, int year, int month, int day)

@@ -25,7 +25,9 @@ enum class DayOrder { DayFirst, MonthFirst };
 
 // Reads a date as SQL Server reads text under a day-first language: 'yyyy-mm-dd' (or with
 // '/'), 'dd/mm/yyyy' (also '-' or '.', one-digit day and month, two-digit years from 50 in the
-// 1900s), 'yyyymmdd', each with an optional time 'hh:mm[:ss[.fff]]'. Nothing for any other text.
+// 1900s), 'yyyymmdd', each with an optional time 'hh:mm[:ss[.fff]]', which AM or PM may follow
+// ('10:30 PM', '10:30PM', '4 am': then the hour counts on a 12-hour clock). Nothing for any other
+// text.
 std::optional<TsqlDateTime> parseTsqlDate(QStringView text, DayOrder order = DayOrder::DayFirst);
 
 // The stored form 'yyyy-mm-dd hh:mm:ss', always 19 characters.

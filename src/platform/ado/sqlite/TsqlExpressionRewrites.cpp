@@ -246,9 +246,53 @@ void addCollations(TsqlNodes &level)
     }
 }
 
+// The first node of the term that ends before the multiplicative operator at `op`: what it
+// divides. `op` itself when it stands in no expression.
+qsizetype dividendStart(const QList<Run> &runs, qsizetype op)
+{
+    for (const Run &run : runs) {
+        if (run.start < op && op < run.end) {
+            qsizetype start = run.start;
+            for (const qsizetype additive : run.additiveOperators) {
+                if (additive < op)
+                    start = additive + 1;
+            }
+            return start;
+        }
+    }
+    return op;
+}
+
+// SQLite gives Null for a division or remainder by zero where SQL Server refuses it, unless
+// what it divides is Null: every divisor but NULL or a number written out that is not zero
+// becomes tsql_divisor(divisor, dividend), which fails the statement on a zero when it runs.
+void checkDivisors(TsqlNodes &level)
+{
+    if (std::none_of(level.cbegin(), level.cend(),
+                     [](const TsqlNode &node) { return isOperator(node, "/") || isOperator(node, "%"); }))
+        return;
+    // Taken before any rewrite: each rewrite below changes only nodes after its operator.
+    const QList<Run> runs = runsOf(level);
+    for (qsizetype op = level.size() - 2; op > 0; --op) {
+        if (!isOperator(level.at(op), "/") && !isOperator(level.at(op), "%"))
+            continue;
+        Run divisor;
+        const qsizetype end = factorEnd(level, op + 1, divisor);
+        const qsizetype start = dividendStart(runs, op);
+        const TsqlNode &first = level.at(op + 1);
+        const bool safe =
+            end == op + 2
+            && (isWord(first, "NULL")
+                || (isKind(first, Kind::Number) && first.token.parameter == 0 && first.token.text.toDouble() != 0));
+        if (end > op + 1 && start < op && !safe)
+            wrapInCall(level, op + 1, end, QStringLiteral("tsql_divisor"), {level.mid(start, op - start)});
+    }
+}
+
 // Rewrites a level `outer` groups deep and returns how deep it nests once rewritten.
 qsizetype rewriteLevel(TsqlNodes &nodes, qsizetype outer)
 {
+    checkDivisors(nodes);
     qsizetype depth = 0;
     for (TsqlNode &node : nodes) {
         if (node.kind != TsqlNode::Kind::Token)

@@ -11,7 +11,10 @@ namespace ado::sqlite {
 // - a string literal compared (=, <>, <, >, ...) with an expression that is not a plain column
 //   gets COLLATE TSQLCI, and so does an expression tested with IN against string literals:
 //   SQLite compares expressions byte by byte, SQL Server by the database's collation. A plain
-//   column brings its declared collation itself.
+//   column brings its declared collation itself;
+// - every divisor of / and % but NULL or a number written out that is not zero becomes
+//   tsql_divisor(divisor, dividend), which refuses a zero (native 8134) where SQLite would give
+//   Null, unless the dividend is Null, as SQL Server does.
 // Throws EngineError (syntax, native 102) when the calls would nest the statement deeper than
 // MaxTsqlNesting.
 void rewriteExpressions(TsqlNodes &nodes);

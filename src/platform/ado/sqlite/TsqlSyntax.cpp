@@ -216,6 +216,17 @@ TsqlNodes makeCall(const QString &name, const QList<TsqlNodes> &arguments, bool 
     return TsqlNodes{makeWord(name, spaced), makeParens(std::move(content))};
 }
 
+void wrapInCall(TsqlNodes &level, qsizetype first, qsizetype end, const QString &name, const QList<TsqlNodes> &more)
+{
+    TsqlNodes argument = level.mid(first, end - first);
+    const bool spaced = argument.first().token.spaced;
+    argument.first().token.spaced = false;
+    const TsqlNodes call = makeCall(name, QList<TsqlNodes>{argument} + more, spaced);
+    level.remove(first, end - first);
+    level.insert(first, call.at(1));
+    level.insert(first, call.at(0));
+}
+
 QList<TsqlNodes> splitAtCommas(const TsqlNodes &nodes)
 {
     QList<TsqlNodes> parts{TsqlNodes{}};

@@ -61,6 +61,10 @@ TsqlNode makeWord(const QString &text, bool spaced = true);
 TsqlNode makeParens(TsqlNodes children, bool spaced = false);
 // `name(arguments...)` as two nodes, the arguments separated by commas.
 TsqlNodes makeCall(const QString &name, const QList<TsqlNodes> &arguments, bool spaced = true);
+// Puts `name(...)` around the nodes [first, end) of the level, in their place, with `more`
+// arguments after them.
+void wrapInCall(TsqlNodes &level, qsizetype first, qsizetype end, const QString &name,
+                const QList<TsqlNodes> &more = {});
 // The content of a group split at its top-level commas.
 QList<TsqlNodes> splitAtCommas(const TsqlNodes &nodes);
 // The text of the first token of the nodes, for error messages.
