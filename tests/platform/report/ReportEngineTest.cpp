@@ -227,6 +227,8 @@ TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
                   {"", "{COB.IdCobranza} = 'a'", " AND {COB.IdCobranza} = 'a'", 40000},
                   {"NOT ", "{COB.IdCobranza} = 'a'", "", 40000},
                   {"- ", "1", "", 40000},
+                  {"NOT ", "{COB.IdCobranza} = 'a'", "", 1000000},
+                  {"- ", "1", "", 1000000},
                   {"", "{COB.TotalCobrado} / 0", "", 1},
                   {"", "{COB.TotalCobrado} / ({COB.TotalCobrado} - {COB.TotalCobrado}) > 1", "", 1},
                   {"", "{COB.TotalCobrado} / {COB.Comision} > 1", "", 1},
