@@ -13,8 +13,8 @@ namespace report {
 struct SqlCondition {
     QString text;
     QList<rt::Variant> values;
-    // The text divides by a value the database works out (a field, or a sum of values): a zero
-    // there is found only when the rows are read.
+    // The text divides: a divisor that the database works out (a field, a sum of values) is known
+    // to be zero only when the rows are read.
     bool divides = false;
 
     bool isEmpty() const { return text.isEmpty(); }
