@@ -84,7 +84,7 @@ void checkDivisor(const rt::Variant &divisor, const QString &formula)
 {
     const auto number = arithmeticNumber(divisor);
     if (number && *number == 0)
-        raiseFormulaError(QStringLiteral("división por cero"), formula);
+        raiseDivisionByZero(formula);
 }
 
 std::optional<int> compareValues(const rt::Variant &a, const rt::Variant &b)

@@ -14,6 +14,11 @@ void raiseFormulaError(const QString &message, const QString &formula)
     throw rt::RuntimeError(err::Formula, QStringLiteral("Error en la fórmula: ") + message + named, kSource);
 }
 
+void raiseDivisionByZero(const QString &formula)
+{
+    raiseFormulaError(QStringLiteral("división por cero"), formula);
+}
+
 void raiseReportFileError(const QString &message)
 {
     throw rt::RuntimeError(err::ReportFile, message, kSource);

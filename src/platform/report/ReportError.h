@@ -13,6 +13,8 @@ inline constexpr long Printer = 482; // the printer refused the job
 
 // Throws rt::RuntimeError err::Formula with `message`, naming the formula text when there is one.
 [[noreturn]] void raiseFormulaError(const QString &message, const QString &formula);
+// Throws rt::RuntimeError err::Formula for a division by zero in `formula`.
+[[noreturn]] void raiseDivisionByZero(const QString &formula);
 // Throws rt::RuntimeError err::ReportFile with `message`.
 [[noreturn]] void raiseReportFileError(const QString &message);
 

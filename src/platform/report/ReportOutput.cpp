@@ -3,6 +3,7 @@
 #include "platform/report/PagePainter.h"
 #include "platform/report/ReportError.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/WholeFile.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QBuffer>
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
@@ -96,17 +96,9 @@ void writePdf(const ReportDocument &document, const QString &path)
     // A pipe would hold the program until someone reads it, and a device or a folder is no PDF.
     if (info.exists() && !info.isFile())
         throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
-    // The file is written beside the one it replaces and takes its place only once whole, so a
-    // failed write keeps the older one. A link keeps its place and its file gets the new PDF.
-    // Unbuffered: a buffer would count the bytes as written, and a failed flush at the commit
-    // goes unnoticed.
+    // A failed write keeps the older file; a link keeps its place and its file gets the new PDF.
     const QByteArray pdf = pdfOf(document);
-    QSaveFile file(path);
-    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
-    if (file.write(pdf) != pdf.size())
-        file.cancelWriting();
-    if (!file.commit())
+    if (pdf.isEmpty() || !rt::writeWholeFile(path, pdf))
         throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
 }
 

@@ -1,8 +1,10 @@
 #include "platform/report/ReportRunner.h"
 
+#include "platform/ado/Connection.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/SelectionTranslator.h"
+#include "platform/runtime/RuntimeError.h"
 
 namespace report {
 
@@ -67,7 +69,7 @@ public:
         const SqlCondition where = translateSelection(m_request.selection, tables, formulas);
         const QList<SortField> requested = callerSort(m_request.sortFields);
         const QList<SortField> order = orderOf(m_definition, requested.isEmpty() ? m_definition.sort : requested);
-        const BodyData main(m_definition, query.run(m_connection, where, order), formulas);
+        const BodyData main(m_definition, selectedRows(query, where, order), formulas);
         return layoutReport(m_definition, main, *this, m_cache, m_request.printDate);
     }
 
@@ -93,6 +95,20 @@ public:
     }
 
 private:
+    // The rows the selection picks. A division by zero that the database meets in the selection
+    // while it reads them is the formula's error, as a zero written in the formula is.
+    ReportRows selectedRows(const ReportQuery &query, const SqlCondition &where, const QList<SortField> &order) const
+    {
+        try {
+            return query.run(m_connection, where, order);
+        } catch (const rt::RuntimeError &) {
+            const ado::Errors &errors = m_connection.Errors();
+            if (where.divides && errors.Count() > 0 && errors(0).NativeError == rt::err::NativeDivideByZero)
+                raiseDivisionByZero(m_request.selection);
+            throw;
+        }
+    }
+
     const ReportDefinition &m_definition;
     ado::Connection &m_connection;
     const ReportRequest &m_request;

@@ -29,8 +29,9 @@ struct ReportRequest {
 
 // Reads the report's rows (and its sub-reports' rows) through the connection and lays the
 // report out on pages.
-// Throws rt::RuntimeError err::Formula for a selection, sort or formula it cannot read,
-// err::ReportFile for a sub-report the report does not have, and the connection's errors.
+// Throws rt::RuntimeError err::Formula for a selection, sort or formula it cannot read or a
+// division by zero in the selection, err::ReportFile for a sub-report the report does not have,
+// and the connection's errors.
 ReportDocument runReport(const ReportDefinition &definition, ado::Connection &connection, const ReportRequest &request);
 
 } // namespace report

@@ -70,6 +70,7 @@ private:
             const auto divisor = known(*node.right);
             if (node.arithmetic == QLatin1Char('/') && divisor)
                 checkDivisor(*divisor, m_formula);
+            m_result.divides = m_result.divides || node.arithmetic == QLatin1Char('/');
             // Each operation keeps its parentheses, so the database groups it as the formula did.
             const QString left = value(*node.left);
             return QLatin1Char('(') + left + QLatin1Char(' ') + node.arithmetic + QLatin1Char(' ') + value(*node.right)

@@ -13,6 +13,9 @@ namespace report {
 struct SqlCondition {
     QString text;
     QList<rt::Variant> values;
+    // The text divides: a divisor that the database works out (a field, a sum of values) is known
+    // to be zero only when the rows are read.
+    bool divides = false;
 
     bool isEmpty() const { return text.isEmpty(); }
 

@@ -52,6 +52,7 @@ inline constexpr long NativeIncorrectSyntax = 102;
 inline constexpr long NativeConstraintConflict = 547;
 inline constexpr long NativeLockTimeout = 1222;
 inline constexpr long NativeDuplicateKey = 2627;
+inline constexpr long NativeDivideByZero = 8134;
 inline constexpr long NativeTruncation = 8152; // "String or binary data would be truncated"
 } // namespace err
 

@@ -1,5 +1,6 @@
 #include "platform/sheet/Workbook.h"
 
+#include "platform/runtime/WholeFile.h"
 #include "platform/sheet/Desktop.h"
 #include "platform/sheet/SheetError.h"
 #include "platform/sheet/XlsxWriter.h"
@@ -7,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -44,13 +44,7 @@ void replaceFile(const QFileInfo &target, const QString &built)
     QFile source(built);
     if (!source.open(QIODevice::ReadOnly))
         throw accessError(built);
-    // Unbuffered: a buffer would count the bytes as written, and a failed flush at the commit
-    // (a full disk) goes unnoticed, leaving a cut workbook in place of the old one.
-    QSaveFile out(target.absoluteFilePath());
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw writeError(target);
-    const QByteArray bytes = source.readAll();
-    if (out.write(bytes) != bytes.size() || !out.commit())
+    if (!rt::writeWholeFile(target.absoluteFilePath(), source.readAll()))
         throw writeError(target);
 }
 

@@ -139,35 +139,55 @@ TEST_F(PreviewWindowTest, AnExportNotWrittenWholeLeavesWhatWasAtThePath)
     document.pages[0].items << photo;
     report::PreviewWindow window(document);
     QTemporaryDir folder;
-    const auto at = [&](const char *name) { return folder.filePath(QLatin1String(name)); };
-    for (const char *name : {"older.pdf", "target.pdf"})
-        reporttest::writeFile(folder.path(), QLatin1String(name), "%PDF-1.4 an older report\n");
-    ASSERT_TRUE(QFile::link(at("target.pdf"), at("link.pdf")));
-    ASSERT_EQ(mkfifo(QFile::encodeName(at("pipe.pdf")).constData(), 0600), 0);
+    const auto at = [&](const QString &name) { return folder.filePath(name); };
+    // Names as long as a name can be, and the shortest that a name lengthened for the file
+    // written beside it took past that.
+    const QString longest = QString(251, u'l') + QStringLiteral(".pdf");
+    const QString longer = QString(245, u'm') + QStringLiteral(".pdf");
+    for (const QString &name : {QStringLiteral("older.pdf"), QStringLiteral("target.pdf"), longest, longer})
+        reporttest::writeFile(folder.path(), name, "%PDF-1.4 an older report\n");
+    ASSERT_TRUE(QFile::link(at(QStringLiteral("target.pdf")), at(QStringLiteral("link.pdf"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(at(QStringLiteral("pipe.pdf"))).constData(), 0600), 0);
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pdf")));
     const struct {
-        const char *name;
+        QString name;
         bool photo; // else the three pages of text, a PDF the file keeps in its buffer
-        rlim_t room; // bytes a file may take; none: the path is refused before anything is written
-    } cases[] = {{"older.pdf", true, 64 * 1024},
-                 {"older.pdf", false, 1024},
-                 {"link.pdf", true, 64 * 1024},
-                 {"pipe.pdf", false, 0},
-                 {"folder.pdf", false, 0}};
+        rlim_t room; // bytes a file may take; none: the path is refused before anything is written, or
+                     // the PDF is written whole
+        bool written;
+    } cases[] = {{QStringLiteral("older.pdf"), true, 64 * 1024, false},
+                 {QStringLiteral("older.pdf"), false, 1024, false},
+                 {QStringLiteral("link.pdf"), true, 64 * 1024, false},
+                 {QStringLiteral("pipe.pdf"), false, 0, false},
+                 {QStringLiteral("folder.pdf"), false, 0, false},
+                 {longest, true, 64 * 1024, false},
+                 {longest, false, 0, true},
+                 {longer, false, 0, true}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name + std::string(c.photo ? " with the photo" : ""));
-        const QStringList before = contentsOf(folder.path());
+        SCOPED_TRACE(
+            QStringLiteral("%1 bytes%2").arg(c.name.size()).arg(c.photo ? " with the photo" : "").toStdString());
+        // The folder's entries, but the one written whole.
+        const auto unwritten = [&] {
+            QStringList entries = contentsOf(folder.path());
+            entries.removeIf([&](const QString &entry) { return c.written && entry.startsWith(c.name + u':'); });
+            return entries;
+        };
+        const QStringList before = unwritten();
         std::optional<FileSizeLimit> limit;
         if (c.room > 0)
             limit.emplace(c.room);
         report::PreviewWindow &exporting = c.photo ? window : *m_window;
-        EXPECT_EQ(errorNumber([&] { exporting.exportPdf(at(c.name)); }), rt::err::PermissionDenied);
+        EXPECT_EQ(errorNumber([&] { exporting.exportPdf(at(c.name)); }), c.written ? 0 : rt::err::PermissionDenied);
         limit.reset();
-        EXPECT_EQ(contentsOf(folder.path()), before) << "kept as it was, and no half-written file beside it";
+        EXPECT_EQ(unwritten(), before) << "kept as it was, and no half-written file beside it";
+        if (c.written) {
+            EXPECT_TRUE(reporttest::pdfText(at(c.name)).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+        }
     }
-    window.exportPdf(at("link.pdf"));
-    EXPECT_EQ(QFileInfo(at("link.pdf")).symLinkTarget(), at("target.pdf"));
-    EXPECT_TRUE(reporttest::pdfText(at("target.pdf")).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+    window.exportPdf(at(QStringLiteral("link.pdf")));
+    EXPECT_EQ(QFileInfo(at(QStringLiteral("link.pdf"))).symLinkTarget(), at(QStringLiteral("target.pdf")));
+    EXPECT_TRUE(
+        reporttest::pdfText(at(QStringLiteral("target.pdf"))).contains(QStringLiteral("Hoja 3, página 3 de 3")));
 }
 
 } // namespace

@@ -227,7 +227,12 @@ TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
                   {"", "{COB.IdCobranza} = 'a'", " AND {COB.IdCobranza} = 'a'", 40000},
                   {"NOT ", "{COB.IdCobranza} = 'a'", "", 40000},
                   {"- ", "1", "", 40000},
-                  {"", "{COB.TotalCobrado} / 0", "", 1}};
+                  {"NOT ", "{COB.IdCobranza} = 'a'", "", 1000000},
+                  {"- ", "1", "", 1000000},
+                  {"", "{COB.TotalCobrado} / 0", "", 1},
+                  {"", "{COB.TotalCobrado} / ({COB.TotalCobrado} - {COB.TotalCobrado}) > 1", "", 1},
+                  {"", "{COB.TotalCobrado} / {COB.Comision} > 1", "", 1},
+                  {"", "{COB.TotalCobrado} / (1 * {@Cero}) > 1", "", 1}};
     const auto formula = [](const Shape &shape, int times) {
         return QString::fromLatin1(shape.before).repeated(times) + QString::fromLatin1(shape.core)
                + QString::fromLatin1(shape.after).repeated(times);
@@ -239,6 +244,7 @@ TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
             texts[reader] = text;
             report::ReportRequest request;
             request.selection = texts[0];
+            request.formulas = {QStringLiteral("Cero = '0'")};
             return pageTexts(run(kFormulaReaders.arg(texts[1], texts[2]).toUtf8(), request)).value(0);
         };
         for (const Shape &shape : shapes)
