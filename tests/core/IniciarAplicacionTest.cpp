@@ -263,8 +263,10 @@ TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsShownWhereTheLogCannotBeWritte
     setCarpetaEscritura(escritura);
     dialogos.expectMsgBox(BoxMatch::text("El programa no pudo iniciarse (IniciarAplicacion, paso 13).\r\n"
                                          "Error 75: Error de acceso a la ruta o el archivo: "
-                                         + escritura + "consultas.ntw\r\n\r\n"
-                                         "No se puede escribir el registro de errores " + escritura + "QVERR.LOG")
+                                         + escritura
+                                         + "consultas.ntw\r\n\r\n"
+                                           "No se puede escribir el registro de errores "
+                                         + escritura + "QVERR.LOG")
                               .withTitle("comisiones"));
     EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
     dialogos.verify();
