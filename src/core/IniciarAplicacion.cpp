@@ -115,11 +115,17 @@ int Arranque::tratarError(const rt::RuntimeError &error)
     gCartel->CartelCerrar();
     if (error.Number == rt::err::InvalidProcedureCall)
         return rt::AnswerIgnore;
-    // Ending without a trace would leave nobody knowing why the program did not start.
-    RegistroErrores::agregar(
-        CarpetaEscritura() + QStringLiteral("QVERR.LOG"),
-        QStringLiteral("IniciarAplicacion, paso ") + QLatin1String(m_paso),
-        QStringLiteral("Error ") + QString::number(error.Number) + QStringLiteral(": ") + error.Description, 0);
+    // Ending without a trace would leave nobody knowing why the program did not start: where the
+    // log cannot be written either, the operator is told.
+    const QString registro = CarpetaEscritura() + QStringLiteral("QVERR.LOG");
+    const QString rutina = QStringLiteral("IniciarAplicacion, paso ") + QLatin1String(m_paso);
+    const QString mensaje =
+        QStringLiteral("Error ") + QString::number(error.Number) + QStringLiteral(": ") + error.Description;
+    if (!RegistroErrores::agregar(registro, rutina, mensaje, 0))
+        ui::MsgBox(QStringLiteral("El programa no pudo iniciarse (%1).\r\n%2\r\n\r\nNo se puede escribir el registro "
+                                  "de errores %3")
+                       .arg(rutina, mensaje, registro),
+                   ui::vbCritical + ui::vbOKOnly, NombrePrograma);
     terminar();
 }
 

@@ -132,12 +132,17 @@ QString RutaCompleta(const QString &Ruta)
 void CargarTablasBusqueda()
 {
     QFile archivo(gBuscador->ArchivoConsultas());
+    // The file is named: the start-up ends on this error and the operator must learn what to mend.
+    const auto falla = [&archivo] {
+        return rt::RuntimeError(rt::err::PathFileAccess,
+                                QStringLiteral("Error de acceso a la ruta o el archivo: ") + archivo.fileName());
+    };
     if (!archivo.open(QIODevice::ReadWrite))
-        throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"));
+        throw falla();
     for (const Busqueda &busqueda : Busquedas) {
         const qint64 registro = archivo.size() / TamanoRegistro;
         if (!archivo.seek(registro * TamanoRegistro) || archivo.write(registroCatalogo(busqueda)) != TamanoRegistro)
-            throw rt::RuntimeError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo"));
+            throw falla();
     }
 }
 

@@ -42,10 +42,11 @@ QString RegistroErrores::linea(const rt::DateTime &momento, const QString &rutin
            + QStringLiteral(" Respondió : ") + palabraRespuesta(respuesta) + QStringLiteral("\r\n");
 }
 
-void RegistroErrores::agregar(const QString &archivo, const QString &rutina, const QString &mensaje, int respuesta)
+bool RegistroErrores::agregar(const QString &archivo, const QString &rutina, const QString &mensaje, int respuesta)
 {
     QFile file(archivo);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    file.write(linea(rt::Now(), rutina, mensaje, respuesta).toUtf8());
+        return false;
+    const QByteArray texto = linea(rt::Now(), rutina, mensaje, respuesta).toUtf8();
+    return file.write(texto) == texto.size() && file.flush();
 }

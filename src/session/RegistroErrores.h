@@ -20,7 +20,7 @@ public:
     // " Mensaje " and the message trimmed, " Respondió : " and the answer's word.
     static QString linea(const rt::DateTime &momento, const QString &rutina, const QString &mensaje, int respuesta);
 
-    // Appends the line, taking the time from the program's clock (rt::Now). A file that cannot
-    // be opened or written loses the line silently.
-    static void agregar(const QString &archivo, const QString &rutina, const QString &mensaje, int respuesta);
+    // Appends the line, taking the time from the program's clock (rt::Now). False when the file
+    // cannot be opened or written: the line is lost.
+    static bool agregar(const QString &archivo, const QString &rutina, const QString &mensaje, int respuesta);
 };

@@ -5,6 +5,7 @@
 #include "platform/outside/ClaveGuardada.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/ui/Dialogs.h"
+#include "session/CarpetasPrograma.h"
 #include "session/Dll_Display.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
@@ -249,6 +250,26 @@ TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsLoggedWithItsStep)
     EXPECT_TRUE(linea.contains("IniciarAplicacion, paso 13")) << linea.toStdString();
     EXPECT_TRUE(linea.contains("Error 75: ")) << linea.toStdString();
     EXPECT_EQ(gCartel->ventanaActual(), nullptr);
+}
+
+// Where the folder the program writes in cannot be written at all (it lies below a plain file,
+// which root meets too), the error cannot be logged: the operator is told what could not be
+// written, instead of the program ending without a word.
+TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsShownWhereTheLogCannotBeWritten)
+{
+    QFile archivo(QDir(carpeta.path()).filePath("archivo"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    const QString escritura = archivo.fileName() + QStringLiteral("/carpeta/");
+    setCarpetaEscritura(escritura);
+    dialogos.expectMsgBox(BoxMatch::text("El programa no pudo iniciarse (IniciarAplicacion, paso 13).\r\n"
+                                         "Error 75: Error de acceso a la ruta o el archivo: "
+                                         + escritura
+                                         + "consultas.ntw\r\n\r\n"
+                                           "No se puede escribir el registro de errores "
+                                         + escritura + "QVERR.LOG")
+                              .withTitle("comisiones"));
+    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
+    dialogos.verify();
 }
 
 TEST_F(PruebaArranque, AnOracleServerBuildsItsConnectionText)

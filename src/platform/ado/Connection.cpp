@@ -46,11 +46,12 @@ void Connection::Open(const QString &connectionString, const QString &user, cons
     const QString text = connectionString.isEmpty() ? m_connectionString : connectionString;
     try {
         std::unique_ptr<Engine> engine = (g_factory ? g_factory : makeStandardEngine)(text);
-        engine->open(ConnectionTarget{text, user, password});
+        // The statements that open the connection wait for a lock as long as the later ones.
         engine->setCommandTimeout(static_cast<int>(m_commandTimeout));
+        engine->setLockWaitHandler(m_lockWaitHandler);
+        engine->open(ConnectionTarget{text, user, password});
         engine->setIsolationLevel(m_isolationLevel);
         engine->setProgressHandler(m_progressHandler);
-        engine->setLockWaitHandler(m_lockWaitHandler);
         m_engine = std::move(engine);
     } catch (const EngineError &error) {
         fail(error);

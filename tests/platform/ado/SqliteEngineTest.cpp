@@ -4,6 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <array>
+#include <chrono>
+#include <sqlite3.h>
+#include <thread>
+#include <vector>
 
 using ado::Connection;
 using ado::Recordset;
@@ -113,6 +118,44 @@ TEST_F(SqliteEngineTest, ATransactionHoldsOtherWritersFromItsStart)
     other.Execute(QStringLiteral("INSERT INTO PEDIDOS (Cliente, Cantidad) VALUES ('B2', 2)"));
     other.CommitTrans();
     EXPECT_EQ(committedCount(QStringLiteral("PEDIDOS")), 2);
+}
+
+// While another program holds the whole file for a moment (the last one to close it copies its
+// log back), connections opening at once wait for it from their very first statement, each as
+// long as its command time-out and no longer.
+TEST_F(SqliteEngineTest, ConnectionsOpeningWhileTheFileIsHeldWaitTheirCommandTimeout)
+{
+    m_connection.Close();
+    const struct {
+        long timeout;
+        long native; // of the failure to open; 0 when it opens
+    } cases[] = {{30, 0}, {1, 1222}};
+    for (const auto &[timeout, native] : cases) {
+        SCOPED_TRACE(timeout);
+        sqlite3 *holder = nullptr;
+        ASSERT_EQ(sqlite3_open(databasePath(QStringLiteral("DEMO")).toUtf8().constData(), &holder), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(holder, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        std::array<long, 5> failures{};
+        std::vector<std::thread> openers;
+        for (long &failure : failures) {
+            openers.emplace_back([&failure, timeout] {
+                Connection connection;
+                connection.setCommandTimeout(timeout);
+                try {
+                    connection.Open(connectionString());
+                } catch (const rt::RuntimeError &) {
+                    failure = connection.Errors()(0).NativeError;
+                }
+            });
+        }
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        sqlite3_close(holder);
+        for (std::thread &opener : openers)
+            opener.join();
+        for (const long failure : failures)
+            EXPECT_EQ(failure, native);
+    }
 }
 
 // A full disk makes SQLite undo the whole transaction: what comes next must not be stored by

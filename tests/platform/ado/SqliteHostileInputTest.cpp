@@ -8,9 +8,11 @@
 #include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/TsqlSyntax.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
+#include "platform/runtime/Conversions.h"
 
 #include <QDir>
 #include <QFile>
+#include <sqlite3.h>
 
 namespace {
 
@@ -302,6 +304,7 @@ TEST_F(SqliteHostileInput, TextThatReachesPastTheDatabaseIsRefusedBeforeItRuns)
         {"ATTACH '%1/OTRA.db' AS otra", "The statement is not allowed"},
         {"VACUUM INTO '%1/COPIA.db'", "The statement is not allowed"},
         {"PRAGMA temp_store_directory = '%1'", "The statement is not allowed"},
+        {"PRAGMA TEMP_STORE_DIRECTORY = '%1'", "The statement is not allowed"},
     };
     const QStringList files = QDir(m_folder.path()).entryList(QDir::Files);
     for (const auto &[tsql, refusal] : cases) {
@@ -341,6 +344,30 @@ TEST_F(NoDatabaseFile, IsRefusedAndLeftByteForByteWithNothingBesideIt)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), bytes);
         EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("DEMO.db")});
+    }
+}
+
+// A database of any page size SQLite makes opens, the largest one too (its header field holds 1).
+using DatabaseFile = EmbeddedFolderTest;
+
+TEST_F(DatabaseFile, OfAnyPageSizeOpens)
+{
+    const QString path = databasePath(QStringLiteral("DEMO"));
+    for (const long page : {512L, 65536L}) {
+        SCOPED_TRACE(page);
+        QFile::remove(path);
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+        const QByteArray ddl = QStringLiteral("PRAGMA page_size = %1; CREATE TABLE CLIENTES (Codigo TEXT); "
+                                              "INSERT INTO CLIENTES VALUES ('A1'), ('B2');")
+                                   .arg(page)
+                                   .toUtf8();
+        EXPECT_EQ(sqlite3_exec(db, ddl.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        Connection connection;
+        ASSERT_EQ(errorNumberOf([&] { connection.Open(connectionString()); }), 0);
+        EXPECT_EQ(rt::CLng(connection.Execute(QStringLiteral("PRAGMA page_size")).Fields(0L).Value()), page);
+        EXPECT_EQ(connection.Execute(QStringLiteral("SELECT * FROM CLIENTES")).RecordCount(), 2);
     }
 }
 

@@ -21,8 +21,8 @@
 namespace ado::sqlite {
 
 struct SqliteEngine::Session {
-    explicit Session(const QString &path)
-        : handle(path, SqliteHandle::Mode::OpenExisting)
+    Session(const QString &path, SqliteEngine *engine)
+        : handle(path, SqliteHandle::Mode::OpenExisting, {&SqliteEngine::onBusy, engine})
         , statements(handle.get())
     {
     }
@@ -92,14 +92,13 @@ void SqliteEngine::open(const ConnectionTarget &)
 {
     if (!QFileInfo(m_target.path).isFile())
         throwMissingFile(m_target);
-    m_session = std::make_unique<Session>(m_target.path);
+    m_session = std::make_unique<Session>(m_target.path, this);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
     m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
     m_translations.clear();
     m_shapes.clear();
     m_pieces.clear();
-    sqlite3_busy_handler(m_session->handle.get(), &SqliteEngine::onBusy, this);
     installProgressHandler();
     m_transactionDepth = 0;
 }

@@ -34,7 +34,7 @@ void refuseUnknownNames(sqlite3 *db)
 
 } // namespace
 
-SqliteHandle::SqliteHandle(const QString &path, Mode mode)
+SqliteHandle::SqliteHandle(const QString &path, Mode mode, LockWait wait)
 {
     // SQLite takes an empty file for a new database and writes one into it. The program never
     // makes a database by opening a file: one that does not begin as a database is refused
@@ -51,6 +51,9 @@ SqliteHandle::SqliteHandle(const QString &path, Mode mode)
         m_db = nullptr;
         throwFault(QStringLiteral("%1: %2").arg(message, path));
     }
+    // Another program may hold the file at this very moment, while it ends for one: even
+    // journal_mode and the schema reads wait for it as every later statement does.
+    sqlite3_busy_handler(m_db, wait.handler, wait.context);
     try {
         if (!defendConnection(m_db))
             throwFault(QStringLiteral("The database engine cannot keep statements inside the database."));

@@ -19,9 +19,17 @@ class SqliteHandle {
 public:
     enum class Mode { OpenExisting, CreateNew };
 
+    // What SQLite asks while another connection holds a lock a statement needs
+    // (sqlite3_busy_handler); none gives up at once.
+    struct LockWait {
+        int (*handler)(void *context, int attempt);
+        void *context;
+    };
+
     // Throws EngineError when the file cannot be opened or set up. With OpenExisting a missing
     // file is never created, and a file that is not a database (isDatabaseFile) is left untouched.
-    SqliteHandle(const QString &path, Mode mode);
+    // `wait` is in force from the first statement of the set-up on.
+    SqliteHandle(const QString &path, Mode mode, LockWait wait = {});
     ~SqliteHandle();
     SqliteHandle(SqliteHandle &&other) noexcept;
     SqliteHandle &operator=(SqliteHandle &&other) noexcept;
