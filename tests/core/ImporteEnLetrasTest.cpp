@@ -17,7 +17,9 @@ protected:
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~EnLetras() override { QLocale::setDefault(QLocale::system()); }
+    ~EnLetras() override { QLocale::setDefault(anterior); }
+
+    const QLocale anterior; // the test host's, put back after
 
     rt::RegionalScope region{rt::RegionalSettings::spanishArgentina()};
 };
