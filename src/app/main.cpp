@@ -3,6 +3,7 @@
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/QtTranslation.h"
 #include "session/Programa.h"
 #include "settlements/FrmComisionesVendedor.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(NombrePrograma);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    ui::useSpanishQtTexts();
     FrmComisionesVendedor ventana;
     try {
         ventana.Form_Load();

@@ -84,6 +84,16 @@ Partes partesRedondeadas(const QString &importe, qsizetype separador)
     return {importe.left(separador), (importe.mid(separador + 1) + QStringLiteral("000")).left(2)};
 }
 
+// The whole part in words. NumeroEnLetras says "cero" for anything under one, so a negative
+// amount under one peso is given its "menos " here, as a larger one gets it there.
+QString enteroEnLetras(const Partes &partes)
+{
+    const QString palabras = NumeroEnLetras(partes.entero);
+    if (partes.entero.startsWith(QLatin1Char('-')) && !palabras.startsWith(QLatin1String("menos ")))
+        return QStringLiteral("menos ") + palabras;
+    return palabras;
+}
+
 } // namespace
 
 TablasNumeros CargarTablasNumeros()
@@ -139,9 +149,9 @@ QString ImporteEnLetras(const QString &Importe, std::optional<int> Ancho, const 
     if (posicion < 0)
         return fijarAncho(rt::RTrim(NumeroEnLetras(importe) + moneda), ancho) + QStringLiteral(" con 00/100");
     const Partes partes = partesRedondeadas(importe, posicion);
+    const QString entero = enteroEnLetras(partes);
     if (partes.centavos.toInt() < 1)
-        return fijarAncho(rt::RTrim(NumeroEnLetras(partes.entero) + moneda), ancho);
-    return fijarAncho(rt::RTrim(NumeroEnLetras(partes.entero) + moneda + QStringLiteral("con ") + partes.centavos
-                                + QStringLiteral("/100")),
+        return fijarAncho(rt::RTrim(entero + moneda), ancho);
+    return fijarAncho(rt::RTrim(entero + moneda + QStringLiteral("con ") + partes.centavos + QStringLiteral("/100")),
                       ancho);
 }

@@ -24,8 +24,9 @@ QString NumeroEnLetras(const QString &Numero);
 
 // The amount's whole part in words, the currency word between blanks and "con " the cents
 // "/100" ("un mil doscientos treinta y cuatro Pesos con 50/100"); the cents rounded half to even
-// as FmtMoneda rounds. An amount with zero cents has no cents phrase, one without a decimal
-// separator ends " con 00/100". With `Ancho` (not 0) the words are fitted to that many characters.
+// as FmtMoneda rounds. A negative amount starts "menos ", under one peso too ("menos cero Pesos
+// con 50/100"). An amount with zero cents has no cents phrase, one without a decimal separator ends
+// " con 00/100". With `Ancho` (not 0) the words are fitted to that many characters.
 // `Centavos` is accepted for the callers and has no effect.
 QString ImporteEnLetras(const QString &Importe, std::optional<int> Ancho = std::nullopt,
                         const std::optional<QString> &Moneda = std::nullopt,

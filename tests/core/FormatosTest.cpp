@@ -20,7 +20,9 @@ protected:
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~FormatosEnC() override { QLocale::setDefault(QLocale::system()); }
+    ~FormatosEnC() override { QLocale::setDefault(anterior); }
+
+    const QLocale anterior; // the test host's, put back after
 
     rt::RegionalScope region{rt::RegionalSettings::spanishArgentina()};
 };

@@ -17,7 +17,9 @@ protected:
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    ~EnLetras() override { QLocale::setDefault(QLocale::system()); }
+    ~EnLetras() override { QLocale::setDefault(anterior); }
+
+    const QLocale anterior; // the test host's, put back after
 
     rt::RegionalScope region{rt::RegionalSettings::spanishArgentina()};
 };
@@ -96,7 +98,7 @@ TEST_F(EnLetras, ImporteEnLetrasWritesTheAmountAsTheReceiptPrintsIt)
         {"0", "Pesos", "cero Pesos con 00/100"},
         {"-5", "Pesos", "menos cinco Pesos con 00/100"},
         {"-1234,5", "Pesos", "menos un mil doscientos treinta y cuatro Pesos con 50/100"},
-        {"-0,5", "Pesos", "cero Pesos con 50/100"},
+        {"-0,5", "Pesos", "menos cero Pesos con 50/100"},
         {"1000000", "Pesos", "un millón Pesos con 00/100"},
         {"2500000,25", "Pesos", "dos millones quinientos mil Pesos con 25/100"},
         {"1000000000000,10", "Pesos", "un billón Pesos con 10/100"},

@@ -1,4 +1,5 @@
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -43,6 +44,8 @@ int main(int argc, char **argv)
     ::testing::RegisterTest("ParameterisedCases", ("PrintReadablyIn_" + executable).c_str(), nullptr, nullptr, __FILE__,
                             __LINE__, []() -> ::testing::Test * { return new CasosLegibles; });
     QApplication app(argc, argv);
+    // Qt's own texts as the program shows them.
+    ui::useSpanishQtTexts();
     ui::setEndProgramThrows(true);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include "db/Conexiones.h"
 #include "grid/QvDbGrid.h"
 #include "platform/ado/sqlite/EmbeddedDatabase.h"
+#include "platform/ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -52,6 +53,7 @@ Arguments parseArguments(const QApplication &app)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    ui::useSpanishQtTexts();
     const Arguments arguments = parseArguments(app);
     // Checked here: the program's connection would ask in a message box whether to try again.
     if (!arguments.file.isFile() || arguments.file.suffix() != QLatin1String("db")

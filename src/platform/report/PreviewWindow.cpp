@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace report {
@@ -77,7 +78,7 @@ void PreviewWindow::buildToolbar()
     connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
     connect(m_last, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
-    connect(m_zoomBox, &QComboBox::activated, this, [this](int index) { setZoom(kZooms.value(index, 100)); });
+    connect(m_zoomBox, &QComboBox::activated, this, [this](int index) { setZoom(m_zoomBox->itemData(index).toInt()); });
     connect(print, &QPushButton::clicked, this, &PreviewWindow::printReport);
     connect(pdf, &QPushButton::clicked, this, &PreviewWindow::askAndExportPdf);
     for (QWidget *w :
@@ -99,16 +100,40 @@ void PreviewWindow::showPage(int index)
 void PreviewWindow::setZoom(int percent)
 {
     m_zoom = std::clamp(percent, 10, 400);
-    const int index = int(kZooms.indexOf(m_zoom));
-    if (index >= 0)
-        m_zoomBox->setCurrentIndex(index);
+    selectZoomItem(m_zoom);
     refresh();
+}
+
+// The box shows the zoom in force: one not among its steps is put in its place among them.
+void PreviewWindow::selectZoomItem(int percent)
+{
+    int index = m_zoomBox->findData(percent);
+    if (index < 0) {
+        index = 0;
+        while (index < m_zoomBox->count() && m_zoomBox->itemData(index).toInt() < percent)
+            ++index;
+        m_zoomBox->insertItem(index, QStringLiteral("%1%").arg(percent), percent);
+    }
+    m_zoomBox->setCurrentIndex(index);
+}
+
+// The largest zoom up to 100 % at which the page's width shows whole beside a vertical scroll bar.
+int PreviewWindow::widthFittingZoom() const
+{
+    const double pageWidth = m_document.page.sizeMm().width() * screenDpi() / 25.4;
+    const int room = m_scroll->maximumViewportSize().width() - m_scroll->verticalScrollBar()->sizeHint().width();
+    return std::min(100, int(100.0 * room / pageWidth));
+}
+
+double PreviewWindow::screenDpi() const
+{
+    const QScreen *screen = this->screen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
 QImage PreviewWindow::pageImage() const
 {
-    const QScreen *screen = this->screen();
-    const double dpi = (screen ? screen->logicalDotsPerInch() : 96.0) * m_zoom / 100.0;
+    const double dpi = screenDpi() * m_zoom / 100.0;
     const QSizeF mm = m_document.page.sizeMm();
     QImage image(qRound(mm.width() * dpi / 25.4), qRound(mm.height() * dpi / 25.4), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
@@ -159,6 +184,16 @@ void PreviewWindow::askAndExportPdf()
     } catch (const rt::RuntimeError &error) {
         ui::MsgBox(error.Description, ui::vbCritical, QStringLiteral("Aviso"));
     }
+}
+
+void PreviewWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_fitted)
+        return;
+    m_fitted = true;
+    layout()->activate();
+    setZoom(widthFittingZoom());
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent *event)

@@ -37,9 +37,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The first showing opens at 100 %, or smaller where the page's whole width would not show.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildToolbar();
+    double screenDpi() const; // the page's dots per inch at 100 %
+    int widthFittingZoom() const;
+    void selectZoomItem(int percent);
     void refresh();
     void printReport();
     void askAndExportPdf();
@@ -48,6 +53,7 @@ private:
     QString m_printerName;
     int m_page = 0;
     int m_zoom = 100;
+    bool m_fitted = false;
     QPushButton *m_first = nullptr;
     QPushButton *m_previous = nullptr;
     QPushButton *m_next = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -114,6 +115,27 @@ TEST_F(PreviewWindowTest, ZoomScalesThePage)
     const QSize doubled = m_window->pageImage().size();
     EXPECT_NEAR(doubled.width(), 2 * normal.width(), 2);
     EXPECT_NEAR(doubled.height(), 2 * normal.height(), 2);
+}
+
+TEST_F(PreviewWindowTest, OpensShowingThePagesWholeWidth)
+{
+    // A portrait A4 page shows whole at 100 %; a landscape one opens as wide as the window.
+    for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        SCOPED_TRACE(orientation == QPageLayout::Portrait ? "portrait" : "landscape");
+        report::ReportDocument document = threePages();
+        document.page.orientation = orientation;
+        report::PreviewWindow window(document);
+        window.show();
+        const int room = window.findChild<QScrollArea *>(QStringLiteral("pageArea"))->viewport()->width();
+        const int shown = window.findChild<QLabel *>(QStringLiteral("pageView"))->width();
+        EXPECT_LE(shown, room);
+        if (orientation == QPageLayout::Portrait)
+            EXPECT_EQ(window.zoom(), 100);
+        else
+            EXPECT_GT(shown, room * 9 / 10);
+        EXPECT_EQ(window.findChild<QComboBox *>(QStringLiteral("zoom"))->currentText().toStdString(),
+                  std::to_string(window.zoom()) + "%");
+    }
 }
 
 TEST_F(PreviewWindowTest, ExportsEveryPageToPdf)
