@@ -180,6 +180,7 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT Codigo, Nombre AS Alta FROM CLIENTES"},
         {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT Codigo, Nombre Alta FROM CLIENTES"},
         {"SELECT ID FROM TA_USUARIOS WHERE ALTA IN ('abc', '20240301')"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA = CASE WHEN ID = 1 THEN ALTA ELSE 'abc' END"},
         // Stored whatever the road: a number is a date's serial, past datetime's range it fails.
         {"UPDATE TA_USUARIOS SET ALTA = 20240230 WHERE ID = 1"},
         {"INSERT INTO TA_USUARIOS SELECT * FROM (SELECT 3, 'x', '20240230', NULL) t"},
