@@ -180,6 +180,13 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"UPDATE TA_USUARIOS SET ALTA = NOMBRE"},
         {"UPDATE V_ALTAS SET DESDE = '2024' + '0230' WHERE ID = 1"},
         {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT Codigo, Nombre AS Alta FROM CLIENTES"},
+        {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT Codigo, Nombre Alta FROM CLIENTES"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA IN ('abc', '20240301')"},
+        {"SELECT ID FROM TA_USUARIOS WHERE ALTA = CASE WHEN ID = 1 THEN ALTA ELSE 'abc' END"},
+        // Stored whatever the road: a number is a date's serial, past datetime's range it fails.
+        {"UPDATE TA_USUARIOS SET ALTA = 20240230 WHERE ID = 1"},
+        {"INSERT INTO TA_USUARIOS SELECT * FROM (SELECT 3, 'x', '20240230', NULL) t"},
+        {"INSERT INTO TA_USUARIOS SELECT * FROM (SELECT 3, 'x', Nombre, NULL FROM CLIENTES) t"},
         {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) VALUES ('x', '2024' + '0230')"},
         {"INSERT INTO TA_USUARIOS VALUES (3, 'x', '2024' + '0230', NULL)"},
         {"SELECT ID FROM TA_USUARIOS WHERE ALTA >= '2024' + '0230'"},
@@ -190,6 +197,13 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"DELETE FROM TA_USUARIOS WHERE ALTA BETWEEN '2024' + '0101' AND '2024' + '0230'"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA >= '2024' + '0401'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA < VENCE", "1"},
+        // A value whose type is a date, compared with a text, reads the text as a date.
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CAST('20240302' AS datetime) > '20240301'", "2"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE DATEADD(day, 1, ALTA) >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE '20240401' <= ALTA + 1", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(ALTA, GETDATE()) >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE COALESCE(NULL, ALTA) >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 2 THEN ALTA END >= '20240301'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA = ''", "0"},
         {"IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA = '') DELETE FROM TA_USUARIOS "
          "SELECT COUNT(*) FROM TA_USUARIOS",
@@ -204,6 +218,11 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"INSERT INTO TA_USUARIOS (NOMBRE, ALTA) SELECT 'y', '2024' + '0403' SELECT ALTA FROM TA_USUARIOS "
          "WHERE NOMBRE = 'y'",
          "2024-04-03 00:00:00"},
+        {"UPDATE TA_USUARIOS SET ALTA = 45365.5 WHERE ID = 1 SELECT ALTA FROM TA_USUARIOS WHERE ID = 1",
+         "2024-03-16 12:00:00"},
+        {"INSERT INTO TA_USUARIOS SELECT * FROM (SELECT 9, 'x', '20240331', NULL) t SELECT ALTA FROM TA_USUARIOS "
+         "WHERE ID = 9",
+         "2024-03-31 00:00:00"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.tsql);

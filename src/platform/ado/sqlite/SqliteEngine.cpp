@@ -6,6 +6,7 @@
 #include "platform/ado/sqlite/SqliteHandle.h"
 #include "platform/ado/sqlite/SqliteResult.h"
 #include "platform/ado/sqlite/SqliteSchema.h"
+#include "platform/ado/sqlite/SqliteStoredDates.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/StatementCache.h"
 #include "platform/ado/sqlite/TsqlParameters.h"
@@ -95,6 +96,7 @@ void SqliteEngine::open(const ConnectionTarget &)
     m_session = std::make_unique<Session>(m_target.path, this);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
+    watchStoredDates(m_session->handle);
     m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
     m_translations.clear();
     m_shapes.clear();

@@ -200,6 +200,19 @@ DateColumns dateColumnsOf(sqlite3 *db)
     return dates;
 }
 
+QHash<QString, QStringList> storedDateColumnsOf(sqlite3 *db)
+{
+    QHash<QString, QStringList> tables;
+    Query query(db, "SELECT t.name, c.name, c.type FROM pragma_table_list t, pragma_table_xinfo(t.name, t.schema) c "
+                    "WHERE t.schema = 'main' AND t.type = 'table' AND t.wr = 0 AND c.hidden = 0 "
+                    "AND t.name NOT LIKE 'sqlite!_%' ESCAPE '!'");
+    while (query.next()) {
+        if (adoTypeOfDeclared(query.text(2)).type == adDBTimeStamp)
+            tables[query.text(0)].append(query.text(1));
+    }
+    return tables;
+}
+
 QSet<QString> partialIndexColumnsOf(sqlite3 *db)
 {
     QSet<QString> names;

@@ -4,6 +4,7 @@
 #include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlKeyColumns.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,10 @@ KeyColumns keyColumnsOf(sqlite3 *db);
 // columns of each table or view an INSERT without a column list fills are such. Throws
 // EngineError.
 DateColumns dateColumnsOf(sqlite3 *db);
+
+// The tables (those with row ids) that hold date columns, by name as written, with those
+// columns' names as written; columns computed by the table are left out. Throws EngineError.
+QHash<QString, QStringList> storedDateColumnsOf(sqlite3 *db);
 
 // The names, upper-cased, that the conditions of the database's partial indexes hold
 // (CREATE INDEX ... WHERE SECUENCIA = 1), their keywords among them. Throws EngineError.

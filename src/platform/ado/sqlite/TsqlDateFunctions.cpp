@@ -247,6 +247,57 @@ void tsqlDateText(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_result_value(context, argv[0]);
 }
 
+// datetime's range as days since 1900-01-01: 1753-01-01 to the end of 9999-12-31.
+constexpr double FirstSerial = -53690;
+constexpr double EndSerial = 2958464;
+constexpr double FirstCompactDate = 10000101;
+constexpr double LastCompactDate = 99991231;
+
+// A number that a date column received. SQLite stores a text of digits in such a column as a
+// number ('20240331' arrives as 20240331), and no day of datetime's range has a serial that
+// large: a whole number of eight digits reads as yyyymmdd. Any other number is days since
+// 1900-01-01 with the time as a fraction, as SQL Server converts a number to a datetime.
+std::optional<TsqlDateTime> storedFromNumber(double number)
+{
+    if (number >= FirstCompactDate && number <= LastCompactDate && number == std::floor(number))
+        return parseTsqlDate(QString::number(static_cast<qint64>(number)));
+    if (number >= FirstSerial && number < EndSerial)
+        return TsqlDateTime::fromSerial(number);
+    return std::nullopt;
+}
+
+// tsql_storeddate(value): what a date column holds once a value is written into it: a number
+// as storedFromNumber reads it, a text as tsql_datetext reads it. What is no date fails the
+// statement (241).
+void tsqlStoredDate(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    const int type = sqlite3_value_type(argv[0]);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT)
+        return tsqlDateText(context, argc, argv);
+    const auto value = storedFromNumber(sqlite3_value_double(argv[0]));
+    if (!value)
+        return badDate(context);
+    resultDate(context, *value);
+}
+
+// tsql_storeddates(values...): whether each value is what a date column may hold as it stands:
+// Null, a date in the stored form, a blank text (kept as written) or bytes.
+void tsqlStoredDates(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        const int type = sqlite3_value_type(argv[i]);
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+            return sqlite3_result_int(context, 0);
+        if (type != SQLITE_TEXT)
+            continue;
+        const std::string_view text(reinterpret_cast<const char *>(sqlite3_value_text(argv[i])),
+                                    static_cast<std::size_t>(sqlite3_value_bytes(argv[i])));
+        if (!isStoredDateText(text) && text.find_first_not_of(" \t\n\v\f\r") != std::string_view::npos)
+            return sqlite3_result_int(context, 0);
+    }
+    sqlite3_result_int(context, 1);
+}
+
 const std::array dateFunctions{
     TsqlFunction{"getdate", 0, getdate, false},
     TsqlFunction{"year", 1, year},
@@ -257,6 +308,8 @@ const std::array dateFunctions{
     TsqlFunction{"dateadd", 3, dateadd},
     TsqlFunction{"fn_solo_fecha", 1, fnSoloFecha},
     TsqlFunction{"tsql_datetext", 1, tsqlDateText},
+    TsqlFunction{"tsql_storeddate", 1, tsqlStoredDate},
+    TsqlFunction{"tsql_storeddates", -1, tsqlStoredDates},
 };
 
 } // namespace

@@ -6,8 +6,10 @@ namespace ado::sqlite {
 
 // Registers SQL Server's date functions over the stored date text: getdate, year, month, day,
 // datepart, datediff (boundaries crossed, as SQL Server counts) and dateadd (the part as a
-// string: 'day', 'dd', 'month', ...) and tsql_datetext (a text read as a date where it meets a
-// date column). Throws EngineError when SQLite refuses one.
+// string: 'day', 'dd', 'month', ...), tsql_datetext (a text read as a date where it meets a
+// date column), tsql_storeddate (a value written into a date column, number or text, read as a
+// date) and tsql_storeddates (whether values are what a date column holds). Throws EngineError
+// when SQLite refuses one.
 void registerTsqlDateFunctions(sqlite3 *db);
 
 } // namespace ado::sqlite

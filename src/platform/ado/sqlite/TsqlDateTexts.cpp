@@ -43,14 +43,95 @@ qsizetype operandEnd(const TsqlNodes &level, qsizetype start)
     return start;
 }
 
-// [first, end) is a date column, plain or qualified, or MIN or MAX of one.
-bool isDateOperand(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
+// What makes a value a date: its type (SQL Server then reads a text compared with it as a date),
+// or every value it gives being one already, so that nothing of it needs reading.
+enum class DateBy { Type, EveryValue };
+
+bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates, DateBy by);
+
+bool isDateValue(const TsqlNodes &nodes, const DateColumns &dates, DateBy by)
 {
-    if (end - first == 2 && isAnyWord(level.at(first), {"MIN", "MAX"}) && isParens(level.at(first + 1))) {
-        const TsqlNodes &argument = level.at(first + 1).children;
-        return isDateOperand(argument, 0, argument.size(), dates);
+    return isDateValue(nodes, 0, nodes.size(), dates, by);
+}
+
+// CONVERT or CAST to a date type, as the terms' rewrite wrote it: tsql_convert('DATETIME', ...).
+bool isDateType(const TsqlNodes &type)
+{
+    if (type.size() != 1 || !isKind(type.first(), Kind::String))
+        return false;
+    const QString name = type.first().token.text.section(u'(', 0, 0);
+    return name == u"DATETIME" || name == u"SMALLDATETIME" || name == u"DATE" || name == u"DATETIME2";
+}
+
+// name(arguments) whose value is a date: SQL Server's date functions, CONVERT to a date, and
+// those that give the type of their first argument (MIN, MAX, ISNULL, NULLIF) or of the
+// highest of them, a date above a text (COALESCE); those but MIN and MAX may give their other
+// arguments' values.
+bool isDateCall(const TsqlNode &name, const TsqlNode &group, const DateColumns &dates, DateBy by)
+{
+    if (isAnyWord(name, {"DATEADD", "GETDATE", "FN_SOLO_FECHA", "TSQL_DATETEXT"}))
+        return true;
+    const QList<TsqlNodes> arguments = splitAtCommas(group.children);
+    if (isWord(name, "TSQL_CONVERT"))
+        return isDateType(arguments.first());
+    if (isAnyWord(name, {"MIN", "MAX"}))
+        return isDateValue(arguments.first(), dates, by);
+    if (by == DateBy::EveryValue)
+        return false;
+    if (isAnyWord(name, {"IFNULL", "NULLIF"}))
+        return isDateValue(arguments.first(), dates, by);
+    return isWord(name, "COALESCE")
+           && std::any_of(arguments.cbegin(), arguments.cend(),
+                          [&](const TsqlNodes &argument) { return isDateValue(argument, dates, by); });
+}
+
+// CASE ... END: a date when any of its results is one, as SQL Server gives it the highest type
+// of its results.
+bool isDateCase(const TsqlNodes &content, const DateColumns &dates)
+{
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        if (!isAnyWord(content.at(i), {"THEN", "ELSE"}))
+            continue;
+        qsizetype stop = i + 1;
+        while (stop < content.size() && !isAnyWord(content.at(stop), {"WHEN", "ELSE"}))
+            ++stop;
+        if (isDateValue(content, i + 1, stop, dates, DateBy::Type))
+            return true;
     }
-    return first < end && nameEnd(level, first) == end && isDateColumn(level.at(end - 1), dates);
+    return false;
+}
+
+// [first, end) is a date by `by`. By type: a date column, plain or qualified, a date function or
+// conversion, one of the calls above, a CASE with a date result, or a sum or difference with a
+// date term (a date plus a number is a date). By every value: a date column, a date function or
+// conversion, or MIN or MAX of one.
+bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates, DateBy by)
+{
+    if (first >= end)
+        return false;
+    bool terms = false;
+    qsizetype term = first;
+    for (qsizetype i = first; i <= end; ++i) {
+        const bool additive = i < end && (isOperator(level.at(i), "+") || isOperator(level.at(i), "-"));
+        if (i == end ? terms : additive) {
+            if (by == DateBy::EveryValue)
+                return false;
+            if (isDateValue(level, term, i, dates, by))
+                return true;
+            terms = true;
+            term = i + 1;
+        }
+    }
+    if (terms)
+        return false;
+    const TsqlNode &node = level.at(first);
+    if (end - first == 1 && isParens(node))
+        return isDateValue(node.children, dates, by);
+    if (end - first == 1 && node.kind == TsqlNode::Kind::Case)
+        return by == DateBy::Type && isDateCase(node.children, dates);
+    if (end - first == 2 && isKind(node, Kind::Word) && isParens(level.at(first + 1)))
+        return isDateCall(node, level.at(first + 1), dates, by);
+    return nameEnd(level, first) == end && isDateColumn(level.at(end - 1), dates);
 }
 
 bool isNumberOrNull(const TsqlNode &node)
@@ -65,7 +146,7 @@ bool isNumberOrNull(const TsqlNode &node)
 void readAsDate(TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
 {
     if (first >= end || (end - first == 1 && isNumberOrNull(level.at(first)))
-        || isDateOperand(level, first, end, dates))
+        || isDateValue(level, first, end, dates, DateBy::EveryValue))
         return;
     TsqlToken &text = level[first].token;
     if (end - first == 1 && isKind(level.at(first), Kind::String) && text.parameter == 0) {
@@ -144,9 +225,9 @@ void readSelectedAsDates(TsqlNodes &level, qsizetype from, const QList<bool> &in
 qsizetype rewriteComparison(TsqlNodes &level, qsizetype op, const DateColumns &dates)
 {
     const qsizetype start = operandStart(level, op);
-    if (isDateOperand(level, start, op, dates))
+    if (isDateValue(level, start, op, dates, DateBy::Type))
         readAsDate(level, op + 1, operandEnd(level, op + 1), dates);
-    else if (isDateOperand(level, op + 1, operandEnd(level, op + 1), dates))
+    else if (isDateValue(level, op + 1, operandEnd(level, op + 1), dates, DateBy::Type))
         readAsDate(level, start, op, dates);
     return start;
 }
@@ -163,7 +244,7 @@ qsizetype rewriteBetween(TsqlNodes &level, qsizetype between, const DateColumns 
     const qsizetype end = operandEndBefore(level, between);
     const qsizetype start = operandStart(level, end);
     const qsizetype low = operandEnd(level, between + 1);
-    if (isDateOperand(level, start, end, dates) && low < level.size() && isWord(level.at(low), "AND")) {
+    if (isDateValue(level, start, end, dates, DateBy::Type) && low < level.size() && isWord(level.at(low), "AND")) {
         readAsDate(level, low + 1, operandEnd(level, low + 1), dates);
         readAsDate(level, between + 1, low, dates);
     }
@@ -175,7 +256,7 @@ qsizetype rewriteIn(TsqlNodes &level, qsizetype in, const DateColumns &dates)
 {
     const qsizetype end = operandEndBefore(level, in);
     const qsizetype start = operandStart(level, end);
-    if (in + 1 >= level.size() || !isParens(level.at(in + 1)) || !isDateOperand(level, start, end, dates))
+    if (in + 1 >= level.size() || !isParens(level.at(in + 1)) || !isDateValue(level, start, end, dates, DateBy::Type))
         return start;
     TsqlNodes &list = level[in + 1].children;
     if (!list.isEmpty() && isWord(list.first(), "SELECT"))

@@ -21,11 +21,14 @@ struct DateColumns {
 // SQLite would store '20240401' in one as a number and compare it as one. Whatever value meets a
 // date column, written or compared, is read as a date: compared with one (=, <>, <, ..., BETWEEN,
 // IN (values), IN (query)), assigned to one by SET, inserted into one by INSERT ... VALUES or
-// INSERT ... SELECT. A date column (or MIN or MAX of one) is "one" on either side of a
-// comparison. A string literal that is a date is rewritten in the stored form; any other value
-// but a number, NULL, a blank literal or another date column is written as tsql_datetext(value),
-// which gives a text SQL Server reads as a date in the stored form and fails the statement on
-// any other text but a blank one (native 241).
+// INSERT ... SELECT. On either side of a comparison, "one" is any value whose type is a date on
+// SQL Server: a date column, MIN or MAX of one, DATEADD, GETDATE, a conversion to a date, a date
+// plus or minus a number, ISNULL or NULLIF of a date, COALESCE or CASE with a date among its
+// values. A string literal that is a date is rewritten in the stored form; any other value but a
+// number, NULL, a blank literal or one that gives nothing but dates (a date column, a date
+// function or conversion, MIN or MAX of one) is written as tsql_datetext(value), which gives a
+// text SQL Server reads as a date in the stored form and fails the statement on any other text
+// but a blank one (native 241).
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates);
 
 } // namespace ado::sqlite

@@ -239,6 +239,27 @@ QString isoDateTime(const TsqlDateTime &value)
                              static_cast<int>(seconds % 60));
 }
 
+bool isStoredDateText(std::string_view text)
+{
+    static constexpr std::string_view shape = "0000-00-00 00:00:00";
+    if (text.size() != shape.size())
+        return false;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (shape[i] == '0' ? !digit : text[i] != shape[i])
+            return false;
+    }
+    const auto number = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const int year = number(0, 4);
+    return year > 0 && QDate::isValid(year, number(5, 2), number(8, 2)) && number(11, 2) < 24 && number(14, 2) < 60
+           && number(17, 2) < 60;
+}
+
 std::optional<QString> isoFromDateLiteral(const QString &literal)
 {
     // Only the program's own forms: a four-digit year written last after '/', or first after '-'.

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <string_view>
 
 namespace ado::sqlite {
 
@@ -32,6 +33,8 @@ std::optional<TsqlDateTime> parseTsqlDate(QStringView text, DayOrder order = Day
 
 // The stored form 'yyyy-mm-dd hh:mm:ss', always 19 characters.
 QString isoDateTime(const TsqlDateTime &value);
+// Whether UTF-8 text is a date and time of day in the stored form.
+bool isStoredDateText(std::string_view text);
 
 // A string literal of the program's SQL that stands for a date ('dd/mm/yyyy[ hh:mm[:ss]]',
 // 'yyyy-mm-dd[ hh:mm[:ss]]') rewritten in the stored form; nothing for any other literal.
