@@ -204,11 +204,10 @@ TEST(TsqlExecutionErrors, DivisionByZeroFailsAndChangesNothing)
     TsqlTestDatabase db;
     const QString amounts = QStringLiteral("SELECT SUM(IMPORTE), COUNT(IMPORTE) FROM MV_ASIENTOS");
     const auto before = db.run(amounts);
-    for (const char *tsql :
-         {"SELECT 1 / 0", "SELECT 1.5 % 0.0", "SELECT IMPORTE / (SECUENCIA - 2) FROM MV_ASIENTOS",
-          "SELECT IMPORTE / 0 + 1 FROM MV_ASIENTOS",
-          "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / 0", "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / -(2 - SECUENCIA)",
-          "DELETE FROM MV_ASIENTOS WHERE 10 % (IMPORTE - '50') > 0"}) {
+    for (const char *tsql : {"SELECT 1 / 0", "SELECT 1.5 % 0.0", "SELECT IMPORTE / (SECUENCIA - 2) FROM MV_ASIENTOS",
+                             "SELECT IMPORTE / 0 + 1 FROM MV_ASIENTOS", "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / 0",
+                             "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE / -(2 - SECUENCIA)",
+                             "DELETE FROM MV_ASIENTOS WHERE 10 % (IMPORTE - '50') > 0"}) {
         SCOPED_TRACE(tsql);
         const auto errors = engineErrorsOf([&] { db.run(QString::fromUtf8(tsql)); });
         ASSERT_EQ(errors.size(), 1);

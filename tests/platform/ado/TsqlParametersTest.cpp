@@ -147,7 +147,8 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
             continue;
         QList<TsqlToken> next = tokenizeTsql(QString::fromUtf8(c.next));
         const QList<rt::Variant> read = markParameters(next, partialIndexColumns);
-        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(QString::fromUtf8(c.next), next), read));
+        EXPECT_EQ(readingOf(*known, values),
+                  readingOf(TsqlTranslator().translate(QString::fromUtf8(c.next), next), read));
     }
 }
 

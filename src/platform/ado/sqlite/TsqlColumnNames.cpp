@@ -90,7 +90,9 @@ qsizetype endOf(const TsqlNode &node)
 bool giveAlias(TsqlNodes &level, qsizetype first, qsizetype end, const QString &text, qsizetype levelEnd)
 {
     const qsizetype start = level.at(first).token.start;
-    qsizetype stop = end < level.size() ? level.at(end).token.start : levelEnd >= 0 ? levelEnd : endOf(level.at(end - 1));
+    qsizetype stop = end < level.size() ? level.at(end).token.start : levelEnd;
+    if (stop < 0)
+        stop = endOf(level.at(end - 1));
     while (stop > start && isSqliteBlank(text.at(stop - 1)))
         --stop;
     const QString written = text.mid(start, stop - start);
