@@ -168,7 +168,8 @@ void dropNamesSqliteGivesAlike(TsqlNodes &statement)
     for (qsizetype i = statement.size() - 1; i >= 0; --i) {
         if (statement.at(i).kind != TsqlNode::Kind::Token)
             dropNamesSqliteGivesAlike(statement[i].children);
-        else if (isGivenAlias(statement.at(i)) && sqliteName(statement, i) == statement.at(i + 1).token.text)
+        else if (isGivenAlias(statement.at(i)) && i + 1 < statement.size()
+                 && sqliteName(statement, i) == statement.at(i + 1).token.text)
             statement.remove(i, 2);
     }
 }
