@@ -78,10 +78,10 @@ void EngineReplay::translateText(const QString &text)
     using Kind = TranslatedStatement::Kind;
     QList<ado::sqlite::TsqlToken> tokens = ado::sqlite::tokenizeTsql(text);
     const QList<rt::Variant> values = ado::sqlite::markParameters(tokens, m_partialIndexColumns);
-    const QString shape = ado::sqlite::shapeKey(tokens);
+    const QString shape = ado::sqlite::shapeKey(text, tokens);
     auto found = m_translations.constFind(shape);
     if (found == m_translations.constEnd())
-        found = m_translations.insert(shape, m_translator.translate(tokens));
+        found = m_translations.insert(shape, m_translator.translate(text, tokens));
     for (const TranslatedStatement &statement : *found) {
         switch (statement.kind) {
         case Kind::Sql:

@@ -54,8 +54,9 @@ QStringList itemsDe(const QString &lista)
 
 QStringList ListaCampos::nombresDe(const QString &lista)
 {
-    static const QRegularExpression alias(QStringLiteral("\\bAS\\s*(\\[(?:[^\\]]|\\]\\])*\\]|[^\\s\\[\\]]+)\\s*$"),
-                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alias(
+        QStringLiteral("\\bAS\\s*(\\[(?:[^\\]]|\\]\\])*\\]|\"(?:[^\"]|\"\")*\"|[^\\s\\[\\]\"]+)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     QStringList nombres;
     for (const QString &item : itemsDe(lista)) {
         const QRegularExpressionMatch encontrado = alias.match(item);

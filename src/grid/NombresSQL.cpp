@@ -34,9 +34,10 @@ QList<Lugar> lugares(const QString &texto)
     return lugar;
 }
 
-bool esCorchete(QChar c)
+// A bracket, or the double quote of a "quoted" name.
+bool esComillaDeNombre(QChar c)
 {
-    return c == u'[' || c == u']';
+    return c == u'[' || c == u']' || c == u'"';
 }
 
 } // namespace
@@ -51,7 +52,7 @@ QString sinCorchetes(const QString &texto)
     const QList<Lugar> lugar = lugares(texto);
     QString resultado;
     for (qsizetype i = 0; i < texto.size(); ++i) {
-        if (lugar.at(i) == Lugar::Dentro || !esCorchete(texto.at(i)))
+        if (lugar.at(i) == Lugar::Dentro || !esComillaDeNombre(texto.at(i)))
             resultado += texto.at(i);
     }
     return resultado;

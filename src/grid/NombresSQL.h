@@ -17,8 +17,8 @@ struct Parte {
 
 // The name in brackets: a]b gives "[a]]b]".
 QString entreCorchetes(const QString &nombre);
-// The text with its brackets taken off: a bracketed name reads as the name ("[a]]b]" gives
-// a]b), and a bracket outside names and literals is dropped.
+// The text with the quotes of its names taken off: a [bracketed] or "quoted" name reads as the
+// name ("[a]]b]" gives a]b, "a""b" gives a"b), and a bracket outside names and literals is dropped.
 QString sinCorchetes(const QString &texto);
 // The pieces of a list cut at each "|" and "," outside parentheses, names and literals.
 QList<Parte> partes(const QString &lista);

@@ -58,6 +58,9 @@ TEST(CargarCampos, ChosenColumnsConvertOnlyDatesAndTheirDateAndTextPositionsFoll
     EXPECT_EQ(lista.pColumnasTexto, QStringLiteral("|0||1|"));
     EXPECT_EQ(lista.filtros, QStringList({"Zona", "Nombre", "Alta"}));
     EXPECT_EQ(ListaCampos::elegidosDe(elegidas), QStringLiteral("[Zona], [Nombre], [Alta], ID"));
+    EXPECT_EQ(ListaCampos::elegidosDe(QStringLiteral("Zona AS \"Razon, \"\"Social\", \"a,b\", ID")),
+              QStringLiteral("[Razon, \"Social], [a,b], ID"))
+        << "a \"quoted\" name holds any character, its quote doubled";
 }
 
 struct Carga {

@@ -53,6 +53,15 @@ INSERT INTO TA_USUARIOS (NOMBRE, CLAVE, OBSERV) VALUES ('admin', 'x1', '  Jefe '
         return rows;
     }
 
+    // The names of the columns of the batch's last result, joined by "|".
+    std::string columns(const QString &tsql)
+    {
+        QStringList names;
+        for (const ado::ColumnInfo &column : m_engine.execute(tsql).resultSet.columns)
+            names.append(column.name);
+        return names.join(u'|').toStdString();
+    }
+
     // The one value of a one-row, one-column result.
     std::string value(const QString &tsql)
     {

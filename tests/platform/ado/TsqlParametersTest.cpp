@@ -39,7 +39,7 @@ TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
         values.append(value.type() == rt::VarType::Double ? QString::number(value.asDouble()) : rt::CStr(value));
     EXPECT_EQ(values.join(u'|').toStdString(), GetParam().values);
     QStringList sql;
-    for (const TranslatedStatement &statement : TsqlTranslator().translate(tokens))
+    for (const TranslatedStatement &statement : TsqlTranslator().translate(QString::fromUtf8(GetParam().tsql), tokens))
         sql.append(statement.sql);
     EXPECT_EQ(sql.join(QStringLiteral("; ")).toStdString(), GetParam().sqlite);
 }
@@ -81,9 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, TsqlParameters, ::testing::ValuesIn(parameterCas
 
 QString keyOf(const char *tsql)
 {
-    QList<TsqlToken> tokens = tokenizeTsql(QString::fromUtf8(tsql));
+    const QString text = QString::fromUtf8(tsql);
+    QList<TsqlToken> tokens = tokenizeTsql(text);
     markParameters(tokens, partialIndexColumns);
-    return shapeKey(tokens);
+    return shapeKey(text, tokens);
 }
 
 TEST(TsqlShape, TextsDifferingOnlyInParametersShareTheirKey)
@@ -138,7 +139,7 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
         TsqlShapeCache shapes;
         QList<TsqlToken> seen = tokenizeTsql(QString::fromUtf8(c.seen));
         markParameters(seen, partialIndexColumns);
-        shapes.remember(QString::fromUtf8(c.seen), seen, TsqlTranslator().translate(seen));
+        shapes.remember(QString::fromUtf8(c.seen), seen, TsqlTranslator().translate(QString::fromUtf8(c.seen), seen));
         QList<rt::Variant> values;
         const QList<TranslatedStatement> *known = shapes.find(QString::fromUtf8(c.next), values);
         ASSERT_EQ(known != nullptr, c.recognised);
@@ -146,7 +147,8 @@ TEST(TsqlShapeCache, RecognisesATextOnlyAsReadingItWould)
             continue;
         QList<TsqlToken> next = tokenizeTsql(QString::fromUtf8(c.next));
         const QList<rt::Variant> read = markParameters(next, partialIndexColumns);
-        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(next), read));
+        EXPECT_EQ(readingOf(*known, values),
+                  readingOf(TsqlTranslator().translate(QString::fromUtf8(c.next), next), read));
     }
 }
 
@@ -195,7 +197,7 @@ TEST(TsqlPieceCache, RecognisesAStatementOnlyAsReadingItsTextWould)
         const ado::LiteralText seen = inPieces(c.seen);
         QList<TsqlToken> seenTokens = tokenizeTsql(seen.text());
         markParameters(seenTokens, partialIndexColumns);
-        pieces.remember(seen, seenTokens, TsqlTranslator().translate(seenTokens));
+        pieces.remember(seen, seenTokens, TsqlTranslator().translate(seen.text(), seenTokens));
         const ado::LiteralText next = inPieces(c.next);
         QList<rt::Variant> values;
         const QList<TranslatedStatement> *known = pieces.find(next, values);
@@ -204,7 +206,7 @@ TEST(TsqlPieceCache, RecognisesAStatementOnlyAsReadingItsTextWould)
             continue;
         QList<TsqlToken> tokens = tokenizeTsql(next.text());
         const QList<rt::Variant> read = markParameters(tokens, partialIndexColumns);
-        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(tokens), read));
+        EXPECT_EQ(readingOf(*known, values), readingOf(TsqlTranslator().translate(next.text(), tokens), read));
     }
 }
 

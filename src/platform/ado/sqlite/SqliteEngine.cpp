@@ -325,7 +325,7 @@ QList<TranslatedStatement> SqliteEngine::translatedTokens(const QString &text, Q
                                                           QList<rt::Variant> &parameters)
 {
     parameters = markParameters(tokens, m_partialIndexColumns);
-    const QString key = shapeKey(tokens);
+    const QString key = shapeKey(text, tokens);
     const auto found = m_translations.constFind(key);
     if (found != m_translations.constEnd()) {
         // A shape sent a second time is likely sent again: from now on it is recognised by its
@@ -336,7 +336,7 @@ QList<TranslatedStatement> SqliteEngine::translatedTokens(const QString &text, Q
     }
     if (m_translations.size() >= TranslationCacheSize)
         m_translations.clear();
-    return *m_translations.insert(key, m_translator.translate(tokens));
+    return *m_translations.insert(key, m_translator.translate(text, tokens));
 }
 
 void SqliteEngine::bindParameters(sqlite3_stmt *statement, const QString &sql)

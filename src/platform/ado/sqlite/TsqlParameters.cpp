@@ -158,7 +158,7 @@ private:
     void mark(qsizetype i)
     {
         TsqlToken &token = m_tokens[i];
-        if (token.kind != Kind::String && token.kind != Kind::Number)
+        if ((token.kind != Kind::String && token.kind != Kind::Number) || m_listDepth >= 0)
             return;
         qsizetype before = i - 1;
         if (token.kind == Kind::Number && before >= 0 && isOperator(m_tokens.at(before), "-"))
@@ -202,9 +202,20 @@ private:
                 m_groups.removeLast();
             if (m_setDepth > m_groups.size())
                 m_setDepth = -1;
+            if (m_listDepth > m_groups.size())
+                m_listDepth = -1;
             return;
         }
         const Keyword keyword = keywordOf(token);
+        // A select list runs to its FROM, INTO or WHERE; one inside it is part of it.
+        if (keyword == Keyword::Select) {
+            if (m_listDepth < 0)
+                m_listDepth = depth;
+        } else if (m_listDepth == depth
+                   && (token.kind == Kind::Semicolon || keyword == Keyword::From || keyword == Keyword::Into
+                       || keyword == Keyword::Where || startsStatement(keyword))) {
+            m_listDepth = -1;
+        }
         // A VALUES keyword opens rows until something other than a row or a comma follows.
         if (keyword == Keyword::Values)
             m_valuesDepth = depth;
@@ -223,6 +234,7 @@ private:
     QList<bool> m_groups; // the groups open around the current token, innermost last: a VALUES row?
     qsizetype m_valuesDepth = -1;
     qsizetype m_setDepth = -1;
+    qsizetype m_listDepth = -1; // of the outermost select list open
     QList<rt::Variant> m_values;
 };
 
@@ -248,22 +260,32 @@ std::optional<rt::Variant> parameterValue(const TsqlToken &token)
     return valueOf(token);
 }
 
-QString shapeKey(const QList<TsqlToken> &tokens)
+namespace {
+
+// The length keeps a text from passing for what follows it.
+void appendWithLength(QString &key, QStringView text)
+{
+    const auto length = static_cast<quint32>(text.size());
+    key.append(QChar(static_cast<char16_t>(length & 0xFFFF))).append(QChar(static_cast<char16_t>(length >> 16)));
+    key.append(text);
+}
+
+} // namespace
+
+QString shapeKey(const QString &text, const QList<TsqlToken> &tokens)
 {
     QString key;
     key.reserve(tokens.size() * 8);
+    qsizetype written = 0; // where the previous token ends
     for (const TsqlToken &token : tokens) {
-        if (token.spaced)
-            key.append(u' ');
+        if (token.start > written)
+            appendWithLength(key, QStringView(text).mid(written, token.start - written));
+        written = token.end;
         key.append(QChar(u'A' + static_cast<char16_t>(token.kind)));
-        if (token.parameter > 0) {
+        if (token.parameter > 0)
             key.append(u'?');
-            continue;
-        }
-        // The length keeps a literal's text from passing for the tokens that follow it.
-        const auto length = static_cast<quint32>(token.text.size());
-        key.append(QChar(static_cast<char16_t>(length & 0xFFFF))).append(QChar(static_cast<char16_t>(length >> 16)));
-        key.append(token.text);
+        else
+            appendWithLength(key, QStringView(text).mid(token.start, token.end - token.start));
     }
     return key;
 }

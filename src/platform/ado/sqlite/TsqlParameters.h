@@ -18,8 +18,9 @@ namespace ado::sqlite {
 // with (`column <> 5`) unless the column is one of `partialIndexColumns` (upper-cased): SQLite
 // chooses a partial index only for the value written out. Left written out: every literal of a
 // text that does not start with SELECT, INSERT, UPDATE or DELETE or that selects INTO a table,
-// day-first dates (the translation rewrites them), other numbers in conditions, hexadecimal
-// numbers and whole numbers beyond 32 bits.
+// those of a select list (the text written there may name a column), day-first dates (the
+// translation rewrites them), other numbers in conditions, hexadecimal numbers and whole
+// numbers beyond 32 bits.
 QList<rt::Variant> markParameters(QList<TsqlToken> &tokens, const QSet<QString> &partialIndexColumns);
 
 // The value a literal token (a string or a number) passes as a parameter where it stands as
@@ -27,8 +28,9 @@ QList<rt::Variant> markParameters(QList<TsqlToken> &tokens, const QSet<QString> 
 // numbers beyond 32 bits.
 std::optional<rt::Variant> parameterValue(const TsqlToken &token);
 
-// A text that tells apart tokens that translate differently: each token's kind, text and
-// leading blank, with only "?" for a parameter's value.
-QString shapeKey(const QList<TsqlToken> &tokens);
+// A text that tells apart texts that translate differently: each token's kind and text as
+// written in `text`, with the blanks and comments before it (a column may be named by them),
+// and only "?" for a parameter's value.
+QString shapeKey(const QString &text, const QList<TsqlToken> &tokens);
 
 } // namespace ado::sqlite

@@ -2,6 +2,7 @@
 
 #include "platform/ado/sqlite/TsqlBatch.h"
 #include "platform/ado/sqlite/TsqlClauseRewrites.h"
+#include "platform/ado/sqlite/TsqlColumnNames.h"
 #include "platform/ado/sqlite/TsqlDateTexts.h"
 #include "platform/ado/sqlite/TsqlExpressionRewrites.h"
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
@@ -14,13 +15,17 @@ namespace {
 using Kind = TsqlToken::Kind;
 using StatementKind = TranslatedStatement::Kind;
 
-QString sqliteText(TsqlNodes statement, const KeyColumns &keys, const DateColumns &dates)
+// `text`, which the tokens come from, names the columns: none when a guard's names go unseen.
+QString sqliteText(TsqlNodes statement, const QString *text, const KeyColumns &keys, const DateColumns &dates)
 {
+    const bool named = text && nameColumnsAsWritten(statement, *text);
     rewriteTerms(statement);
     rewriteClauses(statement);
     rewriteKeyColumns(statement, keys);
     rewriteDateTexts(statement, dates);
     rewriteExpressions(statement);
+    if (named)
+        dropNamesSqliteGivesAlike(statement);
     if (!statement.isEmpty())
         statement.first().token.spaced = false;
     return renderSqlite(statement);
@@ -68,17 +73,18 @@ StatementKind kindOf(const TsqlNodes &body)
     return StatementKind::Sql;
 }
 
-TranslatedStatement translateStatement(TsqlStatement statement, const KeyColumns &keys, const DateColumns &dates)
+TranslatedStatement translateStatement(TsqlStatement statement, const QString &text, const KeyColumns &keys,
+                                       const DateColumns &dates)
 {
     TranslatedStatement out;
     out.kind = kindOf(statement.body);
     if (statement.guarded && out.kind != StatementKind::Sql)
         throwTsqlSyntaxError(statement.body.first().token.text);
     if (out.kind == StatementKind::Sql)
-        out.sql = sqliteText(std::move(statement.body), keys, dates);
+        out.sql = sqliteText(std::move(statement.body), &text, keys, dates);
     if (statement.guarded) {
         out.kind = StatementKind::IfExists;
-        out.condition = sqliteText(std::move(statement.guard), keys, dates);
+        out.condition = sqliteText(std::move(statement.guard), nullptr, keys, dates);
         out.negated = statement.negated;
     }
     return out;
@@ -88,16 +94,16 @@ TranslatedStatement translateStatement(TsqlStatement statement, const KeyColumns
 
 QList<TranslatedStatement> TsqlTranslator::translate(const QString &tsql) const
 {
-    return translate(tokenizeTsql(tsql));
+    return translate(tsql, tokenizeTsql(tsql));
 }
 
-QList<TranslatedStatement> TsqlTranslator::translate(const QList<TsqlToken> &tokens) const
+QList<TranslatedStatement> TsqlTranslator::translate(const QString &tsql, const QList<TsqlToken> &tokens) const
 {
     QList<TsqlStatement> statements = splitTsqlBatch(buildTsqlTree(tokens));
     QList<TranslatedStatement> translated;
     translated.reserve(statements.size());
     for (TsqlStatement &statement : statements)
-        translated.append(translateStatement(std::move(statement), m_keys, m_dates));
+        translated.append(translateStatement(std::move(statement), tsql, m_keys, m_dates));
     return translated;
 }
 

@@ -33,8 +33,9 @@ public:
     // on an unterminated literal, bracket or comment, an unbalanced parenthesis, and control flow
     // the engine does not run (IF without EXISTS, ELSE, WHILE, BEGIN ... END blocks).
     QList<TranslatedStatement> translate(const QString &tsql) const;
-    // The same from the text's tokens; literals marked as parameters come out as ?N.
-    QList<TranslatedStatement> translate(const QList<TsqlToken> &tokens) const;
+    // The same from the text's tokens; literals marked as parameters come out as ?N. A selected
+    // expression without alias is named by its text as written in `tsql`.
+    QList<TranslatedStatement> translate(const QString &tsql, const QList<TsqlToken> &tokens) const;
 
     // The database's key columns, which comparisons on the concatenations they hold then use.
     void setKeyColumns(KeyColumns keys) { m_keys = std::move(keys); }
