@@ -24,7 +24,8 @@ QString joined(const QStringList &columns, const QString &pattern)
 // check runs for every row written; the rewrite only for a row that needs it.
 QString watchersOf(const QString &table, const QStringList &columns, qsizetype number)
 {
-    const QString when = QStringLiteral("WHEN NOT tsql_storeddates(%1) ").arg(joined(columns, QStringLiteral("NEW.%1")));
+    const QString when =
+        QStringLiteral("WHEN NOT tsql_storeddates(%1) ").arg(joined(columns, QStringLiteral("NEW.%1")));
     const QString body = QStringLiteral("BEGIN UPDATE %1 SET %2 WHERE _rowid_ = NEW._rowid_; END;")
                              .arg(quoted(table), joined(columns, QStringLiteral("%1 = tsql_storeddate(%1)")));
     const QString on = QStringLiteral("ON main.") + quoted(table) + u' ';
