@@ -28,7 +28,7 @@ void EleccionColumnas::cargar(QString &gCampos, const QString &gCamposSel, const
     qsizetype k = 0;
     // The last piece is the hidden column: more positions than chosen columns never reach it.
     for (; !rt::Trim(ordinales).isEmpty() && k + 1 < elegidas.size(); ++k) {
-        m_entradas.append({rt::Trim(NombresSQL::sinCorchetes(elegidas.at(k).texto)), true});
+        m_entradas.append({rt::Trim(NombresSQL::sinComillasDeNombre(elegidas.at(k).texto)), true});
         ordinales = despuesDe(ordinales, u'|');
     }
     QString resto;
@@ -42,7 +42,7 @@ void EleccionColumnas::cargar(QString &gCampos, const QString &gCamposSel, const
         const QString &pieza = parte.texto;
         const bool elegida = rt::InStr(gCamposSel, pieza, rt::CompareMode::Text) > 0;
         if (!elegida || rt::Trim(pieza) == resto)
-            m_entradas.append({NombresSQL::sinCorchetes(pieza), false});
+            m_entradas.append({NombresSQL::sinComillasDeNombre(pieza), false});
         leido += pieza.size() + parte.separador.size();
     }
     gCampos.clear();

@@ -60,7 +60,7 @@ QStringList ListaCampos::nombresDe(const QString &lista)
     QStringList nombres;
     for (const QString &item : itemsDe(lista)) {
         const QRegularExpressionMatch encontrado = alias.match(item);
-        nombres << NombresSQL::sinCorchetes(encontrado.hasMatch() ? encontrado.captured(1) : item).trimmed();
+        nombres << NombresSQL::sinComillasDeNombre(encontrado.hasMatch() ? encontrado.captured(1) : item).trimmed();
     }
     return nombres;
 }

@@ -47,7 +47,7 @@ QString entreCorchetes(const QString &nombre)
     return QStringLiteral("[") + QString(nombre).replace(u']', QStringLiteral("]]")) + QStringLiteral("]");
 }
 
-QString sinCorchetes(const QString &texto)
+QString sinComillasDeNombre(const QString &texto)
 {
     const QList<Lugar> lugar = lugares(texto);
     QString resultado;

@@ -19,7 +19,7 @@ struct Parte {
 QString entreCorchetes(const QString &nombre);
 // The text with the quotes of its names taken off: a [bracketed] or "quoted" name reads as the
 // name ("[a]]b]" gives a]b, "a""b" gives a"b), and a bracket outside names and literals is dropped.
-QString sinCorchetes(const QString &texto);
+QString sinComillasDeNombre(const QString &texto);
 // The pieces of a list cut at each "|" and "," outside parentheses, names and literals.
 QList<Parte> partes(const QString &lista);
 // The text with each `de` outside names and literals turned into `a`.

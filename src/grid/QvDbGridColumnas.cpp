@@ -29,7 +29,7 @@ ColumnasGuardadas::Claves clavesDelUsuario()
 
 bool esClave(const QString &item, const QString &clave)
 {
-    return rt::StrComp(NombresSQL::sinCorchetes(item).trimmed(), clave, CompareMode::Text) == 0;
+    return rt::StrComp(NombresSQL::sinComillasDeNombre(item).trimmed(), clave, CompareMode::Text) == 0;
 }
 
 // The columns for the chooser, each followed by "|", with the key column last: the chooser

@@ -67,7 +67,7 @@ std::optional<bool> ascendentePorClave(const QString &orden, const QString &clav
     const QRegularExpressionMatch columna =
         lista.size() == 1 ? columnaSola().match(lista.first()) : QRegularExpressionMatch();
     if (!columna.hasMatch()
-        || rt::StrComp(NombresSQL::sinCorchetes(columna.captured(1)), clave, CompareMode::Text) != 0)
+        || rt::StrComp(NombresSQL::sinComillasDeNombre(columna.captured(1)), clave, CompareMode::Text) != 0)
         return std::nullopt;
     return rt::StrComp(columna.captured(3), QStringLiteral("Desc"), CompareMode::Text) != 0;
 }
@@ -213,7 +213,7 @@ QString ordenDePaginado(const QString &OrderBy, const QString &clave)
     for (const QString &termino : terminos(OrderBy.mid(inicio.capturedEnd()))) {
         const QRegularExpressionMatch columna = columnaSola().match(termino);
         if (columna.hasMatch()
-            && rt::StrComp(NombresSQL::sinCorchetes(columna.captured(1)), clave, CompareMode::Text) == 0)
+            && rt::StrComp(NombresSQL::sinComillasDeNombre(columna.captured(1)), clave, CompareMode::Text) == 0)
             return OrderBy;
     }
     return rt::RTrim(OrderBy) + QStringLiteral(", ") + clave + QStringLiteral(" ");
