@@ -4,7 +4,6 @@
 
 #include "PruebaGenerador.h"
 #include "PruebaVentanaComandos.h"
-#include "support/XlsxReader.h"
 
 #include "components/FhOcx.h"
 #include "platform/report/ImpresionReportes.h"
@@ -61,24 +60,6 @@ protected:
     void esperarAviso(const QString &texto, int respuesta = ui::vbOK)
     {
         dialogos.expectMsgBox(BoxMatch::text(texto).withTitle("Aviso"), respuesta);
-    }
-
-    // Exports through the button and reads back the workbook it wrote.
-    std::optional<XlsxReader> exportar()
-    {
-        const QStringList antes = libros();
-        boton("CmdExportaExcelLV")->click();
-        // The progress banner took the activation; the user comes back to the window.
-        ventana->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-        QStringList nuevos = libros();
-        for (const QString &ruta : antes)
-            nuevos.removeAll(ruta);
-        if (nuevos.size() != 1) {
-            ADD_FAILURE() << "workbooks written: " << nuevos.size();
-            return std::nullopt;
-        }
-        return XlsxReader(nuevos.first());
     }
 };
 
