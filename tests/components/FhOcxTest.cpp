@@ -193,6 +193,49 @@ TEST_F(EnterEnFechas, ARefusedDateIsToldAndLeavesTheRange)
     }
 }
 
+TEST_F(EnterEnFechas, ABoxEmptiedByTheOperatorHoldsNoDate)
+{
+    // Select all, then Backspace (which leaves the layout's blanks and slashes) or Delete (which
+    // leaves the box empty), then Tab away or Enter.
+    struct Caso {
+        const char *nombre;
+        int caja;
+        Qt::Key borrado;
+        Qt::Key final;
+    };
+    const Caso casos[] = {
+        {"FromBoxBackspaceTab", 0, Qt::Key_Backspace, Qt::Key_Tab},
+        {"FromBoxDeleteTab", 0, Qt::Key_Delete, Qt::Key_Tab},
+        {"ToBoxBackspaceTab", 1, Qt::Key_Backspace, Qt::Key_Tab},
+        {"ToBoxDeleteTab", 1, Qt::Key_Delete, Qt::Key_Tab},
+        {"FromBoxBackspaceEnter", 0, Qt::Key_Backspace, Qt::Key_Return},
+        {"FromBoxDeleteEnter", 0, Qt::Key_Delete, Qt::Key_Return},
+        {"ToBoxBackspaceEnter", 1, Qt::Key_Backspace, Qt::Key_Return},
+        {"ToBoxDeleteEnter", 1, Qt::Key_Delete, Qt::Key_Return},
+    };
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        control.Fh_Desde = "01/03/2024";
+        control.Fh_Hasta = "31/03/2024";
+        control.MostrarFechas();
+        QLineEdit *caja = control.txtFechas(caso.caja);
+        caja->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), caja);
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(caja, caso.borrado);
+        const bool enter = caso.final == Qt::Key_Return;
+        if (enter)
+            dialogos.expectMsgBox(BoxMatch::text("Debe ingresar una fecha!!!").withTitle("Aviso al Operador"));
+        QTest::keyClick(caja, caso.final);
+        dialogos.verify();
+        EXPECT_EQ(control.Fh_Desde, QString(!enter && caso.caja == 0 ? "" : "01/03/2024"));
+        EXPECT_EQ(control.Fh_Hasta, QString(!enter && caso.caja == 1 ? "" : "31/03/2024"));
+        EXPECT_EQ(QApplication::focusWidget() == caja, enter);
+    }
+}
+
 TEST_F(EnterEnFechas, AValidBoxCopiesBothBoxesIntoTheRange)
 {
     enter(1, "10/05/2024", "10/05/2024");
