@@ -156,6 +156,14 @@ protected:
         QTest::keyClick(control.txtFechas(indice), Qt::Key_Return);
     }
 
+    // The range and both boxes on March 2024.
+    void mostrarMarzo()
+    {
+        control.Fh_Desde = "01/03/2024";
+        control.Fh_Hasta = "31/03/2024";
+        control.MostrarFechas();
+    }
+
     FhOcx control;
 };
 
@@ -217,9 +225,7 @@ TEST_F(EnterEnFechas, ABoxEmptiedByTheOperatorHoldsNoDate)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        control.Fh_Desde = "01/03/2024";
-        control.Fh_Hasta = "31/03/2024";
-        control.MostrarFechas();
+        mostrarMarzo();
         QLineEdit *caja = control.txtFechas(caso.caja);
         caja->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), caja);
@@ -290,9 +296,7 @@ TEST_F(EnterEnFechas, TypingOverAFilledBoxGivesTheTypedDate)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        control.Fh_Desde = "01/03/2024";
-        control.Fh_Hasta = "31/03/2024";
-        control.MostrarFechas();
+        mostrarMarzo();
         QLineEdit *caja = control.txtFechas(caso.caja);
         QWidget *anterior = caso.caja == 0 ? static_cast<QWidget *>(control.CmbComboFH()) : control.txtFechas(0);
         anterior->setFocus();
