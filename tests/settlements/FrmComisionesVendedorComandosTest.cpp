@@ -11,6 +11,7 @@
 #include "platform/runtime/Conversions.h"
 #include "session/ObjetosExternos.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -160,6 +161,27 @@ TEST_F(ComandosVentana, ADeleteThatWaitsForAnotherWorkstationSaysSoInTheLockedWi
     EXPECT_TRUE(boton("CmdBorrar")->isEnabled());
     EXPECT_EQ(textoDe("lblEstado").toStdString(), clave.toStdString()) << "\"Ver  Comprobante\" reads its key there";
     EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
+}
+
+TEST_F(ComandosVentana, ADateBoxEmptiedWithBackspaceIsAMissingRange)
+{
+    auto *rango = ventana->findChild<FhOcx *>("FhOcx1");
+    for (int caja : {0, 1}) {
+        SCOPED_TRACE(caja);
+        rango->Fh_Desde = "01/05/2024";
+        rango->Fh_Hasta = "31/05/2024";
+        rango->MostrarFechas();
+        QLineEdit *fecha = rango->txtFechas(caja);
+        fecha->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), fecha);
+        QTest::keyClick(fecha, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(fecha, Qt::Key_Backspace);
+        QTest::keyClick(fecha, Qt::Key_Tab);
+        esperarAviso("Debe informar el rango de fechas a consultar");
+        boton("CmdGenerar")->click();
+        dialogos.verify();
+        EXPECT_EQ(filas(14), (QList<int>{0, 0, 0, 0}));
+    }
 }
 
 TEST_F(ComandosVentana, ListingPrintsTheSelectedSalespersonOfTheLoadedSettlementToThePreview)
