@@ -252,8 +252,9 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
         {"Parentheses", QStringLiteral("SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)},
         {"Case", QStringLiteral("SELECT ") + repeated("CASE WHEN 1 = 1 THEN ", 8500) + u'1' + repeated(" END", 8500)},
         {"IsNull", QStringLiteral("SELECT ") + repeated("ISNULL(", 50000) + u'1' + repeated(", 2)", 50000)},
-        // Each + becomes one more call around the sum.
+        // A call takes at most 127 terms: the calls of a longer sum nest.
         {"Additions", QStringLiteral("SELECT 1") + repeated(" + 1", 100000)},
+        {"Products", QStringLiteral("SELECT 1") + repeated(" * 1", 100000)},
         {"AdditionsInsideGroups",
          QStringLiteral("SELECT ") + repeated("(1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + ", 60) + u'1' + repeated(")", 60)},
         {"Guard", QStringLiteral("IF EXISTS (SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)
@@ -277,15 +278,12 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
         const char *name;
         const char *opening;
         const char *closing;
-        long (*value)(int depth);
     };
-    const auto one = [](int) { return 1L; };
     const Case cases[] = {
-        {"Parentheses", "(", ")", one},
-        {"Subqueries", "(SELECT ", ")", one},
-        {"Calls", "ISNULL(", ", 2)", one},
-        {"Case", "CASE WHEN 1 = 1 THEN ", " END", one},
-        {"Additions", "", " + 1", [](int depth) { return depth + 1L; }},
+        {"Parentheses", "(", ")"},
+        {"Subqueries", "(SELECT ", ")"},
+        {"Calls", "ISNULL(", ", 2)"},
+        {"Case", "CASE WHEN 1 = 1 THEN ", " END"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -295,8 +293,7 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
         };
         const auto runs = [&](int depth) {
             try {
-                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong()
-                       == c.value(depth);
+                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong() == 1;
             } catch (const rt::RuntimeError &) {
                 return false;
             }
@@ -306,6 +303,46 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
             ++depth;
         EXPECT_GT(depth, 1);
         EXPECT_EQ(syntaxError(statement(depth)).Description, NestedTooDeeply) << "first depth refused: " << depth;
+    }
+}
+
+// A sum or product of a thousand terms runs, as on SQL Server, evaluated left to right by SQL
+// Server's rules: texts join, numbers add, a date plus a number moves by days, Null gives Null.
+TEST_F(SqliteHostileInput, ASumOrProductOfAThousandTermsRunsLeftToRight)
+{
+    struct Case {
+        const char *tsql; // %1: the piece, repeated
+        const char *piece;
+        int times;
+        QString answer;
+    };
+    const Case cases[] = {
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 1", 999, QStringLiteral("1001")},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ID%1 = 1001", " + 1", 999, QStringLiteral("1")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 2 - 1", 500, QStringLiteral("502")},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ID%1 = 2", " * 1", 999, QStringLiteral("1")},
+        {"SELECT 1 + ID%1 FROM TA_USUARIOS WHERE ID = 2", " * 1", 999, QStringLiteral("3")},
+        {"SELECT 2 - ID%1 FROM TA_USUARIOS WHERE ID = 2", " * 1", 999, QStringLiteral("0")},
+        {"SELECT NOMBRE%1 FROM TA_USUARIOS WHERE ID = 2", " + 'x'", 999,
+         QStringLiteral("demo") + QStringLiteral("x").repeated(999)},
+        {"SELECT NOMBRE + ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 'x'", 999, {}},
+        {"SELECT '1' + '2'%1", " + 1", 998, QStringLiteral("1010")},
+        {"SELECT ALTA%1 FROM TA_USUARIOS WHERE ID = 1", " + 1", 999, QStringLiteral("2026-11-25 00:00:00")},
+        {"SELECT ALTA%1 FROM TA_USUARIOS WHERE ID = 1", " + 2 - 1", 500, QStringLiteral("2025-07-14 00:00:00")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + VENCE", 999, QStringLiteral("NULL")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " * VENCE", 999, QStringLiteral("NULL")},
+    };
+    for (const Case &c : cases) {
+        const QString tsql = QString::fromUtf8(c.tsql).arg(QString::fromUtf8(c.piece).repeated(c.times));
+        SCOPED_TRACE(tsql.left(80).toStdString());
+        if (c.answer.isNull()) {
+            EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(tsql); }), err::AdoEFail);
+            ASSERT_EQ(m_connection.Errors().Count(), 1);
+            EXPECT_EQ(m_connection.Errors()(0).Description,
+                      QStringLiteral("Conversion failed when converting the nvarchar value 'demo' to data type int."));
+            continue;
+        }
+        EXPECT_EQ(dateText(m_connection.Execute(tsql).Fields(0L).Value()), c.answer);
     }
 }
 
