@@ -204,6 +204,10 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(ALTA, GETDATE()) >= '20240401'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE COALESCE(NULL, ALTA) >= '20240401'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 2 THEN ALTA END >= '20240301'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 1 THEN NULL ELSE ALTA END >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA - 1 >= '20240331'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CAST(ALTA AS date) >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE (SELECT MAX(ALTA) FROM TA_USUARIOS) >= '02/04/2024'", "0"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA = ''", "0"},
         {"IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA = '') DELETE FROM TA_USUARIOS "
          "SELECT COUNT(*) FROM TA_USUARIOS",
@@ -238,6 +242,33 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         EXPECT_EQ(m_connection.Errors()(0).Description,
                   QStringLiteral("Conversion failed when converting date and/or time from character string."));
         EXPECT_EQ(contents(), before);
+    }
+}
+
+// A text compared with a value whose type is no date compares as a text, as on SQL Server, though
+// it reads as a date: a conversion to a text, a text column, ISNULL of a text, a CASE of texts.
+// Stored or shown, it stays as written.
+TEST_F(SqliteHostileInput, ATextComparedWithATextComparesAsATextAndStaysAsWritten)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CONVERT(varchar(10), ALTA, 103) < '01/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CONVERT(varchar(10), ALTA, 103) > '31/12/2023'", "0"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CAST(ALTA AS char(10)) < '20240301'", "2"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE >= '01/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE BETWEEN '01/04/2024' AND '10/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE IN ('05/04/2024')", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(VENCE, '') >= '01/04/2024'", "1"},
+        // ISNULL takes the type of its first value, a text: ALTA is read as a text.
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(VENCE, ALTA) >= '01/04/2024'", "2"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 1 THEN VENCE ELSE 'x' END >= '01/04/2024'", "2"},
+        {"SELECT '01/04/2024'", "01/04/2024"},
+        {"UPDATE TA_USUARIOS SET VENCE = '01/04/2024' WHERE ID = 2 SELECT VENCE FROM TA_USUARIOS WHERE ID = 2",
+         "01/04/2024"},
+    };
+    for (const auto &[tsql, answer] : cases) {
+        SCOPED_TRACE(tsql);
+        EXPECT_EQ(dateText(m_connection.Execute(QString::fromUtf8(tsql)).Fields(0L).Value()),
+                  QString::fromUtf8(answer));
     }
 }
 

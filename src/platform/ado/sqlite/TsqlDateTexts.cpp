@@ -43,6 +43,37 @@ qsizetype operandEnd(const TsqlNodes &level, qsizetype start)
     return start;
 }
 
+// The end of the value of a selected item [first, end): before its alias when it has one.
+qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
+{
+    if (end - first < 2 || !isColumnName(level.at(end - 1)))
+        return end;
+    const TsqlNode &before = level.at(end - 2);
+    if (isWord(before, "AS"))
+        return end - 2;
+    const bool valueBefore = before.kind != TsqlNode::Kind::Token || isKind(before, Kind::String)
+                             || isKind(before, Kind::Number) || isColumnName(before);
+    return valueBefore ? end - 1 : end;
+}
+
+// Where the items of a SELECT whose first item starts at `first` end.
+qsizetype selectListEnd(const TsqlNodes &level, qsizetype first)
+{
+    qsizetype to = first;
+    while (to < level.size() && !isKind(level.at(to), Kind::Semicolon)
+           && !isAnyWord(level.at(to), {"FROM", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT", "UNION", "EXCEPT",
+                                        "INTERSECT", "INTO"}))
+        ++to;
+    return to;
+}
+
+// Where the items of the SELECT at `select` start: after DISTINCT or ALL.
+qsizetype selectListStart(const TsqlNodes &level, qsizetype select)
+{
+    const qsizetype first = select + 1;
+    return first < level.size() && isAnyWord(level.at(first), {"DISTINCT", "ALL"}) ? first + 1 : first;
+}
+
 // What makes a value a date: its type (SQL Server then reads a text compared with it as a date),
 // or every value it gives being one already, so that nothing of it needs reading.
 enum class DateBy { Type, EveryValue };
@@ -101,10 +132,21 @@ bool isDateCase(const TsqlNodes &content, const DateColumns &dates)
     return false;
 }
 
+// (SELECT value ... FROM ...): a subquery gives its first item's values.
+bool isDateSubquery(const TsqlNodes &query, const DateColumns &dates, DateBy by)
+{
+    const qsizetype first = selectListStart(query, 0);
+    qsizetype end = first;
+    while (end < query.size() && !isKind(query.at(end), Kind::Comma))
+        ++end;
+    end = std::min(end, selectListEnd(query, first));
+    return isDateValue(query, first, valueEnd(query, first, end), dates, by);
+}
+
 // [first, end) is a date by `by`. By type: a date column, plain or qualified, a date function or
-// conversion, one of the calls above, a CASE with a date result, or a sum or difference with a
-// date term (a date plus a number is a date). By every value: a date column, a date function or
-// conversion, or MIN or MAX of one.
+// conversion, one of the calls above, a CASE with a date result, a sum or difference with a
+// date term (a date plus a number is a date), or a subquery of one. By every value: a date
+// column, a date function or conversion, MIN or MAX of one, or a subquery of one.
 bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates, DateBy by)
 {
     if (first >= end)
@@ -125,6 +167,8 @@ bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const D
     if (terms)
         return false;
     const TsqlNode &node = level.at(first);
+    if (end - first == 1 && isParens(node) && !node.children.isEmpty() && isWord(node.children.first(), "SELECT"))
+        return isDateSubquery(node.children, dates, by);
     if (end - first == 1 && isParens(node))
         return isDateValue(node.children, dates, by);
     if (end - first == 1 && node.kind == TsqlNode::Kind::Case)
@@ -174,19 +218,6 @@ QList<std::pair<qsizetype, qsizetype>> itemsOf(const TsqlNodes &level, qsizetype
     return items;
 }
 
-// The end of the value of a selected item [first, end): before its alias when it has one.
-qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
-{
-    if (end - first < 2 || !isColumnName(level.at(end - 1)))
-        return end;
-    const TsqlNode &before = level.at(end - 2);
-    if (isWord(before, "AS"))
-        return end - 2;
-    const bool valueBefore = before.kind != TsqlNode::Kind::Token || isKind(before, Kind::String)
-                             || isKind(before, Kind::Number) || isColumnName(before);
-    return valueBefore ? end - 1 : end;
-}
-
 // The items of the list in [from, to) that go into date columns, by place; the items of a
 // SELECT may carry aliases.
 void readItemsAsDates(TsqlNodes &level, qsizetype from, qsizetype to, const QList<bool> &intoDate, bool selected,
@@ -207,15 +238,8 @@ void readSelectedAsDates(TsqlNodes &level, qsizetype from, const QList<bool> &in
     for (qsizetype select = level.size() - 1; select >= from; --select) {
         if (!isWord(level.at(select), "SELECT"))
             continue;
-        qsizetype first = select + 1;
-        if (first < level.size() && isAnyWord(level.at(first), {"DISTINCT", "ALL"}))
-            ++first;
-        qsizetype to = first;
-        while (to < level.size() && !isKind(level.at(to), Kind::Semicolon)
-               && !isAnyWord(level.at(to), {"FROM", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT", "UNION", "EXCEPT",
-                                            "INTERSECT", "INTO"}))
-            ++to;
-        readItemsAsDates(level, first, to, intoDate, true, dates);
+        const qsizetype first = selectListStart(level, select);
+        readItemsAsDates(level, first, selectListEnd(level, first), intoDate, true, dates);
     }
 }
 
@@ -317,8 +341,6 @@ void rewriteInsert(TsqlNodes &statement, const DateColumns &dates)
 
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates)
 {
-    if (dates.names.isEmpty())
-        return;
     rewriteInsert(statement, dates);
     rewriteLevel(statement, dates);
 }
