@@ -204,6 +204,15 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(ALTA, GETDATE()) >= '20240401'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE COALESCE(NULL, ALTA) >= '20240401'", "1"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 2 THEN ALTA END >= '20240301'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 1 THEN NULL ELSE ALTA END >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA - 1 >= '20240331'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CAST(ALTA AS date) >= '20240401'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE (SELECT MAX(ALTA) FROM TA_USUARIOS) >= '02/04/2024'", "0"},
+        // Their texts read as dates too.
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE COALESCE(VENCE, ALTA) >= '02/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 1 THEN VENCE ELSE ALTA END BETWEEN '20240401' AND "
+         "'20240405'",
+         "2"},
         {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ALTA = ''", "0"},
         {"IF EXISTS (SELECT 1 FROM TA_USUARIOS WHERE ALTA = '') DELETE FROM TA_USUARIOS "
          "SELECT COUNT(*) FROM TA_USUARIOS",
@@ -241,6 +250,33 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
     }
 }
 
+// A text compared with a value whose type is no date compares as a text, as on SQL Server, though
+// it reads as a date: a conversion to a text, a text column, ISNULL of a text, a CASE of texts.
+// Stored or shown, it stays as written.
+TEST_F(SqliteHostileInput, ATextComparedWithATextComparesAsATextAndStaysAsWritten)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CONVERT(varchar(10), ALTA, 103) < '01/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CONVERT(varchar(10), ALTA, 103) > '31/12/2023'", "0"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CAST(ALTA AS char(10)) < '20240301'", "2"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE >= '01/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE BETWEEN '01/04/2024' AND '10/04/2024'", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE VENCE IN ('05/04/2024')", "1"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(VENCE, '') >= '01/04/2024'", "1"},
+        // ISNULL takes the type of its first value, a text: ALTA is read as a text.
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ISNULL(VENCE, ALTA) >= '01/04/2024'", "2"},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE CASE WHEN ID = 1 THEN VENCE ELSE 'x' END >= '01/04/2024'", "2"},
+        {"SELECT '01/04/2024'", "01/04/2024"},
+        {"UPDATE TA_USUARIOS SET VENCE = '01/04/2024' WHERE ID = 2 SELECT VENCE FROM TA_USUARIOS WHERE ID = 2",
+         "01/04/2024"},
+    };
+    for (const auto &[tsql, answer] : cases) {
+        SCOPED_TRACE(tsql);
+        EXPECT_EQ(dateText(m_connection.Execute(QString::fromUtf8(tsql)).Fields(0L).Value()),
+                  QString::fromUtf8(answer));
+    }
+}
+
 TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
 {
     struct Case {
@@ -252,8 +288,9 @@ TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
         {"Parentheses", QStringLiteral("SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)},
         {"Case", QStringLiteral("SELECT ") + repeated("CASE WHEN 1 = 1 THEN ", 8500) + u'1' + repeated(" END", 8500)},
         {"IsNull", QStringLiteral("SELECT ") + repeated("ISNULL(", 50000) + u'1' + repeated(", 2)", 50000)},
-        // Each + becomes one more call around the sum.
+        // A call takes at most 127 terms: the calls of a longer sum nest.
         {"Additions", QStringLiteral("SELECT 1") + repeated(" + 1", 100000)},
+        {"Products", QStringLiteral("SELECT 1") + repeated(" * 1", 100000)},
         {"AdditionsInsideGroups",
          QStringLiteral("SELECT ") + repeated("(1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + ", 60) + u'1' + repeated(")", 60)},
         {"Guard", QStringLiteral("IF EXISTS (SELECT ") + repeated("(", 9000) + u'1' + repeated(")", 9000)
@@ -277,15 +314,12 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
         const char *name;
         const char *opening;
         const char *closing;
-        long (*value)(int depth);
     };
-    const auto one = [](int) { return 1L; };
     const Case cases[] = {
-        {"Parentheses", "(", ")", one},
-        {"Subqueries", "(SELECT ", ")", one},
-        {"Calls", "ISNULL(", ", 2)", one},
-        {"Case", "CASE WHEN 1 = 1 THEN ", " END", one},
-        {"Additions", "", " + 1", [](int depth) { return depth + 1L; }},
+        {"Parentheses", "(", ")"},
+        {"Subqueries", "(SELECT ", ")"},
+        {"Calls", "ISNULL(", ", 2)"},
+        {"Case", "CASE WHEN 1 = 1 THEN ", " END"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -295,8 +329,7 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
         };
         const auto runs = [&](int depth) {
             try {
-                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong()
-                       == c.value(depth);
+                return m_connection.Execute(statement(depth)).Fields(QStringLiteral("x")).Value().asLong() == 1;
             } catch (const rt::RuntimeError &) {
                 return false;
             }
@@ -306,6 +339,46 @@ TEST_F(SqliteHostileInput, TheDeepestNestingRunsAndOneLevelMoreIsRefused)
             ++depth;
         EXPECT_GT(depth, 1);
         EXPECT_EQ(syntaxError(statement(depth)).Description, NestedTooDeeply) << "first depth refused: " << depth;
+    }
+}
+
+// A sum or product of a thousand terms runs, as on SQL Server, evaluated left to right by SQL
+// Server's rules: texts join, numbers add, a date plus a number moves by days, Null gives Null.
+TEST_F(SqliteHostileInput, ASumOrProductOfAThousandTermsRunsLeftToRight)
+{
+    struct Case {
+        const char *tsql; // %1: the piece, repeated
+        const char *piece;
+        int times;
+        QString answer;
+    };
+    const Case cases[] = {
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 1", 999, QStringLiteral("1001")},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ID%1 = 1001", " + 1", 999, QStringLiteral("1")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 2 - 1", 500, QStringLiteral("502")},
+        {"SELECT COUNT(*) FROM TA_USUARIOS WHERE ID%1 = 2", " * 1", 999, QStringLiteral("1")},
+        {"SELECT 1 + ID%1 FROM TA_USUARIOS WHERE ID = 2", " * 1", 999, QStringLiteral("3")},
+        {"SELECT 2 - ID%1 FROM TA_USUARIOS WHERE ID = 2", " * 1", 999, QStringLiteral("0")},
+        {"SELECT NOMBRE%1 FROM TA_USUARIOS WHERE ID = 2", " + 'x'", 999,
+         QStringLiteral("demo") + QStringLiteral("x").repeated(999)},
+        {"SELECT NOMBRE + ID%1 FROM TA_USUARIOS WHERE ID = 2", " + 'x'", 999, {}},
+        {"SELECT '1' + '2'%1", " + 1", 998, QStringLiteral("1010")},
+        {"SELECT ALTA%1 FROM TA_USUARIOS WHERE ID = 1", " + 1", 999, QStringLiteral("2026-11-25 00:00:00")},
+        {"SELECT ALTA%1 FROM TA_USUARIOS WHERE ID = 1", " + 2 - 1", 500, QStringLiteral("2025-07-14 00:00:00")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + VENCE", 999, QStringLiteral("NULL")},
+        {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " * VENCE", 999, QStringLiteral("NULL")},
+    };
+    for (const Case &c : cases) {
+        const QString tsql = QString::fromUtf8(c.tsql).arg(QString::fromUtf8(c.piece).repeated(c.times));
+        SCOPED_TRACE(tsql.left(80).toStdString());
+        if (c.answer.isNull()) {
+            EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(tsql); }), err::AdoEFail);
+            ASSERT_EQ(m_connection.Errors().Count(), 1);
+            EXPECT_EQ(m_connection.Errors()(0).Description,
+                      QStringLiteral("Conversion failed when converting the nvarchar value 'demo' to data type int."));
+            continue;
+        }
+        EXPECT_EQ(dateText(m_connection.Execute(tsql).Fields(0L).Value()), c.answer);
     }
 }
 
