@@ -367,7 +367,10 @@ TEST_F(SqliteHostileInput, ASumOrProductOfAThousandTermsRunsLeftToRight)
         {"SELECT ALTA%1 FROM TA_USUARIOS WHERE ID = 1", " + 2 - 1", 500, QStringLiteral("2025-07-14 00:00:00")},
         {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " + VENCE", 999, QStringLiteral("NULL")},
         {"SELECT ID%1 FROM TA_USUARIOS WHERE ID = 2", " * VENCE", 999, QStringLiteral("NULL")},
+        // A view stored by an earlier version, which wrote a - b as tsql_sub(a, b).
+        {"SELECT X FROM VIEJA WHERE ID = 2%1", "", 0, QStringLiteral("-1")},
     };
+    m_connection.Execute(QStringLiteral("CREATE VIEW VIEJA AS SELECT ID, tsql_sub(1, ID) AS X FROM TA_USUARIOS"));
     for (const Case &c : cases) {
         const QString tsql = QString::fromUtf8(c.tsql).arg(QString::fromUtf8(c.piece).repeated(c.times));
         SCOPED_TRACE(tsql.left(80).toStdString());

@@ -149,6 +149,12 @@ void tsqlSum(sqlite3_context *context, int argc, sqlite3_value **argv)
     fold(context, argc - 1, argv, [&](int k) { return QChar(k <= count && operators[k - 1] == '-' ? u'-' : u'+'); });
 }
 
+// tsql_sub(a, b): a - b, as views and columns stored by earlier versions of the engine write it.
+void tsqlSubtract(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    fold(context, argc, argv, [](int) { return QChar(u'-'); });
+}
+
 // tsql_mul(a, b, ...): a * b * ...
 void tsqlMultiply(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
@@ -411,6 +417,7 @@ void floor(sqlite3_context *context, int, sqlite3_value **argv)
 const std::array convertFunctions{
     TsqlFunction{"tsql_add", -1, tsqlAdd},
     TsqlFunction{"tsql_sum", -1, tsqlSum},
+    TsqlFunction{"tsql_sub", 2, tsqlSubtract},
     TsqlFunction{"tsql_mul", -1, tsqlMultiply},
     TsqlFunction{"tsql_divisor", 2, tsqlDivisor},
     TsqlFunction{"tsql_convert", 2, tsqlConvert},
