@@ -78,6 +78,9 @@ private:
     struct Session;
 
     Session &session();
+    // Reads the date columns of the schema as it stands (for the translation and the stored
+    // dates' watchers); the translations kept are dropped.
+    void learnDateColumns();
     // The text's statements, with the values of their parameters in `parameters`.
     QList<TranslatedStatement> translated(const QString &text, QList<rt::Variant> &parameters);
     // As translated, from the text's tokens, which get their parameters marked.

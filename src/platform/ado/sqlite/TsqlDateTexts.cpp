@@ -192,7 +192,14 @@ qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
 void readItemsAsDates(TsqlNodes &level, qsizetype from, qsizetype to, const QList<bool> &intoDate, bool selected,
                       const DateColumns &dates)
 {
-    const auto items = itemsOf(level, from, to);
+    auto items = itemsOf(level, from, to);
+    // A star (*, t.*) gives columns the translation cannot count: the items from it on go
+    // unread here, and their values are read where they are stored.
+    const auto star = std::find_if(items.cbegin(), items.cend(), [&](const auto &item) {
+        return isOperator(level.at(item.second - 1), "*")
+               && (item.second - item.first == 1 || isKind(level.at(item.second - 2), Kind::Dot));
+    });
+    items.erase(star, items.cend());
     for (qsizetype k = std::min(items.size(), intoDate.size()) - 1; k >= 0; --k) {
         const auto [first, end] = items.at(k);
         if (intoDate.at(k))
