@@ -124,6 +124,7 @@ void SqliteEngine::learnDateColumns()
 {
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
     watchStoredDates(m_session->handle);
+    ++m_schemaChanges;
     // The translations kept were written for the date columns known before.
     m_translations.clear();
     m_shapes.clear();
@@ -141,7 +142,7 @@ void SqliteEngine::close()
 ExecResult SqliteEngine::execute(const QString &text)
 {
     refuseInUndoneTransaction();
-    return run(translated(text, m_parameters));
+    return run(translated(text, m_parameters), text);
 }
 
 ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
@@ -149,13 +150,13 @@ ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
     refuseInUndoneTransaction();
     if (const QList<TranslatedStatement> *known = m_pieces.find(statement, m_parameters)) {
         const QList<TranslatedStatement> statements = *known;
-        return run(statements);
+        return run(statements, statement.text());
     }
     const QString text = statement.text();
     QList<TsqlToken> tokens = tokenizeTsql(text);
     const QList<TranslatedStatement> statements = translatedTokens(text, tokens, m_parameters);
     m_pieces.remember(statement, tokens, statements);
-    return run(statements);
+    return run(statements, text);
 }
 
 ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
@@ -179,12 +180,18 @@ ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
     return ReadOnlyCheck::OneReadOnlyStatement;
 }
 
-ExecResult SqliteEngine::run(const QList<TranslatedStatement> &statements)
+ExecResult SqliteEngine::run(QList<TranslatedStatement> statements, const QString &text)
 {
     ExecResult result;
     const auto forget = qScopeGuard([this] { m_parameters.clear(); });
-    for (const TranslatedStatement &statement : statements)
-        runStatement(statement, result);
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const int schema = m_schemaChanges;
+        runStatement(statements.at(i), result);
+        // The statements after one that made a table or column are translated again, with its
+        // date columns known: the same statements, with the same parameters.
+        if (m_schemaChanges != schema && i + 1 < statements.size())
+            statements = translated(text, m_parameters);
+    }
     return result;
 }
 

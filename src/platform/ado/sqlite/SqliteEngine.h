@@ -86,8 +86,8 @@ private:
     // As translated, from the text's tokens, which get their parameters marked.
     QList<TranslatedStatement> translatedTokens(const QString &text, QList<TsqlToken> &tokens,
                                                 QList<rt::Variant> &parameters);
-    // Runs the translated statements of one text with the parameters in m_parameters.
-    ExecResult run(const QList<TranslatedStatement> &statements);
+    // Runs the translated statements of `text` with the parameters in m_parameters.
+    ExecResult run(QList<TranslatedStatement> statements, const QString &text);
     // Binds the parameters of the text being run to a statement of it.
     void bindParameters(sqlite3_stmt *statement, const QString &sql);
     void runStatement(const TranslatedStatement &statement, ExecResult &result);
@@ -111,6 +111,7 @@ private:
     TsqlPieceCache m_pieces; // the statements given lately as pieces and literals
     QList<rt::Variant> m_parameters; // of the text being run
     int m_transactionDepth = 0;
+    int m_schemaChanges = 0; // how many times the date columns were read again
     int m_busyTimeoutMs = 30000;
     std::function<void()> m_progressHandler;
     std::function<void()> m_lockWaitHandler;
