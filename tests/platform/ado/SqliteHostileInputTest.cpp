@@ -266,7 +266,7 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         // A number found in a date column is the date it stands for, whatever reads it.
         {"SELECT CONVERT(varchar(10), DESDE, 103) FROM PLAZOS WHERE ID = 1", "16/03/2024"},
         {"SELECT COUNT(*) FROM PLAZOS WHERE DESDE = '20240316'", "1"},
-        {"SELECT ID FROM PLAZOS ORDER BY DESDE DESC", "5"},
+        {"SELECT ID FROM PLAZOS ORDER BY DESDE", "2"},
         {"SELECT DESDE FROM PLAZOS WHERE ID = 1", "2024-03-16 00:00:00"},
         // A number that is no date stays, and writing another column, or the dates of another
         // row, leaves it.
@@ -292,14 +292,18 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
         const QStringList before = contents();
         const QString tsql = QString::fromUtf8(c.tsql);
         if (c.answer) {
-            EXPECT_EQ(dateText(m_connection.Execute(tsql).Fields(0L).Value()), QString::fromUtf8(c.answer));
+            QString answer;
+            EXPECT_EQ(errorNumberOf([&] { answer = dateText(m_connection.Execute(tsql).Fields(0L).Value()); }), 0);
+            EXPECT_EQ(answer, QString::fromUtf8(c.answer));
             continue;
         }
         EXPECT_EQ(errorNumberOf([&] { m_connection.Execute(tsql); }), ado::sqlite::AdoCannotConvert);
-        ASSERT_EQ(m_connection.Errors().Count(), 1);
-        EXPECT_EQ(m_connection.Errors()(0).NativeError, 241);
-        EXPECT_EQ(m_connection.Errors()(0).Description,
-                  QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        EXPECT_EQ(m_connection.Errors().Count(), 1);
+        if (m_connection.Errors().Count() > 0) {
+            EXPECT_EQ(m_connection.Errors()(0).NativeError, 241);
+            EXPECT_EQ(m_connection.Errors()(0).Description,
+                      QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        }
         EXPECT_EQ(contents(), before);
     }
 }
