@@ -308,6 +308,44 @@ TEST_F(SqliteHostileInput, AValueMeetingADateColumnIsReadAsADateOrFailsTheConver
     }
 }
 
+// A number left in a date column stays while another program holds the file for writing: the
+// connection opens at once, without waiting for it, and reads the number back as its date; a
+// later connection stores it as that date.
+TEST_F(SqliteHostileInput, ANumberLeftInADateColumnOfAFileHeldElsewhereReadsBackAsItsDate)
+{
+    sqlite3 *holder = nullptr;
+    ASSERT_EQ(sqlite3_open(databasePath(QStringLiteral("DEMO")).toUtf8().constData(), &holder), SQLITE_OK);
+    const auto stored = [holder] {
+        sqlite3_stmt *query = nullptr;
+        sqlite3_prepare_v2(holder, "SELECT typeof(DESDE) || ' ' || DESDE FROM PLAZOS WHERE ID = 1", -1, &query,
+                           nullptr);
+        QString text;
+        if (sqlite3_step(query) == SQLITE_ROW)
+            text = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(query, 0)));
+        sqlite3_finalize(query);
+        return text;
+    };
+    ASSERT_EQ(sqlite3_exec(holder, "UPDATE PLAZOS SET DESDE = 45365.5 WHERE ID = 1; BEGIN IMMEDIATE;", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    int waits = 0;
+    {
+        Connection held;
+        held.setCommandTimeout(1);
+        held.setLockWaitHandler([&waits] { ++waits; });
+        ASSERT_EQ(errorNumberOf([&] { held.Open(connectionString()); }), 0);
+        EXPECT_EQ(held.Execute(QStringLiteral("SELECT DESDE FROM PLAZOS WHERE ID = 1")).Fields(0L).Value(),
+                  rt::Variant(rt::DateTime::fromParts(2024, 3, 16, 12)));
+    }
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(stored(), QStringLiteral("real 45365.5"));
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    Connection later;
+    later.Open(connectionString());
+    EXPECT_EQ(stored(), QStringLiteral("text 2024-03-16 12:00:00"));
+    sqlite3_close(holder);
+}
+
 TEST_F(SqliteHostileInput, NestingPastTheLimitIsRefusedBeforeTheStackRunsOut)
 {
     struct Case {
