@@ -142,7 +142,7 @@ void SqliteEngine::close()
 ExecResult SqliteEngine::execute(const QString &text)
 {
     refuseInUndoneTransaction();
-    return run(translated(text, m_parameters), text);
+    return run(translated(text, m_parameters), [&text] { return text; });
 }
 
 ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
@@ -150,13 +150,13 @@ ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
     refuseInUndoneTransaction();
     if (const QList<TranslatedStatement> *known = m_pieces.find(statement, m_parameters)) {
         const QList<TranslatedStatement> statements = *known;
-        return run(statements, statement.text());
+        return run(statements, [&statement] { return statement.text(); });
     }
     const QString text = statement.text();
     QList<TsqlToken> tokens = tokenizeTsql(text);
     const QList<TranslatedStatement> statements = translatedTokens(text, tokens, m_parameters);
     m_pieces.remember(statement, tokens, statements);
-    return run(statements, text);
+    return run(statements, [&text] { return text; });
 }
 
 ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
@@ -180,7 +180,7 @@ ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
     return ReadOnlyCheck::OneReadOnlyStatement;
 }
 
-ExecResult SqliteEngine::run(QList<TranslatedStatement> statements, const QString &text)
+ExecResult SqliteEngine::run(QList<TranslatedStatement> statements, rt::FunctionRef<QString()> text)
 {
     ExecResult result;
     const auto forget = qScopeGuard([this] { m_parameters.clear(); });
@@ -190,7 +190,7 @@ ExecResult SqliteEngine::run(QList<TranslatedStatement> statements, const QStrin
         // The statements after one that made a table or column are translated again, with its
         // date columns known: the same statements, with the same parameters.
         if (m_schemaChanges != schema && i + 1 < statements.size())
-            statements = translated(text, m_parameters);
+            statements = translated(text(), m_parameters);
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
+#include "platform/runtime/FunctionRef.h"
 #include "platform/runtime/Variant.h"
 
 #include <QHash>
@@ -86,8 +87,9 @@ private:
     // As translated, from the text's tokens, which get their parameters marked.
     QList<TranslatedStatement> translatedTokens(const QString &text, QList<TsqlToken> &tokens,
                                                 QList<rt::Variant> &parameters);
-    // Runs the translated statements of `text` with the parameters in m_parameters.
-    ExecResult run(QList<TranslatedStatement> statements, const QString &text);
+    // Runs the translated statements of a text, which `text` gives when it is needed, with the
+    // parameters in m_parameters.
+    ExecResult run(QList<TranslatedStatement> statements, rt::FunctionRef<QString()> text);
     // Binds the parameters of the text being run to a statement of it.
     void bindParameters(sqlite3_stmt *statement, const QString &sql);
     void runStatement(const TranslatedStatement &statement, ExecResult &result);

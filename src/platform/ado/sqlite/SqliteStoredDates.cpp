@@ -11,6 +11,10 @@ namespace ado::sqlite {
 
 namespace {
 
+// The file's user version once its date columns hold no number that reads as a date: every
+// later write went through the watchers.
+constexpr int StoredDatesVersion = 1;
+
 QString quoted(QString name)
 {
     return u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -76,12 +80,14 @@ QStringList watcherNames(sqlite3 *db)
 void storeFoundNumbersAsDates(SqliteHandle &handle)
 {
     sqlite3 *db = handle.get();
-    if (sqlite3_db_readonly(db, "main") == 1)
+    if (sqlite3_db_readonly(db, "main") == 1
+        || givesRow(
+            db, QStringLiteral("SELECT 1 FROM pragma_user_version WHERE user_version >= %1").arg(StoredDatesVersion)))
         return;
     try {
         QString sql;
         for (const DateTable &table : storedDateColumnsOf(db)) {
-            // Numbers sort before every text, and an index on the column finds them at once.
+            // Numbers sort before every text.
             const QString numbers = joined(table.columns, QStringLiteral("%1 < ''"), QStringLiteral(" OR "));
             if (givesRow(db, QStringLiteral("SELECT 1 FROM %1.%2 WHERE %3 LIMIT 1")
                                  .arg(table.schema, quoted(table.name), numbers)))
@@ -89,8 +95,8 @@ void storeFoundNumbersAsDates(SqliteHandle &handle)
                            .arg(table.schema, quoted(table.name),
                                 joined(table.columns, QStringLiteral("%1 = tsql_founddate(%1)")), numbers);
         }
-        if (!sql.isEmpty())
-            handle.exec(QStringLiteral("BEGIN IMMEDIATE;") + sql + QStringLiteral("COMMIT;"));
+        handle.exec(
+            QStringLiteral("BEGIN IMMEDIATE;%1PRAGMA user_version = %2;COMMIT;").arg(sql).arg(StoredDatesVersion));
     } catch (const EngineError &) {
         // Held by another program at this moment: a later connection tries again.
         if (!sqlite3_get_autocommit(db))
