@@ -325,11 +325,9 @@ TEST_F(SqliteHostileInput, ANumberLeftInADateColumnOfAFileHeldElsewhereReadsBack
         sqlite3_finalize(query);
         return text;
     };
-    // The file as an earlier version left it.
-    ASSERT_EQ(sqlite3_exec(holder,
-                           "UPDATE PLAZOS SET DESDE = 45365.5 WHERE ID = 1; PRAGMA user_version = 0; "
-                           "BEGIN IMMEDIATE;",
-                           nullptr, nullptr, nullptr),
+    // Written as an earlier version wrote it.
+    ASSERT_EQ(sqlite3_exec(holder, "UPDATE PLAZOS SET DESDE = 45365.5 WHERE ID = 1; BEGIN IMMEDIATE;", nullptr, nullptr,
+                           nullptr),
               SQLITE_OK);
     int waits = 0;
     {

@@ -11,10 +11,6 @@ namespace ado::sqlite {
 
 namespace {
 
-// The file's user version once its date columns hold no number that reads as a date: every
-// later write went through the watchers.
-constexpr int StoredDatesVersion = 1;
-
 QString quoted(QString name)
 {
     return u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -80,9 +76,7 @@ QStringList watcherNames(sqlite3 *db)
 void storeFoundNumbersAsDates(SqliteHandle &handle)
 {
     sqlite3 *db = handle.get();
-    if (sqlite3_db_readonly(db, "main") == 1
-        || givesRow(
-            db, QStringLiteral("SELECT 1 FROM pragma_user_version WHERE user_version >= %1").arg(StoredDatesVersion)))
+    if (sqlite3_db_readonly(db, "main") == 1)
         return;
     try {
         QString sql;
@@ -95,8 +89,8 @@ void storeFoundNumbersAsDates(SqliteHandle &handle)
                            .arg(table.schema, quoted(table.name),
                                 joined(table.columns, QStringLiteral("%1 = tsql_founddate(%1)")), numbers);
         }
-        handle.exec(
-            QStringLiteral("BEGIN IMMEDIATE;%1PRAGMA user_version = %2;COMMIT;").arg(sql).arg(StoredDatesVersion));
+        if (!sql.isEmpty())
+            handle.exec(QStringLiteral("BEGIN IMMEDIATE;") + sql + QStringLiteral("COMMIT;"));
     } catch (const EngineError &) {
         // Held by another program at this moment: a later connection tries again.
         if (!sqlite3_get_autocommit(db))

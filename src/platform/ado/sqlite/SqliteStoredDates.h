@@ -17,11 +17,11 @@ void watchStoredDates(SqliteHandle &handle);
 // Numbers that an earlier version of the program left in date columns, rewritten in the stored
 // form as tsql_storeddate reads them (45365 is 2024-03-16), so that every reading of the column
 // (comparisons, order, conversions, the rows read back) takes them as the dates they are; a
-// number that is no date stays. Done once for a file: the file's user version (PRAGMA
-// user_version) then records it, and later connections read no row for it. A file opened
-// read-only, or that another program holds for writing at the moment (the caller decides how
-// long to wait for it), keeps them until a later connection. Throws EngineError only when an
-// undone rewrite cannot be rolled back.
+// number that is no date stays. Each table is read for them (a whole scan where no index leads
+// with a date column); only a table that holds any is written. A file opened read-only, or that
+// another program holds for writing at the moment (the caller decides how long to wait for it),
+// keeps them until a later connection. Throws EngineError only when an undone rewrite cannot be
+// rolled back.
 void storeFoundNumbersAsDates(SqliteHandle &handle);
 
 } // namespace ado::sqlite
