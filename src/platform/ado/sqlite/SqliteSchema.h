@@ -29,8 +29,9 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
 KeyColumns keyColumnsOf(sqlite3 *db);
 
 // The columns that hold dates (declared DATETIME, DATE...): their names, wherever a table or
-// view of the database or of the connection's temporary ones declares them and no other declares them otherwise, and
-// which of the columns of each table or view an INSERT without a column list fills are such. Throws EngineError.
+// view of the database or of the connection's temporary ones declares them and no other
+// declares them otherwise, and which of the columns of each table or view an INSERT without a
+// column list fills are such. Throws EngineError.
 DateColumns dateColumnsOf(sqlite3 *db);
 
 // A table of the database or of the connection's temporary ones, with its date columns.

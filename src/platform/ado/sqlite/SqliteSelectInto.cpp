@@ -65,7 +65,7 @@ void execute(sqlite3 *db, const char *sql)
 
 } // namespace
 
-bool createTableAsSelected(sqlite3 *db, sqlite3_stmt *statement, const std::function<void(sqlite3_stmt *)> &bind)
+bool createTableAsSelected(sqlite3 *db, sqlite3_stmt *statement, rt::FunctionRef<void(sqlite3_stmt *)> bind)
 {
     const char *sql = sqlite3_sql(statement);
     if (sqlite3_strnicmp(sql, "CREATE", 6) != 0)

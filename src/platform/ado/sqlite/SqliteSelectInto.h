@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "platform/runtime/FunctionRef.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -14,6 +14,6 @@ namespace ado::sqlite {
 // types of the query's columns (none for an expression), then filled from the query, whose
 // parameters `bind` binds; both or neither. Returns false, running nothing, for any other
 // statement. Throws EngineError.
-bool createTableAsSelected(sqlite3 *db, sqlite3_stmt *statement, const std::function<void(sqlite3_stmt *)> &bind);
+bool createTableAsSelected(sqlite3 *db, sqlite3_stmt *statement, rt::FunctionRef<void(sqlite3_stmt *)> bind);
 
 } // namespace ado::sqlite
