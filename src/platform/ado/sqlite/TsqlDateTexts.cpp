@@ -193,10 +193,10 @@ void readItemsAsDates(TsqlNodes &level, qsizetype from, qsizetype to, const QLis
                       const DateColumns &dates)
 {
     auto items = itemsOf(level, from, to);
-    // A star (*, t.*) gives columns the translation cannot count: the items from it on go
-    // unread here, and their values are read where they are stored.
+    // A selected star (*, t.*) gives columns the translation cannot count: the items from it on
+    // go unread here, and their values are read where they are stored.
     const auto star = std::find_if(items.cbegin(), items.cend(), [&](const auto &item) {
-        return isOperator(level.at(item.second - 1), "*")
+        return selected && isOperator(level.at(item.second - 1), "*")
                && (item.second - item.first == 1 || isKind(level.at(item.second - 2), Kind::Dot));
     });
     items.erase(star, items.cend());
