@@ -31,11 +31,11 @@ TEST(RegistroErrores, AppendsOneLinePerCallAndLosesItQuietlyWhenItCannotWrite)
     const rt::DateTime moment = rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58);
     const PinnedClock clock(moment);
     const QString path = dir.filePath("QVERR.LOG");
-    RegistroErrores::agregar(path, "A", "uno", 5);
-    RegistroErrores::agregar(path, "B", "dos", 3);
+    EXPECT_TRUE(RegistroErrores::agregar(path, "A", "uno", 5));
+    EXPECT_TRUE(RegistroErrores::agregar(path, "B", "dos", 3));
     EXPECT_EQ(fileText(path),
               RegistroErrores::linea(moment, "A", "uno", 5) + RegistroErrores::linea(moment, "B", "dos", 3));
-    RegistroErrores::agregar(dir.path(), "A", "uno", 5);
+    EXPECT_FALSE(RegistroErrores::agregar(dir.path(), "A", "uno", 5));
 }
 
 } // namespace
