@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -247,7 +248,7 @@ TEST_F(PruebaArranque, AConnectionAlreadyOpenSkipsTheParametersButNotTheLogin)
 
 // What lies where the start-up writes its error log, when a folder in the place of the look-up
 // catalogue ends the start-up.
-enum class Registro { Libre, BajoUnArchivo, Tuberia, EnlaceATuberia, EnlaceADispositivoLleno };
+enum class Registro { Libre, BajoUnArchivo, Tuberia, EnlaceATuberia, EnlaceADispositivoLleno, EnlaceADispositivoNulo };
 
 struct CasoFallo {
     const char *nombre;
@@ -289,8 +290,11 @@ TEST_P(ArranqueFallido, AnErrorThatEndsTheStartUpIsLoggedWithItsStepThenShown)
     const QString tuberia = lugar == Registro::Tuberia ? log : QDir(carpeta.path()).filePath("tuberia");
     ASSERT_EQ(::mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
     const int lector = ::open(QFile::encodeName(tuberia).constData(), O_RDONLY | O_NONBLOCK);
-    if (lugar == Registro::EnlaceATuberia || lugar == Registro::EnlaceADispositivoLleno) {
-        ASSERT_TRUE(QFile::link(lugar == Registro::EnlaceATuberia ? tuberia : "/dev/full", log));
+    const std::map<Registro, QString> enlaces = {{Registro::EnlaceATuberia, tuberia},
+                                                 {Registro::EnlaceADispositivoLleno, "/dev/full"},
+                                                 {Registro::EnlaceADispositivoNulo, "/dev/null"}};
+    if (enlaces.count(lugar)) {
+        ASSERT_TRUE(QFile::link(enlaces.at(lugar), log));
     }
     const rt::DateTime momento = rt::DateTime::fromParts(2024, 4, 2, 9, 30, 5);
     const PinnedClock reloj(momento);
@@ -318,7 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoFallo{"the write folder lies below a plain file", Registro::BajoUnArchivo},
                       CasoFallo{"the log is a named pipe", Registro::Tuberia},
                       CasoFallo{"the log is a link to a named pipe", Registro::EnlaceATuberia},
-                      CasoFallo{"the log is a link to a full device", Registro::EnlaceADispositivoLleno}),
+                      CasoFallo{"the log is a link to a full device", Registro::EnlaceADispositivoLleno},
+                      CasoFallo{"the log is a link to a device that takes anything", Registro::EnlaceADispositivoNulo}),
     [](const ::testing::TestParamInfo<CasoFallo> &parametro) { return std::to_string(parametro.index); });
 
 TEST_F(PruebaArranque, AnOracleServerBuildsItsConnectionText)
