@@ -1,5 +1,6 @@
 #include "core/ServiciosVarios.h"
 
+#include "support/LimiteDeArchivo.h"
 #include "support/PruebaCore.h"
 
 #include "platform/outside/CatalogoConsultas.h"
@@ -18,10 +19,8 @@
 #include <QLabel>
 #include <QThread>
 #include <cmath>
-#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,29 +134,6 @@ TEST_F(ServiciosVarios, LookUpCatalogueHoldsTheElevenLookUps)
     CargarTablasBusqueda();
     EXPECT_EQ(QFileInfo(archivo).size(), 22 * outside::CatalogoConsultas::RecordSize);
 }
-
-// Every write past a file-size limit fails, as on a full disk, for root too.
-class LimiteDeArchivo {
-public:
-    explicit LimiteDeArchivo(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_previo);
-        const rlimit limite{bytes, m_previo.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-        m_senal = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~LimiteDeArchivo()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_previo);
-        std::signal(SIGXFSZ, m_senal);
-    }
-    LimiteDeArchivo(const LimiteDeArchivo &) = delete;
-    LimiteDeArchivo &operator=(const LimiteDeArchivo &) = delete;
-
-private:
-    rlimit m_previo{};
-    void (*m_senal)(int) = nullptr;
-};
 
 QByteArray bytesDe(const QString &ruta)
 {
