@@ -221,12 +221,15 @@ TEST(TsqlExecutionErrors, DivisionByZeroFailsAndChangesNothing)
 // A column without alias is named by the text written for it, as SQLite names it (up to the
 // next token, blanks trimmed), whatever the engine rewrote it into; texts that differ only in
 // their blanks, comments or a literal are named apart though one translation could serve both.
+// An item `name = value` of a select list is named by its name, as SQL Server names it; an "="
+// anywhere else compares.
 TEST(TsqlColumnNames, AnExpressionWithoutAliasIsNamedAsWritten)
 {
     TsqlTestDatabase db;
     struct Case {
         const char *tsql;
         const char *names;
+        const char *first = nullptr; // the first value of the first row, where given
     };
     for (const Case &c : {
              Case{"SELECT IMPORTE / SECUENCIA, IMPORTE + 1, CONVERT(varchar(10), FECHA, 103) FROM MV_ASIENTOS",
@@ -250,9 +253,26 @@ TEST(TsqlColumnNames, AnExpressionWithoutAliasIsNamedAsWritten)
                   "IMPORTE + 1|TC + 'x'"},
              Case{"SELECT IMPORTE + 1 INTO #t FROM MV_ASIENTOS SELECT * FROM #t", "IMPORTE + 1"},
              Case{"CREATE VIEW v AS SELECT ISNULL(TC, '') FROM MV_ASIENTOS; SELECT * FROM v", "ISNULL(TC, '')"},
+             Case{"SELECT [Total] = IMPORTE + 1 FROM MV_ASIENTOS WHERE SECUENCIA = 2", "Total", "61.5"},
+             Case{"SELECT FECHA = FECHA, \"Doble\" = IMPORTE * 2 FROM MV_ASIENTOS", "FECHA|Doble",
+                  "2024-03-01 00:00:00"},
+             Case{"SELECT 'x' = 1", "x", "1"},
+             Case{"SELECT * FROM (SELECT DISTINCT TOP 1 Total = IMPORTE + 1 FROM MV_ASIENTOS WHERE SECUENCIA = 2) t",
+                  "Total", "61.5"},
+             Case{"SELECT TC FROM MV_ASIENTOS WHERE IMPORTE IN (SELECT x = IMPORTE FROM MV_ASIENTOS WHERE TC = 'NC')",
+                  "TC", "NC"},
+             Case{"SELECT TC FROM MV_ASIENTOS WHERE TC = TC AND IMPORTE = 50", "TC", "NC"},
+             Case{"SELECT CASE WHEN TC = TC THEN 1 END FROM MV_ASIENTOS", "CASE WHEN TC = TC THEN 1 END", "1"},
+             Case{"UPDATE MA_CUENTAS SET MEDIODEPAGO = CODIGO WHERE CODIGO = '1.1.02' "
+                  "SELECT MEDIODEPAGO FROM MA_CUENTAS WHERE CODIGO = '1.1.02'",
+                  "MEDIODEPAGO", "1.1.02"},
          }) {
         SCOPED_TRACE(c.tsql);
         EXPECT_EQ(db.columns(QString::fromUtf8(c.tsql)), c.names);
+        if (c.first) {
+            const TsqlTestDatabase::Rows rows = db.run(QString::fromUtf8(c.tsql));
+            EXPECT_EQ(rows.empty() ? std::string() : rows.front().front(), c.first);
+        }
     }
 }
 

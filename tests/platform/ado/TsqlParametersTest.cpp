@@ -48,7 +48,7 @@ TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
 
 const ParameterCase parameterCases[] = {
     {"AssignedValuesAndComparedTexts", "UPDATE t SET a = 1, b = 'x' WHERE c = 'y' AND d = 2", "1|x|y|2",
-     "UPDATE t SET a = ?1, b = ?2 WHERE c = ?3 AND d = ?4"},
+     "UPDATE t SET a = ?1, b = ?2 WHERE c = ?3 AND d = tsql_datetext(?4)"},
     {"NegativeAssignment", "update t SET a = -172.5 WHERE b = 'O''Brien'", "172.5|O'Brien",
      "update t SET a = -?1 WHERE b = ?2"},
     {"ValuesItemsStandingAlone", "INSERT INTO t (a, b, c, d, e) VALUES (1, -2.5, 'a', '01/03/2024', 'x' + 'y')",

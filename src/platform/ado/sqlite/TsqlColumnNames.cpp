@@ -80,6 +80,60 @@ bool namedByColumns(const TsqlNodes &level, qsizetype first, qsizetype end)
     return star || nameEnd(level, first) == end;
 }
 
+// `name = value` with a name that T-SQL takes for an alias there: plain, [bracketed], "quoted"
+// or a string literal; never a variable (SELECT @v = ... assigns it).
+bool isEqualsAlias(const TsqlNodes &level, qsizetype first, qsizetype end)
+{
+    const TsqlNode &name = level.at(first);
+    return end - first >= 3 && isOperator(level.at(first + 1), "=")
+           && ((isKind(name, Kind::Word) && !isReservedWord(name)) || isKind(name, Kind::QuotedName)
+               || isKind(name, Kind::String));
+}
+
+// The item [first, end), name = value, as value AS "name".
+void moveAliasAfterValue(TsqlNodes &level, qsizetype first, qsizetype end)
+{
+    TsqlNode name = makeToken(Kind::QuotedName, level.at(first).token.text);
+    const bool spaced = level.at(first).token.spaced;
+    level.remove(first, 2);
+    level[first].token.spaced = spaced;
+    level.insert(end - 2, std::move(name));
+    level.insert(end - 2, makeWord(QStringLiteral("AS")));
+}
+
+// Calls visit(first, end) for each item of the list of the SELECT at `select`, from the last
+// back: a rewrite of one leaves the places of those before it.
+template <typename Visit> void forEachItemFromLast(const TsqlNodes &level, qsizetype select, Visit visit)
+{
+    const qsizetype first = listStart(level, select);
+    qsizetype end = first;
+    while (end < level.size() && !endsSelectList(level.at(end)))
+        ++end;
+    qsizetype itemEnd = end;
+    for (qsizetype i = end - 1; i >= first - 1; --i) {
+        if (i >= first && !isKind(level.at(i), Kind::Comma))
+            continue;
+        if (i + 1 < itemEnd)
+            visit(i + 1, itemEnd);
+        itemEnd = i;
+    }
+}
+
+void moveAliasesOfLevel(TsqlNodes &level)
+{
+    for (TsqlNode &node : level) {
+        if (node.kind != TsqlNode::Kind::Token)
+            moveAliasesOfLevel(node.children);
+    }
+    for (qsizetype select = level.size() - 1; select >= 0; --select) {
+        if (isWord(level.at(select), "SELECT"))
+            forEachItemFromLast(level, select, [&](qsizetype first, qsizetype end) {
+                if (isEqualsAlias(level, first, end))
+                    moveAliasAfterValue(level, first, end);
+            });
+    }
+}
+
 qsizetype endOf(const TsqlNode &node)
 {
     return node.kind == TsqlNode::Kind::Token ? node.token.end : node.close.end;
@@ -108,20 +162,11 @@ bool giveAlias(TsqlNodes &level, qsizetype first, qsizetype end, const QString &
 
 bool nameSelectList(TsqlNodes &level, qsizetype select, const QString &text, qsizetype levelEnd)
 {
-    const qsizetype first = listStart(level, select);
-    qsizetype end = first;
-    while (end < level.size() && !endsSelectList(level.at(end)))
-        ++end;
     bool named = false;
-    // From the last item back: an alias given to one leaves the places of those before it.
-    qsizetype itemEnd = end;
-    for (qsizetype i = end - 1; i >= first - 1; --i) {
-        if (i >= first && !isKind(level.at(i), Kind::Comma))
-            continue;
-        if (i + 1 < itemEnd && !hasAlias(level, i + 1, itemEnd) && !namedByColumns(level, i + 1, itemEnd))
-            named = giveAlias(level, i + 1, itemEnd, text, levelEnd) || named;
-        itemEnd = i;
-    }
+    forEachItemFromLast(level, select, [&](qsizetype first, qsizetype end) {
+        if (!hasAlias(level, first, end) && !namedByColumns(level, first, end))
+            named = giveAlias(level, first, end, text, levelEnd) || named;
+    });
     return named;
 }
 
@@ -157,6 +202,11 @@ QString sqliteName(const TsqlNodes &level, qsizetype as)
 }
 
 } // namespace
+
+void moveEqualsAliases(TsqlNodes &statement)
+{
+    moveAliasesOfLevel(statement);
+}
 
 bool nameColumnsAsWritten(TsqlNodes &statement, const QString &text)
 {

@@ -11,6 +11,12 @@ namespace ado::sqlite {
 // text (tsql_add, tsql_convert, ifnull, ...): these keep such a column named by the text the
 // user wrote, as SQLite would have named it.
 
+// Before the others: T-SQL's `name = value` item of a select list (the name plain, [bracketed],
+// "quoted" or a string literal; no variable) names its column, where SQLite would compare the
+// two: each becomes `value AS "name"`, in every select list of the statement, subqueries and
+// the rows an INSERT takes among them.
+void moveEqualsAliases(TsqlNodes &statement);
+
 // Before the rewrites: gives each item without alias of a select list whose names are seen
 // (any but the members after the first of a UNION and the list an INSERT takes), other than *,
 // t.* and a plain column, the alias of its text as written in `text`, which the statement's

@@ -231,13 +231,19 @@ void fnSoloFecha(sqlite3_context *context, int, sqlite3_value **argv)
     resultDate(context, TsqlDateTime{value->date, 0});
 }
 
-// tsql_datetext(value): a text that meets a date column. What SQL Server reads as a date
+// tsql_datetext(value): a value that meets a date column. What SQL Server reads as a date
 // becomes the stored form; any other text fails the statement, as on SQL Server, rather than
-// being compared or stored as a number ('20240230' would take every row of a >=). A blank text
-// and values that are no text stay as they are.
+// being compared or stored as a number ('20240230' would take every row of a >=). A number is
+// days since 1900-01-01 (2024 is 1905-07-18), and one beyond datetime's range fails too. A blank
+// text, Null and bytes stay as they are.
 void tsqlDateText(sqlite3_context *context, int, sqlite3_value **argv)
 {
-    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+        const auto value = dateOfSerial(sqlite3_value_double(argv[0]));
+        return value ? resultDate(context, *value) : badDate(context);
+    }
+    if (type == SQLITE_TEXT) {
         const QString text = textOf(argv[0]);
         if (const auto value = parseTsqlDate(text))
             return resultDate(context, *value);

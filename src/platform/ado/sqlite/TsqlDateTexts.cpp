@@ -189,18 +189,14 @@ bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const D
     return nameEnd(level, first) == end && isDateColumn(level.at(end - 1), dates);
 }
 
-bool isNumberOrNull(const TsqlNode &node)
-{
-    return isKind(node, Kind::Number) || isWord(node, "NULL");
-}
-
-// The value [first, end) meets a date column. A written-out literal is read here; a parameter's
-// value is known only when the statement runs, and so is any other value's, so the function
-// reads them then. A written-out text that is no date goes to the function too, which refuses it
-// when the statement runs.
+// The value [first, end) meets a date column. A written-out text literal is read here; a
+// parameter's value is known only when the statement runs, and so is any other value's, so the
+// function reads them then: a number among them, as SQL Server reads a number as a date. A
+// written-out text that is no date goes to the function too, which refuses it when the statement
+// runs.
 void readAsDate(TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
 {
-    if (first >= end || (end - first == 1 && isNumberOrNull(level.at(first)))
+    if (first >= end || (end - first == 1 && isWord(level.at(first), "NULL"))
         || isDateValue(level, first, end, dates, DateBy::EveryValue))
         return;
     TsqlToken &text = level[first].token;

@@ -28,10 +28,11 @@ struct DateColumns {
 // read as dates too. A text compared with any other value (a conversion to a text, a text
 // column, ISNULL of a text, a CASE of texts) stays as written and compares as a text, as on
 // SQL Server. A string literal that is a date is rewritten in the stored form; any other
-// value but a number, NULL, a blank literal or one that gives nothing but dates (a date column,
-// a date function or conversion, MIN or MAX of one, a subquery of one) is written as
-// tsql_datetext(value), which gives a text SQL Server reads as a date in the stored form and
-// fails the statement on any other text but a blank one (native 241).
+// value but NULL, a blank literal or one that gives nothing but dates (a date column, a date
+// function or conversion, MIN or MAX of one, a subquery of one) is written as
+// tsql_datetext(value), which gives a text SQL Server reads as a date, and a number (a literal,
+// a parameter, any other), as days since 1900-01-01, in the stored form, and fails the statement
+// on any other text but a blank one and on a number beyond datetime's range (native 241).
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates);
 
 } // namespace ado::sqlite

@@ -256,18 +256,23 @@ bool inDatetimeRange(const TsqlDateTime &value)
     return value.date.isValid() && value.date.year() >= FirstYear && value.date.year() <= LastYear;
 }
 
+std::optional<TsqlDateTime> dateOfSerial(double days)
+{
+    if (!(days >= FirstSerial && days < EndSerial))
+        return std::nullopt;
+    const TsqlDateTime value = TsqlDateTime::fromSerial(days);
+    return inDatetimeRange(value) ? std::optional(value) : std::nullopt;
+}
+
 std::optional<TsqlDateTime> dateOfStoredNumber(double number)
 {
-    std::optional<TsqlDateTime> value;
     if (number == std::floor(number) && std::abs(number) < 1e9) {
-        if (const auto date = dateOfDigits(static_cast<qint64>(number)))
-            value = TsqlDateTime{*date, 0};
+        if (const auto date = dateOfDigits(static_cast<qint64>(number))) {
+            const TsqlDateTime value{*date, 0};
+            return inDatetimeRange(value) ? std::optional(value) : std::nullopt;
+        }
     }
-    if (!value && number >= FirstSerial && number < EndSerial)
-        value = TsqlDateTime::fromSerial(number);
-    if (!value || !inDatetimeRange(*value))
-        return std::nullopt;
-    return value;
+    return dateOfSerial(number);
 }
 
 QString isoDateTime(const TsqlDateTime &value)

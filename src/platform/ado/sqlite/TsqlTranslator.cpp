@@ -18,6 +18,7 @@ using StatementKind = TranslatedStatement::Kind;
 // `text`, which the tokens come from, names the columns: none when a guard's names go unseen.
 QString sqliteText(TsqlNodes statement, const QString *text, const KeyColumns &keys, const DateColumns &dates)
 {
+    moveEqualsAliases(statement);
     const bool named = text && nameColumnsAsWritten(statement, *text);
     rewriteTerms(statement);
     rewriteClauses(statement);
