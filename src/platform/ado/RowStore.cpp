@@ -308,7 +308,7 @@ void RowCursor::moveTo(const RowStore &store, qsizetype row)
     if (m_decodedAt.size() != values) {
         m_starts.resize(values);
         m_decodedAt.assign(values, 0);
-        m_values.resize(static_cast<qsizetype>(values));
+        m_values.resize(values);
     }
     m_next = in;
     m_found = 0;
@@ -325,10 +325,10 @@ const rt::Variant &RowCursor::value(int column)
             skip(m_next);
         }
         const char *in = m_starts[at];
-        m_values[column] = decode(in);
+        m_values[at] = decode(in);
         decodedAt = m_moves;
     }
-    return m_values.at(column);
+    return m_values[at];
 }
 
 bool operator==(const RowStore &a, const RowStore &b)

@@ -105,7 +105,7 @@ private:
     // when the cursor moves.
     std::vector<quint64> m_decodedAt;
     quint64 m_moves = 0;
-    QList<rt::Variant> m_values;
+    std::vector<rt::Variant> m_values;
 };
 
 } // namespace ado
