@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <algorithm>
 #include <optional>
 
 const QStringList FhOcx::Periodos = {
@@ -102,6 +103,16 @@ bool anioAceptable(const QString &fecha)
     constexpr int UltimoAnio = 2100;
     const int anio = rt::CDate(fecha).year();
     return (anio >= PrimerAnio && anio <= UltimoAnio) || fecha == TodoHasta;
+}
+
+// Backspace leaves a date box holding its layout, blanks and the two slashes: no date has been
+// given, as when Delete leaves it empty.
+QString fechaDeLaCaja(const QLineEdit *caja)
+{
+    const QString texto = caja->text();
+    const bool soloDisposicion =
+        std::all_of(texto.begin(), texto.end(), [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('/'); });
+    return soloDisposicion ? QString() : texto;
 }
 
 void avisar(const QString &mensaje)
@@ -215,8 +226,8 @@ void FhOcx::DefineColorFondo(quint32 &Color)
 
 void FhOcx::txtFechas_LostFocus(qint16)
 {
-    Fh_Desde = txtFechas(0)->text();
-    Fh_Hasta = txtFechas(1)->text();
+    Fh_Desde = fechaDeLaCaja(txtFechas(0));
+    Fh_Hasta = fechaDeLaCaja(txtFechas(1));
 }
 
 bool FhOcx::eventFilter(QObject *objeto, QEvent *evento)
@@ -241,14 +252,13 @@ void FhOcx::txtFechas_KeyDown(int Index, int KeyCode)
     if (KeyCode != tecla::Enter || !fechaAceptada(Index))
         return;
     m_texto.ClsKeyDown(KeyCode);
-    Fh_Desde = txtFechas(0)->text();
-    Fh_Hasta = txtFechas(1)->text();
+    txtFechas_LostFocus(static_cast<qint16>(Index));
 }
 
 bool FhOcx::fechaAceptada(int Index)
 {
-    const QString texto = txtFechas(Index)->text();
-    if (rt::Trim(texto).isEmpty()) {
+    const QString texto = fechaDeLaCaja(txtFechas(Index));
+    if (texto.isEmpty()) {
         avisar(QStringLiteral("Debe ingresar una fecha!!!"));
         return false;
     }

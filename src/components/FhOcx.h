@@ -47,7 +47,8 @@ public:
     void CargarPeriodo(const QString &Periodo, const QString &FechaD, const QString &FechaH);
     // Colours the background; 0 stands for the system's button face (0x8000000F), written back.
     void DefineColorFondo(quint32 &Color);
-    // Copies both boxes into Fh_Desde and Fh_Hasta (the boxes' lost-focus event).
+    // Copies both boxes into Fh_Desde and Fh_Hasta (the boxes' lost-focus event); a box that
+    // holds only the date layout's blanks and slashes gives an empty date.
     void txtFechas_LostFocus(qint16 Index);
 
     QComboBox *CmbComboFH() const { return m_combo; }

@@ -1,6 +1,5 @@
 #include "core/ImporteEnLetras.h"
 
-#include "core/Formatos.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/NumberText.h"
 #include "platform/runtime/Regional.h"
@@ -68,15 +67,16 @@ struct Partes {
     QString centavos; // two digits
 };
 
-// The cents rounded as FmtMoneda rounds the printed total, so words and figures agree.
-Partes partesRedondeadas(const QString &importe, qsizetype separador)
+// The amount as a form prints its money figure: rounded to cents by Format, halves away from
+// zero, the minus sign only where the figure keeps one (-0,005 prints -0,01, -0,004 prints 0,00).
+// So the words say the cents and the sign printed beside them.
+Partes partesDeLaCifra(const QString &importe, qsizetype separador)
 {
     if (rt::numbertext::parseNumber(importe, rt::regional())) {
         try {
-            const qint64 raw = RedondearMoneda(gUtil->ValorNumerico(importe), 2).raw();
-            const QString signo = raw < 0 ? QStringLiteral("-") : QString();
-            return {signo + QString::number(std::llabs(raw) / 10000),
-                    QString::number(std::llabs(raw) % 10000 / 100).rightJustified(2, QLatin1Char('0'))};
+            const QString cifra = rt::formatNumber(gUtil->ValorNumerico(importe), QStringLiteral("0.00"));
+            const qsizetype coma = cifra.indexOf(rt::regional().decimalSeparator);
+            return {cifra.left(coma), cifra.mid(coma + 1)};
         } catch (const rt::RuntimeError &) {
             // Beyond the money range: the figures are taken as they are written.
         }
@@ -148,7 +148,7 @@ QString ImporteEnLetras(const QString &Importe, std::optional<int> Ancho, const 
     const qsizetype posicion = importe.indexOf(separador);
     if (posicion < 0)
         return fijarAncho(rt::RTrim(NumeroEnLetras(importe) + moneda), ancho) + QStringLiteral(" con 00/100");
-    const Partes partes = partesRedondeadas(importe, posicion);
+    const Partes partes = partesDeLaCifra(importe, posicion);
     const QString entero = enteroEnLetras(partes);
     if (partes.centavos.toInt() < 1)
         return fijarAncho(rt::RTrim(entero + moneda), ancho);

@@ -23,11 +23,12 @@ TablasNumeros CargarTablasNumeros();
 QString NumeroEnLetras(const QString &Numero);
 
 // The amount's whole part in words, the currency word between blanks and "con " the cents
-// "/100" ("un mil doscientos treinta y cuatro Pesos con 50/100"); the cents rounded half to even
-// as FmtMoneda rounds. A negative amount starts "menos ", under one peso too ("menos cero Pesos
-// con 50/100"). An amount with zero cents has no cents phrase, one without a decimal separator ends
-// " con 00/100". With `Ancho` (not 0) the words are fitted to that many characters.
-// `Centavos` is accepted for the callers and has no effect.
+// "/100" ("un mil doscientos treinta y cuatro Pesos con 50/100"), for the amount as a form prints
+// its figure: rounded to cents halves away from zero (1,005 is "un Pesos con 01/100"). A negative
+// amount starts "menos ", under one peso too ("menos cero Pesos con 50/100"), unless it prints as
+// zero (-0,004 is "cero Pesos"). An amount with zero cents has no cents phrase, one without a
+// decimal separator ends " con 00/100". With `Ancho` (not 0) the words are fitted to that many
+// characters. `Centavos` is accepted for the callers and has no effect.
 QString ImporteEnLetras(const QString &Importe, std::optional<int> Ancho = std::nullopt,
                         const std::optional<QString> &Moneda = std::nullopt,
                         const std::optional<QString> &Centavos = std::nullopt);

@@ -115,17 +115,18 @@ int Arranque::tratarError(const rt::RuntimeError &error)
     gCartel->CartelCerrar();
     if (error.Number == rt::err::InvalidProcedureCall)
         return rt::AnswerIgnore;
-    // Ending without a trace would leave nobody knowing why the program did not start: where the
-    // log cannot be written either, the operator is told.
+    // Ending in silence would leave the operator waiting for a window that never comes: the error
+    // is logged, then shown, with where its trace was left.
     const QString registro = CarpetaEscritura() + QStringLiteral("QVERR.LOG");
     const QString rutina = QStringLiteral("IniciarAplicacion, paso ") + QLatin1String(m_paso);
     const QString mensaje =
         QStringLiteral("Error ") + QString::number(error.Number) + QStringLiteral(": ") + error.Description;
-    if (!RegistroErrores::agregar(registro, rutina, mensaje, 0))
-        ui::MsgBox(QStringLiteral("El programa no pudo iniciarse (%1).\r\n%2\r\n\r\nNo se puede escribir el registro "
-                                  "de errores %3")
-                       .arg(rutina, mensaje, registro),
-                   ui::vbCritical + ui::vbOKOnly, NombrePrograma);
+    const QString rastro = RegistroErrores::agregar(registro, rutina, mensaje, 0)
+                               ? QStringLiteral("Se escribió en el registro de errores ")
+                               : QStringLiteral("No se puede escribir el registro de errores ");
+    ui::MsgBox(
+        QStringLiteral("El programa no pudo iniciarse (%1).\r\n%2\r\n\r\n%3%4").arg(rutina, mensaje, rastro, registro),
+        ui::vbCritical + ui::vbOKOnly, NombrePrograma);
     terminar();
 }
 

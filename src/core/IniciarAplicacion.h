@@ -15,7 +15,8 @@
 // the parameters), filled here for an Oracle server; `UbicacionCursor` is the cursor location.
 // Ends the program (ui::EndProgram) when the connection does not open, after the third failed
 // login, on Cancelar in the login dialog, and on any run-time error but number 5 (which skips
-// the failing statement), after writing that error and the step to "QVERR.LOG".
+// the failing statement), after writing that error and the step to "QVERR.LOG" and showing it in a
+// box titled with the program's name, which says whether the log took it.
 void IniciarAplicacion(bool UsarArchivoIni, const QString &TextoComando, QString &TextoConexion, long UbicacionCursor);
 void IniciarAplicacion(bool UsarArchivoIni = false, const QString &TextoComando = {}, const QString &TextoConexion = {},
                        long UbicacionCursor = 3);

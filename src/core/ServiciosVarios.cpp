@@ -137,13 +137,29 @@ void CargarTablasBusqueda()
         return rt::RuntimeError(rt::err::PathFileAccess,
                                 QStringLiteral("Error de acceso a la ruta o el archivo: ") + archivo.fileName());
     };
-    if (!archivo.open(QIODevice::ReadWrite))
+    const bool nuevo = !archivo.exists();
+    // Unbuffered, so that each record's write says whether it reached the file (a full disk).
+    if (!archivo.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw falla();
+    const qint64 largoPrevio = archivo.size();
+    bool completo = true;
     for (const Busqueda &busqueda : Busquedas) {
         const qint64 registro = archivo.size() / TamanoRegistro;
-        if (!archivo.seek(registro * TamanoRegistro) || archivo.write(registroCatalogo(busqueda)) != TamanoRegistro)
-            throw falla();
+        completo =
+            archivo.seek(registro * TamanoRegistro) && archivo.write(registroCatalogo(busqueda)) == TamanoRegistro;
+        if (!completo)
+            break;
     }
+    archivo.close();
+    if (completo && archivo.error() == QFileDevice::NoError)
+        return;
+    // The look-up object would read a catalogue cut short as it is from then on: the file goes
+    // back to what it was, or away when this call made it.
+    if (nuevo)
+        archivo.remove();
+    else
+        archivo.resize(largoPrevio);
+    throw falla();
 }
 
 void DibujarProgreso(QLabel *Picture, const rt::Variant &Porcentaje, quint32 Color, const QString &Texto)

@@ -28,7 +28,9 @@ bool ExisteArchivoSinComillas(const QString &Ruta);
 QString RutaCompleta(const QString &Ruta);
 
 // Appends the eleven look-ups of the program to the catalogue file named by
-// gBuscador->ArchivoConsultas(). Throws RuntimeError 75 when the file cannot be written.
+// gBuscador->ArchivoConsultas(). Throws RuntimeError 75 naming the file when it cannot be opened
+// or a write does not complete (a full disk); then the file is left as it was, or not at all
+// where this call made it.
 void CargarTablasBusqueda();
 
 // Draws on the picture a bar of `Porcentaje` (0 to 100) in `Color` (blue-green-red order) under

@@ -143,6 +143,10 @@ public:
     void AbrirRecordset(const QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva = nullptr,
                         long CursorType = ado::adOpenForwardOnly, long LockType = ado::adLockReadOnly,
                         long Options = ado::adCmdUnspecified, bool ConvOracle = true);
+    // As AbrirRecordset on gCnn, forward-only and read-only, except that a failure whose first
+    // provider error has the native number NativoExcusado is neither shown nor logged: it stays
+    // in gCnn.Errors for the caller, who answers it.
+    void AbrirRecordsetExcusando(const QString &SentenciaSQL, ado::Recordset &LRCS, long NativoExcusado);
 
     // Whether the query, rewritten as AbrirRecordset rewrites it, may be opened as one statement
     // that only reads: false only when gCnn's engine finds it is not (several statements, or one
@@ -201,6 +205,8 @@ public:
                            const QString &Rutina = {});
 
 private:
+    void abrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva, long CursorType,
+                        long LockType, long Options, bool ConvOracle, std::optional<long> nativoExcusado);
     void EjecutaScriptOracle(QString &SentenciaSQL, long &RecordsAffected);
     QString FiltraSentenciaOracle(QString &sentencia) const;
 

@@ -258,11 +258,28 @@ void DB_Dll::EjecutaConsultaRSQL(const QString &SentenciaSQL, long RecordsAffect
 void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva,
                             long CursorType, long LockType, long Options, bool ConvOracle)
 {
+    abrirRecordset(SentenciaSQL, LRCS, Conexionactiva, CursorType, LockType, Options, ConvOracle, std::nullopt);
+}
+
+void DB_Dll::AbrirRecordsetExcusando(const QString &SentenciaSQL, ado::Recordset &LRCS, long NativoExcusado)
+{
+    QString sentencia = SentenciaSQL;
+    abrirRecordset(sentencia, LRCS, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, ado::adCmdUnspecified, true,
+                   NativoExcusado);
+}
+
+void DB_Dll::abrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Connection *Conexionactiva,
+                            long CursorType, long LockType, long Options, bool ConvOracle,
+                            std::optional<long> nativoExcusado)
+{
+    ado::Connection &conexion = Conexionactiva ? *Conexionactiva : gCnn;
     PoliticaReconexion politica(*this, 2, PoliticaReconexion::Modo::Insistente);
     const rt::StepRunner steps([&](const rt::RuntimeError &error) -> int {
         const bool perdida = error.Number == rt::err::AdoEFail || error.Number == rt::err::AdoNoConnection;
         if (perdida && gCnn.Errors().Count() > 0 && politica.recuperar())
             return rt::AnswerRetry;
+        if (nativoExcusado && primerNativo(conexion.Errors(), *nativoExcusado))
+            return 0;
         return TratamientoErrores(error, std::nullopt, QStringLiteral("AbrirRecordset"));
     });
     if (!steps.proceed([&] { CierraRecordset(LRCS); }))
@@ -270,7 +287,6 @@ void DB_Dll::AbrirRecordset(QString &SentenciaSQL, ado::Recordset &LRCS, ado::Co
     if (!steps.proceed([&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }))
         return;
     const bool abierto = steps.proceed([&] {
-        ado::Connection &conexion = Conexionactiva ? *Conexionactiva : gCnn;
         LRCS.Open(ConvOracle && esOracle() ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL, conexion,
                   static_cast<int>(CursorType), static_cast<int>(LockType), Options);
     });

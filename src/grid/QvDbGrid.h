@@ -171,6 +171,7 @@ private:
     // QvDbGridCarga.cpp
     static bool unaConsulta(const QString &texto);
     bool abrirConsulta(const QString &sentencia, ado::Recordset &rs);
+    bool abrirPagina(const QString &sentencia, ado::Recordset &rs);
     QString armarPagina();
     QString listaDeCampos() const;
     void RefrescarControles();

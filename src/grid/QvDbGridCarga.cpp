@@ -56,6 +56,30 @@ bool QvDbGrid::abrirConsulta(const QString &sentencia, ado::Recordset &rs)
     return true;
 }
 
+// The page statement reads the query's columns by the names its result gives them; a column the
+// query computes without an alias has none to be read by, and the statement fails with "Invalid
+// column name". That failure is not the user's: the query then runs as written and is shown
+// whole, and only a failure of that run is reported. True when the query ran whole instead.
+bool QvDbGrid::abrirPagina(const QString &sentencia, ado::Recordset &rs)
+{
+    if (sentencia == m_sql) {
+        abrirConsulta(sentencia, rs);
+        return false;
+    }
+    if (!unaConsulta(sentencia))
+        return false;
+    gBaseDatos->AbrirRecordsetExcusando(sentencia, rs, rt::err::NativeInvalidColumn);
+    ado::Errors &errores = gBaseDatos->gCnn.Errors();
+    if (rs.State() == ado::adStateOpen || errores.Count() == 0
+        || errores(0).NativeError != rt::err::NativeInvalidColumn)
+        return false;
+    errores.Clear();
+    // The whole result has no rows to skip before a page.
+    m_filasSaltadas = 0;
+    abrirConsulta(m_sql, rs);
+    return true;
+}
+
 QString QvDbGrid::listaDeCampos() const
 {
     if (!m_CamposSel.isEmpty())
@@ -109,7 +133,7 @@ void QvDbGrid::CargarGrid()
     if (m_paginaLeida && sentencia == m_sentenciaLeida)
         rs = std::move(*m_paginaLeida);
     else
-        abrirConsulta(sentencia, rs);
+        abrirPagina(sentencia, rs);
     m_paginaLeida.reset();
     Pbar->setValue(60);
     // A page the server refused was reported by the connection; the grid keeps what it showed.

@@ -53,22 +53,24 @@ void QvDbGrid::contarFilas()
 }
 
 // A search reads its page 1 before it counts: a page that is not full holds every row of the
-// result, and the count (another pass of the search over the whole query) is skipped. The page
-// waits for the CargarGrid that shows it. True when it gave the count.
+// result, and the count (another pass of the search over the whole query) is skipped; so does a
+// query that ran whole instead of its page, whose count is the rows it shows. The page waits for
+// the CargarGrid that shows it. True when it gave the count.
 bool QvDbGrid::contarEnLaPrimeraPagina()
 {
     if (rt::Trim(pFiltro).isEmpty() || m_PaginaActual != 1)
         return false;
     auto pagina = std::make_unique<ado::Recordset>();
     const QString sentencia = armarPagina();
-    if (!abrirConsulta(sentencia, *pagina) || pagina->State() != ado::adStateOpen)
+    const bool entera = abrirPagina(sentencia, *pagina);
+    if (pagina->State() != ado::adStateOpen)
         return false;
     const long filas = pagina->RecordCount();
     m_paginaLeida = std::move(pagina);
     m_sentenciaLeida = sentencia;
-    if (filas >= m_PageSize)
+    if (filas >= m_PageSize && !entera)
         return false;
-    // The only page: whether its keys hold nulls changes no page query.
+    // The only page, or the whole query: whether its keys hold nulls changes no page query.
     pCantidadRegistros = filas;
     return true;
 }

@@ -1,13 +1,10 @@
 #include "session/ModError.h"
 
-#include "platform/runtime/DateFunctions.h"
 #include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "session/ObjetosExternos.h"
 #include "session/RegistroErrores.h"
-
-#include <QFile>
 
 namespace {
 
@@ -39,8 +36,7 @@ int MostrarError(const rt::RuntimeError &Error, std::optional<int> Botones, cons
 {
     // The log is opened before anything else and held during the box, as the operator's
     // answer is written right after it.
-    QFile log(ArchivoLogErrores());
-    const bool logAbierto = log.open(QIODevice::WriteOnly | QIODevice::Append);
+    RegistroErrores log(ArchivoLogErrores());
     const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(Error.Number)
                             + QStringLiteral(") ") + rt::Trim(Error.Description);
     const QString rutina = Rutina.isEmpty() ? QString() : QStringLiteral(" - ") + Rutina;
@@ -48,8 +44,7 @@ int MostrarError(const rt::RuntimeError &Error, std::optional<int> Botones, cons
     if (Error.Number == 0)
         return 0;
     const int respuesta = ui::MsgBox(mensaje, Botones.value_or(BotonesPorDefecto), titulo);
-    if (logAbierto)
-        log.write(RegistroErrores::linea(rt::Now(), Rutina, mensaje, respuesta).toUtf8());
+    log.escribir(Rutina, mensaje, respuesta);
     return respuesta;
 }
 

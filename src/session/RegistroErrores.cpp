@@ -5,7 +5,33 @@
 #include "platform/runtime/Text.h"
 
 #include <QDir>
-#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+RegistroErrores::RegistroErrores(const QString &archivo)
+{
+    // Without O_NONBLOCK a named pipe would hold the open until some reader came, which at
+    // start-up is never; what opened is looked at before anything is written to it.
+    const int descriptor = ::open(QFile::encodeName(archivo).constData(),
+                                  O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return;
+    struct stat datos { };
+    if (::fstat(descriptor, &datos) != 0 || !S_ISREG(datos.st_mode)
+        || !m_archivo.open(descriptor, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                           QFileDevice::AutoCloseHandle))
+        ::close(descriptor);
+}
+
+bool RegistroErrores::escribir(const QString &rutina, const QString &mensaje, int respuesta)
+{
+    if (!abierto())
+        return false;
+    const QByteArray texto = linea(rt::Now(), rutina, mensaje, respuesta).toUtf8();
+    return m_archivo.write(texto) == texto.size();
+}
 
 QString RegistroErrores::archivoPorDefecto()
 {
@@ -44,9 +70,5 @@ QString RegistroErrores::linea(const rt::DateTime &momento, const QString &rutin
 
 bool RegistroErrores::agregar(const QString &archivo, const QString &rutina, const QString &mensaje, int respuesta)
 {
-    QFile file(archivo);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray texto = linea(rt::Now(), rutina, mensaje, respuesta).toUtf8();
-    return file.write(texto) == texto.size() && file.flush();
+    return RegistroErrores(archivo).escribir(rutina, mensaje, respuesta);
 }

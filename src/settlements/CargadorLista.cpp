@@ -3,6 +3,7 @@
 #include "core/Formatos.h"
 #include "db/DB_Dll.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/StepRunner.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/FilaLista.h"
 
@@ -12,6 +13,14 @@
 #include <QTreeWidget>
 
 namespace {
+
+// The list's count of loads begun, kept on the list itself, so every loader of it sees the same.
+const char *const CargasDeLista = "comisiones.cargas";
+
+quint64 cargaActual(const QTreeWidget &lista)
+{
+    return lista.property(CargasDeLista).toULongLong();
+}
 
 Qt::Alignment alineacionQt(Alineacion alineacion)
 {
@@ -29,7 +38,24 @@ CargadorLista::CargadorLista(QTreeWidget &lista, const QFont &fuente, DB_Dll &ba
 
 CargadorLista::~CargadorLista()
 {
-    mostrarFilas();
+    if (vigente())
+        mostrarFilas();
+    else
+        qDeleteAll(m_pendientes);
+}
+
+bool CargadorLista::vigente() const
+{
+    return m_carga == 0 || m_carga == cargaActual(m_lista);
+}
+
+void CargadorLista::seguirSiVigente()
+{
+    if (vigente())
+        return;
+    qDeleteAll(m_pendientes);
+    m_pendientes.clear();
+    throw rt::LeaveRoutine{};
 }
 
 void CargadorLista::mostrarFilas()
@@ -43,6 +69,7 @@ void CargadorLista::mostrarFilas()
 void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden)
 {
     disponerColumnas(m_lista, m_fuente, columnas, sinOrden);
+    m_carga = cargaActual(m_lista);
     m_modelo = QTreeWidgetItem();
     // Every column is told, so that every row counts all the columns as its own.
     for (int i = 0; i < static_cast<int>(columnas.size()); ++i)
@@ -52,7 +79,7 @@ void CargadorLista::reiniciar(const std::vector<ColumnaLista> &columnas, bool si
 void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
                                      bool sinOrden)
 {
-    lista.clear();
+    vaciar(lista);
     if (sinOrden)
         lista.setSortingEnabled(false);
     lista.setColumnCount(static_cast<int>(columnas.size()));
@@ -72,10 +99,17 @@ void CargadorLista::disponerColumnas(QTreeWidget &lista, const QFont &fuente, co
     }
 }
 
+void CargadorLista::vaciar(QTreeWidget &lista)
+{
+    lista.setProperty(CargasDeLista, cargaActual(lista) + 1);
+    lista.clear();
+}
+
 void CargadorLista::abrir(const QString &sentencia)
 {
     m_base.AbrirRecordset(sentencia, m_filas, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly,
                           ado::adCmdUnspecified, true);
+    seguirSiVigente();
 }
 
 bool CargadorLista::hayFilas() const
@@ -90,6 +124,7 @@ void CargadorLista::agregarFila(const QStringList &textos)
 
 void CargadorLista::cerrar()
 {
+    seguirSiVigente();
     mostrarFilas();
     m_base.CierraRecordset(m_filas);
 }

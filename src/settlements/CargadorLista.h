@@ -29,6 +29,9 @@ struct ColumnaLista {
 // forward-only, read-only query on the program's connection, add the rows, close the query.
 // Rows reach the list together when the query is closed or the loader goes away, so a list of
 // thousands is laid out once; rows already added stay in the list when a later step throws.
+// Opening the query lets the window's events in (AbrirRecordset), so a click may start another
+// load of the same list meanwhile: the later load wins, and the earlier one stops there without
+// adding a row, so the list never shows the rows of two loads.
 class CargadorLista {
 public:
     // `fuente` is the window's font: the column widths follow it.
@@ -38,15 +41,20 @@ public:
     CargadorLista(const CargadorLista &) = delete;
     CargadorLista &operator=(const CargadorLista &) = delete;
 
-    // Empties the list's rows and columns and lays out `columnas`. With `sinOrden` the list
-    // stops sorting, so its rows keep the query's order; otherwise its sort settings stay.
+    // Empties the list's rows and columns and lays out `columnas`, and makes this the list's
+    // load. With `sinOrden` the list stops sorting, so its rows keep the query's order;
+    // otherwise its sort settings stay.
     void reiniciar(const std::vector<ColumnaLista> &columnas, bool sinOrden);
     // The same on any list, without a query: a list shows its columns before its first load.
     static void disponerColumnas(QTreeWidget &lista, const QFont &fuente, const std::vector<ColumnaLista> &columnas,
                                  bool sinOrden);
+    // Empties the list; a load still running on it stops as if another load had begun.
+    static void vaciar(QTreeWidget &lista);
 
     // Opens the query through AbrirRecordset, which reports its own failures and then leaves
-    // the recordset closed; its first use (hayFilas) then throws RuntimeError 3704.
+    // the recordset closed; its first use (hayFilas) then throws RuntimeError 3704. Throws
+    // rt::LeaveRoutine when another load of the list began meanwhile: the routine that started
+    // this one has been overtaken and goes no further.
     void abrir(const QString &sentencia);
     ado::Recordset &filas() { return m_filas; }
     // False when the query gave no row. Throws RuntimeError 3704 when it did not open.
@@ -55,11 +63,16 @@ public:
     // Adds a row: the item's text and its sub-items, aligned as their columns.
     void agregarFila(const QStringList &textos);
 
-    // Puts the pending rows into the list and closes the query through CierraRecordset.
+    // Puts the pending rows into the list and closes the query through CierraRecordset. Throws
+    // rt::LeaveRoutine, with no row added, when another load of the list began meanwhile.
     void cerrar();
 
 private:
     void mostrarFilas();
+    // Whether this is still the list's latest load.
+    bool vigente() const;
+    // Throws rt::LeaveRoutine, dropping the pending rows, when this load is no longer the latest.
+    void seguirSiVigente();
 
     QTreeWidget &m_lista;
     QFont m_fuente;
@@ -69,6 +82,8 @@ private:
     QTreeWidgetItem m_modelo;
     ado::Recordset m_filas;
     QList<QTreeWidgetItem *> m_pendientes;
+    // Which of the list's loads this is; 0 before reiniciar.
+    quint64 m_carga = 0;
 };
 
 // Running sums of a list's amount columns, kept as currency values.

@@ -15,6 +15,7 @@
 #include "platform/ui/Dialogs.h"
 #include "session/ObjetosExternos.h"
 #include "session/Sesion.h"
+#include "settlements/CargadorLista.h"
 #include "settlements/ComboLiquidaciones.h"
 #include "settlements/DisposicionVentana.h"
 #include "settlements/ListaCobranzas.h"
@@ -76,7 +77,8 @@ QLineEdit *FrmComisionesVendedor::txtfields(int Index) const
 {
     const auto encontrado = m_txtfields.find(Index);
     if (encontrado == m_txtfields.end())
-        throw rt::RuntimeError(rt::err::ControlArrayElementMissing, QStringLiteral("El elemento %1 de txtfields no existe").arg(Index));
+        throw rt::RuntimeError(rt::err::ControlArrayElementMissing,
+                               QStringLiteral("El elemento %1 de txtfields no existe").arg(Index));
     return encontrado->second;
 }
 
@@ -94,7 +96,7 @@ void FrmComisionesVendedor::Inicializa()
 {
     LlenarCombos();
     for (QTreeWidget *lista : {ListView1, ListView2, ListView3, ListView5})
-        lista->clear();
+        CargadorLista::vaciar(*lista);
     m_liquidacion.clear();
 }
 
@@ -173,8 +175,9 @@ void FrmComisionesVendedor::CampoValida(QLineEdit *campo)
         FhOcx1->MostrarFechas();
         QString numero = texto;
         QString vendedor;
-        CargarLiquidacionComisionesNew(numero, vendedor);
-        BloquearPicFiltros(true);
+        // A load overtaken by a later one leaves the window to it.
+        if (rt::runRoutine([&] { CargarLiquidacionComisionesNew(numero, vendedor); }))
+            BloquearPicFiltros(true);
     } catch (const rt::RuntimeError &) {
         ui::MsgBox(QString(), ui::vbInformation, TituloAviso);
     }

@@ -97,7 +97,8 @@ public:
     // in the preview.
     void CmdListar_Click();
     // "Ver  Comprobante": shows the collection or voucher whose key the lists left in lblEstado
-    // (type in 4 characters, number after it); nothing when the label is blank.
+    // (type in 4 characters, number after it); nothing when the label is blank or still shows
+    // its start-up text.
     void CmdReimprimir_Click();
     // The export button: sends the list its caption names to a spreadsheet.
     void CmdExportaExcelLV_Click();

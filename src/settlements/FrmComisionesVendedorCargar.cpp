@@ -5,11 +5,13 @@
 #include "components/FhOcx.h"
 #include "db/Conexiones.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/StepRunner.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EventBeat.h"
 #include "session/ObjetosExternos.h"
 #include "settlements/BloqueoVentana.h"
+#include "settlements/CargadorLista.h"
 #include "settlements/GeneradorComisiones.h"
 #include "settlements/RepintadoDuranteSentencias.h"
 #include "settlements/VentanaGeneracion.h"
@@ -59,8 +61,8 @@ void FrmComisionesVendedor::CmdGenerar_Click()
             }
         } else if (!numero.isEmpty()) {
             for (QTreeWidget *lista : {ListView1, ListView2, ListView3, ListView5})
-                lista->clear();
-            CargarLiquidacionComisionesNew(numero, vendedor);
+                CargadorLista::vaciar(*lista);
+            rt::runRoutine([&] { CargarLiquidacionComisionesNew(numero, vendedor); });
         } else {
             QString nueva;
             GeneraComisionesNew(desde, hasta, vendedor, nueva);

@@ -117,7 +117,7 @@ void FrmComisionesVendedor::CmdReimprimir_Click()
 {
     ejecutarComando(QStringLiteral("CmdReimprimir_Click"), [this] {
         const QString clave = lblEstado->text();
-        if (rt::Trim(clave).isEmpty())
+        if (!nombraComprobante(clave))
             return;
         QString tipo = rt::Left(clave, 4);
         QString numero = rt::Trim(rt::Mid(clave, 5));
@@ -148,6 +148,9 @@ void FrmComisionesVendedor::CmdExportaExcelLV_Click()
         case Lista::Ninguna:
             return;
         }
+        // The export lets the window's events in after each cell: a click then would reload the
+        // list under it, and the workbook would hold part of one list and part of another.
+        const BloqueoVentana bloqueo(*this, nullptr);
         ExportacionListas::exportar(*lista, rol);
     });
 }

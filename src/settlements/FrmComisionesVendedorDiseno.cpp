@@ -8,6 +8,7 @@
 #include "platform/ui/SkinFramework.h"
 #include "settlements/ListaCobranzas.h"
 #include "settlements/ListaVendedores.h"
+#include "settlements/SeleccionListas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,7 +129,7 @@ QWidget *FrmComisionesVendedor::crearComandos(QWidget *padre)
     CmdReimprimir = boton(QStringLiteral("CmdReimprimir"), QStringLiteral("Ver  Comprobante"), comandos);
     CmdExportaExcelLV = boton(QStringLiteral("CmdExportaExcelLV"), QStringLiteral("Excel Cobranzas"), comandos);
     cmdSalir = boton(QStringLiteral("cmdSalir"), QStringLiteral("&Salir"), comandos);
-    lblEstado = nombrado(new QLabel(QStringLiteral("..."), comandos), QStringLiteral("lblEstado"));
+    lblEstado = nombrado(new QLabel(textoEstadoInicial(), comandos), QStringLiteral("lblEstado"));
     lblEstado->setAutoFillBackground(true);
     lblEstado->setFrameShape(QFrame::Panel);
     lblEstado->setFrameShadow(QFrame::Sunken);

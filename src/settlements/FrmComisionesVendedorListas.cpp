@@ -128,7 +128,8 @@ void FrmComisionesVendedor::ListView1_DblClick()
     QString numero = m_liquidacion;
     QString vendedor = fila->text(0);
     // The loaders' own queries have reported why they failed; arranging the lists shows nothing.
-    rt::resumeNext([&] { CargarLiquidacionComisiones(numero, vendedor); });
+    // A click that lands while the lists load overtakes this one, which then goes no further.
+    rt::runRoutine([&] { rt::resumeNext([&] { CargarLiquidacionComisiones(numero, vendedor); }); });
 }
 
 void FrmComisionesVendedor::ListView2_Click()
@@ -146,9 +147,10 @@ void FrmComisionesVendedor::elegirComprobante(QTreeWidget &lista)
     const QTreeWidgetItem *fila = lista.currentItem();
     if (!fila || esFilaTotal(fila))
         return;
-    const QString clave = claveComprobante(*fila);
-    RefrescarListasDependientes();
-    lblEstado->setText(clave);
+    // The key goes in first: a click that lands while the lists below load is the later one,
+    // its key stays, and this refresh, overtaken, goes no further.
+    lblEstado->setText(claveComprobante(*fila));
+    rt::runRoutine([this] { RefrescarListasDependientes(); });
 }
 
 void FrmComisionesVendedor::RefrescarListasDependientes()

@@ -23,3 +23,9 @@ QString claveComprobante(const QTreeWidgetItem &fila)
 {
     return gUtil->TextoSQL(rt::Trim(fila.text(0)), 4) + gUtil->TextoSQL(fila.text(1), 15);
 }
+
+bool nombraComprobante(const QString &estado)
+{
+    const QString texto = rt::Trim(estado);
+    return !texto.isEmpty() && texto != textoEstadoInicial();
+}

@@ -24,3 +24,13 @@ QString vendedorElegido(const QTreeWidget &vendedores);
 // The key a collection or voucher row leaves for "Ver  Comprobante": its type fitted to exactly
 // 4 characters followed by its number fitted to 15.
 QString claveComprobante(const QTreeWidgetItem &fila);
+
+// What the status label shows before any collection or voucher has been clicked.
+inline QString textoEstadoInicial()
+{
+    return QStringLiteral("...");
+}
+
+// Whether the status label's text is a key for "Ver  Comprobante": not blank, and not the
+// label's start-up text, which names no voucher.
+bool nombraComprobante(const QString &estado);

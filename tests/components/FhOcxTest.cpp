@@ -156,6 +156,14 @@ protected:
         QTest::keyClick(control.txtFechas(indice), Qt::Key_Return);
     }
 
+    // The range and both boxes on March 2024.
+    void mostrarMarzo()
+    {
+        control.Fh_Desde = "01/03/2024";
+        control.Fh_Hasta = "31/03/2024";
+        control.MostrarFechas();
+    }
+
     FhOcx control;
 };
 
@@ -190,6 +198,47 @@ TEST_F(EnterEnFechas, ARefusedDateIsToldAndLeavesTheRange)
         if (caso.vaciaLaCaja) {
             EXPECT_EQ(control.txtFechas(caso.caja)->text(), "");
         }
+    }
+}
+
+TEST_F(EnterEnFechas, ABoxEmptiedByTheOperatorHoldsNoDate)
+{
+    // Select all, then Backspace (which leaves the layout's blanks and slashes) or Delete (which
+    // leaves the box empty), then Tab away or Enter.
+    struct Caso {
+        const char *nombre;
+        int caja;
+        Qt::Key borrado;
+        Qt::Key final;
+    };
+    const Caso casos[] = {
+        {"FromBoxBackspaceTab", 0, Qt::Key_Backspace, Qt::Key_Tab},
+        {"FromBoxDeleteTab", 0, Qt::Key_Delete, Qt::Key_Tab},
+        {"ToBoxBackspaceTab", 1, Qt::Key_Backspace, Qt::Key_Tab},
+        {"ToBoxDeleteTab", 1, Qt::Key_Delete, Qt::Key_Tab},
+        {"FromBoxBackspaceEnter", 0, Qt::Key_Backspace, Qt::Key_Return},
+        {"FromBoxDeleteEnter", 0, Qt::Key_Delete, Qt::Key_Return},
+        {"ToBoxBackspaceEnter", 1, Qt::Key_Backspace, Qt::Key_Return},
+        {"ToBoxDeleteEnter", 1, Qt::Key_Delete, Qt::Key_Return},
+    };
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        mostrarMarzo();
+        QLineEdit *caja = control.txtFechas(caso.caja);
+        caja->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), caja);
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(caja, caso.borrado);
+        const bool enter = caso.final == Qt::Key_Return;
+        if (enter)
+            dialogos.expectMsgBox(BoxMatch::text("Debe ingresar una fecha!!!").withTitle("Aviso al Operador"));
+        QTest::keyClick(caja, caso.final);
+        dialogos.verify();
+        EXPECT_EQ(control.Fh_Desde, QString(!enter && caso.caja == 0 ? "" : "01/03/2024"));
+        EXPECT_EQ(control.Fh_Hasta, QString(!enter && caso.caja == 1 ? "" : "31/03/2024"));
+        EXPECT_EQ(QApplication::focusWidget() == caja, enter);
     }
 }
 
@@ -247,9 +296,7 @@ TEST_F(EnterEnFechas, TypingOverAFilledBoxGivesTheTypedDate)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
     for (const Caso &caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        control.Fh_Desde = "01/03/2024";
-        control.Fh_Hasta = "31/03/2024";
-        control.MostrarFechas();
+        mostrarMarzo();
         QLineEdit *caja = control.txtFechas(caso.caja);
         QWidget *anterior = caso.caja == 0 ? static_cast<QWidget *>(control.CmbComboFH()) : control.txtFechas(0);
         anterior->setFocus();

@@ -77,8 +77,8 @@ TEST_F(EnLetras, NumeroEnLetrasWritesTheWholeNumberInSpanish)
 
 TEST_F(EnLetras, ImporteEnLetrasWritesTheAmountAsTheReceiptPrintsIt)
 {
-    // The amount, the currency (nullptr: none) and the text. The cents agree with the printed
-    // total: rounded half to even, not cut.
+    // The amount, the currency (nullptr: none) and the text. The words say the figure a form
+    // prints beside them: cents rounded halves away from zero, not cut; the sign where it shows.
     const std::tuple<const char *, const char *, const char *> casos[] = {
         {"1234,50", "Pesos", "un mil doscientos treinta y cuatro Pesos con 50/100"},
         {"1234,5", " Pesos ", "un mil doscientos treinta y cuatro Pesos con 50/100"},
@@ -90,9 +90,14 @@ TEST_F(EnLetras, ImporteEnLetrasWritesTheAmountAsTheReceiptPrintsIt)
         {"10,999", nullptr, "once"},
         {"10,994", nullptr, "diez con 99/100"},
         {"10,995", nullptr, "once"},
-        {"10,985", nullptr, "diez con 98/100"},
-        {"0,005", "Pesos", "cero Pesos"},
+        {"10,985", nullptr, "diez con 99/100"},
+        {"1,005", "Pesos", "un Pesos con 01/100"},
+        {"1234,565", "Pesos", "un mil doscientos treinta y cuatro Pesos con 57/100"},
+        {"0,025", "Pesos", "cero Pesos con 03/100"},
         {"0,015", "Pesos", "cero Pesos con 02/100"},
+        {"-0,005", "Pesos", "menos cero Pesos con 01/100"},
+        {"-0,004", "Pesos", "cero Pesos"},
+        {"-1,005", "Pesos", "menos un Pesos con 01/100"},
         {"1999999,995", "Pesos", "dos millones Pesos"},
         {"0,50", "Pesos", "cero Pesos con 50/100"},
         {"0", "Pesos", "cero Pesos con 00/100"},

@@ -8,6 +8,7 @@
 #include "session/CarpetasPrograma.h"
 #include "session/Dll_Display.h"
 #include "session/ObjetosExternos.h"
+#include "session/RegistroErrores.h"
 #include "session/Sesion.h"
 #include "support/TestigoCartel.h"
 
@@ -15,7 +16,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -241,36 +246,85 @@ TEST_F(PruebaArranque, AConnectionAlreadyOpenSkipsTheParametersButNotTheLogin)
     dialogos.verify();
 }
 
-TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsLoggedWithItsStep)
+// What lies where the start-up writes its error log, when a folder in the place of the look-up
+// catalogue ends the start-up.
+enum class Registro { Libre, BajoUnArchivo, Tuberia, EnlaceATuberia, EnlaceADispositivoLleno, EnlaceADispositivoNulo };
+
+struct CasoFallo {
+    const char *nombre;
+    Registro registro;
+};
+
+// Listed and reported by its name.
+void PrintTo(const CasoFallo &c, std::ostream *os)
 {
-    // A folder where the look-up catalogue should be written cannot be written as a file.
-    ASSERT_TRUE(QDir(carpeta.path()).mkdir("consultas.ntw"));
-    EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
-    const QString linea = registro();
-    EXPECT_TRUE(linea.contains("IniciarAplicacion, paso 13")) << linea.toStdString();
-    EXPECT_TRUE(linea.contains("Error 75: ")) << linea.toStdString();
-    EXPECT_EQ(gCartel->ventanaActual(), nullptr);
+    *os << c.nombre;
 }
 
-// Where the folder the program writes in cannot be written at all (it lies below a plain file,
-// which root meets too), the error cannot be logged: the operator is told what could not be
-// written, instead of the program ending without a word.
-TEST_F(PruebaArranque, AnErrorThatEndsTheStartUpIsShownWhereTheLogCannotBeWritten)
+// What reached a pipe's reader.
+QByteArray leido(int lector)
 {
-    QFile archivo(QDir(carpeta.path()).filePath("archivo"));
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
-    const QString escritura = archivo.fileName() + QStringLiteral("/carpeta/");
-    setCarpetaEscritura(escritura);
-    dialogos.expectMsgBox(BoxMatch::text("El programa no pudo iniciarse (IniciarAplicacion, paso 13).\r\n"
-                                         "Error 75: Error de acceso a la ruta o el archivo: "
-                                         + escritura
-                                         + "consultas.ntw\r\n\r\n"
-                                           "No se puede escribir el registro de errores "
-                                         + escritura + "QVERR.LOG")
-                              .withTitle("comisiones"));
+    char bytes[512];
+    const ssize_t largo = ::read(lector, bytes, sizeof bytes);
+    return QByteArray(bytes, largo > 0 ? static_cast<int>(largo) : 0);
+}
+
+class ArranqueFallido : public PruebaArranque, public ::testing::WithParamInterface<CasoFallo> { };
+
+// The operator always learns why the program did not start, and whether the log kept it. A log
+// that is not a plain file cannot be written: a reader holds each pipe open, so a log opened on
+// it would take the line there instead of waiting.
+TEST_P(ArranqueFallido, AnErrorThatEndsTheStartUpIsLoggedWithItsStepThenShown)
+{
+    const Registro lugar = GetParam().registro;
+    QString escritura = carpeta.path() + '/';
+    if (lugar == Registro::BajoUnArchivo) {
+        QFile archivo(escritura + "archivo");
+        ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+        escritura = archivo.fileName() + "/carpeta/";
+        setCarpetaEscritura(escritura);
+    } else {
+        ASSERT_TRUE(QDir(carpeta.path()).mkdir("consultas.ntw"));
+    }
+    const QString log = escritura + "QVERR.LOG";
+    const QString tuberia = lugar == Registro::Tuberia ? log : QDir(carpeta.path()).filePath("tuberia");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+    const int lector = ::open(QFile::encodeName(tuberia).constData(), O_RDONLY | O_NONBLOCK);
+    const std::map<Registro, QString> enlaces = {{Registro::EnlaceATuberia, tuberia},
+                                                 {Registro::EnlaceADispositivoLleno, "/dev/full"},
+                                                 {Registro::EnlaceADispositivoNulo, "/dev/null"}};
+    if (enlaces.count(lugar)) {
+        ASSERT_TRUE(QFile::link(enlaces.at(lugar), log));
+    }
+    const rt::DateTime momento = rt::DateTime::fromParts(2024, 4, 2, 9, 30, 5);
+    const PinnedClock reloj(momento);
+    const QString error = "Error 75: Error de acceso a la ruta o el archivo: " + escritura + "consultas.ntw";
+    const bool registrado = lugar == Registro::Libre;
+    dialogos.expectMsgBox(
+        BoxMatch::text(
+            "El programa no pudo iniciarse (IniciarAplicacion, paso 13).\r\n" + error + "\r\n\r\n"
+            + (registrado ? "Se escribió en el registro de errores " : "No se puede escribir el registro de errores ")
+            + log)
+            .withTitle("comisiones"));
     EXPECT_THROW(iniciar("@Server=sqlite;@DbName=DEMO;@Usuario=ADMIN;@Password=admin;"), ui::ProgramEnded);
     dialogos.verify();
+    EXPECT_EQ(gCartel->ventanaActual(), nullptr);
+    if (registrado) {
+        EXPECT_EQ(registro(), RegistroErrores::linea(momento, "IniciarAplicacion, paso 13", error, 0));
+    }
+    EXPECT_EQ(leido(lector), QByteArray());
+    ::close(lector);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Registros, ArranqueFallido,
+    ::testing::Values(CasoFallo{"the log takes the line", Registro::Libre},
+                      CasoFallo{"the write folder lies below a plain file", Registro::BajoUnArchivo},
+                      CasoFallo{"the log is a named pipe", Registro::Tuberia},
+                      CasoFallo{"the log is a link to a named pipe", Registro::EnlaceATuberia},
+                      CasoFallo{"the log is a link to a full device", Registro::EnlaceADispositivoLleno},
+                      CasoFallo{"the log is a link to a device that takes anything", Registro::EnlaceADispositivoNulo}),
+    [](const ::testing::TestParamInfo<CasoFallo> &parametro) { return std::to_string(parametro.index); });
 
 TEST_F(PruebaArranque, AnOracleServerBuildsItsConnectionText)
 {

@@ -1,5 +1,6 @@
 #include "core/ServiciosVarios.h"
 
+#include "support/LimiteDeArchivo.h"
 #include "support/PruebaCore.h"
 
 #include "platform/outside/CatalogoConsultas.h"
@@ -134,10 +135,39 @@ TEST_F(ServiciosVarios, LookUpCatalogueHoldsTheElevenLookUps)
     EXPECT_EQ(QFileInfo(archivo).size(), 22 * outside::CatalogoConsultas::RecordSize);
 }
 
-TEST_F(ServiciosVarios, UnwritableCatalogueIsAnError)
+QByteArray bytesDe(const QString &ruta)
 {
-    gBuscador->setArchivoConsultas(temporal.filePath("no/existe/consultas.ntw"));
-    EXPECT_THROW(CargarTablasBusqueda(), rt::RuntimeError);
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+}
+
+TEST_F(ServiciosVarios, ACatalogueNotWrittenWholeIsAnErrorNamingItAndLeavesItAsItWas)
+{
+    constexpr qint64 Registro = outside::CatalogoConsultas::RecordSize;
+    // Where the file lies, the catalogues it already holds, and the bytes the disk takes beyond them.
+    const std::tuple<const char *, int, rlim_t> casos[] = {
+        {"no/existe/consultas.ntw", 0, RLIM_INFINITY},
+        {"consultas.ntw", 0, 0},
+        {"consultas.ntw", 0, 2 * Registro + 100},
+        {"consultas.ntw", 1, 3 * Registro},
+    };
+    for (const auto &[nombre, previos, disco] : casos) {
+        SCOPED_TRACE(QStringLiteral("%1 after %2, %3 bytes free").arg(nombre).arg(previos).arg(disco).toStdString());
+        QTemporaryDir dir;
+        const QString archivo = dir.filePath(nombre);
+        gBuscador->setArchivoConsultas(archivo);
+        for (int i = 0; i < previos; ++i)
+            CargarTablasBusqueda();
+        const QByteArray antes = bytesDe(archivo);
+        const rt::RuntimeError error = [&] {
+            const LimiteDeArchivo limite(disco == RLIM_INFINITY ? disco : antes.size() + disco);
+            return errorOf([] { CargarTablasBusqueda(); });
+        }();
+        EXPECT_EQ(error.Number, 75);
+        EXPECT_EQ(error.Description, "Error de acceso a la ruta o el archivo: " + archivo);
+        EXPECT_EQ(QFileInfo::exists(archivo), previos > 0);
+        EXPECT_EQ(bytesDe(archivo), antes);
+    }
 }
 
 TEST_F(ServiciosVarios, ProgressBarCoversItsShareInTheGivenColour)

@@ -372,6 +372,58 @@ TEST_F(QvDbGridPrueba, AJoinOrAGroupingHidesTheChooserAndTheSortAndShowsTheQuery
     EXPECT_EQ(flex(*grid)->Rows(), 24);
 }
 
+// The page reads the query's columns by their names: a query whose column has no name to be read
+// by (an expression without alias) runs as written and is shown whole, as a join is, without a
+// box; a failure of that run, or any other failure of the page, is the user's to see.
+TEST_F(QvDbGridPrueba, APageThatCannotNameAColumnShowsTheQueryWholeAndOnlyItsOwnFailureIsReported)
+{
+    const char *sinAlias = "SELECT ID, Saldo / ID, Saldo + 1 FROM Clientes WHERE ID <> 0";
+    const QStringList columnasSinAlias{"ID", "Saldo / ID", "Saldo + 1"};
+    const char *paginada = "SELECT ID, Nombre FROM Clientes WHERE ID <> 0";
+    const QStringList columnasPaginadas{"ID", "Nombre"};
+    const QStringList sinCargar{""}; // the grid as it stood before the load: one blank cell
+    const QString error = QStringLiteral("Ha ocurrido el Siguiente Error (-2147217900) ");
+    struct Caso {
+        const char *consulta;
+        const char *clave;
+        const char *busqueda; // searched in every column after the load, when not empty
+        int pagina;
+        QString caja; // the one box shown, answered Abort
+        QStringList captions;
+        QStringList claves; // column 1; Clientes' keys run from 1, so column 0 numbers each row by its key
+        const char *etiqueta;
+    };
+    for (const Caso &caso : {
+             Caso{sinAlias, "ID", "", 1, {}, columnasSinAlias, numeros(1, 23), "1 de 3"},
+             Caso{sinAlias, "ID", "2", 1, {}, columnasSinAlias, numeros(1, 23), "1 de 3"},
+             Caso{"SELECT ID, Nombre FROM Clientes ORDER BY Nombrx", "ID", "", 1,
+                  error + QStringLiteral("Invalid column name 'Nombrx'."), sinCargar, sinCargar, "1 de 3"},
+             Caso{"SELECT ID, Nombre FROM Clientes", "DISTINCT ID", "", 1,
+                  error + QStringLiteral("Incorrect syntax near 'DISTINCT'."), sinCargar, sinCargar, "1 de 3"},
+             Caso{paginada, "ID", "", 2, {}, columnasPaginadas, numeros(11, 20), "2 de 3"},
+         }) {
+        SCOPED_TRACE(std::string(caso.consulta) + " / " + caso.clave + " / " + caso.busqueda);
+        if (!caso.caja.isEmpty())
+            dialogos.expectMsgBox(support::BoxMatch::text(caso.caja), ui::vbAbort);
+        auto grid = std::make_unique<QvDbGrid>();
+        grid->setSql(QString::fromUtf8(caso.consulta));
+        grid->setPrimaryKey(QString::fromUtf8(caso.clave));
+        grid->setPageSize(10);
+        grid->show();
+        grid->LoadQvDBGrid();
+        if (*caso.busqueda)
+            buscar(*grid, "Todos", caso.busqueda);
+        if (caso.pagina != 1)
+            grid->CargarPagina(caso.pagina);
+        dialogos.verify();
+        EXPECT_EQ(captions(*grid), caso.captions);
+        EXPECT_EQ(columna(*grid, 1), caso.claves);
+        EXPECT_EQ(columna(*grid, 0), caso.claves);
+        EXPECT_EQ(control<QLabel>(*grid, "lblPaginas")->text(),
+                  QStringLiteral("        Página        ") + QString::fromUtf8(caso.etiqueta));
+    }
+}
+
 TEST_F(QvDbGridPrueba, PropertiesStartReadAndSaveWithTheirOwnDefaults)
 {
     QvDbGrid grid;

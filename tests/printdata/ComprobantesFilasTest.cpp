@@ -66,7 +66,7 @@ TEST_F(ComprobantesFilas, AWholeInvoiceGivesEverySectionInPrintOrder)
         "M|Seccion=Otros Conceptos - Observaciones - Comentarios",
         "3",
         "OC|COLUMNA2=Flete a OHiggins|COLUMNA3=0|COLUMNA4=0|COLUMNA5=0|COLUMNA6=100,00|COLUMNA7=100,00|"
-        "COLUMNA8=0|COLUMNA12=2024-03-06 00:00:00|COLUMNA13=V-7",
+        "COLUMNA8=0|COLUMNA12=06/03/2024|COLUMNA13=V-7",
         "|PieDePagina=Gracias",
     };
     // The embedded engine stores the day-first trip date literal in its own date form.

@@ -104,6 +104,30 @@ TEST_F(ComprobantesPdfTest, LetterAVouchersShowNetTaxedVatByRateAndUntaxedThatMa
     EXPECT_TRUE(alicuotas.contains(QStringLiteral("IVA 10,5 %:")));
 }
 
+TEST_F(ComprobantesPdfTest, AnInvoiceSaysInWordsTheTotalItPrints)
+{
+    // A stored total of more than two decimals, its figure and its words on the form.
+    static const QRegularExpression total(QStringLiteral(R"(TOTAL \$\s+(\S+))"));
+    static const QRegularExpression letras(QStringLiteral(R"(Son: (.*)$)"), QRegularExpression::MultilineOption);
+    const struct {
+        const char *importe, *cifra, *palabras;
+    } casos[] = {{"1.005", "1,01", "un Pesos con 01/100"},
+                 {"1234.565", "1.234,57", "un mil doscientos treinta y cuatro Pesos con 57/100"},
+                 {"0.025", "0,03", "cero Pesos con 03/100"},
+                 {"-0.005", "-0,01", "menos cero Pesos con 01/100"},
+                 {"-0.004", "0,00", "cero Pesos"},
+                 {"1234.5", "1.234,50", "un mil doscientos treinta y cuatro Pesos con 50/100"}};
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(caso.importe);
+        db.execute(QStringLiteral("UPDATE V_MV_CPTE SET Importe = %1 WHERE TC = 'FC' AND IdComprobante = "
+                                  "'000100000001B'")
+                       .arg(QLatin1String(caso.importe)));
+        const QString texto = ver(QStringLiteral("FC"), QStringLiteral("000100000001B"));
+        EXPECT_EQ(total.match(texto).captured(1), caso.cifra) << texto.toStdString();
+        EXPECT_EQ(letras.match(texto).captured(1).trimmed(), caso.palabras) << texto.toStdString();
+    }
+}
+
 TEST_F(ComprobantesPdfTest, ReceiptsSpellTheCentsOfTheirTotalEvenWhenWhole)
 {
     static const QRegularExpression total(QStringLiteral(R"(TOTAL \$\s+-?[0-9]+,([0-9]{2}))"));

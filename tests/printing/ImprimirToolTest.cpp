@@ -9,6 +9,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +36,18 @@ Salida correr(const QString &herramienta, const QStringList &argumentos, const Q
     }
     const int estado = proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1;
     return {estado, QString::fromUtf8(proceso.readAllStandardError())};
+}
+
+// A device that takes no byte (a full disk). Root makes its own in `carpeta`, so a print that
+// wrongly replaced the device would replace that one, never the machine's.
+QString dispositivoLleno(const QString &carpeta)
+{
+    if (::geteuid() != 0)
+        return QStringLiteral("/dev/full");
+    const QString lleno = carpeta + QStringLiteral("/lleno");
+    if (::mknod(QFile::encodeName(lleno).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        ADD_FAILURE() << "no device made at " << lleno.toStdString();
+    return lleno;
 }
 
 TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
@@ -60,9 +75,10 @@ TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
         const char *carpeta;
         const char *tc;
         const char *numero;
-        const char *pdf; // none: a new file of the temporary folder
-        const char *mensaje; // on standard error; none when the voucher prints
+        QString pdf; // none: a new file of the temporary folder
+        QString mensaje; // on standard error; none when the voucher prints
     };
+    const QString lleno = dispositivoLleno(temporal.path());
     const Caso casos[] = {
         {"demo", "FC", "000100000001A", nullptr, nullptr},
         {"no-existe", "FC", "000100000001A", nullptr, "Error de Conexion a Base de Datos"},
@@ -70,26 +86,26 @@ TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
         {"archivo", "FC", "000100000001A", nullptr, "Error de Conexion a Base de Datos"},
         {"basura", "FC", "000100000001A", nullptr, "Error de Conexion a Base de Datos"},
         {"demo", "FC", "000900000001C", nullptr, "voucher FC 000900000001C is not in the database"},
-        {"demo", "FC", "000100000001A", "/dev/full", "No se puede escribir el archivo /dev/full"},
+        {"demo", "FC", "000100000001A", lleno, QStringLiteral("No se puede escribir el archivo ") + lleno},
         {"aviso", "FP", "000100000001X", nullptr, "No se encuentra el Archivo"},
     };
     int numero = 0;
     for (const Caso &caso : casos) {
         const QString pdf =
-            caso.pdf ? QString::fromLatin1(caso.pdf) : temporal.filePath(QStringLiteral("%1.pdf").arg(++numero));
+            !caso.pdf.isEmpty() ? caso.pdf : temporal.filePath(QStringLiteral("%1.pdf").arg(++numero));
         SCOPED_TRACE(QStringLiteral("%1 %2 %3 --pdf %4").arg(caso.carpeta, caso.tc, caso.numero, pdf).toStdString());
         const Salida salida = correr(QStringLiteral("imprimir"),
                                      {QStringLiteral("--pdf"), pdf, ruta(caso.carpeta), QString::fromLatin1(caso.tc),
                                       QString::fromLatin1(caso.numero)},
                                      temporal.path());
-        if (!caso.mensaje) {
+        if (caso.mensaje.isEmpty()) {
             EXPECT_EQ(salida.estado, 0) << salida.error.toStdString();
             EXPECT_TRUE(salidaDe(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
                             .contains(QStringLiteral("N° 0001-00000001")));
             continue;
         }
         EXPECT_NE(salida.estado, 0);
-        EXPECT_TRUE(salida.error.contains(QString::fromUtf8(caso.mensaje))) << salida.error.toStdString();
+        EXPECT_TRUE(salida.error.contains(caso.mensaje)) << salida.error.toStdString();
         EXPECT_FALSE(QFileInfo(pdf).isFile()) << "a PDF was left";
     }
 }

@@ -1,7 +1,9 @@
 #include "session/RegistroErrores.h"
 
+#include "support/LimiteDeArchivo.h"
 #include "support/TestHelpers.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,11 +33,18 @@ TEST(RegistroErrores, AppendsOneLinePerCallAndLosesItQuietlyWhenItCannotWrite)
     const rt::DateTime moment = rt::DateTime::fromParts(2023, 12, 31, 23, 59, 58);
     const PinnedClock clock(moment);
     const QString path = dir.filePath("QVERR.LOG");
-    RegistroErrores::agregar(path, "A", "uno", 5);
-    RegistroErrores::agregar(path, "B", "dos", 3);
+    EXPECT_TRUE(RegistroErrores::agregar(path, "A", "uno", 5));
+    EXPECT_TRUE(RegistroErrores::agregar(path, "B", "dos", 3));
     EXPECT_EQ(fileText(path),
               RegistroErrores::linea(moment, "A", "uno", 5) + RegistroErrores::linea(moment, "B", "dos", 3));
-    RegistroErrores::agregar(dir.path(), "A", "uno", 5);
+    EXPECT_FALSE(RegistroErrores::agregar(dir.path(), "A", "uno", 5));
+    // A log that takes no more bytes (a full disk) keeps what it held and says the line is lost.
+    const QString antes = fileText(path);
+    {
+        const LimiteDeArchivo lleno(static_cast<rlim_t>(QFileInfo(path).size()));
+        EXPECT_FALSE(RegistroErrores::agregar(path, "C", "tres", 4));
+    }
+    EXPECT_EQ(fileText(path), antes);
 }
 
 } // namespace

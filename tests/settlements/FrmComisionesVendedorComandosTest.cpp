@@ -4,7 +4,6 @@
 
 #include "PruebaGenerador.h"
 #include "PruebaVentanaComandos.h"
-#include "support/XlsxReader.h"
 
 #include "components/FhOcx.h"
 #include "platform/report/ImpresionReportes.h"
@@ -12,6 +11,7 @@
 #include "platform/runtime/Conversions.h"
 #include "session/ObjetosExternos.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -61,24 +61,6 @@ protected:
     void esperarAviso(const QString &texto, int respuesta = ui::vbOK)
     {
         dialogos.expectMsgBox(BoxMatch::text(texto).withTitle("Aviso"), respuesta);
-    }
-
-    // Exports through the button and reads back the workbook it wrote.
-    std::optional<XlsxReader> exportar()
-    {
-        const QStringList antes = libros();
-        boton("CmdExportaExcelLV")->click();
-        // The progress banner took the activation; the user comes back to the window.
-        ventana->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-        QStringList nuevos = libros();
-        for (const QString &ruta : antes)
-            nuevos.removeAll(ruta);
-        if (nuevos.size() != 1) {
-            ADD_FAILURE() << "workbooks written: " << nuevos.size();
-            return std::nullopt;
-        }
-        return XlsxReader(nuevos.first());
     }
 };
 
@@ -179,6 +161,27 @@ TEST_F(ComandosVentana, ADeleteThatWaitsForAnotherWorkstationSaysSoInTheLockedWi
     EXPECT_TRUE(boton("CmdBorrar")->isEnabled());
     EXPECT_EQ(textoDe("lblEstado").toStdString(), clave.toStdString()) << "\"Ver  Comprobante\" reads its key there";
     EXPECT_EQ(filas(12), (QList<int>{0, 0, 0, 0}));
+}
+
+TEST_F(ComandosVentana, ADateBoxEmptiedWithBackspaceIsAMissingRange)
+{
+    auto *rango = ventana->findChild<FhOcx *>("FhOcx1");
+    for (int caja : {0, 1}) {
+        SCOPED_TRACE(caja);
+        rango->Fh_Desde = "01/05/2024";
+        rango->Fh_Hasta = "31/05/2024";
+        rango->MostrarFechas();
+        QLineEdit *fecha = rango->txtFechas(caja);
+        fecha->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), fecha);
+        QTest::keyClick(fecha, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(fecha, Qt::Key_Backspace);
+        QTest::keyClick(fecha, Qt::Key_Tab);
+        esperarAviso("Debe informar el rango de fechas a consultar");
+        boton("CmdGenerar")->click();
+        dialogos.verify();
+        EXPECT_EQ(filas(14), (QList<int>{0, 0, 0, 0}));
+    }
 }
 
 TEST_F(ComandosVentana, ListingPrintsTheSelectedSalespersonOfTheLoadedSettlementToThePreview)

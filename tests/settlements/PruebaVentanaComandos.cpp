@@ -136,6 +136,35 @@ QString PruebaVentanaComandos::carpetaDocumentos() const
     return QDir(m_casa.path()).filePath(QStringLiteral("Documents"));
 }
 
+std::optional<XlsxReader> PruebaVentanaComandos::exportar()
+{
+    const QStringList antes = libros();
+    boton("CmdExportaExcelLV")->click();
+    // The progress banner took the activation; the user comes back to the window.
+    ventana->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    QStringList nuevos = libros();
+    for (const QString &ruta : antes)
+        nuevos.removeAll(ruta);
+    if (nuevos.size() != 1) {
+        ADD_FAILURE() << "workbooks written: " << nuevos.size();
+        return std::nullopt;
+    }
+    return XlsxReader(nuevos.first());
+}
+
+QStringList PruebaVentanaComandos::columnaLibro(const XlsxReader &libro, const QString &columna)
+{
+    QStringList textos;
+    for (int fila = 1;; ++fila) {
+        const QString referencia = columna + QString::number(fila);
+        const XlsxReader::Cell celda = libro.cell(referencia);
+        if (!celda.present)
+            return textos;
+        textos << (celda.type == QLatin1String("s") ? libro.text(referencia) : celda.value);
+    }
+}
+
 QStringList PruebaVentanaComandos::libros() const
 {
     QStringList rutas;

@@ -3,11 +3,13 @@
 #include "PruebaComandos.h"
 
 #include "settlements/FrmComisionesVendedor.h"
+#include "support/XlsxReader.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -42,6 +44,11 @@ protected:
     static QStringList primeraColumna(const QTreeWidget &lista);
     // The text of a PDF file, as pdftotext lays it out.
     static QString textoPdf(const QString &ruta);
+    // Exports through the button and reads back the workbook it wrote.
+    std::optional<XlsxReader> exportar();
+    // The workbook's column `columna` ("A") from its first row down to its first empty cell, as
+    // the list showed it: texts as written, numbers as stored.
+    static QStringList columnaLibro(const XlsxReader &libro, const QString &columna);
     // The workbooks in the documents folder, oldest first.
     QStringList libros() const;
     QString carpetaDocumentos() const;

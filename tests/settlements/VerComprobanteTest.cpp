@@ -1,11 +1,12 @@
 // "Ver  Comprobante" on the fixture settlement: the receipt of the collection clicked is shown
-// in the preview through the whole print road; with no collection or voucher clicked nothing
-// happens.
+// in the preview through the whole print road; with no collection or voucher clicked (the label
+// blank or still at its start-up text) nothing happens.
 
 #include "PruebaVentanaComandos.h"
 
 #include "platform/report/ImpresionReportes.h"
 #include "platform/report/PreviewWindow.h"
+#include "platform/runtime/Conversions.h"
 #include "session/ObjetosExternos.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -54,12 +56,23 @@ TEST_F(VerComprobante, TheCollectionClickedIsShownAsItsReceipt)
     EXPECT_TRUE(texto.contains(QStringLiteral("ORIGINAL")));
 }
 
-TEST_F(VerComprobante, WithoutAKeyNothingIsShown)
+TEST_F(VerComprobante, WithoutAKeyNothingIsShownNorPrinted)
 {
-    control<QLabel>(QStringLiteral("lblEstado"))->setText(QStringLiteral("   "));
-    QTest::mouseClick(boton(QStringLiteral("CmdReimprimir")), Qt::LeftButton);
-    EXPECT_EQ(vistasPrevias(), 0);
-    EXPECT_TRUE(dialogos.shown().empty());
+    // The start-up text first, as the window shows it before any click.
+    const std::optional<QString> textos[] = {std::nullopt, QStringLiteral("   "), QString(), QStringLiteral(" ... ")};
+    QLabel *estado = control<QLabel>(QStringLiteral("lblEstado"));
+    ASSERT_EQ(estado->text(), QStringLiteral("..."));
+    for (const std::optional<QString> &texto : textos) {
+        SCOPED_TRACE(texto.value_or(QStringLiteral("(start-up)")).toStdString());
+        if (texto)
+            estado->setText(*texto);
+        QTest::mouseClick(boton(QStringLiteral("CmdReimprimir")), Qt::LeftButton);
+        EXPECT_EQ(vistasPrevias(), 0);
+        EXPECT_TRUE(dialogos.shown().empty());
+        EXPECT_TRUE(gImpresion->ultimoDocumento().pages.isEmpty());
+        EXPECT_EQ(rt::CLng(db.rows(QStringLiteral("SELECT COUNT(*) FROM AUX_MV_CPTE")).first().first()), 0)
+            << "no print rows";
+    }
 }
 
 } // namespace

@@ -92,14 +92,11 @@ void writePdf(const ReportDocument &document, const QString &path)
     if (!info.absoluteDir().exists())
         throw rt::RuntimeError(rt::err::PathNotFound, QStringLiteral("No se encontró la ruta de acceso: %1").arg(path),
                                kSource);
-    const QString cannotWrite = QStringLiteral("No se puede escribir el archivo %1").arg(path);
-    // A pipe would hold the program until someone reads it, and a device or a folder is no PDF.
-    if (info.exists() && !info.isFile())
-        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
     // A failed write keeps the older file; a link keeps its place and its file gets the new PDF.
     const QByteArray pdf = pdfOf(document);
-    if (pdf.isEmpty() || !rt::writeWholeFile(path, pdf))
-        throw rt::RuntimeError(rt::err::PermissionDenied, cannotWrite, kSource);
+    if (pdf.isEmpty() || rt::writeWholeFile(path, pdf) != rt::WholeFileWrite::Written)
+        throw rt::RuntimeError(rt::err::PermissionDenied,
+                               QStringLiteral("No se puede escribir el archivo %1").arg(path), kSource);
 }
 
 QString documentsPdfPath(const QString &title)

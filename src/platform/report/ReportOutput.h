@@ -8,8 +8,9 @@ namespace report {
 
 // Writes every page of the document to a PDF file, replacing the file at `path` (through a link,
 // its file) only once the PDF is whole. Throws rt::RuntimeError 76 when the folder does not
-// exist, 70 at once when the path is there but no plain file (a pipe, a device, a folder), and 70
-// when the PDF cannot be written whole, leaving what was at the path as it was.
+// exist, and 70 when the user may not write the file there, when the path is no plain file (a
+// pipe, a device, a folder) or its links go round, and when the PDF cannot be written whole,
+// leaving what was at the path as it was.
 void writePdf(const ReportDocument &document, const QString &path);
 
 // Prints the document on the printer called `printerName` (letter case aside) when there is one,

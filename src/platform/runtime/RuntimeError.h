@@ -49,6 +49,7 @@ inline constexpr long CommWriteFailed = 8020;
 // and ODBC engines report the same ones.
 inline constexpr long NativeLostConnection = 11; // the reconnection policy waits for it
 inline constexpr long NativeIncorrectSyntax = 102;
+inline constexpr long NativeInvalidColumn = 207; // "Invalid column name"
 inline constexpr long NativeConstraintConflict = 547;
 inline constexpr long NativeLockTimeout = 1222;
 inline constexpr long NativeDuplicateKey = 2627;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,13 +24,15 @@ QString finalTarget(const QString &path)
     return info.absoluteFilePath();
 }
 
-// What the new file may do: those of the file it replaces, else a new file's (read and write for
-// all, less the process's mask).
-mode_t permissionsFor(const QByteArray &target)
+// Whether this process may do `what` to `name`, as its effective user: root's power to override
+// permissions counts, and a read-only disk refuses.
+bool allowed(const QString &name, int what)
 {
-    struct stat old;
-    if (::stat(target.constData(), &old) == 0)
-        return old.st_mode & 0777;
+    return ::faccessat(AT_FDCWD, QFile::encodeName(name).constData(), what, AT_EACCESS) == 0;
+}
+
+mode_t newFileMode()
+{
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -37,22 +40,33 @@ mode_t permissionsFor(const QByteArray &target)
 
 } // namespace
 
-bool writeWholeFile(const QString &path, const QByteArray &bytes)
+WholeFileWrite writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QString target = finalTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
+    const QString folder = QFileInfo(target).absolutePath();
+    // A link still there is one of a chain that goes round.
+    struct stat old;
+    const bool replacing = ::lstat(targetName.constData(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
+        return WholeFileWrite::NoFile;
+    // The rename below needs only the folder's leave, which would let a file the user may not
+    // write be replaced all the same: the file's own permissions say whether it may.
+    if ((replacing && !allowed(target, W_OK)) || !allowed(folder, W_OK | X_OK))
+        return WholeFileWrite::Refused;
     // Written under a short name of its own beside the target, not the target's name lengthened:
     // that one may already be as long as a name can be. The flush says whether every byte reached
     // the file (a full disk), and the file takes the target's place only then.
-    QTemporaryFile part(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".XXXXXX.tmp")));
+    QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".XXXXXX.tmp")));
     if (!part.open() || part.write(bytes) != bytes.size() || !part.flush())
-        return false;
+        return WholeFileWrite::Failed;
     const QByteArray partName = QFile::encodeName(part.fileName());
-    if (::fchmod(part.handle(), permissionsFor(targetName)) != 0 || ::fsync(part.handle()) != 0
+    const mode_t mode = replacing ? old.st_mode & 0777 : newFileMode();
+    if (::fchmod(part.handle(), mode) != 0 || ::fsync(part.handle()) != 0
         || std::rename(partName.constData(), targetName.constData()) != 0)
-        return false;
+        return WholeFileWrite::Failed;
     part.setAutoRemove(false);
-    return true;
+    return WholeFileWrite::Written;
 }
 
 } // namespace rt

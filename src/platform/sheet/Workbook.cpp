@@ -10,8 +10,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <unistd.h>
 
 namespace sheet {
 
@@ -24,28 +22,17 @@ rt::RuntimeError accessError(const QString &path)
     return sheetError(rt::err::PathFileAccess, QStringLiteral("Error de acceso a la ruta o el archivo: %1").arg(path));
 }
 
-// Whether the system refuses writing to `path` for want of permission (or a read-only disk).
-bool writeRefused(const QString &path)
-{
-    return ::access(QFile::encodeName(path).constData(), W_OK) != 0
-           && (errno == EACCES || errno == EPERM || errno == EROFS);
-}
-
-rt::RuntimeError writeError(const QFileInfo &target)
-{
-    if (writeRefused(target.absolutePath()) || (target.exists() && writeRefused(target.absoluteFilePath())))
-        return sheetError(rt::err::PermissionDenied, QStringLiteral("Permiso denegado: %1").arg(target.filePath()));
-    return accessError(target.filePath());
-}
-
 // Puts the finished file in place in one step, so a failure leaves any older file whole.
 void replaceFile(const QFileInfo &target, const QString &built)
 {
     QFile source(built);
     if (!source.open(QIODevice::ReadOnly))
         throw accessError(built);
-    if (!rt::writeWholeFile(target.absoluteFilePath(), source.readAll()))
-        throw writeError(target);
+    const rt::WholeFileWrite written = rt::writeWholeFile(target.absoluteFilePath(), source.readAll());
+    if (written == rt::WholeFileWrite::Refused)
+        throw sheetError(rt::err::PermissionDenied, QStringLiteral("Permiso denegado: %1").arg(target.filePath()));
+    if (written != rt::WholeFileWrite::Written)
+        throw accessError(target.filePath());
 }
 
 // A file name without the characters file systems refuse.
@@ -98,8 +85,6 @@ void Workbook::saveAs(const QString &path) const
     if (!target.absoluteDir().exists())
         throw sheetError(rt::err::PathNotFound,
                          QStringLiteral("No se encontró la ruta de acceso: %1").arg(target.absolutePath()));
-    if (target.isDir())
-        throw accessError(path);
     QTemporaryDir scratch;
     if (!scratch.isValid())
         throw accessError(scratch.path());

@@ -32,9 +32,10 @@ public:
     const Worksheet &activeSheet() const { return *m_sheets.front(); }
 
     // SaveAs: writes the workbook at `path`, replacing a file of that name only once the new one
-    // is complete. Throws RuntimeError 76 when the folder does not exist, 70 when it or the file
-    // may not be written, 75 for any other failure to write the file (the path is a folder,
-    // the disk is full...).
+    // is complete. Throws RuntimeError 76 when the folder does not exist, 70 when the user may
+    // not write it or the file (by the file's own permissions), 75 for any other failure to write
+    // the file (the path is a pipe, a device, a socket or a folder, its links go round, the disk
+    // is full...).
     void saveAs(const QString &path) const;
 
     // Hands the workbook to the user: saves it in the user's documents folder as

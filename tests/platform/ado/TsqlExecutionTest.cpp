@@ -232,6 +232,7 @@ TEST(TsqlColumnNames, AnExpressionWithoutAliasIsNamedAsWritten)
              Case{"SELECT IMPORTE / SECUENCIA, IMPORTE + 1, CONVERT(varchar(10), FECHA, 103) FROM MV_ASIENTOS",
                   "IMPORTE / SECUENCIA|IMPORTE + 1|CONVERT(varchar(10), FECHA, 103)"},
              Case{"SELECT IMPORTE  +  1 FROM MV_ASIENTOS", "IMPORTE  +  1"},
+             Case{"SELECT IMPORTE + 1 FROM MV_ASIENTOS", "IMPORTE + 1"},
              Case{"SELECT IMPORTE /* uno */ + 1 -- suma\nFROM MV_ASIENTOS", "IMPORTE /* uno */ + 1 -- suma"},
              Case{"SELECT isnull(IDVENDEDOR, 'x'), LEN(TC), LEFT(TC, 1), CAST(SECUENCIA AS varchar), IMPORTE % 2, "
                   "DATEADD(day, 1, '01/03/2024'), N'ab' + 'c' FROM MV_ASIENTOS",

@@ -46,20 +46,20 @@ const KeyCase keyCases[] = {
     {"QuotedPiecesAndAsAlias", "SELECT 1 FROM MV_ASIENTOS AS m WHERE m.[Sucursal] + m.Numero + m.[LETRA] <> 'x'",
      "SELECT 1 FROM MV_ASIENTOS AS m WHERE m.\"SUCURSAL+NUMERO+LETRA\" <> 'x'"},
     {"PiecesInAnotherOrder", "SELECT 1 FROM mv_asientos b WHERE b.numero + b.sucursal + b.letra = 'x'",
-     "SELECT 1 FROM mv_asientos b WHERE tsql_add(tsql_add(b.numero, b.sucursal), b.letra) = 'x' COLLATE TSQLCI"},
+     "SELECT 1 FROM mv_asientos b WHERE tsql_add(b.numero, b.sucursal, b.letra) = 'x' COLLATE TSQLCI"},
     {"TableWithoutTheColumn",
      "SELECT 1 FROM MV_APLICACION a JOIN COB b ON a.Sucursal + a.Numero + a.letra = b.IdCobranza",
-     "SELECT 1 FROM MV_APLICACION a JOIN COB b ON tsql_add(tsql_add(a.Sucursal, a.Numero), a.letra) = b.IdCobranza"},
+     "SELECT 1 FROM MV_APLICACION a JOIN COB b ON tsql_add(a.Sucursal, a.Numero, a.letra) = b.IdCobranza"},
     {"NotAComparison", "SELECT b.sucursal + b.numero + b.letra AS k FROM mv_asientos b",
-     "SELECT tsql_add(tsql_add(b.sucursal, b.numero), b.letra) AS k FROM mv_asientos b"},
+     "SELECT tsql_add(b.sucursal, b.numero, b.letra) AS k FROM mv_asientos b"},
     {"LongerSum", "SELECT 1 FROM mv_asientos b WHERE b.sucursal + b.numero + b.letra + 'x' = c",
-     "SELECT 1 FROM mv_asientos b WHERE tsql_add(tsql_add(tsql_add(b.sucursal, b.numero), b.letra), 'x') = c"},
+     "SELECT 1 FROM mv_asientos b WHERE tsql_add(b.sucursal, b.numero, b.letra, 'x') = c"},
     {"TwoTables", "SELECT 1 FROM mv_asientos b, mv_asientos c WHERE b.sucursal + c.numero + b.letra = 'x'",
-     "SELECT 1 FROM mv_asientos b, mv_asientos c WHERE tsql_add(tsql_add(b.sucursal, c.numero), b.letra) = 'x' "
+     "SELECT 1 FROM mv_asientos b, mv_asientos c WHERE tsql_add(b.sucursal, c.numero, b.letra) = 'x' "
      "COLLATE TSQLCI"},
     {"AliasOfTwoTables",
      "SELECT 1 FROM mv_asientos b WHERE b.sucursal + b.numero + b.letra = 'x' UNION SELECT 1 FROM COB b",
-     "SELECT 1 FROM mv_asientos b WHERE tsql_add(tsql_add(b.sucursal, b.numero), b.letra) = 'x' COLLATE TSQLCI "
+     "SELECT 1 FROM mv_asientos b WHERE tsql_add(b.sucursal, b.numero, b.letra) = 'x' COLLATE TSQLCI "
      "UNION SELECT 1 FROM COB b"},
 };
 

@@ -38,8 +38,10 @@ TEST_P(TsqlParameters, MarksTheLiteralsThatMayChange)
     for (const rt::Variant &value : markParameters(tokens, partialIndexColumns))
         values.append(value.type() == rt::VarType::Double ? QString::number(value.asDouble()) : rt::CStr(value));
     EXPECT_EQ(values.join(u'|').toStdString(), GetParam().values);
+    TsqlTranslator translator;
+    translator.setDateColumns(DateColumns{{QStringLiteral("D"), QStringLiteral("FECHA")}, {}});
     QStringList sql;
-    for (const TranslatedStatement &statement : TsqlTranslator().translate(QString::fromUtf8(GetParam().tsql), tokens))
+    for (const TranslatedStatement &statement : translator.translate(QString::fromUtf8(GetParam().tsql), tokens))
         sql.append(statement.sql);
     EXPECT_EQ(sql.join(QStringLiteral("; ")).toStdString(), GetParam().sqlite);
 }

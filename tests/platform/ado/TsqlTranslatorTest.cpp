@@ -106,18 +106,22 @@ TEST(TsqlTranslatorErrors, RefusesWhatItCannotTranslate)
 }
 
 // The translator's own limits, which SQLite's parser, giving up sooner, hides from the engine:
-// a statement nested exactly to the limit translates, one level more is refused.
+// a statement nested exactly to the limit translates, one level more is refused. A sum is one
+// call, one level, however long.
 TEST(TsqlTranslatorErrors, NestingUpToTheLimitTranslatesAndOneLevelMoreIsRefused)
 {
     const auto times = [](const char *text, int count) { return QString::fromLatin1(text).repeated(count); };
-    constexpr int half = ado::sqlite::MaxTsqlNesting / 2;
     const std::pair<const char *, std::function<QString(int)>> cases[] = {
         {"Groups", [&](int depth) { return QStringLiteral("SELECT ") + times("(", depth) + u'1' + times(")", depth); }},
-        {"Additions", [&](int depth) { return QStringLiteral("SELECT 1") + times(" + 1", depth); }},
-        {"AdditionsInsideGroups",
+        {"SumInsideGroups",
          [&](int depth) {
-             return QStringLiteral("SELECT ") + times("(", half) + u'1' + times(" + 1", depth - half)
-                    + times(")", half);
+             return QStringLiteral("SELECT ") + times("(", depth - 1) + u'1' + times(" + 1", 126)
+                    + times(")", depth - 1);
+         }},
+        {"ProductInsideGroups",
+         [&](int depth) {
+             return QStringLiteral("SELECT ") + times("(", depth - 1) + u'1' + times(" * 1", 126)
+                    + times(")", depth - 1);
          }},
     };
     for (const auto &[name, statement] : cases) {

@@ -1,11 +1,12 @@
 #include "ReportFixture.h"
 
 #include "platform/report/PreviewWindow.h"
+#include "support/FolderContents.h"
 #include "support/ProgramGlobals.h"
 #include "support/TestHelpers.h"
+#include "support/Unprivileged.h"
 
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -56,20 +58,6 @@ struct FileSizeLimit {
     void (*signal)(int);
     rlimit before{};
 };
-
-// Each entry of `folder`: a link's target, and a digest of a file's bytes.
-QStringList contentsOf(const QString &folder)
-{
-    QStringList contents;
-    for (const QFileInfo &entry :
-         QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        QFile file(entry.filePath());
-        const QByteArray bytes = entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "no file";
-        contents << entry.fileName() + QStringLiteral(": ") + entry.symLinkTarget() + QLatin1Char(' ')
-                        + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
-    }
-    return contents;
-}
 
 class PreviewWindowTest : public support::ProgramTest {
 protected:
@@ -162,54 +150,94 @@ TEST_F(PreviewWindowTest, AnExportNotWrittenWholeLeavesWhatWasAtThePath)
     report::PreviewWindow window(document);
     QTemporaryDir folder;
     const auto at = [&](const QString &name) { return folder.filePath(name); };
-    // Names as long as a name can be, and the shortest that a name lengthened for the file
-    // written beside it took past that.
-    const QString longest = QString(251, u'l') + QStringLiteral(".pdf");
-    const QString longer = QString(245, u'm') + QStringLiteral(".pdf");
-    for (const QString &name : {QStringLiteral("older.pdf"), QStringLiteral("target.pdf"), longest, longer})
-        reporttest::writeFile(folder.path(), name, "%PDF-1.4 an older report\n");
-    ASSERT_TRUE(QFile::link(at(QStringLiteral("target.pdf")), at(QStringLiteral("link.pdf"))));
-    ASSERT_EQ(mkfifo(QFile::encodeName(at(QStringLiteral("pipe.pdf"))).constData(), 0600), 0);
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pdf")));
-    const struct {
-        QString name;
-        bool photo; // else the three pages of text, a PDF the file keeps in its buffer
-        rlim_t room; // bytes a file may take; none: the path is refused before anything is written, or
-                     // the PDF is written whole
-        bool written;
-    } cases[] = {{QStringLiteral("older.pdf"), true, 64 * 1024, false},
-                 {QStringLiteral("older.pdf"), false, 1024, false},
-                 {QStringLiteral("link.pdf"), true, 64 * 1024, false},
-                 {QStringLiteral("pipe.pdf"), false, 0, false},
-                 {QStringLiteral("folder.pdf"), false, 0, false},
-                 {longest, true, 64 * 1024, false},
-                 {longest, false, 0, true},
-                 {longer, false, 0, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(
-            QStringLiteral("%1 bytes%2").arg(c.name.size()).arg(c.photo ? " with the photo" : "").toStdString());
-        // The folder's entries, but the one written whole.
-        const auto unwritten = [&] {
-            QStringList entries = contentsOf(folder.path());
-            entries.removeIf([&](const QString &entry) { return c.written && entry.startsWith(c.name + u':'); });
-            return entries;
+    // The export runs as a user who may not override permissions, and that user makes the files;
+    // a file of another user only root can leave.
+    ASSERT_TRUE(support::handToUnprivileged(folder.path()));
+    const bool othersFile = support::runsAsAnotherUser();
+    if (othersFile)
+        reporttest::writeFile(folder.path(), QStringLiteral("others.pdf"), "%PDF-1.4 another user's report\n");
+    const auto modeOf = [&](const QString &name) {
+        struct stat status { };
+        ::stat(QFile::encodeName(at(name)).constData(), &status);
+        return status.st_mode & 07777;
+    };
+    EXPECT_TRUE(support::runUnprivileged([&] {
+        const mode_t mask = 027;
+        ::umask(mask);
+        // Names as long as a name can be, and the shortest that a name lengthened for the file
+        // written beside it took past that.
+        const QString longest = QString(251, u'l') + QStringLiteral(".pdf");
+        const QString longer = QString(245, u'm') + QStringLiteral(".pdf");
+        for (const QString &name : {QStringLiteral("older.pdf"), QStringLiteral("target.pdf"), longest, longer,
+                                    QStringLiteral("readonly.pdf"), QStringLiteral("mode.pdf")})
+            reporttest::writeFile(folder.path(), name, "%PDF-1.4 an older report\n");
+        ::chmod(QFile::encodeName(at(QStringLiteral("readonly.pdf"))).constData(), 0444);
+        ::chmod(QFile::encodeName(at(QStringLiteral("mode.pdf"))).constData(), 0604);
+        const std::pair<const char *, const char *> links[] = {{"link.pdf", "target.pdf"},
+                                                               {"chain.pdf", "link.pdf"},
+                                                               {"loop-a.pdf", "loop-b.pdf"},
+                                                               {"loop-b.pdf", "loop-a.pdf"}};
+        for (const auto &[link, target] : links)
+            ASSERT_TRUE(QFile::link(QString::fromLatin1(target), at(QString::fromLatin1(link)))) << link;
+        ASSERT_EQ(mkfifo(QFile::encodeName(at(QStringLiteral("pipe.pdf"))).constData(), 0600), 0);
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pdf")));
+        struct Case {
+            QString name;
+            bool photo; // else the three pages of text, a PDF the file keeps in its buffer
+            rlim_t room; // bytes a file may take; none: the path is refused before anything is written,
+                         // or the PDF is written whole
+            QString writtenTo; // the file that takes the PDF; none: the export is refused
+            mode_t mode; // the permissions it is left with
         };
-        const QStringList before = unwritten();
-        std::optional<FileSizeLimit> limit;
-        if (c.room > 0)
-            limit.emplace(c.room);
-        report::PreviewWindow &exporting = c.photo ? window : *m_window;
-        EXPECT_EQ(errorNumber([&] { exporting.exportPdf(at(c.name)); }), c.written ? 0 : rt::err::PermissionDenied);
-        limit.reset();
-        EXPECT_EQ(unwritten(), before) << "kept as it was, and no half-written file beside it";
-        if (c.written) {
-            EXPECT_TRUE(reporttest::pdfText(at(c.name)).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+        std::vector<Case> cases = {{QStringLiteral("older.pdf"), true, 64 * 1024, {}, 0},
+                                   {QStringLiteral("older.pdf"), false, 1024, {}, 0},
+                                   {QStringLiteral("link.pdf"), true, 64 * 1024, {}, 0},
+                                   {QStringLiteral("pipe.pdf"), false, 0, {}, 0},
+                                   {QStringLiteral("folder.pdf"), false, 0, {}, 0},
+                                   {QStringLiteral("readonly.pdf"), false, 0, {}, 0},
+                                   {QStringLiteral("loop-a.pdf"), false, 0, {}, 0},
+                                   {longest, true, 64 * 1024, {}, 0},
+                                   {longest, false, 0, longest, 0640},
+                                   {longer, false, 0, longer, 0640},
+                                   {QStringLiteral("mode.pdf"), false, 0, QStringLiteral("mode.pdf"), 0604},
+                                   {QStringLiteral("new.pdf"), false, 0, QStringLiteral("new.pdf"), 0666 & ~mask},
+                                   {QStringLiteral("chain.pdf"), false, 0, QStringLiteral("target.pdf"), 0640}};
+        if (othersFile)
+            cases.push_back({QStringLiteral("others.pdf"), false, 0, {}, 0});
+        for (const Case &c : cases) {
+            const QString shown = c.name.size() > 40 ? QStringLiteral("%1 bytes").arg(c.name.size()) : c.name;
+            SCOPED_TRACE((shown + (c.photo ? QStringLiteral(" with the photo") : QString())).toStdString());
+            // The folder's entries, but the file written whole.
+            const auto unwritten = [&] {
+                QStringList entries = support::folderContents(folder.path());
+                entries.removeIf([&](const QString &entry) {
+                    return !c.writtenTo.isEmpty() && entry.startsWith(c.writtenTo + u':');
+                });
+                return entries;
+            };
+            const QStringList before = unwritten();
+            std::optional<FileSizeLimit> limit;
+            if (c.room > 0)
+                limit.emplace(c.room);
+            report::PreviewWindow &exporting = c.photo ? window : *m_window;
+            const rt::RuntimeError error = errorOf([&] { exporting.exportPdf(at(c.name)); });
+            limit.reset();
+            EXPECT_EQ(error.Number, c.writtenTo.isEmpty() ? rt::err::PermissionDenied : 0);
+            if (c.writtenTo.isEmpty()) {
+                EXPECT_EQ(error.Description, QStringLiteral("No se puede escribir el archivo ") + at(c.name));
+            }
+            EXPECT_EQ(::umask(mask), mask) << "the process's mask as it was";
+            EXPECT_EQ(unwritten(), before) << "kept as it was, and no half-written file beside it";
+            if (!c.writtenTo.isEmpty()) {
+                EXPECT_TRUE(reporttest::pdfText(at(c.writtenTo)).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+                EXPECT_EQ(modeOf(c.writtenTo), c.mode);
+            }
         }
-    }
-    window.exportPdf(at(QStringLiteral("link.pdf")));
-    EXPECT_EQ(QFileInfo(at(QStringLiteral("link.pdf"))).symLinkTarget(), at(QStringLiteral("target.pdf")));
-    EXPECT_TRUE(
-        reporttest::pdfText(at(QStringLiteral("target.pdf"))).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+        window.exportPdf(at(QStringLiteral("link.pdf")));
+        EXPECT_EQ(QFileInfo(at(QStringLiteral("link.pdf"))).symLinkTarget(), at(QStringLiteral("target.pdf")));
+        EXPECT_TRUE(
+            reporttest::pdfText(at(QStringLiteral("target.pdf"))).contains(QStringLiteral("Hoja 3, página 3 de 3")));
+    }));
 }
 
 } // namespace

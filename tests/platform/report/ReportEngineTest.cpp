@@ -252,6 +252,30 @@ TEST_F(ReportEngineTest, FormulasTooDeepOrDividingByZeroRaiseFormulaErrors)
                 << reader << " " << shape.core;
         EXPECT_EQ(print(formula(shapes[0], report::kFormulaDepthLimit - 1)).toStdString(), underLimit[reader]);
     }
+    // An error the database meets while it reads the rows stays its own unless it is the selection's
+    // division: a view that divides by zero under a selection without a division, a text that is
+    // no date under a selection that divides.
+    m_db.execute(QStringLiteral("CREATE VIEW V_COCIENTES AS SELECT IdCobranza, "
+                                "TotalCobrado / Comision AS Cociente FROM V_COMISIONES_VENDEDOR_COB"));
+    const struct Own {
+        const char *table, *printed, *selection;
+        long native;
+        const char *description;
+    } own[] = {{"V_COCIENTES", "{COB.Cociente}", "{COB.IdCobranza} = 'a'", 8134, "Divide by zero error encountered."},
+               {"V_COMISIONES_VENDEDOR_COB", "{COB.IdCobranza}",
+                "{COB.TotalCobrado} / 2 > 1 AND {COB.FechaCob} = '20240230'", 241,
+                "Conversion failed when converting date and/or time from character string."}};
+    for (const Own &error : own) {
+        report::ReportRequest request;
+        request.selection = QString::fromLatin1(error.selection);
+        const QString json = QString(kFormulaReaders)
+                                 .replace(QLatin1String("V_COMISIONES_VENDEDOR_COB"), QLatin1String(error.table))
+                                 .arg(QLatin1String(error.printed), QString());
+        const rt::RuntimeError raised = errorOf([&] { run(json.toUtf8(), request); });
+        EXPECT_EQ(raised.Description.toStdString(), error.description) << error.selection;
+        ASSERT_GT(m_db.connection().Errors().Count(), 0) << error.selection;
+        EXPECT_EQ(m_db.connection().Errors()(0).NativeError, error.native) << error.selection;
+    }
     // A computed formula that names itself would be read without end.
     EXPECT_EQ(errorNumber([&] { run(kFormulaReaders.arg(QStringLiteral("1 + {@F}"), QString()).toUtf8()); }),
               report::err::Formula);

@@ -1,4 +1,6 @@
+#include "support/FolderContents.h"
 #include "support/TestHelpers.h"
+#include "support/Unprivileged.h"
 #include "support/XlsxReader.h"
 
 #include "platform/sheet/ColumnLetters.h"
@@ -8,8 +10,14 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -195,39 +203,95 @@ TEST_F(WorkbookFileTest, SavingAgainReplacesTheFile)
     EXPECT_EQ(saved().text("A1"), "segundo");
 }
 
+// A socket bound at `path`, left there when it is closed.
+bool plantSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= static_cast<int>(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(socket);
+    return bound;
+}
+
 TEST_F(WorkbookFileTest, ReportsPathsThatCannotBeWritten)
 {
     QFile plain(folder.filePath("archivo.txt"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     QDir(folder.path()).mkdir("carpeta");
-    const std::pair<QString, long> paths[] = {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("tuberia.xlsx")).constData(), 0600), 0);
+    ASSERT_TRUE(plantSocket(folder.filePath("enchufe.xlsx")));
+    const std::pair<const char *, const char *> links[] = {{"enlace-tuberia.xlsx", "tuberia.xlsx"},
+                                                           {"enlace-carpeta.xlsx", "carpeta"},
+                                                           {"vuelta-a.xlsx", "vuelta-b.xlsx"},
+                                                           {"vuelta-b.xlsx", "vuelta-a.xlsx"}};
+    for (const auto &[link, target] : links)
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(target), folder.filePath(link))) << link;
+    std::vector<std::pair<QString, long>> paths = {
         {folder.filePath("no-existe/libro.xlsx"), 76},
         {folder.filePath("archivo.txt/libro.xlsx"), 76},
         {folder.filePath("carpeta"), 75},
         {QString(), 75},
+        {folder.filePath("tuberia.xlsx"), 75},
+        {folder.filePath("enchufe.xlsx"), 75},
+        {folder.filePath("enlace-tuberia.xlsx"), 75},
+        {folder.filePath("enlace-carpeta.xlsx"), 75},
+        {folder.filePath("vuelta-a.xlsx"), 75},
     };
-    for (const auto &[path, number] : paths)
+    // A device of the test's own (a null one), never the system's: a save that took its place
+    // would put a file where the system's device was. Only root makes one.
+    const QString device = folder.filePath("dispositivo.xlsx");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+        paths.emplace_back(device, 75);
+    }
+    const QStringList before = support::folderContents(folder.path());
+    for (const auto &[path, number] : paths) {
         EXPECT_EQ(errorNumber([&] { book.saveAs(path); }), number) << path.toStdString();
+        EXPECT_EQ(support::folderContents(folder.path()), before) << path.toStdString();
+    }
 }
 
 TEST_F(WorkbookFileTest, RefusedPermissionRaises70AndLeavesTheOldFileWhole)
 {
-    const QString locked = folder.filePath("bloqueada");
-    QDir(folder.path()).mkdir("bloqueada");
+    // The workbook is saved by a user who may not override permissions, and that user makes the
+    // files; a file of another user only root can leave.
+    ASSERT_TRUE(support::handToUnprivileged(folder.path()));
     ws.setValue(1, 1, "viejo");
-    book.saveAs(locked + "/libro.xlsx");
-    QFile::setPermissions(locked + "/libro.xlsx", QFileDevice::ReadOwner);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (::access(QFile::encodeName(locked).constData(), W_OK) == 0) {
+    const bool othersFile = support::runsAsAnotherUser();
+    if (othersFile)
+        book.saveAs(folder.filePath("ajeno.xlsx"));
+    EXPECT_TRUE(support::runUnprivileged([&] {
+        const QString locked = folder.filePath("bloqueada");
+        ASSERT_TRUE(QDir(folder.path()).mkdir("bloqueada"));
+        const QFileDevice::Permissions readOnly =
+            QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        for (const QString &path : {locked + "/libro.xlsx", folder.filePath("solo-lectura.xlsx")}) {
+            book.saveAs(path);
+            QFile::setPermissions(path, readOnly);
+        }
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QStringList refused = {locked + "/libro.xlsx", locked + "/otro.xlsx", folder.filePath("solo-lectura.xlsx")};
+        if (othersFile)
+            refused << folder.filePath("ajeno.xlsx");
+        const auto contents = [&] { return support::folderContents(folder.path()) + support::folderContents(locked); };
+        ws.setValue(1, 1, "nuevo");
+        for (const QString &path : refused) {
+            SCOPED_TRACE(path.toStdString());
+            const QStringList before = contents();
+            const rt::RuntimeError error = errorOf([&] { book.saveAs(path); });
+            EXPECT_EQ(error.Number, 70);
+            EXPECT_EQ(error.Description, "Permiso denegado: " + path);
+            EXPECT_EQ(contents(), before);
+        }
+        EXPECT_EQ(XlsxReader(locked + "/libro.xlsx").text("A1"), "viejo");
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        GTEST_SKIP() << "this user may write where permissions say no";
-    }
-    ws.setValue(1, 1, "nuevo");
-    EXPECT_EQ(errorNumber([&] { book.saveAs(locked + "/libro.xlsx"); }), 70);
-    EXPECT_EQ(errorNumber([&] { book.saveAs(locked + "/otro.xlsx"); }), 70);
-    EXPECT_EQ(XlsxReader(locked + "/libro.xlsx").text("A1"), "viejo");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }));
 }
 
 // Shows a workbook with the documents folder pointed into a scratch home.

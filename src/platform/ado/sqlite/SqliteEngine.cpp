@@ -6,6 +6,7 @@
 #include "platform/ado/sqlite/SqliteHandle.h"
 #include "platform/ado/sqlite/SqliteResult.h"
 #include "platform/ado/sqlite/SqliteSchema.h"
+#include "platform/ado/sqlite/SqliteSelectInto.h"
 #include "platform/ado/sqlite/SqliteStoredDates.h"
 #include "platform/ado/sqlite/SqliteTypes.h"
 #include "platform/ado/sqlite/StatementCache.h"
@@ -17,7 +18,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <initializer_list>
 #include <sqlite3.h>
+#include <utility>
 
 namespace ado::sqlite {
 
@@ -62,16 +65,26 @@ bool isAsciiSpace(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// Read from the prepared text in place: this runs for every statement.
-bool isRowChange(sqlite3_stmt *statement)
+// Whether the statement's first word is one of `words`. Read from the prepared text in place:
+// this runs for every statement.
+bool beginsWithAny(sqlite3_stmt *statement, std::initializer_list<const char *> words)
 {
     const char *sql = sqlite3_sql(statement);
     while (*sql != '\0' && isAsciiSpace(*sql))
         ++sql;
-    const auto startsWith = [sql](const char *word) {
+    return std::any_of(words.begin(), words.end(), [sql](const char *word) {
         return sqlite3_strnicmp(sql, word, static_cast<int>(std::strlen(word))) == 0;
-    };
-    return startsWith("INSERT") || startsWith("UPDATE") || startsWith("DELETE") || startsWith("REPLACE");
+    });
+}
+
+bool isRowChange(sqlite3_stmt *statement)
+{
+    return beginsWithAny(statement, {"INSERT", "UPDATE", "DELETE", "REPLACE"});
+}
+
+bool changesSchema(sqlite3_stmt *statement)
+{
+    return beginsWithAny(statement, {"CREATE", "ALTER", "DROP"});
 }
 
 QString quotedName(const QString &name)
@@ -95,14 +108,27 @@ void SqliteEngine::open(const ConnectionTarget &)
         throwMissingFile(m_target);
     m_session = std::make_unique<Session>(m_target.path, this);
     m_translator.setKeyColumns(keyColumnsOf(m_session->handle.get()));
+    {
+        // Opening never waits for another program's write to end for the sake of old numbers.
+        const int timeout = std::exchange(m_busyTimeoutMs, 0);
+        const auto restore = qScopeGuard([&] { m_busyTimeoutMs = timeout; });
+        storeFoundNumbersAsDates(m_session->handle);
+    }
+    learnDateColumns();
+    m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
+    installProgressHandler();
+    m_transactionDepth = 0;
+}
+
+void SqliteEngine::learnDateColumns()
+{
     m_translator.setDateColumns(dateColumnsOf(m_session->handle.get()));
     watchStoredDates(m_session->handle);
-    m_partialIndexColumns = partialIndexColumnsOf(m_session->handle.get());
+    ++m_schemaChanges;
+    // The translations kept were written for the date columns known before.
     m_translations.clear();
     m_shapes.clear();
     m_pieces.clear();
-    installProgressHandler();
-    m_transactionDepth = 0;
 }
 
 void SqliteEngine::close()
@@ -116,7 +142,7 @@ void SqliteEngine::close()
 ExecResult SqliteEngine::execute(const QString &text)
 {
     refuseInUndoneTransaction();
-    return run(translated(text, m_parameters));
+    return run(translated(text, m_parameters), [&text] { return text; });
 }
 
 ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
@@ -124,13 +150,13 @@ ExecResult SqliteEngine::executeLiteralText(const LiteralText &statement)
     refuseInUndoneTransaction();
     if (const QList<TranslatedStatement> *known = m_pieces.find(statement, m_parameters)) {
         const QList<TranslatedStatement> statements = *known;
-        return run(statements);
+        return run(statements, [&statement] { return statement.text(); });
     }
     const QString text = statement.text();
     QList<TsqlToken> tokens = tokenizeTsql(text);
     const QList<TranslatedStatement> statements = translatedTokens(text, tokens, m_parameters);
     m_pieces.remember(statement, tokens, statements);
-    return run(statements);
+    return run(statements, [&text] { return text; });
 }
 
 ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
@@ -154,12 +180,18 @@ ReadOnlyCheck SqliteEngine::checkReadOnly(const QString &text)
     return ReadOnlyCheck::OneReadOnlyStatement;
 }
 
-ExecResult SqliteEngine::run(const QList<TranslatedStatement> &statements)
+ExecResult SqliteEngine::run(QList<TranslatedStatement> statements, rt::FunctionRef<QString()> text)
 {
     ExecResult result;
     const auto forget = qScopeGuard([this] { m_parameters.clear(); });
-    for (const TranslatedStatement &statement : statements)
-        runStatement(statement, result);
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const int schema = m_schemaChanges;
+        runStatement(statements.at(i), result);
+        // The statements after one that made a table or column are translated again, with its
+        // date columns known: the same statements, with the same parameters.
+        if (m_schemaChanges != schema && i + 1 < statements.size())
+            statements = translated(text(), m_parameters);
+    }
     return result;
 }
 
@@ -394,8 +426,11 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
             continue;
         }
         refuseViewOfUnknownNames(db, statement);
-        if (sqlite3_step(statement) != SQLITE_DONE)
+        const auto bind = [&](sqlite3_stmt *filling) { bindParameters(filling, sql); };
+        if (!createTableAsSelected(db, statement, bind) && sqlite3_step(statement) != SQLITE_DONE)
             throwSqliteError(db, sql);
+        if (changesSchema(statement))
+            learnDateColumns();
         if (isRowChange(statement))
             result.recordsAffected = std::max(result.recordsAffected, 0L) + static_cast<long>(sqlite3_changes64(db));
     }

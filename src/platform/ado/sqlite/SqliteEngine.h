@@ -5,6 +5,7 @@
 #include "platform/ado/sqlite/TsqlShapeCache.h"
 #include "platform/ado/sqlite/TsqlTranslator.h"
 
+#include "platform/runtime/FunctionRef.h"
 #include "platform/runtime/Variant.h"
 
 #include <QHash>
@@ -78,13 +79,17 @@ private:
     struct Session;
 
     Session &session();
+    // Reads the date columns of the schema as it stands (for the translation and the stored
+    // dates' watchers); the translations kept are dropped.
+    void learnDateColumns();
     // The text's statements, with the values of their parameters in `parameters`.
     QList<TranslatedStatement> translated(const QString &text, QList<rt::Variant> &parameters);
     // As translated, from the text's tokens, which get their parameters marked.
     QList<TranslatedStatement> translatedTokens(const QString &text, QList<TsqlToken> &tokens,
                                                 QList<rt::Variant> &parameters);
-    // Runs the translated statements of one text with the parameters in m_parameters.
-    ExecResult run(const QList<TranslatedStatement> &statements);
+    // Runs the translated statements of a text, which `text` gives when it is needed, with the
+    // parameters in m_parameters.
+    ExecResult run(QList<TranslatedStatement> statements, rt::FunctionRef<QString()> text);
     // Binds the parameters of the text being run to a statement of it.
     void bindParameters(sqlite3_stmt *statement, const QString &sql);
     void runStatement(const TranslatedStatement &statement, ExecResult &result);
@@ -108,6 +113,7 @@ private:
     TsqlPieceCache m_pieces; // the statements given lately as pieces and literals
     QList<rt::Variant> m_parameters; // of the text being run
     int m_transactionDepth = 0;
+    int m_schemaChanges = 0; // how many times the date columns were read again
     int m_busyTimeoutMs = 30000;
     std::function<void()> m_progressHandler;
     std::function<void()> m_lockWaitHandler;

@@ -102,7 +102,8 @@ struct SchemaObject {
 QList<SchemaObject> schemaObjects(sqlite3 *db)
 {
     QList<SchemaObject> objects;
-    Query names(db, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view')");
+    Query names(db, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') UNION ALL "
+                    "SELECT name FROM sqlite_temp_schema WHERE type IN ('table', 'view')");
     while (names.next())
         objects.append(SchemaObject{names.text(0), {}});
     for (SchemaObject &object : objects) {
@@ -200,15 +201,19 @@ DateColumns dateColumnsOf(sqlite3 *db)
     return dates;
 }
 
-QHash<QString, QStringList> storedDateColumnsOf(sqlite3 *db)
+QList<DateTable> storedDateColumnsOf(sqlite3 *db)
 {
-    QHash<QString, QStringList> tables;
-    Query query(db, "SELECT t.name, c.name, c.type FROM pragma_table_list t, pragma_table_xinfo(t.name, t.schema) c "
-                    "WHERE t.schema = 'main' AND t.type = 'table' AND t.wr = 0 AND c.hidden = 0 "
-                    "AND t.name NOT LIKE 'sqlite!_%' ESCAPE '!'");
+    QList<DateTable> tables;
+    Query query(db,
+                "SELECT t.schema, t.name, c.name, c.type FROM pragma_table_list t, "
+                "pragma_table_xinfo(t.name, t.schema) c WHERE t.schema IN ('main', 'temp') AND t.type = 'table' "
+                "AND t.wr = 0 AND c.hidden = 0 AND t.name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY t.schema, t.name");
     while (query.next()) {
-        if (adoTypeOfDeclared(query.text(2)).type == adDBTimeStamp)
-            tables[query.text(0)].append(query.text(1));
+        if (adoTypeOfDeclared(query.text(3)).type != adDBTimeStamp)
+            continue;
+        if (tables.isEmpty() || tables.last().schema != query.text(0) || tables.last().name != query.text(1))
+            tables.append(DateTable{query.text(0), query.text(1), {}});
+        tables.last().columns.append(query.text(2));
     }
     return tables;
 }

@@ -29,14 +29,21 @@ ResultSet columnsRowset(sqlite3 *db, const QString &catalog, const QStringList &
 KeyColumns keyColumnsOf(sqlite3 *db);
 
 // The columns that hold dates (declared DATETIME, DATE...): their names, wherever a table or
-// view of the database declares them and no other declares them otherwise, and which of the
-// columns of each table or view an INSERT without a column list fills are such. Throws
-// EngineError.
+// view of the database or of the connection's temporary ones declares them and no other
+// declares them otherwise, and which of the columns of each table or view an INSERT without a
+// column list fills are such. Throws EngineError.
 DateColumns dateColumnsOf(sqlite3 *db);
 
-// The tables (those with row ids) that hold date columns, by name as written, with those
-// columns' names as written; columns computed by the table are left out. Throws EngineError.
-QHash<QString, QStringList> storedDateColumnsOf(sqlite3 *db);
+// A table of the database or of the connection's temporary ones, with its date columns.
+struct DateTable {
+    QString schema; // "main" or "temp"
+    QString name; // as written
+    QStringList columns; // as written
+};
+
+// The tables (those with row ids), the connection's temporary ones among them, that hold date
+// columns; columns computed by the table are left out. Throws EngineError.
+QList<DateTable> storedDateColumnsOf(sqlite3 *db);
 
 // The names, upper-cased, that the conditions of the database's partial indexes hold
 // (CREATE INDEX ... WHERE SECUENCIA = 1), their keywords among them. Throws EngineError.

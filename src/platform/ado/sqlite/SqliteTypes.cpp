@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/SqliteTypes.h"
 
 #include "platform/ado/Engine.h"
+#include "platform/ado/sqlite/TsqlDates.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <cmath>
@@ -136,6 +137,8 @@ rt::Variant byStorage(sqlite3_stmt *statement, int column, int storage)
     }
 }
 
+// A number in a date column (one the connection could not bring to the stored form) is the date
+// it stands for there, never a number of days from Visual Basic's day zero.
 rt::Variant date(sqlite3_stmt *statement, int column, int storage)
 {
     if (storage == SQLITE_TEXT) {
@@ -143,6 +146,13 @@ rt::Variant date(sqlite3_stmt *statement, int column, int storage)
         rt::DateTime value;
         if (parseIsoDate(text, sqlite3_column_bytes(statement, column), value))
             return rt::Variant(value);
+    } else if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) {
+        if (const auto value = dateOfStoredNumber(sqlite3_column_double(statement, column))) {
+            const qint64 seconds = value->msecs / 1000;
+            return rt::Variant(rt::DateTime::fromParts(
+                value->date.year(), value->date.month(), value->date.day(), static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)));
+        }
     }
     return byStorage(statement, column, storage);
 }

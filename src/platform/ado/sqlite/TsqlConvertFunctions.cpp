@@ -16,75 +16,149 @@ namespace {
 
 constexpr int DefaultTextLength = 30; // CONVERT(NVARCHAR, x) without a length
 
-// An operand of + and -: a number, or a date as its serial number of days.
-struct Operand {
-    enum class Kind { Integer, Real, Date } kind = Kind::Integer;
-    sqlite3_int64 integer = 0;
-    double real = 0;
-};
-
-// Text takes part as a stored date or as the number it holds; other text does not convert.
-std::optional<Operand> operandOf(sqlite3_value *value)
-{
-    if (sqlite3_value_type(value) == SQLITE_INTEGER)
-        return Operand{Operand::Kind::Integer, sqlite3_value_int64(value), sqlite3_value_double(value)};
-    if (sqlite3_value_type(value) == SQLITE_FLOAT)
-        return Operand{Operand::Kind::Real, 0, sqlite3_value_double(value)};
-    const QString text = textOf(value);
-    if (const auto date = storedDate(text))
-        return Operand{Operand::Kind::Date, 0, date->serial()};
-    bool whole = false;
-    const qint64 integer = text.trimmed().toLongLong(&whole);
-    if (whole)
-        return Operand{Operand::Kind::Integer, integer, static_cast<double>(integer)};
-    if (const auto number = numberFromText(text))
-        return Operand{Operand::Kind::Real, 0, *number};
-    return std::nullopt;
-}
-
-// a + b (sign 1) or a - b (sign -1) as SQL Server computes them once both are numbers or dates.
-void arithmetic(sqlite3_context *context, sqlite3_value *a, sqlite3_value *b, int sign)
-{
-    const auto left = operandOf(a);
-    const auto right = operandOf(b);
-    if (!left || !right) {
-        sqlite3_value *failed = left ? b : a;
-        sqlite3_value *other = left ? a : b;
-        return resultConversionError(context, textOf(failed),
-                                     sqlite3_value_type(other) == SQLITE_FLOAT ? "float" : "int");
-    }
-    if (left->kind == Operand::Kind::Date || right->kind == Operand::Kind::Date)
-        return resultDate(context, TsqlDateTime::fromSerial(left->real + sign * right->real));
-    if (left->kind == Operand::Kind::Integer && right->kind == Operand::Kind::Integer) {
-        sqlite3_int64 result = 0;
-        const bool overflow = sign > 0 ? __builtin_add_overflow(left->integer, right->integer, &result)
-                                       : __builtin_sub_overflow(left->integer, right->integer, &result);
-        if (!overflow)
-            return sqlite3_result_int64(context, result);
-    }
-    sqlite3_result_double(context, left->real + sign * right->real);
-}
-
 bool isText(sqlite3_value *value)
 {
     const int type = sqlite3_value_type(value);
     return type == SQLITE_TEXT || type == SQLITE_BLOB;
 }
 
-void tsqlAdd(sqlite3_context *context, int argc, sqlite3_value **argv)
+// A value of a sum or product on its way, left to right: a text as it stands, a number, or a
+// date as its serial number of days.
+struct Operand {
+    enum class Kind { Text, Integer, Real, Date } kind = Kind::Integer;
+    sqlite3_int64 integer = 0;
+    double real = 0;
+    QString text;
+};
+
+Operand integerOperand(sqlite3_int64 integer)
 {
-    if (anyNull(argc, argv))
-        return sqlite3_result_null(context);
-    if (isText(argv[0]) && isText(argv[1]))
-        return resultText(context, textOf(argv[0]) + textOf(argv[1]));
-    arithmetic(context, argv[0], argv[1], 1);
+    return Operand{Operand::Kind::Integer, integer, static_cast<double>(integer), {}};
 }
 
+Operand realOperand(double real)
+{
+    return Operand{Operand::Kind::Real, 0, real, {}};
+}
+
+Operand operandOf(sqlite3_value *value)
+{
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_INTEGER:
+        return integerOperand(sqlite3_value_int64(value));
+    case SQLITE_FLOAT:
+        return realOperand(sqlite3_value_double(value));
+    default:
+        return Operand{Operand::Kind::Text, 0, 0, textOf(value)};
+    }
+}
+
+// A text takes part in arithmetic as the number it holds or, where `dates` (a sum, not a
+// product), as a stored date; other text does not convert.
+std::optional<Operand> arithmeticOf(const Operand &operand, bool dates)
+{
+    if (operand.kind != Operand::Kind::Text)
+        return operand;
+    if (const auto date = dates ? storedDate(operand.text) : std::nullopt)
+        return Operand{Operand::Kind::Date, 0, date->serial(), {}};
+    bool whole = false;
+    const qint64 integer = operand.text.trimmed().toLongLong(&whole);
+    if (whole)
+        return integerOperand(integer);
+    if (const auto number = numberFromText(operand.text))
+        return realOperand(*number);
+    return std::nullopt;
+}
+
+// left op right as SQL Server computes it: + joins two texts; otherwise both must be numbers,
+// or in a sum dates, a date moving by days. Whole numbers stay whole unless they overflow.
+// Nothing, with the error set on `context`, when an operand does not convert.
+std::optional<Operand> apply(sqlite3_context *context, const Operand &left, const Operand &right, QChar op)
+{
+    if (op == u'+' && left.kind == Operand::Kind::Text && right.kind == Operand::Kind::Text)
+        return Operand{Operand::Kind::Text, 0, 0, left.text + right.text};
+    const bool product = op == u'*';
+    const auto a = arithmeticOf(left, !product);
+    const auto b = arithmeticOf(right, !product);
+    if (!a || !b) {
+        const Operand &failed = a ? right : left;
+        const Operand &other = a ? left : right;
+        resultConversionError(context, failed.text, other.kind == Operand::Kind::Real ? "float" : "int");
+        return std::nullopt;
+    }
+    if (product) {
+        sqlite3_int64 whole = 0;
+        if (a->kind == Operand::Kind::Integer && b->kind == Operand::Kind::Integer
+            && !__builtin_mul_overflow(a->integer, b->integer, &whole))
+            return integerOperand(whole);
+        return realOperand(a->real * b->real);
+    }
+    const int sign = op == u'-' ? -1 : 1;
+    if (a->kind == Operand::Kind::Date || b->kind == Operand::Kind::Date)
+        return Operand{Operand::Kind::Date, 0, TsqlDateTime::fromSerial(a->real + sign * b->real).serial(), {}};
+    sqlite3_int64 sum = 0;
+    if (a->kind == Operand::Kind::Integer && b->kind == Operand::Kind::Integer
+        && !(sign > 0 ? __builtin_add_overflow(a->integer, b->integer, &sum)
+                      : __builtin_sub_overflow(a->integer, b->integer, &sum)))
+        return integerOperand(sum);
+    return realOperand(a->real + sign * b->real);
+}
+
+// The operands argv[0], argv[1], ... joined left to right by the operator before each, as
+// `operatorAt(k)` gives it for argv[k]. Null once a Null is reached, as in SQL Server.
+template <typename OperatorAt>
+void fold(sqlite3_context *context, int argc, sqlite3_value **argv, OperatorAt operatorAt)
+{
+    if (argc < 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    Operand result = operandOf(argv[0]);
+    for (int k = 1; k < argc; ++k) {
+        if (sqlite3_value_type(argv[k]) == SQLITE_NULL)
+            return sqlite3_result_null(context);
+        auto next = apply(context, result, operandOf(argv[k]), operatorAt(k));
+        if (!next)
+            return;
+        result = std::move(*next);
+    }
+    switch (result.kind) {
+    case Operand::Kind::Text:
+        return resultText(context, result.text);
+    case Operand::Kind::Integer:
+        return sqlite3_result_int64(context, result.integer);
+    case Operand::Kind::Real:
+        return sqlite3_result_double(context, result.real);
+    case Operand::Kind::Date:
+        return resultDate(context, TsqlDateTime::fromSerial(result.real));
+    }
+}
+
+// tsql_add(a, b, ...): a + b + ...
+void tsqlAdd(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    fold(context, argc, argv, [](int) { return QChar(u'+'); });
+}
+
+// tsql_sum(a, b, ..., operators): a, b, ... joined by the operators' text, a + or - before each
+// operand but the first.
+void tsqlSum(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (argc < 1)
+        return sqlite3_result_null(context);
+    const auto *operators = reinterpret_cast<const char *>(sqlite3_value_text(argv[argc - 1]));
+    const int count = sqlite3_value_bytes(argv[argc - 1]);
+    fold(context, argc - 1, argv, [&](int k) { return QChar(k <= count && operators[k - 1] == '-' ? u'-' : u'+'); });
+}
+
+// tsql_sub(a, b): a - b, as views and columns stored by earlier versions of the engine write it.
 void tsqlSubtract(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
-    if (anyNull(argc, argv))
-        return sqlite3_result_null(context);
-    arithmetic(context, argv[0], argv[1], -1);
+    fold(context, argc, argv, [](int) { return QChar(u'-'); });
+}
+
+// tsql_mul(a, b, ...): a * b * ...
+void tsqlMultiply(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    fold(context, argc, argv, [](int) { return QChar(u'*'); });
 }
 
 // tsql_divisor(divisor, dividend): the divisor of / or %, as it is; SQL Server refuses a zero,
@@ -341,8 +415,10 @@ void floor(sqlite3_context *context, int, sqlite3_value **argv)
 }
 
 const std::array convertFunctions{
-    TsqlFunction{"tsql_add", 2, tsqlAdd},
+    TsqlFunction{"tsql_add", -1, tsqlAdd},
+    TsqlFunction{"tsql_sum", -1, tsqlSum},
     TsqlFunction{"tsql_sub", 2, tsqlSubtract},
+    TsqlFunction{"tsql_mul", -1, tsqlMultiply},
     TsqlFunction{"tsql_divisor", 2, tsqlDivisor},
     TsqlFunction{"tsql_convert", 2, tsqlConvert},
     TsqlFunction{"tsql_convert", 3, tsqlConvert},

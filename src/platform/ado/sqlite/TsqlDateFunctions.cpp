@@ -247,41 +247,47 @@ void tsqlDateText(sqlite3_context *context, int, sqlite3_value **argv)
     sqlite3_result_value(context, argv[0]);
 }
 
-// datetime's range as days since 1900-01-01: 1753-01-01 to the end of 9999-12-31.
-constexpr double FirstSerial = -53690;
-constexpr double EndSerial = 2958464;
-constexpr double FirstCompactDate = 10000101;
-constexpr double LastCompactDate = 99991231;
-
-// A number that a date column received. SQLite stores a text of digits in such a column as a
-// number ('20240331' arrives as 20240331), and no day of datetime's range has a serial that
-// large: a whole number of eight digits reads as yyyymmdd. Any other number is days since
-// 1900-01-01 with the time as a fraction, as SQL Server converts a number to a datetime.
-std::optional<TsqlDateTime> storedFromNumber(double number)
-{
-    if (number >= FirstCompactDate && number <= LastCompactDate && number == std::floor(number))
-        return parseTsqlDate(QString::number(static_cast<qint64>(number)));
-    if (number >= FirstSerial && number < EndSerial)
-        return TsqlDateTime::fromSerial(number);
-    return std::nullopt;
-}
-
 // tsql_storeddate(value): what a date column holds once a value is written into it: a number
-// as storedFromNumber reads it, a text as tsql_datetext reads it. What is no date fails the
-// statement (241).
-void tsqlStoredDate(sqlite3_context *context, int argc, sqlite3_value **argv)
+// as dateOfStoredNumber reads it, a text as tsql_datetext reads it. What is no date of datetime's
+// range fails the statement (241); Null, bytes and a blank text stay as they are.
+void tsqlStoredDate(sqlite3_context *context, int, sqlite3_value **argv)
 {
-    const int type = sqlite3_value_type(argv[0]);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT)
-        return tsqlDateText(context, argc, argv);
-    const auto value = storedFromNumber(sqlite3_value_double(argv[0]));
-    if (!value)
+    std::optional<TsqlDateTime> value;
+    switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        value = dateOfStoredNumber(sqlite3_value_double(argv[0]));
+        break;
+    case SQLITE_TEXT: {
+        const QString text = textOf(argv[0]);
+        value = parseTsqlDate(text);
+        if (!value && text.trimmed().isEmpty())
+            return sqlite3_result_value(context, argv[0]);
+        break;
+    }
+    default:
+        return sqlite3_result_value(context, argv[0]);
+    }
+    if (!value || !inDatetimeRange(*value))
         return badDate(context);
     resultDate(context, *value);
 }
 
+// tsql_founddate(value): a number found in a date column, as tsql_storeddate stores it; any
+// other value, and a number that is no date, as it is.
+void tsqlFoundDate(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    const int type = sqlite3_value_type(argv[0]);
+    const auto value = type == SQLITE_INTEGER || type == SQLITE_FLOAT
+                           ? dateOfStoredNumber(sqlite3_value_double(argv[0]))
+                           : std::nullopt;
+    if (!value)
+        return sqlite3_result_value(context, argv[0]);
+    resultDate(context, *value);
+}
+
 // tsql_storeddates(values...): whether each value is what a date column may hold as it stands:
-// Null, a date in the stored form, a blank text (kept as written) or bytes.
+// Null, a date of datetime's range in the stored form, a blank text (kept as written) or bytes.
 void tsqlStoredDates(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
     for (int i = 0; i < argc; ++i) {
@@ -310,6 +316,7 @@ const std::array dateFunctions{
     TsqlFunction{"tsql_datetext", 1, tsqlDateText},
     TsqlFunction{"tsql_storeddate", 1, tsqlStoredDate},
     TsqlFunction{"tsql_storeddates", -1, tsqlStoredDates},
+    TsqlFunction{"tsql_founddate", 1, tsqlFoundDate},
 };
 
 } // namespace

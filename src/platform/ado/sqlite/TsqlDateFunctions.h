@@ -8,8 +8,8 @@ namespace ado::sqlite {
 // datepart, datediff (boundaries crossed, as SQL Server counts) and dateadd (the part as a
 // string: 'day', 'dd', 'month', ...), tsql_datetext (a text read as a date where it meets a
 // date column), tsql_storeddate (a value written into a date column, number or text, read as a
-// date) and tsql_storeddates (whether values are what a date column holds). Throws EngineError
-// when SQLite refuses one.
+// date), tsql_storeddates (whether values are what a date column holds) and tsql_founddate (a
+// number found in a date column read as a date). Throws EngineError when SQLite refuses one.
 void registerTsqlDateFunctions(sqlite3 *db);
 
 } // namespace ado::sqlite

@@ -43,6 +43,37 @@ qsizetype operandEnd(const TsqlNodes &level, qsizetype start)
     return start;
 }
 
+// The end of the value of a selected item [first, end): before its alias when it has one.
+qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
+{
+    if (end - first < 2 || !isColumnName(level.at(end - 1)))
+        return end;
+    const TsqlNode &before = level.at(end - 2);
+    if (isWord(before, "AS"))
+        return end - 2;
+    const bool valueBefore = before.kind != TsqlNode::Kind::Token || isKind(before, Kind::String)
+                             || isKind(before, Kind::Number) || isColumnName(before);
+    return valueBefore ? end - 1 : end;
+}
+
+// Where the items of a SELECT whose first item starts at `first` end.
+qsizetype selectListEnd(const TsqlNodes &level, qsizetype first)
+{
+    qsizetype to = first;
+    while (to < level.size() && !isKind(level.at(to), Kind::Semicolon)
+           && !isAnyWord(level.at(to), {"FROM", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT", "UNION", "EXCEPT",
+                                        "INTERSECT", "INTO"}))
+        ++to;
+    return to;
+}
+
+// Where the items of the SELECT at `select` start: after DISTINCT or ALL.
+qsizetype selectListStart(const TsqlNodes &level, qsizetype select)
+{
+    const qsizetype first = select + 1;
+    return first < level.size() && isAnyWord(level.at(first), {"DISTINCT", "ALL"}) ? first + 1 : first;
+}
+
 // What makes a value a date: its type (SQL Server then reads a text compared with it as a date),
 // or every value it gives being one already, so that nothing of it needs reading.
 enum class DateBy { Type, EveryValue };
@@ -85,26 +116,48 @@ bool isDateCall(const TsqlNode &name, const TsqlNode &group, const DateColumns &
                           [&](const TsqlNodes &argument) { return isDateValue(argument, dates, by); });
 }
 
-// CASE ... END: a date when any of its results is one, as SQL Server gives it the highest type
-// of its results.
-bool isDateCase(const TsqlNodes &content, const DateColumns &dates)
+using Ranges = QList<std::pair<qsizetype, qsizetype>>;
+
+// The results of CASE ... END, each as [first, end) of its content: after each THEN and the ELSE.
+Ranges caseResults(const TsqlNodes &content)
 {
+    Ranges results;
     for (qsizetype i = 0; i < content.size(); ++i) {
         if (!isAnyWord(content.at(i), {"THEN", "ELSE"}))
             continue;
         qsizetype stop = i + 1;
         while (stop < content.size() && !isAnyWord(content.at(stop), {"WHEN", "ELSE"}))
             ++stop;
-        if (isDateValue(content, i + 1, stop, dates, DateBy::Type))
-            return true;
+        results.append({i + 1, stop});
     }
-    return false;
+    return results;
+}
+
+// CASE ... END: a date when any of its results is one, as SQL Server gives it the highest type
+// of its results.
+bool isDateCase(const TsqlNodes &content, const DateColumns &dates)
+{
+    const Ranges results = caseResults(content);
+    return std::any_of(results.cbegin(), results.cend(), [&](const auto &result) {
+        return isDateValue(content, result.first, result.second, dates, DateBy::Type);
+    });
+}
+
+// (SELECT value ... FROM ...): a subquery gives its first item's values.
+bool isDateSubquery(const TsqlNodes &query, const DateColumns &dates, DateBy by)
+{
+    const qsizetype first = selectListStart(query, 0);
+    qsizetype end = first;
+    while (end < query.size() && !isKind(query.at(end), Kind::Comma))
+        ++end;
+    end = std::min(end, selectListEnd(query, first));
+    return isDateValue(query, first, valueEnd(query, first, end), dates, by);
 }
 
 // [first, end) is a date by `by`. By type: a date column, plain or qualified, a date function or
-// conversion, one of the calls above, a CASE with a date result, or a sum or difference with a
-// date term (a date plus a number is a date). By every value: a date column, a date function or
-// conversion, or MIN or MAX of one.
+// conversion, one of the calls above, a CASE with a date result, a sum or difference with a
+// date term (a date plus a number is a date), or a subquery of one. By every value: a date
+// column, a date function or conversion, MIN or MAX of one, or a subquery of one.
 bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates, DateBy by)
 {
     if (first >= end)
@@ -125,6 +178,8 @@ bool isDateValue(const TsqlNodes &level, qsizetype first, qsizetype end, const D
     if (terms)
         return false;
     const TsqlNode &node = level.at(first);
+    if (end - first == 1 && isParens(node) && !node.children.isEmpty() && isWord(node.children.first(), "SELECT"))
+        return isDateSubquery(node.children, dates, by);
     if (end - first == 1 && isParens(node))
         return isDateValue(node.children, dates, by);
     if (end - first == 1 && node.kind == TsqlNode::Kind::Case)
@@ -161,9 +216,9 @@ void readAsDate(TsqlNodes &level, qsizetype first, qsizetype end, const DateColu
 }
 
 // Each item of a comma-separated list in [from, to), as [first, end).
-QList<std::pair<qsizetype, qsizetype>> itemsOf(const TsqlNodes &level, qsizetype from, qsizetype to)
+Ranges itemsOf(const TsqlNodes &level, qsizetype from, qsizetype to)
 {
-    QList<std::pair<qsizetype, qsizetype>> items;
+    Ranges items;
     qsizetype first = from;
     for (qsizetype i = from; i <= to; ++i) {
         if (i == to || isKind(level.at(i), Kind::Comma)) {
@@ -174,17 +229,28 @@ QList<std::pair<qsizetype, qsizetype>> itemsOf(const TsqlNodes &level, qsizetype
     return items;
 }
 
-// The end of the value of a selected item [first, end): before its alias when it has one.
-qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
+// The value [first, end), whose type is a date, meets a text: SQL Server reads as dates the
+// values it gives, those of ISNULL, NULLIF, COALESCE and CASE among them.
+void readValuesAsDates(TsqlNodes &level, qsizetype first, qsizetype end, const DateColumns &dates)
 {
-    if (end - first < 2 || !isColumnName(level.at(end - 1)))
-        return end;
-    const TsqlNode &before = level.at(end - 2);
-    if (isWord(before, "AS"))
-        return end - 2;
-    const bool valueBefore = before.kind != TsqlNode::Kind::Token || isKind(before, Kind::String)
-                             || isKind(before, Kind::Number) || isColumnName(before);
-    return valueBefore ? end - 1 : end;
+    if (end - first == 1 && isParens(level.at(first)) && !level.at(first).children.isEmpty()
+        && !isWord(level.at(first).children.first(), "SELECT"))
+        return readValuesAsDates(level[first].children, 0, level.at(first).children.size(), dates);
+    TsqlNodes *content = nullptr;
+    Ranges values;
+    if (end - first == 1 && level.at(first).kind == TsqlNode::Kind::Case) {
+        content = &level[first].children;
+        values = caseResults(*content);
+    } else if (end - first == 2 && isAnyWord(level.at(first), {"IFNULL", "NULLIF", "COALESCE"})
+               && isParens(level.at(first + 1))) {
+        content = &level[first + 1].children;
+        values = itemsOf(*content, 0, content->size());
+        if (isWord(level.at(first), "NULLIF"))
+            values = values.mid(0, 1);
+    }
+    // From the last back: reading one as a date leaves the places of those before it.
+    for (auto value = values.crbegin(); value != values.crend(); ++value)
+        readAsDate(*content, value->first, value->second, dates);
 }
 
 // The items of the list in [from, to) that go into date columns, by place; the items of a
@@ -192,7 +258,14 @@ qsizetype valueEnd(const TsqlNodes &level, qsizetype first, qsizetype end)
 void readItemsAsDates(TsqlNodes &level, qsizetype from, qsizetype to, const QList<bool> &intoDate, bool selected,
                       const DateColumns &dates)
 {
-    const auto items = itemsOf(level, from, to);
+    auto items = itemsOf(level, from, to);
+    // A selected star (*, t.*) gives columns the translation cannot count: the items from it on
+    // go unread here, and their values are read where they are stored.
+    const auto star = std::find_if(items.cbegin(), items.cend(), [&](const auto &item) {
+        return selected && isOperator(level.at(item.second - 1), "*")
+               && (item.second - item.first == 1 || isKind(level.at(item.second - 2), Kind::Dot));
+    });
+    items.erase(star, items.cend());
     for (qsizetype k = std::min(items.size(), intoDate.size()) - 1; k >= 0; --k) {
         const auto [first, end] = items.at(k);
         if (intoDate.at(k))
@@ -207,28 +280,27 @@ void readSelectedAsDates(TsqlNodes &level, qsizetype from, const QList<bool> &in
     for (qsizetype select = level.size() - 1; select >= from; --select) {
         if (!isWord(level.at(select), "SELECT"))
             continue;
-        qsizetype first = select + 1;
-        if (first < level.size() && isAnyWord(level.at(first), {"DISTINCT", "ALL"}))
-            ++first;
-        qsizetype to = first;
-        while (to < level.size() && !isKind(level.at(to), Kind::Semicolon)
-               && !isAnyWord(level.at(to), {"FROM", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT", "UNION", "EXCEPT",
-                                            "INTERSECT", "INTO"}))
-            ++to;
-        readItemsAsDates(level, first, to, intoDate, true, dates);
+        const qsizetype first = selectListStart(level, select);
+        readItemsAsDates(level, first, selectListEnd(level, first), intoDate, true, dates);
     }
 }
 
 // Each rewrite below returns where the operand before its operator starts: the scan goes on
 // before it.
 
+// Each side reads the other as a date when its type is one; the right side first, which moves
+// nothing of the left.
 qsizetype rewriteComparison(TsqlNodes &level, qsizetype op, const DateColumns &dates)
 {
     const qsizetype start = operandStart(level, op);
-    if (isDateValue(level, start, op, dates, DateBy::Type))
-        readAsDate(level, op + 1, operandEnd(level, op + 1), dates);
-    else if (isDateValue(level, op + 1, operandEnd(level, op + 1), dates, DateBy::Type))
+    const qsizetype end = operandEnd(level, op + 1);
+    if (isDateValue(level, start, op, dates, DateBy::Type)) {
+        readAsDate(level, op + 1, end, dates);
+        readValuesAsDates(level, start, op, dates);
+    } else if (isDateValue(level, op + 1, end, dates, DateBy::Type)) {
+        readValuesAsDates(level, op + 1, end, dates);
         readAsDate(level, start, op, dates);
+    }
     return start;
 }
 
@@ -247,6 +319,7 @@ qsizetype rewriteBetween(TsqlNodes &level, qsizetype between, const DateColumns 
     if (isDateValue(level, start, end, dates, DateBy::Type) && low < level.size() && isWord(level.at(low), "AND")) {
         readAsDate(level, low + 1, operandEnd(level, low + 1), dates);
         readAsDate(level, between + 1, low, dates);
+        readValuesAsDates(level, start, end, dates);
     }
     return start;
 }
@@ -263,6 +336,7 @@ qsizetype rewriteIn(TsqlNodes &level, qsizetype in, const DateColumns &dates)
         readSelectedAsDates(list, 0, {true}, dates);
     else
         readItemsAsDates(list, 0, list.size(), QList<bool>(list.size(), true), false, dates);
+    readValuesAsDates(level, start, end, dates);
     return start;
 }
 
@@ -317,8 +391,6 @@ void rewriteInsert(TsqlNodes &statement, const DateColumns &dates)
 
 void rewriteDateTexts(TsqlNodes &statement, const DateColumns &dates)
 {
-    if (dates.names.isEmpty())
-        return;
     rewriteInsert(statement, dates);
     rewriteLevel(statement, dates);
 }

@@ -9,6 +9,11 @@ namespace {
 
 constexpr qint64 MsecsPerDay = 86400000;
 const qint64 SerialBaseDay = QDate(1900, 1, 1).toJulianDay();
+constexpr int FirstYear = 1753;
+constexpr int LastYear = 9999;
+// datetime's range as days since 1900-01-01: 1753-01-01 to the end of 9999-12-31.
+constexpr double FirstSerial = -53690;
+constexpr double EndSerial = 2958464;
 
 class Cursor {
 public:
@@ -135,11 +140,26 @@ std::optional<TsqlDateTime> finish(Cursor &in, int year, int month, int day)
     return TsqlDateTime{date, msecs};
 }
 
+// Two-digit years as SQL Server's default cutoff reads them: up to 49 in the 2000s.
 int fullYear(int year, int digitCount)
 {
     if (digitCount != 2)
         return year;
     return year < 50 ? 2000 + year : 1900 + year;
+}
+
+// A whole number read as the text of digits SQLite made it from: yyyymmdd, yymmdd or yyyy.
+std::optional<QDate> dateOfDigits(qint64 number)
+{
+    if (number >= 10000000 && number <= 99999999)
+        return QDate(static_cast<int>(number / 10000), static_cast<int>(number / 100 % 100),
+                     static_cast<int>(number % 100));
+    if (number >= 100000 && number <= 999999)
+        return QDate(fullYear(static_cast<int>(number / 10000), 2), static_cast<int>(number / 100 % 100),
+                     static_cast<int>(number % 100));
+    if (number >= 1000 && number <= 9999)
+        return QDate(static_cast<int>(number), 1, 1);
+    return std::nullopt;
 }
 
 std::optional<TsqlDateTime> parseYearFirst(Cursor &in)
@@ -231,6 +251,25 @@ std::optional<TsqlDateTime> parseTsqlDate(QStringView text, DayOrder order)
     return std::nullopt;
 }
 
+bool inDatetimeRange(const TsqlDateTime &value)
+{
+    return value.date.isValid() && value.date.year() >= FirstYear && value.date.year() <= LastYear;
+}
+
+std::optional<TsqlDateTime> dateOfStoredNumber(double number)
+{
+    std::optional<TsqlDateTime> value;
+    if (number == std::floor(number) && std::abs(number) < 1e9) {
+        if (const auto date = dateOfDigits(static_cast<qint64>(number)))
+            value = TsqlDateTime{*date, 0};
+    }
+    if (!value && number >= FirstSerial && number < EndSerial)
+        value = TsqlDateTime::fromSerial(number);
+    if (!value || !inDatetimeRange(*value))
+        return std::nullopt;
+    return value;
+}
+
 QString isoDateTime(const TsqlDateTime &value)
 {
     const qint64 seconds = value.msecs / 1000;
@@ -256,8 +295,8 @@ bool isStoredDateText(std::string_view text)
         return value;
     };
     const int year = number(0, 4);
-    return year > 0 && QDate::isValid(year, number(5, 2), number(8, 2)) && number(11, 2) < 24 && number(14, 2) < 60
-           && number(17, 2) < 60;
+    return year >= FirstYear && QDate::isValid(year, number(5, 2), number(8, 2)) && number(11, 2) < 24
+           && number(14, 2) < 60 && number(17, 2) < 60;
 }
 
 std::optional<QString> isoFromDateLiteral(const QString &literal)

@@ -31,9 +31,20 @@ enum class DayOrder { DayFirst, MonthFirst };
 // text.
 std::optional<TsqlDateTime> parseTsqlDate(QStringView text, DayOrder order = DayOrder::DayFirst);
 
-// The stored form 'yyyy-mm-dd hh:mm:ss', always 19 characters.
+// Whether a date lies in datetime's range: 1 January 1753 to 31 December 9999.
+bool inDatetimeRange(const TsqlDateTime &value);
+
+// The date a number stands for in a date column, written into it or found there. SQLite makes a
+// number of a text of digits that reaches such a column ('20240331' arrives as 20240331, '2024' as
+// 2024) and cannot say which it was: a whole number of eight digits reads as yyyymmdd, of six as
+// yymmdd (two-digit years up to 49 in the 2000s), of four as 1 January of that year; any other
+// number is days since 1900-01-01 with the time as a fraction, as SQL Server converts a number.
+// Nothing when that is no day of datetime's range.
+std::optional<TsqlDateTime> dateOfStoredNumber(double number);
+
+// The stored form 'yyyy-mm-dd hh:mm:ss', always 19 characters: a fraction of a second is dropped.
 QString isoDateTime(const TsqlDateTime &value);
-// Whether UTF-8 text is a date and time of day in the stored form.
+// Whether UTF-8 text is a date and time of day of datetime's range in the stored form.
 bool isStoredDateText(std::string_view text);
 
 // A string literal of the program's SQL that stands for a date ('dd/mm/yyyy[ hh:mm[:ss]]',

@@ -16,6 +16,7 @@ struct Run {
     qsizetype start = 0;
     qsizetype end = 0;
     QList<qsizetype> additiveOperators; // indexes of the binary + and - between the terms
+    QList<qsizetype> multiplicativeOperators; // indexes of the *, / and % between the factors
     int primaries = 0;
     bool plainColumn = false; // one dotted name, nothing else
     bool stringLiteral = false; // one string literal, nothing else
@@ -83,6 +84,7 @@ qsizetype termEnd(const TsqlNodes &nodes, qsizetype i, Run &run)
         const qsizetype next = factorEnd(nodes, end + 1, run);
         if (next == end + 1)
             break;
+        run.multiplicativeOperators.append(end);
         end = next;
     }
     return end;
@@ -123,45 +125,137 @@ QList<Run> runsOf(const TsqlNodes &nodes)
     return runs;
 }
 
-// a + b - c + d -> tsql_add(tsql_sub(tsql_add(a, b), c), d)
-TsqlNodes additionCalls(const TsqlNodes &nodes, const Run &run)
+// SQLite takes at most this many arguments in one call: its own default limit, which the
+// system's library keeps.
+constexpr qsizetype MostCallArguments = 127;
+
+// The operands of a chain of operators evaluated left to right, and the operator before each
+// operand but the first.
+struct Chain {
+    QList<TsqlNodes> operands;
+    QString operators;
+};
+
+// The chain as calls of `name` that SQLite parses flat, name(a, b, c, ...), so that a sum of a
+// thousand terms nests no deeper than a short one: a call takes at most MostCallArguments
+// arguments, and a longer chain goes on in a call whose first operand is the one before. With
+// `withOperators` each call's last argument is the text of its operators ('+-+'): SQLite's
+// parser keeps less for a call nested as the first argument. `calls` receives how many calls
+// nest.
+TsqlNodes chainCalls(const QString &name, const Chain &chain, bool withOperators, qsizetype &calls)
 {
-    const bool spaced = nodes.at(run.start).token.spaced;
-    TsqlNodes sum = nodes.mid(run.start, run.additiveOperators.first() - run.start);
-    sum.first().token.spaced = false;
-    for (qsizetype k = 0; k < run.additiveOperators.size(); ++k) {
-        const qsizetype op = run.additiveOperators.at(k);
-        const qsizetype termEndIndex = k + 1 < run.additiveOperators.size() ? run.additiveOperators.at(k + 1) : run.end;
-        TsqlNodes term = nodes.mid(op + 1, termEndIndex - op - 1);
-        term.first().token.spaced = true;
-        const QString function =
-            isOperator(nodes.at(op), "+") ? QStringLiteral("tsql_add") : QStringLiteral("tsql_sub");
-        sum = makeCall(function, {sum, term}, false);
+    const qsizetype room = MostCallArguments - (withOperators ? 1 : 0);
+    QList<TsqlNodes> arguments{chain.operands.first()};
+    QString operators;
+    calls = 0;
+    const auto call = [&] {
+        if (withOperators)
+            arguments.append(TsqlNodes{makeToken(Kind::String, operators)});
+        for (qsizetype k = 0; k < arguments.size(); ++k)
+            arguments[k].first().token.spaced = k > 0;
+        ++calls;
+        operators.clear();
+        return makeCall(name, arguments, false);
+    };
+    for (qsizetype k = 1; k < chain.operands.size(); ++k) {
+        if (arguments.size() == room)
+            arguments = {call()};
+        arguments.append(chain.operands.at(k));
+        operators.append(chain.operators.at(k - 1));
     }
-    sum.first().token.spaced = spaced;
-    return sum;
+    return call();
 }
 
-// Returns how many calls deep the level's longest chain now sits; refuses (nesting error) a
-// chain that would nest the level, `depth` deep counted from the statement, past the limit.
-qsizetype rewriteAdditions(TsqlNodes &level, qsizetype depth)
+// The chain of the nodes [first, end) split at `operators` (indexes into the nodes).
+Chain chainOf(const TsqlNodes &nodes, qsizetype first, qsizetype end, const QList<qsizetype> &operators)
 {
-    // Most levels (value lists, column lists) hold no + or -: no run to look for.
-    if (std::none_of(level.cbegin(), level.cend(), isAdditive))
+    Chain chain;
+    qsizetype from = first;
+    for (const qsizetype op : operators) {
+        chain.operands.append(nodes.mid(from, op - from));
+        chain.operators.append(nodes.at(op).token.text);
+        from = op + 1;
+    }
+    chain.operands.append(nodes.mid(from, end - from));
+    return chain;
+}
+
+// The term [first, end) of a run: a product of factors joined by * alone becomes
+// tsql_mul(a, b, ...), which SQLite's expression tree, one level a factor, could not hold past
+// its depth limit; a term that divides stays as written. `calls`: how many calls nest in it.
+TsqlNodes termCalls(const TsqlNodes &nodes, const Run &run, qsizetype first, qsizetype end, qsizetype &calls)
+{
+    QList<qsizetype> operators;
+    for (const qsizetype op : run.multiplicativeOperators) {
+        if (op > first && op < end)
+            operators.append(op);
+    }
+    calls = 0;
+    if (operators.isEmpty() || std::any_of(operators.cbegin(), operators.cend(), [&](qsizetype op) {
+            return !isOperator(nodes.at(op), "*");
+        }))
+        return nodes.mid(first, end - first);
+    return chainCalls(QStringLiteral("tsql_mul"), chainOf(nodes, first, end, operators), false, calls);
+}
+
+// The run as calls: a + b - c -> tsql_sum(a, b, c, '+-'), a + b + c -> tsql_add(a, b, c), with
+// the products among its terms as tsql_mul calls. `calls`: how many calls nest in it.
+TsqlNodes runCalls(const TsqlNodes &nodes, const Run &run, qsizetype &calls)
+{
+    Chain sum = chainOf(nodes, run.start, run.end, run.additiveOperators);
+    qsizetype deepestTerm = 0;
+    qsizetype first = run.start;
+    for (qsizetype k = 0; k < sum.operands.size(); ++k) {
+        const qsizetype end = k < run.additiveOperators.size() ? run.additiveOperators.at(k) : run.end;
+        qsizetype termDepth = 0;
+        sum.operands[k] = termCalls(nodes, run, first, end, termDepth);
+        deepestTerm = std::max(deepestTerm, termDepth);
+        first = end + 1;
+    }
+    calls = 0;
+    TsqlNodes result = sum.operands.first();
+    if (!sum.operators.isEmpty()) {
+        const bool added = sum.operators.count(u'+') == sum.operators.size();
+        result = chainCalls(added ? QStringLiteral("tsql_add") : QStringLiteral("tsql_sum"), sum, !added, calls);
+    }
+    calls += deepestTerm;
+    result.first().token.spaced = nodes.at(run.start).token.spaced;
+    return result;
+}
+
+// Whether the run holds a sum or a product, which may become calls.
+bool becomesCalls(const TsqlNodes &nodes, const Run &run)
+{
+    return !run.additiveOperators.isEmpty()
+           || std::any_of(run.multiplicativeOperators.cbegin(), run.multiplicativeOperators.cend(),
+                          [&](qsizetype op) { return isOperator(nodes.at(op), "*"); });
+}
+
+// Returns how many calls deep the level's deepest run now sits; refuses (nesting error) a run
+// whose calls would nest the level, `depth` deep counted from the statement, past the limit.
+qsizetype rewriteArithmetic(TsqlNodes &level, qsizetype depth)
+{
+    // Most levels (value lists, column lists, SELECT *) hold no arithmetic: no run to look for.
+    bool arithmetic = false;
+    for (qsizetype i = 1; i < level.size() && !arithmetic; ++i)
+        arithmetic =
+            isAdditive(level.at(i))
+            || (isOperator(level.at(i), "*") && !isOperandEdge(level, i - 1) && !isKind(level.at(i - 1), Kind::Dot));
+    if (!arithmetic)
         return 0;
     const QList<Run> runs = runsOf(level);
     qsizetype deepest = 0;
-    for (const Run &run : runs)
-        deepest = std::max(deepest, run.additiveOperators.size());
-    if (depth + deepest > MaxTsqlNesting)
-        throwTsqlNestingError();
     for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
-        if (run->additiveOperators.isEmpty())
+        if (!becomesCalls(level, *run))
             continue;
-        const TsqlNodes calls = additionCalls(level, *run);
+        qsizetype calls = 0;
+        const TsqlNodes rewritten = runCalls(level, *run, calls);
+        if (depth + calls > MaxTsqlNesting)
+            throwTsqlNestingError();
+        deepest = std::max(deepest, calls);
         level.remove(run->start, run->end - run->start);
-        for (qsizetype k = 0; k < calls.size(); ++k)
-            level.insert(run->start + k, calls.at(k));
+        for (qsizetype k = 0; k < rewritten.size(); ++k)
+            level.insert(run->start + k, rewritten.at(k));
     }
     return deepest;
 }
@@ -266,11 +360,14 @@ qsizetype dividendStart(const QList<Run> &runs, qsizetype op)
 // SQLite gives Null for a division or remainder by zero where SQL Server refuses it, unless
 // what it divides is Null: every divisor but NULL or a number written out that is not zero
 // becomes tsql_divisor(divisor, dividend), which fails the statement on a zero when it runs.
-void checkDivisors(TsqlNodes &level)
+// Done once the level's groups are rewritten, so that the dividend's copy reads as the dividend
+// does. Answers whether it wrapped any: the level then nests one call deeper.
+bool checkDivisors(TsqlNodes &level)
 {
     if (std::none_of(level.cbegin(), level.cend(),
                      [](const TsqlNode &node) { return isOperator(node, "/") || isOperator(node, "%"); }))
-        return;
+        return false;
+    bool wrapped = false;
     // Taken before any rewrite: each rewrite below changes only nodes after its operator.
     const QList<Run> runs = runsOf(level);
     for (qsizetype op = level.size() - 2; op > 0; --op) {
@@ -284,21 +381,25 @@ void checkDivisors(TsqlNodes &level)
             end == op + 2
             && (isWord(first, "NULL")
                 || (isKind(first, Kind::Number) && first.token.parameter == 0 && first.token.text.toDouble() != 0));
-        if (end > op + 1 && start < op && !safe)
+        if (end > op + 1 && start < op && !safe) {
             wrapInCall(level, op + 1, end, QStringLiteral("tsql_divisor"), {level.mid(start, op - start)});
+            wrapped = true;
+        }
     }
+    return wrapped;
 }
 
 // Rewrites a level `outer` groups deep and returns how deep it nests once rewritten.
 qsizetype rewriteLevel(TsqlNodes &nodes, qsizetype outer)
 {
-    checkDivisors(nodes);
     qsizetype depth = 0;
     for (TsqlNode &node : nodes) {
         if (node.kind != TsqlNode::Kind::Token)
             depth = std::max(depth, rewriteLevel(node.children, outer + 1) + 1);
     }
-    depth += rewriteAdditions(nodes, outer + depth);
+    if (checkDivisors(nodes))
+        ++depth;
+    depth += rewriteArithmetic(nodes, outer + depth);
     addCollations(nodes);
     return depth;
 }

@@ -1,6 +1,5 @@
 #include "platform/ado/sqlite/TsqlTermRewrites.h"
 
-#include "platform/ado/sqlite/TsqlDates.h"
 #include "platform/ado/sqlite/TsqlSyntaxError.h"
 
 namespace ado::sqlite {
@@ -106,17 +105,8 @@ void removeNodes(TsqlNodes &nodes, qsizetype i, qsizetype count)
         nodes[i].token.spaced = nodes[i].token.spaced || spaced;
 }
 
-// The value of tsql_convert('TYPE', 'text'[, style]) written as a lone literal: CONVERT reads
-// it by its own style, so it keeps the form it was written in.
-bool isConvertedLiteral(const TsqlNodes &arguments, qsizetype i)
-{
-    return i == 2 && isKind(arguments.at(1), Kind::Comma)
-           && (i + 1 == arguments.size() || isKind(arguments.at(i + 1), Kind::Comma));
-}
-
 // Handles the term at i; answers whether it removed it (the same index then holds the next).
-// `convertArguments` tells that the nodes are the arguments of tsql_convert.
-bool rewriteTerm(TsqlNodes &nodes, qsizetype i, bool convertArguments)
+bool rewriteTerm(TsqlNodes &nodes, qsizetype i)
 {
     TsqlNode &node = nodes[i];
     const bool followedByGroup = i + 1 < nodes.size() && isParens(nodes.at(i + 1));
@@ -139,9 +129,6 @@ bool rewriteTerm(TsqlNodes &nodes, qsizetype i, bool convertArguments)
         const TsqlNodes call = makeCall(QStringLiteral("last_insert_rowid"), {}, node.token.spaced);
         nodes.replace(i, call.at(0));
         nodes.insert(i + 1, call.at(1));
-    } else if (isKind(node, Kind::String) && !(convertArguments && isConvertedLiteral(nodes, i))) {
-        if (const auto iso = isoFromDateLiteral(node.token.text))
-            node.token.text = *iso;
     } else if (isOperator(node, "!<") || isOperator(node, "!>")) {
         node.token.text = node.token.text == QLatin1String("!<") ? QStringLiteral(">=") : QStringLiteral("<=");
     } else if (isCallOf(nodes, i, {"SCOPE_IDENTITY"})) {
@@ -162,23 +149,18 @@ bool rewriteTerm(TsqlNodes &nodes, qsizetype i, bool convertArguments)
     return false;
 }
 
-void rewriteTermsOf(TsqlNodes &nodes, bool convertArguments)
-{
-    for (qsizetype i = 0; i < nodes.size();) {
-        if (!rewriteTerm(nodes, i, convertArguments))
-            ++i;
-    }
-    for (qsizetype i = 0; i < nodes.size(); ++i) {
-        if (nodes.at(i).kind != TsqlNode::Kind::Token)
-            rewriteTermsOf(nodes[i].children, i > 0 && isWord(nodes.at(i - 1), "TSQL_CONVERT"));
-    }
-}
-
 } // namespace
 
 void rewriteTerms(TsqlNodes &nodes)
 {
-    rewriteTermsOf(nodes, false);
+    for (qsizetype i = 0; i < nodes.size();) {
+        if (!rewriteTerm(nodes, i))
+            ++i;
+    }
+    for (TsqlNode &node : nodes) {
+        if (node.kind != TsqlNode::Kind::Token)
+            rewriteTerms(node.children);
+    }
 }
 
 } // namespace ado::sqlite

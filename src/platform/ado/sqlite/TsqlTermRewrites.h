@@ -6,9 +6,8 @@ namespace ado::sqlite {
 
 // Rewrites the single terms of a statement, groups included, for SQLite: table hints
 // (WITH (NOLOCK), (NOLOCK)) and the "dbo." owner removed; @@IDENTITY and SCOPE_IDENTITY() as
-// last_insert_rowid(); !< and !> as >= and <=; date literals in the stored form (a literal that
-// CONVERT reads by its own style is left as written); the part keyword of DATEADD, DATEDIFF
-// and DATEPART as a string; LEFT, RIGHT and ISNULL calls renamed to functions SQLite can parse;
+// last_insert_rowid(); !< and !> as >= and <=; the part keyword of DATEADD, DATEDIFF and
+// DATEPART as a string; LEFT, RIGHT and ISNULL calls renamed to functions SQLite can parse;
 // CONVERT(type, value[, style]) and CAST(value AS type) as tsql_convert('TYPE', value[, style]);
 // SQL Server collation names as TSQLCI (case-insensitive) or BINARY. Throws EngineError
 // (syntax) on a CONVERT or CAST without its parts.
