@@ -11,60 +11,13 @@
 #include "session/Sesion.h"
 
 #include <QRegularExpression>
-#include <algorithm>
-#include <array>
 
 namespace {
-
-using rt::CompareMode;
-
-// Whether `text` holds `word` (upper-case ASCII), letter case ignored, exactly as a
-// case-insensitive search finds it. It runs on every statement sent: apart from K and S (which
-// the Kelvin sign and the long s fold to as well), no character but an ASCII letter folds to an
-// ASCII letter, so the text is compared without folding each of its characters; in a long text,
-// a character the word does not hold lets the search jump the word's length.
-bool holds(const QString &text, QLatin1String word)
-{
-    if (word.contains(u'K') || word.contains(u'S'))
-        return rt::InStr(text, QString(word), CompareMode::Text) > 0;
-    const qsizetype length = word.size();
-    if (length == 0)
-        return true;
-    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c; };
-    const auto endsAt = [&](qsizetype last) {
-        for (qsizetype i = 0; i < length; ++i) {
-            if (upper(text.at(last - i).unicode()) != word.at(length - 1 - i).unicode())
-                return false;
-        }
-        return true;
-    };
-    constexpr qsizetype Short = 96; // below this, making the jumps costs more than they save
-    if (text.size() < Short) {
-        for (qsizetype last = length - 1; last < text.size(); ++last) {
-            if (endsAt(last))
-                return true;
-        }
-        return false;
-    }
-    // A shorter jump than the word allows only costs a comparison more: 255 serves longer words.
-    const auto jumpOf = [](qsizetype n) { return static_cast<unsigned char>(std::min<qsizetype>(n, 255)); };
-    std::array<unsigned char, 128> jump;
-    jump.fill(jumpOf(length));
-    for (qsizetype i = 0; i + 1 < length; ++i)
-        jump[static_cast<unsigned char>(word.at(i).toLatin1()) & 0x7F] = jumpOf(length - 1 - i);
-    for (qsizetype last = length - 1; last < text.size();) {
-        if (endsAt(last))
-            return true;
-        const char16_t c = upper(text.at(last).unicode());
-        last += c < 128 ? jump[c] : length;
-    }
-    return false;
-}
 
 // Statements that open, commit or roll back a transaction are never repeated nor excused.
 bool esTransaccion(const QString &sentencia)
 {
-    return holds(sentencia, QLatin1String("TRANS"));
+    return rt::containsIgnoringCase(sentencia, QLatin1String("TRANS"));
 }
 
 bool primerNativo(const ado::Errors &errores, long nativo)
@@ -76,8 +29,10 @@ bool primerNativo(const ado::Errors &errores, long nativo)
 // drop objects are read through the confidentiality views.
 QString reescribirAccion(const QString &sentencia, const DB_Dll &db)
 {
-    if (holds(sentencia, QLatin1String("CREATE")) && holds(sentencia, QLatin1String("DROP"))) {
-        if (holds(sentencia, QLatin1String("DELETE")) || holds(sentencia, QLatin1String("@ADMIN_")))
+    if (rt::containsIgnoringCase(sentencia, QLatin1String("CREATE"))
+        && rt::containsIgnoringCase(sentencia, QLatin1String("DROP"))) {
+        if (rt::containsIgnoringCase(sentencia, QLatin1String("DELETE"))
+            || rt::containsIgnoringCase(sentencia, QLatin1String("@ADMIN_")))
             return ConfidencialidadSQL::quitarPrefijoAdmin(sentencia);
         return db.SS_TSinonimos(sentencia);
     }
@@ -95,8 +50,8 @@ bool fueraDeLasReglas(const QStringList &piezas)
     for (const QString &pieza : piezas) {
         if (pieza.contains(u'@'))
             return false;
-        crea = crea || holds(pieza, QLatin1String("CREATE"));
-        borra = borra || holds(pieza, QLatin1String("DROP"));
+        crea = crea || rt::containsIgnoringCase(pieza, QLatin1String("CREATE"));
+        borra = borra || rt::containsIgnoringCase(pieza, QLatin1String("DROP"));
     }
     return !(crea && borra);
 }
@@ -111,10 +66,10 @@ QString DB_Dll::SS_TSinonimos(const QString &sql) const
 bool DB_Dll::esOracle() const
 {
     // Asked for every statement sent; the connection string seldom changes.
-    const QString texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
+    const QString &texto = gCnn.ConnectionString().isEmpty() ? gConnString : gCnn.ConnectionString();
     if (texto != m_cadenaRevisada) {
         m_cadenaRevisada = texto;
-        m_cadenaOracle = holds(texto, QLatin1String("ORACLE"));
+        m_cadenaOracle = rt::containsIgnoringCase(texto, QLatin1String("ORACLE"));
     }
     return m_cadenaOracle;
 }

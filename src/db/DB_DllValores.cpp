@@ -59,15 +59,17 @@ QString DB_Dll::escaparComillas(const QString &texto)
 
 QString DB_Dll::SQLValue(const rt::Variant &Valor, const QString &Tipo)
 {
-    if (Tipo == QLatin1Char('@')) {
-        const rt::Currency numero = m_util.ValorNumerico(Valor.isNull() ? rt::Variant(0) : Valor);
+    // The kinds are one character: compared as such, since every value a settlement stores passes here.
+    const char16_t tipo = Tipo.size() == 1 ? Tipo.front().unicode() : u'\0';
+    if (tipo == u'@') {
+        const rt::Currency numero = Valor.isNull() ? rt::Currency() : m_util.ValorNumerico(Valor);
         // The number as the regional settings write it with a decimal comma turned into a point.
         const QChar separador = rt::regional().decimalSeparator;
         return textoImporte(numero.raw(), separador == u',' ? QChar(u'.') : separador);
     }
     if (Valor.isNull())
         return QStringLiteral("NULL");
-    if (Tipo == QLatin1String("'"))
+    if (tipo == u'\'')
         return QLatin1Char('\'') % escaparComillas(rt::CStr(Valor)) % QLatin1Char('\'');
     return rt::CStr(Valor);
 }

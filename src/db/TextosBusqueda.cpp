@@ -5,6 +5,8 @@
 #include "platform/runtime/NumberText.h"
 #include "platform/runtime/Text.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 bool esNumero(int tipo)
@@ -16,9 +18,9 @@ bool esNumero(int tipo)
 QString conCondicion(const QString &condicion)
 {
     // A condition that starts with WHERE brings its own too; a second one would be invalid SQL.
-    const bool hasWhere =
-        rt::InStr(QStringLiteral(" ") + condicion, QStringLiteral(" WHERE "), rt::CompareMode::Text) > 0;
-    return (hasWhere ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) + condicion;
+    const bool hasWhere = condicion.startsWith(QLatin1String("WHERE "), Qt::CaseInsensitive)
+                          || rt::containsIgnoringCase(condicion, QLatin1String(" WHERE "));
+    return (hasWhere ? QLatin1String(" ") : QLatin1String(" WHERE ")) % condicion;
 }
 
 // The comparison of the key column with the value, for the types other than text.
@@ -79,9 +81,10 @@ QString TextosBusqueda::existeEnTablaST(const QString &tabla, const QString &val
 QString TextosBusqueda::existeEnTabla(const QString &tabla, const QString &valor, const QString &campo, int tipo,
                                       const QString &condicion)
 {
+    // Asked once for every voucher of a settlement: put together at once.
     if (!condicion.isEmpty())
-        return QStringLiteral("SELECT TOP 1 * FROM ") + tabla + QStringLiteral(" with(nolock) ")
-               + conCondicion(condicion);
+        return QLatin1String("SELECT TOP 1 * FROM ") % tabla % QLatin1String(" with(nolock) ")
+               % conCondicion(condicion);
     if (tipo == 8)
         return QStringLiteral("SELECT TOP 1  * FROM ") + tabla + QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(")
                + campo + QStringLiteral(")) ='") + DB_Dll::escaparComillas(rt::Trim(valor)) + QStringLiteral("'");

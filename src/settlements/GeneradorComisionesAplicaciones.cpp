@@ -85,5 +85,5 @@ GeneradorComisiones::Paso GeneradorComisiones::aplicarComprobante(ado::Recordset
             valores.append(m_db.SQLValue(rs.Fields(campo).Value(), QStringLiteral("'")));
         valores.append(m_db.SQLValue(rs.Fields(QStringLiteral("Comision")).Value(), QStringLiteral("@")));
     });
-    return escribirOCerrar(SL::insertarAplicacion(m_numero, valores));
+    return escribirOCerrar(SL::insertarAplicacion(m_numero, std::move(valores)));
 }

@@ -94,7 +94,7 @@ GeneradorComisiones::Paso GeneradorComisiones::insertarLineaDetalle(ado::Records
         literal(QStringLiteral("cbtc"), entreComillas);
         literal(QStringLiteral("IdCobranza"), entreComillas);
     });
-    return escribirOCerrar(SL::insertarDetalle(m_numero, valores));
+    return escribirOCerrar(SL::insertarDetalle(m_numero, std::move(valores)));
 }
 
 // A credit note applied in full to a voucher earns nothing and collects nothing.

@@ -31,13 +31,14 @@ const QStringList &piezasPara(PiezasPorCantidad &hechas, qsizetype cantidad, QSt
     return hechas.piezas;
 }
 
-// The settlement's number followed by the row's values.
-QStringList conNumero(const QString &N, const QStringList &valores)
+// The settlement's number followed by the row's values, moved rather than copied: this runs for
+// every row, and each copy of a text counts its shares.
+QStringList conNumero(const QString &N, QStringList valores)
 {
     QStringList literales;
     literales.reserve(valores.size() + 1);
     literales.append(N);
-    literales.append(valores);
+    literales.append(std::move(valores));
     return literales;
 }
 
@@ -187,7 +188,7 @@ QString condicionAplicada(const QString &tc, const QString &idComprobante)
            % DB_Dll::escaparComillas(idComprobante) % QStringLiteral("'");
 }
 
-ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores)
+ado::LiteralText insertarAplicacion(const QString &N, QStringList valores)
 {
     static const QString cabecera =
         QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_APL")
@@ -201,7 +202,7 @@ ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores
         hecha.append(QStringLiteral(", ''  )"));
         return hecha;
     });
-    return {piezas, conNumero(N, valores)};
+    return {piezas, conNumero(N, std::move(valores))};
 }
 
 QString autoaplicarNotasDeCredito(const QString &N)
@@ -238,14 +239,14 @@ QString borrarDetalle(const QString &N)
     return QStringLiteral(" delete V_COMISIONES_VENDEDOR_DET where idliquidacion = ") + N;
 }
 
-ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores)
+ado::LiteralText insertarDetalle(const QString &N, QStringList valores)
 {
     static const QString cabecera =
         QStringLiteral(" INSERT INTO V_COMISIONES_VENDEDOR_DET")
-        % QStringLiteral(
-            " ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
-            "PorcDescuentoCobranza,")
-        % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ") % QStringLiteral(" values ( ");
+        % QStringLiteral(" ( IdLiquidacion,Tc,IdComprobante,IdArticulo,Cantidad,ValorVtaConIVA,AlicuotaIVA,ValorVenta,"
+                         "PorcDescuentoCobranza,")
+        % QStringLiteral("ImporteNeto,ImporteComision,Comision,IdLista,cbtc,idcobranza ) ")
+        % QStringLiteral(" values ( ");
     if (valores.isEmpty())
         return {{cabecera, QStringLiteral(", )")}, {N}};
     thread_local PiezasPorCantidad hechas;
@@ -256,7 +257,7 @@ ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores)
         hecha.append(QStringLiteral(" )"));
         return hecha;
     });
-    return {piezas, conNumero(N, valores)};
+    return {piezas, conNumero(N, std::move(valores))};
 }
 
 QString notasDeCreditoTotales(const QString &N)

@@ -38,7 +38,7 @@ ado::LiteralText actualizarImputacion(const QStringList &importes, const QString
 QString aplicaciones(const QString &N);
 QString borrarAplicaciones(const QString &N);
 QString condicionAplicada(const QString &tc, const QString &idComprobante);
-ado::LiteralText insertarAplicacion(const QString &N, const QStringList &valores);
+ado::LiteralText insertarAplicacion(const QString &N, QStringList valores);
 
 QString autoaplicarNotasDeCredito(const QString &N);
 
@@ -46,7 +46,7 @@ QString autoaplicarNotasDeCredito(const QString &N);
 // recorded with it last.
 QString detalleArticulos(const QString &N);
 QString borrarDetalle(const QString &N);
-ado::LiteralText insertarDetalle(const QString &N, const QStringList &valores);
+ado::LiteralText insertarDetalle(const QString &N, QStringList valores);
 
 QString notasDeCreditoTotales(const QString &N);
 QString anularDetalleNotaCredito(const QString &N, const QString &cbtc, const QString &idCobranza);
@@ -60,9 +60,9 @@ ado::LiteralText anularLineasRepetidas(const QString &N, const QString &tc, cons
 
 QString comisionPorComprobante(const QString &N);
 ado::LiteralText actualizarComisionComprobante(const QString &N, const QString &comision, const QString &tc,
-                                      const QString &idComprobante);
+                                               const QString &idComprobante);
 QString comisionPorCobranza(const QString &N);
 ado::LiteralText actualizarComisionCobranza(const QString &N, const QString &comision, const QString &cbtc,
-                                   const QString &idCobranza);
+                                            const QString &idCobranza);
 
 } // namespace SentenciasLiquidacion

@@ -202,7 +202,8 @@ ExecResult Connection::runOnEngine(const std::function<ExecResult(Engine &)> &ex
     m_errors.Clear();
     try {
         ExecResult result = execute(engine);
-        for (const Error &warning : result.warnings)
+        // Read as constant: a list without warnings, read otherwise, would allocate its room.
+        for (const Error &warning : std::as_const(result.warnings))
             m_errors.Append(warning);
         return result;
     } catch (const EngineError &error) {

@@ -55,7 +55,7 @@ public:
     ado::Errors &Errors() { return m_errors; }
     const ado::Errors &Errors() const { return m_errors; }
 
-    QString ConnectionString() const { return m_connectionString; }
+    const QString &ConnectionString() const { return m_connectionString; }
     void setConnectionString(const QString &text) { m_connectionString = text; }
     long CommandTimeout() const { return m_commandTimeout; }
     void setCommandTimeout(long seconds);

@@ -27,6 +27,7 @@ struct Recordset::Data {
         int column;
     };
     std::vector<Named> named;
+    std::size_t afterNamed = 0; // where the next search of `named` starts
     // The row at `readAt`, read from the packed rows when a field of it is asked.
     RowCursor row;
     long readAt = -1;
@@ -162,9 +163,18 @@ Field Recordset::Fields(const QString &name)
 {
     if (!m_data)
         raiseAdoError(rt::err::AdoObjectClosed, source());
-    for (const Data::Named &known : m_data->named) {
-        if (known.name == name)
-            return Field(this, known.column);
+    // A loop asks the same names in the same order row after row, each by the same text object:
+    // the search starts after the name found last, and that very text needs no comparison. The
+    // names kept differ, so whichever is found first is the one.
+    std::vector<Data::Named> &named = m_data->named;
+    for (std::size_t tried = 0, at = m_data->afterNamed; tried < named.size(); ++tried, ++at) {
+        if (at == named.size())
+            at = 0;
+        const QString &known = named[at].name;
+        if (known.size() == name.size() && (known.constData() == name.constData() || known == name)) {
+            m_data->afterNamed = at + 1;
+            return Field(this, named[at].column);
+        }
     }
     const QList<ColumnInfo> &columns = m_data->result.columns;
     for (qsizetype i = 0; i < columns.size(); ++i) {

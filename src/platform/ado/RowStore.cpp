@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace ado {
 
@@ -15,7 +16,7 @@ constexpr qsizetype BlockBytes = 1 << 20;
 
 enum Kind : char { Empty, Null, False, True, Int16, Long, Double, Currency, Date, Utf16, Utf8, Bytes };
 
-// Room for `bytes` more at the end of `out`, written in place: values are written by the million.
+// Room for `bytes` more at the end of `out`, written in place.
 char *grow(QByteArray &out, qsizetype bytes)
 {
     const qsizetype at = out.size();
@@ -52,16 +53,14 @@ quint64 takeCount(const char *&in)
     }
 }
 
-template<typename T>
-void put(QByteArray &out, Kind kind, T value)
+// A kind and a fixed-size value, at `at`, which has room for both.
+template <typename T> void put(char *at, Kind kind, T value)
 {
-    char *at = grow(out, 1 + static_cast<qsizetype>(sizeof value));
     *at = kind;
     std::memcpy(at + 1, &value, sizeof value);
 }
 
-template<typename T>
-T take(const char *&in)
+template <typename T> T take(const char *&in)
 {
     T value;
     std::memcpy(&value, in, sizeof value);
@@ -69,10 +68,15 @@ T take(const char *&in)
     return value;
 }
 
-// A kind, a count (of bytes, or of characters for UTF-16) and the bytes.
-void putBytes(QByteArray &out, Kind kind, quint64 count, const char *data, qsizetype bytes)
+// What a kind, a count (of bytes, or of characters for UTF-16) and the bytes take.
+qsizetype bytesOfCounted(quint64 count, qsizetype bytes)
 {
-    char *at = grow(out, 1 + countBytes(count) + bytes);
+    return 1 + countBytes(count) + bytes;
+}
+
+// A kind, a count and the bytes, at `at`, which has room for them.
+void putBytes(char *at, Kind kind, quint64 count, const char *data, qsizetype bytes)
+{
     *at = kind;
     at = writeCount(at + 1, count);
     std::memcpy(at, data, static_cast<std::size_t>(bytes));
@@ -104,7 +108,7 @@ rt::Variant decode(const char *&in)
         QString text(chars, Qt::Uninitialized);
         std::memcpy(text.data(), in, chars * sizeof(char16_t));
         in += chars * sizeof(char16_t);
-        return rt::Variant(text);
+        return rt::Variant(std::move(text));
     }
     case Utf8: {
         const auto bytes = static_cast<qsizetype>(takeCount(in));
@@ -176,71 +180,97 @@ void RowStore::append(const Row &row)
 
 void RowStore::beginRow()
 {
-    m_pending.resize(0); // keeps its room for the next row
+    m_pendingSize = 0; // the room stays for the next row
     m_pendingValues = 0;
+}
+
+char *RowStore::pendingRoom(qsizetype bytes)
+{
+    // Most results are a few short rows: a new store starts with room for a row of those.
+    constexpr std::size_t FirstRoom = 512;
+    const auto needed = static_cast<std::size_t>(m_pendingSize + bytes);
+    if (needed > m_pending.size())
+        m_pending.resize(std::max({needed, 2 * m_pending.size(), FirstRoom}));
+    char *at = m_pending.data() + m_pendingSize;
+    m_pendingSize += bytes;
+    return at;
 }
 
 void RowStore::appendValue(const rt::Variant &value)
 {
+    const auto fixed = [this](Kind kind, auto number) {
+        put(pendingRoom(1 + static_cast<qsizetype>(sizeof number)), kind, number);
+    };
+    const auto counted = [this](Kind kind, quint64 count, const char *data, qsizetype bytes) {
+        putBytes(pendingRoom(bytesOfCounted(count, bytes)), kind, count, data, bytes);
+    };
     ++m_pendingValues;
     switch (value.type()) {
     case rt::VarType::Empty:
-        m_pending.append(Empty);
+        *pendingRoom(1) = Empty;
         return;
     case rt::VarType::Null:
-        m_pending.append(Null);
+        *pendingRoom(1) = Null;
         return;
     case rt::VarType::Boolean:
-        m_pending.append(value.asBoolean() ? True : False);
+        *pendingRoom(1) = value.asBoolean() ? True : False;
         return;
     case rt::VarType::Integer:
-        put(m_pending, Int16, static_cast<qint16>(value.asLong()));
+        fixed(Int16, static_cast<qint16>(value.asLong()));
         return;
     case rt::VarType::Long:
-        put(m_pending, Long, value.asLong());
+        fixed(Long, value.asLong());
         return;
     case rt::VarType::Double:
-        put(m_pending, Double, value.asDouble());
+        fixed(Double, value.asDouble());
         return;
     case rt::VarType::Currency:
-        put(m_pending, Currency, value.asCurrency().raw());
+        fixed(Currency, value.asCurrency().raw());
         return;
     case rt::VarType::Date:
-        put(m_pending, Date, value.asDate().serial());
+        fixed(Date, value.asDate().serial());
         return;
     case rt::VarType::String: {
         const QString &text = value.asString();
-        putBytes(m_pending, Utf16, static_cast<quint64>(text.size()), reinterpret_cast<const char *>(text.constData()),
-                 text.size() * static_cast<qsizetype>(sizeof(char16_t)));
+        counted(Utf16, static_cast<quint64>(text.size()), reinterpret_cast<const char *>(text.constData()),
+                text.size() * static_cast<qsizetype>(sizeof(char16_t)));
         return;
     }
     case rt::VarType::ByteArray:
-        putBytes(m_pending, Bytes, static_cast<quint64>(value.asBytes().size()), value.asBytes().constData(),
-                 value.asBytes().size());
+        counted(Bytes, static_cast<quint64>(value.asBytes().size()), value.asBytes().constData(),
+                value.asBytes().size());
         return;
     }
+}
+
+void RowStore::appendNull()
+{
+    ++m_pendingValues;
+    *pendingRoom(1) = Null;
 }
 
 void RowStore::appendUtf8(const char *text, int bytes)
 {
     ++m_pendingValues;
-    putBytes(m_pending, Utf8, static_cast<quint64>(bytes), text, bytes);
+    const auto count = static_cast<quint64>(bytes);
+    putBytes(pendingRoom(bytesOfCounted(count, bytes)), Utf8, count, text, bytes);
 }
 
 void RowStore::endRow()
 {
-    constexpr qsizetype LongestCount = 10;
-    const qsizetype needed = LongestCount + m_pending.size();
+    const auto values = static_cast<quint64>(m_pendingValues);
+    const qsizetype needed = countBytes(values) + m_pendingSize;
     if (m_blocks.isEmpty() || m_blocks.last().size() + needed > m_blocks.last().capacity()) {
-        const qsizetype size = m_blocks.isEmpty() ? FirstBlockBytes : std::min(2 * m_blocks.last().capacity(), BlockBytes);
+        const qsizetype size =
+            m_blocks.isEmpty() ? FirstBlockBytes : std::min(2 * m_blocks.last().capacity(), BlockBytes);
         m_blocks.append(QByteArray());
         m_blocks.last().reserve(std::max(size, needed));
     }
     QByteArray &block = m_blocks.last();
     m_rows.push_back(Place{static_cast<quint32>(m_blocks.size() - 1), static_cast<quint32>(block.size())});
-    char *at = grow(block, countBytes(static_cast<quint64>(m_pendingValues)) + m_pending.size());
-    at = writeCount(at, static_cast<quint64>(m_pendingValues));
-    std::memcpy(at, m_pending.constData(), static_cast<std::size_t>(m_pending.size()));
+    char *at = grow(block, needed);
+    at = writeCount(at, values);
+    std::memcpy(at, m_pending.data(), static_cast<std::size_t>(m_pendingSize));
     beginRow();
 }
 
@@ -275,24 +305,30 @@ void RowCursor::moveTo(const RowStore &store, qsizetype row)
 {
     const char *in = store.rowStart(row);
     const auto values = static_cast<std::size_t>(takeCount(in));
-    m_starts.resize(values);
-    for (const char *&start : m_starts) {
-        start = in;
-        skip(in);
+    if (m_decodedAt.size() != values) {
+        m_starts.resize(values);
+        m_decodedAt.assign(values, 0);
+        m_values.resize(values);
     }
-    m_read.assign(values, false);
-    m_values.resize(static_cast<qsizetype>(values));
+    m_next = in;
+    m_found = 0;
+    ++m_moves;
 }
 
 const rt::Variant &RowCursor::value(int column)
 {
     const auto at = static_cast<std::size_t>(column);
-    if (!m_read.at(at)) {
-        const char *in = m_starts.at(at);
-        m_values[column] = decode(in);
-        m_read[at] = true;
+    quint64 &decodedAt = m_decodedAt.at(at);
+    if (decodedAt != m_moves) {
+        for (; m_found <= column; ++m_found) {
+            m_starts[static_cast<std::size_t>(m_found)] = m_next;
+            skip(m_next);
+        }
+        const char *in = m_starts[at];
+        m_values[at] = decode(in);
+        decodedAt = m_moves;
     }
-    return m_values.at(column);
+    return m_values[at];
 }
 
 bool operator==(const RowStore &a, const RowStore &b)

@@ -29,6 +29,8 @@ public:
     // A row written value by value: beginRow, each value, endRow.
     void beginRow();
     void appendValue(const rt::Variant &value);
+    // A Null, as appendValue writes it, without a value to make.
+    void appendNull();
     // A text as the engine hands it, decoded only when the row is read.
     void appendUtf8(const char *text, int bytes);
     void endRow();
@@ -73,26 +75,37 @@ private:
         quint32 offset;
     };
     const char *rowStart(qsizetype row) const;
+    // Room for `bytes` more at the end of the row being written.
+    char *pendingRoom(qsizetype bytes);
 
     QList<QByteArray> m_blocks;
     std::vector<Place> m_rows;
-    QByteArray m_pending; // the row being written
+    // The row being written, its first m_pendingSize bytes: written in place, and its room kept
+    // from row to row (a result writes its values by the million).
+    std::vector<char> m_pending;
+    qsizetype m_pendingSize = 0;
     int m_pendingValues = 0;
 };
 
-// One row of a store read as its values are asked: where each value starts is found once, and
-// a value is decoded at its first use (a query of every column whose loop reads three of them
-// makes no text of the others).
+// One row of a store read as its values are asked: where each value starts is found once, as far
+// as the values asked, and a value is decoded at its first use (a query of every column whose
+// loop reads three of them makes no text of the others).
 class RowCursor {
 public:
     void moveTo(const RowStore &store, qsizetype row);
-    // The value stays as it is until the cursor moves.
+    // The value stays as it is until the cursor moves. Throws std::out_of_range for a column the
+    // row does not hold.
     const rt::Variant &value(int column);
 
 private:
-    std::vector<const char *> m_starts;
-    std::vector<bool> m_read;
-    QList<rt::Variant> m_values;
+    std::vector<const char *> m_starts; // of the first m_found values
+    qsizetype m_found = 0;
+    const char *m_next = nullptr; // the start of the value after them
+    // The rows a value was decoded for, by the number of the cursor's moves: nothing is cleared
+    // when the cursor moves.
+    std::vector<quint64> m_decodedAt;
+    quint64 m_moves = 0;
+    std::vector<rt::Variant> m_values;
 };
 
 } // namespace ado

@@ -2,6 +2,9 @@
 
 #include "platform/runtime/RuntimeError.h"
 
+#include <algorithm>
+#include <array>
+
 namespace rt {
 
 namespace {
@@ -32,6 +35,48 @@ int InStr(int start, const QString &text, const QString &find, CompareMode mode)
 int InStr(const QString &text, const QString &find, CompareMode mode)
 {
     return InStr(1, text, find, mode);
+}
+
+// Apart from K and S (which the Kelvin sign and the long s fold to as well), no character but an
+// ASCII letter folds to an ASCII letter, so the text is compared without folding each of its
+// characters; in a long text, a character the word does not hold lets the search jump the
+// word's length.
+bool containsIgnoringCase(const QString &text, QLatin1String word)
+{
+    if (word.contains(u'K') || word.contains(u'S'))
+        return InStr(text, QString(word), CompareMode::Text) > 0;
+    const qsizetype length = word.size();
+    if (length == 0)
+        return true;
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c; };
+    const auto endsAt = [&](qsizetype last) {
+        for (qsizetype i = 0; i < length; ++i) {
+            if (upper(text.at(last - i).unicode()) != word.at(length - 1 - i).unicode())
+                return false;
+        }
+        return true;
+    };
+    constexpr qsizetype Short = 96; // below this, making the jumps costs more than they save
+    if (text.size() < Short) {
+        for (qsizetype last = length - 1; last < text.size(); ++last) {
+            if (endsAt(last))
+                return true;
+        }
+        return false;
+    }
+    // A shorter jump than the word allows only costs a comparison more: 255 serves longer words.
+    const auto jumpOf = [](qsizetype n) { return static_cast<unsigned char>(std::min<qsizetype>(n, 255)); };
+    std::array<unsigned char, 128> jump;
+    jump.fill(jumpOf(length));
+    for (qsizetype i = 0; i + 1 < length; ++i)
+        jump[static_cast<unsigned char>(word.at(i).toLatin1()) & 0x7F] = jumpOf(length - 1 - i);
+    for (qsizetype last = length - 1; last < text.size();) {
+        if (endsAt(last))
+            return true;
+        const char16_t c = upper(text.at(last).unicode());
+        last += c < 128 ? jump[c] : length;
+    }
+    return false;
 }
 
 int InStrRev(const QString &text, const QString &find, int start, CompareMode mode)

@@ -51,6 +51,10 @@ Variant::Variant(const QString &value)
     : m_value(value)
 {
 }
+Variant::Variant(QString &&value)
+    : m_value(std::move(value))
+{
+}
 Variant::Variant(const char *utf8)
     : m_value(QString::fromUtf8(utf8))
 {
@@ -58,15 +62,6 @@ Variant::Variant(const char *utf8)
 Variant::Variant(const QByteArray &bytes)
     : m_value(bytes)
 {
-}
-
-VarType Variant::type() const
-{
-    // Same order as the alternatives of m_value.
-    static constexpr VarType kinds[] = {VarType::Empty,  VarType::Null,     VarType::Boolean,  VarType::Integer,
-                                        VarType::Long,   VarType::Double,   VarType::Currency, VarType::Date,
-                                        VarType::String, VarType::ByteArray};
-    return kinds[m_value.index()];
 }
 
 bool Variant::isNumber() const

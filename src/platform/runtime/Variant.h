@@ -37,10 +37,19 @@ public:
     Variant(Currency value);
     Variant(DateTime value);
     Variant(const QString &value);
+    Variant(QString &&value);
     Variant(const char *utf8);
     Variant(const QByteArray &bytes);
 
-    VarType type() const;
+    // Inline: asked for every value the program reads or writes.
+    VarType type() const
+    {
+        // Same order as the alternatives of m_value.
+        constexpr VarType kinds[] = {VarType::Empty,  VarType::Null,     VarType::Boolean,  VarType::Integer,
+                                     VarType::Long,   VarType::Double,   VarType::Currency, VarType::Date,
+                                     VarType::String, VarType::ByteArray};
+        return kinds[m_value.index()];
+    }
     bool isEmpty() const { return type() == VarType::Empty; }
     bool isNull() const { return type() == VarType::Null; }
     bool isNumber() const; // Integer, Long, Double, Currency or Boolean

@@ -1,7 +1,9 @@
 #include "platform/ado/RowStore.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
+using ado::RowCursor;
 using ado::RowStore;
 using rt::Variant;
 
@@ -49,6 +51,31 @@ TEST(RowStore, EveryValueReadsBackOfItsKindAcrossBlocks)
         EXPECT_EQ(store.at(2 * row + 1), QList<Variant>{Variant(engineText(row))}) << row;
     }
     EXPECT_EQ(store.value(2 * Rows), QList<Variant>());
+}
+
+// A cursor gives each value of the row it stands on, asked in any order and asked again, over
+// rows of other lengths; a column the row does not hold is refused.
+TEST(RowStore, CursorGivesTheValuesOfItsRowAskedInAnyOrder)
+{
+    const QList<QList<Variant>> rows = {
+        {Variant(1), Variant(QStringLiteral("uno")), Variant::null(), Variant(1.5)},
+        {Variant(QStringLiteral("dos"))},
+        {Variant(3), Variant(QStringLiteral("tres")), Variant(rt::Currency::fromRaw(30000)), Variant(true),
+         Variant(QByteArray("x"))},
+    };
+    struct Visit {
+        qsizetype row;
+        QList<int> columns; // in the order asked
+    };
+    const QList<Visit> visits = {{0, {3, 1, 3, 0}}, {2, {4, 0, 2}}, {1, {0, 0}}, {0, {2}}, {2, {1, 3, 4}}, {0, {0}}};
+    const RowStore store(rows);
+    RowCursor cursor;
+    for (const Visit &visit : visits) {
+        cursor.moveTo(store, visit.row);
+        for (const int column : visit.columns)
+            EXPECT_EQ(cursor.value(column), rows.at(visit.row).at(column)) << visit.row << " " << column;
+        EXPECT_THROW(cursor.value(static_cast<int>(rows.at(visit.row).size())), std::out_of_range) << visit.row;
+    }
 }
 
 } // namespace

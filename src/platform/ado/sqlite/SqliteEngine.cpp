@@ -409,11 +409,13 @@ void SqliteEngine::runSql(const QString &sql, ExecResult &result)
 {
     Session &current = session();
     sqlite3 *db = current.handle.get();
-    QByteArray text = sql.toUtf8();
-    while (!text.isEmpty()) {
-        QByteArray rest;
-        sqlite3_stmt *statement = current.statements.prepare(text, rest);
-        text = rest;
+    if (sql.isEmpty())
+        return;
+    QByteArray rest;
+    sqlite3_stmt *statement = current.statements.prepare(sql, rest);
+    for (bool first = true; first || !rest.isEmpty(); first = false) {
+        if (!first)
+            statement = current.statements.prepare(QByteArray(rest), rest);
         if (!statement)
             continue;
         StatementReset reset(statement);

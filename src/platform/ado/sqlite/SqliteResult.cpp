@@ -53,10 +53,16 @@ long textLength(sqlite3_stmt *statement, int column)
     return length;
 }
 
-// A text of a column read as text is kept as the engine gives it, and decoded only when read.
+// A text of a column read as text is kept as the engine gives it, and decoded only when read; a
+// Null is a Null in a column of any type.
 void storeValue(RowStore &rows, sqlite3_stmt *statement, int column, int adoType)
 {
-    if (adoType != adDBTimeStamp && adoType != adCurrency && sqlite3_column_type(statement, column) == SQLITE_TEXT) {
+    const int storage = sqlite3_column_type(statement, column);
+    if (storage == SQLITE_NULL) {
+        rows.appendNull();
+        return;
+    }
+    if (storage == SQLITE_TEXT && adoType != adDBTimeStamp && adoType != adCurrency) {
         rows.appendUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
                         sqlite3_column_bytes(statement, column));
         return;

@@ -35,8 +35,28 @@ sqlite3_stmt *StatementCache::prepare(const QByteArray &sql, QByteArray &rest)
     return statement;
 }
 
+sqlite3_stmt *StatementCache::prepare(const QString &sql, QByteArray &rest)
+{
+    const auto found = m_texts.constFind(sql.constData());
+    if (found != m_texts.constEnd() && found->text.size() == sql.size()) {
+        rest = found->entry.rest;
+        return found->entry.statement;
+    }
+    sqlite3_stmt *statement = prepare(sql.toUtf8(), rest);
+    // Only a text of its own storage: a text over raw characters could change under its pointer.
+    if (!statement || sql.capacity() == 0)
+        return statement;
+    // Texts of the same bytes may come as other objects (a translation made again): a full list
+    // starts over, the statements stay.
+    if (m_texts.size() >= Capacity)
+        m_texts.clear();
+    m_texts.insert(sql.constData(), KnownText{sql, Entry{statement, rest}});
+    return statement;
+}
+
 void StatementCache::clear()
 {
+    m_texts.clear();
     m_columns.clear();
     for (const Entry &entry : std::as_const(m_entries))
         sqlite3_finalize(entry.statement);

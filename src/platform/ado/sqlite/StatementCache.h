@@ -26,6 +26,9 @@ public:
     // one statement at a time). Null with an empty `rest` when `sql` holds only blanks or
     // comments. Throws EngineError when SQLite refuses the text.
     sqlite3_stmt *prepare(const QByteArray &sql, QByteArray &rest);
+    // As prepare, for a text the engine's translations hand out: they give the very same text
+    // object again row after row, which is found as such before its bytes are made and looked up.
+    sqlite3_stmt *prepare(const QString &sql, QByteArray &rest);
     // The declared columns of the statements it holds.
     DeclaredColumns &declaredColumns() { return m_columns; }
 
@@ -34,12 +37,19 @@ private:
         sqlite3_stmt *statement = nullptr;
         QByteArray rest;
     };
+    // A text prepared before, kept (so that its storage is neither freed nor reused while it
+    // names the entry) with what its bytes gave.
+    struct KnownText {
+        QString text;
+        Entry entry;
+    };
     static constexpr int Capacity = 256;
 
     void clear();
 
     sqlite3 *m_db;
     QHash<QByteArray, Entry> m_entries;
+    QHash<const QChar *, KnownText> m_texts; // by the text's storage
     DeclaredColumns m_columns;
 };
 
