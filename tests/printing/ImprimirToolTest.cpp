@@ -91,8 +91,7 @@ TEST(ImprimirToolTest, ASuccessStatusAndAPdfOnlyWhenTheVoucherPrintsWhole)
     };
     int numero = 0;
     for (const Caso &caso : casos) {
-        const QString pdf =
-            !caso.pdf.isEmpty() ? caso.pdf : temporal.filePath(QStringLiteral("%1.pdf").arg(++numero));
+        const QString pdf = !caso.pdf.isEmpty() ? caso.pdf : temporal.filePath(QStringLiteral("%1.pdf").arg(++numero));
         SCOPED_TRACE(QStringLiteral("%1 %2 %3 --pdf %4").arg(caso.carpeta, caso.tc, caso.numero, pdf).toStdString());
         const Salida salida = correr(QStringLiteral("imprimir"),
                                      {QStringLiteral("--pdf"), pdf, ruta(caso.carpeta), QString::fromLatin1(caso.tc),
